@@ -1,0 +1,36 @@
+// Save: the whole character as an .iv3 file, byte for byte as existing character files have it.
+#pragma once
+
+#include <string>
+
+#include "platform/platform.h"
+#include "record/character_record.h"
+#include "record/text_file.h"
+
+namespace ivgen {
+
+/// What the file records besides the character: the program's version and the picture setting.
+struct WriterContext {
+  std::string versionText;
+  /// A GraphicsFilename equal to this is not written.
+  std::string defaultGif;
+};
+
+/// The bytes of the character file: Windows-1252 text with CR LF line ends.
+std::string CharacterFileText(const CharacterRecord& record, const WriterContext& context);
+
+enum class SaveOutcome { Written, NoFileName, Failed };
+
+struct SaveResult {
+  SaveOutcome outcome = SaveOutcome::Written;
+  /// The path and the reason when the outcome is Failed.
+  IoResult io;
+};
+
+/// Writes the character file through a temporary file renamed over the target. An empty path
+/// shows "No filename specified" and writes nothing; a failed write leaves any existing file as
+/// it was and is returned for the caller to report.
+SaveResult SaveCharacter(const CharacterRecord& record, const WriterContext& context, const std::string& path,
+                         Platform& platform);
+
+}  // namespace ivgen

@@ -1,0 +1,164 @@
+#include "platform/scripted_platform.h"
+
+#include <algorithm>
+
+namespace ivgen {
+
+namespace {
+
+const char* IconName(Icon icon) {
+  switch (icon) {
+    case Icon::None:
+      return "";
+    case Icon::Information:
+      return "information, ";
+    case Icon::Warning:
+      return "warning, ";
+    case Icon::Critical:
+      return "critical, ";
+    case Icon::Question:
+      return "question, ";
+  }
+  return "";
+}
+
+std::vector<Answer> ButtonsOf(Buttons buttons) {
+  switch (buttons) {
+    case Buttons::Ok:
+      return {Answer::Ok};
+    case Buttons::OkCancel:
+      return {Answer::Ok, Answer::Cancel};
+    case Buttons::YesNo:
+      return {Answer::Yes, Answer::No};
+    case Buttons::YesNoCancel:
+      return {Answer::Yes, Answer::No, Answer::Cancel};
+  }
+  return {Answer::Ok};
+}
+
+std::string Lower(std::string text) {
+  std::transform(text.begin(), text.end(), text.begin(),
+                 [](unsigned char c) { return static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c); });
+  return text;
+}
+
+}  // namespace
+
+std::string ScriptedPlatform::Visible(const std::string& text) {
+  std::string out;
+  for (char c : text) {
+    if (c == '\r') {
+      out += "\\r";
+    } else if (c == '\n') {
+      out += "\\n";
+    } else if (c == '\t') {
+      out += "\\t";
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
+
+const char* ScriptedPlatform::DialogName(Dialog dialog) {
+  switch (dialog) {
+    case Dialog::Options:
+      return "Options";
+    case Dialog::About:
+      return "About";
+    case Dialog::PointGeneration:
+      return "PointGeneration";
+    case Dialog::EdgesFlaws:
+      return "EdgesFlaws";
+    case Dialog::PrintOptions:
+      return "PrintOptions";
+    case Dialog::AnimalForm:
+      return "AnimalForm";
+  }
+  return "?";
+}
+
+void ScriptedPlatform::Record(std::string line) {
+  log_.push_back(line);
+  if (echo_) echo_(log_.back());
+}
+
+std::optional<std::string> ScriptedPlatform::NextAnswer() {
+  if (answers_.empty()) return std::nullopt;
+  std::string answer = std::move(answers_.front());
+  answers_.pop_front();
+  return answer;
+}
+
+Answer ScriptedPlatform::Message(const std::string& text, const std::string& title, Icon icon, Buttons buttons) {
+  const std::vector<Answer> offered = ButtonsOf(buttons);
+  Answer chosen = offered.front();
+  if (auto answer = NextAnswer()) {
+    const std::string wanted = Lower(*answer);
+    for (Answer candidate : offered) {
+      if (Lower(AnswerName(candidate)) == wanted) chosen = candidate;
+    }
+  }
+  std::string names;
+  for (Answer candidate : offered) names += (names.empty() ? "" : "/") + std::string(AnswerName(candidate));
+  Record("message [" + title + "] (" + IconName(icon) + names + ") " + Visible(text) + " -> " + AnswerName(chosen));
+  return chosen;
+}
+
+std::string ScriptedPlatform::Input(const std::string& prompt, const std::string& title, const std::string& initial) {
+  const std::string typed = NextAnswer().value_or("");
+  Record("input [" + title + "] " + Visible(prompt) + (initial.empty() ? "" : " {" + Visible(initial) + "}") +
+         " -> \"" + Visible(typed) + "\"");
+  return typed;
+}
+
+std::string ScriptedPlatform::FileDialog(const char* kind, const FileRequest& request) {
+  const std::string path = NextAnswer().value_or("");
+  Record(std::string(kind) + " [" + request.title + "] " + request.filter +
+         (request.proposedName.empty() ? "" : " {" + request.proposedName + "}") + " -> \"" + path + "\"");
+  return path;
+}
+
+std::string ScriptedPlatform::OpenFile(const FileRequest& request) { return FileDialog("open-file", request); }
+
+std::string ScriptedPlatform::SaveFile(const FileRequest& request) { return FileDialog("save-file", request); }
+
+void ScriptedPlatform::RunDialog(Dialog dialog) {
+  Record(std::string("dialog ") + DialogName(dialog));
+  openDialogs_.push_back(dialog);
+}
+
+void ScriptedPlatform::ShowDialog(Dialog dialog) {
+  if (std::find(openDialogs_.begin(), openDialogs_.end(), dialog) != openDialogs_.end()) return;
+  Record(std::string("dialog ") + DialogName(dialog));
+  openDialogs_.push_back(dialog);
+}
+
+void ScriptedPlatform::CloseDialog(Dialog dialog) {
+  const auto it = std::find(openDialogs_.begin(), openDialogs_.end(), dialog);
+  if (it == openDialogs_.end()) return;
+  openDialogs_.erase(it);
+  Record(std::string("closed ") + DialogName(dialog));
+}
+
+void ScriptedPlatform::ProgressShow(const std::string& title, const std::string& label) {
+  progressVisible_ = true;
+  Record("progress [" + title + "] " + label);
+}
+
+void ScriptedPlatform::ProgressStep(const std::string& label) { Record("progress " + label); }
+
+void ScriptedPlatform::ProgressHide() {
+  if (!progressVisible_) return;
+  progressVisible_ = false;
+  Record("progress closed");
+}
+
+double ScriptedPlatform::NextRandom() {
+  if (randoms_.empty()) return random_.Next();
+  const double value = randoms_.front();
+  randoms_.pop_front();
+  return value;
+}
+
+}  // namespace ivgen

@@ -1,0 +1,71 @@
+// The platform of ivgen-batch and the tests: answers are queued in advance and every prompt is
+// recorded as one line, so a script or a test can see exactly what a player would have seen.
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+#include "platform/random_source.h"
+
+namespace ivgen {
+
+class ScriptedPlatform : public Platform {
+ public:
+  /// A fixed seed, so unqueued rolls repeat from run to run.
+  explicit ScriptedPlatform(uint64_t seed = 1) : random_(seed) {}
+
+  /// Queues the answer to the next prompt: a button name ("Yes", "No", "Cancel", "OK", any case)
+  /// for a message box, the typed text for an input box, a path for a file dialog ("" cancels).
+  void QueueAnswer(std::string answer) { answers_.push_back(std::move(answer)); }
+  /// Queues the next value of the uniform generator.
+  void QueueRandom(double value) { randoms_.push_back(value); }
+  size_t PendingAnswers() const { return answers_.size(); }
+
+  /// Every prompt so far, one line each, in order.
+  const std::vector<std::string>& Log() const { return log_; }
+  void ClearLog() { log_.clear(); }
+  /// Called with each new log line as it is recorded.
+  void SetEcho(std::function<void(const std::string&)> echo) { echo_ = std::move(echo); }
+
+  /// The dialogs shown and not yet closed, most recent last.
+  const std::vector<Dialog>& OpenDialogs() const { return openDialogs_; }
+  bool Busy() const { return busy_; }
+  bool ProgressVisible() const { return progressVisible_; }
+
+  Answer Message(const std::string& text, const std::string& title, Icon icon, Buttons buttons) override;
+  std::string Input(const std::string& prompt, const std::string& title, const std::string& initial) override;
+  std::string OpenFile(const FileRequest& request) override;
+  std::string SaveFile(const FileRequest& request) override;
+  void RunDialog(Dialog dialog) override;
+  void ShowDialog(Dialog dialog) override;
+  void CloseDialog(Dialog dialog) override;
+  void ProgressShow(const std::string& title, const std::string& label) override;
+  void ProgressStep(const std::string& label) override;
+  void ProgressHide() override;
+  void SetBusy(bool busy) override { busy_ = busy; }
+  double NextRandom() override;
+
+  /// Text with CR and LF made visible, so one prompt is one line of output.
+  static std::string Visible(const std::string& text);
+  static const char* DialogName(Dialog dialog);
+
+ private:
+  void Record(std::string line);
+  std::optional<std::string> NextAnswer();
+  std::string FileDialog(const char* kind, const FileRequest& request);
+
+  std::deque<std::string> answers_;
+  std::deque<double> randoms_;
+  std::vector<std::string> log_;
+  std::function<void(const std::string&)> echo_;
+  std::vector<Dialog> openDialogs_;
+  bool busy_ = false;
+  bool progressVisible_ = false;
+  RandomSource random_;
+};
+
+}  // namespace ivgen

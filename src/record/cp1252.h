@@ -1,0 +1,16 @@
+// Windows-1252 text: the core keeps single-byte strings because the catalogs and the character
+// file are single-byte; the window converts at its edge through these two functions.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace ivgen {
+
+/// Each byte as its Windows-1252 character in UTF-8; the five unassigned bytes map to U+FFFD.
+std::string Cp1252ToUtf8(std::string_view text);
+/// Each UTF-8 character as its Windows-1252 byte; a character without one becomes "?".
+/// Malformed UTF-8 sequences also become "?".
+std::string Utf8ToCp1252(std::string_view text);
+
+}  // namespace ivgen

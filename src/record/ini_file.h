@@ -1,0 +1,33 @@
+// An INI-form file parsed once and asked any number of times, with the conventions players'
+// settings files and character files rely on: section and key names compared without regard to
+// case, values trimmed and stripped of one pair of surrounding quotes, the first occurrence wins,
+// and "" for anything missing.
+#pragma once
+
+#include <map>
+#include <string>
+#include <string_view>
+#include <utility>
+
+namespace ivgen {
+
+class IniFile {
+ public:
+  /// Longest value returned; longer values are cut.
+  static constexpr size_t kMaxValueLength = 4095;
+
+  /// Parses text whose lines end with CR LF, LF or CR.
+  static IniFile Parse(std::string_view text);
+  /// Reads and parses a file; a missing or unreadable file gives an empty IniFile.
+  static IniFile Load(const std::string& path);
+
+  /// The value of key in section, or "" when either is missing.
+  std::string Get(std::string_view section, std::string_view key) const;
+  /// Whether the key is present in the section (even with an empty value).
+  bool Has(std::string_view section, std::string_view key) const;
+
+ private:
+  std::map<std::pair<std::string, std::string>, std::string> values_;
+};
+
+}  // namespace ivgen
