@@ -1,0 +1,60 @@
+// ivgen-batch: runs a script of editor actions without a window, for game masters who produce
+// many characters and for the end-to-end tests.
+#include <fstream>
+#include <iostream>
+#include <string>
+
+#include "app/editor.h"
+#include "batch/script_runner.h"
+#include "platform/program_folder.h"
+#include "platform/scripted_platform.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: ivgen-batch [--settings FILE] SCRIPT\n"
+    "  SCRIPT  a file of editor actions, one per line; \"-\" reads standard input\n";
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::string settingsFile;
+  std::string scriptName;
+  for (int i = 1; i < argc; ++i) {
+    const std::string argument = argv[i];
+    if (argument == "--settings" && i + 1 < argc) {
+      settingsFile = argv[++i];
+    } else if (argument == "--help" || argument == "-h") {
+      std::cout << kUsage;
+      return 0;
+    } else if (scriptName.empty() && (argument == "-" || argument.rfind("--", 0) != 0)) {
+      scriptName = argument;
+    } else {
+      std::cerr << "ivgen-batch: unexpected argument '" << argument << "'\n" << kUsage;
+      return 2;
+    }
+  }
+  if (scriptName.empty()) {
+    std::cerr << kUsage;
+    return 2;
+  }
+  std::ifstream file;
+  std::istream* script = &std::cin;
+  if (scriptName != "-") {
+    file.open(scriptName, std::ios::binary);
+    if (!file) {
+      std::cerr << "ivgen-batch: cannot open script " << scriptName << "\n";
+      return 2;
+    }
+    script = &file;
+  }
+
+  ivgen::ScriptedPlatform platform;
+  platform.SetEcho([](const std::string& line) { std::cout << line << "\n"; });
+  ivgen::Editor editor(platform, ivgen::ProgramFolder(), settingsFile);
+  if (!editor.Startup()) return 1;
+  ivgen::ScriptRunner runner(platform, editor, std::cout);
+  const ivgen::RunStatus status = runner.Run(*script, scriptName == "-" ? "<stdin>" : scriptName, std::cerr);
+  std::cout.flush();
+  return status == ivgen::RunStatus::ScriptError ? 2 : 0;
+}

@@ -1,0 +1,252 @@
+#include "batch/script_runner.h"
+
+#include "record/values.h"
+
+namespace ivgen {
+
+bool ParseScriptLine(const std::string& line, ScriptLine& parsed, std::string& error) {
+  parsed = {};
+  size_t i = 0;
+  auto skipBlanks = [&] {
+    while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) ++i;
+  };
+  skipBlanks();
+  const size_t verbStart = i;
+  while (i < line.size() && line[i] != ' ' && line[i] != '\t') ++i;
+  parsed.verb = line.substr(verbStart, i - verbStart);
+  skipBlanks();
+  size_t restEnd = line.size();
+  while (restEnd > i && (line[restEnd - 1] == ' ' || line[restEnd - 1] == '\t' || line[restEnd - 1] == '\r')) {
+    --restEnd;
+  }
+  parsed.rest = line.substr(i, restEnd - i);
+  while (i < restEnd) {
+    std::string word;
+    if (line[i] == '"') {
+      ++i;
+      bool closed = false;
+      while (i < restEnd) {
+        const char c = line[i++];
+        if (c == '"') {
+          closed = true;
+          break;
+        }
+        if (c == '\\' && i < restEnd) {
+          const char e = line[i++];
+          word += e == 'n' ? '\n' : e == 'r' ? '\r' : e == 't' ? '\t' : e;
+        } else {
+          word += c;
+        }
+      }
+      if (!closed) {
+        error = "a quoted text is not closed";
+        return false;
+      }
+    } else {
+      while (i < restEnd && line[i] != ' ' && line[i] != '\t') word += line[i++];
+    }
+    parsed.words.push_back(std::move(word));
+    skipBlanks();
+  }
+  return true;
+}
+
+ScriptRunner::ScriptRunner(ScriptedPlatform& platform, Editor& editor, std::ostream& out)
+    : platform_(platform), editor_(editor), out_(out) {
+  AddCommands();
+}
+
+namespace {
+
+std::string Flag(bool value) { return value ? "true" : "false"; }
+
+// The single text argument of a command: one quoted word, or the rest of the line as it stands.
+std::string TextArgument(const ScriptLine& line, size_t skipWords) {
+  if (line.words.size() == skipWords + 1 && !line.rest.empty()) {
+    // A lone word, quoted or not, is the text itself (quotes and escapes resolved).
+    return line.words[skipWords];
+  }
+  std::string rest = line.rest;
+  for (size_t w = 0; w < skipWords; ++w) {
+    const size_t blank = rest.find_first_of(" \t");
+    rest = blank == std::string::npos ? "" : rest.substr(rest.find_first_not_of(" \t", blank));
+  }
+  return rest;
+}
+
+}  // namespace
+
+std::optional<std::string> ScriptRunner::Printable(const std::string& name) const {
+  const CharacterRecord& record = editor_.Record();
+  const DocumentState& document = editor_.Document();
+  const FrameView& frame = editor_.Frame();
+  const Settings& settings = editor_.CurrentSettings();
+  const OptionsFields& options = editor_.Options();
+  const std::map<std::string, std::function<std::string()>> values = {
+      {"title", [&] { return frame.title; }},
+      {"page", [&] { return std::string(kPageCaptions[frame.currentPage]); }},
+      {"statusbar", [&] { return Flag(frame.statusBarVisible); }},
+      {"about", [&] { return frame.aboutVersion; }},
+      {"Modified", [&] { return Flag(document.Modified); }},
+      {"CurrentFile", [&] { return document.CurrentFile; }},
+      {"DefaultSaveName", [&] { return document.DefaultSaveName; }},
+      {"maxpoints", [&] { return IntText(settings.maxpoints); }},
+      {"MaxAbsEpts", [&] { return IntText(settings.MaxAbsEpts); }},
+      {"DefaultGIF", [&] { return settings.DefaultGIF; }},
+      {"MaxFlawEdge", [&] { return IntText(settings.MaxFlawEdge); }},
+      {"options.maxpoints", [&] { return options.maxpoints; }},
+      {"options.MaxAbsEpts", [&] { return options.MaxAbsEpts; }},
+      {"options.DefaultGIF", [&] { return options.DefaultGIF; }},
+      {"options.MaxFlawEdge", [&] { return options.MaxFlawEdge; }},
+      {"GraphicsFilename", [&] { return record.GraphicsFilename; }},
+      {"Description", [&] { return ScriptedPlatform::Visible(record.Description); }},
+  };
+  if (const auto it = values.find(name); it != values.end()) return it->second();
+  return editor_.Text(name);
+}
+
+void ScriptRunner::AddCommands() {
+  auto simple = [this](std::function<void()> action) {
+    return [action](const ScriptLine& line, std::string& error) {
+      if (!line.words.empty()) {
+        error = "takes no arguments";
+        return false;
+      }
+      action();
+      return true;
+    };
+  };
+  auto ending = [this](std::function<bool()> action) {
+    return [this, action](const ScriptLine& line, std::string& error) {
+      if (!line.words.empty()) {
+        error = "takes no arguments";
+        return false;
+      }
+      if (action()) {
+        Say("program ends");
+        programEnded_ = true;
+      } else {
+        Say("program goes on");
+      }
+      return true;
+    };
+  };
+
+  commands_["answer"] = [this](const ScriptLine& line, std::string&) {
+    platform_.QueueAnswer(TextArgument(line, 0));
+    return true;
+  };
+  commands_["roll"] = [this](const ScriptLine& line, std::string& error) {
+    if (line.words.size() != 1) {
+      error = "expects one value in [0, 1)";
+      return false;
+    }
+    const double value = Val(line.words[0]);
+    if (value < 0 || value >= 1) {
+      error = "expects one value in [0, 1)";
+      return false;
+    }
+    platform_.QueueRandom(value);
+    return true;
+  };
+  commands_["new"] = simple([this] { editor_.New(); });
+  commands_["open"] = simple([this] { editor_.Open(); });
+  commands_["save"] = simple([this] { editor_.Save(); });
+  commands_["saveas"] = simple([this] { editor_.SaveAs(); });
+  commands_["exit"] = ending([this] { return editor_.Exit(); });
+  commands_["close"] = ending([this] { return editor_.CloseWindow(); });
+  commands_["properties"] = simple([this] { editor_.Properties(); });
+  commands_["help"] = simple([this] { editor_.HelpContents(); });
+  commands_["help-search"] = simple([this] { editor_.HelpSearch(); });
+  commands_["statusbar"] = simple([this] { editor_.ToggleStatusBar(); });
+  commands_["about"] = simple([this] { editor_.ShowAbout(); });
+  commands_["about-sysinfo"] = simple([this] { editor_.AboutSystemInfo(); });
+  commands_["about-ok"] = simple([this] { editor_.AboutOk(); });
+  commands_["options"] = simple([this] { editor_.OpenOptions(); });
+  commands_["options-browse"] = simple([this] { editor_.OptionsBrowse(); });
+  commands_["options-done"] = simple([this] { editor_.OptionsDone(); });
+  commands_["options-cancel"] = simple([this] { editor_.OptionsCancel(); });
+  commands_["options-set"] = [this](const ScriptLine& line, std::string& error) {
+    static const char* const kKeys[] = {"maxpoints", "MaxAbsEpts", "DefaultGIF", "MaxFlawEdge"};
+    if (line.words.empty()) {
+      error = "expects a field name and its text";
+      return false;
+    }
+    for (const char* key : kKeys) {
+      if (line.words[0] == key) {
+        editor_.SetOptionsField(key, TextArgument(line, 1));
+        return true;
+      }
+    }
+    error = "unknown Options field '" + line.words[0] + "'";
+    return false;
+  };
+  commands_["set"] = [this](const ScriptLine& line, std::string& error) {
+    if (line.words.empty() || !editor_.SetText(line.words[0], TextArgument(line, 1))) {
+      error = "expects the name of a text the player types and its value";
+      return false;
+    }
+    return true;
+  };
+  commands_["description"] = [this](const ScriptLine& line, std::string&) {
+    editor_.SetDescription(TextArgument(line, 0));
+    return true;
+  };
+  commands_["page"] = [this](const ScriptLine& line, std::string& error) {
+    const std::string wanted = TextArgument(line, 0);
+    for (int page = 0; page < kPageCount; ++page) {
+      if (kPageCaptions[page] == wanted || IntText(page) == wanted) {
+        editor_.SelectPage(page);
+        return true;
+      }
+    }
+    error = "no page '" + wanted + "'";
+    return false;
+  };
+  commands_["print"] = [this](const ScriptLine& line, std::string& error) {
+    if (line.words.empty()) {
+      error = "expects the names to print";
+      return false;
+    }
+    for (const std::string& name : line.words) {
+      const auto value = Printable(name);
+      if (!value) {
+        error = "nothing to print called '" + name + "'";
+        return false;
+      }
+      Say(name + "=" + *value);
+    }
+    return true;
+  };
+  commands_["echo"] = [this](const ScriptLine& line, std::string&) {
+    Say(line.rest);
+    return true;
+  };
+}
+
+RunStatus ScriptRunner::Run(std::istream& script, const std::string& scriptName, std::ostream& err) {
+  std::string text;
+  int lineNumber = 0;
+  while (!programEnded_ && std::getline(script, text)) {
+    ++lineNumber;
+    ScriptLine line;
+    std::string error;
+    if (!ParseScriptLine(text, line, error)) {
+      err << scriptName << ":" << lineNumber << ": " << error << "\n";
+      return RunStatus::ScriptError;
+    }
+    if (line.verb.empty() || line.verb[0] == '#') continue;
+    const auto command = commands_.find(line.verb);
+    if (command == commands_.end()) {
+      err << scriptName << ":" << lineNumber << ": unknown command '" << line.verb << "'\n";
+      return RunStatus::ScriptError;
+    }
+    if (!command->second(line, error)) {
+      err << scriptName << ":" << lineNumber << ": " << line.verb << ": " << error << "\n";
+      return RunStatus::ScriptError;
+    }
+  }
+  return programEnded_ ? RunStatus::ProgramEnded : RunStatus::Finished;
+}
+
+}  // namespace ivgen

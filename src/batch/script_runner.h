@@ -1,0 +1,57 @@
+// Runs an ivgen-batch script: one editor action per line, prompts answered from queued answers
+// and printed as they appear, so a script shows what a player would have seen.
+#pragma once
+
+#include <functional>
+#include <istream>
+#include <map>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "app/editor.h"
+#include "platform/scripted_platform.h"
+
+namespace ivgen {
+
+/// One line of a script split into its verb and arguments.
+struct ScriptLine {
+  std::string verb;
+  /// The rest of the line after the verb, with surrounding blanks removed.
+  std::string rest;
+  /// The rest split into words; a word in double quotes may hold blanks and the escapes
+  /// \n \r \t \" and \\.
+  std::vector<std::string> words;
+};
+
+/// Splits a script line; false with a reason when a quote is not closed.
+bool ParseScriptLine(const std::string& line, ScriptLine& parsed, std::string& error);
+
+enum class RunStatus { Finished, ProgramEnded, ScriptError, StartupFailed };
+
+class ScriptRunner {
+ public:
+  ScriptRunner(ScriptedPlatform& platform, Editor& editor, std::ostream& out);
+
+  /// Runs every line of the script; stops at the first error (reported on `err` with the
+  /// script name and line number) or when an action ends the program.
+  RunStatus Run(std::istream& script, const std::string& scriptName, std::ostream& err);
+
+  /// The value of a printable name (record fields, displayed values, settings); nothing for an
+  /// unknown name.
+  std::optional<std::string> Printable(const std::string& name) const;
+
+ private:
+  using Command = std::function<bool(const ScriptLine&, std::string& error)>;
+  void AddCommands();
+  void Say(const std::string& text) { out_ << text << "\n"; }
+
+  ScriptedPlatform& platform_;
+  Editor& editor_;
+  std::ostream& out_;
+  std::map<std::string, Command> commands_;
+  bool programEnded_ = false;
+};
+
+}  // namespace ivgen
