@@ -16,7 +16,9 @@ struct WriterContext {
   std::string defaultGif;
 };
 
-/// The bytes of the character file: Windows-1252 text with CR LF line ends.
+/// The bytes of the character file: Windows-1252 text with CR LF line ends. Line breaks survive
+/// only in the description (one Line key each) and in contacts ("__"); elsewhere they are dropped.
+/// Empty list entries are left out, so the numbering has no gap for the reader to stop at.
 std::string CharacterFileText(const CharacterRecord& record, const WriterContext& context);
 
 enum class SaveOutcome { Written, NoFileName, Failed };
@@ -28,8 +30,8 @@ struct SaveResult {
 };
 
 /// Writes the character file through a temporary file renamed over the target. An empty path
-/// shows "No filename specified" and writes nothing; a failed write leaves any existing file as
-/// it was and is returned for the caller to report.
+/// shows "No filename specified" (OK, no icon) and writes nothing; a failed write shows nothing,
+/// leaves any existing file as it was and is returned for the caller to report.
 SaveResult SaveCharacter(const CharacterRecord& record, const WriterContext& context, const std::string& path,
                          Platform& platform);
 
