@@ -1,0 +1,51 @@
+// ivgen: the desktop character generator.
+#include <QApplication>
+#include <QScreen>
+#include <vector>
+
+#include "app/editor.h"
+#include "app/settings.h"
+#include "platform/program_folder.h"
+#include "ui/about_dialog.h"
+#include "ui/artwork.h"
+#include "ui/main_window.h"
+#include "ui/qt_platform.h"
+
+namespace {
+
+void Centre(QWidget& window) {
+  const QRect screen = window.screen()->availableGeometry();
+  window.move(screen.x() + (screen.width() - window.width()) / 2, screen.y() + (screen.height() - window.height()) / 2);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // The command line names the settings file; read it before Qt takes its own options away.
+  std::vector<const char*> arguments(argv, argv + argc);
+  const std::string commandLine = ivgen::CommandLineText(argc, arguments.data());
+
+  QApplication app(argc, argv);
+  QApplication::setApplicationName("ivgen");
+  QApplication::setWindowIcon(ivgen::WindowIcon());
+
+  ivgen::QtPlatform platform;
+  ivgen::Editor editor(platform, ivgen::ProgramFolder(), commandLine);
+
+  auto* splash = new ivgen::SplashWindow(QString("version ") + ivgen::kVersionText);
+  QObject::connect(splash, &ivgen::SplashWindow::Clicked, splash, [&editor, splash] {
+    editor.HideSplash();
+    splash->close();
+  });
+  Centre(*splash);
+  splash->show();
+  QApplication::processEvents();
+
+  if (!editor.Startup()) return 1;
+  if (!editor.Frame().splashVisible) splash->close();
+
+  ivgen::MainWindow window(editor, &platform);
+  Centre(window);
+  window.show();
+  return QApplication::exec();
+}

@@ -1,0 +1,190 @@
+#include "ui/main_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
+
+#include "app/editor.h"
+#include "ui/about_dialog.h"
+#include "ui/artwork.h"
+#include "ui/options_dialog.h"
+#include "ui/pages.h"
+#include "ui/qt_platform.h"
+#include "ui/qt_text.h"
+
+namespace ivgen {
+
+MainWindow::MainWindow(Editor& editor, QtPlatform* platform) : editor_(editor) {
+  setObjectName("mainWindow");
+  setWindowIcon(WindowIcon());
+  pages_ = new QTabWidget(this);
+  pages_->setObjectName("pages");
+  for (int index = 0; index < kPageCount; ++index) {
+    const QString caption = ToQt(std::string(kPageCaptions[index]));
+    PageView* view = CreatePage(index, caption, editor_, pages_);
+    view->setObjectName("page" + QString::number(index));
+    connect(view, &PageView::Changed, this, &MainWindow::Refresh);
+    views_.push_back(view);
+    pages_->addTab(view, caption);
+  }
+  setCentralWidget(pages_);
+  connect(pages_, &QTabWidget::currentChanged, this, [this](int index) {
+    if (refreshing_) return;
+    editor_.SelectPage(index);
+    Refresh();
+  });
+
+  BuildMenus();
+  statusText_ = new QLabel(this);
+  statusBar()->addWidget(statusText_, 1);
+
+  if (platform != nullptr) {
+    platform->SetParent(this);
+    platform->SetDialogHooks(
+        {[this](Dialog dialog, bool) { OpenDialog(dialog); }, [this](Dialog dialog) { CloseDialog(dialog); }});
+  }
+  resize(960, 700);
+  Refresh();
+}
+
+QAction* MainWindow::AddAction(QMenu* menu, const QString& text, void (MainWindow::*slot)(), const QKeySequence& key) {
+  QAction* action = menu->addAction(text);
+  if (!key.isEmpty()) action->setShortcut(key);
+  connect(action, &QAction::triggered, this, slot);
+  return action;
+}
+
+void MainWindow::BuildMenus() {
+  QMenu* file = menuBar()->addMenu("&File");
+  QAction* newAction = AddAction(file, "&New", &MainWindow::OnNew, QKeySequence::New);
+  QAction* openAction = AddAction(file, "&Open...", &MainWindow::OnOpen, QKeySequence::Open);
+  QAction* saveAction = AddAction(file, "&Save", &MainWindow::OnSave, QKeySequence::Save);
+  AddAction(file, "Save &As...", &MainWindow::OnSaveAs, QKeySequence::SaveAs);
+  file->addSeparator();
+  AddAction(file, "Propert&ies", &MainWindow::OnProperties);
+  file->addSeparator();
+  // The character sheet is written by a part of the program still to come.
+  QAction* printAction = file->addAction("&Print to HTML");
+  printAction->setShortcut(QKeySequence::Print);
+  printAction->setEnabled(false);
+  file->addSeparator();
+  AddAction(file, "E&xit", &MainWindow::OnExit, QKeySequence::Quit);
+
+  QMenu* view = menuBar()->addMenu("&View");
+  statusBarAction_ = AddAction(view, "Status &Bar", &MainWindow::OnStatusBar);
+  statusBarAction_->setCheckable(true);
+  AddAction(view, "&Refresh", &MainWindow::OnRefresh, QKeySequence::Refresh);
+  view->addSeparator();
+  AddAction(view, "&Options...", &MainWindow::OnOptions);
+
+  QMenu* help = menuBar()->addMenu("&Help");
+  AddAction(help, "&Contents", &MainWindow::OnHelpContents, QKeySequence::HelpContents);
+  AddAction(help, "&Search For Help On...", &MainWindow::OnHelpSearch);
+  help->addSeparator();
+  AddAction(help, "&About", &MainWindow::OnAbout);
+
+  QToolBar* toolbar = addToolBar("Toolbar");
+  toolbar->setObjectName("toolbar");
+  toolbar->setMovable(false);
+  newAction->setIcon(style()->standardIcon(QStyle::SP_FileIcon));
+  openAction->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
+  saveAction->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+  printAction->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
+  toolbar->addAction(newAction);
+  toolbar->addAction(openAction);
+  toolbar->addAction(saveAction);
+  toolbar->addAction(printAction);
+}
+
+void MainWindow::Refresh() {
+  refreshing_ = true;
+  const FrameView& frame = editor_.Frame();
+  setWindowTitle(ToQt(frame.title));
+  if (pages_->currentIndex() != frame.currentPage) pages_->setCurrentIndex(frame.currentPage);
+  statusBarAction_->setChecked(frame.statusBarVisible);
+  statusBar()->setVisible(frame.statusBarVisible);
+  const DocumentState& document = editor_.Document();
+  QString status = document.CurrentFile.empty() ? tr("New character") : ToQt(document.CurrentFile);
+  if (document.Modified) status += tr(" (modified)");
+  statusText_->setText(status);
+  for (PageView* view : views_) view->Refresh();
+  refreshing_ = false;
+}
+
+void MainWindow::OpenDialog(Dialog dialog) {
+  QDialog* shown = nullptr;
+  if (dialog == Dialog::Options) shown = new OptionsDialog(editor_, this);
+  if (dialog == Dialog::About) shown = new AboutDialog(editor_, this);
+  if (shown == nullptr) return;
+  shown->setAttribute(Qt::WA_DeleteOnClose);
+  openDialog_ = shown;
+  shown->exec();
+  Refresh();
+}
+
+void MainWindow::CloseDialog(Dialog) {
+  if (openDialog_) openDialog_->accept();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (exitApproved_ || editor_.CloseWindow()) {
+    event->accept();
+  } else {
+    // The player asked to keep an unsaved character.
+    event->ignore();
+    Refresh();
+  }
+}
+
+void MainWindow::OnNew() {
+  editor_.New();
+  Refresh();
+}
+
+void MainWindow::OnOpen() {
+  editor_.Open();
+  Refresh();
+}
+
+void MainWindow::OnSave() {
+  editor_.Save();
+  Refresh();
+}
+
+void MainWindow::OnSaveAs() {
+  editor_.SaveAs();
+  Refresh();
+}
+
+void MainWindow::OnExit() {
+  if (editor_.Exit()) {
+    exitApproved_ = true;
+    close();
+    QApplication::quit();
+  } else {
+    Refresh();
+  }
+}
+
+void MainWindow::OnProperties() { editor_.Properties(); }
+
+void MainWindow::OnStatusBar() {
+  editor_.ToggleStatusBar();
+  Refresh();
+}
+
+void MainWindow::OnOptions() {
+  editor_.OpenOptions();
+  Refresh();
+}
+
+void MainWindow::OnHelpContents() { editor_.HelpContents(); }
+
+void MainWindow::OnHelpSearch() { editor_.HelpSearch(); }
+
+void MainWindow::OnAbout() { editor_.ShowAbout(); }
+
+}  // namespace ivgen

@@ -1,0 +1,62 @@
+// The editor window: twelve pages, the menus, the toolbar and the status bar, all views of the
+// Editor.
+#pragma once
+
+#include <QAction>
+#include <QLabel>
+#include <QMainWindow>
+#include <QPointer>
+#include <QTabWidget>
+#include <vector>
+
+#include "platform/platform.h"
+#include "ui/page_view.h"
+
+namespace ivgen {
+
+class Editor;
+class QtPlatform;
+
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+ public:
+  /// platform, when given, gets its dialogs and parent from this window.
+  MainWindow(Editor& editor, QtPlatform* platform);
+
+  /// Shows the Editor's current state everywhere.
+  void Refresh();
+  QTabWidget* Pages() const { return pages_; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void BuildMenus();
+  void OpenDialog(Dialog dialog);
+  void CloseDialog(Dialog dialog);
+  QAction* AddAction(QMenu* menu, const QString& text, void (MainWindow::*slot)(), const QKeySequence& key = {});
+
+  void OnNew();
+  void OnOpen();
+  void OnSave();
+  void OnSaveAs();
+  void OnExit();
+  void OnProperties();
+  void OnStatusBar();
+  void OnOptions();
+  void OnHelpContents();
+  void OnHelpSearch();
+  void OnAbout();
+  void OnRefresh() { Refresh(); }
+
+  Editor& editor_;
+  QTabWidget* pages_ = nullptr;
+  std::vector<PageView*> views_;
+  QAction* statusBarAction_ = nullptr;
+  QLabel* statusText_ = nullptr;
+  QPointer<QDialog> openDialog_;
+  bool exitApproved_ = false;
+  bool refreshing_ = false;
+};
+
+}  // namespace ivgen

@@ -1,0 +1,27 @@
+#include "ui/pages.h"
+
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "ui/bioinfo_page.h"
+
+namespace ivgen {
+
+PendingPage::PendingPage(Editor& editor, const QString& caption, QWidget* parent) : PageView(editor, parent) {
+  auto* note = new QLabel(tr("The %1 page is not available in this version yet.").arg(caption), this);
+  note->setAlignment(Qt::AlignCenter);
+  note->setWordWrap(true);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(note);
+}
+
+PageView* CreatePage(int index, const QString& caption, Editor& editor, QWidget* parent) {
+  switch (index) {
+    case 9:
+      return new BioInfoPage(editor, parent);
+    default:
+      return new PendingPage(editor, caption, parent);
+  }
+}
+
+}  // namespace ivgen

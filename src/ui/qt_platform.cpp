@@ -1,0 +1,161 @@
+#include "ui/qt_platform.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QRegularExpression>
+
+#include "ui/qt_text.h"
+
+namespace ivgen {
+
+QString QtFilter(const std::string& filter) {
+  const QString text = ToQt(filter);
+  const int bar = text.indexOf('|');
+  if (bar < 0) return text;
+  QString description = text.left(bar);
+  description.remove(QRegularExpression(R"(\s*\(.*\)\s*$)"));
+  QString patterns = text.mid(bar + 1);
+  patterns.replace(';', ' ');
+  return description + " (" + patterns.simplified() + ")";
+}
+
+namespace {
+
+// Message texts use CR LF and LF CR; Qt wants plain line feeds.
+QString MessageText(const std::string& text) {
+  QString shown = ToQt(text);
+  shown.replace("\r\n", "\n");
+  shown.replace("\n\r", "\n");
+  shown.replace('\r', '\n');
+  return shown;
+}
+
+}  // namespace
+
+Answer QtPlatform::Message(const std::string& text, const std::string& title, Icon icon, Buttons buttons) {
+  QMessageBox box(parent_);
+  box.setWindowTitle(ToQt(title));
+  box.setText(MessageText(text));
+  switch (icon) {
+    case Icon::None:
+      box.setIcon(QMessageBox::NoIcon);
+      break;
+    case Icon::Information:
+      box.setIcon(QMessageBox::Information);
+      break;
+    case Icon::Warning:
+      box.setIcon(QMessageBox::Warning);
+      break;
+    case Icon::Critical:
+      box.setIcon(QMessageBox::Critical);
+      break;
+    case Icon::Question:
+      box.setIcon(QMessageBox::Question);
+      break;
+  }
+  switch (buttons) {
+    case Buttons::Ok:
+      box.setStandardButtons(QMessageBox::Ok);
+      break;
+    case Buttons::OkCancel:
+      box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+      break;
+    case Buttons::YesNo:
+      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+      break;
+    case Buttons::YesNoCancel:
+      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+      break;
+  }
+  const bool busy = busy_;
+  if (busy) QApplication::restoreOverrideCursor();
+  const int pressed = box.exec();
+  if (busy) QApplication::setOverrideCursor(Qt::WaitCursor);
+  switch (pressed) {
+    case QMessageBox::Ok:
+      return Answer::Ok;
+    case QMessageBox::Yes:
+      return Answer::Yes;
+    case QMessageBox::No:
+      return Answer::No;
+    case QMessageBox::Cancel:
+      return Answer::Cancel;
+    default:
+      // Closed by the frame: Cancel where offered, otherwise the only button.
+      if (buttons == Buttons::YesNo) return Answer::No;
+      return buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
+  }
+}
+
+std::string QtPlatform::Input(const std::string& prompt, const std::string& title, const std::string& initial) {
+  bool ok = false;
+  const QString typed =
+      QInputDialog::getText(parent_, ToQt(title), MessageText(prompt), QLineEdit::Normal, ToQt(initial), &ok);
+  return ok ? FromQt(typed) : std::string();
+}
+
+std::string QtPlatform::OpenFile(const FileRequest& request) {
+  const QString path =
+      QFileDialog::getOpenFileName(parent_, ToQt(request.title), ToQt(request.proposedName), QtFilter(request.filter));
+  return FromQt(path);
+}
+
+std::string QtPlatform::SaveFile(const FileRequest& request) {
+  QFileDialog dialog(parent_, ToQt(request.title), QString(), QtFilter(request.filter));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setDefaultSuffix(ToQt(request.defaultExtension));
+  if (!request.proposedName.empty()) dialog.selectFile(ToQt(request.proposedName));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return FromQt(dialog.selectedFiles().first());
+}
+
+void QtPlatform::RunDialog(Dialog dialog) {
+  if (hooks_.open) hooks_.open(dialog, true);
+}
+
+void QtPlatform::ShowDialog(Dialog dialog) {
+  if (hooks_.open) hooks_.open(dialog, false);
+}
+
+void QtPlatform::CloseDialog(Dialog dialog) {
+  if (hooks_.close) hooks_.close(dialog);
+}
+
+void QtPlatform::ProgressShow(const std::string& title, const std::string& label) {
+  if (!progress_) {
+    progress_ = new QProgressDialog(parent_);
+    progress_->setCancelButton(nullptr);
+    progress_->setRange(0, 0);
+    progress_->setMinimumDuration(0);
+    progress_->setWindowModality(Qt::NonModal);
+  }
+  progress_->setWindowTitle(ToQt(title));
+  progress_->setLabelText(ToQt(label));
+  progress_->show();
+  QApplication::processEvents();
+}
+
+void QtPlatform::ProgressStep(const std::string& label) {
+  if (!progress_) return;
+  progress_->setLabelText(ToQt(label));
+  QApplication::processEvents();
+}
+
+void QtPlatform::ProgressHide() {
+  if (progress_) progress_->deleteLater();
+  progress_ = nullptr;
+}
+
+void QtPlatform::SetBusy(bool busy) {
+  if (busy == busy_) return;
+  busy_ = busy;
+  if (busy) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+  } else {
+    QApplication::restoreOverrideCursor();
+  }
+}
+
+}  // namespace ivgen

@@ -1,0 +1,51 @@
+// The platform in the window: Qt's message boxes, input boxes, file dialogs and progress dialog,
+// the override cursor for the busy pointer, and the program's dialogs through the main window.
+#pragma once
+
+#include <QPointer>
+#include <QProgressDialog>
+#include <QWidget>
+#include <functional>
+
+#include "platform/platform.h"
+#include "platform/random_source.h"
+
+namespace ivgen {
+
+/// "description|pattern" as a Qt name filter: "Picture (*.gif; *.jpg)|*.gif;*.jpg" becomes
+/// "Picture (*.gif *.jpg)".
+QString QtFilter(const std::string& filter);
+
+class QtPlatform : public Platform {
+ public:
+  /// How the main window opens and closes the program's own dialogs.
+  struct DialogHooks {
+    std::function<void(Dialog, bool modal)> open;
+    std::function<void(Dialog)> close;
+  };
+
+  void SetParent(QWidget* parent) { parent_ = parent; }
+  void SetDialogHooks(DialogHooks hooks) { hooks_ = std::move(hooks); }
+
+  Answer Message(const std::string& text, const std::string& title, Icon icon, Buttons buttons) override;
+  std::string Input(const std::string& prompt, const std::string& title, const std::string& initial) override;
+  std::string OpenFile(const FileRequest& request) override;
+  std::string SaveFile(const FileRequest& request) override;
+  void RunDialog(Dialog dialog) override;
+  void ShowDialog(Dialog dialog) override;
+  void CloseDialog(Dialog dialog) override;
+  void ProgressShow(const std::string& title, const std::string& label) override;
+  void ProgressStep(const std::string& label) override;
+  void ProgressHide() override;
+  void SetBusy(bool busy) override;
+  double NextRandom() override { return random_.Next(); }
+
+ private:
+  QPointer<QWidget> parent_;
+  DialogHooks hooks_;
+  QPointer<QProgressDialog> progress_;
+  bool busy_ = false;
+  RandomSource random_;
+};
+
+}  // namespace ivgen

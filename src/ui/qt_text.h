@@ -1,0 +1,14 @@
+// The window's edge: core texts are Windows-1252 bytes, Qt's are Unicode.
+#pragma once
+
+#include <QString>
+#include <string>
+
+#include "record/cp1252.h"
+
+namespace ivgen {
+
+inline QString ToQt(const std::string& text) { return QString::fromUtf8(Cp1252ToUtf8(text)); }
+inline std::string FromQt(const QString& text) { return Utf8ToCp1252(text.toUtf8().toStdString()); }
+
+}  // namespace ivgen
