@@ -1,5 +1,6 @@
 #include "batch/script_runner.h"
 
+#include "charfile/character_writer.h"
 #include "record/values.h"
 
 namespace ivgen {
@@ -220,6 +221,34 @@ void ScriptRunner::AddCommands() {
   };
   commands_["echo"] = [this](const ScriptLine& line, std::string&) {
     Say(line.rest);
+    return true;
+  };
+  // The file a save would write now, one file line per output line (CR LF shown as a line end,
+  // bytes as written); an optional section name prints only that section and its empty lines.
+  commands_["show-file"] = [this](const ScriptLine& line, std::string& error) {
+    if (line.words.size() > 1) {
+      error = "takes at most one section name";
+      return false;
+    }
+    const std::string bytes = CharacterFileText(editor_.Record(), {kVersionText, editor_.CurrentSettings().DefaultGIF});
+    const std::string wanted = line.words.empty() ? "" : "[" + line.words[0] + "]";
+    bool inside = wanted.empty();
+    bool found = inside;
+    for (size_t start = 0; start < bytes.size();) {
+      size_t end = bytes.find("\r\n", start);
+      if (end == std::string::npos) end = bytes.size();
+      const std::string fileLine = bytes.substr(start, end - start);
+      start = end + 2;
+      if (!wanted.empty() && !fileLine.empty() && fileLine.front() == '[') {
+        inside = fileLine == wanted;
+        found = found || inside;
+      }
+      if (inside) Say(fileLine);
+    }
+    if (!found) {
+      error = "the file has no section " + wanted;
+      return false;
+    }
     return true;
   };
 }
