@@ -139,10 +139,14 @@ void Editor::Open() {
 
 std::string Editor::OpenedTitle() const { return "Ironveil CharGen 3 - [" + FileNameOf(document_.CurrentFile) + "]"; }
 
+std::string Editor::FileText() {
+  ShowStandardView();
+  return CharacterFileText(record_, {kVersionText, settings_.DefaultGIF});
+}
+
 bool Editor::WriteTo(const std::string& path) {
   ShowStandardView();
-  const WriterContext context{kVersionText, settings_.DefaultGIF};
-  const SaveResult result = SaveCharacter(record_, context, path, platform_);
+  const SaveResult result = SaveCharacter(record_, {kVersionText, settings_.DefaultGIF}, path, platform_);
   switch (result.outcome) {
     case SaveOutcome::Written:
       document_.CurrentFile = path;

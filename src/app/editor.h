@@ -105,6 +105,9 @@ class Editor {
   /// Sets the description; lone CR and lone LF are taken as line breaks and stored as CR LF.
   void SetDescription(std::string text);
 
+  /// The bytes a save would write now.
+  std::string FileText();
+
   /// Moves the editor to another page (0 to 11); other numbers are ignored.
   void SelectPage(int page);
 

@@ -1,6 +1,5 @@
 #include "batch/script_runner.h"
 
-#include "charfile/character_writer.h"
 #include "record/values.h"
 
 namespace ivgen {
@@ -230,7 +229,7 @@ void ScriptRunner::AddCommands() {
       error = "takes at most one section name";
       return false;
     }
-    const std::string bytes = CharacterFileText(editor_.Record(), {kVersionText, editor_.CurrentSettings().DefaultGIF});
+    const std::string bytes = editor_.FileText();
     const std::string wanted = line.words.empty() ? "" : "[" + line.words[0] + "]";
     bool inside = wanted.empty();
     bool found = inside;
