@@ -27,6 +27,7 @@ OptionsDialog::OptionsDialog(Editor& editor, QWidget* parent) : QDialog(parent),
   auto* browse = new QPushButton("...", this);
   browse->setObjectName("browse");
   browse->setToolTip("Choose a picture");
+  browse->setFixedWidth(browse->fontMetrics().horizontalAdvance("...") * 3);
   auto* pictureRow = new QHBoxLayout;
   pictureRow->addWidget(defaultGif_);
   pictureRow->addWidget(browse);

@@ -13,6 +13,7 @@
 
 #include "app/editor.h"
 #include "platform/scripted_platform.h"
+#include "ui/about_dialog.h"
 #include "ui/main_window.h"
 #include "ui/options_dialog.h"
 
@@ -36,6 +37,19 @@ class MainWindowTest : public ::testing::Test {
       window.grab().save(folder + QString("/page%1.png").arg(page));
     }
     window.Pages()->setCurrentIndex(0);
+    editor_.OpenOptions();
+    OptionsDialog options(editor_, &window);
+    options.show();
+    QApplication::processEvents();
+    options.grab().save(folder + "/options.png");
+    AboutDialog about(editor_, &window);
+    about.show();
+    QApplication::processEvents();
+    about.grab().save(folder + "/about.png");
+    SplashWindow splash("version 3.2.6 - 2 July 2000");
+    splash.show();
+    QApplication::processEvents();
+    splash.grab().save(folder + "/splash.png");
   }
 
   ScriptedPlatform platform_;
