@@ -1,0 +1,112 @@
+#include "catalog/books.h"
+
+#include "catalog/line_syntax.h"
+#include "record/entries.h"
+
+namespace ivgen {
+
+namespace {
+
+std::string CodeOf(std::string_view entry) {
+  const size_t tab = entry.find('\t');
+  return tab == std::string_view::npos ? std::string() : std::string(entry.substr(tab + 1));
+}
+
+bool MoveSelected(std::vector<std::string>& from, int& selected, bool& enabled, std::vector<std::string>& to) {
+  if (selected < 0 || selected >= static_cast<int>(from.size())) return false;
+  to.push_back(std::move(from[selected]));
+  from.erase(from.begin() + selected);
+  selected = -1;
+  enabled = false;
+  return true;
+}
+
+}  // namespace
+
+std::optional<BookLists> LoadBooks(const std::string& folder, LoadNotes* notes) {
+  const auto catalog = ReadCatalog(folder, kBooksFile);
+  if (!catalog) return std::nullopt;
+  BookLists books;
+  int lineNumber = 0;
+  for (const std::string& line : catalog->lines) {
+    ++lineNumber;
+    if (IsComment(line)) continue;
+    const size_t semicolon = line.find(';');
+    if (semicolon == std::string::npos) {
+      if (notes != nullptr)
+        notes->Problem(catalog->name, lineNumber, "no \";\" between title and code; the line is skipped");
+      continue;
+    }
+    const std::string entry = line.substr(0, semicolon) + '\t' + line.substr(semicolon + 1);
+    if (entry.front() == '*') {
+      books.allowed.push_back(entry.substr(1));
+    } else {
+      books.notAllowed.push_back(entry);
+    }
+  }
+  return books;
+}
+
+void SelectAllowedBook(BookLists& books, int index) {
+  if (index < 0 || index >= static_cast<int>(books.allowed.size())) return;
+  books.allowedSelected = index;
+  books.moveToNotAllowedEnabled = true;
+}
+
+void SelectNotAllowedBook(BookLists& books, int index) {
+  if (index < 0 || index >= static_cast<int>(books.notAllowed.size())) return;
+  books.notAllowedSelected = index;
+  books.moveToAllowedEnabled = true;
+}
+
+bool MoveToNotAllowed(BookLists& books) {
+  return MoveSelected(books.allowed, books.allowedSelected, books.moveToNotAllowedEnabled, books.notAllowed);
+}
+
+bool MoveToAllowed(BookLists& books) {
+  return MoveSelected(books.notAllowed, books.notAllowedSelected, books.moveToAllowedEnabled, books.allowed);
+}
+
+std::string AllowedBooks(const BookLists& books) {
+  std::string text;
+  for (const std::string& entry : books.allowed) text += "[" + CodeOf(entry) + "]";
+  return text;
+}
+
+bool BookAllowed(const BookLists& books, std::string_view code) {
+  const std::string wanted = UpperCase(code);
+  for (const std::string& entry : books.allowed) {
+    if (UpperCase(CodeOf(entry)) == wanted) return true;
+  }
+  return false;
+}
+
+std::string BooksFileText(const std::vector<std::string>& lines, const BookLists& books) {
+  std::string text;
+  for (const std::string& line : lines) {
+    const size_t semicolon = line.find(';');
+    if (IsComment(line) || semicolon == std::string::npos) {
+      text += line;
+    } else {
+      std::string title = line.substr(0, semicolon);
+      if (!title.empty() && title.front() == '*') title.erase(0, 1);
+      // A title found anywhere within an allowed entry counts: "Core" is allowed beside
+      // "Core Rules". Kept, since existing books.dat files were saved this way.
+      bool allowed = false;
+      for (const std::string& entry : books.allowed) {
+        if (entry.find(title) != std::string::npos) allowed = true;
+      }
+      text += (allowed ? "*" : "") + title + ";" + line.substr(semicolon + 1);
+    }
+    text += kCrLf;
+  }
+  return text;
+}
+
+IoResult SaveBooks(const std::string& folder, const BookLists& books) {
+  const auto catalog = ReadCatalog(folder, kBooksFile);
+  if (!catalog) return IoResult::Failure(CatalogPath(folder, kBooksFile), "the file cannot be read");
+  return ReplaceFile(catalog->path, BooksFileText(catalog->lines, books));
+}
+
+}  // namespace ivgen

@@ -1,0 +1,100 @@
+#include "catalog/catalog_checker.h"
+
+#include <algorithm>
+#include <set>
+
+#include "catalog/catalogs.h"
+#include "record/entries.h"
+
+namespace ivgen {
+
+namespace {
+
+template <typename Loaded>
+void NoteIfMissing(const Loaded& loaded, std::string_view file, LoadNotes& notes) {
+  if (!loaded) notes.Problem(file, 0, "cannot be opened");
+}
+
+// Spells whose category code no "#" line carries are listed under no category.
+void NoteUnlistedSpells(const std::string& folder, const SpellCatalog& spells, LoadNotes& notes) {
+  const auto text = ReadCatalog(folder, kSpellsFile);
+  if (!text) return;
+  std::set<std::string> codes;
+  for (const std::string& category : spells.categories) codes.insert(UpperCase(category.substr(category.size() - 1)));
+  for (size_t i = 0; i < text->lines.size(); ++i) {
+    const std::string& line = text->lines[i];
+    if (line.empty() || line[0] == '!' || line[0] == '#') continue;
+    const std::string code = Cut(line, 76, 1);
+    if (!code.empty() && codes.count(UpperCase(code)) == 0) {
+      notes.Problem(text->name, static_cast<int>(i) + 1,
+                    "category code \"" + code + "\" in column 76 matches no \"#\" category line");
+    }
+  }
+}
+
+bool BookKnown(const BookUse& use, const std::vector<std::string>& codes) {
+  for (const std::string& code : codes) {
+    switch (use.match) {
+      case BookMatch::Exact:
+        if (code == use.code) return true;
+        break;
+      case BookMatch::IgnoreCase:
+        if (UpperCase(code) == UpperCase(use.code)) return true;
+        break;
+      case BookMatch::Substring:
+        if (code.find(use.code) != std::string::npos) return true;
+        break;
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
+std::string FormatProblem(const CatalogProblem& problem) {
+  if (problem.line <= 0) return problem.file + ": " + problem.what;
+  return problem.file + ":" + std::to_string(problem.line) + ": " + problem.what;
+}
+
+std::vector<CatalogProblem> CheckCatalogFolder(const std::string& folder) {
+  LoadNotes notes;
+  notes.everyBook = true;
+  const auto books = LoadBooks(folder, &notes);
+  NoteIfMissing(books, kBooksFile, notes);
+  NoteIfMissing(LoadSkills(folder, &notes), kSkillsFile, notes);
+  NoteIfMissing(LoadCyberware(folder, "", &notes), kCyberwareFile, notes);
+  NoteIfMissing(LoadBioware(folder, "", &notes), kBiowareFile, notes);
+  const auto spells = LoadSpells(folder, "", &notes);
+  NoteIfMissing(spells, kSpellsFile, notes);
+  if (spells) NoteUnlistedSpells(folder, *spells, notes);
+  NoteIfMissing(LoadTraditions(folder, "", &notes), kTraditionsFile, notes);
+  NoteIfMissing(LoadPowers(folder, "", &notes), kPowersFile, notes);
+  const auto gear = LoadGear(folder, &notes);
+  NoteIfMissing(gear, kGearFile, notes);
+  if (gear) {
+    if (const auto text = ReadCatalog(folder, kGearFile)) NoteGearItems(*text, *gear, notes);
+  }
+  NoteIfMissing(LoadEdges(folder, "", &notes), kEdgesFile, notes);
+  NoteIfMissing(LoadMetatypes(folder, &notes), kMetatypesFile, notes);
+  NoteIfMissing(LoadRanges(folder, &notes), kRangesFile, notes);
+
+  if (books) {
+    std::vector<std::string> codes;
+    for (const auto* list : {&books->allowed, &books->notAllowed}) {
+      for (const std::string& entry : *list) codes.push_back(TabField(entry, 1));
+    }
+    for (const BookUse& use : notes.books) {
+      if (!BookKnown(use, codes))
+        notes.Problem(use.file, use.line, "book code \"" + use.code + "\" is not in books.dat");
+    }
+  }
+  std::stable_sort(notes.problems.begin(), notes.problems.end(), [](const CatalogProblem& a, const CatalogProblem& b) {
+    const std::string fileA = LowerCase(a.file);
+    const std::string fileB = LowerCase(b.file);
+    if (fileA != fileB) return fileA < fileB;
+    return a.line < b.line;
+  });
+  return notes.problems;
+}
+
+}  // namespace ivgen

@@ -1,0 +1,48 @@
+#include "catalog/catalog_file.h"
+
+#include <filesystem>
+
+#include "record/entries.h"
+#include "record/text_file.h"
+
+namespace ivgen {
+
+void LoadNotes::Problem(std::string_view file, int line, std::string what) {
+  problems.push_back({std::string(file), line, std::move(what)});
+}
+
+void LoadNotes::Book(std::string_view file, int line, std::string_view code, BookMatch match) {
+  books.push_back({std::string(file), line, std::string(code), match});
+}
+
+std::string CatalogPath(const std::string& folder, std::string_view name) {
+  std::string path = folder.empty() ? std::string("./") : folder;
+  if (path.back() != '/' && path.back() != '\\') path += '/';
+  path += name;
+  return path;
+}
+
+std::optional<std::string> FindCatalogFile(const std::string& folder, std::string_view name) {
+  const std::string exact = CatalogPath(folder, name);
+  std::error_code error;
+  if (std::filesystem::is_regular_file(exact, error)) return exact;
+  // Data authors on other systems write Cyber.dat or GEAR.DAT; the program has always found them.
+  const std::string wanted = LowerCase(name);
+  std::filesystem::directory_iterator entries(folder.empty() ? std::string(".") : folder, error);
+  if (error) return std::nullopt;
+  for (const auto& entry : entries) {
+    if (LowerCase(entry.path().filename().string()) != wanted) continue;
+    if (entry.is_regular_file(error)) return entry.path().string();
+  }
+  return std::nullopt;
+}
+
+std::optional<CatalogText> ReadCatalog(const std::string& folder, std::string_view name) {
+  const auto path = FindCatalogFile(folder, name);
+  if (!path) return std::nullopt;
+  auto bytes = ReadWholeFile(*path);
+  if (!bytes) return std::nullopt;
+  return CatalogText{*path, std::filesystem::path(*path).filename().string(), SplitLines(*bytes)};
+}
+
+}  // namespace ivgen

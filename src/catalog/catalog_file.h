@@ -1,0 +1,62 @@
+// Finding and reading a catalog file in the program folder, and the notes a loader keeps of the
+// lines it skips or cuts short, so the catalog checker can tell a data author where they are.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ivgen {
+
+/// A line a loader skipped or cut short; line 0 concerns the file as a whole.
+struct CatalogProblem {
+  std::string file;
+  int line = 0;
+  std::string what;
+};
+
+/// How a catalog compares an item's book code with the sourcebooks.
+enum class BookMatch {
+  Exact,       // the bracketed filter of the fixed-column catalogs
+  IgnoreCase,  // BookAllowed, as the gear shop list asks it
+  Substring,   // edge.dat's plain substring test
+};
+
+/// A book code one catalog line refers to.
+struct BookUse {
+  std::string file;
+  int line = 0;
+  std::string code;
+  BookMatch match = BookMatch::Exact;
+};
+
+/// What the loaders report when asked; a normal load passes none.
+struct LoadNotes {
+  /// The checker's view: every line passes the book filter, so every line is looked at.
+  bool everyBook = false;
+  std::vector<CatalogProblem> problems;
+  std::vector<BookUse> books;
+
+  void Problem(std::string_view file, int line, std::string what);
+  void Book(std::string_view file, int line, std::string_view code, BookMatch match);
+};
+
+/// The path of a file of the folder whose name equals `name` without regard to case, an exact
+/// match preferred; nothing when there is none or the folder cannot be read.
+std::optional<std::string> FindCatalogFile(const std::string& folder, std::string_view name);
+
+/// A catalog file's lines, without their line ends.
+struct CatalogText {
+  std::string path;
+  std::string name;  // the file's own name, as the folder spells it
+  std::vector<std::string> lines;
+};
+
+/// Reads a catalog of the folder; nothing when it is missing or cannot be opened.
+std::optional<CatalogText> ReadCatalog(const std::string& folder, std::string_view name);
+
+/// The path a catalog would have: the folder with one trailing separator, then the name.
+std::string CatalogPath(const std::string& folder, std::string_view name);
+
+}  // namespace ivgen

@@ -1,0 +1,73 @@
+#include "catalog/line_syntax.h"
+
+#include "record/entries.h"
+
+namespace ivgen {
+
+bool IsComment(std::string_view line) { return !line.empty() && line.front() == '!'; }
+
+std::string Cut(std::string_view line, size_t column, size_t length) {
+  if (column == 0 || column > line.size()) return "";
+  return std::string(line.substr(column - 1, length));
+}
+
+std::string CutFrom(std::string_view line, size_t column) {
+  if (column == 0 || column > line.size()) return "";
+  return std::string(line.substr(column - 1));
+}
+
+std::optional<std::string> FixedColumnBookCode(std::string_view line, std::string_view file, int lineNumber,
+                                               LoadNotes* notes) {
+  const std::string reference = TrimRight(Cut(line, 1, 10));
+  const size_t dash = reference.find('-');
+  if (dash == std::string::npos) {
+    if (notes != nullptr) {
+      notes->Problem(file, lineNumber,
+                     "book reference \"" + reference + "\" in columns 1-10 has no \"-\"; the line is skipped");
+    }
+    return std::nullopt;
+  }
+  std::string code = reference.substr(0, dash);
+  if (notes != nullptr) notes->Book(file, lineNumber, code, BookMatch::Exact);
+  return code;
+}
+
+void NoteUnreadColumns(LoadNotes* notes, std::string_view file, int lineNumber, std::string_view line,
+                       std::initializer_list<std::pair<size_t, size_t>> unread) {
+  if (notes == nullptr) return;
+  for (const auto& [first, last] : unread) {
+    if (Trim(Cut(line, first, last - first + 1)).empty()) continue;
+    const std::string columns = first == last ? "column " + std::to_string(first)
+                                              : "columns " + std::to_string(first) + "-" + std::to_string(last);
+    notes->Problem(file, lineNumber,
+                   "text in " + columns + (first == last ? ", which is" : ", which are") +
+                       " not read: a field beside it is out of place or too long");
+  }
+}
+
+bool InAllowedBooks(std::string_view allowedBooks, std::string_view code, const LoadNotes* notes) {
+  if (notes != nullptr && notes->everyBook) return true;
+  const std::string bracketed = "[" + std::string(code) + "]";
+  return allowedBooks.find(bracketed) != std::string_view::npos;
+}
+
+std::string TreeEntry(const std::vector<std::string>& fields) {
+  std::string entry;
+  for (size_t i = 0; i < fields.size(); ++i) {
+    if (i == 1) entry += "\t\t\t\t\t\t\t";
+    if (i > 1) entry += '\t';
+    entry += fields[i];
+  }
+  return entry;
+}
+
+std::vector<std::string> TreeEntryFields(std::string_view entry) {
+  const size_t wide = entry.find("\t\t\t\t\t\t\t");
+  if (wide == std::string_view::npos) return SplitTabs(entry);
+  std::string narrowed(entry.substr(0, wide));
+  narrowed += '\t';
+  narrowed += entry.substr(wide + 7);
+  return SplitTabs(narrowed);
+}
+
+}  // namespace ivgen

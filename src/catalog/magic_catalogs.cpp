@@ -1,0 +1,108 @@
+#include "catalog/magic_catalogs.h"
+
+#include "catalog/equipment_catalogs.h"
+#include "catalog/line_syntax.h"
+#include "record/entries.h"
+
+namespace ivgen {
+
+namespace {
+
+// Drain is written like (F/2)+1S; the spell page shows only the part up to the first ")".
+std::string DrainPart(std::string_view field) {
+  const size_t close = field.find(')');
+  return close == std::string_view::npos ? std::string() : std::string(field.substr(0, close + 1));
+}
+
+}  // namespace
+
+std::optional<SpellCatalog> LoadSpells(const std::string& folder, std::string_view allowedBooks, LoadNotes* notes) {
+  const auto catalog = ReadCatalog(folder, kSpellsFile);
+  if (!catalog) return std::nullopt;
+  SpellCatalog spells;
+  bool overflowNoted = false;
+  int lineNumber = 0;
+  for (const std::string& line : catalog->lines) {
+    ++lineNumber;
+    if (IsComment(line)) continue;
+    if (!line.empty() && line.front() == '#') {
+      const size_t slash = line.find('/');
+      if (slash == std::string::npos) {
+        if (notes != nullptr) notes->Problem(catalog->name, lineNumber, "category line has no \"/\"; skipped");
+        continue;
+      }
+      spells.categories.push_back(line.substr(1, slash - 1) + '\t' + line.back());
+      continue;
+    }
+    const auto code = FixedColumnBookCode(line, catalog->name, lineNumber, notes);
+    if (!code || !InAllowedBooks(allowedBooks, *code, notes)) continue;
+    if (spells.SpellLines.size() >= kSpellLinesMax) {
+      if (notes != nullptr && !overflowNoted) {
+        notes->Problem(catalog->name, lineNumber,
+                       "more than " + std::to_string(kSpellLinesMax) + " spells; this one and the rest are left out");
+      }
+      overflowNoted = true;
+      continue;
+    }
+    const std::string drain = Cut(line, 64, 12);
+    NoteUnreadColumns(notes, catalog->name, lineNumber, line, {{41, 44}, {53, 56}, {63, 63}});
+    if (notes != nullptr) {
+      if (DrainPart(drain).empty() && !Trim(drain).empty()) {
+        notes->Problem(catalog->name, lineNumber, "drain \"" + drain + "\" (columns 64-75) has no \")\"; shown empty");
+      }
+      if (Cut(line, 76, 1).empty()) notes->Problem(catalog->name, lineNumber, "no category code in column 76");
+    }
+    spells.SpellLines.push_back(TrimRight(Cut(line, 11, 29)) + '\t' + TrimRight(Cut(line, 40, 1)) + '\t' +
+                                TrimRight(Cut(line, 45, 7)) + '\t' + Cut(line, 52, 1) + '\t' + Cut(line, 57, 6) + '\t' +
+                                DrainPart(drain) + "\t%" + TrimRight(Cut(line, 1, 10)) + Cut(line, 76, 1));
+  }
+  return spells;
+}
+
+std::vector<std::string> SpellsInCategory(const SpellCatalog& spells, std::string_view categoryEntry) {
+  std::vector<std::string> listed;
+  if (categoryEntry.empty()) return listed;
+  const std::string code = UpperCase(categoryEntry.substr(categoryEntry.size() - 1));
+  for (const std::string& entry : spells.SpellLines) {
+    if (!entry.empty() && UpperCase(entry.substr(entry.size() - 1)) == code) listed.push_back(entry);
+  }
+  return listed;
+}
+
+std::optional<std::vector<std::string>> LoadPowers(const std::string& folder, std::string_view allowedBooks,
+                                                   LoadNotes* notes) {
+  const auto catalog = ReadCatalog(folder, kPowersFile);
+  if (!catalog) return std::nullopt;
+  std::vector<std::string> powers;
+  int lineNumber = 0;
+  for (const std::string& line : catalog->lines) {
+    ++lineNumber;
+    if (IsComment(line)) continue;
+    const auto code = FixedColumnBookCode(line, catalog->name, lineNumber, notes);
+    if (!code || !InAllowedBooks(allowedBooks, *code, notes)) continue;
+    const std::string codes = TrimRight(Cut(line, 50, 19));
+    NoteUnreadColumns(notes, catalog->name, lineNumber, line, {{44, 49}, {69, 69}});
+    NoteModifierCodes(notes, catalog->name, lineNumber, codes);
+    powers.push_back(JoinTabs({TrimRight(Cut(line, 11, 29)), TrimRight(Cut(line, 40, 4)), codes,
+                               TrimRight(Cut(line, 1, 9)), TrimRight(CutFrom(line, 70))}));
+  }
+  return powers;
+}
+
+std::optional<std::vector<std::string>> LoadTraditions(const std::string& folder, std::string_view allowedBooks,
+                                                       LoadNotes* notes) {
+  const auto catalog = ReadCatalog(folder, kTraditionsFile);
+  if (!catalog) return std::nullopt;
+  std::vector<std::string> traditions{std::string(kHermeticMage)};
+  int lineNumber = 0;
+  for (const std::string& line : catalog->lines) {
+    ++lineNumber;
+    if (IsComment(line)) continue;
+    const auto code = FixedColumnBookCode(line, catalog->name, lineNumber, notes);
+    if (!code || !InAllowedBooks(allowedBooks, *code, notes)) continue;
+    traditions.push_back(TrimRight(CutFrom(line, 11)));
+  }
+  return traditions;
+}
+
+}  // namespace ivgen
