@@ -1,0 +1,52 @@
+// The six attributes and everything that follows from them: the modifier-code language through
+// which items, edges, flaws and metatypes change them, the derived values, and the spin buttons.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "record/character_record.h"
+#include "rules/creation_state.h"
+
+namespace ivgen {
+
+inline constexpr const char* kRacialMaxMessage = "No effect:cannot exceed racial maximum";
+
+/// Applies a comma-separated list of modifier codes, or takes it back (reverse), code by code.
+/// Blanks around a code are ignored; a code outside the table changes nothing.
+void ModifyAttributeS(RulesContext& ctx, std::string_view list, bool reverse);
+
+/// Applies one code (sign, digit, code, optional "*"); reverse undoes exactly what applying did.
+/// Returns false when the code is not one of the table's, changing nothing.
+bool ModifyAttribute(RulesContext& ctx, std::string_view code, bool reverse = false);
+
+/// Totals of the six attributes; shows the over-maximum marker of a base above NaturalMax.
+void RecalcAttributeTotals(RulesContext& ctx);
+
+/// Recomputes the points used, totals, allowances, Reaction, Initiative, pools and Magic.
+void RecalcDerived(RulesContext& ctx);
+
+/// An attribute's total by code; "RCT"/"REA" give Reaction, "KNO" Intelligence, any other 10.
+int16_t Attrvalue(const CharacterRecord& record, std::string_view code);
+
+/// The spell points display and its over-spent marker.
+void ShowSpellPoints(RulesContext& ctx);
+/// The power points display.
+void ShowPowerPoints(RulesContext& ctx);
+
+/// The up button of attribute row i; refused silently at the ceiling or the points limit
+/// (both lifted by Override Limits). An index outside 0..5 does nothing.
+void RaiseAttribute(RulesContext& ctx, int i);
+/// The down button of attribute row i; the base never goes below 1.
+void LowerAttribute(RulesContext& ctx, int i);
+
+/// RacialMax of each attribute from its racial modifier: Int((racial + 6) * 1.5).
+void RecalcRacialMax(CharacterRecord& record);
+
+/// One six-sided die from the platform's generator: 1 to 6, whatever the generator returns.
+int16_t Rollsix(Platform& platform);
+
+/// A cell of the record read as a number (leading number; empty or other text reads as 0).
+double CellValue(std::string_view cell);
+
+}  // namespace ivgen

@@ -1,0 +1,42 @@
+#include "rules/creation_state.h"
+
+#include "rules/attributes.h"
+#include "rules/priorities.h"
+
+namespace ivgen {
+
+void StartCreation(RulesContext& ctx) {
+  ctx.state.priorities.order = PriorityView{}.order;
+  SelectPriorityRow(ctx, 0);
+}
+
+void ResetCreation(RulesContext& ctx) {
+  CreationState& state = ctx.state;
+  CharacterRecord& record = ctx.record;
+  state.attributes = AttributeView{};
+
+  RaceView& race = state.race;
+  race.optionEnabled.fill(false);
+  race.metaList.clear();
+  race.metaFields.fill("");
+  race.animalFields.fill("");
+  race.modCaption = "Unknown Race Mods";
+  race.shapeFieldsVisible = false;
+  race.trollArmour = false;
+
+  state.priorities.gradeText = "0";
+  state.pages.spellGroupVisible = false;
+  state.pages.powerGroupVisible = false;
+  state.pages.unhideShifterVisible = false;
+
+  // The spell points match the magic row that New keeps, as if it had just been chosen.
+  record.MagicPts = StartingSpellPoints(record);
+  record.Magic.Modifier = "0";
+  RecalcDerived(ctx);
+  ShowSpellPoints(ctx);
+  ShowPowerPoints(ctx);
+  // The magic options follow the rows a new character keeps.
+  ShowPriorityTable(ctx);
+}
+
+}  // namespace ivgen

@@ -1,0 +1,156 @@
+// What the priority, race and attribute pages show that the creation rules decide, the seams
+// through which those rules reach units of later pages, and the context every rule runs in.
+#pragma once
+
+#include <array>
+#include <span>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/platform.h"
+#include "record/character_record.h"
+
+namespace ivgen {
+
+/// Pages of the character editor by index.
+enum Page : int {
+  kPagePriorities = 0,
+  kPageRace = 1,
+  kPageAttributes = 2,
+  kPageSkills = 3,
+  kPageCyberware = 4,
+  kPageBioware = 5,
+  kPageSpells = 6,
+  kPagePowers = 7,
+  kPageGear = 8,
+  kPageBioInfo = 9,
+  kPageBooks = 10,
+  kPageContacts = 11,
+};
+inline constexpr int kPageCount = 12;
+
+inline constexpr int kPriorityRows = 5;
+inline constexpr int kRaceCount = 5;
+/// Metatype fields: the six racial modifiers and the run multiplier.
+inline constexpr int kMetaFieldCount = 7;
+/// Animal-form fields of a shapeshifter metatype.
+inline constexpr int kAnimalFieldCount = 6;
+
+/// The attributes page: markers, displays, and the ceiling codes behind NaturalMax.
+struct AttributeView {
+  /// Per attribute: the base has passed NaturalMax (hidden again only by the spin buttons).
+  std::array<bool, kAttributeCount> overMaximum{};
+  /// AttributePointsUsed > Attributes.
+  bool overSpent = false;
+  /// AttributePointsUsed "/" Attributes, for example "22/30".
+  std::string pointsDisplay = "6/0";
+  /// SpellPointsUsed "/" MagicPts and its over-spent marker.
+  std::string spellPointsDisplay = "0/0";
+  bool spellsOverSpent = false;
+  /// PowerPointsUsed "/" Magic total.
+  std::string powerPointsDisplay = "0/0";
+  /// X-codes applied and not yet taken back, in order: attribute index and signed amount.
+  /// NaturalMax is recomputed from these when one is taken back.
+  std::vector<std::pair<int, int>> ceilingCodes;
+};
+
+/// The priorities page: the ranking, its value column and the magic options.
+struct PriorityView {
+  /// Area names, row 0 (A) to row 4 (E).
+  std::array<std::string, kPriorityRows> order{"Attributes", "Skills", "Resources", "Race", "Magic"};
+  /// The row selected in both columns.
+  int selectedRow = 0;
+  /// What each row grants its area ("30 points", "Magician", ...).
+  std::array<std::string, kPriorityRows> valueTexts;
+  bool adeptGroupVisible = false;
+  /// "PhysAd: Path of the Magician".
+  bool physAdVisible = false;
+  /// "Initiation/Geas Mod".
+  bool initiationEnabled = false;
+  /// The grade field as typed.
+  std::string gradeText = "0";
+  /// The "Money" field as typed; shown only with Override Limits.
+  std::string moneyText = "0";
+  /// The "Edges && Flaws" button.
+  bool edgesButtonVisible = true;
+};
+
+/// The race page: which races are offered, the metatype group and its fields.
+struct RaceView {
+  std::array<bool, kRaceCount> optionEnabled{};
+  /// The metatype catalog lines offered for the race, without their first two characters.
+  std::vector<std::string> metaList;
+  /// Body, Quickness, Strength, Charisma, Intelligence, Willpower, run multiplier.
+  std::array<std::string, kMetaFieldCount> metaFields;
+  std::array<std::string, kAnimalFieldCount> animalFields;
+  std::string modCaption = "Unknown Race Mods";
+  bool shapeFieldsVisible = false;
+  bool metaGroupVisible = false;
+  /// The troll's dermal armour is counted in the Body modifier.
+  bool trollArmour = false;
+};
+
+/// Which page shows and what page changes decide for pages of other units.
+struct PageView {
+  int page = kPagePriorities;
+  bool spellGroupVisible = false;
+  bool powerGroupVisible = false;
+  bool unhideShifterVisible = false;
+};
+
+struct CreationState {
+  AttributeView attributes;
+  PriorityView priorities;
+  RaceView race;
+  PageView pages;
+};
+
+/// Work of the creation rules that belongs to units of other pages; the Editor implements it by
+/// calling those units.
+class CreationHooks {
+ public:
+  virtual ~CreationHooks() = default;
+  /// Shapeshifter: recompute the animal-form totals and the points used.
+  virtual void SCalcMaxUsed() = 0;
+  /// Race-page completion: show the ghoul button when the ghoul option was bought.
+  virtual void GhoulCheck() = 0;
+  /// A metatype was chosen: re-apply an "Albino" option that is on.
+  virtual void AlbinoChoice() = 0;
+  /// Race-page completion with a metatype: append the chosen albino flaw when "Albino" is on.
+  virtual void AlbinoFlaw() = 0;
+  /// Leaving the attributes page: the cyberware page's standard view.
+  virtual void ShowStandardView() = 0;
+  /// Nuyen left on the gear and spells pages.
+  virtual void ShowMoneyLeft() = 0;
+  virtual void RecountSkillPoints() = 0;
+  virtual void RecountCyberwareEssence() = 0;
+  virtual void RecountBioIndex() = 0;
+  /// Entering the gear page: its totals.
+  virtual void RefreshGearTotals() = 0;
+  /// Entering the contacts page.
+  virtual void RefreshContacts() = 0;
+  /// "Override Limits (Existing Char)" switched: the skills page's override view.
+  virtual void RefreshOverrideView() = 0;
+  /// The name the character sheet proposes when it is written.
+  virtual void OfferSheetName(const std::string& streetName) = 0;
+};
+
+/// Everything a creation rule reads or changes. The Editor builds one per action.
+struct RulesContext {
+  CharacterRecord& record;
+  DocumentState& document;
+  CreationState& state;
+  Platform& platform;
+  CreationHooks& hooks;
+  /// The metatype catalog lines (race code, one ignored character, the metatype entry).
+  std::span<const std::string> metaLines;
+};
+
+/// Start-up: the priority order in its first ranking, row 0 selected and the table shown.
+void StartCreation(RulesContext& ctx);
+
+/// New: what the three pages show for a new character. Runs after the record fields were reset.
+void ResetCreation(RulesContext& ctx);
+
+}  // namespace ivgen

@@ -1,0 +1,120 @@
+#include "rules/page_change.h"
+
+#include "record/values.h"
+#include "rules/attributes.h"
+#include "rules/priorities.h"
+#include "rules/race.h"
+
+namespace ivgen {
+
+namespace {
+
+// Entering a page brings its totals up to date.
+void RefreshPage(RulesContext& ctx, int page) {
+  CharacterRecord& record = ctx.record;
+  PageView& view = ctx.state.pages;
+  switch (page) {
+    case kPageSkills:
+      ctx.hooks.RecountSkillPoints();
+      break;
+    case kPageCyberware:
+      ctx.hooks.RecountCyberwareEssence();
+      break;
+    case kPageBioware:
+      ctx.hooks.RecountBioIndex();
+      break;
+    case kPageSpells:
+      // A mundane character's spells are not saved, so it is offered none to buy.
+      view.spellGroupVisible = record.MagicUser() && record.MagicPts > 0;
+      if (view.spellGroupVisible) ShowSpellPoints(ctx);
+      break;
+    case kPagePowers:
+      RecalcDerived(ctx);
+      view.powerGroupVisible = record.Adept == 0;
+      if (view.powerGroupVisible) ShowPowerPoints(ctx);
+      break;
+    case kPageGear:
+      ctx.hooks.RefreshGearTotals();
+      break;
+    case kPageContacts:
+      ctx.hooks.RefreshContacts();
+      break;
+    default:
+      break;
+  }
+}
+
+}  // namespace
+
+void ApplyPriorityGrants(CharacterRecord& record) {
+  if (const int points = AttributeGrant(record.PriAttributes); points >= 0) {
+    record.Attributes = static_cast<int16_t>(points);
+  }
+  if (const int skills = SkillGrant(record.PriSkills); skills >= 0) record.PtsSkills = static_cast<int16_t>(skills);
+  if (const int32_t nuyen = ResourceGrant(record.PriResources); nuyen >= 0) record.Maxresources = nuyen;
+}
+
+void SwitchPage(RulesContext& ctx, int page) {
+  PageView& view = ctx.state.pages;
+  if (page < 0 || page >= kPageCount || page == view.page) return;
+  const int previous = view.page;
+  view.page = page;
+  PageChange(ctx, previous);
+}
+
+void PageChange(RulesContext& ctx, int previousPage) {
+  CharacterRecord& record = ctx.record;
+  PageView& view = ctx.state.pages;
+
+  ctx.hooks.OfferSheetName(record.StreetName);
+  RecalcDerived(ctx);
+
+  if (view.page == kPagePriorities && record.GeneratorPoints) ctx.platform.RunDialog(Dialog::PointGeneration);
+  if (previousPage == kPageAttributes) ctx.hooks.ShowStandardView();
+
+  if (previousPage == kPagePriorities) {
+    if (record.GeneratorPoints) {
+      if (view.page <= kPagePriorities) {
+        // Set directly: the switch belongs to this page change and must not start another.
+        view.page = kPageRace;
+        ctx.platform.RunDialog(Dialog::PointGeneration);
+      }
+    } else {
+      ApplyPriorityGrants(record);
+    }
+    // An empty or zero "Money" field keeps the grant: only a real sum is an existing
+    // character's money.
+    const int32_t money = CLng(Val(ctx.state.priorities.moneyText));
+    if (record.norules != 0 && money > 0) record.Maxresources = money;
+    ctx.hooks.ShowMoneyLeft();
+    // Whatever page comes next, the race options follow the race priority just left.
+    OfferRaces(ctx);
+    // The new grant shows in the points display at once.
+    RecalcDerived(ctx);
+  }
+
+  // A modal dialog above may have moved the editor to another page.
+  const int page = view.page;
+  if (!record.OnceThru && previousPage == kPageRace && page == kPageAttributes) {
+    record.OnceThru = true;
+    CompleteRacePage(ctx);
+  }
+
+  if (page == kPageRace) ctx.state.race.metaGroupVisible = record.PtsMeta != 0 || record.Shapeshift;
+
+  if (page == kPageAttributes) {
+    RecalcRacialMax(record);
+    RecalcDerived(ctx);
+    if (record.Shapeshift) {
+      ctx.platform.ShowDialog(Dialog::AnimalForm);
+    } else {
+      ctx.platform.CloseDialog(Dialog::AnimalForm);
+    }
+    view.unhideShifterVisible = record.Shapeshift;
+  }
+  if (previousPage == kPageAttributes) ctx.platform.CloseDialog(Dialog::AnimalForm);
+
+  RefreshPage(ctx, page);
+}
+
+}  // namespace ivgen

@@ -1,0 +1,21 @@
+// Moving between the pages of the character editor: leaving the priorities page applies the
+// grants, the first move from the race page completes the race, entering a page refreshes it.
+#pragma once
+
+#include "rules/creation_state.h"
+
+namespace ivgen {
+
+/// The player shows another page: the page changes and PageChange runs. The page already
+/// showing, or one outside 0..11, does nothing.
+void SwitchPage(RulesContext& ctx, int page);
+
+/// Runs after the page shown (ctx.state.pages.page) changed from previousPage. A page it moves
+/// to itself does not run it again.
+void PageChange(RulesContext& ctx, int previousPage);
+
+/// Attribute points, active skill points and nuyen from the three priority rows; a row outside
+/// 0..4 leaves its grant as it was.
+void ApplyPriorityGrants(CharacterRecord& record);
+
+}  // namespace ivgen

@@ -1,0 +1,66 @@
+// A character, its page state and a scripted platform, wired as the Editor wires them, with
+// seams that record what the rules asked of the units of other pages.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "platform/scripted_platform.h"
+#include "record/character_record.h"
+#include "rules/creation_state.h"
+
+namespace ivgen {
+
+class RecordingHooks : public CreationHooks {
+ public:
+  std::vector<std::string> calls;
+  void SCalcMaxUsed() override { calls.push_back("SCalcMaxUsed"); }
+  void GhoulCheck() override { calls.push_back("GhoulCheck"); }
+  void AlbinoChoice() override { calls.push_back("AlbinoChoice"); }
+  void AlbinoFlaw() override { calls.push_back("AlbinoFlaw"); }
+  void ShowStandardView() override { calls.push_back("ShowStandardView"); }
+  void ShowMoneyLeft() override { calls.push_back("ShowMoneyLeft"); }
+  void RecountSkillPoints() override { calls.push_back("RecountSkillPoints"); }
+  void RecountCyberwareEssence() override { calls.push_back("RecountCyberwareEssence"); }
+  void RecountBioIndex() override { calls.push_back("RecountBioIndex"); }
+  void RefreshGearTotals() override { calls.push_back("RefreshGearTotals"); }
+  void RefreshContacts() override { calls.push_back("RefreshContacts"); }
+  void RefreshOverrideView() override { calls.push_back("RefreshOverrideView"); }
+  void OfferSheetName(const std::string& name) override { calls.push_back("OfferSheetName " + name); }
+};
+
+/// A started program with a new character, as the player first sees it.
+class RulesTest : public ::testing::Test {
+ protected:
+  RulesTest() {
+    StartCreation(ctx);
+    ResetRecordFields(record, "");
+    ResetCreation(ctx);
+    hooks.calls.clear();
+  }
+
+  /// Replaces the metatype catalog lines the rules read.
+  void SetMetaLines(std::vector<std::string> lines) {
+    metaLines = std::move(lines);
+    ctx.metaLines = metaLines;
+  }
+
+  /// The six bases, racials, modifiers or totals as one text, for example "1 1 1 1 1 1".
+  std::string Column(std::string AttributeRow::*cell) const {
+    std::string out;
+    for (const AttributeRow& row : record.Attr) out += (out.empty() ? "" : " ") + row.*cell;
+    return out;
+  }
+
+  CharacterRecord record;
+  DocumentState document;
+  CreationState state;
+  ScriptedPlatform platform;
+  RecordingHooks hooks;
+  std::vector<std::string> metaLines;
+  RulesContext ctx{record, document, state, platform, hooks, metaLines};
+};
+
+}  // namespace ivgen
