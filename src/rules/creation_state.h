@@ -28,7 +28,6 @@ enum Page : int {
   kPageBooks = 10,
   kPageContacts = 11,
 };
-inline constexpr int kPageCount = 12;
 
 inline constexpr int kPriorityRows = 5;
 inline constexpr int kRaceCount = 5;

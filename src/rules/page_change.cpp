@@ -56,7 +56,7 @@ void ApplyPriorityGrants(CharacterRecord& record) {
 
 void SwitchPage(RulesContext& ctx, int page) {
   PageView& view = ctx.state.pages;
-  if (page < 0 || page >= kPageCount || page == view.page) return;
+  if (page < 0 || page > kPageContacts || page == view.page) return;
   const int previous = view.page;
   view.page = page;
   PageChange(ctx, previous);
