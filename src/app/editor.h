@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "app/settings.h"
+#include "catalog/catalogs.h"
 #include "platform/platform.h"
 #include "record/character_record.h"
 
@@ -111,6 +112,24 @@ class Editor {
   /// Moves the editor to another page (0 to 11); other numbers are ignored.
   void SelectPage(int page);
 
+  // --- Catalogs and the Books page (app/books.cpp) ---
+  const Catalogs& CurrentCatalogs() const { return catalogs_; }
+  const BookLists& Books() const { return books_; }
+  /// The entries the last reload selected in the spell category, tradition, edge and flaw lists.
+  const CatalogSelections& CatalogSelection() const { return catalogSelection_; }
+  /// A click on an entry of "Source books allowed" / "Source books not allowed"; an index outside
+  /// the list changes nothing.
+  void BooksSelectAllowed(int index);
+  void BooksSelectNotAllowed(int index);
+  /// The move buttons beside the two lists; nothing happens without a selected entry.
+  void BooksMoveToNotAllowed();
+  void BooksMoveToAllowed();
+  /// "Save Settings": rewrites books.dat; a failure is shown with the path. True when written.
+  bool BooksSave();
+  /// "Reload Datafiles": reloads the catalogs for the allowed books, with the busy pointer.
+  void BooksReload();
+  // --- end of catalogs and the Books page ---
+
   const CharacterRecord& Record() const { return record_; }
   CharacterRecord& MutableRecord() { return record_; }
   const DocumentState& Document() const { return document_; }
@@ -162,6 +181,15 @@ class Editor {
   OptionsFields options_;
   /// What the Options dialog last wrote, shown the next time it opens.
   bool optionsWritten_ = false;
+  // --- Catalogs and the Books page (app/books.cpp) ---
+  /// books.dat and skills.dat, read once at start-up; false when one cannot be opened.
+  bool LoadCatalogLists();
+  /// Every other catalog; false when start-up must end.
+  bool ReloadCatalogs(bool atStartup);
+  BookLists books_;
+  Catalogs catalogs_;
+  CatalogSelections catalogSelection_;
+  // --- end of catalogs and the Books page ---
 };
 
 }  // namespace ivgen

@@ -14,9 +14,9 @@ void Editor::FillPriorityOrder() {
   record_.PriMagic = 4;
 }
 
-bool Editor::LoadBooksAndSkills() { return true; }
+bool Editor::LoadBooksAndSkills() { return LoadCatalogLists(); }
 
-bool Editor::ReloadDatafiles(bool /*atStartup*/) { return true; }
+bool Editor::ReloadDatafiles(bool atStartup) { return ReloadCatalogs(atStartup); }
 
 void Editor::RecalcDerived() {}
 

@@ -6,6 +6,7 @@
 
 #include "app/editor.h"
 #include "batch/script_runner.h"
+#include "catalog/catalog_checker.h"
 #include "platform/program_folder.h"
 #include "platform/scripted_platform.h"
 
@@ -13,7 +14,21 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: ivgen-batch [--settings FILE] SCRIPT\n"
-    "  SCRIPT  a file of editor actions, one per line; \"-\" reads standard input\n";
+    "       ivgen-batch --check-data [FOLDER]\n"
+    "  SCRIPT  a file of editor actions, one per line; \"-\" reads standard input\n"
+    "  --check-data  lists every problem of the catalogs in FOLDER (default: the program folder)\n";
+
+// The catalog checker: one line per problem, then the count; 1 when anything was found.
+int CheckData(const std::string& folder) {
+  const auto problems = ivgen::CheckCatalogFolder(folder);
+  for (const ivgen::CatalogProblem& problem : problems) std::cout << ivgen::FormatProblem(problem) << "\n";
+  if (problems.empty()) {
+    std::cout << "no problems found in " << folder << "\n";
+  } else {
+    std::cout << problems.size() << (problems.size() == 1 ? " problem" : " problems") << " found in " << folder << "\n";
+  }
+  return problems.empty() ? 0 : 1;
+}
 
 }  // namespace
 
@@ -24,6 +39,8 @@ int main(int argc, char** argv) {
     const std::string argument = argv[i];
     if (argument == "--settings" && i + 1 < argc) {
       settingsFile = argv[++i];
+    } else if (argument == "--check-data" && i == 1 && argc <= 3) {
+      return CheckData(argc == 3 ? argv[2] : ivgen::ProgramFolder());
     } else if (argument == "--help" || argument == "-h") {
       std::cout << kUsage;
       return 0;
@@ -50,9 +67,13 @@ int main(int argc, char** argv) {
   }
 
   ivgen::ScriptedPlatform platform;
-  platform.SetEcho([](const std::string& line) { std::cout << line << "\n"; });
+  // Start-up's progress window is the same on every run; its messages are not.
+  platform.SetEcho([](const std::string& line) {
+    if (line.rfind("progress", 0) != 0) std::cout << line << "\n";
+  });
   ivgen::Editor editor(platform, ivgen::ProgramFolder(), settingsFile);
   if (!editor.Startup()) return 1;
+  platform.SetEcho([](const std::string& line) { std::cout << line << "\n"; });
   ivgen::ScriptRunner runner(platform, editor, std::cout);
   const ivgen::RunStatus status = runner.Run(*script, scriptName == "-" ? "<stdin>" : scriptName, std::cerr);
   std::cout.flush();

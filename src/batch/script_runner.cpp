@@ -250,6 +250,7 @@ void ScriptRunner::AddCommands() {
     }
     return true;
   };
+  AddCatalogCommands();
 }
 
 RunStatus ScriptRunner::Run(std::istream& script, const std::string& scriptName, std::ostream& err) {

@@ -45,6 +45,8 @@ class ScriptRunner {
  private:
   using Command = std::function<bool(const ScriptLine&, std::string& error)>;
   void AddCommands();
+  /// The Books page and the catalog listings (batch/catalog_commands.cpp).
+  void AddCatalogCommands();
   void Say(const std::string& text) { out_ << text << "\n"; }
 
   ScriptedPlatform& platform_;

@@ -18,6 +18,12 @@ void ReportMissing(Platform& platform, const std::string& folder, std::string_vi
 
 }  // namespace
 
+CatalogSelections FirstSelections(const Catalogs& catalogs) {
+  auto first = [](const auto& list) { return list.empty() ? -1 : 0; };
+  return {first(catalogs.spells.categories), first(catalogs.traditions), first(catalogs.edges.edges),
+          first(catalogs.edges.flaws)};
+}
+
 std::string CatalogNotFoundMessage(const std::string& path) { return "File not found: " + path; }
 
 bool LoadStartupLists(const std::string& folder, BookLists& books, SkillCatalog& skills, Platform& platform) {

@@ -33,6 +33,16 @@ struct Catalogs {
   SkillCatalog skills;  // read at start-up only
 };
 
+/// The entries a reload selects: the first spell category, tradition, edge and flaw; -1 for a
+/// list that is empty, which selects nothing.
+struct CatalogSelections {
+  int spellCategory = -1;
+  int tradition = -1;
+  int edge = -1;
+  int flaw = -1;
+};
+CatalogSelections FirstSelections(const Catalogs& catalogs);
+
 /// Who runs ReloadDatafiles: start-up ends on a catalog that cannot be opened; the button reports
 /// it, shows the busy pointer and goes on.
 enum class ReloadTrigger { StartUp, Button };

@@ -25,6 +25,10 @@ class EditorTest : public ::testing::Test {
               ("ivgen-editor-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
     fs::remove_all(folder_);
     fs::create_directories(folder_);
+    // Start-up reads the catalogs from the program folder.
+    for (const auto& entry : fs::directory_iterator(IVGEN_BUNDLED_DATA)) {
+      if (entry.path().extension() == ".dat") fs::copy_file(entry.path(), folder_ / entry.path().filename());
+    }
   }
   void TearDown() override { fs::remove_all(folder_); }
 
