@@ -4,6 +4,7 @@
 #include <QVBoxLayout>
 
 #include "ui/bioinfo_page.h"
+#include "ui/books_page.h"
 
 namespace ivgen {
 
@@ -19,6 +20,8 @@ PageView* CreatePage(int index, const QString& caption, Editor& editor, QWidget*
   switch (index) {
     case 9:
       return new BioInfoPage(editor, parent);
+    case 10:
+      return new BooksPage(editor, parent);
     default:
       return new PendingPage(editor, caption, parent);
   }
