@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <sstream>
 
+#include "support/program_folder.h"
+
 namespace ivgen {
 namespace {
 
@@ -24,8 +26,8 @@ TEST(ParseScriptLine, SplitsWordsAndResolvesQuotes) {
 
 class ScriptRunnerTest : public ::testing::Test {
  protected:
-  ScriptRunnerTest() : editor_(platform_, std::filesystem::temp_directory_path().string() + "/no-such-folder/", "") {
-    editor_.Startup();
+  ScriptRunnerTest() : editor_(platform_, test_support::FreshProgramFolder("batch").string() + "/", "") {
+    EXPECT_TRUE(editor_.Startup());
   }
   RunStatus Run(const std::string& script) {
     std::istringstream in(script);

@@ -13,6 +13,7 @@
 
 #include "app/editor.h"
 #include "platform/scripted_platform.h"
+#include "support/program_folder.h"
 #include "ui/about_dialog.h"
 #include "ui/main_window.h"
 #include "ui/options_dialog.h"
@@ -22,8 +23,8 @@ namespace {
 
 class MainWindowTest : public ::testing::Test {
  protected:
-  MainWindowTest() : editor_(platform_, std::filesystem::temp_directory_path().string() + "/", "") {
-    editor_.Startup();
+  MainWindowTest() : editor_(platform_, test_support::FreshProgramFolder("window").string() + "/", "") {
+    EXPECT_TRUE(editor_.Startup());
     platform_.ClearLog();
   }
 
