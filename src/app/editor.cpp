@@ -93,6 +93,7 @@ void Editor::ResetCharacter() {
   ResetRecordFields(record_, settings_.DefaultGIF);
   frame_.ghoulButtonVisible = false;
   frame_.raceOptionEnabled.fill(false);
+  ResetCreationPages();
   RecalcDerived();
   RecountTotals();
   document_.Modified = false;

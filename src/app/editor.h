@@ -12,6 +12,7 @@
 #include "catalog/catalogs.h"
 #include "platform/platform.h"
 #include "record/character_record.h"
+#include "rules/creation_state.h"
 
 namespace ivgen {
 
@@ -190,6 +191,71 @@ class Editor {
   Catalogs catalogs_;
   CatalogSelections catalogSelection_;
   // --- end of catalogs and the Books page ---
+
+  // --- Creation rules: the Priorities, Race and Attributes pages (app/creation.cpp) ---
+ public:
+  /// A row of the priority table clicked, 0 (A) to 4 (E); another number does nothing.
+  void SelectPriorityRow(int row);
+  /// The arrows beside the priority table; nothing happens at the ends.
+  void MoveAreaUp();
+  void MoveAreaDown();
+  /// "Adept (Aspected)": 0 "Physical" to 4 "Shamanist"; refused while the group is hidden.
+  void ChooseAdept(int choice);
+  /// "PhysAd: Path of the Magician"; refused while hidden.
+  void SetPhysAdMagic(bool on);
+  /// "Override Limits (Existing Char)"; the menu item "Existing Character" toggles it.
+  void SetOverrideLimits(bool on);
+  void ToggleExistingCharacter();
+  /// "Initiation/Geas Mod" (refused while disabled) and its grade field.
+  void SetInitiation(bool on);
+  void SetGradeText(std::string text);
+  /// The "Money" field of an existing character.
+  void SetMoneyText(std::string text);
+  /// The menu items "Priority" and "Point System".
+  void ChoosePriorityGenerator();
+  void ChoosePointGenerator();
+  /// A race option clicked, 0 Human to 4 Troll; refused while disabled.
+  void ClickRace(int race);
+  /// A line of the metatype list clicked.
+  void ChooseMetatype(int index);
+  /// The up and down buttons of attribute row i, 0 Body to 5 Willpower.
+  void RaiseAttribute(int i);
+  void LowerAttribute(int i);
+  /// What the three pages show that the rules decide.
+  const CreationState& Creation() const { return creation_; }
+  /// The creation rules over this character, for the units of the other pages.
+  RulesContext Rules();
+
+ private:
+  /// What the creation rules ask of the units of the other pages.
+  class CreationSeams final : public CreationHooks {
+   public:
+    explicit CreationSeams(Editor& editor) : editor_(editor) {}
+    void SCalcMaxUsed() override;
+    void GhoulCheck() override;
+    void AlbinoChoice() override;
+    void AlbinoFlaw() override;
+    void ShowStandardView() override;
+    void ShowMoneyLeft() override;
+    void RecountSkillPoints() override;
+    void RecountCyberwareEssence() override;
+    void RecountBioIndex() override;
+    void RefreshGearTotals() override;
+    void RefreshContacts() override;
+    void RefreshOverrideView() override;
+    void OfferSheetName(const std::string& streetName) override;
+
+   private:
+    Editor& editor_;
+  };
+  void SyncCreationFrame();
+  void StartCreationPages();
+  void ResetCreationPages();
+  void RunPageChange(int from, int to);
+  void RecalcDerivedValues();
+  CreationState creation_;
+  CreationSeams creationSeams_{*this};
+  // --- end of the creation rules ---
 };
 
 }  // namespace ivgen

@@ -5,26 +5,19 @@
 
 namespace ivgen {
 
-void Editor::FillPriorityOrder() {
-  // Attributes, Skills, Resources, Race, Magic from A to E.
-  record_.PriAttributes = 0;
-  record_.PriSkills = 1;
-  record_.PriResources = 2;
-  record_.PriRace = 3;
-  record_.PriMagic = 4;
-}
+void Editor::FillPriorityOrder() { StartCreationPages(); }
 
 bool Editor::LoadBooksAndSkills() { return LoadCatalogLists(); }
 
 bool Editor::ReloadDatafiles(bool atStartup) { return ReloadCatalogs(atStartup); }
 
-void Editor::RecalcDerived() {}
+void Editor::RecalcDerived() { RecalcDerivedValues(); }
 
 void Editor::RecountTotals() {}
 
 void Editor::ShowStandardView() {}
 
-void Editor::PageChange(int /*from*/, int /*to*/) {}
+void Editor::PageChange(int from, int to) { RunPageChange(from, to); }
 
 bool Editor::LoadCharacter(const std::string& /*path*/, std::string& reason) {
   reason = "this version of the generator cannot read character files yet.";

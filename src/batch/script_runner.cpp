@@ -1,5 +1,7 @@
 #include "batch/script_runner.h"
 
+#include "batch/creation_commands.h"
+
 #include "record/values.h"
 
 namespace ivgen {
@@ -102,6 +104,7 @@ std::optional<std::string> ScriptRunner::Printable(const std::string& name) cons
       {"Description", [&] { return ScriptedPlatform::Visible(record.Description); }},
   };
   if (const auto it = values.find(name); it != values.end()) return it->second();
+  if (auto value = CreationPrintable(editor_, name)) return value;
   return editor_.Text(name);
 }
 
@@ -251,6 +254,7 @@ void ScriptRunner::AddCommands() {
     return true;
   };
   AddCatalogCommands();
+  AddCreationCommands(editor_, out_, commands_);
 }
 
 RunStatus ScriptRunner::Run(std::istream& script, const std::string& scriptName, std::ostream& err) {

@@ -181,7 +181,8 @@ void OfferRaces(RulesContext& ctx) {
     enabled = {true, false, true, true, false};
   } else {
     enabled = {true, false, false, false, false};
-    if (record.Rsel != kHuman) ChooseRace(ctx, kHuman);
+    // A new character is human without the race ever having been chosen; it gets its name.
+    if (record.Rsel != kHuman || record.Race.empty()) ChooseRace(ctx, kHuman);
   }
 }
 

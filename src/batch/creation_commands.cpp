@@ -1,0 +1,268 @@
+#include "batch/creation_commands.h"
+
+#include <array>
+#include <cctype>
+
+#include "record/entries.h"
+#include "record/values.h"
+#include "rules/priorities.h"
+#include "rules/race.h"
+
+namespace ivgen {
+
+namespace {
+
+constexpr std::array<const char*, kPriorityRows> kRowLetters = {"A", "B", "C", "D", "E"};
+
+std::string Joined(const std::vector<std::string>& lines) {
+  std::string out;
+  for (const std::string& line : lines) out += (out.empty() ? "" : " | ") + line;
+  return out;
+}
+
+// An index written as a number, or as one of the names (any case).
+template <size_t N>
+std::optional<int> IndexOf(const std::string& word, const std::array<std::string_view, N>& names) {
+  for (size_t i = 0; i < N; ++i) {
+    if (UpperCase(word) == UpperCase(names[i])) return static_cast<int>(i);
+  }
+  if (!word.empty() && word.find_first_not_of("0123456789") == std::string::npos && word.size() < 4) {
+    const int i = std::stoi(word);
+    if (i >= 0 && i < static_cast<int>(N)) return i;
+  }
+  return std::nullopt;
+}
+
+std::optional<int> AttributeIndex(const std::string& word) {
+  if (auto i = IndexOf(word, kAttributeCodes)) return i;
+  return IndexOf(word, kAttributeKeys);
+}
+
+std::optional<bool> OnOff(const std::string& word) {
+  if (word == "on") return true;
+  if (word == "off") return false;
+  return std::nullopt;
+}
+
+std::string RaceName(int i) { return Races()[i].name; }
+
+std::string AttributeLine(const Editor& editor, int i) {
+  const AttributeRow& row = editor.Record().Attr[i];
+  return std::string(kAttributeKeys[i]) + "=" + row.Base + "+" + row.Racial + "/" + row.Modifier +
+         (row.BioModifier == "0" ? "" : " bio " + row.BioModifier) + "=" + row.Total +
+         (editor.Creation().attributes.overMaximum[i] ? " [over maximum]" : "");
+}
+
+void ShowPriorities(const Editor& editor, std::ostream& out) {
+  const CharacterRecord& record = editor.Record();
+  const PriorityView& view = editor.Creation().priorities;
+  for (int row = 0; row < kPriorityRows; ++row) {
+    out << kRowLetters[row] << " " << view.order[row] << ": " << view.valueTexts[row]
+        << (row == view.selectedRow ? "  <" : "") << "\n";
+  }
+  out << "Generator=" << (record.GeneratorPoints ? "Points" : "Priority") << "\n";
+  out << "Adept (Aspected)="
+      << (view.adeptGroupVisible ? (record.Adept >= 0 && record.Adept < 5 ? kAdeptChoices[record.Adept] : "none")
+                                 : "hidden")
+      << "\n";
+  out << "PhysAd: Path of the Magician=" << (view.physAdVisible ? (record.PhysAdMagic ? "on" : "off") : "hidden")
+      << "\n";
+  out << "Initiation/Geas Mod=" << (record.Initiation ? "on" : "off") << (view.initiationEnabled ? "" : " (disabled)")
+      << ", grade " << view.gradeText << "\n";
+  out << "Override Limits (Existing Char)=" << (record.norules ? "on, Money " + view.moneyText : "off") << "\n";
+  out << "MagicPts=" << GeneralNumber(record.MagicPts) << "\n";
+}
+
+void ShowRace(const Editor& editor, std::ostream& out) {
+  const CharacterRecord& record = editor.Record();
+  const CreationState& state = editor.Creation();
+  const RaceView& view = state.race;
+  out << kRaceWarning << "\n";
+  for (int i = 0; i < kRaceCount; ++i) {
+    out << RaceName(i) << ": " << (view.optionEnabled[i] ? "enabled" : "disabled")
+        << (record.Rsel == i ? ", chosen" : "") << "\n";
+  }
+  if (RaceNotOffered(record, state)) out << kRaceNotOffered << "\n";
+  out << "Race=" << record.Race << "\n";
+  out << "RaceDesc=" << Joined(record.RaceDesc) << "\n";
+  if (!view.metaGroupVisible) {
+    out << "MetaTypes: hidden\n";
+    return;
+  }
+  out << "MetaTypes:\n";
+  for (size_t i = 0; i < view.metaList.size(); ++i) {
+    out << "  " << i << " " << MetatypeName(view.metaList[i]) << (record.SelIndex == static_cast<int>(i) ? "  <" : "")
+        << "\n";
+  }
+  out << view.modCaption << ":";
+  for (int k = 0; k < kAttributeCount; ++k) out << " " << kAttributeCodes[k] << " " << view.metaFields[k];
+  out << ", Run Mult. " << view.metaFields[kAttributeCount] << "\n";
+  if (view.shapeFieldsVisible) {
+    out << "Shapeshifter Animal Form:";
+    for (const std::string& field : view.animalFields) out << " " << field;
+    out << "\n";
+  }
+}
+
+void ShowAttributes(const Editor& editor, std::ostream& out) {
+  const CharacterRecord& record = editor.Record();
+  const AttributeView& view = editor.Creation().attributes;
+  for (int i = 0; i < kAttributeCount; ++i) out << AttributeLine(editor, i) << "\n";
+  out << "Reaction=" << record.Reaction.Base << "+" << record.Reaction.Modifier << "=" << record.Reaction.Total << "\n";
+  out << "Initiative=" << record.Initative.Base << "+" << record.Initative.Modifier << "D6\n";
+  out << "Magic=" << record.Magic.Base << "+" << record.Magic.Modifier << "=" << record.Magic.Total << "\n";
+  out << "Essence=" << record.EssenceText << ", Essence Index=" << GeneralNumber(record.Essence + 3)
+      << ", Bio-index=" << record.BodyIndexText << "\n";
+  out << "Run Mult.=" << record.RunMult << "\n";
+  out << "Combat=" << record.CombatPool.Base << "+" << record.CombatPool.Modifier << "=" << record.CombatPool.Total
+      << ", Control=" << record.Pools.Control << ", Spell=" << record.Pools.Magic << ", Astral=" << record.Pools.Astral
+      << ", Karma=" << record.Pools.Karma << ", Hacking=" << record.Pools.Hacking << "\n";
+  out << "Pools: " << record.Pools.lblPool1 << "=" << record.Pools.txtPool1 << ", " << record.Pools.lblPool2 << "="
+      << record.Pools.txtPool2 << "\n";
+  out << "Attribute points=" << view.pointsDisplay << (view.overSpent ? " [over-spent]" : "") << "\n";
+  out << "Knowledge=" << record.KnowledgeAllowance << ", Language=" << record.LanguageAllowance << "\n";
+}
+
+}  // namespace
+
+std::optional<std::string> CreationPrintable(const Editor& editor, const std::string& name) {
+  const CharacterRecord& record = editor.Record();
+  const CreationState& state = editor.Creation();
+  if (name == "Attributes") return IntText(record.Attributes);
+  if (name == "AttributePoints") return state.attributes.pointsDisplay;
+  if (name == "SkillPoints") return IntText(record.PtsSkills);
+  if (name == "Maxresources") return IntText(record.Maxresources);
+  if (name == "MagicPts") return GeneralNumber(record.MagicPts);
+  if (name == "Adept") return IntText(record.Adept);
+  if (name == "PhysAdMagic") return IntText(record.PhysAdMagic);
+  if (name == "norules") return IntText(record.norules);
+  if (name == "Initiation") return IntText(record.Initiation);
+  if (name == "Grade") return IntText(record.Grade);
+  if (name == "Rsel") return IntText(record.Rsel);
+  if (name == "RaceDesc") return Joined(record.RaceDesc);
+  if (name == "Edges") return Joined(record.Edges);
+  if (name == "RunMult") return record.RunMult;
+  if (name == "Essence") return record.EssenceText;
+  if (name == "NaturalMax" || name == "RacialMax") {
+    const auto& values = name == "NaturalMax" ? record.NaturalMax : record.RacialMax;
+    std::string out;
+    for (int16_t value : values) out += (out.empty() ? "" : " ") + IntText(value);
+    return out;
+  }
+  if (name == "OnceThru") return record.OnceThru ? "true" : "false";
+  if (name == "priorities") {
+    std::string out;
+    for (int row = 0; row < kPriorityRows; ++row) {
+      out += (row ? " | " : "") + state.priorities.order[row] + " " + state.priorities.valueTexts[row];
+    }
+    return out;
+  }
+  if (const auto i = AttributeIndex(name); i && !name.empty() && !std::isdigit(static_cast<unsigned char>(name[0]))) {
+    return AttributeLine(editor, *i);
+  }
+  return std::nullopt;
+}
+
+void AddCreationCommands(Editor& editor, std::ostream& out, std::map<std::string, BatchCommand>& commands) {
+  auto none = [](std::function<void()> action) {
+    return [action](const ScriptLine& line, std::string& error) {
+      if (!line.words.empty()) {
+        error = "takes no arguments";
+        return false;
+      }
+      action();
+      return true;
+    };
+  };
+  auto onOff = [](std::function<void(bool)> action) {
+    return [action](const ScriptLine& line, std::string& error) {
+      const auto on = line.words.size() == 1 ? OnOff(line.words[0]) : std::nullopt;
+      if (!on) {
+        error = "expects on or off";
+        return false;
+      }
+      action(*on);
+      return true;
+    };
+  };
+  auto text = [](std::function<void(std::string)> action) {
+    return [action](const ScriptLine& line, std::string&) {
+      action(line.words.size() == 1 ? line.words[0] : line.rest);
+      return true;
+    };
+  };
+
+  commands["priority-row"] = [&editor](const ScriptLine& line, std::string& error) {
+    static constexpr std::array<std::string_view, kPriorityRows> kLetters = {"A", "B", "C", "D", "E"};
+    const auto row = line.words.size() == 1 ? IndexOf(line.words[0], kLetters) : std::nullopt;
+    if (!row) {
+      error = "expects a row, A to E";
+      return false;
+    }
+    editor.SelectPriorityRow(*row);
+    return true;
+  };
+  commands["priority-up"] = none([&editor] { editor.MoveAreaUp(); });
+  commands["priority-down"] = none([&editor] { editor.MoveAreaDown(); });
+  commands["adept"] = [&editor](const ScriptLine& line, std::string& error) {
+    const auto choice = line.words.size() == 1 ? IndexOf(line.words[0], kAdeptChoices) : std::nullopt;
+    if (!choice) {
+      error = "expects Physical, Elementalist, Sorcerer, Conjurer or Shamanist";
+      return false;
+    }
+    editor.ChooseAdept(*choice);
+    return true;
+  };
+  commands["physad"] = onOff([&editor](bool on) { editor.SetPhysAdMagic(on); });
+  commands["override"] = onOff([&editor](bool on) { editor.SetOverrideLimits(on); });
+  commands["existing-character"] = none([&editor] { editor.ToggleExistingCharacter(); });
+  commands["initiation"] = onOff([&editor](bool on) { editor.SetInitiation(on); });
+  commands["grade"] = text([&editor](std::string typed) { editor.SetGradeText(std::move(typed)); });
+  commands["money"] = text([&editor](std::string typed) { editor.SetMoneyText(std::move(typed)); });
+  commands["generator-priority"] = none([&editor] { editor.ChoosePriorityGenerator(); });
+  commands["generator-points"] = none([&editor] { editor.ChoosePointGenerator(); });
+  commands["race"] = [&editor](const ScriptLine& line, std::string& error) {
+    static constexpr std::array<std::string_view, kRaceCount> kNames = {"Human", "Elf", "Dwarf", "Ork", "Troll"};
+    const auto race = line.words.size() == 1 ? IndexOf(line.words[0], kNames) : std::nullopt;
+    if (!race) {
+      error = "expects Human, Elf, Dwarf, Ork or Troll";
+      return false;
+    }
+    editor.ClickRace(*race);
+    return true;
+  };
+  commands["metatype"] = [&editor](const ScriptLine& line, std::string& error) {
+    const std::vector<std::string>& list = editor.Creation().race.metaList;
+    const std::string wanted = line.words.size() == 1 ? line.words[0] : line.rest;
+    for (size_t i = 0; i < list.size(); ++i) {
+      if (MetatypeName(list[i]) == wanted || std::to_string(i) == wanted) {
+        editor.ChooseMetatype(static_cast<int>(i));
+        return true;
+      }
+    }
+    error = "the metatype list holds no '" + wanted + "'";
+    return false;
+  };
+  auto attribute = [&editor](bool up) {
+    return [&editor, up](const ScriptLine& line, std::string& error) {
+      const auto i = line.words.size() == 1 ? AttributeIndex(line.words[0]) : std::nullopt;
+      if (!i) {
+        error = "expects an attribute: BOD, QCK, STR, CHA, INT, WIL or its name";
+        return false;
+      }
+      if (up) {
+        editor.RaiseAttribute(*i);
+      } else {
+        editor.LowerAttribute(*i);
+      }
+      return true;
+    };
+  };
+  commands["attribute-up"] = attribute(true);
+  commands["attribute-down"] = attribute(false);
+  commands["show-priorities"] = none([&editor, &out] { ShowPriorities(editor, out); });
+  commands["show-race"] = none([&editor, &out] { ShowRace(editor, out); });
+  commands["show-attributes"] = none([&editor, &out] { ShowAttributes(editor, out); });
+}
+
+}  // namespace ivgen

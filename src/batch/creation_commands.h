@@ -1,0 +1,24 @@
+// ivgen-batch commands of the Priorities, Race and Attributes pages: one verb per player action,
+// and the pages printed as a player reads them.
+#pragma once
+
+#include <functional>
+#include <map>
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include "app/editor.h"
+#include "batch/script_runner.h"
+
+namespace ivgen {
+
+using BatchCommand = std::function<bool(const ScriptLine&, std::string& error)>;
+
+/// Adds the commands of the three pages to a script runner's table.
+void AddCreationCommands(Editor& editor, std::ostream& out, std::map<std::string, BatchCommand>& commands);
+
+/// A single value of the three pages by name; nothing for a name they do not know.
+std::optional<std::string> CreationPrintable(const Editor& editor, const std::string& name);
+
+}  // namespace ivgen
