@@ -91,7 +91,7 @@ struct RaceView {
 };
 
 /// Which page shows and what page changes decide for pages of other units.
-struct PageView {
+struct PageState {
   int page = kPagePriorities;
   bool spellGroupVisible = false;
   bool powerGroupVisible = false;
@@ -102,7 +102,7 @@ struct CreationState {
   AttributeView attributes;
   PriorityView priorities;
   RaceView race;
-  PageView pages;
+  PageState pages;
 };
 
 /// Work of the creation rules that belongs to units of other pages; the Editor implements it by

@@ -12,7 +12,7 @@ namespace {
 // Entering a page brings its totals up to date.
 void RefreshPage(RulesContext& ctx, int page) {
   CharacterRecord& record = ctx.record;
-  PageView& view = ctx.state.pages;
+  PageState& view = ctx.state.pages;
   switch (page) {
     case kPageSkills:
       ctx.hooks.RecountSkillPoints();
@@ -55,7 +55,7 @@ void ApplyPriorityGrants(CharacterRecord& record) {
 }
 
 void SwitchPage(RulesContext& ctx, int page) {
-  PageView& view = ctx.state.pages;
+  PageState& view = ctx.state.pages;
   if (page < 0 || page > kPageContacts || page == view.page) return;
   const int previous = view.page;
   view.page = page;
@@ -64,7 +64,7 @@ void SwitchPage(RulesContext& ctx, int page) {
 
 void PageChange(RulesContext& ctx, int previousPage) {
   CharacterRecord& record = ctx.record;
-  PageView& view = ctx.state.pages;
+  PageState& view = ctx.state.pages;
 
   ctx.hooks.OfferSheetName(record.StreetName);
   RecalcDerived(ctx);
