@@ -12,6 +12,7 @@
 #include "ui/artwork.h"
 #include "ui/options_dialog.h"
 #include "ui/pages.h"
+#include "ui/priorities_page.h"
 #include "ui/qt_platform.h"
 #include "ui/qt_text.h"
 
@@ -78,6 +79,7 @@ void MainWindow::BuildMenus() {
   statusBarAction_->setCheckable(true);
   AddAction(view, "&Refresh", &MainWindow::OnRefresh, QKeySequence::Refresh);
   view->addSeparator();
+  view->addMenu(CreateCharacterGenMenu(editor_, this, [this] { Refresh(); }));
   AddAction(view, "&Options...", &MainWindow::OnOptions);
 
   QMenu* help = menuBar()->addMenu("&Help");

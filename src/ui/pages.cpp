@@ -3,8 +3,11 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "ui/attributes_page.h"
 #include "ui/bioinfo_page.h"
 #include "ui/books_page.h"
+#include "ui/priorities_page.h"
+#include "ui/race_page.h"
 
 namespace ivgen {
 
@@ -18,6 +21,12 @@ PendingPage::PendingPage(Editor& editor, const QString& caption, QWidget* parent
 
 PageView* CreatePage(int index, const QString& caption, Editor& editor, QWidget* parent) {
   switch (index) {
+    case 0:
+      return new PrioritiesPage(editor, parent);
+    case 1:
+      return new RacePage(editor, parent);
+    case 2:
+      return new AttributesPage(editor, parent);
     case 9:
       return new BioInfoPage(editor, parent);
     case 10:

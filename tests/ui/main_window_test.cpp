@@ -81,7 +81,7 @@ TEST_F(MainWindowTest, OpensOnPrioritiesWithTheTwelvePagesAndMenus) {
   QMenuBar* bar = window.menuBar();
   EXPECT_EQ(MenuItems(bar, "&File"),
             (QStringList{"&New", "&Open...", "&Save", "Save &As...", "Propert&ies", "&Print to HTML", "E&xit"}));
-  EXPECT_EQ(MenuItems(bar, "&View"), (QStringList{"Status &Bar", "&Refresh", "&Options..."}));
+  EXPECT_EQ(MenuItems(bar, "&View"), (QStringList{"Status &Bar", "&Refresh", "&Character Gen.", "&Options..."}));
   EXPECT_EQ(MenuItems(bar, "&Help"), (QStringList{"&Contents", "&Search For Help On...", "&About"}));
   Screenshots(window);
 }

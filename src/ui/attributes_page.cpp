@@ -1,0 +1,198 @@
+#include "ui/attributes_page.h"
+
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "app/editor.h"
+#include "record/values.h"
+#include "ui/qt_text.h"
+
+namespace ivgen {
+
+namespace {
+
+QLabel* Marker(const QString& text, QWidget* parent) {
+  auto* marker = new QLabel(text, parent);
+  marker->setStyleSheet("color: white; background: #b00000; padding: 1px 4px; font-weight: bold;");
+  return marker;
+}
+
+// A row of base, modifier and total in a grid.
+QHBoxLayout* Triple(QLineEdit* base, QLineEdit* modifier, QLineEdit* total, const QString& suffix = {}) {
+  auto* row = new QHBoxLayout;
+  row->addWidget(base);
+  row->addWidget(new QLabel("+"));
+  row->addWidget(modifier);
+  if (!suffix.isEmpty()) row->addWidget(new QLabel(suffix));
+  row->addWidget(new QLabel("="));
+  row->addWidget(total);
+  row->addStretch();
+  return row;
+}
+
+}  // namespace
+
+QLineEdit* AttributesPage::Cell(const QString& name) {
+  auto* cell = new QLineEdit(this);
+  cell->setObjectName(name);
+  cell->setReadOnly(true);
+  cell->setFocusPolicy(Qt::NoFocus);
+  cell->setMaximumWidth(56);
+  cell->setAlignment(Qt::AlignRight);
+  cells_.insert(name, cell);
+  return cell;
+}
+
+QLineEdit* AttributesPage::TypedPool(const QString& key) {
+  auto* edit = new QLineEdit(this);
+  edit->setObjectName(key);
+  edit->setMaximumWidth(key.startsWith("lbl") ? 140 : 56);
+  connect(edit, &QLineEdit::textEdited, this, [this, key](const QString& text) {
+    editor_.SetText(key.toStdString(), FromQt(text));
+    emit Changed();
+  });
+  typed_.insert(key, edit);
+  return edit;
+}
+
+void AttributesPage::Show(const QString& name, const std::string& text) {
+  QLineEdit* cell = cells_.value(name);
+  if (cell != nullptr && cell->text() != ToQt(text)) cell->setText(ToQt(text));
+}
+
+AttributesPage::AttributesPage(Editor& editor, QWidget* parent) : PageView(editor, parent) {
+  auto* attributes = new QGroupBox(tr("Attributes"), this);
+  auto* grid = new QGridLayout(attributes);
+  const QStringList headers = {tr("Base"), QString(), tr("Racial"), tr("Modifier"), tr("Total")};
+  for (int c = 0; c < headers.size(); ++c) grid->addWidget(new QLabel(headers[c], this), 0, c + 1);
+  for (int i = 0; i < kAttributeCount; ++i) {
+    const QString key = ToQt(std::string(kAttributeKeys[i]));
+    Row& row = rows_[i];
+    row.base = Cell(key + "Base");
+    row.racial = Cell(key + "Racial");
+    row.modifier = Cell(key + "Modifier");
+    row.total = Cell(key + "Total");
+    row.overMaximum = Marker(tr("over max."), this);
+    row.overMaximum->setObjectName(key + "OverMaximum");
+    auto* up = new QToolButton(this);
+    up->setObjectName(key + "Up");
+    up->setArrowType(Qt::UpArrow);
+    auto* down = new QToolButton(this);
+    down->setObjectName(key + "Down");
+    down->setArrowType(Qt::DownArrow);
+    connect(up, &QToolButton::clicked, this, [this, i] {
+      editor_.RaiseAttribute(i);
+      emit Changed();
+    });
+    connect(down, &QToolButton::clicked, this, [this, i] {
+      editor_.LowerAttribute(i);
+      emit Changed();
+    });
+    auto* spin = new QHBoxLayout;
+    spin->setSpacing(0);
+    spin->addWidget(up);
+    spin->addWidget(down);
+    grid->addWidget(new QLabel(key, this), i + 1, 0);
+    grid->addWidget(row.base, i + 1, 1);
+    grid->addLayout(spin, i + 1, 2);
+    grid->addWidget(row.racial, i + 1, 3);
+    grid->addWidget(row.modifier, i + 1, 4);
+    grid->addWidget(row.total, i + 1, 5);
+    grid->addWidget(row.overMaximum, i + 1, 6);
+  }
+  overSpent_ = Marker(tr("over-spent"), this);
+  overSpent_->setObjectName("attributePointsOverSpent");
+  auto* points = new QHBoxLayout;
+  points->addWidget(new QLabel(tr("Attribute points used"), this));
+  points->addWidget(Cell("AttributePoints"));
+  points->addWidget(overSpent_);
+  points->addStretch();
+  grid->addLayout(points, kAttributeCount + 1, 0, 1, 7);
+  grid->setColumnStretch(7, 1);
+
+  auto* derived = new QGroupBox(tr("Derived"), this);
+  auto* derivedForm = new QFormLayout(derived);
+  derivedForm->addRow(tr("Reaction"), Triple(Cell("ReactionBase"), Cell("ReactionModifier"), Cell("ReactionTotal")));
+  derivedForm->addRow(tr("Initiative"),
+                      Triple(Cell("InitiativeBase"), Cell("InitiativeModifier"), Cell("InitiativeTotal"), "D6"));
+  derivedForm->addRow(tr("Magic"), Triple(Cell("MagicBase"), Cell("MagicModifier"), Cell("MagicTotal")));
+  derivedForm->addRow(tr("Essence"), Cell("Essence"));
+  derivedForm->addRow(tr("Run Mult."), Cell("RunMult"));
+  derivedForm->addRow(tr("Bio-index"), Cell("BioIndex"));
+  derivedForm->addRow(tr("Essence Index"), Cell("EssenceIndex"));
+  derivedForm->addRow(tr("Knowledge skill points"), Cell("Knowledge"));
+  derivedForm->addRow(tr("Language skill points"), Cell("Language"));
+
+  auto* pools = new QGroupBox(tr("Dice pools"), this);
+  auto* poolForm = new QFormLayout(pools);
+  poolForm->addRow(tr("Combat"), Triple(Cell("CombatBase"), Cell("CombatModifier"), Cell("CombatTotal")));
+  poolForm->addRow(tr("Control"), Cell("Control"));
+  poolForm->addRow(tr("Spell"), Cell("SpellPool"));
+  poolForm->addRow(tr("Astral"), TypedPool("Astral"));
+  poolForm->addRow(tr("Karma"), TypedPool("Karma"));
+  poolForm->addRow(tr("Hacking"), TypedPool("Hacking"));
+  for (const char* n : {"1", "2"}) {
+    auto* free = new QHBoxLayout;
+    free->addWidget(TypedPool(QString("lblPool") + n));
+    free->addWidget(TypedPool(QString("txtPool") + n));
+    free->addStretch();
+    poolForm->addRow(tr("Pool %1").arg(n), free);
+  }
+
+  auto* right = new QVBoxLayout;
+  right->addWidget(derived);
+  right->addWidget(pools);
+  right->addStretch();
+  auto* left = new QVBoxLayout;
+  left->addWidget(attributes);
+  left->addStretch();
+  auto* layout = new QHBoxLayout(this);
+  layout->addLayout(left, 3);
+  layout->addLayout(right, 2);
+}
+
+void AttributesPage::Refresh() {
+  const CharacterRecord& record = editor_.Record();
+  const AttributeView& view = editor_.Creation().attributes;
+  for (int i = 0; i < kAttributeCount; ++i) {
+    const AttributeRow& cells = record.Attr[i];
+    const QString key = ToQt(std::string(kAttributeKeys[i]));
+    Show(key + "Base", cells.Base);
+    Show(key + "Racial", cells.Racial);
+    Show(key + "Modifier", cells.Modifier);
+    Show(key + "Total", cells.Total);
+    rows_[i].overMaximum->setVisible(view.overMaximum[i]);
+  }
+  Show("AttributePoints", view.pointsDisplay);
+  overSpent_->setVisible(view.overSpent);
+  Show("ReactionBase", record.Reaction.Base);
+  Show("ReactionModifier", record.Reaction.Modifier);
+  Show("ReactionTotal", record.Reaction.Total);
+  Show("InitiativeBase", record.Initative.Base);
+  Show("InitiativeModifier", record.Initative.Modifier);
+  Show("InitiativeTotal", record.Initative.Total);
+  Show("MagicBase", record.Magic.Base);
+  Show("MagicModifier", record.Magic.Modifier);
+  Show("MagicTotal", record.Magic.Total);
+  Show("Essence", record.EssenceText);
+  Show("RunMult", record.RunMult);
+  Show("BioIndex", record.BodyIndexText);
+  Show("EssenceIndex", GeneralNumber(record.Essence + 3));
+  Show("Knowledge", IntText(record.KnowledgeAllowance));
+  Show("Language", IntText(record.LanguageAllowance));
+  Show("CombatBase", record.CombatPool.Base);
+  Show("CombatModifier", record.CombatPool.Modifier);
+  Show("CombatTotal", record.CombatPool.Total);
+  Show("Control", record.Pools.Control);
+  Show("SpellPool", record.Pools.Magic);
+  for (auto it = typed_.begin(); it != typed_.end(); ++it) {
+    const QString text = ToQt(editor_.Text(it.key().toStdString()).value_or(""));
+    if (it.value()->text() != text) it.value()->setText(text);
+  }
+}
+
+}  // namespace ivgen
