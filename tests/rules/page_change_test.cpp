@@ -85,6 +85,13 @@ TEST_F(PageChangeTest, RaceOptionsFollowTheRacePriority) {
   EXPECT_EQ(hooks.calls.back(), "ShowMoneyLeft");
 }
 
+TEST_F(PageChangeTest, ANewCharacterAtRaceEIsNamedHuman) {
+  MoveArea(ctx, "Race", 4);
+  SwitchPage(ctx, kPageRace);
+  EXPECT_EQ(record.Race, "Human");
+  EXPECT_EQ(record.RunMult, "3");
+}
+
 TEST_F(PageChangeTest, ARaceNoLongerOfferedIsToldOrReplaced) {
   MoveArea(ctx, "Race", 2);
   SwitchPage(ctx, kPageRace);
