@@ -29,12 +29,7 @@ RulesContext Editor::Rules() {
   return RulesContext{record_, document_, creation_, platform_, creationSeams_, catalogs_.metaLines};
 }
 
-void Editor::SyncCreationFrame() {
-  frame_.currentPage = creation_.pages.page;
-  frame_.raceOptionEnabled = creation_.race.optionEnabled;
-  frame_.initiationEnabled = creation_.priorities.initiationEnabled;
-  frame_.physAdMagicVisible = creation_.priorities.physAdVisible;
-}
+void Editor::SyncCreationFrame() { frame_.currentPage = creation_.pages.page; }
 
 void Editor::StartCreationPages() {
   RulesContext ctx = Rules();

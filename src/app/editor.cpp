@@ -71,7 +71,6 @@ bool Editor::Startup() {
   record_.Initiation = 0;
   record_.Grade = 0;
   record_.Adept = -1;
-  frame_.raceOptionEnabled.fill(false);
   frame_.splashVersion = "version " + std::string(kVersionText);
   frame_.aboutLoaded = true;
   frame_.aboutVersion = frame_.splashVersion;
@@ -91,15 +90,11 @@ void Editor::ResetCharacter() {
   document_.CurrentFile.clear();
   frame_.title = kNewTitlePrefix + std::string(kVersionText);
   ResetRecordFields(record_, settings_.DefaultGIF);
-  frame_.ghoulButtonVisible = false;
-  frame_.raceOptionEnabled.fill(false);
   ResetCreationPages();
   RecalcDerived();
   RecountTotals();
   document_.Modified = false;
   frame_.cyberlimbFrameVisible = false;
-  frame_.initiationEnabled = false;
-  frame_.physAdMagicVisible = false;
   frame_.pictureVisible = false;
 }
 

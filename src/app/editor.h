@@ -50,11 +50,7 @@ struct FrameView {
   std::string aboutVersion;
   bool aboutLoaded = false;
   bool optionsOpen = false;
-  // Set by a new character; the pages that own them change them later.
-  bool ghoulButtonVisible = false;
-  std::array<bool, 5> raceOptionEnabled{};
-  bool initiationEnabled = false;
-  bool physAdMagicVisible = false;
+  // Hidden by a new character; the cyberware page and the print options show them later.
   bool pictureVisible = false;
   bool cyberlimbFrameVisible = false;
 };
