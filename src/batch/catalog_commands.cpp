@@ -34,16 +34,6 @@ int FindCode(const std::vector<std::string>& list, const std::string& code) {
 }  // namespace
 
 void ScriptRunner::AddCatalogCommands() {
-  auto noArguments = [](std::function<void()> action) {
-    return [action](const ScriptLine& line, std::string& error) {
-      if (!line.words.empty()) {
-        error = "takes no arguments";
-        return false;
-      }
-      action();
-      return true;
-    };
-  };
   auto selectByCode = [this](bool allowedList) {
     return [this, allowedList](const ScriptLine& line, std::string& error) {
       const BookLists& books = editor_.Books();
@@ -63,7 +53,7 @@ void ScriptRunner::AddCatalogCommands() {
     };
   };
 
-  commands_["books"] = noArguments([this] {
+  commands_["books"] = NoArguments([this] {
     const BookLists& books = editor_.Books();
     auto show = [this](const char* label, const std::vector<std::string>& list, int selected) {
       Say(label);
@@ -78,10 +68,10 @@ void ScriptRunner::AddCatalogCommands() {
   });
   commands_["books-select-allowed"] = selectByCode(true);
   commands_["books-select-not-allowed"] = selectByCode(false);
-  commands_["books-disallow"] = noArguments([this] { editor_.BooksMoveToNotAllowed(); });
-  commands_["books-allow"] = noArguments([this] { editor_.BooksMoveToAllowed(); });
-  commands_["books-save"] = noArguments([this] { editor_.BooksSave(); });
-  commands_["books-reload"] = noArguments([this] { editor_.BooksReload(); });
+  commands_["books-disallow"] = NoArguments([this] { editor_.BooksMoveToNotAllowed(); });
+  commands_["books-allow"] = NoArguments([this] { editor_.BooksMoveToAllowed(); });
+  commands_["books-save"] = NoArguments([this] { editor_.BooksSave(); });
+  commands_["books-reload"] = NoArguments([this] { editor_.BooksReload(); });
   commands_["book-allowed"] = [this](const ScriptLine& line, std::string& error) {
     if (line.words.size() != 1) {
       error = "expects one book code";

@@ -164,16 +164,6 @@ std::optional<std::string> CreationPrintable(const Editor& editor, const std::st
 }
 
 void AddCreationCommands(Editor& editor, std::ostream& out, std::map<std::string, BatchCommand>& commands) {
-  auto none = [](std::function<void()> action) {
-    return [action](const ScriptLine& line, std::string& error) {
-      if (!line.words.empty()) {
-        error = "takes no arguments";
-        return false;
-      }
-      action();
-      return true;
-    };
-  };
   auto onOff = [](std::function<void(bool)> action) {
     return [action](const ScriptLine& line, std::string& error) {
       const auto on = line.words.size() == 1 ? OnOff(line.words[0]) : std::nullopt;
@@ -202,8 +192,8 @@ void AddCreationCommands(Editor& editor, std::ostream& out, std::map<std::string
     editor.SelectPriorityRow(*row);
     return true;
   };
-  commands["priority-up"] = none([&editor] { editor.MoveAreaUp(); });
-  commands["priority-down"] = none([&editor] { editor.MoveAreaDown(); });
+  commands["priority-up"] = NoArguments([&editor] { editor.MoveAreaUp(); });
+  commands["priority-down"] = NoArguments([&editor] { editor.MoveAreaDown(); });
   commands["adept"] = [&editor](const ScriptLine& line, std::string& error) {
     const auto choice = line.words.size() == 1 ? IndexOf(line.words[0], kAdeptChoices) : std::nullopt;
     if (!choice) {
@@ -215,12 +205,12 @@ void AddCreationCommands(Editor& editor, std::ostream& out, std::map<std::string
   };
   commands["physad"] = onOff([&editor](bool on) { editor.SetPhysAdMagic(on); });
   commands["override"] = onOff([&editor](bool on) { editor.SetOverrideLimits(on); });
-  commands["existing-character"] = none([&editor] { editor.ToggleExistingCharacter(); });
+  commands["existing-character"] = NoArguments([&editor] { editor.ToggleExistingCharacter(); });
   commands["initiation"] = onOff([&editor](bool on) { editor.SetInitiation(on); });
   commands["grade"] = text([&editor](std::string typed) { editor.SetGradeText(std::move(typed)); });
   commands["money"] = text([&editor](std::string typed) { editor.SetMoneyText(std::move(typed)); });
-  commands["generator-priority"] = none([&editor] { editor.ChoosePriorityGenerator(); });
-  commands["generator-points"] = none([&editor] { editor.ChoosePointGenerator(); });
+  commands["generator-priority"] = NoArguments([&editor] { editor.ChoosePriorityGenerator(); });
+  commands["generator-points"] = NoArguments([&editor] { editor.ChoosePointGenerator(); });
   commands["race"] = [&editor](const ScriptLine& line, std::string& error) {
     static constexpr std::array<std::string_view, kRaceCount> kNames = {"Human", "Elf", "Dwarf", "Ork", "Troll"};
     const auto race = line.words.size() == 1 ? IndexOf(line.words[0], kNames) : std::nullopt;
@@ -260,9 +250,9 @@ void AddCreationCommands(Editor& editor, std::ostream& out, std::map<std::string
   };
   commands["attribute-up"] = attribute(true);
   commands["attribute-down"] = attribute(false);
-  commands["show-priorities"] = none([&editor, &out] { ShowPriorities(editor, out); });
-  commands["show-race"] = none([&editor, &out] { ShowRace(editor, out); });
-  commands["show-attributes"] = none([&editor, &out] { ShowAttributes(editor, out); });
+  commands["show-priorities"] = NoArguments([&editor, &out] { ShowPriorities(editor, out); });
+  commands["show-race"] = NoArguments([&editor, &out] { ShowRace(editor, out); });
+  commands["show-attributes"] = NoArguments([&editor, &out] { ShowAttributes(editor, out); });
 }
 
 }  // namespace ivgen

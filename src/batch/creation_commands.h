@@ -13,8 +13,6 @@
 
 namespace ivgen {
 
-using BatchCommand = std::function<bool(const ScriptLine&, std::string& error)>;
-
 /// Adds the commands of the three pages to a script runner's table.
 void AddCreationCommands(Editor& editor, std::ostream& out, std::map<std::string, BatchCommand>& commands);
 

@@ -53,6 +53,17 @@ bool ParseScriptLine(const std::string& line, ScriptLine& parsed, std::string& e
   return true;
 }
 
+BatchCommand NoArguments(std::function<void()> action) {
+  return [action = std::move(action)](const ScriptLine& line, std::string& error) {
+    if (!line.words.empty()) {
+      error = "takes no arguments";
+      return false;
+    }
+    action();
+    return true;
+  };
+}
+
 ScriptRunner::ScriptRunner(ScriptedPlatform& platform, Editor& editor, std::ostream& out)
     : platform_(platform), editor_(editor), out_(out) {
   AddCommands();
@@ -109,16 +120,6 @@ std::optional<std::string> ScriptRunner::Printable(const std::string& name) cons
 }
 
 void ScriptRunner::AddCommands() {
-  auto simple = [this](std::function<void()> action) {
-    return [action](const ScriptLine& line, std::string& error) {
-      if (!line.words.empty()) {
-        error = "takes no arguments";
-        return false;
-      }
-      action();
-      return true;
-    };
-  };
   auto ending = [this](std::function<bool()> action) {
     return [this, action](const ScriptLine& line, std::string& error) {
       if (!line.words.empty()) {
@@ -152,23 +153,23 @@ void ScriptRunner::AddCommands() {
     platform_.QueueRandom(value);
     return true;
   };
-  commands_["new"] = simple([this] { editor_.New(); });
-  commands_["open"] = simple([this] { editor_.Open(); });
-  commands_["save"] = simple([this] { editor_.Save(); });
-  commands_["saveas"] = simple([this] { editor_.SaveAs(); });
+  commands_["new"] = NoArguments([this] { editor_.New(); });
+  commands_["open"] = NoArguments([this] { editor_.Open(); });
+  commands_["save"] = NoArguments([this] { editor_.Save(); });
+  commands_["saveas"] = NoArguments([this] { editor_.SaveAs(); });
   commands_["exit"] = ending([this] { return editor_.Exit(); });
   commands_["close"] = ending([this] { return editor_.CloseWindow(); });
-  commands_["properties"] = simple([this] { editor_.Properties(); });
-  commands_["help"] = simple([this] { editor_.HelpContents(); });
-  commands_["help-search"] = simple([this] { editor_.HelpSearch(); });
-  commands_["statusbar"] = simple([this] { editor_.ToggleStatusBar(); });
-  commands_["about"] = simple([this] { editor_.ShowAbout(); });
-  commands_["about-sysinfo"] = simple([this] { editor_.AboutSystemInfo(); });
-  commands_["about-ok"] = simple([this] { editor_.AboutOk(); });
-  commands_["options"] = simple([this] { editor_.OpenOptions(); });
-  commands_["options-browse"] = simple([this] { editor_.OptionsBrowse(); });
-  commands_["options-done"] = simple([this] { editor_.OptionsDone(); });
-  commands_["options-cancel"] = simple([this] { editor_.OptionsCancel(); });
+  commands_["properties"] = NoArguments([this] { editor_.Properties(); });
+  commands_["help"] = NoArguments([this] { editor_.HelpContents(); });
+  commands_["help-search"] = NoArguments([this] { editor_.HelpSearch(); });
+  commands_["statusbar"] = NoArguments([this] { editor_.ToggleStatusBar(); });
+  commands_["about"] = NoArguments([this] { editor_.ShowAbout(); });
+  commands_["about-sysinfo"] = NoArguments([this] { editor_.AboutSystemInfo(); });
+  commands_["about-ok"] = NoArguments([this] { editor_.AboutOk(); });
+  commands_["options"] = NoArguments([this] { editor_.OpenOptions(); });
+  commands_["options-browse"] = NoArguments([this] { editor_.OptionsBrowse(); });
+  commands_["options-done"] = NoArguments([this] { editor_.OptionsDone(); });
+  commands_["options-cancel"] = NoArguments([this] { editor_.OptionsCancel(); });
   commands_["options-set"] = [this](const ScriptLine& line, std::string& error) {
     static const char* const kKeys[] = {"maxpoints", "MaxAbsEpts", "DefaultGIF", "MaxFlawEdge"};
     if (line.words.empty()) {

@@ -28,6 +28,11 @@ struct ScriptLine {
 /// Splits a script line; false with a reason when a quote is not closed.
 bool ParseScriptLine(const std::string& line, ScriptLine& parsed, std::string& error);
 
+/// A command: false with a reason when its arguments are wrong.
+using BatchCommand = std::function<bool(const ScriptLine&, std::string& error)>;
+/// A command without arguments that runs one action.
+BatchCommand NoArguments(std::function<void()> action);
+
 enum class RunStatus { Finished, ProgramEnded, ScriptError, StartupFailed };
 
 class ScriptRunner {
@@ -43,7 +48,7 @@ class ScriptRunner {
   std::optional<std::string> Printable(const std::string& name) const;
 
  private:
-  using Command = std::function<bool(const ScriptLine&, std::string& error)>;
+  using Command = BatchCommand;
   void AddCommands();
   /// The Books page and the catalog listings (batch/catalog_commands.cpp).
   void AddCatalogCommands();

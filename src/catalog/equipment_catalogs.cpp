@@ -14,12 +14,7 @@ std::optional<CatalogTree> LoadCyberware(const std::string& folder, std::string_
   const auto catalog = ReadCatalog(folder, kCyberwareFile);
   if (!catalog) return std::nullopt;
   CatalogTree tree;
-  int lineNumber = 0;
-  for (const std::string& line : catalog->lines) {
-    ++lineNumber;
-    if (IsComment(line)) continue;
-    const auto code = FixedColumnBookCode(line, catalog->name, lineNumber, notes);
-    if (!code || !InAllowedBooks(allowedBooks, *code, notes)) continue;
+  ForEachAllowedLine(*catalog, allowedBooks, notes, [&](const std::string& line, int lineNumber) {
     const std::string codes = Trim(Cut(line, 70, 24));
     NoteUnreadColumns(notes, catalog->name, lineNumber, line, {{34, 38}, {43, 43}, {59, 59}, {64, 64}, {66, 69}});
     NoteModifierCodes(notes, catalog->name, lineNumber, codes);
@@ -28,7 +23,7 @@ std::optional<CatalogTree> LoadCyberware(const std::string& folder, std::string_
                                TrimRight(Cut(line, 1, 10)), codes, streetIndex, Trim(CutFrom(line, 95)),
                                Trim(Cut(line, 60, 4)), Trim(Cut(line, 65, 1))}),
                     streetIndex.empty() ? 1 : 2});
-  }
+  });
   return tree;
 }
 
@@ -36,12 +31,7 @@ std::optional<CatalogTree> LoadBioware(const std::string& folder, std::string_vi
   const auto catalog = ReadCatalog(folder, kBiowareFile);
   if (!catalog) return std::nullopt;
   CatalogTree tree;
-  int lineNumber = 0;
-  for (const std::string& line : catalog->lines) {
-    ++lineNumber;
-    if (IsComment(line)) continue;
-    const auto code = FixedColumnBookCode(line, catalog->name, lineNumber, notes);
-    if (!code || !InAllowedBooks(allowedBooks, *code, notes)) continue;
+  ForEachAllowedLine(*catalog, allowedBooks, notes, [&](const std::string& line, int lineNumber) {
     const std::string codes = Trim(Cut(line, 60, 29));
     NoteUnreadColumns(notes, catalog->name, lineNumber, line, {{44, 44}, {56, 59}});
     NoteModifierCodes(notes, catalog->name, lineNumber, codes);
@@ -49,7 +39,7 @@ std::optional<CatalogTree> LoadBioware(const std::string& folder, std::string_vi
     tree.push_back({TreeEntry({TrimRight(Cut(line, 11, 29)), bioIndex, TrimRight(Cut(line, 45, 10)),
                                TrimRight(Cut(line, 1, 10)), TrimRight(Cut(line, 55, 1)), codes, CutFrom(line, 90)}),
                     bioIndex.empty() ? 1 : 2});
-  }
+  });
   return tree;
 }
 

@@ -45,6 +45,20 @@ void NoteUnreadColumns(LoadNotes* notes, std::string_view file, int lineNumber, 
 /// notes let every line through.
 bool InAllowedBooks(std::string_view allowedBooks, std::string_view code, const LoadNotes* notes);
 
+/// Calls visit(line, lineNumber) for each line of a fixed-column catalog that is not a comment
+/// and whose book is allowed; a line without a proper book reference is noted and skipped.
+template <typename Visit>
+void ForEachAllowedLine(const CatalogText& catalog, std::string_view allowedBooks, LoadNotes* notes, Visit&& visit) {
+  int lineNumber = 0;
+  for (const std::string& line : catalog.lines) {
+    ++lineNumber;
+    if (IsComment(line)) continue;
+    const auto code = FixedColumnBookCode(line, catalog.name, lineNumber, notes);
+    if (!code || !InAllowedBooks(allowedBooks, *code, notes)) continue;
+    visit(line, lineNumber);
+  }
+}
+
 /// A tree entry: the fields joined by Tab, with seven Tabs after the name so it shows in columns.
 std::string TreeEntry(const std::vector<std::string>& fields);
 /// The fields of a tree entry, in the order they were given to TreeEntry.

@@ -74,18 +74,13 @@ std::optional<std::vector<std::string>> LoadPowers(const std::string& folder, st
   const auto catalog = ReadCatalog(folder, kPowersFile);
   if (!catalog) return std::nullopt;
   std::vector<std::string> powers;
-  int lineNumber = 0;
-  for (const std::string& line : catalog->lines) {
-    ++lineNumber;
-    if (IsComment(line)) continue;
-    const auto code = FixedColumnBookCode(line, catalog->name, lineNumber, notes);
-    if (!code || !InAllowedBooks(allowedBooks, *code, notes)) continue;
+  ForEachAllowedLine(*catalog, allowedBooks, notes, [&](const std::string& line, int lineNumber) {
     const std::string codes = TrimRight(Cut(line, 50, 19));
     NoteUnreadColumns(notes, catalog->name, lineNumber, line, {{44, 49}, {69, 69}});
     NoteModifierCodes(notes, catalog->name, lineNumber, codes);
     powers.push_back(JoinTabs({TrimRight(Cut(line, 11, 29)), TrimRight(Cut(line, 40, 4)), codes,
                                TrimRight(Cut(line, 1, 9)), TrimRight(CutFrom(line, 70))}));
-  }
+  });
   return powers;
 }
 
@@ -94,14 +89,8 @@ std::optional<std::vector<std::string>> LoadTraditions(const std::string& folder
   const auto catalog = ReadCatalog(folder, kTraditionsFile);
   if (!catalog) return std::nullopt;
   std::vector<std::string> traditions{std::string(kHermeticMage)};
-  int lineNumber = 0;
-  for (const std::string& line : catalog->lines) {
-    ++lineNumber;
-    if (IsComment(line)) continue;
-    const auto code = FixedColumnBookCode(line, catalog->name, lineNumber, notes);
-    if (!code || !InAllowedBooks(allowedBooks, *code, notes)) continue;
-    traditions.push_back(TrimRight(CutFrom(line, 11)));
-  }
+  ForEachAllowedLine(*catalog, allowedBooks, notes,
+                     [&](const std::string& line, int) { traditions.push_back(TrimRight(CutFrom(line, 11))); });
   return traditions;
 }
 
