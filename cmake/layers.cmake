@@ -25,6 +25,7 @@ function(ivgen_layer_test name)
   cmake_parse_arguments(T "" "" "SOURCES;DEPS" ${ARGN})
   add_executable(${name}_tests ${T_SOURCES})
   target_link_libraries(${name}_tests PRIVATE ${T_DEPS} GTest::gtest_main GTest::gmock)
+  target_include_directories(${name}_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
   target_compile_definitions(${name}_tests PRIVATE
     IVGEN_TEST_DATA="${CMAKE_CURRENT_SOURCE_DIR}/data"
     IVGEN_BUNDLED_DATA="${CMAKE_SOURCE_DIR}/data")

@@ -6,6 +6,7 @@
 #include "app/editor.h"
 #include "platform/scripted_platform.h"
 #include "record/text_file.h"
+#include "support/program_folder.h"
 
 namespace ivgen {
 namespace {
@@ -15,13 +16,7 @@ namespace fs = std::filesystem;
 class BooksPageTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    folder_ = fs::temp_directory_path() /
-              ("ivgen-books-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
-    for (const auto& entry : fs::directory_iterator(IVGEN_BUNDLED_DATA)) {
-      if (entry.path().extension() == ".dat") fs::copy_file(entry.path(), folder_ / entry.path().filename());
-    }
+    folder_ = test_support::FreshProgramFolder("books");
     Write("books.dat", "! books\r\n*Core;IV3\r\nFlesh and Circuit;FC\r\n");
   }
   void TearDown() override { fs::remove_all(folder_); }

@@ -10,6 +10,7 @@
 
 #include "platform/scripted_platform.h"
 #include "record/text_file.h"
+#include "support/program_folder.h"
 
 namespace ivgen {
 namespace {
@@ -20,16 +21,7 @@ const std::string kPrompt = "Current character has been modified.\\n\\rDo you wa
 
 class EditorTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder_ = fs::temp_directory_path() /
-              ("ivgen-editor-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
-    // Start-up reads the catalogs from the program folder.
-    for (const auto& entry : fs::directory_iterator(IVGEN_BUNDLED_DATA)) {
-      if (entry.path().extension() == ".dat") fs::copy_file(entry.path(), folder_ / entry.path().filename());
-    }
-  }
+  void SetUp() override { folder_ = test_support::FreshProgramFolder("editor"); }
   void TearDown() override { fs::remove_all(folder_); }
 
   Editor& Start(const std::string& ini = "", const std::string& commandLine = "") {

@@ -6,6 +6,7 @@
 
 #include "batch/script_runner.h"
 #include "record/text_file.h"
+#include "support/program_folder.h"
 
 namespace ivgen {
 namespace {
@@ -15,11 +16,7 @@ namespace fs = std::filesystem;
 class CatalogCommandsTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    folder_ = fs::temp_directory_path() /
-              ("ivgen-batch-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
-    fs::copy(IVGEN_CATALOG_FIXTURES "/small", folder_, fs::copy_options::recursive);
+    folder_ = test_support::FreshProgramFolder("batch", IVGEN_CATALOG_FIXTURES "/small");
     editor_ = std::make_unique<Editor>(platform_, folder_.string() + "/", "");
     ASSERT_TRUE(editor_->Startup());
     platform_.ClearLog();

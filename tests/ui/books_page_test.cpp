@@ -10,6 +10,7 @@
 #include "app/editor.h"
 #include "platform/scripted_platform.h"
 #include "record/text_file.h"
+#include "support/program_folder.h"
 
 namespace ivgen {
 namespace {
@@ -19,9 +20,7 @@ namespace fs = std::filesystem;
 class BooksPageWidgetTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    folder_ = fs::temp_directory_path() / "ivgen-ui-books";
-    fs::remove_all(folder_);
-    fs::copy(IVGEN_CATALOG_FIXTURES "/small", folder_, fs::copy_options::recursive);
+    folder_ = test_support::FreshProgramFolder("ui-books", IVGEN_CATALOG_FIXTURES "/small");
     editor_ = std::make_unique<Editor>(platform_, folder_.string() + "/", "");
     ASSERT_TRUE(editor_->Startup());
     platform_.ClearLog();
