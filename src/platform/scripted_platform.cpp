@@ -100,7 +100,10 @@ Answer ScriptedPlatform::Message(const std::string& text, const std::string& tit
     }
   }
   std::string names;
-  for (Answer candidate : offered) names += (names.empty() ? "" : "/") + std::string(AnswerName(candidate));
+  for (Answer candidate : offered) {
+    if (!names.empty()) names += '/';
+    names += AnswerName(candidate);
+  }
   Record("message [" + title + "] (" + IconName(icon) + names + ") " + Visible(text) + " -> " + AnswerName(chosen));
   return chosen;
 }
