@@ -1,5 +1,6 @@
 // ivgen: the desktop character generator.
 #include <QApplication>
+#include <QPointer>
 #include <QScreen>
 #include <vector>
 
@@ -32,17 +33,19 @@ int main(int argc, char** argv) {
   ivgen::QtPlatform platform;
   ivgen::Editor editor(platform, ivgen::ProgramFolder(), commandLine);
 
-  auto* splash = new ivgen::SplashWindow(QString("version ") + ivgen::kVersionText);
+  // The splash deletes itself when closed, by a click or by a prompt during start-up.
+  QPointer<ivgen::SplashWindow> splash = new ivgen::SplashWindow(QString("version ") + ivgen::kVersionText);
   QObject::connect(splash, &ivgen::SplashWindow::Clicked, splash, [&editor, splash] {
     editor.HideSplash();
     splash->close();
   });
+  platform.SetSplash(splash);
   Centre(*splash);
   splash->show();
   QApplication::processEvents();
 
   if (!editor.Startup()) return 1;
-  if (!editor.Frame().splashVisible) splash->close();
+  if (!editor.Frame().splashVisible && splash) splash->close();
 
   ivgen::MainWindow window(editor, &platform);
   Centre(window);

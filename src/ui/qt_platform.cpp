@@ -34,7 +34,12 @@ QString MessageText(const std::string& text) {
 
 }  // namespace
 
+void QtPlatform::CloseSplash() {
+  if (splash_) splash_->close();
+}
+
 Answer QtPlatform::Message(const std::string& text, const std::string& title, Icon icon, Buttons buttons) {
+  CloseSplash();
   QMessageBox box(parent_);
   box.setWindowTitle(ToQt(title));
   box.setText(MessageText(text));
@@ -90,6 +95,7 @@ Answer QtPlatform::Message(const std::string& text, const std::string& title, Ic
 }
 
 std::string QtPlatform::Input(const std::string& prompt, const std::string& title, const std::string& initial) {
+  CloseSplash();
   bool ok = false;
   const QString typed =
       QInputDialog::getText(parent_, ToQt(title), MessageText(prompt), QLineEdit::Normal, ToQt(initial), &ok);

@@ -25,6 +25,8 @@ class QtPlatform : public Platform {
   };
 
   void SetParent(QWidget* parent) { parent_ = parent; }
+  /// The splash window stays on top; a prompt during start-up closes it first so it is seen.
+  void SetSplash(QWidget* splash) { splash_ = splash; }
   void SetDialogHooks(DialogHooks hooks) { hooks_ = std::move(hooks); }
 
   Answer Message(const std::string& text, const std::string& title, Icon icon, Buttons buttons) override;
@@ -41,7 +43,10 @@ class QtPlatform : public Platform {
   double NextRandom() override { return random_.Next(); }
 
  private:
+  void CloseSplash();
+
   QPointer<QWidget> parent_;
+  QPointer<QWidget> splash_;
   DialogHooks hooks_;
   QPointer<QProgressDialog> progress_;
   bool busy_ = false;
