@@ -176,6 +176,10 @@ QMenu* CreateCharacterGenMenu(Editor& editor, QWidget* parent, std::function<voi
   QAction* points = menu->addAction("Point System");
   QAction* existing = menu->addAction("Existing Character");
   for (QAction* action : {priority, points, existing}) action->setCheckable(true);
+  // Build points are spent in a dialog still to be written; until then the item would switch the
+  // method with no way to spend the points.
+  points->setEnabled(false);
+  points->setStatusTip("Point-based generation is not available in this version yet.");
   auto marks = [&editor, priority, points, existing] {
     priority->setChecked(!editor.Record().GeneratorPoints);
     points->setChecked(editor.Record().GeneratorPoints);
