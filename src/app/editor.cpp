@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "charfile/character_writer.h"
+#include "record/cp1252.h"
 #include "record/text_file.h"
 #include "record/values.h"
 
@@ -124,7 +125,7 @@ void Editor::Open() {
   std::string reason;
   if (!LoadCharacter(path, reason)) {
     ResetCharacter();
-    Tell("Could not open " + path + ": " + reason, Icon::Warning);
+    Tell("Could not open " + PathToText(path) + ": " + reason, Icon::Warning);
     return;
   }
   document_.CurrentFile = path;
@@ -133,7 +134,9 @@ void Editor::Open() {
   frame_.title = OpenedTitle();
 }
 
-std::string Editor::OpenedTitle() const { return "Ironveil CharGen 3 - [" + FileNameOf(document_.CurrentFile) + "]"; }
+std::string Editor::OpenedTitle() const {
+  return "Ironveil CharGen 3 - [" + PathToText(FileNameOf(document_.CurrentFile)) + "]";
+}
 
 std::string Editor::FileText() {
   ShowStandardView();
@@ -247,7 +250,7 @@ void Editor::SetOptionsField(std::string_view key, std::string text) {
 
 void Editor::OptionsBrowse() {
   const std::string path = platform_.OpenFile({"Open", kPictureFilter, "", ""});
-  if (!path.empty()) options_.DefaultGIF = path;
+  if (!path.empty()) options_.DefaultGIF = PathToText(path);
 }
 
 bool Editor::OptionsDone() {

@@ -9,8 +9,28 @@
 #include "catalog/catalog_checker.h"
 #include "platform/program_folder.h"
 #include "platform/scripted_platform.h"
+#include "record/cp1252.h"
 
 namespace {
+
+// What the editor prints is Windows-1252; the terminal and the files a game master compares
+// output with are UTF-8.
+class Utf8Output : public std::streambuf {
+ public:
+  explicit Utf8Output(std::streambuf* target) : target_(target) {}
+
+ protected:
+  int overflow(int c) override {
+    if (c == traits_type::eof()) return traits_type::not_eof(c);
+    const std::string bytes = ivgen::Cp1252ToUtf8(std::string(1, static_cast<char>(c)));
+    const auto size = static_cast<std::streamsize>(bytes.size());
+    return target_->sputn(bytes.data(), size) == size ? c : traits_type::eof();
+  }
+  int sync() override { return target_->pubsync(); }
+
+ private:
+  std::streambuf* target_;
+};
 
 constexpr const char* kUsage =
     "usage: ivgen-batch [--settings FILE] SCRIPT\n"
@@ -21,7 +41,9 @@ constexpr const char* kUsage =
 // The catalog checker: one line per problem, then the count; 1 when anything was found.
 int CheckData(const std::string& folder) {
   const auto problems = ivgen::CheckCatalogFolder(folder);
-  for (const ivgen::CatalogProblem& problem : problems) std::cout << ivgen::FormatProblem(problem) << "\n";
+  for (const ivgen::CatalogProblem& problem : problems) {
+    std::cout << ivgen::Cp1252ToUtf8(ivgen::FormatProblem(problem)) << "\n";
+  }
   if (problems.empty()) {
     std::cout << "no problems found in " << folder << "\n";
   } else {
@@ -66,16 +88,21 @@ int main(int argc, char** argv) {
     script = &file;
   }
 
+  Utf8Output utf8(std::cout.rdbuf());
+  std::ostream out(&utf8);
   ivgen::ScriptedPlatform platform;
   // Start-up's progress window is the same on every run; its messages are not.
-  platform.SetEcho([](const std::string& line) {
-    if (line.rfind("progress", 0) != 0) std::cout << line << "\n";
+  platform.SetEcho([&out](const std::string& line) {
+    if (line.rfind("progress", 0) != 0) out << line << "\n";
   });
   ivgen::Editor editor(platform, ivgen::ProgramFolder(), settingsFile);
-  if (!editor.Startup()) return 1;
-  platform.SetEcho([](const std::string& line) { std::cout << line << "\n"; });
-  ivgen::ScriptRunner runner(platform, editor, std::cout);
+  if (!editor.Startup()) {
+    out.flush();
+    return 1;
+  }
+  platform.SetEcho([&out](const std::string& line) { out << line << "\n"; });
+  ivgen::ScriptRunner runner(platform, editor, out);
   const ivgen::RunStatus status = runner.Run(*script, scriptName == "-" ? "<stdin>" : scriptName, std::cerr);
-  std::cout.flush();
+  out.flush();
   return status == ivgen::RunStatus::ScriptError ? 2 : 0;
 }

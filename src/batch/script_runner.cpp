@@ -2,6 +2,7 @@
 
 #include "batch/creation_commands.h"
 
+#include "record/cp1252.h"
 #include "record/values.h"
 
 namespace ivgen {
@@ -263,6 +264,8 @@ RunStatus ScriptRunner::Run(std::istream& script, const std::string& scriptName,
   int lineNumber = 0;
   while (!programEnded_ && std::getline(script, text)) {
     ++lineNumber;
+    // Scripts are written in UTF-8 by most editors; the editor's texts are Windows-1252.
+    if (IsUtf8(text)) text = Utf8ToCp1252(text);
     ScriptLine line;
     std::string error;
     if (!ParseScriptLine(text, line, error)) {

@@ -2,6 +2,8 @@
 
 #include <functional>
 
+#include "record/cp1252.h"
+
 namespace ivgen {
 
 namespace {
@@ -24,7 +26,7 @@ CatalogSelections FirstSelections(const Catalogs& catalogs) {
           first(catalogs.edges.flaws)};
 }
 
-std::string CatalogNotFoundMessage(const std::string& path) { return "File not found: " + path; }
+std::string CatalogNotFoundMessage(const std::string& path) { return "File not found: " + PathToText(path); }
 
 bool LoadStartupLists(const std::string& folder, BookLists& books, SkillCatalog& skills, Platform& platform) {
   auto loadedBooks = LoadBooks(folder);
@@ -85,8 +87,8 @@ bool ReloadDatafiles(const std::string& folder, const BookLists& books, Catalogs
     if (step.load()) continue;
     if (step.file == kCyberwareFile) {
       // The cyberware catalog has always been optional: its page stays empty.
-      platform.Message("Crash: " + FolderWithSeparator(folder) + "Cyber.dat" + " not found.!", kAppTitle, Icon::None,
-                       Buttons::Ok);
+      platform.Message("Crash: " + PathToText(FolderWithSeparator(folder)) + "Cyber.dat" + " not found.!", kAppTitle,
+                       Icon::None, Buttons::Ok);
       continue;
     }
     ReportMissing(platform, folder, step.file, button ? Icon::Warning : Icon::Critical);

@@ -35,9 +35,10 @@ class Platform {
   virtual Answer Message(const std::string& text, const std::string& title, Icon icon, Buttons buttons) = 0;
   /// Input box: the typed text, or "" when cancelled.
   virtual std::string Input(const std::string& prompt, const std::string& title, const std::string& initial) = 0;
-  /// Open-file dialog: the chosen path, or "" when cancelled.
+  /// Open-file dialog: the chosen path in the file system's bytes, or "" when cancelled. The
+  /// request's texts, the proposed name included, are Windows-1252.
   virtual std::string OpenFile(const FileRequest& request) = 0;
-  /// Save-file dialog: the chosen path, or "" when cancelled.
+  /// Save-file dialog: as OpenFile.
   virtual std::string SaveFile(const FileRequest& request) = 0;
 
   /// Shows a modal dialog and returns when it has been closed.

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "record/cp1252.h"
+
 namespace ivgen {
 
 namespace {
@@ -116,10 +118,11 @@ std::string ScriptedPlatform::Input(const std::string& prompt, const std::string
 }
 
 std::string ScriptedPlatform::FileDialog(const char* kind, const FileRequest& request) {
+  // Answers are texts like every other answer; the dialog gives back a path.
   const std::string path = NextAnswer().value_or("");
   Record(std::string(kind) + " [" + request.title + "] " + request.filter +
          (request.proposedName.empty() ? "" : " {" + request.proposedName + "}") + " -> \"" + path + "\"");
-  return path;
+  return TextToPath(path);
 }
 
 std::string ScriptedPlatform::OpenFile(const FileRequest& request) { return FileDialog("open-file", request); }

@@ -34,6 +34,28 @@ char ByteFor(char32_t cp) {
 
 }  // namespace
 
+bool IsUtf8(std::string_view text) {
+  size_t i = 0;
+  while (i < text.size()) {
+    const auto lead = static_cast<uint8_t>(text[i]);
+    const size_t length = lead < 0x80             ? 1
+                          : (lead & 0xE0) == 0xC0 ? 2
+                          : (lead & 0xF0) == 0xE0 ? 3
+                          : (lead & 0xF8) == 0xF0 ? 4
+                                                  : 0;
+    if (length == 0 || i + length > text.size()) return false;
+    for (size_t k = 1; k < length; ++k) {
+      if ((static_cast<uint8_t>(text[i + k]) & 0xC0) != 0x80) return false;
+    }
+    i += length;
+  }
+  return true;
+}
+
+std::string PathToText(std::string_view path) { return IsUtf8(path) ? Utf8ToCp1252(path) : std::string(path); }
+
+std::string TextToPath(std::string_view text) { return Cp1252ToUtf8(text); }
+
 std::string Cp1252ToUtf8(std::string_view text) {
   std::string out;
   out.reserve(text.size());

@@ -12,5 +12,15 @@ std::string Cp1252ToUtf8(std::string_view text);
 /// Each UTF-8 character as its Windows-1252 byte; a character without one becomes "?".
 /// Malformed UTF-8 sequences also become "?".
 std::string Utf8ToCp1252(std::string_view text);
+/// Whether the bytes are well-formed UTF-8 (plain ASCII is).
+bool IsUtf8(std::string_view text);
+
+// File paths are the file system's bytes (UTF-8 here), while the texts the program shows and
+// stores are Windows-1252; a path shown in a message or a title is converted first.
+
+/// A path as text to show: UTF-8 is converted, other bytes are taken as they are.
+std::string PathToText(std::string_view path);
+/// A text (a typed or stored file name) as a path.
+std::string TextToPath(std::string_view text);
 
 }  // namespace ivgen

@@ -9,6 +9,8 @@
 #include <utility>
 #include <vector>
 
+#include "record/cp1252.h"
+
 namespace ivgen {
 
 inline constexpr std::string_view kCrLf = "\r\n";
@@ -23,7 +25,7 @@ struct IoResult {
   static IoResult Failure(std::string path, std::string reason) { return {false, std::move(path), std::move(reason)}; }
   /// "Could not write <path>: <reason>" style text for a message box.
   std::string Describe(std::string_view verb) const {
-    return "Could not " + std::string(verb) + " " + path + ": " + reason;
+    return "Could not " + std::string(verb) + " " + PathToText(path) + ": " + PathToText(reason);
   }
 };
 

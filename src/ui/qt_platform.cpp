@@ -1,6 +1,7 @@
 #include "ui/qt_platform.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -105,7 +106,7 @@ std::string QtPlatform::Input(const std::string& prompt, const std::string& titl
 std::string QtPlatform::OpenFile(const FileRequest& request) {
   const QString path =
       QFileDialog::getOpenFileName(parent_, ToQt(request.title), ToQt(request.proposedName), QtFilter(request.filter));
-  return FromQt(path);
+  return QFile::encodeName(path).toStdString();
 }
 
 std::string QtPlatform::SaveFile(const FileRequest& request) {
@@ -114,7 +115,7 @@ std::string QtPlatform::SaveFile(const FileRequest& request) {
   dialog.setDefaultSuffix(ToQt(request.defaultExtension));
   if (!request.proposedName.empty()) dialog.selectFile(ToQt(request.proposedName));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-  return FromQt(dialog.selectedFiles().first());
+  return QFile::encodeName(dialog.selectedFiles().first()).toStdString();
 }
 
 void QtPlatform::RunDialog(Dialog dialog) {
