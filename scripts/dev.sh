@@ -24,6 +24,11 @@ cmake --build "$build" -j"$(nproc)"
 
 case "${1:-run}" in
   run)
+    if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+      echo "No display found. Start the generator from a desktop session, or in a virtual display:" >&2
+      echo "  apt-get install -y xvfb && xvfb-run $build/bin/ivgen" >&2
+      exit 1
+    fi
     exec "$build/bin/ivgen" "${@:2}"
     ;;
   test)

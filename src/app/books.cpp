@@ -7,8 +7,6 @@ namespace ivgen {
 bool Editor::LoadCatalogLists() { return LoadStartupLists(programFolder_, books_, catalogs_.skills, platform_); }
 
 bool Editor::ReloadCatalogs(bool atStartup) {
-  // The missing-cyberware message is shown over the splash window's place, not behind it.
-  if (atStartup && !FindCatalogFile(programFolder_, kCyberwareFile)) frame_.splashVisible = false;
   const bool loaded = ivgen::ReloadDatafiles(programFolder_, books_, catalogs_, platform_,
                                              atStartup ? ReloadTrigger::StartUp : ReloadTrigger::Button);
   catalogSelection_ = FirstSelections(catalogs_);
