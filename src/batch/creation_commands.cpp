@@ -182,6 +182,17 @@ void AddCreationCommands(Editor& editor, std::ostream& out, std::map<std::string
     };
   };
 
+  // A player cannot click a control that is hidden or disabled; a script that tries is wrong.
+  auto reachable = [&editor](std::function<bool(const Editor&)> shown, std::string what, BatchCommand command) {
+    return [&editor, shown, what, command](const ScriptLine& line, std::string& error) {
+      if (!shown(editor)) {
+        error = what + " cannot be used now";
+        return false;
+      }
+      return command(line, error);
+    };
+  };
+
   commands["priority-row"] = [&editor](const ScriptLine& line, std::string& error) {
     static constexpr std::array<std::string_view, kPriorityRows> kLetters = {"A", "B", "C", "D", "E"};
     const auto row = line.words.size() == 1 ? IndexOf(line.words[0], kLetters) : std::nullopt;
@@ -194,21 +205,29 @@ void AddCreationCommands(Editor& editor, std::ostream& out, std::map<std::string
   };
   commands["priority-up"] = NoArguments([&editor] { editor.MoveAreaUp(); });
   commands["priority-down"] = NoArguments([&editor] { editor.MoveAreaDown(); });
-  commands["adept"] = [&editor](const ScriptLine& line, std::string& error) {
-    const auto choice = line.words.size() == 1 ? IndexOf(line.words[0], kAdeptChoices) : std::nullopt;
-    if (!choice) {
-      error = "expects Physical, Elementalist, Sorcerer, Conjurer or Shamanist";
-      return false;
-    }
-    editor.ChooseAdept(*choice);
-    return true;
-  };
-  commands["physad"] = onOff([&editor](bool on) { editor.SetPhysAdMagic(on); });
+  commands["adept"] = reachable(
+      [](const Editor& e) { return e.Creation().priorities.adeptGroupVisible; }, "the Adept (Aspected) choice",
+      [&editor](const ScriptLine& line, std::string& error) {
+        const auto choice = line.words.size() == 1 ? IndexOf(line.words[0], kAdeptChoices) : std::nullopt;
+        if (!choice) {
+          error = "expects Physical, Elementalist, Sorcerer, Conjurer or Shamanist";
+          return false;
+        }
+        editor.ChooseAdept(*choice);
+        return true;
+      });
+  commands["physad"] =
+      reachable([](const Editor& e) { return e.Creation().priorities.physAdVisible; }, "PhysAd: Path of the Magician",
+                onOff([&editor](bool on) { editor.SetPhysAdMagic(on); }));
   commands["override"] = onOff([&editor](bool on) { editor.SetOverrideLimits(on); });
   commands["existing-character"] = NoArguments([&editor] { editor.ToggleExistingCharacter(); });
-  commands["initiation"] = onOff([&editor](bool on) { editor.SetInitiation(on); });
-  commands["grade"] = text([&editor](std::string typed) { editor.SetGradeText(std::move(typed)); });
-  commands["money"] = text([&editor](std::string typed) { editor.SetMoneyText(std::move(typed)); });
+  commands["initiation"] = reachable([](const Editor& e) { return e.Creation().priorities.initiationEnabled; },
+                                     "Initiation/Geas Mod", onOff([&editor](bool on) { editor.SetInitiation(on); }));
+  commands["grade"] =
+      reachable([](const Editor& e) { return e.Creation().priorities.initiationEnabled && e.Record().Initiation != 0; },
+                "the grade", text([&editor](std::string typed) { editor.SetGradeText(std::move(typed)); }));
+  commands["money"] = reachable([](const Editor& e) { return e.Record().norules != 0; }, "the Money field",
+                                text([&editor](std::string typed) { editor.SetMoneyText(std::move(typed)); }));
   commands["generator-priority"] = NoArguments([&editor] { editor.ChoosePriorityGenerator(); });
   commands["generator-points"] = NoArguments([&editor] { editor.ChoosePointGenerator(); });
   commands["race"] = [&editor](const ScriptLine& line, std::string& error) {
@@ -216,6 +235,10 @@ void AddCreationCommands(Editor& editor, std::ostream& out, std::map<std::string
     const auto race = line.words.size() == 1 ? IndexOf(line.words[0], kNames) : std::nullopt;
     if (!race) {
       error = "expects Human, Elf, Dwarf, Ork or Troll";
+      return false;
+    }
+    if (!editor.Creation().race.optionEnabled[*race]) {
+      error = "the " + std::string(kNames[*race]) + " option cannot be used now";
       return false;
     }
     editor.ClickRace(*race);

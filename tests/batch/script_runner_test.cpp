@@ -65,6 +65,35 @@ TEST_F(ScriptRunnerTest, RefusesWrongArguments) {
   }
 }
 
+// A script may only do what a player could click: options that are disabled or hidden refuse.
+TEST_F(ScriptRunnerTest, RefusesControlsThePlayerCannotReach) {
+  const struct {
+    const char* script;
+    const char* error;
+  } cases[] = {
+      {"page Race\nrace Troll\n", "test.ivb:2: race: the Troll option cannot be used now\n"},
+      {"adept Physical\n", "test.ivb:1: adept: the Adept (Aspected) choice cannot be used now\n"},
+      {"physad on\n", "test.ivb:1: physad: PhysAd: Path of the Magician cannot be used now\n"},
+      {"initiation on\n", "test.ivb:1: initiation: Initiation/Geas Mod cannot be used now\n"},
+      {"money 5000\n", "test.ivb:1: money: the Money field cannot be used now\n"},
+  };
+  for (const auto& c : cases) {
+    err_.str("");
+    EXPECT_EQ(Run(c.script), RunStatus::ScriptError) << c.script;
+    EXPECT_EQ(err_.str(), c.error);
+  }
+  EXPECT_EQ(editor_.Record().Rsel, 0);
+  EXPECT_EQ(editor_.Record().Adept, -1);
+  EXPECT_EQ(editor_.Record().Maxresources, 90000) << "the grant of resources at C, not the refused 5000";
+
+  // Once offered, the same clicks work.
+  err_.str("");
+  EXPECT_EQ(Run("page Priorities\noverride on\nmoney 5000\npage Race\nrace Troll\n"), RunStatus::Finished)
+      << err_.str();
+  EXPECT_EQ(editor_.Record().Rsel, 4);
+  EXPECT_EQ(editor_.Record().Maxresources, 5000);
+}
+
 TEST_F(ScriptRunnerTest, PrintsFieldsAndEndsWithTheProgram) {
   EXPECT_EQ(Run("set StreetName \"Nyx Vale\"\npage BioInfo\nprint StreetName page Modified\nanswer No\nexit\nexit\n"),
             RunStatus::ProgramEnded);
