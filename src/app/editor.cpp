@@ -229,13 +229,16 @@ void Editor::AboutOk() {
 
 void Editor::HideSplash() { frame_.splashVisible = false; }
 
+OptionsFields Editor::OptionsInEffect() const {
+  // After a Done the file holds values that partly take effect only at the next start; the
+  // dialog shows what it wrote.
+  if (lastWritten_) return *lastWritten_;
+  return {IntText(settings_.maxpoints), IntText(settings_.MaxAbsEpts), settings_.DefaultGIF,
+          IntText(settings_.MaxFlawEdge)};
+}
+
 void Editor::OpenOptions() {
-  if (!optionsWritten_) {
-    options_.maxpoints = IntText(settings_.maxpoints);
-    options_.MaxAbsEpts = IntText(settings_.MaxAbsEpts);
-    options_.DefaultGIF = settings_.DefaultGIF;
-    options_.MaxFlawEdge = IntText(settings_.MaxFlawEdge);
-  }
+  options_ = OptionsInEffect();
   frame_.optionsOpen = true;
   platform_.RunDialog(Dialog::Options);
 }
@@ -279,18 +282,14 @@ bool Editor::OptionsDone() {
   // The picture and the edge/flaw count take effect at the next start.
   settings_.maxpoints = CInt(maxpoints);
   settings_.MaxAbsEpts = CInt(maxAbsEpts);
-  optionsWritten_ = true;
+  lastWritten_ = options_;
   frame_.optionsOpen = false;
   platform_.CloseDialog(Dialog::Options);
   return true;
 }
 
 void Editor::OptionsCancel() {
-  if (!optionsWritten_) {
-    options_.maxpoints = IntText(settings_.maxpoints);
-    options_.MaxAbsEpts = IntText(settings_.MaxAbsEpts);
-    options_.DefaultGIF = settings_.DefaultGIF;
-  }
+  options_ = OptionsInEffect();
   frame_.optionsOpen = false;
   platform_.CloseDialog(Dialog::Options);
 }

@@ -144,6 +144,8 @@ class Editor {
   bool WriteTo(const std::string& path);
   void ShowSavePromptFailure(const std::string& path, const std::string& reason);
   std::string OpenedTitle() const;
+  /// The Options fields as the dialog opens: the settings in effect, or what it last wrote.
+  OptionsFields OptionsInEffect() const;
   void Tell(const std::string& text, Icon icon = Icon::None);
 
   // Seams where later parts of the program plug in. Each is called at its place in start-up,
@@ -177,7 +179,7 @@ class Editor {
   FrameView frame_;
   OptionsFields options_;
   /// What the Options dialog last wrote, shown the next time it opens.
-  bool optionsWritten_ = false;
+  std::optional<OptionsFields> lastWritten_;
   // --- Catalogs and the Books page (app/books.cpp) ---
   /// books.dat and skills.dat, read once at start-up; false when one cannot be opened.
   bool LoadCatalogLists();

@@ -259,6 +259,14 @@ TEST_F(EditorTest, OptionsAcceptTheEdgesOfTheirRangesAndWriteTheFile) {
   editor.OpenOptions();
   EXPECT_EQ(editor.Options().DefaultGIF, "me.gif") << "the dialog shows what it wrote";
   EXPECT_EQ(editor.Options().MaxFlawEdge, "0");
+
+  // Cancel throws away what was typed since.
+  editor.SetOptionsField("maxpoints", "7");
+  editor.SetOptionsField("MaxFlawEdge", "9");
+  editor.OptionsCancel();
+  editor.OpenOptions();
+  EXPECT_EQ(editor.Options().maxpoints, "200");
+  EXPECT_EQ(editor.Options().MaxFlawEdge, "0");
 }
 
 TEST_F(EditorTest, OptionsRefuseOutOfRangeValuesBeforeAnyTakesEffect) {
