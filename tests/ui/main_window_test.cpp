@@ -77,6 +77,9 @@ TEST_F(MainWindowTest, OpensOnPrioritiesWithTheTwelvePagesAndMenus) {
   for (int page = 0; page < 12; ++page) EXPECT_EQ(window.Pages()->tabText(page), expected[page]);
   EXPECT_EQ(window.Pages()->currentIndex(), 0);
   EXPECT_EQ(window.windowTitle(), "Ironveil Character Generator 3.2.6 - 2 July 2000");
+  // Every page fits a 1024x768 screen with room for a task bar.
+  EXPECT_LE(window.minimumSizeHint().width(), 1024);
+  EXPECT_LE(window.minimumSizeHint().height(), 720);
 
   QMenuBar* bar = window.menuBar();
   EXPECT_EQ(MenuItems(bar, "&File"),
