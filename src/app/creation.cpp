@@ -25,9 +25,7 @@ void Editor::CreationSeams::RefreshContacts() {}
 void Editor::CreationSeams::RefreshOverrideView() {}
 void Editor::CreationSeams::OfferSheetName(const std::string& /*streetName*/) {}
 
-RulesContext Editor::Rules() {
-  return RulesContext{record_, document_, creation_, platform_, creationSeams_, catalogs_.metaLines};
-}
+RulesContext Editor::Rules() { return RulesContext{record_, creation_, platform_, creationSeams_, catalogs_}; }
 
 void Editor::SyncCreationFrame() { frame_.currentPage = creation_.pages.page; }
 
@@ -63,31 +61,31 @@ void Editor::SelectPriorityRow(int row) {
 
 void Editor::MoveAreaUp() {
   RulesContext ctx = Rules();
-  ivgen::MoveAreaUp(ctx);
+  if (ivgen::MoveAreaUp(ctx)) document_.Modified = true;
   SyncCreationFrame();
 }
 
 void Editor::MoveAreaDown() {
   RulesContext ctx = Rules();
-  ivgen::MoveAreaDown(ctx);
+  if (ivgen::MoveAreaDown(ctx)) document_.Modified = true;
   SyncCreationFrame();
 }
 
 void Editor::ChooseAdept(int choice) {
   RulesContext ctx = Rules();
-  ivgen::ChooseAdept(ctx, choice);
+  if (ivgen::ChooseAdept(ctx, choice)) document_.Modified = true;
   SyncCreationFrame();
 }
 
 void Editor::SetPhysAdMagic(bool on) {
   RulesContext ctx = Rules();
-  ivgen::SetPhysAdMagic(ctx, on);
+  if (ivgen::SetPhysAdMagic(ctx, on)) document_.Modified = true;
   SyncCreationFrame();
 }
 
 void Editor::SetOverrideLimits(bool on) {
   RulesContext ctx = Rules();
-  ivgen::SetOverrideLimits(ctx, on);
+  if (ivgen::SetOverrideLimits(ctx, on)) document_.Modified = true;
   SyncCreationFrame();
 }
 
@@ -95,13 +93,13 @@ void Editor::ToggleExistingCharacter() { SetOverrideLimits(record_.norules == 0)
 
 void Editor::SetInitiation(bool on) {
   RulesContext ctx = Rules();
-  ivgen::SetInitiation(ctx, on);
+  if (ivgen::SetInitiation(ctx, on)) document_.Modified = true;
   SyncCreationFrame();
 }
 
 void Editor::SetGradeText(std::string text) {
   RulesContext ctx = Rules();
-  ivgen::SetGradeText(ctx, text);
+  if (ivgen::SetGradeText(ctx, text)) document_.Modified = true;
 }
 
 void Editor::SetMoneyText(std::string text) {
@@ -133,12 +131,12 @@ void Editor::ChooseMetatype(int index) {
 
 void Editor::RaiseAttribute(int i) {
   RulesContext ctx = Rules();
-  ivgen::RaiseAttribute(ctx, i);
+  if (ivgen::RaiseAttribute(ctx, i)) document_.Modified = true;
 }
 
 void Editor::LowerAttribute(int i) {
   RulesContext ctx = Rules();
-  ivgen::LowerAttribute(ctx, i);
+  if (ivgen::LowerAttribute(ctx, i)) document_.Modified = true;
 }
 
 }  // namespace ivgen

@@ -207,39 +207,38 @@ void ShowPowerPoints(RulesContext& ctx) {
   ctx.state.attributes.powerPointsDisplay = GeneralNumber(ctx.record.PowerPointsUsed) + "/" + ctx.record.Magic.Total;
 }
 
-void RaiseAttribute(RulesContext& ctx, int i) {
-  if (i < 0 || i >= kAttributeCount) return;
+bool RaiseAttribute(RulesContext& ctx, int i) {
+  if (i < 0 || i >= kAttributeCount) return false;
   CharacterRecord& record = ctx.record;
   bool& marker = ctx.state.attributes.overMaximum[i];
   marker = false;
   const bool override = record.norules != 0;
   const int32_t base = CLng(CellValue(record.Attr[i].Base));
-  if (!(base < record.NaturalMax[i] || override)) return;
+  if (!(base < record.NaturalMax[i] || override)) return false;
 
-  const bool wasModified = ctx.document.Modified;
   record.Attr[i].Base = IntText(static_cast<int64_t>(base) + 1);
   if (base + 1 > record.NaturalMax[i]) marker = true;
-  ctx.document.Modified = true;
   RecalcDerived(ctx);
   if (record.AttributePointsUsed > record.Attributes && !override) {
     record.Attr[i].Base = IntText(base);
     RecalcDerived(ctx);
     // The step was taken back, so the character is as it was.
-    ctx.document.Modified = wasModified;
+    return false;
   }
+  return true;
 }
 
-void LowerAttribute(RulesContext& ctx, int i) {
-  if (i < 0 || i >= kAttributeCount) return;
+bool LowerAttribute(RulesContext& ctx, int i) {
+  if (i < 0 || i >= kAttributeCount) return false;
   CharacterRecord& record = ctx.record;
   bool& marker = ctx.state.attributes.overMaximum[i];
   marker = false;
   const int32_t base = CLng(CellValue(record.Attr[i].Base));
-  if (base <= 1) return;
+  if (base <= 1) return false;
   record.Attr[i].Base = IntText(static_cast<int64_t>(base) - 1);
   if (base - 1 > record.NaturalMax[i]) marker = true;
-  ctx.document.Modified = true;
   RecalcDerived(ctx);
+  return true;
 }
 
 void RecalcRacialMax(CharacterRecord& record) {

@@ -35,10 +35,11 @@ void ShowSpellPoints(RulesContext& ctx);
 void ShowPowerPoints(RulesContext& ctx);
 
 /// The up button of attribute row i; refused silently at the ceiling or the points limit
-/// (both lifted by Override Limits). An index outside 0..5 does nothing.
-void RaiseAttribute(RulesContext& ctx, int i);
+/// (both lifted by Override Limits). An index outside 0..5 does nothing. True when a save would
+/// write something new.
+bool RaiseAttribute(RulesContext& ctx, int i);
 /// The down button of attribute row i; the base never goes below 1.
-void LowerAttribute(RulesContext& ctx, int i);
+bool LowerAttribute(RulesContext& ctx, int i);
 
 /// RacialMax of each attribute from its racial modifier: Int((racial + 6) * 1.5).
 void RecalcRacialMax(CharacterRecord& record);

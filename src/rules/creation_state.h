@@ -3,11 +3,11 @@
 #pragma once
 
 #include <array>
-#include <span>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "catalog/catalogs.h"
 #include "platform/platform.h"
 #include "record/character_record.h"
 
@@ -135,15 +135,14 @@ class CreationHooks {
   virtual void OfferSheetName(const std::string& streetName) = 0;
 };
 
-/// Everything a creation rule reads or changes. The Editor builds one per action.
+/// Everything a rule reads or changes. The Editor builds one per action. Rules never touch the
+/// document state: an action that changes what a save writes says so in its return value.
 struct RulesContext {
   CharacterRecord& record;
-  DocumentState& document;
   CreationState& state;
   Platform& platform;
   CreationHooks& hooks;
-  /// The metatype catalog lines (race code, one ignored character, the metatype entry).
-  std::span<const std::string> metaLines;
+  const Catalogs& catalogs;
 };
 
 /// Start-up: the priority order in its first ranking, row 0 selected and the table shown.

@@ -104,24 +104,24 @@ void SelectPriorityRow(RulesContext& ctx, int row) {
   ShowPriorityTable(ctx);
 }
 
-void MoveAreaUp(RulesContext& ctx) {
+bool MoveAreaUp(RulesContext& ctx) {
   PriorityView& view = ctx.state.priorities;
   const int i = view.selectedRow;
-  if (!ValidRow(i) || i == 0) return;
+  if (!ValidRow(i) || i == 0) return false;
   std::swap(view.order[i - 1], view.order[i]);
   view.selectedRow = i - 1;
-  ctx.document.Modified = true;
   ShowPriorityTable(ctx);
+  return true;
 }
 
-void MoveAreaDown(RulesContext& ctx) {
+bool MoveAreaDown(RulesContext& ctx) {
   PriorityView& view = ctx.state.priorities;
   const int i = view.selectedRow;
-  if (!ValidRow(i) || i == kPriorityRows - 1) return;
+  if (!ValidRow(i) || i == kPriorityRows - 1) return false;
   std::swap(view.order[i], view.order[i + 1]);
   view.selectedRow = i + 1;
-  ctx.document.Modified = true;
   ShowPriorityTable(ctx);
+  return true;
 }
 
 void RestorePriorityOrder(RulesContext& ctx) {
@@ -152,17 +152,17 @@ void RestorePriorityOrder(RulesContext& ctx) {
   ctx.state.priorities.order = order;
 }
 
-void ChooseAdept(RulesContext& ctx, int choice) {
+bool ChooseAdept(RulesContext& ctx, int choice) {
   if (!ctx.state.priorities.adeptGroupVisible || choice < 0 || choice >= static_cast<int>(kAdeptChoices.size())) {
-    return;
+    return false;
   }
   ctx.record.Adept = static_cast<int16_t>(choice);
   ctx.record.MagicPts = choice == 0 ? 0 : 35;
-  ctx.document.Modified = true;
+  return true;
 }
 
-void SetPhysAdMagic(RulesContext& ctx, bool on) {
-  if (!ctx.state.priorities.physAdVisible) return;
+bool SetPhysAdMagic(RulesContext& ctx, bool on) {
+  if (!ctx.state.priorities.physAdVisible) return false;
   CharacterRecord& record = ctx.record;
   if (on) {
     record.MagicPts = 0;
@@ -171,35 +171,36 @@ void SetPhysAdMagic(RulesContext& ctx, bool on) {
   } else {
     record.PhysAdMagic = 0;
   }
-  ctx.document.Modified = true;
+  return true;
 }
 
-void SetOverrideLimits(RulesContext& ctx, bool on) {
+bool SetOverrideLimits(RulesContext& ctx, bool on) {
   CharacterRecord& record = ctx.record;
   record.norules = on ? 1 : 0;
-  ctx.document.Modified = true;
   ctx.state.priorities.initiationEnabled = true;
   record.Initiation = 0;
   ApplyGrade(ctx);
   ctx.hooks.RefreshOverrideView();
+  return true;
 }
 
-void SetInitiation(RulesContext& ctx, bool on) {
-  if (!ctx.state.priorities.initiationEnabled) return;
+bool SetInitiation(RulesContext& ctx, bool on) {
+  if (!ctx.state.priorities.initiationEnabled) return false;
   const int16_t state = on ? 1 : 0;
-  if (ctx.record.Initiation == state) return;
+  if (ctx.record.Initiation == state) return false;
   ctx.record.Initiation = state;
-  ctx.document.Modified = true;
   ApplyGrade(ctx);
+  return true;
 }
 
-void SetGradeText(RulesContext& ctx, std::string_view text) {
+bool SetGradeText(RulesContext& ctx, std::string_view text) {
   CharacterRecord& record = ctx.record;
   ctx.state.priorities.gradeText = std::string(text);
   const int16_t grade = Trim(text).empty() ? 0 : CInt(Val(text));
-  if (grade != record.Grade && record.Initiation != 0) ctx.document.Modified = true;
+  const bool changed = grade != record.Grade && record.Initiation != 0;
   record.Grade = grade;
   ApplyGrade(ctx);
+  return changed;
 }
 
 void SetMoneyText(RulesContext& ctx, std::string_view text) { ctx.state.priorities.moneyText = std::string(text); }

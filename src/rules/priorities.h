@@ -36,8 +36,8 @@ void ShowPriorityTable(RulesContext& ctx);
 /// A row of either column clicked: selects it in both. A row outside 0..4 does nothing.
 void SelectPriorityRow(RulesContext& ctx, int row);
 /// The arrow buttons: the selected area moves one row; nothing happens at the ends.
-void MoveAreaUp(RulesContext& ctx);
-void MoveAreaDown(RulesContext& ctx);
+bool MoveAreaUp(RulesContext& ctx);
+bool MoveAreaDown(RulesContext& ctx);
 
 /// Rebuilds the order from the record's five priority values (a character being opened).
 /// Areas whose rows are missing or taken twice fill the free rows in the first ranking's order.
@@ -45,15 +45,15 @@ void RestorePriorityOrder(RulesContext& ctx);
 
 /// A choice of the "Adept (Aspected)" group (0 "Physical" to 4 "Shamanist"). Refused while the
 /// group is hidden or for a choice outside 0..4.
-void ChooseAdept(RulesContext& ctx, int choice);
+bool ChooseAdept(RulesContext& ctx, int choice);
 /// "PhysAd: Path of the Magician" switched; refused while the option is hidden.
-void SetPhysAdMagic(RulesContext& ctx, bool on);
+bool SetPhysAdMagic(RulesContext& ctx, bool on);
 /// "Override Limits (Existing Char)" switched (also the menu item "Existing Character").
-void SetOverrideLimits(RulesContext& ctx, bool on);
+bool SetOverrideLimits(RulesContext& ctx, bool on);
 /// "Initiation/Geas Mod" switched; refused while the option is disabled.
-void SetInitiation(RulesContext& ctx, bool on);
+bool SetInitiation(RulesContext& ctx, bool on);
 /// The grade field typed: the initiate grade, which is the Magic modifier while Initiation is on.
-void SetGradeText(RulesContext& ctx, std::string_view text);
+bool SetGradeText(RulesContext& ctx, std::string_view text);
 /// The "Money" field typed.
 void SetMoneyText(RulesContext& ctx, std::string_view text);
 

@@ -68,7 +68,7 @@ void ChooseRace(RulesContext& ctx, int i) {
   if ((meta && i > 0) || (record.Shapeshift && i == 0)) {
     const char code = RaceCode(i)[0];
     std::vector<std::string> offered;
-    for (const std::string& line : ctx.metaLines) {
+    for (const std::string& line : ctx.catalogs.metaLines) {
       if (line.size() > 2 && line[0] == code) offered.push_back(line.substr(2));
     }
     // Choosing the same race again (as opening a file does) keeps the subtype chosen.

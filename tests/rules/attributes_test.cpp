@@ -209,31 +209,25 @@ TEST_F(AttributesTest, SpinButtonsRefuseSilentlyAtTheLimits) {
   record.Attr[0].Base = "6";
   RecalcDerived(ctx);
 
-  RaiseAttribute(ctx, 0);  // at NaturalMax
+  EXPECT_FALSE(RaiseAttribute(ctx, 0));  // at NaturalMax
   EXPECT_EQ(record.Attr[0].Base, "6");
-  EXPECT_FALSE(document.Modified);
 
-  RaiseAttribute(ctx, 1);
+  EXPECT_TRUE(RaiseAttribute(ctx, 1));
   EXPECT_EQ(record.Attr[1].Base, "2");
   EXPECT_EQ(state.attributes.pointsDisplay, "12/30");
-  EXPECT_TRUE(document.Modified);
 
   // All points spent: the step is taken back and the character is as it was.
   for (AttributeRow& row : record.Attr) row.Base = "5";
-  document.Modified = false;
   RecalcDerived(ctx);
-  RaiseAttribute(ctx, 2);
+  EXPECT_FALSE(RaiseAttribute(ctx, 2));
   EXPECT_EQ(Column(&AttributeRow::Base), "5 5 5 5 5 5");
   EXPECT_EQ(state.attributes.pointsDisplay, "30/30");
-  EXPECT_FALSE(document.Modified);
 
-  LowerAttribute(ctx, 2);
+  EXPECT_TRUE(LowerAttribute(ctx, 2));
   EXPECT_EQ(record.Attr[2].Base, "4");
   record.Attr[2].Base = "1";
-  document.Modified = false;
-  LowerAttribute(ctx, 2);
+  EXPECT_FALSE(LowerAttribute(ctx, 2));
   EXPECT_EQ(record.Attr[2].Base, "1");
-  EXPECT_FALSE(document.Modified);
 
   RaiseAttribute(ctx, 6);
   LowerAttribute(ctx, -1);

@@ -42,9 +42,9 @@ class RulesTest : public ::testing::Test {
   }
 
   /// Replaces the metatype catalog lines the rules read.
-  void SetMetaLines(std::vector<std::string> lines) {
-    metaLines = std::move(lines);
-    ctx.metaLines = metaLines;
+  void SetMetaLines(const std::vector<std::string>& lines) {
+    catalogs.metaLines = {};
+    for (size_t i = 0; i < lines.size() && i < catalogs.metaLines.size(); ++i) catalogs.metaLines[i] = lines[i];
   }
 
   /// The six bases, racials, modifiers or totals as one text, for example "1 1 1 1 1 1".
@@ -55,12 +55,11 @@ class RulesTest : public ::testing::Test {
   }
 
   CharacterRecord record;
-  DocumentState document;
   CreationState state;
   ScriptedPlatform platform;
   RecordingHooks hooks;
-  std::vector<std::string> metaLines;
-  RulesContext ctx{record, document, state, platform, hooks, metaLines};
+  Catalogs catalogs;
+  RulesContext ctx{record, state, platform, hooks, catalogs};
 };
 
 }  // namespace ivgen
