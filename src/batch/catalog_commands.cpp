@@ -36,7 +36,7 @@ int FindCode(const std::vector<std::string>& list, const std::string& code) {
 void ScriptRunner::AddCatalogCommands() {
   auto selectByCode = [this](bool allowedList) {
     return [this, allowedList](const ScriptLine& line, std::string& error) {
-      const BookLists& books = editor_.Books();
+      const BookLists& books = editor_.Books().Lists();
       const auto& list = allowedList ? books.allowed : books.notAllowed;
       const int index = line.words.size() == 1 ? FindCode(list, line.words[0]) : -1;
       if (index < 0) {
@@ -45,16 +45,16 @@ void ScriptRunner::AddCatalogCommands() {
         return false;
       }
       if (allowedList) {
-        editor_.BooksSelectAllowed(index);
+        editor_.Books().SelectAllowed(index);
       } else {
-        editor_.BooksSelectNotAllowed(index);
+        editor_.Books().SelectNotAllowed(index);
       }
       return true;
     };
   };
 
   commands_["books"] = NoArguments([this] {
-    const BookLists& books = editor_.Books();
+    const BookLists& books = editor_.Books().Lists();
     auto show = [this](const char* label, const std::vector<std::string>& list, int selected) {
       Say(label);
       for (size_t i = 0; i < list.size(); ++i) {
@@ -68,16 +68,16 @@ void ScriptRunner::AddCatalogCommands() {
   });
   commands_["books-select-allowed"] = selectByCode(true);
   commands_["books-select-not-allowed"] = selectByCode(false);
-  commands_["books-disallow"] = NoArguments([this] { editor_.BooksMoveToNotAllowed(); });
-  commands_["books-allow"] = NoArguments([this] { editor_.BooksMoveToAllowed(); });
-  commands_["books-save"] = NoArguments([this] { editor_.BooksSave(); });
-  commands_["books-reload"] = NoArguments([this] { editor_.BooksReload(); });
+  commands_["books-disallow"] = NoArguments([this] { editor_.Books().MoveToNotAllowed(); });
+  commands_["books-allow"] = NoArguments([this] { editor_.Books().MoveToAllowed(); });
+  commands_["books-save"] = NoArguments([this] { editor_.Books().Save(); });
+  commands_["books-reload"] = NoArguments([this] { editor_.Books().Reload(); });
   commands_["book-allowed"] = [this](const ScriptLine& line, std::string& error) {
     if (line.words.size() != 1) {
       error = "expects one book code";
       return false;
     }
-    Say("book-allowed " + line.words[0] + "=" + (BookAllowed(editor_.Books(), line.words[0]) ? "yes" : "no"));
+    Say("book-allowed " + line.words[0] + "=" + (BookAllowed(editor_.Books().Lists(), line.words[0]) ? "yes" : "no"));
     return true;
   };
 
@@ -109,7 +109,7 @@ void ScriptRunner::AddCatalogCommands() {
     } else if (what == "gear-group") {
       const double number = Val(argument);
       const auto group = number >= 1 ? ShowGearGroup(editor_.ProgramFolder(), catalogs.gear,
-                                                     static_cast<size_t>(number) - 1, editor_.Books())
+                                                     static_cast<size_t>(number) - 1, editor_.Books().Lists())
                                      : std::nullopt;
       if (!group) {
         error = "expects the number of a gear group without groups under it, as 'list gear' shows it";

@@ -12,8 +12,6 @@ namespace ivgen {
 
 namespace {
 
-constexpr std::array<const char*, kPriorityRows> kRowLetters = {"A", "B", "C", "D", "E"};
-
 std::string Joined(const std::vector<std::string>& lines) {
   std::string out;
   for (const std::string& line : lines) out += (out.empty() ? "" : " | ") + line;
@@ -50,12 +48,12 @@ std::string AttributeLine(const Editor& editor, int i) {
   const AttributeRow& row = editor.Record().Attr[i];
   return std::string(kAttributeKeys[i]) + "=" + row.Base + "+" + row.Racial + "/" + row.Modifier +
          (row.BioModifier == "0" ? "" : " bio " + row.BioModifier) + "=" + row.Total +
-         (editor.Creation().attributes.overMaximum[i] ? " [over maximum]" : "");
+         (editor.Attributes().View().overMaximum[i] ? " [over maximum]" : "");
 }
 
 void ShowPriorities(const Editor& editor, std::ostream& out) {
   const CharacterRecord& record = editor.Record();
-  const PriorityView& view = editor.Creation().priorities;
+  const PriorityView& view = editor.Priorities().View();
   for (int row = 0; row < kPriorityRows; ++row) {
     out << kRowLetters[row] << " " << view.order[row] << ": " << view.valueTexts[row]
         << (row == view.selectedRow ? "  <" : "") << "\n";
@@ -75,14 +73,13 @@ void ShowPriorities(const Editor& editor, std::ostream& out) {
 
 void ShowRace(const Editor& editor, std::ostream& out) {
   const CharacterRecord& record = editor.Record();
-  const CreationState& state = editor.Creation();
-  const RaceView& view = state.race;
+  const RaceView& view = editor.Race().View();
   out << kRaceWarning << "\n";
   for (int i = 0; i < kRaceCount; ++i) {
     out << RaceName(i) << ": " << (view.optionEnabled[i] ? "enabled" : "disabled")
         << (record.Rsel == i ? ", chosen" : "") << "\n";
   }
-  if (RaceNotOffered(record, state)) out << kRaceNotOffered << "\n";
+  if (editor.Race().ChosenRaceNotOffered()) out << kRaceNotOffered << "\n";
   out << "Race=" << record.Race << "\n";
   out << "RaceDesc=" << Joined(record.RaceDesc) << "\n";
   if (!view.metaGroupVisible) {
@@ -106,12 +103,12 @@ void ShowRace(const Editor& editor, std::ostream& out) {
 
 void ShowAttributes(const Editor& editor, std::ostream& out) {
   const CharacterRecord& record = editor.Record();
-  const AttributeView& view = editor.Creation().attributes;
+  const AttributeView& view = editor.Attributes().View();
   for (int i = 0; i < kAttributeCount; ++i) out << AttributeLine(editor, i) << "\n";
   out << "Reaction=" << record.Reaction.Base << "+" << record.Reaction.Modifier << "=" << record.Reaction.Total << "\n";
   out << "Initiative=" << record.Initative.Base << "+" << record.Initative.Modifier << "D6\n";
   out << "Magic=" << record.Magic.Base << "+" << record.Magic.Modifier << "=" << record.Magic.Total << "\n";
-  out << "Essence=" << record.EssenceText << ", Essence Index=" << GeneralNumber(record.Essence + 3)
+  out << "Essence=" << record.EssenceText << ", Essence Index=" << view.essenceIndexText
       << ", Bio-index=" << record.BodyIndexText << "\n";
   out << "Run Mult.=" << record.RunMult << "\n";
   out << "Combat=" << record.CombatPool.Base << "+" << record.CombatPool.Modifier << "=" << record.CombatPool.Total
@@ -194,42 +191,45 @@ void AddCreationCommands(Editor& editor, std::ostream& out, std::map<std::string
   };
 
   commands["priority-row"] = [&editor](const ScriptLine& line, std::string& error) {
-    static constexpr std::array<std::string_view, kPriorityRows> kLetters = {"A", "B", "C", "D", "E"};
-    const auto row = line.words.size() == 1 ? IndexOf(line.words[0], kLetters) : std::nullopt;
+    const auto row = line.words.size() == 1 ? IndexOf(line.words[0], kRowLetters) : std::nullopt;
     if (!row) {
       error = "expects a row, A to E";
       return false;
     }
-    editor.SelectPriorityRow(*row);
+    editor.Priorities().SelectRow(*row);
     return true;
   };
-  commands["priority-up"] = NoArguments([&editor] { editor.MoveAreaUp(); });
-  commands["priority-down"] = NoArguments([&editor] { editor.MoveAreaDown(); });
-  commands["adept"] = reachable(
-      [](const Editor& e) { return e.Creation().priorities.adeptGroupVisible; }, "the Adept (Aspected) choice",
-      [&editor](const ScriptLine& line, std::string& error) {
-        const auto choice = line.words.size() == 1 ? IndexOf(line.words[0], kAdeptChoices) : std::nullopt;
-        if (!choice) {
-          error = "expects Physical, Elementalist, Sorcerer, Conjurer or Shamanist";
-          return false;
-        }
-        editor.ChooseAdept(*choice);
-        return true;
-      });
+  commands["priority-up"] = NoArguments([&editor] { editor.Priorities().MoveUp(); });
+  commands["priority-down"] = NoArguments([&editor] { editor.Priorities().MoveDown(); });
+  commands["adept"] =
+      reachable([](const Editor& e) { return e.Priorities().View().adeptGroupVisible; }, "the Adept (Aspected) choice",
+                [&editor](const ScriptLine& line, std::string& error) {
+                  const auto choice = line.words.size() == 1 ? IndexOf(line.words[0], kAdeptChoices) : std::nullopt;
+                  if (!choice) {
+                    error = "expects Physical, Elementalist, Sorcerer, Conjurer or Shamanist";
+                    return false;
+                  }
+                  editor.Priorities().ChooseAdept(*choice);
+                  return true;
+                });
   commands["physad"] =
-      reachable([](const Editor& e) { return e.Creation().priorities.physAdVisible; }, "PhysAd: Path of the Magician",
-                onOff([&editor](bool on) { editor.SetPhysAdMagic(on); }));
-  commands["override"] = onOff([&editor](bool on) { editor.SetOverrideLimits(on); });
-  commands["existing-character"] = NoArguments([&editor] { editor.ToggleExistingCharacter(); });
-  commands["initiation"] = reachable([](const Editor& e) { return e.Creation().priorities.initiationEnabled; },
-                                     "Initiation/Geas Mod", onOff([&editor](bool on) { editor.SetInitiation(on); }));
+      reachable([](const Editor& e) { return e.Priorities().View().physAdVisible; }, "PhysAd: Path of the Magician",
+                onOff([&editor](bool on) { editor.Priorities().SetPhysAdMagic(on); }));
+  commands["override"] = onOff([&editor](bool on) { editor.Priorities().SetOverrideLimits(on); });
+  commands["existing-character"] = NoArguments([&editor] { editor.Priorities().ToggleExistingCharacter(); });
+  commands["initiation"] =
+      reachable([](const Editor& e) { return e.Priorities().View().initiationEnabled; }, "Initiation/Geas Mod",
+                onOff([&editor](bool on) { editor.Priorities().SetInitiation(on); }));
   commands["grade"] =
-      reachable([](const Editor& e) { return e.Creation().priorities.initiationEnabled && e.Record().Initiation != 0; },
-                "the grade", text([&editor](std::string typed) { editor.SetGradeText(std::move(typed)); }));
-  commands["money"] = reachable([](const Editor& e) { return e.Record().norules != 0; }, "the Money field",
-                                text([&editor](std::string typed) { editor.SetMoneyText(std::move(typed)); }));
-  commands["generator-priority"] = NoArguments([&editor] { editor.ChoosePriorityGenerator(); });
-  commands["generator-points"] = NoArguments([&editor] { editor.ChoosePointGenerator(); });
+      reachable([](const Editor& e) { return e.Priorities().View().gradeEnabled; }, "the grade",
+                text([&editor](std::string typed) { editor.Priorities().SetGradeText(std::move(typed)); }));
+  commands["money"] =
+      reachable([](const Editor& e) { return e.Priorities().View().moneyVisible; }, "the Money field",
+                text([&editor](std::string typed) { editor.Priorities().SetMoneyText(std::move(typed)); }));
+  commands["generator-priority"] = NoArguments([&editor] { editor.Priorities().ChoosePriorityGenerator(); });
+  commands["generator-points"] =
+      reachable([](const Editor& e) { return e.Priorities().View().pointSystemAvailable; }, "Point System",
+                NoArguments([&editor] { editor.Priorities().ChoosePointGenerator(); }));
   commands["race"] = [&editor](const ScriptLine& line, std::string& error) {
     static constexpr std::array<std::string_view, kRaceCount> kNames = {"Human", "Elf", "Dwarf", "Ork", "Troll"};
     const auto race = line.words.size() == 1 ? IndexOf(line.words[0], kNames) : std::nullopt;
@@ -237,19 +237,19 @@ void AddCreationCommands(Editor& editor, std::ostream& out, std::map<std::string
       error = "expects Human, Elf, Dwarf, Ork or Troll";
       return false;
     }
-    if (!editor.Creation().race.optionEnabled[*race]) {
+    if (!editor.Race().View().optionEnabled[*race]) {
       error = "the " + std::string(kNames[*race]) + " option cannot be used now";
       return false;
     }
-    editor.ClickRace(*race);
+    editor.Race().Click(*race);
     return true;
   };
   commands["metatype"] = [&editor](const ScriptLine& line, std::string& error) {
-    const std::vector<std::string>& list = editor.Creation().race.metaList;
+    const std::vector<std::string>& list = editor.Race().View().metaList;
     const std::string wanted = line.words.size() == 1 ? line.words[0] : line.rest;
     for (size_t i = 0; i < list.size(); ++i) {
       if (MetatypeName(list[i]) == wanted || std::to_string(i) == wanted) {
-        editor.ChooseMetatype(static_cast<int>(i));
+        editor.Race().ChooseMetatype(static_cast<int>(i));
         return true;
       }
     }
@@ -264,9 +264,9 @@ void AddCreationCommands(Editor& editor, std::ostream& out, std::map<std::string
         return false;
       }
       if (up) {
-        editor.RaiseAttribute(*i);
+        editor.Attributes().Raise(*i);
       } else {
-        editor.LowerAttribute(*i);
+        editor.Attributes().Lower(*i);
       }
       return true;
     };

@@ -1,5 +1,7 @@
 #include "batch/script_runner.h"
 
+#include "record/record_fields.h"
+
 #include "batch/creation_commands.h"
 
 #include "record/cp1252.h"
@@ -95,10 +97,10 @@ std::optional<std::string> ScriptRunner::Printable(const std::string& name) cons
   const DocumentState& document = editor_.Document();
   const FrameView& frame = editor_.Frame();
   const Settings& settings = editor_.CurrentSettings();
-  const OptionsFields& options = editor_.Options();
+  const OptionsFields& options = editor_.Options().Fields();
   const std::map<std::string, std::function<std::string()>> values = {
       {"title", [&] { return frame.title; }},
-      {"page", [&] { return std::string(kPageCaptions[frame.currentPage]); }},
+      {"page", [&] { return std::string(kPageCaptions[editor_.CurrentPage()]); }},
       {"statusbar", [&] { return Flag(frame.statusBarVisible); }},
       {"about", [&] { return frame.aboutVersion; }},
       {"Modified", [&] { return Flag(document.Modified); }},
@@ -117,7 +119,9 @@ std::optional<std::string> ScriptRunner::Printable(const std::string& name) cons
   };
   if (const auto it = values.find(name); it != values.end()) return it->second();
   if (auto value = CreationPrintable(editor_, name)) return value;
-  return editor_.Text(name);
+  if (auto value = editor_.Texts().Get(name)) return value;
+  if (const RecordField* field = FindField(name)) return FieldValue(editor_.Record(), *field);
+  return std::nullopt;
 }
 
 void ScriptRunner::AddCommands() {
@@ -167,10 +171,10 @@ void ScriptRunner::AddCommands() {
   commands_["about"] = NoArguments([this] { editor_.ShowAbout(); });
   commands_["about-sysinfo"] = NoArguments([this] { editor_.AboutSystemInfo(); });
   commands_["about-ok"] = NoArguments([this] { editor_.AboutOk(); });
-  commands_["options"] = NoArguments([this] { editor_.OpenOptions(); });
-  commands_["options-browse"] = NoArguments([this] { editor_.OptionsBrowse(); });
-  commands_["options-done"] = NoArguments([this] { editor_.OptionsDone(); });
-  commands_["options-cancel"] = NoArguments([this] { editor_.OptionsCancel(); });
+  commands_["options"] = NoArguments([this] { editor_.Options().Open(); });
+  commands_["options-browse"] = NoArguments([this] { editor_.Options().Browse(); });
+  commands_["options-done"] = NoArguments([this] { editor_.Options().Done(); });
+  commands_["options-cancel"] = NoArguments([this] { editor_.Options().Cancel(); });
   commands_["options-set"] = [this](const ScriptLine& line, std::string& error) {
     static const char* const kKeys[] = {"maxpoints", "MaxAbsEpts", "DefaultGIF", "MaxFlawEdge"};
     if (line.words.empty()) {
@@ -179,7 +183,7 @@ void ScriptRunner::AddCommands() {
     }
     for (const char* key : kKeys) {
       if (line.words[0] == key) {
-        editor_.SetOptionsField(key, TextArgument(line, 1));
+        editor_.Options().SetField(key, TextArgument(line, 1));
         return true;
       }
     }
@@ -187,14 +191,14 @@ void ScriptRunner::AddCommands() {
     return false;
   };
   commands_["set"] = [this](const ScriptLine& line, std::string& error) {
-    if (line.words.empty() || !editor_.SetText(line.words[0], TextArgument(line, 1))) {
+    if (line.words.empty() || !editor_.Texts().Set(line.words[0], TextArgument(line, 1))) {
       error = "expects the name of a text the player types and its value";
       return false;
     }
     return true;
   };
   commands_["description"] = [this](const ScriptLine& line, std::string&) {
-    editor_.SetDescription(TextArgument(line, 0));
+    editor_.Texts().SetDescription(TextArgument(line, 0));
     return true;
   };
   commands_["page"] = [this](const ScriptLine& line, std::string& error) {

@@ -1,7 +1,5 @@
 #include "catalog/catalogs.h"
 
-#include <functional>
-
 #include "record/cp1252.h"
 
 namespace ivgen {
@@ -14,9 +12,49 @@ std::string FolderWithSeparator(const std::string& folder) {
   return folder + "/";
 }
 
-void ReportMissing(Platform& platform, const std::string& folder, std::string_view name, Icon icon) {
-  platform.Message(CatalogNotFoundMessage(CatalogPath(folder, name)), kAppTitle, icon, Buttons::Ok);
+// Stores what a loader returned, or the catalog's empty value when its file could not be opened.
+template <typename T, typename Loaded>
+bool Store(T& target, Loaded loaded, T emptyValue) {
+  const bool opened = loaded.has_value();
+  target = opened ? std::move(*loaded) : std::move(emptyValue);
+  return opened;
 }
+
+const ReloadStep kReloadSteps[] = {
+    {"Cyberware", kCyberwareFile,
+     [](const std::string& folder, Catalogs& c) {
+       return Store(c.cyberware, LoadCyberware(folder, c.allowedBooks), CatalogTree{});
+     }},
+    {"Bioware", kBiowareFile,
+     [](const std::string& folder, Catalogs& c) {
+       return Store(c.bioware, LoadBioware(folder, c.allowedBooks), CatalogTree{});
+     }},
+    {"Spells", kSpellsFile,
+     [](const std::string& folder, Catalogs& c) {
+       return Store(c.spells, LoadSpells(folder, c.allowedBooks), SpellCatalog{});
+     }},
+    {"Traditions", kTraditionsFile,
+     [](const std::string& folder, Catalogs& c) {
+       return Store(c.traditions, LoadTraditions(folder, c.allowedBooks),
+                    std::vector<std::string>{std::string(kHermeticMage)});
+     }},
+    {"Powers", kPowersFile,
+     [](const std::string& folder, Catalogs& c) {
+       return Store(c.powers, LoadPowers(folder, c.allowedBooks), std::vector<std::string>{});
+     }},
+    {"Gear", kGearFile,
+     [](const std::string& folder, Catalogs& c) { return Store(c.gear, LoadGear(folder), GearCatalog{}); }},
+    {"Edges/Flaws", kEdgesFile,
+     [](const std::string& folder, Catalogs& c) {
+       return Store(c.edges, LoadEdges(folder, c.allowedBooks), EdgeCatalog{});
+     }},
+    {"MetaTypes", kMetatypesFile,
+     [](const std::string& folder, Catalogs& c) { return Store(c.metaLines, LoadMetatypes(folder), MetaLines{}); }},
+    {"Range", kRangesFile,
+     [](const std::string& folder, Catalogs& c) {
+       return Store(c.RangeTable, LoadRanges(folder), std::vector<RangeRow>{});
+     }},
+};
 
 }  // namespace
 
@@ -28,78 +66,20 @@ CatalogSelections FirstSelections(const Catalogs& catalogs) {
 
 std::string CatalogNotFoundMessage(const std::string& path) { return "File not found: " + PathToText(path); }
 
-bool LoadStartupLists(const std::string& folder, BookLists& books, SkillCatalog& skills, Platform& platform) {
+std::string CyberwareNotFoundMessage(const std::string& folder) {
+  return "Crash: " + PathToText(FolderWithSeparator(folder)) + "Cyber.dat" + " not found.!";
+}
+
+std::optional<std::string_view> LoadStartupLists(const std::string& folder, BookLists& books, SkillCatalog& skills) {
   auto loadedBooks = LoadBooks(folder);
-  if (!loadedBooks) {
-    ReportMissing(platform, folder, kBooksFile, Icon::Critical);
-    return false;
-  }
+  if (!loadedBooks) return kBooksFile;
   books = std::move(*loadedBooks);
   auto loadedSkills = LoadSkills(folder);
-  if (!loadedSkills) {
-    ReportMissing(platform, folder, kSkillsFile, Icon::Critical);
-    return false;
-  }
+  if (!loadedSkills) return kSkillsFile;
   skills = std::move(*loadedSkills);
-  return true;
+  return std::nullopt;
 }
 
-bool ReloadDatafiles(const std::string& folder, const BookLists& books, Catalogs& catalogs, Platform& platform,
-                     ReloadTrigger trigger) {
-  const bool button = trigger == ReloadTrigger::Button;
-  catalogs.allowedBooks = AllowedBooks(books);
-  const std::string& allowed = catalogs.allowedBooks;
-  if (button) platform.SetBusy(true);
-  platform.ProgressShow("Reloading files", "Loading ....");
-
-  // Each step loads one catalog and stores it; false when its file could not be opened.
-  struct Step {
-    const char* label;
-    std::string_view file;
-    std::function<bool()> load;
-  };
-  auto store = [](auto& target, auto loaded, auto emptyValue) {
-    const bool opened = loaded.has_value();
-    target = opened ? std::move(*loaded) : std::move(emptyValue);
-    return opened;
-  };
-  const Step steps[] = {
-      {"Cyberware", kCyberwareFile,
-       [&] { return store(catalogs.cyberware, LoadCyberware(folder, allowed), CatalogTree{}); }},
-      {"Bioware", kBiowareFile, [&] { return store(catalogs.bioware, LoadBioware(folder, allowed), CatalogTree{}); }},
-      {"Spells", kSpellsFile, [&] { return store(catalogs.spells, LoadSpells(folder, allowed), SpellCatalog{}); }},
-      {"Traditions", kTraditionsFile,
-       [&] {
-         return store(catalogs.traditions, LoadTraditions(folder, allowed),
-                      std::vector<std::string>{std::string(kHermeticMage)});
-       }},
-      {"Powers", kPowersFile,
-       [&] { return store(catalogs.powers, LoadPowers(folder, allowed), std::vector<std::string>{}); }},
-      {"Gear", kGearFile, [&] { return store(catalogs.gear, LoadGear(folder), GearCatalog{}); }},
-      {"Edges/Flaws", kEdgesFile, [&] { return store(catalogs.edges, LoadEdges(folder, allowed), EdgeCatalog{}); }},
-      {"MetaTypes", kMetatypesFile, [&] { return store(catalogs.metaLines, LoadMetatypes(folder), MetaLines{}); }},
-      {"Range", kRangesFile, [&] { return store(catalogs.RangeTable, LoadRanges(folder), std::vector<RangeRow>{}); }},
-  };
-
-  bool completed = true;
-  for (const Step& step : steps) {
-    platform.ProgressStep(step.label);
-    if (step.load()) continue;
-    if (step.file == kCyberwareFile) {
-      // The cyberware catalog has always been optional: its page stays empty.
-      platform.Message("Crash: " + PathToText(FolderWithSeparator(folder)) + "Cyber.dat" + " not found.!", kAppTitle,
-                       Icon::None, Buttons::Ok);
-      continue;
-    }
-    ReportMissing(platform, folder, step.file, button ? Icon::Warning : Icon::Critical);
-    if (!button) {
-      completed = false;
-      break;
-    }
-  }
-  platform.ProgressHide();
-  if (button) platform.SetBusy(false);
-  return completed;
-}
+std::span<const ReloadStep> ReloadSteps() { return kReloadSteps; }
 
 }  // namespace ivgen

@@ -2,7 +2,10 @@
 // (books.dat, skills.dat) and ReloadDatafiles, which rebuilds AllowedBooks and reloads the rest.
 #pragma once
 
+#include <optional>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "catalog/books.h"
@@ -14,7 +17,6 @@
 #include "catalog/metatype_catalog.h"
 #include "catalog/range_catalog.h"
 #include "catalog/skill_catalog.h"
-#include "platform/platform.h"
 
 namespace ivgen {
 
@@ -43,24 +45,25 @@ struct CatalogSelections {
 };
 CatalogSelections FirstSelections(const Catalogs& catalogs);
 
-/// Who runs ReloadDatafiles: start-up ends on a catalog that cannot be opened; the button reports
-/// it, shows the busy pointer and goes on.
-enum class ReloadTrigger { StartUp, Button };
-
 /// The message that names a catalog that cannot be opened.
 std::string CatalogNotFoundMessage(const std::string& path);
+/// The message of a missing cyberware catalog, which is optional.
+std::string CyberwareNotFoundMessage(const std::string& folder);
 
-/// Start-up's first catalogs: the sourcebook lists from books.dat, then skills.dat. When one
-/// cannot be opened the person is told which (a critical message) and false is returned: start-up
-/// ends there.
-bool LoadStartupLists(const std::string& folder, BookLists& books, SkillCatalog& skills, Platform& platform);
+/// Start-up's first catalogs: the sourcebook lists from books.dat, then skills.dat. The name of
+/// the first file that cannot be opened (start-up ends there), or nothing when both loaded.
+std::optional<std::string_view> LoadStartupLists(const std::string& folder, BookLists& books, SkillCatalog& skills);
 
-/// Rebuilds AllowedBooks from the allowed list and reloads cyberware, bioware, spells,
-/// traditions, powers, gear, edges and flaws, metatypes and ranges, in that order, showing the
-/// progress window. A missing cyber.dat shows "Crash: <folder>Cyber.dat not found.!" and loading
-/// goes on. Any other catalog that cannot be opened: at start-up it is reported as critical and
-/// false is returned at once; from the button it is reported, left empty, and loading goes on.
-bool ReloadDatafiles(const std::string& folder, const BookLists& books, Catalogs& catalogs, Platform& platform,
-                     ReloadTrigger trigger);
+/// One step of ReloadDatafiles: its progress label, its file, and its loader, which stores the
+/// catalog (an empty one when the file cannot be opened) and says whether the file was opened.
+struct ReloadStep {
+  std::string_view label;
+  std::string_view file;
+  bool (*load)(const std::string& folder, Catalogs& catalogs);
+};
+
+/// Cyberware, bioware, spells, traditions, powers, gear, edges and flaws, metatypes and ranges,
+/// in that order. The loaders keep what catalogs.allowedBooks allows.
+std::span<const ReloadStep> ReloadSteps();
 
 }  // namespace ivgen

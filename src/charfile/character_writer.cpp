@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "record/record_fields.h"
 #include "record/values.h"
 
 namespace ivgen {
@@ -41,8 +42,6 @@ class FileBuilder {
     bytes_.append(kCrLf);
   }
   void Number(std::string_view key, int32_t value) { Text(key, PrintNumber(value)); }
-  void Number(std::string_view key, float value) { Text(key, PrintNumber(value)); }
-  void Flag(std::string_view key, bool value) { Text(key, value ? "1" : "0"); }
 
   std::string Take() { return std::move(bytes_); }
 
@@ -116,62 +115,25 @@ std::string AttributeValue(const AttributeRow& row) {
 
 std::string AnimalValue(const DerivedRow& row) { return row.Base + "+" + row.Modifier + "=" + row.Total; }
 
-void WriteCharacter(FileBuilder& file, const CharacterRecord& r, const WriterContext& context) {
-  file.Section("Character");
-  file.Text("StreetName", r.StreetName);
-  file.Text("RealName", r.RealName);
-  file.Text("Archetype", r.Archetype);
-  file.Text("Race", r.Race);
-  file.Text("Gender", r.Gender);
-  file.Text("Height", r.Height);
-  file.Text("Weight", r.Weight);
-  file.Text("Eyes", r.Eyes);
-  file.Text("Hair", r.Hair);
-  file.Text("Birthdate", r.Birthdate);
-  file.Text("Birthplace", r.Birthplace);
-  file.Text("KarmaTotal", r.KarmaTotal);
-  file.Text("KarmaRemain", r.KarmaRemain);
-  if (r.GraphicsFilename != context.defaultGif) file.Text("GraphicsFilename", r.GraphicsFilename);
-  file.Number("Adept", r.Adept);
-  file.Number("Initiation", r.Initiation);
-  file.Number("Grade", r.Grade);
-  file.Number("norules", r.norules);
-  file.Flag("Shapeshift", r.Shapeshift);
-  file.Flag("OnceThru", r.OnceThru);
-  file.Number("CurSkill", r.CurSkill);
-  file.Number("Attributes", r.Attributes);
-  file.Number("MagicPts", r.MagicPts);
-  file.Number("Maxresources", r.Maxresources);
-  file.Empty();
+// A field the table says to leave out in this character is not written at all.
+bool Written(const CharacterRecord& r, const RecordField& field, const WriterContext& context) {
+  switch (field.presence) {
+    case FieldPresence::Always:
+      return true;
+    case FieldPresence::NonNegative:
+      return *field.int16(const_cast<CharacterRecord&>(r)) >= 0;
+    case FieldPresence::MagicUser:
+      return r.MagicUser();
+    case FieldPresence::NotDefaultPicture:
+      return r.GraphicsFilename != context.defaultGif;
+  }
+  return true;
 }
 
-void WriteGeneration(FileBuilder& file, const CharacterRecord& r) {
-  if (r.GeneratorPoints) {
-    file.Section("PointSys");
-    file.Number("Race", r.PtsRace);
-    if (r.PtsRsel >= 0) file.Number("Rsel", r.PtsRsel);
-    file.Number("Magic", r.PriMagic);
-    file.Number("Attributes", r.Attributes);
-    file.Number("Skills", r.PtsSkills);
-    if (r.PtsResourceSel >= 0) file.Number("ResourceSel", r.PtsResourceSel);
-    file.Number("Meta", r.PtsMeta);
-    file.Number("Ghoul", r.PtsGhoul);
-    file.Number("Otaku", r.PtsOtaku);
-    file.Number("NoRules", r.PtsNoRules);
-    file.Flag("Shapeshift", r.Shapeshift);
-    file.Number("SelIndex", r.SelIndex);
-    file.Number("PhysAdMagic", r.PtsPhysAdMagic);
-  } else {
-    file.Section("Priorities");
-    file.Number("Race", r.PriRace);
-    if (r.Rsel >= 0) file.Number("Rsel", r.Rsel);
-    file.Number("Magic", r.PriMagic);
-    file.Number("Attributes", r.PriAttributes);
-    file.Number("Skills", r.PriSkills);
-    file.Number("Resources", r.PriResources);
-    file.Number("PhysAdMagic", r.PhysAdMagic);
+void WriteFields(FileBuilder& file, const CharacterRecord& r, std::string_view section, const WriterContext& context) {
+  for (const RecordField& field : SectionFields(section)) {
+    if (Written(r, field, context)) file.Text(field.key, FieldValue(r, field));
   }
-  file.Empty();
 }
 
 void WriteAttributes(FileBuilder& file, const CharacterRecord& r) {
@@ -201,22 +163,6 @@ void WriteShapeshift(FileBuilder& file, const ShapeshiftGroup& animal) {
   file.Empty();
 }
 
-void WritePools(FileBuilder& file, const CharacterRecord& r) {
-  const DicePools& p = r.Pools;
-  file.Section("Dice pools");
-  file.Text("Karma", p.Karma);
-  file.Text("Combat", p.Combat);
-  file.Text("Control", p.Control);
-  file.Text("Hacking", p.Hacking);
-  if (r.MagicUser()) file.Text("Magic", p.Magic);
-  file.Text("lblPool1", p.lblPool1);
-  file.Text("lblPool2", p.lblPool2);
-  file.Text("txtPool1", p.txtPool1);
-  file.Text("txtPool2", p.txtPool2);
-  file.Text("Astral", p.Astral);
-  file.Empty();
-}
-
 }  // namespace
 
 std::string CharacterFileText(const CharacterRecord& record, const WriterContext& context) {
@@ -225,8 +171,13 @@ std::string CharacterFileText(const CharacterRecord& record, const WriterContext
   file.Line(record.GeneratorPoints ? "Generator=Points" : "Generator=Priority");
   file.Text("Version", context.versionText);
 
-  WriteCharacter(file, record, context);
-  WriteGeneration(file, record);
+  file.Section("Character");
+  WriteFields(file, record, "Character", context);
+  file.Empty();
+  const std::string_view generation = record.GeneratorPoints ? "PointSys" : "Priorities";
+  file.Section(generation);
+  WriteFields(file, record, generation, context);
+  file.Empty();
 
   file.Section("RaceDesc");
   WriteList(file, "Desc", record.RaceDesc);
@@ -242,7 +193,9 @@ std::string CharacterFileText(const CharacterRecord& record, const WriterContext
   WriteList(file, "Skill", record.Skills);
   file.Empty();
 
-  WritePools(file, record);
+  file.Section("Dice pools");
+  WriteFields(file, record, "Dice pools", context);
+  file.Empty();
 
   if (!record.Cyberware.empty()) {
     file.Section("Cyberware");
@@ -265,7 +218,7 @@ std::string CharacterFileText(const CharacterRecord& record, const WriterContext
 
   if (record.MagicUser()) {
     file.Section("Magic");
-    file.Number("Tradition", record.Tradition);
+    WriteFields(file, record, "Magic", context);
     WriteList(file, "Spell", record.Spells);
     file.Empty();
   }
@@ -284,12 +237,8 @@ std::string CharacterFileText(const CharacterRecord& record, const WriterContext
   return file.Take();
 }
 
-SaveResult SaveCharacter(const CharacterRecord& record, const WriterContext& context, const std::string& path,
-                         Platform& platform) {
-  if (path.empty()) {
-    platform.Message("No filename specified", kAppTitle, Icon::None, Buttons::Ok);
-    return {SaveOutcome::NoFileName, IoResult::Failure("", "No filename specified")};
-  }
+SaveResult SaveCharacter(const CharacterRecord& record, const WriterContext& context, const std::string& path) {
+  if (path.empty()) return {SaveOutcome::NoFileName, IoResult::Failure("", kNoFileName)};
   IoResult io = ReplaceFile(path, CharacterFileText(record, context));
   return {io.ok ? SaveOutcome::Written : SaveOutcome::Failed, std::move(io)};
 }

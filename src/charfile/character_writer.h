@@ -3,7 +3,6 @@
 
 #include <string>
 
-#include "platform/platform.h"
 #include "record/character_record.h"
 #include "record/text_file.h"
 
@@ -29,10 +28,12 @@ struct SaveResult {
   IoResult io;
 };
 
+/// What the person is told when a save has no file name.
+inline constexpr const char* kNoFileName = "No filename specified";
+
 /// Writes the character file through a temporary file renamed over the target. An empty path
-/// shows "No filename specified" (OK, no icon) and writes nothing; a failed write shows nothing,
-/// leaves any existing file as it was and is returned for the caller to report.
-SaveResult SaveCharacter(const CharacterRecord& record, const WriterContext& context, const std::string& path,
-                         Platform& platform);
+/// writes nothing (NoFileName); a failed write leaves any existing file as it was. The caller
+/// tells the person.
+SaveResult SaveCharacter(const CharacterRecord& record, const WriterContext& context, const std::string& path);
 
 }  // namespace ivgen

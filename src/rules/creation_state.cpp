@@ -1,5 +1,6 @@
 #include "rules/creation_state.h"
 
+#include "record/values.h"
 #include "rules/attributes.h"
 #include "rules/priorities.h"
 
@@ -37,6 +38,14 @@ void ResetCreation(RulesContext& ctx) {
   ShowPowerPoints(ctx);
   // The magic options follow the rows a new character keeps.
   ShowPriorityTable(ctx);
+}
+
+void RefreshCreationView(RulesContext& ctx) {
+  const CharacterRecord& record = ctx.record;
+  PriorityView& priorities = ctx.state.priorities;
+  priorities.gradeEnabled = priorities.initiationEnabled && record.Initiation != 0;
+  priorities.moneyVisible = record.norules != 0;
+  ctx.state.attributes.essenceIndexText = GeneralNumber(record.Essence + 3);
 }
 
 }  // namespace ivgen

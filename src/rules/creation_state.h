@@ -10,24 +10,9 @@
 #include "catalog/catalogs.h"
 #include "platform/platform.h"
 #include "record/character_record.h"
+#include "rules/pages.h"
 
 namespace ivgen {
-
-/// Pages of the character editor by index.
-enum Page : int {
-  kPagePriorities = 0,
-  kPageRace = 1,
-  kPageAttributes = 2,
-  kPageSkills = 3,
-  kPageCyberware = 4,
-  kPageBioware = 5,
-  kPageSpells = 6,
-  kPagePowers = 7,
-  kPageGear = 8,
-  kPageBioInfo = 9,
-  kPageBooks = 10,
-  kPageContacts = 11,
-};
 
 inline constexpr int kPriorityRows = 5;
 inline constexpr int kRaceCount = 5;
@@ -49,6 +34,8 @@ struct AttributeView {
   bool spellsOverSpent = false;
   /// PowerPointsUsed "/" Magic total.
   std::string powerPointsDisplay = "0/0";
+  /// Essence + 3, shown beside the Bio-index.
+  std::string essenceIndexText = "9";
   /// X-codes applied and not yet taken back, in order: attribute index and signed amount.
   /// NaturalMax is recomputed from these when one is taken back.
   std::vector<std::pair<int, int>> ceilingCodes;
@@ -73,6 +60,12 @@ struct PriorityView {
   std::string moneyText = "0";
   /// The "Edges && Flaws" button.
   bool edgesButtonVisible = true;
+  /// The grade field takes typing only while Initiation is on and can be switched.
+  bool gradeEnabled = false;
+  /// The "Money" field of an existing character shows only under Override Limits.
+  bool moneyVisible = false;
+  /// The menu item "Point System" can be chosen.
+  bool pointSystemAvailable = false;
 };
 
 /// The race page: which races are offered, the metatype group and its fields.
@@ -150,5 +143,8 @@ void StartCreation(RulesContext& ctx);
 
 /// New: what the three pages show for a new character. Runs after the record fields were reset.
 void ResetCreation(RulesContext& ctx);
+
+/// Brings the flags and texts that follow from the record up to date; runs after every action.
+void RefreshCreationView(RulesContext& ctx);
 
 }  // namespace ivgen

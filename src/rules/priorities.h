@@ -10,6 +10,9 @@
 
 namespace ivgen {
 
+/// The letters of the priority rows, row 0 to row 4.
+inline constexpr std::array<std::string_view, kPriorityRows> kRowLetters = {"A", "B", "C", "D", "E"};
+
 /// The five areas, as the priority order names them.
 inline constexpr std::array<std::string_view, kPriorityRows> kAreaNames = {"Race", "Magic", "Attributes", "Skills",
                                                                            "Resources"};

@@ -52,7 +52,7 @@ QLineEdit* AttributesPage::TypedPool(const QString& key) {
   edit->setObjectName(key);
   edit->setMaximumWidth(key.startsWith("lbl") ? 140 : 56);
   connect(edit, &QLineEdit::textEdited, this, [this, key](const QString& text) {
-    editor_.SetText(key.toStdString(), FromQt(text));
+    editor_.Texts().Set(key.toStdString(), FromQt(text));
     emit Changed();
   });
   typed_.insert(key, edit);
@@ -85,11 +85,11 @@ AttributesPage::AttributesPage(Editor& editor, QWidget* parent) : PageView(edito
     down->setObjectName(key + "Down");
     down->setArrowType(Qt::DownArrow);
     connect(up, &QToolButton::clicked, this, [this, i] {
-      editor_.RaiseAttribute(i);
+      editor_.Attributes().Raise(i);
       emit Changed();
     });
     connect(down, &QToolButton::clicked, this, [this, i] {
-      editor_.LowerAttribute(i);
+      editor_.Attributes().Lower(i);
       emit Changed();
     });
     auto* spin = new QHBoxLayout;
@@ -157,7 +157,7 @@ AttributesPage::AttributesPage(Editor& editor, QWidget* parent) : PageView(edito
 
 void AttributesPage::Refresh() {
   const CharacterRecord& record = editor_.Record();
-  const AttributeView& view = editor_.Creation().attributes;
+  const AttributeView& view = editor_.Attributes().View();
   for (int i = 0; i < kAttributeCount; ++i) {
     const AttributeRow& cells = record.Attr[i];
     const QString key = ToQt(std::string(kAttributeKeys[i]));
@@ -181,7 +181,7 @@ void AttributesPage::Refresh() {
   Show("Essence", record.EssenceText);
   Show("RunMult", record.RunMult);
   Show("BioIndex", record.BodyIndexText);
-  Show("EssenceIndex", GeneralNumber(record.Essence + 3));
+  Show("EssenceIndex", view.essenceIndexText);
   Show("Knowledge", IntText(record.KnowledgeAllowance));
   Show("Language", IntText(record.LanguageAllowance));
   Show("CombatBase", record.CombatPool.Base);
@@ -190,7 +190,7 @@ void AttributesPage::Refresh() {
   Show("Control", record.Pools.Control);
   Show("SpellPool", record.Pools.Magic);
   for (auto it = typed_.begin(); it != typed_.end(); ++it) {
-    const QString text = ToQt(editor_.Text(it.key().toStdString()).value_or(""));
+    const QString text = ToQt(editor_.Texts().Get(it.key().toStdString()).value_or(""));
     if (it.value()->text() != text) it.value()->setText(text);
   }
 }

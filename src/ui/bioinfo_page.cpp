@@ -40,7 +40,7 @@ BioInfoPage::BioInfoPage(Editor& editor, QWidget* parent) : PageView(editor, par
     edit->setObjectName(field.key);
     const QString key = field.key;
     connect(edit, &QLineEdit::textEdited, this, [this, key](const QString& text) {
-      editor_.SetText(key.toStdString(), FromQt(text));
+      editor_.Texts().Set(key.toStdString(), FromQt(text));
       emit Changed();
     });
     form->addRow(tr(field.label), edit);
@@ -63,7 +63,7 @@ BioInfoPage::BioInfoPage(Editor& editor, QWidget* parent) : PageView(editor, par
   description_->setObjectName("Description");
   descriptionLayout->addWidget(description_);
   connect(description_, &QPlainTextEdit::textChanged, this, [this] {
-    editor_.SetDescription(FromQt(description_->toPlainText()));
+    editor_.Texts().SetDescription(FromQt(description_->toPlainText()));
     emit Changed();
   });
 
@@ -74,7 +74,7 @@ BioInfoPage::BioInfoPage(Editor& editor, QWidget* parent) : PageView(editor, par
 
 void BioInfoPage::Refresh() {
   for (auto it = fields_.begin(); it != fields_.end(); ++it) {
-    const QString text = ToQt(editor_.Text(it.key().toStdString()).value_or(""));
+    const QString text = ToQt(editor_.Texts().Get(it.key().toStdString()).value_or(""));
     // Setting an unchanged text would move the cursor while the player types.
     if (it.value()->text() != text) it.value()->setText(text);
   }

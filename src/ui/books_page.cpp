@@ -57,24 +57,24 @@ BooksPage::BooksPage(Editor& editor, QWidget* parent) : PageView(editor, parent)
   reload->setObjectName("reloadDatafiles");
 
   connect(allowed_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
-    editor_.BooksSelectAllowed(allowed_->indexOfTopLevelItem(item));
+    editor_.Books().SelectAllowed(allowed_->indexOfTopLevelItem(item));
     Refresh();
   });
   connect(notAllowed_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
-    editor_.BooksSelectNotAllowed(notAllowed_->indexOfTopLevelItem(item));
+    editor_.Books().SelectNotAllowed(notAllowed_->indexOfTopLevelItem(item));
     Refresh();
   });
   connect(moveToNotAllowed_, &QPushButton::clicked, this, [this] {
-    editor_.BooksMoveToNotAllowed();
+    editor_.Books().MoveToNotAllowed();
     Refresh();
   });
   connect(moveToAllowed_, &QPushButton::clicked, this, [this] {
-    editor_.BooksMoveToAllowed();
+    editor_.Books().MoveToAllowed();
     Refresh();
   });
-  connect(save, &QPushButton::clicked, this, [this] { editor_.BooksSave(); });
+  connect(save, &QPushButton::clicked, this, [this] { editor_.Books().Save(); });
   connect(reload, &QPushButton::clicked, this, [this] {
-    editor_.BooksReload();
+    editor_.Books().Reload();
     // Every catalog page shows the new selection of books.
     emit Changed();
   });
@@ -98,7 +98,7 @@ BooksPage::BooksPage(Editor& editor, QWidget* parent) : PageView(editor, parent)
 }
 
 void BooksPage::Refresh() {
-  const BookLists& books = editor_.Books();
+  const BookLists& books = editor_.Books().Lists();
   Fill(allowed_, books.allowed, books.allowedSelected);
   Fill(notAllowed_, books.notAllowed, books.notAllowedSelected);
   moveToNotAllowed_->setEnabled(books.moveToNotAllowedEnabled);

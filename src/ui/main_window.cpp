@@ -105,7 +105,7 @@ void MainWindow::Refresh() {
   refreshing_ = true;
   const FrameView& frame = editor_.Frame();
   setWindowTitle(ToQt(frame.title));
-  if (pages_->currentIndex() != frame.currentPage) pages_->setCurrentIndex(frame.currentPage);
+  if (pages_->currentIndex() != editor_.CurrentPage()) pages_->setCurrentIndex(editor_.CurrentPage());
   statusBarAction_->setChecked(frame.statusBarVisible);
   statusBar()->setVisible(frame.statusBarVisible);
   const DocumentState& document = editor_.Document();
@@ -179,7 +179,7 @@ void MainWindow::OnStatusBar() {
 }
 
 void MainWindow::OnOptions() {
-  editor_.OpenOptions();
+  editor_.Options().Open();
   Refresh();
 }
 

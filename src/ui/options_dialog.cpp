@@ -49,27 +49,27 @@ OptionsDialog::OptionsDialog(Editor& editor, QWidget* parent) : QDialog(parent),
 
   connect(browse, &QPushButton::clicked, this, [this] {
     PushFields();
-    editor_.OptionsBrowse();
+    editor_.Options().Browse();
     Refresh();
   });
   connect(done, &QPushButton::clicked, this, [this] {
     PushFields();
     // The Editor closes the dialog through the platform when the values were taken.
-    editor_.OptionsDone();
+    editor_.Options().Done();
   });
-  connect(cancel, &QPushButton::clicked, this, [this] { editor_.OptionsCancel(); });
+  connect(cancel, &QPushButton::clicked, this, [this] { editor_.Options().Cancel(); });
   Refresh();
 }
 
 void OptionsDialog::PushFields() {
-  editor_.SetOptionsField("maxpoints", FromQt(maxpoints_->text()));
-  editor_.SetOptionsField("MaxAbsEpts", FromQt(maxAbsEpts_->text()));
-  editor_.SetOptionsField("DefaultGIF", FromQt(defaultGif_->text()));
-  editor_.SetOptionsField("MaxFlawEdge", FromQt(maxFlawEdge_->text()));
+  editor_.Options().SetField("maxpoints", FromQt(maxpoints_->text()));
+  editor_.Options().SetField("MaxAbsEpts", FromQt(maxAbsEpts_->text()));
+  editor_.Options().SetField("DefaultGIF", FromQt(defaultGif_->text()));
+  editor_.Options().SetField("MaxFlawEdge", FromQt(maxFlawEdge_->text()));
 }
 
 void OptionsDialog::Refresh() {
-  const OptionsFields& options = editor_.Options();
+  const OptionsFields& options = editor_.Options().Fields();
   maxpoints_->setText(ToQt(options.maxpoints));
   maxAbsEpts_->setText(ToQt(options.MaxAbsEpts));
   defaultGif_->setText(ToQt(options.DefaultGIF));
@@ -78,8 +78,8 @@ void OptionsDialog::Refresh() {
 
 void OptionsDialog::reject() {
   // Escape and the frame's close button are the Cancel button.
-  if (editor_.Frame().optionsOpen) {
-    editor_.OptionsCancel();
+  if (editor_.Options().IsOpen()) {
+    editor_.Options().Cancel();
   } else {
     QDialog::reject();
   }

@@ -13,8 +13,6 @@ namespace ivgen {
 
 namespace {
 
-constexpr const char* kRowLetters[kPriorityRows] = {"A", "B", "C", "D", "E"};
-
 void SetListTexts(QListWidget* list, const std::array<std::string, kPriorityRows>& texts) {
   for (int row = 0; row < kPriorityRows; ++row) {
     const QString text = ToQt(texts[row]);
@@ -38,8 +36,8 @@ PrioritiesPage::PrioritiesPage(Editor& editor, QWidget* parent) : PageView(edito
   }
   auto* letters = new QVBoxLayout;
   letters->setSpacing(0);
-  for (const char* letter : kRowLetters) {
-    auto* label = new QLabel(letter, this);
+  for (std::string_view letter : kRowLetters) {
+    auto* label = new QLabel(ToQt(std::string(letter)), this);
     label->setFixedHeight(areas_->sizeHintForRow(0));
     letters->addWidget(label);
   }
@@ -50,11 +48,11 @@ PrioritiesPage::PrioritiesPage(Editor& editor, QWidget* parent) : PageView(edito
   down->setObjectName("priorityDown");
   down->setArrowType(Qt::DownArrow);
   connect(up, &QToolButton::clicked, this, [this] {
-    editor_.MoveAreaUp();
+    editor_.Priorities().MoveUp();
     emit Changed();
   });
   connect(down, &QToolButton::clicked, this, [this] {
-    editor_.MoveAreaDown();
+    editor_.Priorities().MoveDown();
     emit Changed();
   });
   auto* arrows = new QVBoxLayout;
@@ -79,7 +77,7 @@ PrioritiesPage::PrioritiesPage(Editor& editor, QWidget* parent) : PageView(edito
     adeptChoices_[i]->setObjectName("adept" + QString::number(i));
     adeptChoices_[i]->setAutoExclusive(false);
     connect(adeptChoices_[i], &QRadioButton::clicked, this, [this, i] {
-      editor_.ChooseAdept(i);
+      editor_.Priorities().ChooseAdept(i);
       emit Changed();
     });
     adeptLayout->addWidget(adeptChoices_[i]);
@@ -87,20 +85,20 @@ PrioritiesPage::PrioritiesPage(Editor& editor, QWidget* parent) : PageView(edito
   physAd_ = new QCheckBox("PhysAd: Path of the Magician", this);
   physAd_->setObjectName("physAdMagic");
   connect(physAd_, &QCheckBox::clicked, this, [this](bool on) {
-    editor_.SetPhysAdMagic(on);
+    editor_.Priorities().SetPhysAdMagic(on);
     emit Changed();
   });
   initiation_ = new QCheckBox("Initiation/Geas Mod", this);
   initiation_->setObjectName("initiation");
   connect(initiation_, &QCheckBox::clicked, this, [this](bool on) {
-    editor_.SetInitiation(on);
+    editor_.Priorities().SetInitiation(on);
     emit Changed();
   });
   grade_ = new QLineEdit(this);
   grade_->setObjectName("grade");
   grade_->setMaximumWidth(60);
   connect(grade_, &QLineEdit::textEdited, this, [this](const QString& text) {
-    editor_.SetGradeText(FromQt(text));
+    editor_.Priorities().SetGradeText(FromQt(text));
     emit Changed();
   });
   auto* initiationRow = new QHBoxLayout;
@@ -117,7 +115,7 @@ PrioritiesPage::PrioritiesPage(Editor& editor, QWidget* parent) : PageView(edito
   override_ = new QCheckBox("Override Limits (Existing Char)", this);
   override_->setObjectName("overrideLimits");
   connect(override_, &QCheckBox::clicked, this, [this](bool on) {
-    editor_.SetOverrideLimits(on);
+    editor_.Priorities().SetOverrideLimits(on);
     emit Changed();
   });
   moneyLabel_ = new QLabel("Money", this);
@@ -125,7 +123,7 @@ PrioritiesPage::PrioritiesPage(Editor& editor, QWidget* parent) : PageView(edito
   money_->setObjectName("money");
   money_->setMaximumWidth(120);
   connect(money_, &QLineEdit::textEdited, this, [this](const QString& text) {
-    editor_.SetMoneyText(FromQt(text));
+    editor_.Priorities().SetMoneyText(FromQt(text));
     emit Changed();
   });
   existingLayout->addWidget(override_);
@@ -144,13 +142,13 @@ PrioritiesPage::PrioritiesPage(Editor& editor, QWidget* parent) : PageView(edito
 
 void PrioritiesPage::RowClicked(int row) {
   if (row < 0) return;
-  editor_.SelectPriorityRow(row);
+  editor_.Priorities().SelectRow(row);
   emit Changed();
 }
 
 void PrioritiesPage::Refresh() {
   const CharacterRecord& record = editor_.Record();
-  const PriorityView& view = editor_.Creation().priorities;
+  const PriorityView& view = editor_.Priorities().View();
   for (QListWidget* list : {areas_, values_}) {
     const QSignalBlocker block(list);
     SetListTexts(list, list == areas_ ? view.order : view.valueTexts);
@@ -162,11 +160,11 @@ void PrioritiesPage::Refresh() {
   physAd_->setChecked(record.PhysAdMagic != 0);
   initiation_->setEnabled(view.initiationEnabled);
   initiation_->setChecked(record.Initiation != 0);
-  grade_->setEnabled(view.initiationEnabled && record.Initiation != 0);
+  grade_->setEnabled(view.gradeEnabled);
   if (grade_->text() != ToQt(view.gradeText)) grade_->setText(ToQt(view.gradeText));
   override_->setChecked(record.norules != 0);
-  moneyLabel_->setVisible(record.norules != 0);
-  money_->setVisible(record.norules != 0);
+  moneyLabel_->setVisible(view.moneyVisible);
+  money_->setVisible(view.moneyVisible);
   if (money_->text() != ToQt(view.moneyText)) money_->setText(ToQt(view.moneyText));
 }
 
@@ -176,28 +174,25 @@ QMenu* CreateCharacterGenMenu(Editor& editor, QWidget* parent, std::function<voi
   QAction* points = menu->addAction("Point System");
   QAction* existing = menu->addAction("Existing Character");
   for (QAction* action : {priority, points, existing}) action->setCheckable(true);
-  // Build points are spent in a dialog still to be written; until then the item would switch the
-  // method with no way to spend the points.
-  points->setEnabled(false);
-  points->setStatusTip("Point-based generation is not available in this version yet.");
   auto marks = [&editor, priority, points, existing] {
+    points->setEnabled(editor.Priorities().View().pointSystemAvailable);
     priority->setChecked(!editor.Record().GeneratorPoints);
     points->setChecked(editor.Record().GeneratorPoints);
     existing->setChecked(editor.Record().norules != 0);
   };
   QObject::connect(menu, &QMenu::aboutToShow, menu, marks);
   QObject::connect(priority, &QAction::triggered, menu, [&editor, changed, marks] {
-    editor.ChoosePriorityGenerator();
+    editor.Priorities().ChoosePriorityGenerator();
     marks();
     changed();
   });
   QObject::connect(points, &QAction::triggered, menu, [&editor, changed, marks] {
-    editor.ChoosePointGenerator();
+    editor.Priorities().ChoosePointGenerator();
     marks();
     changed();
   });
   QObject::connect(existing, &QAction::triggered, menu, [&editor, changed, marks] {
-    editor.ToggleExistingCharacter();
+    editor.Priorities().ToggleExistingCharacter();
     marks();
     changed();
   });

@@ -38,7 +38,7 @@ RacePage::RacePage(Editor& editor, QWidget* parent) : PageView(editor, parent) {
     races_[i]->setObjectName(QString("race") + Races()[i].name);
     races_[i]->setAutoExclusive(false);
     connect(races_[i], &QRadioButton::clicked, this, [this, i] {
-      editor_.ClickRace(i);
+      editor_.Race().Click(i);
       emit Changed();
     });
     raceLayout->addWidget(races_[i]);
@@ -70,7 +70,7 @@ RacePage::RacePage(Editor& editor, QWidget* parent) : PageView(editor, parent) {
   subtypes_->setObjectName("subtypes");
   connect(subtypes_, &QListWidget::currentRowChanged, this, [this](int row) {
     if (row < 0) return;
-    editor_.ChooseMetatype(row);
+    editor_.Race().ChooseMetatype(row);
     emit Changed();
   });
   metaLayout->addWidget(subtypes_, 1);
@@ -104,13 +104,12 @@ RacePage::RacePage(Editor& editor, QWidget* parent) : PageView(editor, parent) {
 
 void RacePage::Refresh() {
   const CharacterRecord& record = editor_.Record();
-  const CreationState& state = editor_.Creation();
-  const RaceView& view = state.race;
+  const RaceView& view = editor_.Race().View();
   for (int i = 0; i < kRaceCount; ++i) {
     races_[i]->setEnabled(view.optionEnabled[i]);
     races_[i]->setChecked(record.Rsel == i);
   }
-  notOffered_->setVisible(RaceNotOffered(record, state));
+  notOffered_->setVisible(editor_.Race().ChosenRaceNotOffered());
 
   QStringList lines;
   for (const std::string& line : record.RaceDesc) lines << ToQt(line);

@@ -43,7 +43,7 @@ class BooksPageTest : public ::testing::Test {
 
 TEST_F(BooksPageTest, StartUpLoadsTheCatalogsOfTheAllowedBooks) {
   ASSERT_TRUE(Start());
-  EXPECT_EQ(editor_->Books().allowed, std::vector<std::string>{"Core\tIV3"});
+  EXPECT_EQ(editor_->Books().Lists().allowed, std::vector<std::string>{"Core\tIV3"});
   EXPECT_EQ(editor_->CurrentCatalogs().allowedBooks, "[IV3]");
   EXPECT_GT(CyberFrom("IV3"), 0u);
   EXPECT_EQ(CyberFrom("FC"), 0u);
@@ -80,16 +80,16 @@ TEST_F(BooksPageTest, StartUpEndsAtAMissingCatalogButNotAtAMissingCyberwareCatal
 
 TEST_F(BooksPageTest, AMoveChangesBookAllowedAtOnceAndTheCatalogsAtTheNextReload) {
   ASSERT_TRUE(Start());
-  editor_->SetText("StreetName", "Nyx");
-  editor_->BooksSelectNotAllowed(0);
-  EXPECT_TRUE(editor_->Books().moveToAllowedEnabled);
-  editor_->BooksMoveToAllowed();
-  EXPECT_FALSE(editor_->Books().moveToAllowedEnabled);
-  EXPECT_TRUE(BookAllowed(editor_->Books(), "fc"));
+  editor_->Texts().Set("StreetName", "Nyx");
+  editor_->Books().SelectNotAllowed(0);
+  EXPECT_TRUE(editor_->Books().Lists().moveToAllowedEnabled);
+  editor_->Books().MoveToAllowed();
+  EXPECT_FALSE(editor_->Books().Lists().moveToAllowedEnabled);
+  EXPECT_TRUE(BookAllowed(editor_->Books().Lists(), "fc"));
   EXPECT_EQ(CyberFrom("FC"), 0u);
 
   platform_.ClearLog();
-  editor_->BooksReload();
+  editor_->Books().Reload();
   EXPECT_GT(CyberFrom("FC"), 0u);
   EXPECT_EQ(editor_->CurrentCatalogs().allowedBooks, "[IV3][FC]");
   EXPECT_EQ(platform_.Log().size(), 11u) << "the progress window and nothing else";
@@ -99,7 +99,7 @@ TEST_F(BooksPageTest, AMoveChangesBookAllowedAtOnceAndTheCatalogsAtTheNextReload
   EXPECT_EQ(ReadWholeFile(Path("books.dat")).value_or(""), "! books\r\n*Core;IV3\r\nFlesh and Circuit;FC\r\n")
       << "only Save Settings writes books.dat";
 
-  ASSERT_TRUE(editor_->BooksSave());
+  ASSERT_TRUE(editor_->Books().Save());
   EXPECT_EQ(ReadWholeFile(Path("books.dat")).value_or(""), "! books\r\n*Core;IV3\r\n*Flesh and Circuit;FC\r\n");
   EXPECT_FALSE(fs::exists(Path("booksdat.dat")));
 }
@@ -108,7 +108,7 @@ TEST_F(BooksPageTest, ReloadWithACatalogGoneReportsItAndKeepsTheProgramRunning) 
   ASSERT_TRUE(Start());
   fs::remove(Path("powers.dat"));
   platform_.ClearLog();
-  editor_->BooksReload();
+  editor_->Books().Reload();
   EXPECT_EQ(platform_.Log()[6],
             "message [Ironveil Character Generator] (warning, OK) File not found: " + Folder() + "powers.dat -> OK");
   EXPECT_TRUE(editor_->CurrentCatalogs().powers.empty());
@@ -117,11 +117,11 @@ TEST_F(BooksPageTest, ReloadWithACatalogGoneReportsItAndKeepsTheProgramRunning) 
 
 TEST_F(BooksPageTest, AFailedSaveIsShownWithThePathAndLeavesBooksDatAlone) {
   ASSERT_TRUE(Start());
-  editor_->BooksSelectAllowed(0);
-  editor_->BooksMoveToNotAllowed();
+  editor_->Books().SelectAllowed(0);
+  editor_->Books().MoveToNotAllowed();
   platform_.ClearLog();
   fs::remove(Path("books.dat"));
-  EXPECT_FALSE(editor_->BooksSave());
+  EXPECT_FALSE(editor_->Books().Save());
   ASSERT_EQ(platform_.Log().size(), 1u);
   EXPECT_EQ(platform_.Log()[0], "message [Ironveil Character Generator] (warning, OK) Could not write " +
                                     Path("books.dat") + ": the file cannot be read -> OK");

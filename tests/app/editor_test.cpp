@@ -44,7 +44,7 @@ TEST_F(EditorTest, StartsWithANewUnmodifiedCharacter) {
   EXPECT_EQ(editor.Frame().title, "Ironveil Character Generator 3.2.6 - 2 July 2000");
   EXPECT_FALSE(editor.Document().Modified);
   EXPECT_EQ(editor.Document().CurrentFile, "");
-  EXPECT_EQ(editor.Frame().currentPage, 0);
+  EXPECT_EQ(editor.CurrentPage(), 0);
   EXPECT_FALSE(editor.Frame().splashVisible);
   EXPECT_EQ(editor.Record().GraphicsFilename, "face.gif");
   EXPECT_EQ(editor.Record().Adept, -1);
@@ -55,7 +55,7 @@ TEST_F(EditorTest, StartsWithANewUnmodifiedCharacter) {
 
 TEST_F(EditorTest, SaveOfANewCharacterWithSaveAsCancelledKeepsItModified) {
   Editor& editor = Start();
-  editor.SetText("StreetName", "Nyx");
+  editor.Texts().Set("StreetName", "Nyx");
   platform_.QueueAnswer("");
   EXPECT_FALSE(editor.Save());
   ASSERT_EQ(Log().size(), 2u);
@@ -67,7 +67,7 @@ TEST_F(EditorTest, SaveOfANewCharacterWithSaveAsCancelledKeepsItModified) {
 
 TEST_F(EditorTest, SaveAsWritesTheFileAndNamesItInTheTitle) {
   Editor& editor = Start();
-  editor.SetText("StreetName", "Nyx");
+  editor.Texts().Set("StreetName", "Nyx");
   platform_.QueueAnswer(Path("nyx.iv3"));
   EXPECT_TRUE(editor.SaveAs());
   EXPECT_FALSE(editor.Document().Modified);
@@ -80,7 +80,7 @@ TEST_F(EditorTest, SaveAsWritesTheFileAndNamesItInTheTitle) {
       0u);
 
   // Save then writes to the same file without asking.
-  editor.SetText("RealName", "Ada Voss");
+  editor.Texts().Set("RealName", "Ada Voss");
   EXPECT_TRUE(editor.Save());
   EXPECT_EQ(Log().size(), 1u);
   EXPECT_NE(ReadWholeFile(Path("nyx.iv3")).value_or("").find("RealName=Ada Voss\r\n"), std::string::npos);
@@ -88,11 +88,11 @@ TEST_F(EditorTest, SaveAsWritesTheFileAndNamesItInTheTitle) {
 
 TEST_F(EditorTest, AFailedSaveKeepsTheOldFileAndTheCharacterModified) {
   Editor& editor = Start();
-  editor.SetText("StreetName", "Nyx");
+  editor.Texts().Set("StreetName", "Nyx");
   platform_.QueueAnswer(Path("nyx.iv3"));
   ASSERT_TRUE(editor.SaveAs());
   const std::string saved = ReadWholeFile(Path("nyx.iv3")).value_or("");
-  editor.SetText("StreetName", "Nyx the Second");
+  editor.Texts().Set("StreetName", "Nyx the Second");
   platform_.ClearLog();
 
   // A file size limit makes the write fail part-way, as a full disk would, even for root.
@@ -128,7 +128,7 @@ TEST_F(EditorTest, NewAsksOnlyWhenModifiedAndHonoursEachAnswer) {
   EXPECT_EQ(editor.New(), NewOutcome::Reset);
   EXPECT_TRUE(Log().empty());
 
-  editor.SetText("StreetName", "Nyx");
+  editor.Texts().Set("StreetName", "Nyx");
   platform_.QueueAnswer("Cancel");
   EXPECT_EQ(editor.New(), NewOutcome::Cancelled);
   EXPECT_EQ(editor.Record().StreetName, "Nyx");
@@ -149,7 +149,7 @@ TEST_F(EditorTest, NewAsksOnlyWhenModifiedAndHonoursEachAnswer) {
   EXPECT_EQ(editor.Document().CurrentFile, "");
   EXPECT_EQ(editor.Frame().title, "Ironveil Character Generator 3.2.6 - 2 July 2000");
 
-  editor.SetText("StreetName", "Vex");
+  editor.Texts().Set("StreetName", "Vex");
   platform_.QueueAnswer("No");
   EXPECT_EQ(editor.New(), NewOutcome::Reset);
   EXPECT_EQ(editor.Record().StreetName, "");
@@ -158,12 +158,12 @@ TEST_F(EditorTest, NewAsksOnlyWhenModifiedAndHonoursEachAnswer) {
 
 TEST_F(EditorTest, NewClearsTypedPoolsAndKeepsKarma) {
   Editor& editor = Start();
-  editor.SetText("KarmaTotal", "14");
-  editor.SetText("Karma", "3");
-  editor.SetText("lblPool1", "Rigging");
-  editor.SetText("txtPool1", "4");
-  editor.SetText("Astral", "6");
-  editor.SetDescription("Born in the flooded districts.");
+  editor.Texts().Set("KarmaTotal", "14");
+  editor.Texts().Set("Karma", "3");
+  editor.Texts().Set("lblPool1", "Rigging");
+  editor.Texts().Set("txtPool1", "4");
+  editor.Texts().Set("Astral", "6");
+  editor.Texts().SetDescription("Born in the flooded districts.");
   platform_.QueueAnswer("No");
   editor.New();
   EXPECT_EQ(editor.Record().KarmaTotal, "14");
@@ -181,7 +181,7 @@ TEST_F(EditorTest, ExitAndTheCloseFlow) {
   EXPECT_TRUE(Log().empty());
 
   // Cancel asks again with Yes and No only, and the program then ends.
-  editor.SetText("StreetName", "Nyx");
+  editor.Texts().Set("StreetName", "Nyx");
   platform_.QueueAnswer("Cancel");
   platform_.QueueAnswer("No");
   EXPECT_TRUE(editor.Exit());
@@ -204,7 +204,7 @@ TEST_F(EditorTest, ExitAndTheCloseFlow) {
 
 TEST_F(EditorTest, OpenRunsNewFirstAndNeverLeavesAHalfReadCharacter) {
   Editor& editor = Start();
-  editor.SetText("StreetName", "Nyx");
+  editor.Texts().Set("StreetName", "Nyx");
   // Cancel at the save prompt still goes on to the file dialog; cancelling that keeps the work.
   platform_.QueueAnswer("Cancel");
   platform_.QueueAnswer("");
@@ -228,45 +228,45 @@ TEST_F(EditorTest, OpenRunsNewFirstAndNeverLeavesAHalfReadCharacter) {
 
 TEST_F(EditorTest, TextsDropLineBreaksAndMarkTheCharacterModified) {
   Editor& editor = Start();
-  EXPECT_TRUE(editor.SetText("StreetName", "x\r\nAdept=0"));
+  EXPECT_TRUE(editor.Texts().Set("StreetName", "x\r\nAdept=0"));
   EXPECT_EQ(editor.Record().StreetName, "xAdept=0");
   EXPECT_TRUE(editor.Document().Modified);
-  EXPECT_FALSE(editor.SetText("Nonsense", "1"));
+  EXPECT_FALSE(editor.Texts().Set("Nonsense", "1"));
 
-  editor.SetDescription("a\n\nb c\rd");
+  editor.Texts().SetDescription("a\n\nb c\rd");
   EXPECT_EQ(editor.Record().Description, "a\r\n\r\nb c\r\nd");
 }
 
 TEST_F(EditorTest, OptionsAcceptTheEdgesOfTheirRangesAndWriteTheFile) {
   Editor& editor = Start("[Character Generator]\r\nmaxpoints=120\r\nMaxAbsEpts=6\r\nMaxFlawEdge=7\r\n");
-  editor.OpenOptions();
-  EXPECT_EQ(editor.Options().maxpoints, "120");
-  EXPECT_EQ(editor.Options().MaxFlawEdge, "7") << "the value in effect, not always 5";
-  editor.SetOptionsField("maxpoints", "200");
-  editor.SetOptionsField("MaxAbsEpts", "10");
-  editor.SetOptionsField("DefaultGIF", "me.gif");
-  editor.SetOptionsField("MaxFlawEdge", "0");
-  EXPECT_TRUE(editor.OptionsDone());
+  editor.Options().Open();
+  EXPECT_EQ(editor.Options().Fields().maxpoints, "120");
+  EXPECT_EQ(editor.Options().Fields().MaxFlawEdge, "7") << "the value in effect, not always 5";
+  editor.Options().SetField("maxpoints", "200");
+  editor.Options().SetField("MaxAbsEpts", "10");
+  editor.Options().SetField("DefaultGIF", "me.gif");
+  editor.Options().SetField("MaxFlawEdge", "0");
+  EXPECT_TRUE(editor.Options().Done());
   EXPECT_EQ(ReadWholeFile(Path("ivgen.ini")).value_or(""),
             "[Character Generator]\r\nmaxpoints=200\r\nMaxAbsEpts=10\r\nDefaultGIF=me.gif\r\nMaxFlawEdge=0\r\n");
   EXPECT_EQ(editor.CurrentSettings().maxpoints, 200);
   EXPECT_EQ(editor.CurrentSettings().MaxAbsEpts, 10);
   EXPECT_EQ(editor.CurrentSettings().DefaultGIF, "") << "takes effect at the next start";
   EXPECT_EQ(editor.CurrentSettings().MaxFlawEdge, 7) << "takes effect at the next start";
-  EXPECT_FALSE(editor.Frame().optionsOpen);
+  EXPECT_FALSE(editor.Options().IsOpen());
   EXPECT_EQ(Log(), (std::vector<std::string>{"dialog Options", "closed Options"}));
 
-  editor.OpenOptions();
-  EXPECT_EQ(editor.Options().DefaultGIF, "me.gif") << "the dialog shows what it wrote";
-  EXPECT_EQ(editor.Options().MaxFlawEdge, "0");
+  editor.Options().Open();
+  EXPECT_EQ(editor.Options().Fields().DefaultGIF, "me.gif") << "the dialog shows what it wrote";
+  EXPECT_EQ(editor.Options().Fields().MaxFlawEdge, "0");
 
   // Cancel throws away what was typed since.
-  editor.SetOptionsField("maxpoints", "7");
-  editor.SetOptionsField("MaxFlawEdge", "9");
-  editor.OptionsCancel();
-  editor.OpenOptions();
-  EXPECT_EQ(editor.Options().maxpoints, "200");
-  EXPECT_EQ(editor.Options().MaxFlawEdge, "0");
+  editor.Options().SetField("maxpoints", "7");
+  editor.Options().SetField("MaxFlawEdge", "9");
+  editor.Options().Cancel();
+  editor.Options().Open();
+  EXPECT_EQ(editor.Options().Fields().maxpoints, "200");
+  EXPECT_EQ(editor.Options().Fields().MaxFlawEdge, "0");
 }
 
 TEST_F(EditorTest, OptionsRefuseOutOfRangeValuesBeforeAnyTakesEffect) {
@@ -282,41 +282,41 @@ TEST_F(EditorTest, OptionsRefuseOutOfRangeValuesBeforeAnyTakesEffect) {
                {"MaxFlawEdge", "-1", "Invalid entry  <0..10> only"},
                {"MaxFlawEdge", "11", "Invalid entry  <0..10> only"}};
   for (const auto& c : cases) {
-    editor.OpenOptions();
-    editor.SetOptionsField("maxpoints", "150");
-    editor.SetOptionsField("MaxAbsEpts", "8");
-    editor.SetOptionsField(c.key, c.text);
+    editor.Options().Open();
+    editor.Options().SetField("maxpoints", "150");
+    editor.Options().SetField("MaxAbsEpts", "8");
+    editor.Options().SetField(c.key, c.text);
     platform_.ClearLog();
-    EXPECT_FALSE(editor.OptionsDone());
+    EXPECT_FALSE(editor.Options().Done());
     ASSERT_EQ(Log().size(), 1u);
     EXPECT_EQ(Log()[0], std::string("message [Ironveil Character Generator] (OK) ") + c.message + " -> OK");
-    EXPECT_TRUE(editor.Frame().optionsOpen);
+    EXPECT_TRUE(editor.Options().IsOpen());
     EXPECT_EQ(editor.CurrentSettings().maxpoints, 120) << c.key << "=" << c.text;
     EXPECT_EQ(editor.CurrentSettings().MaxAbsEpts, 6);
     EXPECT_EQ(ReadWholeFile(Path("ivgen.ini")).value_or(""), ini);
-    editor.OptionsCancel();
+    editor.Options().Cancel();
   }
-  editor.OpenOptions();
-  EXPECT_EQ(editor.Options().maxpoints, "120") << "Cancel put the values in effect back";
+  editor.Options().Open();
+  EXPECT_EQ(editor.Options().Fields().maxpoints, "120") << "Cancel put the values in effect back";
 }
 
 TEST_F(EditorTest, OptionsWriteTheSettingsFileNamedOnTheCommandLine) {
   ReplaceFile(Path("table.ini"), "[Character Generator]\r\nmaxpoints=90\r\n");
   Editor& editor = Start("", Path("table.ini"));
   EXPECT_EQ(editor.CurrentSettings().maxpoints, 90);
-  editor.OpenOptions();
-  editor.SetOptionsField("maxpoints", "95");
-  EXPECT_TRUE(editor.OptionsDone());
+  editor.Options().Open();
+  editor.Options().SetField("maxpoints", "95");
+  EXPECT_TRUE(editor.Options().Done());
   EXPECT_FALSE(fs::exists(Path("ivgen.ini")));
   EXPECT_EQ(ReadWholeFile(Path("table.ini")).value_or("").substr(0, 37), "[Character Generator]\r\nmaxpoints=95\r\n");
 }
 
 TEST_F(EditorTest, AnUnwritableSettingsFileIsReportedAndTheDialogStaysOpen) {
   Editor& editor = Start("", Path("no/such/folder/ivgen.ini"));
-  editor.OpenOptions();
-  editor.SetOptionsField("maxpoints", "50");
-  EXPECT_FALSE(editor.OptionsDone());
-  EXPECT_TRUE(editor.Frame().optionsOpen);
+  editor.Options().Open();
+  editor.Options().SetField("maxpoints", "50");
+  EXPECT_FALSE(editor.Options().Done());
+  EXPECT_TRUE(editor.Options().IsOpen());
   EXPECT_EQ(editor.CurrentSettings().maxpoints, 0);
   EXPECT_NE(Log().back().find("Could not write " + Path("no/such/folder/ivgen.ini")), std::string::npos);
 }

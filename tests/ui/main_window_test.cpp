@@ -38,7 +38,7 @@ class MainWindowTest : public ::testing::Test {
       window.grab().save(folder + QString("/page%1.png").arg(page));
     }
     window.Pages()->setCurrentIndex(0);
-    editor_.OpenOptions();
+    editor_.Options().Open();
     OptionsDialog options(editor_, &window);
     options.show();
     QApplication::processEvents();
@@ -122,12 +122,12 @@ TEST_F(MainWindowTest, TypingAStreetNameMarksTheCharacterModifiedAndNewAsks) {
 }
 
 TEST_F(MainWindowTest, OptionsDialogRefusesOutOfRangeAndStaysOpen) {
-  editor_.OpenOptions();  // the scripted platform records the dialog without blocking
+  editor_.Options().Open();  // the scripted platform records the dialog without blocking
   OptionsDialog dialog(editor_, nullptr);
   dialog.findChild<QLineEdit*>("maxpoints")->setText("201");
   QTest::mouseClick(dialog.findChild<QPushButton*>("done"), Qt::LeftButton);
   EXPECT_EQ(platform_.Log().back(), "message [Ironveil Character Generator] (OK) Invalid entry... <0..200> only -> OK");
-  EXPECT_TRUE(editor_.Frame().optionsOpen);
+  EXPECT_TRUE(editor_.Options().IsOpen());
   EXPECT_EQ(editor_.CurrentSettings().maxpoints, 0);
 }
 

@@ -1,15 +1,17 @@
-#include "catalog/catalogs.h"
+#include "app/catalog_loading.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "catalog_fixture.h"
+#include "catalog/catalog_fixture.h"
 #include "platform/scripted_platform.h"
 
 namespace ivgen {
 namespace {
 
+// The catalog layer's small fixture: one allowed and one other book, a line or two per catalog.
+constexpr const char* kSmallCatalogs = IVGEN_BUNDLED_DATA "/../tests/catalog/data/small";
 constexpr auto kCopyOptions =
     std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing;
 
@@ -26,7 +28,7 @@ class RecordingPlatform : public ScriptedPlatform {
 class ReloadDatafilesTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::filesystem::copy(IVGEN_TEST_DATA "/small", folder_.Path(), kCopyOptions);
+    std::filesystem::copy(kSmallCatalogs, folder_.Path(), kCopyOptions);
     const auto books = LoadBooks(folder_.Path());
     ASSERT_TRUE(books.has_value());
     books_ = *books;
@@ -130,7 +132,7 @@ TEST_F(ReloadDatafilesTest, TheButtonReportsAMissingCatalogAndGoesOnWithItEmpty)
 
 TEST(LoadStartupLists, ReadsBooksThenSkillsAndNamesAMissingFile) {
   testing::CatalogFolder folder;
-  std::filesystem::copy(IVGEN_TEST_DATA "/small", folder.Path(), kCopyOptions);
+  std::filesystem::copy(kSmallCatalogs, folder.Path(), kCopyOptions);
   ScriptedPlatform platform;
   BookLists books;
   SkillCatalog skills;

@@ -1,0 +1,45 @@
+#include "app/catalog_loading.h"
+
+namespace ivgen {
+
+namespace {
+
+void ReportMissing(Platform& platform, const std::string& folder, std::string_view name, Icon icon) {
+  platform.Message(CatalogNotFoundMessage(CatalogPath(folder, name)), kAppTitle, icon, Buttons::Ok);
+}
+
+}  // namespace
+
+bool LoadStartupLists(const std::string& folder, BookLists& books, SkillCatalog& skills, Platform& platform) {
+  const auto missing = LoadStartupLists(folder, books, skills);
+  if (missing) ReportMissing(platform, folder, *missing, Icon::Critical);
+  return !missing;
+}
+
+bool ReloadDatafiles(const std::string& folder, const BookLists& books, Catalogs& catalogs, Platform& platform,
+                     ReloadTrigger trigger) {
+  const bool button = trigger == ReloadTrigger::Button;
+  catalogs.allowedBooks = AllowedBooks(books);
+  if (button) platform.SetBusy(true);
+  platform.ProgressShow("Reloading files", "Loading ....");
+  bool completed = true;
+  for (const ReloadStep& step : ReloadSteps()) {
+    platform.ProgressStep(std::string(step.label));
+    if (step.load(folder, catalogs)) continue;
+    if (step.file == kCyberwareFile) {
+      // The cyberware catalog has always been optional: its page stays empty.
+      platform.Message(CyberwareNotFoundMessage(folder), kAppTitle, Icon::None, Buttons::Ok);
+      continue;
+    }
+    ReportMissing(platform, folder, step.file, button ? Icon::Warning : Icon::Critical);
+    if (!button) {
+      completed = false;
+      break;
+    }
+  }
+  platform.ProgressHide();
+  if (button) platform.SetBusy(false);
+  return completed;
+}
+
+}  // namespace ivgen

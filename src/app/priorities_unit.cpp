@@ -1,0 +1,66 @@
+#include "app/priorities_unit.h"
+
+#include "rules/priorities.h"
+
+namespace ivgen {
+
+namespace {
+
+// Runs a rule that changes only what the page shows, never what a save writes.
+template <typename Rule>
+Action ViewOnly(Rule rule) {
+  return [rule](RulesContext& ctx) {
+    rule(ctx);
+    return false;
+  };
+}
+
+}  // namespace
+
+void PrioritiesUnit::SelectRow(int row) {
+  host_.Run(ViewOnly([row](RulesContext& ctx) { SelectPriorityRow(ctx, row); }));
+}
+
+void PrioritiesUnit::MoveUp() {
+  host_.Run([](RulesContext& ctx) { return MoveAreaUp(ctx); });
+}
+
+void PrioritiesUnit::MoveDown() {
+  host_.Run([](RulesContext& ctx) { return MoveAreaDown(ctx); });
+}
+
+void PrioritiesUnit::ChooseAdept(int choice) {
+  host_.Run([choice](RulesContext& ctx) { return ivgen::ChooseAdept(ctx, choice); });
+}
+
+void PrioritiesUnit::SetPhysAdMagic(bool on) {
+  host_.Run([on](RulesContext& ctx) { return ivgen::SetPhysAdMagic(ctx, on); });
+}
+
+void PrioritiesUnit::SetOverrideLimits(bool on) {
+  host_.Run([on](RulesContext& ctx) { return ivgen::SetOverrideLimits(ctx, on); });
+}
+
+void PrioritiesUnit::ToggleExistingCharacter() { SetOverrideLimits(host_.Record().norules == 0); }
+
+void PrioritiesUnit::SetInitiation(bool on) {
+  host_.Run([on](RulesContext& ctx) { return ivgen::SetInitiation(ctx, on); });
+}
+
+void PrioritiesUnit::SetGradeText(std::string text) {
+  host_.Run([&text](RulesContext& ctx) { return ivgen::SetGradeText(ctx, text); });
+}
+
+void PrioritiesUnit::SetMoneyText(std::string text) {
+  host_.Run(ViewOnly([&text](RulesContext& ctx) { ivgen::SetMoneyText(ctx, text); }));
+}
+
+void PrioritiesUnit::ChoosePriorityGenerator() {
+  host_.Run(ViewOnly([](RulesContext& ctx) { ivgen::ChoosePriorityGenerator(ctx); }));
+}
+
+void PrioritiesUnit::ChoosePointGenerator() {
+  host_.Run(ViewOnly([](RulesContext& ctx) { ivgen::ChoosePointGenerator(ctx); }));
+}
+
+}  // namespace ivgen

@@ -1,0 +1,23 @@
+#include "app/race_unit.h"
+
+#include "rules/race.h"
+
+namespace ivgen {
+
+bool RaceUnit::ChosenRaceNotOffered() const { return RaceNotOffered(host_.Record(), host_.Creation()); }
+
+void RaceUnit::Click(int race) {
+  host_.Run([race](RulesContext& ctx) {
+    ClickRace(ctx, race);
+    return false;
+  });
+}
+
+void RaceUnit::ChooseMetatype(int index) {
+  host_.Run([index](RulesContext& ctx) {
+    ivgen::ChooseMetatype(ctx, index);
+    return false;
+  });
+}
+
+}  // namespace ivgen

@@ -1,0 +1,28 @@
+// What a page's unit needs of the Editor: the document to read and the one way to run an action.
+#pragma once
+
+#include <functional>
+
+#include "catalog/catalogs.h"
+#include "record/character_record.h"
+#include "rules/creation_state.h"
+
+namespace ivgen {
+
+/// A rule run as a player's action: true when it changed something a save writes.
+using Action = std::function<bool(RulesContext&)>;
+
+class UnitHost {
+ public:
+  /// Runs the action over the document, brings every view up to date, and sets Modified when
+  /// the action reports a change a save writes.
+  virtual void Run(const Action& action) = 0;
+  virtual const CharacterRecord& Record() const = 0;
+  virtual const CreationState& Creation() const = 0;
+  virtual const Catalogs& CurrentCatalogs() const = 0;
+
+ protected:
+  ~UnitHost() = default;
+};
+
+}  // namespace ivgen
