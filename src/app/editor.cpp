@@ -129,6 +129,8 @@ std::string Editor::OpenedTitle() const {
 }
 
 std::string Editor::FileText() {
+  // Exactly what a save runs before it writes, so the two can never differ.
+  Recalculate();
   hooks_.ShowStandardView();
   return CharacterFileText(record_, {kVersionText, settings_.DefaultGIF});
 }

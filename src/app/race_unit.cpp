@@ -7,17 +7,11 @@ namespace ivgen {
 bool RaceUnit::ChosenRaceNotOffered() const { return RaceNotOffered(host_.Record(), host_.Creation()); }
 
 void RaceUnit::Click(int race) {
-  host_.Run([race](RulesContext& ctx) {
-    ClickRace(ctx, race);
-    return false;
-  });
+  host_.Run([race](RulesContext& ctx) { return ClickRace(ctx, race); });
 }
 
 void RaceUnit::ChooseMetatype(int index) {
-  host_.Run([index](RulesContext& ctx) {
-    ivgen::ChooseMetatype(ctx, index);
-    return false;
-  });
+  host_.Run([index](RulesContext& ctx) { return ivgen::ChooseMetatype(ctx, index); });
 }
 
 }  // namespace ivgen

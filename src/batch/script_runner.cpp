@@ -270,6 +270,9 @@ RunStatus ScriptRunner::Run(std::istream& script, const std::string& scriptName,
     ++lineNumber;
     // Scripts are written in UTF-8 by most editors; the editor's texts are Windows-1252.
     if (IsUtf8(text)) text = Utf8ToCp1252(text);
+    // A comment is skipped whole, whatever it holds (a lone quote included).
+    const size_t first = text.find_first_not_of(" \t");
+    if (first != std::string::npos && text[first] == '#') continue;
     ScriptLine line;
     std::string error;
     if (!ParseScriptLine(text, line, error)) {

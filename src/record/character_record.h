@@ -12,6 +12,9 @@
 namespace ivgen {
 
 inline constexpr int kAttributeCount = 6;
+/// The six attributes by index.
+enum Attribute : int { kBody = 0, kQuickness = 1, kStrength = 2, kCharisma = 3, kIntelligence = 4, kWillpower = 5 };
+
 /// Codes of the six attributes, index 0 to 5.
 inline constexpr std::array<std::string_view, kAttributeCount> kAttributeCodes = {"BOD", "QCK", "STR",
                                                                                   "CHA", "INT", "WIL"};
@@ -101,7 +104,6 @@ struct CharacterRecord {
   int16_t PhysAdMagic = 0;  // check state
 
   // [PointSys]; its Magic and Attributes are PriMagic and Attributes above.
-  int16_t PtsRace = 0;
   int16_t PtsRsel = -1;  // -1: no option selected, no line written
   int16_t PtsSkills = 0;
   int16_t PtsResourceSel = -1;  // -1: no option selected, no line written

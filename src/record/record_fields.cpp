@@ -75,7 +75,7 @@ const std::array kFields = {
     Int16("Priorities", "Resources", AT(PriResources)),
     Int16("Priorities", "PhysAdMagic", AT(PhysAdMagic)),
 
-    Int16("PointSys", "Race", AT(PtsRace)),
+    Int16("PointSys", "Race", AT(Rsel)),
     Int16("PointSys", "Rsel", AT(PtsRsel), P::NonNegative),
     Int16("PointSys", "Magic", AT(PriMagic)),
     Int16("PointSys", "Attributes", AT(Attributes)),

@@ -140,10 +140,10 @@ void RecalcDerived(RulesContext& ctx) {
   record.AttributePointsUsed = CInt(used);
 
   RecalcAttributeTotals(ctx);
-  const double quickness = CellValue(record.Attr[1].Total);
-  const double charisma = CellValue(record.Attr[3].Total);
-  const double intelligence = CellValue(record.Attr[4].Total);
-  const double willpower = CellValue(record.Attr[5].Total);
+  const double quickness = CellValue(record.Attr[kQuickness].Total);
+  const double charisma = CellValue(record.Attr[kCharisma].Total);
+  const double intelligence = CellValue(record.Attr[kIntelligence].Total);
+  const double willpower = CellValue(record.Attr[kWillpower].Total);
 
   if (record.Shapeshift) {
     record.KnowledgeAllowance = CInt(intelligence * 3);
@@ -192,7 +192,7 @@ void RecalcDerived(RulesContext& ctx) {
 int16_t Attrvalue(const CharacterRecord& record, std::string_view code) {
   if (const int i = IndexOf(kAttributeCodes, code); i >= 0) return CInt(CellValue(record.Attr[i].Total));
   if (code == "RCT" || code == "REA") return CInt(CellValue(record.Reaction.Total));
-  if (code == "KNO") return CInt(CellValue(record.Attr[4].Total));
+  if (code == "KNO") return CInt(CellValue(record.Attr[kIntelligence].Total));
   return 10;
 }
 
@@ -222,9 +222,8 @@ bool RaiseAttribute(RulesContext& ctx, int i) {
   if (record.AttributePointsUsed > record.Attributes && !override) {
     record.Attr[i].Base = IntText(base);
     RecalcDerived(ctx);
-    // The step was taken back, so the character is as it was.
-    return false;
   }
+  // Modified was set before the points were checked; a step taken back leaves it set.
   return true;
 }
 
@@ -234,9 +233,11 @@ bool LowerAttribute(RulesContext& ctx, int i) {
   bool& marker = ctx.state.attributes.overMaximum[i];
   marker = false;
   const int32_t base = CLng(CellValue(record.Attr[i].Base));
-  if (base <= 1) return false;
-  record.Attr[i].Base = IntText(static_cast<int64_t>(base) - 1);
-  if (base - 1 > record.NaturalMax[i]) marker = true;
+  if (base > 1) {
+    record.Attr[i].Base = IntText(static_cast<int64_t>(base) - 1);
+    if (base - 1 > record.NaturalMax[i]) marker = true;
+  }
+  // The button counts as an edit even where the base stays at 1.
   RecalcDerived(ctx);
   return true;
 }

@@ -81,9 +81,10 @@ void ChooseRace(RulesContext& ctx, int i) {
   RecalcDerived(ctx);
 }
 
-void ClickRace(RulesContext& ctx, int i) {
-  if (!ValidRace(i) || !ctx.state.race.optionEnabled[i]) return;
+bool ClickRace(RulesContext& ctx, int i) {
+  if (!ValidRace(i) || !ctx.state.race.optionEnabled[i]) return false;
   ChooseRace(ctx, i);
+  return true;
 }
 
 std::string MetatypeName(std::string_view line) {
@@ -100,10 +101,10 @@ std::vector<std::string> MetatypeFields(std::string_view line) {
 
 void ShowShapeFields(RulesContext& ctx, bool visible) { ctx.state.race.shapeFieldsVisible = visible; }
 
-void ChooseMetatype(RulesContext& ctx, int index) {
+bool ChooseMetatype(RulesContext& ctx, int index) {
   CharacterRecord& record = ctx.record;
   RaceView& view = ctx.state.race;
-  if (record.OnceThru || index < 0 || index >= static_cast<int>(view.metaList.size())) return;
+  if (record.OnceThru || index < 0 || index >= static_cast<int>(view.metaList.size())) return false;
 
   record.RaceDesc.clear();
   const std::string line = view.metaList[index];
@@ -135,6 +136,7 @@ void ChooseMetatype(RulesContext& ctx, int index) {
   animal.Initative.Modifier = view.animalFields[5];
   ctx.hooks.SCalcMaxUsed();
   ctx.hooks.AlbinoChoice();
+  return true;
 }
 
 void CompleteRacePage(RulesContext& ctx) {

@@ -34,12 +34,13 @@ std::string_view RaceCode(int i);
 /// Sets the race: its modifiers, run multiplier, name and traits, or with the metatype option
 /// (or a shapeshifter) the metatypes it offers. A race outside 0..4 does nothing.
 void ChooseRace(RulesContext& ctx, int i);
-/// A race option clicked; refused while the option is disabled.
-void ClickRace(RulesContext& ctx, int i);
+/// A race option clicked; refused while the option is disabled. True when the race was chosen,
+/// which changes what a save writes.
+bool ClickRace(RulesContext& ctx, int i);
 
 /// A line of the metatype list clicked: its modifiers, traits and animal-form fields. Does
 /// nothing after the race-page completion or for an index outside the list.
-void ChooseMetatype(RulesContext& ctx, int index);
+bool ChooseMetatype(RulesContext& ctx, int index);
 
 /// Shows or hides the animal-form fields of the metatype group.
 void ShowShapeFields(RulesContext& ctx, bool visible);

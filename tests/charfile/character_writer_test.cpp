@@ -196,7 +196,8 @@ CharacterRecord ShapeshifterByPoints() {
   r.Attributes = 30;
   r.MagicPts = 12.5f;
   r.Maxresources = 50000;
-  r.PtsRace = 0;
+  // The race option chosen, written as [PointSys] Race so the character reopens as a fox.
+  r.Rsel = 2;
   r.PtsRsel = 2;
   r.PriMagic = 1;
   r.PtsSkills = 27;

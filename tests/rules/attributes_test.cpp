@@ -216,17 +216,17 @@ TEST_F(AttributesTest, SpinButtonsRefuseSilentlyAtTheLimits) {
   EXPECT_EQ(record.Attr[1].Base, "2");
   EXPECT_EQ(state.attributes.pointsDisplay, "12/30");
 
-  // All points spent: the step is taken back and the character is as it was.
+  // All points spent: the step is taken back, but the click still counts as an edit.
   for (AttributeRow& row : record.Attr) row.Base = "5";
   RecalcDerived(ctx);
-  EXPECT_FALSE(RaiseAttribute(ctx, 2));
+  EXPECT_TRUE(RaiseAttribute(ctx, 2));
   EXPECT_EQ(Column(&AttributeRow::Base), "5 5 5 5 5 5");
   EXPECT_EQ(state.attributes.pointsDisplay, "30/30");
 
   EXPECT_TRUE(LowerAttribute(ctx, 2));
   EXPECT_EQ(record.Attr[2].Base, "4");
   record.Attr[2].Base = "1";
-  EXPECT_FALSE(LowerAttribute(ctx, 2));
+  EXPECT_TRUE(LowerAttribute(ctx, 2));
   EXPECT_EQ(record.Attr[2].Base, "1");
 
   RaiseAttribute(ctx, 6);
