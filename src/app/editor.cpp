@@ -48,7 +48,7 @@ std::string WithoutLineBreaks(std::string text) {
 }
 
 std::string FileNameOf(const std::string& path) {
-  const size_t slash = path.find_last_of("/\\");
+  const size_t slash = path.rfind('/');
   return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
@@ -65,7 +65,7 @@ void Editor::Tell(const std::string& text, Icon icon) { platform_.Message(text, 
 
 bool Editor::Startup() {
   frame_.splashVisible = true;
-  settings_ = SettingsFrom(IniFile::Load(SettingsFile()));
+  settings_ = LoadSettings(SettingsFile(), platform_);
   record_.GraphicsFilename = settings_.DefaultGIF;
   document_.Modified = false;
   document_.DefaultSaveName.clear();
@@ -253,7 +253,13 @@ void Editor::SetOptionsField(std::string_view key, std::string text) {
 
 void Editor::OptionsBrowse() {
   const std::string path = platform_.OpenFile({"Open", kPictureFilter, "", ""});
-  if (!path.empty()) options_.DefaultGIF = PathToText(path);
+  if (path.empty()) return;
+  std::string refusal;
+  if (const auto text = PictureFieldText(path, refusal)) {
+    options_.DefaultGIF = *text;
+  } else {
+    Tell(refusal, Icon::Warning);
+  }
 }
 
 bool Editor::OptionsDone() {
