@@ -1,11 +1,17 @@
 #include "app/catalog_loading.h"
 
+#include "catalog/catalog_file.h"
+
 namespace ivgen {
 
 namespace {
 
 void ReportMissing(Platform& platform, const std::string& folder, std::string_view name, Icon icon) {
-  platform.Message(CatalogNotFoundMessage(CatalogPath(folder, name)), kAppTitle, icon, Buttons::Ok);
+  IoResult problem;
+  // A file that is there but refused (a folder, a device, far too large) says why.
+  const bool present = FindCatalogFile(folder, name) && !ReadCatalog(folder, name, &problem);
+  platform.Message(present ? problem.Describe("read") : CatalogNotFoundMessage(CatalogPath(folder, name)), kAppTitle,
+                   icon, Buttons::Ok);
 }
 
 }  // namespace

@@ -17,7 +17,7 @@ namespace {
 constexpr const char* kNewTitlePrefix = "Ironveil Character Generator ";
 
 std::string FileNameOf(const std::string& path) {
-  const size_t slash = path.find_last_of("/\\");
+  const size_t slash = path.rfind('/');
   return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
@@ -57,7 +57,7 @@ bool Editor::ReloadCatalogs(bool atStartup) {
 
 bool Editor::Startup() {
   frame_.splashVisible = true;
-  settings_ = SettingsFrom(IniFile::Load(SettingsFile()));
+  settings_ = LoadSettings(SettingsFile(), platform_);
   record_.GraphicsFilename = settings_.DefaultGIF;
   document_.Modified = false;
   document_.DefaultSaveName.clear();

@@ -35,7 +35,13 @@ void OptionsUnit::SetField(std::string_view key, std::string text) {
 
 void OptionsUnit::Browse() {
   const std::string path = platform_.OpenFile({"Open", kPictureFilter, "", ""});
-  if (!path.empty()) fields_.DefaultGIF = PathToText(path);
+  if (path.empty()) return;
+  std::string refusal;
+  if (const auto text = PictureFieldText(path, refusal)) {
+    fields_.DefaultGIF = *text;
+  } else {
+    Tell(refusal, Icon::Warning);
+  }
 }
 
 bool OptionsUnit::Done() {

@@ -1,5 +1,9 @@
 #include "app/settings.h"
 
+#include <filesystem>
+
+#include "catalog/catalog_checker.h"
+#include "record/cp1252.h"
 #include "record/values.h"
 
 namespace ivgen {
@@ -35,6 +39,65 @@ Settings SettingsFrom(const IniFile& ini) {
   const std::string maxFlawEdge = ini.Get(kSettingsSection, "MaxFlawEdge");
   settings.MaxFlawEdge = maxFlawEdge.empty() ? int16_t{5} : CInt(Val(maxFlawEdge));
   return settings;
+}
+
+Settings LoadSettings(const std::string& path, Platform& platform) {
+  IoResult problem;
+  const IniFile ini = IniFile::Load(path, &problem);
+  std::error_code error;
+  if (!problem.ok && std::filesystem::exists(path, error)) {
+    platform.Message("The settings were not read; the defaults are used.\r\n" + problem.Describe("read"), kAppTitle,
+                     Icon::Warning, Buttons::Ok);
+  }
+  return SettingsFrom(ini);
+}
+
+std::optional<std::string> PictureFieldText(const std::string& path, std::string& refusal) {
+  if (path.find_first_of("\r\n") != std::string::npos) {
+    refusal =
+        "The picture's file name holds a line break, which the settings file cannot keep.\r\nChoose another "
+        "picture.";
+    return std::nullopt;
+  }
+  std::string text = PathToText(path);
+  if (TextToPath(text) != AsUtf8(path)) {
+    refusal = "The picture's file name holds characters the settings file cannot keep: " + text +
+              "\r\nChoose another picture.";
+    return std::nullopt;
+  }
+  return text;
+}
+
+std::vector<CatalogProblem> CheckSettingsFile(const std::string& path) {
+  const std::string name = std::filesystem::path(path).filename().string();
+  std::vector<CatalogProblem> problems;
+  std::error_code error;
+  if (!std::filesystem::exists(path, error)) return problems;
+  IoResult problem;
+  const auto bytes = ReadWholeFile(path, &problem);
+  if (!bytes) return {{name, 0, "cannot be read: " + problem.reason}};
+  if (HasByteOrderMark(*bytes)) problems.push_back({name, 1, kByteOrderMarkProblem});
+  const IniFile ini = IniFile::Parse(*bytes);
+  bool section = false;
+  const struct {
+    const char* key;
+    int high;
+  } numbers[] = {{"maxpoints", 200}, {"MaxAbsEpts", 10}, {"MaxFlawEdge", 10}};
+  for (const auto& number : numbers) {
+    if (!ini.Has(kSettingsSection, number.key)) continue;
+    section = true;
+    const std::string value = ini.Get(kSettingsSection, number.key);
+    if (Val(value) < 0 || Val(value) > number.high) {
+      problems.push_back({name, 0,
+                          std::string(number.key) + "=" + value + " is outside 0.." + std::to_string(number.high) +
+                              ", which the Options dialog refuses"});
+    }
+  }
+  if (!section && !ini.Has(kSettingsSection, "DefaultGIF")) {
+    problems.push_back(
+        {name, 0, std::string("has no [") + kSettingsSection + "] settings; every setting takes its default"});
+  }
+  return problems;
 }
 
 std::string SettingsFileText(const std::string& maxpoints, const std::string& maxAbsEpts, const std::string& defaultGif,

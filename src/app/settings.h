@@ -2,8 +2,12 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
+#include "catalog/catalog_file.h"
+#include "platform/platform.h"
 #include "record/ini_file.h"
 
 namespace ivgen {
@@ -35,6 +39,21 @@ std::string ReadSetting(const std::string& fileName, const std::string& section,
 /// The four settings read from a parsed file, with their fallbacks; numbers are read leniently
 /// and held within the 16-bit range.
 Settings SettingsFrom(const IniFile& ini);
+
+/// The settings in the file at `path`. A missing file gives the fallbacks without a word; one that
+/// is there but cannot be read (a folder, a device, a file far too large) gives them too, and the
+/// person is told which file.
+Settings LoadSettings(const std::string& path, Platform& platform);
+
+/// The Options dialog's picture field for a file chosen with its browse button; nothing, with the
+/// message to show, when ivgen.ini could not keep the name: a line break would start a setting of
+/// its own, and a character outside Windows-1252 would be lost.
+std::optional<std::string> PictureFieldText(const std::string& path, std::string& refusal);
+
+/// What the catalog checker says of a settings file: that it cannot be read, starts with a byte
+/// order mark, has no settings section, or holds a number the Options dialog would refuse.
+/// Nothing for a missing file, which simply gives the fallbacks.
+std::vector<CatalogProblem> CheckSettingsFile(const std::string& path);
 
 /// The bytes of ivgen.ini as the Options dialog writes it: the section line and four lines, each
 /// value as typed, CR LF after each.

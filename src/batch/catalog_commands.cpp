@@ -107,16 +107,16 @@ void ScriptRunner::AddCatalogCommands() {
             node.text.substr(0, node.text.find('\t')));
       }
     } else if (what == "gear-group") {
-      const double number = Val(argument);
-      const auto group = number >= 1 ? ShowGearGroup(editor_.ProgramFolder(), catalogs.gear,
-                                                     static_cast<size_t>(number) - 1, editor_.Books().Lists())
-                                     : std::nullopt;
+      const auto number = WholeNumber(argument, 1, static_cast<int64_t>(catalogs.gear.tree.size()));
+      const auto group = number ? ShowGearGroup(editor_.ProgramFolder(), catalogs.gear,
+                                                static_cast<size_t>(*number) - 1, editor_.Books().Lists())
+                                : std::nullopt;
       if (!group) {
         error = "expects the number of a gear group without groups under it, as 'list gear' shows it";
         return false;
       }
       Say(group->title);
-      if (!group->file.ok) Say("  (" + group->file.Describe("read") + ")");
+      if (!group->file.ok) Say("  (" + ScriptedPlatform::Visible(group->file.Describe("read")) + ")");
       for (const std::string& item : group->items) {
         Say("  " + TrimRight(item.substr(0, item.find('\t'))) + " | " + item.substr(item.find('\t') + 1));
       }

@@ -13,41 +13,28 @@
 
 namespace {
 
-// What the editor prints is Windows-1252; the terminal and the files a game master compares
-// output with are UTF-8.
-class Utf8Output : public std::streambuf {
- public:
-  explicit Utf8Output(std::streambuf* target) : target_(target) {}
-
- protected:
-  int overflow(int c) override {
-    if (c == traits_type::eof()) return traits_type::not_eof(c);
-    const std::string bytes = ivgen::Cp1252ToUtf8(std::string(1, static_cast<char>(c)));
-    const auto size = static_cast<std::streamsize>(bytes.size());
-    return target_->sputn(bytes.data(), size) == size ? c : traits_type::eof();
-  }
-  int sync() override { return target_->pubsync(); }
-
- private:
-  std::streambuf* target_;
-};
-
 constexpr const char* kUsage =
     "usage: ivgen-batch [--settings FILE] SCRIPT\n"
     "       ivgen-batch --check-data [FOLDER]\n"
     "  SCRIPT  a file of editor actions, one per line; \"-\" reads standard input\n"
     "  --check-data  lists every problem of the catalogs in FOLDER (default: the program folder)\n";
 
-// The catalog checker: one line per problem, then the count; 1 when anything was found.
+// The catalog checker, over the folder's settings file too: one line per problem, then the
+// count; 1 when anything was found.
 int CheckData(const std::string& folder) {
-  const auto problems = ivgen::CheckCatalogFolder(folder);
+  auto problems = ivgen::CheckCatalogFolder(folder);
+  for (auto& problem : ivgen::CheckSettingsFile(ivgen::CatalogPath(folder, ivgen::kSettingsFileName))) {
+    problems.push_back(std::move(problem));
+  }
+  ivgen::SortProblems(problems);
   for (const ivgen::CatalogProblem& problem : problems) {
     std::cout << ivgen::Cp1252ToUtf8(ivgen::FormatProblem(problem)) << "\n";
   }
+  const std::string shown = ivgen::ScriptedPlatform::Visible(ivgen::AsUtf8(folder));
   if (problems.empty()) {
-    std::cout << "no problems found in " << folder << "\n";
+    std::cout << "no problems found in " << shown << "\n";
   } else {
-    std::cout << problems.size() << (problems.size() == 1 ? " problem" : " problems") << " found in " << folder << "\n";
+    std::cout << problems.size() << (problems.size() == 1 ? " problem" : " problems") << " found in " << shown << "\n";
   }
   return problems.empty() ? 0 : 1;
 }
@@ -88,21 +75,20 @@ int main(int argc, char** argv) {
     script = &file;
   }
 
-  Utf8Output utf8(std::cout.rdbuf());
-  std::ostream out(&utf8);
+  // The terminal and the files a game master compares output with are UTF-8.
   ivgen::ScriptedPlatform platform;
   // Start-up's progress window is the same on every run; its messages are not.
-  platform.SetEcho([&out](const std::string& line) {
-    if (line.rfind("progress", 0) != 0) out << line << "\n";
+  platform.SetEcho([](const std::string& line) {
+    if (line.rfind("progress", 0) != 0) std::cout << line << "\n";
   });
   ivgen::Editor editor(platform, ivgen::ProgramFolder(), settingsFile);
   if (!editor.Startup()) {
-    out.flush();
+    std::cout.flush();
     return 1;
   }
-  platform.SetEcho([&out](const std::string& line) { out << line << "\n"; });
-  ivgen::ScriptRunner runner(platform, editor, out);
+  platform.SetEcho([](const std::string& line) { std::cout << line << "\n"; });
+  ivgen::ScriptRunner runner(platform, editor, std::cout);
   const ivgen::RunStatus status = runner.Run(*script, scriptName == "-" ? "<stdin>" : scriptName, std::cerr);
-  out.flush();
+  std::cout.flush();
   return status == ivgen::RunStatus::ScriptError ? 2 : 0;
 }

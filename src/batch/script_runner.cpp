@@ -5,6 +5,7 @@
 #include "batch/creation_commands.h"
 
 #include "record/cp1252.h"
+#include "record/text_file.h"
 #include "record/values.h"
 
 namespace ivgen {
@@ -67,9 +68,31 @@ BatchCommand NoArguments(std::function<void()> action) {
   };
 }
 
+std::optional<int64_t> WholeNumber(std::string_view word, int64_t low, int64_t high) {
+  // More digits than any int64_t holds are out of range whatever they say.
+  if (word.empty() || word.size() > 18 || word.find_first_not_of("0123456789") != std::string_view::npos) {
+    return std::nullopt;
+  }
+  int64_t value = 0;
+  for (char digit : word) value = value * 10 + (digit - '0');
+  if (value < low || value > high) return std::nullopt;
+  return value;
+}
+
+int Utf8Output::overflow(int c) {
+  if (c == traits_type::eof()) return traits_type::not_eof(c);
+  const std::string bytes = Cp1252ToUtf8(std::string(1, static_cast<char>(c)));
+  const auto size = static_cast<std::streamsize>(bytes.size());
+  return target_->sputn(bytes.data(), size) == size ? c : traits_type::eof();
+}
+
 ScriptRunner::ScriptRunner(ScriptedPlatform& platform, Editor& editor, std::ostream& out)
-    : platform_(platform), editor_(editor), out_(out) {
+    : platform_(platform), editor_(editor), terminal_(out), converter_(out.rdbuf()), out_(&converter_) {
   AddCommands();
+}
+
+void ScriptRunner::SayPath(const std::string& text, const std::string& path) {
+  terminal_ << Cp1252ToUtf8(text) << ScriptedPlatform::Visible(AsUtf8(path)) << "\n";
 }
 
 namespace {
@@ -99,12 +122,12 @@ std::optional<std::string> ScriptRunner::Printable(const std::string& name) cons
   const Settings& settings = editor_.CurrentSettings();
   const OptionsFields& options = editor_.Options().Fields();
   const std::map<std::string, std::function<std::string()>> values = {
-      {"title", [&] { return frame.title; }},
+      {"title", [&] { return ScriptedPlatform::Visible(frame.title); }},
       {"page", [&] { return std::string(kPageCaptions[editor_.CurrentPage()]); }},
       {"statusbar", [&] { return Flag(frame.statusBarVisible); }},
       {"about", [&] { return frame.aboutVersion; }},
       {"Modified", [&] { return Flag(document.Modified); }},
-      {"CurrentFile", [&] { return document.CurrentFile; }},
+      {"CurrentFile", [&] { return ScriptedPlatform::Visible(PathToText(document.CurrentFile)); }},
       {"DefaultSaveName", [&] { return document.DefaultSaveName; }},
       {"maxpoints", [&] { return IntText(settings.maxpoints); }},
       {"MaxAbsEpts", [&] { return IntText(settings.MaxAbsEpts); }},
@@ -141,8 +164,12 @@ void ScriptRunner::AddCommands() {
     };
   };
 
-  commands_["answer"] = [this](const ScriptLine& line, std::string&) {
-    platform_.QueueAnswer(TextArgument(line, 0));
+  commands_["answer"] = [this](const ScriptLine& line, std::string& error) {
+    // Should a file dialog take the answer, it is a path: the script's own characters, which
+    // Windows-1252 may not have.
+    ScriptLine spelled;
+    if (!ParseScriptLine(line.utf8, spelled, error)) return false;
+    platform_.QueueAnswer(TextArgument(line, 0), TextArgument(spelled, 0));
     return true;
   };
   commands_["roll"] = [this](const ScriptLine& line, std::string& error) {
@@ -218,6 +245,10 @@ void ScriptRunner::AddCommands() {
       return false;
     }
     for (const std::string& name : line.words) {
+      if (name == "CurrentFile") {
+        SayPath(name + "=", editor_.Document().CurrentFile);
+        continue;
+      }
       const auto value = Printable(name);
       if (!value) {
         error = "nothing to print called '" + name + "'";
@@ -268,7 +299,9 @@ RunStatus ScriptRunner::Run(std::istream& script, const std::string& scriptName,
   int lineNumber = 0;
   while (!programEnded_ && std::getline(script, text)) {
     ++lineNumber;
+    if (lineNumber == 1) text = std::string(WithoutByteOrderMark(text));
     // Scripts are written in UTF-8 by most editors; the editor's texts are Windows-1252.
+    std::string utf8 = AsUtf8(text);
     if (IsUtf8(text)) text = Utf8ToCp1252(text);
     // A comment is skipped whole, whatever it holds (a lone quote included).
     const size_t first = text.find_first_not_of(" \t");
@@ -279,6 +312,7 @@ RunStatus ScriptRunner::Run(std::istream& script, const std::string& scriptName,
       err << scriptName << ":" << lineNumber << ": " << error << "\n";
       return RunStatus::ScriptError;
     }
+    line.utf8 = std::move(utf8);
     if (line.verb.empty() || line.verb[0] == '#') continue;
     const auto command = commands_.find(line.verb);
     if (command == commands_.end()) {

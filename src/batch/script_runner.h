@@ -2,12 +2,15 @@
 // and printed as they appear, so a script shows what a player would have seen.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <istream>
 #include <map>
 #include <optional>
 #include <ostream>
+#include <streambuf>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/editor.h"
@@ -17,6 +20,9 @@ namespace ivgen {
 
 /// One line of a script split into its verb and arguments.
 struct ScriptLine {
+  /// The line as UTF-8, before it became Windows-1252 text: arguments that are paths come from
+  /// here, so every character of a file name survives.
+  std::string utf8;
   std::string verb;
   /// The rest of the line after the verb, with surrounding blanks removed.
   std::string rest;
@@ -32,11 +38,27 @@ bool ParseScriptLine(const std::string& line, ScriptLine& parsed, std::string& e
 using BatchCommand = std::function<bool(const ScriptLine&, std::string& error)>;
 /// A command without arguments that runs one action.
 BatchCommand NoArguments(std::function<void()> action);
+/// A whole number written in digits, from low to high; nothing for anything else, however long.
+std::optional<int64_t> WholeNumber(std::string_view word, int64_t low, int64_t high);
+
+/// Turns the Windows-1252 text written to it into UTF-8 for the stream beneath.
+class Utf8Output : public std::streambuf {
+ public:
+  explicit Utf8Output(std::streambuf* target) : target_(target) {}
+
+ protected:
+  int overflow(int c) override;
+  int sync() override { return target_->pubsync(); }
+
+ private:
+  std::streambuf* target_;
+};
 
 enum class RunStatus { Finished, ProgramEnded, ScriptError, StartupFailed };
 
 class ScriptRunner {
  public:
+  /// `out` receives UTF-8: the editor's texts converted, paths as the file system spells them.
   ScriptRunner(ScriptedPlatform& platform, Editor& editor, std::ostream& out);
 
   /// Runs every line of the script; stops at the first error (reported on `err` with the
@@ -53,10 +75,15 @@ class ScriptRunner {
   /// The Books page and the catalog listings (batch/catalog_commands.cpp).
   void AddCatalogCommands();
   void Say(const std::string& text) { out_ << text << "\n"; }
+  /// A line that ends in a path, shown with every character it has and kept to one line.
+  void SayPath(const std::string& text, const std::string& path);
 
   ScriptedPlatform& platform_;
   Editor& editor_;
-  std::ostream& out_;
+  std::ostream& terminal_;
+  Utf8Output converter_;
+  /// Windows-1252 texts, converted on their way to terminal_.
+  std::ostream out_;
   std::map<std::string, Command> commands_;
   bool programEnded_ = false;
 };

@@ -12,6 +12,15 @@ std::string CodeOf(std::string_view entry) {
   return tab == std::string_view::npos ? std::string() : std::string(entry.substr(tab + 1));
 }
 
+// A not-allowed book whose title starts with "!" or "*" is written after a blank, or its line
+// would come back as a comment or as an allowed book; reading takes the blank off again.
+bool NeedsGuard(std::string_view title) { return !title.empty() && (title.front() == '!' || title.front() == '*'); }
+
+std::string Unguarded(std::string title) {
+  if (title.size() > 1 && title.front() == ' ' && NeedsGuard(std::string_view(title).substr(1))) title.erase(0, 1);
+  return title;
+}
+
 bool MoveSelected(std::vector<std::string>& from, int& selected, bool& enabled, std::vector<std::string>& to) {
   if (selected < 0 || selected >= static_cast<int>(from.size())) return false;
   to.push_back(std::move(from[selected]));
@@ -39,9 +48,9 @@ std::optional<BookLists> LoadBooks(const std::string& folder, LoadNotes* notes) 
     }
     const std::string entry = line.substr(0, semicolon) + '\t' + line.substr(semicolon + 1);
     if (entry.front() == '*') {
-      books.allowed.push_back(entry.substr(1));
+      books.allowed.push_back(Unguarded(entry.substr(1)));
     } else {
-      books.notAllowed.push_back(entry);
+      books.notAllowed.push_back(Unguarded(entry));
     }
   }
   return books;
@@ -90,13 +99,14 @@ std::string BooksFileText(const std::vector<std::string>& lines, const BookLists
     } else {
       std::string title = line.substr(0, semicolon);
       if (!title.empty() && title.front() == '*') title.erase(0, 1);
+      title = Unguarded(std::move(title));
       // A title found anywhere within an allowed entry counts: "Core" is allowed beside
       // "Core Rules". Kept, since existing books.dat files were saved this way.
       bool allowed = false;
       for (const std::string& entry : books.allowed) {
         if (entry.find(title) != std::string::npos) allowed = true;
       }
-      text += (allowed ? "*" : "") + title + ";" + line.substr(semicolon + 1);
+      text += (allowed ? "*" : NeedsGuard(title) ? " " : "") + title + ";" + line.substr(semicolon + 1);
     }
     text += kCrLf;
   }

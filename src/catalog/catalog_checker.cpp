@@ -10,9 +10,14 @@ namespace ivgen {
 
 namespace {
 
+// A catalog the loader could not read, and one it read past a byte order mark.
 template <typename Loaded>
-void NoteIfMissing(const Loaded& loaded, std::string_view file, LoadNotes& notes) {
-  if (!loaded) notes.Problem(file, 0, "cannot be opened");
+void NoteFileProblems(const Loaded& loaded, const std::string& folder, std::string_view file, LoadNotes& notes) {
+  IoResult problem;
+  const auto text = ReadCatalog(folder, file, &problem);
+  if (text && text->byteOrderMark) notes.Problem(text->name, 1, kByteOrderMarkProblem);
+  if (loaded) return;
+  notes.Problem(file, 0, FindCatalogFile(folder, file) ? "cannot be read: " + problem.reason : "cannot be opened");
 }
 
 // Spells whose category code no "#" line carries are listed under no category.
@@ -60,23 +65,23 @@ std::vector<CatalogProblem> CheckCatalogFolder(const std::string& folder) {
   LoadNotes notes;
   notes.everyBook = true;
   const auto books = LoadBooks(folder, &notes);
-  NoteIfMissing(books, kBooksFile, notes);
-  NoteIfMissing(LoadSkills(folder, &notes), kSkillsFile, notes);
-  NoteIfMissing(LoadCyberware(folder, "", &notes), kCyberwareFile, notes);
-  NoteIfMissing(LoadBioware(folder, "", &notes), kBiowareFile, notes);
+  NoteFileProblems(books, folder, kBooksFile, notes);
+  NoteFileProblems(LoadSkills(folder, &notes), folder, kSkillsFile, notes);
+  NoteFileProblems(LoadCyberware(folder, "", &notes), folder, kCyberwareFile, notes);
+  NoteFileProblems(LoadBioware(folder, "", &notes), folder, kBiowareFile, notes);
   const auto spells = LoadSpells(folder, "", &notes);
-  NoteIfMissing(spells, kSpellsFile, notes);
+  NoteFileProblems(spells, folder, kSpellsFile, notes);
   if (spells) NoteUnlistedSpells(folder, *spells, notes);
-  NoteIfMissing(LoadTraditions(folder, "", &notes), kTraditionsFile, notes);
-  NoteIfMissing(LoadPowers(folder, "", &notes), kPowersFile, notes);
+  NoteFileProblems(LoadTraditions(folder, "", &notes), folder, kTraditionsFile, notes);
+  NoteFileProblems(LoadPowers(folder, "", &notes), folder, kPowersFile, notes);
   const auto gear = LoadGear(folder, &notes);
-  NoteIfMissing(gear, kGearFile, notes);
+  NoteFileProblems(gear, folder, kGearFile, notes);
   if (gear) {
     if (const auto text = ReadCatalog(folder, kGearFile)) NoteGearItems(*text, *gear, notes);
   }
-  NoteIfMissing(LoadEdges(folder, "", &notes), kEdgesFile, notes);
-  NoteIfMissing(LoadMetatypes(folder, &notes), kMetatypesFile, notes);
-  NoteIfMissing(LoadRanges(folder, &notes), kRangesFile, notes);
+  NoteFileProblems(LoadEdges(folder, "", &notes), folder, kEdgesFile, notes);
+  NoteFileProblems(LoadMetatypes(folder, &notes), folder, kMetatypesFile, notes);
+  NoteFileProblems(LoadRanges(folder, &notes), folder, kRangesFile, notes);
 
   if (books) {
     std::vector<std::string> codes;
@@ -88,13 +93,17 @@ std::vector<CatalogProblem> CheckCatalogFolder(const std::string& folder) {
         notes.Problem(use.file, use.line, "book code \"" + use.code + "\" is not in books.dat");
     }
   }
-  std::stable_sort(notes.problems.begin(), notes.problems.end(), [](const CatalogProblem& a, const CatalogProblem& b) {
+  SortProblems(notes.problems);
+  return notes.problems;
+}
+
+void SortProblems(std::vector<CatalogProblem>& problems) {
+  std::stable_sort(problems.begin(), problems.end(), [](const CatalogProblem& a, const CatalogProblem& b) {
     const std::string fileA = LowerCase(a.file);
     const std::string fileB = LowerCase(b.file);
     if (fileA != fileB) return fileA < fileB;
     return a.line < b.line;
   });
-  return notes.problems;
 }
 
 }  // namespace ivgen

@@ -10,11 +10,19 @@
 
 namespace ivgen {
 
+/// What the checker says of a file that starts with a UTF-8 byte order mark.
+inline constexpr const char* kByteOrderMarkProblem =
+    "starts with a UTF-8 byte order mark, which the program skips; the file is read as Windows-1252, so save "
+    "it in that encoding";
+
 /// "file:line: what", or "file: what" for a problem of the whole file.
 std::string FormatProblem(const CatalogProblem& problem);
 
 /// Every problem of the folder's catalogs, sorted by file and line. Every line is looked at,
 /// whatever books.dat allows. A missing catalog is itself a problem.
 std::vector<CatalogProblem> CheckCatalogFolder(const std::string& folder);
+
+/// Sorts problems by file, without regard to case, then by line.
+void SortProblems(std::vector<CatalogProblem>& problems);
 
 }  // namespace ivgen

@@ -1,9 +1,10 @@
 #include "catalog/catalog_file.h"
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 
 #include "record/entries.h"
-#include "record/text_file.h"
 
 namespace ivgen {
 
@@ -34,15 +35,20 @@ std::optional<std::string> FindCatalogFile(const std::string& folder, std::strin
     if (LowerCase(entry.path().filename().string()) != wanted) continue;
     if (entry.is_regular_file(error)) return entry.path().string();
   }
+  if (std::filesystem::exists(std::filesystem::symlink_status(exact, error))) return exact;
   return std::nullopt;
 }
 
-std::optional<CatalogText> ReadCatalog(const std::string& folder, std::string_view name) {
+std::optional<CatalogText> ReadCatalog(const std::string& folder, std::string_view name, IoResult* problem) {
   const auto path = FindCatalogFile(folder, name);
-  if (!path) return std::nullopt;
-  auto bytes = ReadWholeFile(*path);
+  if (!path) {
+    if (problem != nullptr) *problem = IoResult::Failure(CatalogPath(folder, name), std::strerror(ENOENT));
+    return std::nullopt;
+  }
+  const auto bytes = ReadWholeFile(*path, problem);
   if (!bytes) return std::nullopt;
-  return CatalogText{*path, std::filesystem::path(*path).filename().string(), SplitLines(*bytes)};
+  return CatalogText{*path, std::filesystem::path(*path).filename().string(), SplitLines(WithoutByteOrderMark(*bytes)),
+                     HasByteOrderMark(*bytes)};
 }
 
 }  // namespace ivgen

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "record/text_file.h"
+
 namespace ivgen {
 
 /// A line a loader skipped or cut short; line 0 concerns the file as a whole.
@@ -43,7 +45,8 @@ struct LoadNotes {
 };
 
 /// The path of a file of the folder whose name equals `name` without regard to case, an exact
-/// match preferred; nothing when there is none or the folder cannot be read.
+/// match preferred; failing a regular file, whatever else has the exact name, so reading it says
+/// why it cannot be read. Nothing when there is none or the folder cannot be read.
 std::optional<std::string> FindCatalogFile(const std::string& folder, std::string_view name);
 
 /// A catalog file's lines, without their line ends.
@@ -51,10 +54,13 @@ struct CatalogText {
   std::string path;
   std::string name;  // the file's own name, as the folder spells it
   std::vector<std::string> lines;
+  /// The file began with a UTF-8 byte order mark, which the lines leave out.
+  bool byteOrderMark = false;
 };
 
-/// Reads a catalog of the folder; nothing when it is missing or cannot be opened.
-std::optional<CatalogText> ReadCatalog(const std::string& folder, std::string_view name);
+/// Reads a catalog of the folder; nothing when it is missing or cannot be read (a folder, a
+/// device, a file larger than any catalog), with the reason in `problem` when given.
+std::optional<CatalogText> ReadCatalog(const std::string& folder, std::string_view name, IoResult* problem = nullptr);
 
 /// The path a catalog would have: the folder with one trailing separator, then the name.
 std::string CatalogPath(const std::string& folder, std::string_view name);

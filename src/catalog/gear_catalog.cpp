@@ -184,12 +184,8 @@ std::optional<GearGroup> ShowGearGroup(const std::string& folder, const GearCata
   const std::string& nodeText = gear.tree[node].text;
   GearGroup group;
   group.title = nodeText.substr(0, nodeText.find('\t'));
-  const auto catalog = ReadCatalog(folder, kGearFile);
-  if (!catalog) {
-    group.file = IoResult::Failure(CatalogPath(folder, kGearFile), "the file cannot be opened");
-    return group;
-  }
-  group.file = IoResult::Success(catalog->path);
+  const auto catalog = ReadCatalog(folder, kGearFile, &group.file);
+  if (!catalog) return group;
   // The line number follows the last ",", so a title that holds "," still finds its group.
   const size_t comma = nodeText.rfind(',');
   const double groupLine = comma == std::string::npos ? 0 : Val(std::string_view(nodeText).substr(comma + 1));

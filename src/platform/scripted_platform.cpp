@@ -80,14 +80,14 @@ const char* ScriptedPlatform::DialogName(Dialog dialog) {
   return "?";
 }
 
-void ScriptedPlatform::Record(std::string line) {
-  log_.push_back(line);
-  if (echo_) echo_(log_.back());
+void ScriptedPlatform::Record(std::string line, std::optional<std::string> terminal) {
+  log_.push_back(std::move(line));
+  if (echo_) echo_(terminal ? *terminal : Cp1252ToUtf8(log_.back()));
 }
 
-std::optional<std::string> ScriptedPlatform::NextAnswer() {
+std::optional<ScriptedPlatform::Queued> ScriptedPlatform::NextAnswer() {
   if (answers_.empty()) return std::nullopt;
-  std::string answer = std::move(answers_.front());
+  Queued answer = std::move(answers_.front());
   answers_.pop_front();
   return answer;
 }
@@ -96,7 +96,7 @@ Answer ScriptedPlatform::Message(const std::string& text, const std::string& tit
   const std::vector<Answer> offered = ButtonsOf(buttons);
   Answer chosen = offered.front();
   if (auto answer = NextAnswer()) {
-    const std::string wanted = Lower(*answer);
+    const std::string wanted = Lower(answer->text);
     for (Answer candidate : offered) {
       if (Lower(AnswerName(candidate)) == wanted) chosen = candidate;
     }
@@ -111,18 +111,19 @@ Answer ScriptedPlatform::Message(const std::string& text, const std::string& tit
 }
 
 std::string ScriptedPlatform::Input(const std::string& prompt, const std::string& title, const std::string& initial) {
-  const std::string typed = NextAnswer().value_or("");
+  const std::string typed = NextAnswer().value_or(Queued{}).text;
   Record("input [" + title + "] " + Visible(prompt) + (initial.empty() ? "" : " {" + Visible(initial) + "}") +
          " -> \"" + Visible(typed) + "\"");
   return typed;
 }
 
 std::string ScriptedPlatform::FileDialog(const char* kind, const FileRequest& request) {
-  // Answers are texts like every other answer; the dialog gives back a path.
-  const std::string path = NextAnswer().value_or("");
-  Record(std::string(kind) + " [" + request.title + "] " + request.filter +
-         (request.proposedName.empty() ? "" : " {" + request.proposedName + "}") + " -> \"" + path + "\"");
-  return TextToPath(path);
+  const std::string path = NextAnswer().value_or(Queued{}).path;
+  const std::string head = std::string(kind) + " [" + request.title + "] " + request.filter +
+                           (request.proposedName.empty() ? "" : " {" + Visible(request.proposedName) + "}") + " -> \"";
+  // The path stays one line, and reaches a terminal with every character it has.
+  Record(head + Visible(PathToText(path)) + "\"", Cp1252ToUtf8(head) + Visible(AsUtf8(path)) + "\"");
+  return path;
 }
 
 std::string ScriptedPlatform::OpenFile(const FileRequest& request) { return FileDialog("open-file", request); }

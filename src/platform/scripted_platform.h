@@ -20,7 +20,9 @@ class ScriptedPlatform : public Platform {
 
   /// Queues the answer to the next prompt: a button name ("Yes", "No", "Cancel", "OK", any case)
   /// for a message box, the typed text for an input box, a path for a file dialog ("" cancels).
-  void QueueAnswer(std::string answer) { answers_.push_back(std::move(answer)); }
+  void QueueAnswer(const std::string& answer) { QueueAnswer(answer, answer); }
+  /// Queues an answer whose path, should a file dialog take it, is spelled other than its text.
+  void QueueAnswer(std::string text, std::string path) { answers_.push_back({std::move(text), std::move(path)}); }
   /// Queues the next value of the uniform generator.
   void QueueRandom(double value) { randoms_.push_back(value); }
   size_t PendingAnswers() const { return answers_.size(); }
@@ -28,7 +30,8 @@ class ScriptedPlatform : public Platform {
   /// Every prompt so far, one line each, in order.
   const std::vector<std::string>& Log() const { return log_; }
   void ClearLog() { log_.clear(); }
-  /// Called with each new log line as it is recorded.
+  /// Called with each new log line as it is recorded, in UTF-8 for a terminal: texts converted,
+  /// paths as the file system spells them.
   void SetEcho(std::function<void(const std::string&)> echo) { echo_ = std::move(echo); }
 
   /// The dialogs shown and not yet closed, most recent last.
@@ -54,11 +57,16 @@ class ScriptedPlatform : public Platform {
   static const char* DialogName(Dialog dialog);
 
  private:
-  void Record(std::string line);
-  std::optional<std::string> NextAnswer();
+  struct Queued {
+    std::string text;
+    std::string path;
+  };
+  /// Logs a line; `terminal` is its UTF-8 form when it holds a path.
+  void Record(std::string line, std::optional<std::string> terminal = std::nullopt);
+  std::optional<Queued> NextAnswer();
   std::string FileDialog(const char* kind, const FileRequest& request);
 
-  std::deque<std::string> answers_;
+  std::deque<Queued> answers_;
   std::deque<double> randoms_;
   std::vector<std::string> log_;
   std::function<void(const std::string&)> echo_;

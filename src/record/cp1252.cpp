@@ -56,6 +56,8 @@ std::string PathToText(std::string_view path) { return IsUtf8(path) ? Utf8ToCp12
 
 std::string TextToPath(std::string_view text) { return Cp1252ToUtf8(text); }
 
+std::string AsUtf8(std::string_view bytes) { return IsUtf8(bytes) ? std::string(bytes) : Cp1252ToUtf8(bytes); }
+
 std::string Cp1252ToUtf8(std::string_view text) {
   std::string out;
   out.reserve(text.size());

@@ -22,5 +22,8 @@ bool IsUtf8(std::string_view text);
 std::string PathToText(std::string_view path);
 /// A text (a typed or stored file name) as a path.
 std::string TextToPath(std::string_view text);
+/// Bytes for a UTF-8 reader: well-formed UTF-8 stays as it is, anything else is taken as
+/// Windows-1252.
+std::string AsUtf8(std::string_view bytes);
 
 }  // namespace ivgen

@@ -20,7 +20,7 @@ IniFile IniFile::Parse(std::string_view text) {
   IniFile ini;
   std::string section;
   bool inSection = false;
-  for (const std::string& raw : SplitLines(text)) {
+  for (const std::string& raw : SplitLines(WithoutByteOrderMark(text))) {
     const std::string line = Trim(raw);
     if (line.empty()) continue;
     if (line.front() == '[') {
@@ -39,8 +39,8 @@ IniFile IniFile::Parse(std::string_view text) {
   return ini;
 }
 
-IniFile IniFile::Load(const std::string& path) {
-  const auto text = ReadWholeFile(path);
+IniFile IniFile::Load(const std::string& path, IoResult* problem) {
+  const auto text = ReadWholeFile(path, problem);
   if (!text) return IniFile{};
   return Parse(*text);
 }

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <utility>
 
+#include "record/text_file.h"
+
 namespace ivgen {
 
 class IniFile {
@@ -16,10 +18,11 @@ class IniFile {
   /// Longest value returned; longer values are cut.
   static constexpr size_t kMaxValueLength = 4095;
 
-  /// Parses text whose lines end with CR LF, LF or CR.
+  /// Parses text whose lines end with CR LF, LF or CR; a leading byte order mark is skipped.
   static IniFile Parse(std::string_view text);
-  /// Reads and parses a file; a missing or unreadable file gives an empty IniFile.
-  static IniFile Load(const std::string& path);
+  /// Reads and parses a file; a file that cannot be read gives an empty IniFile, and `problem`,
+  /// when given, says why.
+  static IniFile Load(const std::string& path, IoResult* problem = nullptr);
 
   /// The value of key in section, or "" when either is missing.
   std::string Get(std::string_view section, std::string_view key) const;

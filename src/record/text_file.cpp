@@ -1,25 +1,112 @@
 #include "record/text_file.h"
 
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace ivgen {
 
-std::optional<std::string> ReadWholeFile(const std::string& path) {
-  std::error_code error;
-  if (std::filesystem::is_directory(path, error)) return std::nullopt;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  if (in.bad()) return std::nullopt;
-  return bytes.str();
+namespace {
+
+constexpr const char* kTooLarge = "the file is larger than 64 MB";
+// Links followed before giving up, as the system itself does.
+constexpr int kMaxLinks = 40;
+
+class Descriptor {
+ public:
+  explicit Descriptor(int fd) : fd_(fd) {}
+  ~Descriptor() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  Descriptor(const Descriptor&) = delete;
+  Descriptor& operator=(const Descriptor&) = delete;
+  int get() const { return fd_; }
+  /// Closes now, so a late write error is seen; the errno of a failed close, otherwise 0.
+  int Close() {
+    const int result = ::close(fd_);
+    fd_ = -1;
+    return result == 0 ? 0 : errno;
+  }
+
+ private:
+  int fd_;
+};
+
+std::string FolderOf(const std::string& path) {
+  const size_t slash = path.rfind('/');
+  return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+// The file a path finally names, following links in its last part; 0 or the errno.
+int FollowLinks(std::string& path) {
+  for (int hop = 0; hop < kMaxLinks; ++hop) {
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return 0;
+    std::string target(static_cast<size_t>(info.st_size) + 256, '\0');
+    const ssize_t length = ::readlink(path.c_str(), target.data(), target.size());
+    if (length < 0) return errno;
+    target.resize(static_cast<size_t>(length));
+    path = !target.empty() && target.front() == '/' ? target : FolderOf(path) + target;
+  }
+  return ELOOP;
+}
+
+int WriteAll(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+    if (written < 0) {
+      if (errno == EINTR) continue;
+      return errno;
+    }
+    bytes.remove_prefix(static_cast<size_t>(written));
+  }
+  return 0;
+}
+
+mode_t NewFileMode() {
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  return 0666 & ~mask;
+}
+
+}  // namespace
+
+std::optional<std::string> ReadWholeFile(const std::string& path, IoResult* problem) {
+  auto refuse = [&](std::string reason) -> std::optional<std::string> {
+    if (problem != nullptr) *problem = IoResult::Failure(path, std::move(reason));
+    return std::nullopt;
+  };
+  // Without blocking, so a named pipe cannot hold the program at the open.
+  Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+  if (file.get() < 0) return refuse(std::strerror(errno));
+  struct stat info {};
+  if (::fstat(file.get(), &info) != 0) return refuse(std::strerror(errno));
+  if (S_ISDIR(info.st_mode)) return refuse(std::strerror(EISDIR));
+  if (!S_ISREG(info.st_mode)) return refuse("not a regular file");
+  if (static_cast<std::uintmax_t>(info.st_size) > kMaxFileSize) return refuse(kTooLarge);
+  std::string bytes;
+  bytes.reserve(static_cast<size_t>(info.st_size));
+  char buffer[64 * 1024];
+  for (;;) {
+    const ssize_t got = ::read(file.get(), buffer, sizeof buffer);
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) return refuse(std::strerror(errno));
+    if (got == 0) break;
+    // The file may grow while it is read.
+    if (bytes.size() + static_cast<size_t>(got) > kMaxFileSize) return refuse(kTooLarge);
+    bytes.append(buffer, static_cast<size_t>(got));
+  }
+  if (problem != nullptr) *problem = IoResult::Success(path);
+  return bytes;
+}
+
+bool HasByteOrderMark(std::string_view bytes) { return bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark; }
+
+std::string_view WithoutByteOrderMark(std::string_view bytes) {
+  return HasByteOrderMark(bytes) ? bytes.substr(kByteOrderMark.size()) : bytes;
 }
 
 std::vector<std::string> SplitLines(std::string_view text) {
@@ -39,23 +126,48 @@ std::vector<std::string> SplitLines(std::string_view text) {
 }
 
 IoResult ReplaceFile(const std::string& path, std::string_view bytes) {
-  const std::string temporary = path + ".~" + std::to_string(::getpid()) + ".tmp";
-  std::FILE* file = std::fopen(temporary.c_str(), "wb");
-  if (file == nullptr) return IoResult::Failure(path, std::strerror(errno));
-  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-  int writeError = written ? 0 : errno;
-  if (std::fflush(file) != 0 && writeError == 0) writeError = errno;
-  if (std::fclose(file) != 0 && writeError == 0) writeError = errno;
-  if (!written || writeError != 0) {
-    std::remove(temporary.c_str());
-    return IoResult::Failure(path, std::strerror(writeError != 0 ? writeError : EIO));
+  auto fail = [&](int error) { return IoResult::Failure(path, std::strerror(error != 0 ? error : EIO)); };
+  // A file shared through a link stays shared: its target is replaced, not the link.
+  std::string target = path;
+  if (const int error = FollowLinks(target)) return fail(error);
+
+  struct stat existing {};
+  const bool exists = ::stat(target.c_str(), &existing) == 0;
+  if (!exists && errno != ENOENT) return fail(errno);
+  mode_t mode = NewFileMode();
+  if (exists) {
+    if (S_ISDIR(existing.st_mode)) return fail(EISDIR);
+    if (!S_ISREG(existing.st_mode)) return IoResult::Failure(path, "not a regular file");
+    // Renaming would get past a read-only mark that writing in place respects; the mark is the
+    // player's, so it stops even a user whom permissions let through.
+    if ((existing.st_mode & 0222) == 0) return IoResult::Failure(path, "the file is read-only");
+    if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) return fail(errno);
+    mode = existing.st_mode & 07777;
   }
-  std::error_code error;
-  std::filesystem::rename(temporary, path, error);
-  if (error) {
-    std::remove(temporary.c_str());
-    return IoResult::Failure(path, error.message());
+
+  // mkostemp creates a file no one can have planted (never a link) under a name no one can
+  // predict; the short fixed name leaves room for the longest file name the folder allows.
+  std::string temporary = FolderOf(target) + ".~ivgenXXXXXX";
+  Descriptor file(::mkostemp(temporary.data(), O_CLOEXEC));
+  if (file.get() < 0) return fail(errno);
+  int error = WriteAll(file.get(), bytes);
+  if (error == 0 && exists && (existing.st_uid != ::geteuid() || existing.st_gid != ::getegid())) {
+    // Keeping the owner may not be allowed; the file is then the writer's, as a new file would be.
+    if (::fchown(file.get(), existing.st_uid, existing.st_gid) != 0) errno = 0;
   }
+  if (error == 0 && ::fchmod(file.get(), mode) != 0) error = errno;
+  if (error == 0 && ::fsync(file.get()) != 0) error = errno;
+  const int closeError = file.Close();
+  if (error == 0) error = closeError;
+  if (error == 0 && ::rename(temporary.c_str(), target.c_str()) != 0) error = errno;
+  if (error != 0) {
+    ::unlink(temporary.c_str());
+    return fail(error);
+  }
+  const std::string folder = FolderOf(target);
+  Descriptor directory(::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  // The rename itself reaches the disk; a folder that cannot be synced is no reason to fail.
+  if (directory.get() >= 0) ::fsync(directory.get());
   return IoResult::Success(path);
 }
 

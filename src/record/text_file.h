@@ -3,6 +3,7 @@
 // failed write never damages what was there.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,6 +15,10 @@
 namespace ivgen {
 
 inline constexpr std::string_view kCrLf = "\r\n";
+/// What editors that save UTF-8 put before the first line.
+inline constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+/// No catalog, settings or character file comes near this; anything larger is refused unread.
+inline constexpr std::uintmax_t kMaxFileSize = 64u * 1024 * 1024;
 
 /// What a file operation did; on failure, the path and the reason, for the person to read.
 struct IoResult {
@@ -29,12 +34,19 @@ struct IoResult {
   }
 };
 
-/// The whole file as bytes, or nothing when it cannot be opened.
-std::optional<std::string> ReadWholeFile(const std::string& path);
+/// The whole file as bytes. Nothing for a file that is missing, unreadable, not a regular file
+/// or larger than kMaxFileSize; `problem`, when given, then says which.
+std::optional<std::string> ReadWholeFile(const std::string& path, IoResult* problem = nullptr);
+/// Whether the bytes start with a UTF-8 byte order mark.
+bool HasByteOrderMark(std::string_view bytes);
+/// The bytes without a leading byte order mark, which would otherwise hide the first line.
+std::string_view WithoutByteOrderMark(std::string_view bytes);
 /// Lines of a text ended by CR LF, LF or a lone CR; a final line break adds no empty line.
 std::vector<std::string> SplitLines(std::string_view text);
-/// Writes bytes to a temporary file in the target's folder and renames it over the target.
-/// On failure the target is untouched and no temporary file is left behind.
+/// Writes bytes to a new temporary file beside the target and renames it over the target. A link
+/// is followed: the file it points to is replaced and the link stays. An existing target must be
+/// a regular file the person may write, and keeps its permission bits. On failure the target is
+/// untouched and no temporary file is left behind.
 IoResult ReplaceFile(const std::string& path, std::string_view bytes);
 
 }  // namespace ivgen

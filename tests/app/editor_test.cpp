@@ -202,6 +202,26 @@ TEST_F(EditorTest, ExitAndTheCloseFlow) {
   EXPECT_TRUE(fs::exists(Path("bye.iv3")));
 }
 
+// A read-only character was replaced without a word; a backslash cut the title short.
+TEST_F(EditorTest, SaveRefusesAReadOnlyFileAndTitlesCutOnlyAtTheFolder) {
+  Editor& editor = Start();
+  editor.SetText("StreetName", "Nyx");
+  ASSERT_TRUE(ReplaceFile(Path("kept.iv3"), "old").ok);
+  fs::permissions(Path("kept.iv3"), fs::perms(0444));
+  platform_.QueueAnswer(Path("kept.iv3"));
+  EXPECT_FALSE(editor.SaveAs());
+  EXPECT_EQ(Log().back(),
+            "message [Ironveil Character Generator] (warning, OK) The character was not saved.\\r\\nCould "
+            "not write " +
+                Path("kept.iv3") + ": the file is read-only -> OK");
+  EXPECT_EQ(ReadWholeFile(Path("kept.iv3")).value_or(""), "old");
+  EXPECT_TRUE(editor.Document().Modified);
+
+  platform_.QueueAnswer(Path("Nyx\\Vale.iv3"));
+  EXPECT_TRUE(editor.SaveAs());
+  EXPECT_EQ(editor.Frame().title, "Ironveil CharGen 3 - [Nyx\\Vale.iv3]");
+}
+
 TEST_F(EditorTest, OpenRunsNewFirstAndNeverLeavesAHalfReadCharacter) {
   Editor& editor = Start();
   editor.Texts().Set("StreetName", "Nyx");
@@ -319,6 +339,22 @@ TEST_F(EditorTest, AnUnwritableSettingsFileIsReportedAndTheDialogStaysOpen) {
   EXPECT_TRUE(editor.Options().IsOpen());
   EXPECT_EQ(editor.CurrentSettings().maxpoints, 0);
   EXPECT_NE(Log().back().find("Could not write " + Path("no/such/folder/ivgen.ini")), std::string::npos);
+}
+
+TEST_F(EditorTest, ThePictureBrowserRefusesANameThatWouldInjectASetting) {
+  Editor& editor = Start();
+  editor.OpenOptions();
+  platform_.QueueAnswer("/pics/x\nMaxFlawEdge=99\n.gif");
+  editor.OptionsBrowse();
+  EXPECT_EQ(
+      Log().back(),
+      "message [Ironveil Character Generator] (warning, OK) The picture's file name holds a line break, which the "
+      "settings file cannot keep.\\r\\nChoose another picture. -> OK");
+  platform_.QueueAnswer("/pics/me.gif");
+  editor.OptionsBrowse();
+  EXPECT_TRUE(editor.OptionsDone());
+  EXPECT_EQ(ReadWholeFile(Path("ivgen.ini")).value_or(""),
+            "[Character Generator]\r\nmaxpoints=0\r\nMaxAbsEpts=0\r\nDefaultGIF=/pics/me.gif\r\nMaxFlawEdge=5\r\n");
 }
 
 TEST_F(EditorTest, FixedMessagesAndTheAboutBox) {

@@ -2,6 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
+#include "catalog/catalog_checker.h"
+#include "platform/scripted_platform.h"
+#include "record/text_file.h"
+#include "support/program_folder.h"
+
 namespace ivgen {
 namespace {
 
@@ -42,6 +49,86 @@ TEST(CommandLineText, JoinsArgumentsAndStripsOnePairOfQuotes) {
   EXPECT_EQ(CommandLineText(2, quoted), "/home/gm/my settings.ini");
   const char* split[] = {"ivgen", "/home/gm/my", "settings.ini"};
   EXPECT_EQ(CommandLineText(3, split), "/home/gm/my settings.ini");
+}
+
+TEST(LoadSettings, ReadsPastAByteOrderMarkAndNamesAFileItCannotRead) {
+  const auto folder = test_support::FreshFolder("settings");
+  const std::string marked = (folder / "marked.ini").string();
+  ASSERT_TRUE(ReplaceFile(marked, "\xEF\xBB\xBF[Character Generator]\r\nmaxpoints=120\r\nMaxFlawEdge=3\r\n").ok);
+  const auto refused = [](const std::string& path, const std::string& reason) {
+    return "message [Ironveil Character Generator] (warning, OK) The settings were not read; the defaults are "
+           "used.\\r\\nCould not read " +
+           path + ": " + reason + " -> OK";
+  };
+  const struct {
+    std::string path;
+    int maxpoints;
+    int maxFlawEdge;
+    std::string message;  // "" when the person is told nothing
+  } cases[] = {
+      {marked, 120, 3, ""},
+      {(folder / "missing.ini").string(), 0, 5, ""},
+      {"/dev/zero", 0, 5, refused("/dev/zero", "not a regular file")},
+      {folder.string(), 0, 5, refused(folder.string(), "Is a directory")},
+  };
+  for (const auto& c : cases) {
+    ScriptedPlatform platform;
+    const Settings settings = LoadSettings(c.path, platform);
+    EXPECT_EQ(settings.maxpoints, c.maxpoints) << c.path;
+    EXPECT_EQ(settings.MaxFlawEdge, c.maxFlawEdge) << c.path;
+    EXPECT_EQ(platform.Log(), c.message.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.message});
+  }
+  std::filesystem::remove_all(folder);
+}
+
+// A picture's name goes into ivgen.ini: a line break in it once set MaxFlawEdge past its check.
+TEST(PictureFieldText, TakesOnlyNamesTheSettingsFileCanKeep) {
+  const struct {
+    const char* path;
+    const char* field;  // nullptr: refused with the message
+    const char* message;
+  } cases[] = {
+      {"/home/gm/face.gif", "/home/gm/face.gif", ""},
+      {"/home/gm/zo\u00EB.gif", "/home/gm/zo\xEB.gif", ""},
+      {"/home/gm/x\nMaxFlawEdge=99\n.gif", nullptr,
+       "The picture's file name holds a line break, which the settings file cannot keep.\r\nChoose another picture."},
+      {"/home/gm/\u65E5\u672C.gif", nullptr,
+       "The picture's file name holds characters the settings file cannot keep: /home/gm/??.gif\r\nChoose another "
+       "picture."},
+  };
+  for (const auto& c : cases) {
+    std::string refusal;
+    const auto field = PictureFieldText(c.path, refusal);
+    EXPECT_EQ(field.value_or("<refused>"), c.field != nullptr ? c.field : "<refused>") << c.path;
+    EXPECT_EQ(refusal, c.message);
+  }
+}
+
+TEST(CheckSettingsFile, NamesWhatTheProgramWouldSkipOrTheDialogRefuse) {
+  const auto folder = test_support::FreshFolder("settings");
+  const std::string path = (folder / "ivgen.ini").string();
+  const struct {
+    const char* text;
+    std::vector<std::string> problems;
+  } cases[] = {
+      {"[Character Generator]\r\nmaxpoints=200\r\nMaxAbsEpts=0\r\nDefaultGIF=\r\nMaxFlawEdge=10\r\n", {}},
+      {"\xEF\xBB\xBF[Character Generator]\r\nmaxpoints=201\r\nMaxAbsEpts=-1\r\nMaxFlawEdge=11\r\n",
+       {"ivgen.ini:1: starts with a UTF-8 byte order mark, which the program skips; the file is read as Windows-1252, "
+        "so save it in that encoding",
+        "ivgen.ini: maxpoints=201 is outside 0..200, which the Options dialog refuses",
+        "ivgen.ini: MaxAbsEpts=-1 is outside 0..10, which the Options dialog refuses",
+        "ivgen.ini: MaxFlawEdge=11 is outside 0..10, which the Options dialog refuses"}},
+      {"[Karma]\r\nmaxpoints=20\r\n",
+       {"ivgen.ini: has no [Character Generator] settings; every setting takes its default"}},
+  };
+  for (const auto& c : cases) {
+    ASSERT_TRUE(ReplaceFile(path, c.text).ok);
+    std::vector<std::string> problems;
+    for (const CatalogProblem& problem : CheckSettingsFile(path)) problems.push_back(FormatProblem(problem));
+    EXPECT_EQ(problems, c.problems) << c.text;
+  }
+  EXPECT_TRUE(CheckSettingsFile((folder / "missing.ini").string()).empty()) << "a missing file gives the defaults";
+  std::filesystem::remove_all(folder);
 }
 
 TEST(SettingsFileText, IsTheSectionAndFourLinesAsTyped) {

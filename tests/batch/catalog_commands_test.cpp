@@ -130,6 +130,8 @@ TEST_F(CatalogCommandsTest, RefusesWhatIsNotThere) {
        "test.ivb:1: books-select-allowed: expects the code of a book in \"Source books allowed\"\n"},
       {"list gear-group 1\n",
        "test.ivb:1: list: expects the number of a gear group without groups under it, as 'list gear' shows it\n"},
+      {"list gear-group 99999999999999999999\n",
+       "test.ivb:1: list: expects the number of a gear group without groups under it, as 'list gear' shows it\n"},
       {"list spells Z\n", "test.ivb:1: list: expects the code letter of a spell category\n"},
       {"list armour\n",
        "test.ivb:1: list: expects cyberware, bioware, gear, gear-group N, spell-categories, spells CODE, powers, "

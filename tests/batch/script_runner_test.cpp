@@ -41,7 +41,9 @@ class ScriptRunnerTest : public ::testing::Test {
 };
 
 TEST_F(ScriptRunnerTest, StopsAtTheFirstErrorNamingTheLine) {
-  EXPECT_EQ(Run("# comment\n\nset StreetName Nyx\nfrobnicate\nset StreetName Vex\n"), RunStatus::ScriptError);
+  // An editor's byte order mark before the first line is no part of it.
+  EXPECT_EQ(Run("\xEF\xBB\xBF# comment\n\nset StreetName Nyx\nfrobnicate\nset StreetName Vex\n"),
+            RunStatus::ScriptError);
   EXPECT_EQ(err_.str(), "test.ivb:4: unknown command 'frobnicate'\n");
   EXPECT_EQ(editor_.Record().StreetName, "Nyx");
 }

@@ -91,6 +91,29 @@ TEST(SaveBooks, MarksEveryTitleFoundWithinAnAllowedEntryAndNoneWhenNothingIsAllo
   EXPECT_EQ(folder.Read("books.dat"), "Core;IV3\r\nCore Rules;CR\r\nRules;RU\r\nMagic;MG\r\n");
 }
 
+// A title starting with "!" came back as a comment, the book gone; one starting with "*" came
+// back allowed.
+TEST(SaveBooks, TitlesThatLookLikeMarksStayTheBooksTheyWere) {
+  CatalogFolder folder;
+  folder.Write("books.dat", {"*!Hidden Lore;HL", "**Star Atlas;SA", "*Core;IV3"});
+  auto books = *LoadBooks(folder.Path());
+  for (int i = 0; i < 2; ++i) {
+    SelectAllowedBook(books, 0);
+    ASSERT_TRUE(MoveToNotAllowed(books));
+  }
+  ASSERT_TRUE(SaveBooks(folder.Path(), books).ok);
+  EXPECT_EQ(folder.Read("books.dat"), " !Hidden Lore;HL\r\n *Star Atlas;SA\r\n*Core;IV3\r\n");
+
+  books = *LoadBooks(folder.Path());
+  EXPECT_EQ(books.notAllowed, (std::vector<std::string>{"!Hidden Lore\tHL", "*Star Atlas\tSA"}));
+  for (int i = 0; i < 2; ++i) {
+    SelectNotAllowedBook(books, 0);
+    ASSERT_TRUE(MoveToAllowed(books));
+  }
+  ASSERT_TRUE(SaveBooks(folder.Path(), books).ok);
+  EXPECT_EQ(folder.Read("books.dat"), "*!Hidden Lore;HL\r\n**Star Atlas;SA\r\n*Core;IV3\r\n");
+}
+
 // The old way deleted books.dat before renaming the new file, so a failed write lost it and the
 // next start-up ended.
 TEST(SaveBooks, AFailedWriteLeavesBooksDatAsItWasAndNamesThePath) {

@@ -34,6 +34,8 @@ TEST(CheckCatalogFolder, ReportsOneLinePerFaultWithFileAndLine) {
                 "spells.dat:1: category line has no \"/\"; skipped",
                 "spells.dat:2: drain \"Deadly      \" (columns 64-75) has no \")\"; shown empty",
                 "spells.dat:2: category code \"C\" in column 76 matches no \"#\" category line",
+                "totems.dat:1: starts with a UTF-8 byte order mark, which the program skips; the file is read as "
+                "Windows-1252, so save it in that encoding",
             }));
 }
 

@@ -9,8 +9,9 @@ namespace ivgen {
 namespace {
 
 TEST(IniFile, FollowsTheProfileReaderConventions) {
+  // An editor's byte order mark before the first section hides nothing.
   const IniFile ini = IniFile::Parse(
-      "[Character Generator]\r\n"
+      "\xEF\xBB\xBF[Character Generator]\r\n"
       "maxpoints = 120  \r\n"
       "MAXABSEPTS=6\n"
       "DefaultGIF=\"face one.gif\"\r\n"
