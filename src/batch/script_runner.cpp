@@ -68,6 +68,24 @@ BatchCommand NoArguments(std::function<void()> action) {
   };
 }
 
+std::optional<bool> OnOff(const std::string& word) {
+  if (word == "on") return true;
+  if (word == "off") return false;
+  return std::nullopt;
+}
+
+BatchCommand OnOffArgument(std::function<void(bool)> action) {
+  return [action = std::move(action)](const ScriptLine& line, std::string& error) {
+    const auto on = line.words.size() == 1 ? OnOff(line.words[0]) : std::nullopt;
+    if (!on) {
+      error = "expects on or off";
+      return false;
+    }
+    action(*on);
+    return true;
+  };
+}
+
 ScriptRunner::ScriptRunner(ScriptedPlatform& platform, Editor& editor, std::ostream& out)
     : platform_(platform), editor_(editor), out_(out) {
   AddCommands();

@@ -32,6 +32,10 @@ bool ParseScriptLine(const std::string& line, ScriptLine& parsed, std::string& e
 using BatchCommand = std::function<bool(const ScriptLine&, std::string& error)>;
 /// A command without arguments that runs one action.
 BatchCommand NoArguments(std::function<void()> action);
+/// "on" or "off"; nothing for any other word.
+std::optional<bool> OnOff(const std::string& word);
+/// A command that takes one word, on or off, and runs one action with it.
+BatchCommand OnOffArgument(std::function<void(bool)> action);
 
 enum class RunStatus { Finished, ProgramEnded, ScriptError, StartupFailed };
 

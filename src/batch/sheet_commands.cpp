@@ -21,12 +21,6 @@ std::optional<int> ChoiceOf(const std::string& word, const std::array<std::strin
   return std::nullopt;
 }
 
-std::optional<bool> OnOff(const std::string& word) {
-  if (word == "on") return true;
-  if (word == "off") return false;
-  return std::nullopt;
-}
-
 const char* OnOffText(bool on) { return on ? "on" : "off"; }
 
 void ShowPrintOptions(const SheetUnit& sheet, std::ostream& out) {
@@ -56,17 +50,6 @@ void AddSheetCommands(Editor& editor, ScriptedPlatform& platform, std::ostream& 
       return command(line, error);
     };
   };
-  auto onOff = [](std::function<void(bool)> action) {
-    return [action](const ScriptLine& line, std::string& error) {
-      const auto on = line.words.size() == 1 ? OnOff(line.words[0]) : std::nullopt;
-      if (!on) {
-        error = "expects on or off";
-        return false;
-      }
-      action(*on);
-      return true;
-    };
-  };
 
   commands["print-to-html"] = inDialog(false, NoArguments([&sheet] { sheet.PrintToHtml(); }));
   commands["print-options-file"] = inDialog(true, [&sheet](const ScriptLine& line, std::string&) {
@@ -74,7 +57,7 @@ void AddSheetCommands(Editor& editor, ScriptedPlatform& platform, std::ostream& 
     return true;
   });
   commands["print-options-browse"] = inDialog(true, NoArguments([&sheet] { sheet.BrowsePicture(); }));
-  commands["print-options-picture"] = inDialog(true, onOff([&sheet](bool on) { sheet.SetPrintPicture(on); }));
+  commands["print-options-picture"] = inDialog(true, OnOffArgument([&sheet](bool on) { sheet.SetPrintPicture(on); }));
   commands["print-options-section"] = inDialog(true, [&sheet](const ScriptLine& line, std::string& error) {
     // A caption with a blank may be quoted or written as two words.
     const std::string caption =
