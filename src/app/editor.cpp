@@ -86,6 +86,7 @@ void Editor::ResetCharacter() {
   document_.CurrentFile.clear();
   frame_.title = kNewTitlePrefix + std::string(kVersionText);
   ResetRecordFields(record_, settings_.DefaultGIF);
+  sheet_.ForgetSheetName();
   Run([](RulesContext& ctx) {
     ResetCreation(ctx);
     RecalcDerived(ctx);

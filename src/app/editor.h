@@ -11,6 +11,7 @@
 #include "app/priorities_unit.h"
 #include "app/race_unit.h"
 #include "app/settings.h"
+#include "app/sheet_unit.h"
 #include "app/texts_unit.h"
 #include "app/unit_host.h"
 #include "catalog/catalogs.h"
@@ -91,6 +92,8 @@ class Editor final : private UnitHost {
   const BooksUnit& Books() const { return books_; }
   OptionsUnit& Options() { return options_; }
   const OptionsUnit& Options() const { return options_; }
+  SheetUnit& Sheet() { return sheet_; }
+  const SheetUnit& Sheet() const { return sheet_; }
 
   // The document, to read.
   const CharacterRecord& Record() const override { return record_; }
@@ -125,10 +128,10 @@ class Editor final : private UnitHost {
     void RefreshGearTotals() override {}
     void RefreshContacts() override {}
     void RefreshOverrideView() override {}
-    void OfferSheetName(const std::string& /*streetName*/) override {}
+    void OfferSheetName(const std::string& streetName) override { editor_.sheet_.OfferSheetName(streetName); }
 
    private:
-    [[maybe_unused]] Editor& editor_;
+    Editor& editor_;
   };
 
   void ResetCharacter();
@@ -160,6 +163,7 @@ class Editor final : private UnitHost {
   TextsUnit texts_{*this};
   BooksUnit books_{bookLists_, platform_, programFolder_, [this] { ReloadCatalogs(false); }};
   OptionsUnit options_{settings_, platform_, SettingsFile()};
+  SheetUnit sheet_{*this, platform_};
 };
 
 }  // namespace ivgen

@@ -36,12 +36,6 @@ std::optional<int> AttributeIndex(const std::string& word) {
   return IndexOf(word, kAttributeKeys);
 }
 
-std::optional<bool> OnOff(const std::string& word) {
-  if (word == "on") return true;
-  if (word == "off") return false;
-  return std::nullopt;
-}
-
 std::string RaceName(int i) { return Races()[i].name; }
 
 std::string AttributeLine(const Editor& editor, int i) {
@@ -161,17 +155,6 @@ std::optional<std::string> CreationPrintable(const Editor& editor, const std::st
 }
 
 void AddCreationCommands(Editor& editor, std::ostream& out, std::map<std::string, BatchCommand>& commands) {
-  auto onOff = [](std::function<void(bool)> action) {
-    return [action](const ScriptLine& line, std::string& error) {
-      const auto on = line.words.size() == 1 ? OnOff(line.words[0]) : std::nullopt;
-      if (!on) {
-        error = "expects on or off";
-        return false;
-      }
-      action(*on);
-      return true;
-    };
-  };
   auto text = [](std::function<void(std::string)> action) {
     return [action](const ScriptLine& line, std::string&) {
       action(line.words.size() == 1 ? line.words[0] : line.rest);
@@ -214,12 +197,12 @@ void AddCreationCommands(Editor& editor, std::ostream& out, std::map<std::string
                 });
   commands["physad"] =
       reachable([](const Editor& e) { return e.Priorities().View().physAdVisible; }, "PhysAd: Path of the Magician",
-                onOff([&editor](bool on) { editor.Priorities().SetPhysAdMagic(on); }));
-  commands["override"] = onOff([&editor](bool on) { editor.Priorities().SetOverrideLimits(on); });
+                OnOffArgument([&editor](bool on) { editor.Priorities().SetPhysAdMagic(on); }));
+  commands["override"] = OnOffArgument([&editor](bool on) { editor.Priorities().SetOverrideLimits(on); });
   commands["existing-character"] = NoArguments([&editor] { editor.Priorities().ToggleExistingCharacter(); });
   commands["initiation"] =
       reachable([](const Editor& e) { return e.Priorities().View().initiationEnabled; }, "Initiation/Geas Mod",
-                onOff([&editor](bool on) { editor.Priorities().SetInitiation(on); }));
+                OnOffArgument([&editor](bool on) { editor.Priorities().SetInitiation(on); }));
   commands["grade"] =
       reachable([](const Editor& e) { return e.Priorities().View().gradeEnabled; }, "the grade",
                 text([&editor](std::string typed) { editor.Priorities().SetGradeText(std::move(typed)); }));

@@ -3,6 +3,7 @@
 #include "record/record_fields.h"
 
 #include "batch/creation_commands.h"
+#include "batch/sheet_commands.h"
 
 #include "record/cp1252.h"
 #include "record/text_file.h"
@@ -84,6 +85,24 @@ int Utf8Output::overflow(int c) {
   const std::string bytes = Cp1252ToUtf8(std::string(1, static_cast<char>(c)));
   const auto size = static_cast<std::streamsize>(bytes.size());
   return target_->sputn(bytes.data(), size) == size ? c : traits_type::eof();
+}
+
+std::optional<bool> OnOff(const std::string& word) {
+  if (word == "on") return true;
+  if (word == "off") return false;
+  return std::nullopt;
+}
+
+BatchCommand OnOffArgument(std::function<void(bool)> action) {
+  return [action = std::move(action)](const ScriptLine& line, std::string& error) {
+    const auto on = line.words.size() == 1 ? OnOff(line.words[0]) : std::nullopt;
+    if (!on) {
+      error = "expects on or off";
+      return false;
+    }
+    action(*on);
+    return true;
+  };
 }
 
 ScriptRunner::ScriptRunner(ScriptedPlatform& platform, Editor& editor, std::ostream& out)
@@ -292,6 +311,7 @@ void ScriptRunner::AddCommands() {
   };
   AddCatalogCommands();
   AddCreationCommands(editor_, out_, commands_);
+  AddSheetCommands(editor_, platform_, out_, commands_);
 }
 
 RunStatus ScriptRunner::Run(std::istream& script, const std::string& scriptName, std::ostream& err) {

@@ -54,6 +54,11 @@ class Utf8Output : public std::streambuf {
   std::streambuf* target_;
 };
 
+/// "on" or "off"; nothing for any other word.
+std::optional<bool> OnOff(const std::string& word);
+/// A command that takes one word, on or off, and runs one action with it.
+BatchCommand OnOffArgument(std::function<void(bool)> action);
+
 enum class RunStatus { Finished, ProgramEnded, ScriptError, StartupFailed };
 
 class ScriptRunner {

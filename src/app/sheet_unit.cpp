@@ -1,0 +1,65 @@
+#include "app/sheet_unit.h"
+
+#include "record/cp1252.h"
+#include "sheet/print_sheet.h"
+
+namespace ivgen {
+
+void SheetUnit::PrintToHtml() {
+  written_.clear();
+  if (!ConfirmFinalization(host_.Record(), platform_)) return;
+  // The box shows this character's picture each time, so one character's picture never ends up
+  // on the next one's sheet; the ticks stay as the last print left them.
+  const std::string& picture = host_.Record().GraphicsFilename;
+  options_.pictureFile = picture.empty() ? std::string(kDefaultPicture) : picture;
+  open_ = true;
+  platform_.RunDialog(Dialog::PrintOptions);
+}
+
+void SheetUnit::SetPictureFile(std::string text) {
+  if (!open_) return;
+  std::erase_if(text, [](char c) { return c == '\r' || c == '\n'; });
+  options_.pictureFile = std::move(text);
+}
+
+void SheetUnit::BrowsePicture() {
+  if (!open_) return;
+  const std::string path = platform_.OpenFile({kPictureDialogTitle, kPictureDialogFilter, "", ""});
+  if (!path.empty()) options_.pictureFile = PathToText(path);
+}
+
+void SheetUnit::SetPrintPicture(bool on) {
+  if (open_) options_.printPicture = on;
+}
+
+void SheetUnit::SetSection(int box, bool on) {
+  if (open_ && box >= 0 && box < kPrintSectionCount) options_.sections[box] = on;
+}
+
+void SheetUnit::SetSheetKind(int kind) {
+  if (open_ && kind >= 0 && kind < kSheetKindCount) options_.sheetKind = kind;
+}
+
+bool SheetUnit::Print() {
+  if (!open_) return false;
+  open_ = false;
+  platform_.CloseDialog(Dialog::PrintOptions);
+  const std::string path = AskSheetPath(sheetName_, platform_);
+  if (path.empty()) return false;
+  bool written = false;
+  // Printing changes the money left and the picture, yet leaves Modified as it was.
+  host_.Run([&](RulesContext& ctx) {
+    written = PrintSheet(ctx.record, ctx.catalogs, options_, sheetName_, path, ctx.platform);
+    return false;
+  });
+  if (written) written_ = path;
+  return written;
+}
+
+void SheetUnit::Cancel() {
+  if (!open_) return;
+  open_ = false;
+  platform_.CloseDialog(Dialog::PrintOptions);
+}
+
+}  // namespace ivgen

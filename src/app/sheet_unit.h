@@ -1,0 +1,61 @@
+// Print to HTML and the "Print Options" dialog: the warning, the dialog whose choices last from one
+// print to the next, the file dialog, and the sheet written from the finalized character.
+#pragma once
+
+#include <string>
+
+#include "app/unit_host.h"
+#include "platform/platform.h"
+#include "sheet/print_options.h"
+
+namespace ivgen {
+
+/// Asked by the window once a sheet was written.
+inline constexpr const char* kOpenSheetQuestion = "Open the character sheet in your browser?";
+
+class SheetUnit {
+ public:
+  SheetUnit(UnitHost& host, Platform& platform) : host_(host), platform_(platform) {}
+
+  /// The File menu's "Print to HTML": the warning, then the print options dialog. The print goes
+  /// on from the dialog's "Print" button.
+  void PrintToHtml();
+
+  // The dialog's controls; each does nothing while the dialog is closed.
+  /// The "Insert Graphics [FileName]" box, as typed; line breaks are dropped.
+  void SetPictureFile(std::string text);
+  /// "Browse": a picture chosen in the open-file dialog replaces the box's text.
+  void BrowsePicture();
+  /// The "Print" tick of the picture.
+  void SetPrintPicture(bool on);
+  /// Section box 0 to 6; another number changes nothing.
+  void SetSection(int box, bool on);
+  /// Sheet kind 0 to 5; another number changes nothing.
+  void SetSheetKind(int kind);
+  /// "Print": closes the dialog, asks for the file, finalizes the character and writes the sheet.
+  /// True when the sheet was written.
+  bool Print();
+  /// "Cancel": closes the dialog; nothing is printed.
+  void Cancel();
+
+  const PrintOptions& Options() const { return options_; }
+  bool IsOpen() const { return open_; }
+  /// The name the sheet proposes and puts in its title: the street name at the last page change.
+  const std::string& SheetName() const { return sheetName_; }
+  /// The path of the sheet the last print wrote; "" when it wrote none.
+  const std::string& WrittenSheet() const { return written_; }
+
+  /// Page changes copy the street name here; a new character starts without one.
+  void OfferSheetName(const std::string& streetName) { sheetName_ = streetName; }
+  void ForgetSheetName() { sheetName_.clear(); }
+
+ private:
+  UnitHost& host_;
+  Platform& platform_;
+  PrintOptions options_;
+  bool open_ = false;
+  std::string sheetName_;
+  std::string written_;
+};
+
+}  // namespace ivgen

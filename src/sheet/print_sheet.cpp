@@ -1,0 +1,60 @@
+#include "sheet/print_sheet.h"
+
+#include "record/cp1252.h"
+#include "record/values.h"
+#include "rules/attributes.h"
+#include "sheet/sheet_frame.h"
+
+namespace ivgen {
+
+Finalization FinalizeCharacter(CharacterRecord& record, const PrintOptions& options, Platform& platform) {
+  Finalization done;
+  done.nuyenSpentBefore = record.NuyenSpent;
+  done.onceThruBefore = record.OnceThru;
+  done.pictureBefore = record.GraphicsFilename;
+  record.GraphicsFilename = options.pictureFile;
+  if (record.norules != 0) return done;
+
+  done.applied = true;
+  record.OnceThru = true;
+  const double left = static_cast<double>(record.Maxresources) - record.NuyenSpent;
+  done.roll = Rollsix(platform);
+  // Subtracting whole nuyen after the floor gives the same as before it; IntFloor keeps the
+  // result inside the account's range.
+  record.NuyenSpent = IntFloor(record.Maxresources - left / 10 - 300.0 * done.roll);
+  return done;
+}
+
+void UndoFinalization(CharacterRecord& record, const Finalization& finalization) {
+  record.GraphicsFilename = finalization.pictureBefore;
+  if (!finalization.applied) return;
+  record.NuyenSpent = finalization.nuyenSpentBefore;
+  record.OnceThru = finalization.onceThruBefore;
+}
+
+IoResult WriteSheetFile(const std::string& path, std::string_view bytes) { return ReplaceFile(path, bytes); }
+
+bool ConfirmFinalization(const CharacterRecord& record, Platform& platform) {
+  const Answer answer = platform.Message(kFinalizeWarning, kAppTitle, Icon::None, Buttons::OkCancel);
+  return answer != Answer::Cancel || record.norules != 0;
+}
+
+std::string AskSheetPath(const std::string& proposedName, Platform& platform) {
+  return platform.SaveFile({kSheetDialogTitle, kSheetFilter, kSheetExtension, proposedName});
+}
+
+bool PrintSheet(CharacterRecord& record, const Catalogs& catalogs, const PrintOptions& options,
+                std::string_view sheetName, const std::string& path, Platform& platform) {
+  const Finalization finalization = FinalizeCharacter(record, options, platform);
+  const IoResult written = WriteSheetFile(path, WriteSheet(record, catalogs, options, sheetName));
+  if (!written.ok) {
+    UndoFinalization(record, finalization);
+    platform.Message("The character sheet was not written.\r\n" + written.Describe("write"), kAppTitle, Icon::Warning,
+                     Buttons::Ok);
+    return false;
+  }
+  platform.Message(kSheetWritten + PathToText(path), kAppTitle, Icon::None, Buttons::Ok);
+  return true;
+}
+
+}  // namespace ivgen

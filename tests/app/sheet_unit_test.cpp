@@ -1,0 +1,132 @@
+// Print to HTML as a player runs it: the three places it can be called off, the name and picture
+// it proposes, and the print options kept from one print to the next.
+#include "app/sheet_unit.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "app/editor.h"
+#include "platform/scripted_platform.h"
+#include "record/text_file.h"
+#include "support/program_folder.h"
+
+namespace ivgen {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kWarning =
+    "message [Ironveil Character Generator] (OK/Cancel) Warning: This will finalize your character. Proceed? -> ";
+
+class SheetUnitTest : public ::testing::Test {
+ protected:
+  SheetUnitTest() : folder_(test_support::FreshProgramFolder("sheet-unit")) {
+    editor_ = std::make_unique<Editor>(platform_, folder_.string() + "/", "");
+    EXPECT_TRUE(editor_->Startup());
+    editor_->Texts().Set("StreetName", "Nyx");
+    editor_->SelectPage(1);  // leaving the priorities grants the money and copies the name
+    editor_->Texts().Set("StreetName", "Nyx Later");
+    platform_.ClearLog();
+  }
+  ~SheetUnitTest() override { fs::remove_all(folder_); }
+
+  std::string Path(const std::string& name) const { return (folder_ / name).string(); }
+
+  fs::path folder_;
+  ScriptedPlatform platform_;
+  std::unique_ptr<Editor> editor_;
+};
+
+// Called off at the warning, in the dialog or at the file dialog: nothing written, nothing changed.
+TEST_F(SheetUnitTest, CalledOffAtAnyPromptChangesNothing) {
+  struct Case {
+    const char* warning;
+    bool pressPrint;
+    std::vector<std::string> log;
+  };
+  const Case cases[] = {
+      {"Cancel", false, {kWarning + "Cancel"}},
+      {"OK", false, {kWarning + "OK", "dialog PrintOptions", "closed PrintOptions"}},
+      {"OK",
+       true,
+       {kWarning + "OK", "dialog PrintOptions", "closed PrintOptions",
+        "save-file [HTML File] HTML Ironveil 3 (*.htm)|*.htm {Nyx} -> \"\""}},
+  };
+  SheetUnit& sheet = editor_->Sheet();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.log.back());
+    const std::string before = editor_->FileText();
+    const CharacterRecord record = editor_->Record();
+    const bool modified = editor_->Document().Modified;
+    platform_.ClearLog();
+    platform_.QueueAnswer(c.warning);
+    sheet.PrintToHtml();
+    sheet.SetPictureFile("other.gif");
+    if (c.pressPrint) {
+      platform_.QueueAnswer("");
+      EXPECT_FALSE(sheet.Print());
+    } else {
+      sheet.Cancel();
+    }
+    EXPECT_EQ(platform_.Log(), c.log);
+    EXPECT_EQ(editor_->FileText(), before);
+    EXPECT_EQ(editor_->Record().NuyenSpent, record.NuyenSpent);
+    EXPECT_FALSE(editor_->Record().OnceThru);
+    EXPECT_EQ(editor_->Document().Modified, modified);
+    EXPECT_EQ(sheet.WrittenSheet(), "");
+  }
+}
+
+TEST_F(SheetUnitTest, PrintFinalizesAndWritesTheSheetUnderTheNameOfTheLastPageChange) {
+  SheetUnit& sheet = editor_->Sheet();
+  const int32_t left = editor_->Record().Resources();
+  const bool modified = editor_->Document().Modified;
+  sheet.PrintToHtml();
+  EXPECT_EQ(sheet.Options().pictureFile, ".\\iv.gif");
+  sheet.SetPrintPicture(true);
+  sheet.SetSection(kPrintCyberware, true);
+  sheet.SetPictureFile("nyx.jpg");
+  const std::string path = Path("nyx.htm");
+  platform_.QueueAnswer(path);
+  platform_.QueueRandom(0.0);
+  EXPECT_TRUE(sheet.Print());
+  EXPECT_EQ(platform_.Log().back(),
+            "message [Ironveil Character Generator] (OK) Created HTML Character file: " + path + " -> OK");
+  EXPECT_EQ(sheet.WrittenSheet(), path);
+  EXPECT_EQ(editor_->Record().Resources(), (left + 9) / 10 + 300);
+  EXPECT_TRUE(editor_->Record().OnceThru);
+  EXPECT_EQ(editor_->Record().GraphicsFilename, "nyx.jpg");
+  EXPECT_EQ(editor_->Document().Modified, modified);
+  const std::string bytes = ReadWholeFile(path).value_or("");
+  EXPECT_NE(bytes.find("<title>Nyx Ironveil 3 Character Sheet</title>"), std::string::npos);
+  EXPECT_NE(bytes.find("<tr><img src=\"nyx.jpg\""), std::string::npos);
+  EXPECT_NE(bytes.find("<!-- Cyber  -->"), std::string::npos);
+
+  // The next print keeps the ticks and shows the character's picture; a new character's own.
+  platform_.QueueAnswer("No");
+  editor_->New();
+  editor_->Sheet().PrintToHtml();
+  EXPECT_EQ(sheet.Options().pictureFile, ".\\iv.gif");  // the bundled settings name no picture
+  EXPECT_TRUE(sheet.Options().printPicture);
+  EXPECT_TRUE(sheet.Options().sections[kPrintCyberware]);
+  platform_.QueueAnswer("");
+  sheet.Print();
+  EXPECT_EQ(platform_.Log().back(), "save-file [HTML File] HTML Ironveil 3 (*.htm)|*.htm -> \"\"");
+}
+
+// With Override Limits a Cancel at the warning still prints, and the money stays as it is.
+TEST_F(SheetUnitTest, OverrideLimitsPrintsWithoutFinalizing) {
+  editor_->Priorities().SetOverrideLimits(true);
+  const CharacterRecord before = editor_->Record();
+  platform_.QueueAnswer("Cancel");
+  editor_->Sheet().PrintToHtml();
+  ASSERT_TRUE(editor_->Sheet().IsOpen());
+  platform_.QueueAnswer(Path("nyx.htm"));
+  EXPECT_TRUE(editor_->Sheet().Print());
+  EXPECT_EQ(editor_->Record().NuyenSpent, before.NuyenSpent);
+  EXPECT_FALSE(editor_->Record().OnceThru);
+}
+
+}  // namespace
+}  // namespace ivgen
