@@ -7,6 +7,8 @@
 
 #include "app/attributes_unit.h"
 #include "app/books_unit.h"
+#include "app/contacts_unit.h"
+#include "app/gear_unit.h"
 #include "app/options_unit.h"
 #include "app/priorities_unit.h"
 #include "app/race_unit.h"
@@ -91,6 +93,10 @@ class Editor final : private UnitHost {
   const BooksUnit& Books() const { return books_; }
   OptionsUnit& Options() { return options_; }
   const OptionsUnit& Options() const { return options_; }
+  GearUnit& Gear() { return gear_; }
+  const GearUnit& Gear() const { return gear_; }
+  ContactsUnit& Contacts() { return contacts_; }
+  const ContactsUnit& Contacts() const { return contacts_; }
 
   // The document, to read.
   const CharacterRecord& Record() const override { return record_; }
@@ -118,17 +124,20 @@ class Editor final : private UnitHost {
     void AlbinoChoice() override {}
     void AlbinoFlaw() override {}
     void ShowStandardView() override {}
-    void ShowMoneyLeft() override {}
+    void ShowMoneyLeft() override {
+      editor_.gear_.ShowMoney();
+      editor_.contacts_.ShowMoney();
+    }
     void RecountSkillPoints() override {}
     void RecountCyberwareEssence() override {}
     void RecountBioIndex() override {}
-    void RefreshGearTotals() override {}
-    void RefreshContacts() override {}
+    void RefreshGearTotals() override { editor_.gear_.RecountWeight(); }
+    void RefreshContacts() override { editor_.contacts_.ShowMoney(); }
     void RefreshOverrideView() override {}
     void OfferSheetName(const std::string& /*streetName*/) override {}
 
    private:
-    [[maybe_unused]] Editor& editor_;
+    Editor& editor_;
   };
 
   void ResetCharacter();
@@ -160,6 +169,8 @@ class Editor final : private UnitHost {
   TextsUnit texts_{*this};
   BooksUnit books_{bookLists_, platform_, programFolder_, [this] { ReloadCatalogs(false); }};
   OptionsUnit options_{settings_, platform_, SettingsFile()};
+  GearUnit gear_{*this, bookLists_, programFolder_};
+  ContactsUnit contacts_{*this};
 };
 
 }  // namespace ivgen

@@ -3,6 +3,7 @@
 #include "record/record_fields.h"
 
 #include "batch/creation_commands.h"
+#include "batch/gear_commands.h"
 
 #include "record/cp1252.h"
 #include "record/values.h"
@@ -261,6 +262,7 @@ void ScriptRunner::AddCommands() {
   };
   AddCatalogCommands();
   AddCreationCommands(editor_, out_, commands_);
+  AddGearCommands(editor_, out_, commands_);
 }
 
 RunStatus ScriptRunner::Run(std::istream& script, const std::string& scriptName, std::ostream& err) {
