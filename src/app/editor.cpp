@@ -92,6 +92,8 @@ void Editor::ResetCharacter() {
     RecalcDerived(ctx);
     return false;
   });
+  gear_.Reset();
+  contacts_.Reset();
   document_.Modified = false;
   frame_.cyberlimbFrameVisible = false;
   frame_.pictureVisible = false;

@@ -7,6 +7,8 @@
 
 #include "app/attributes_unit.h"
 #include "app/books_unit.h"
+#include "app/contacts_unit.h"
+#include "app/gear_unit.h"
 #include "app/options_unit.h"
 #include "app/priorities_unit.h"
 #include "app/race_unit.h"
@@ -94,6 +96,10 @@ class Editor final : private UnitHost {
   const OptionsUnit& Options() const { return options_; }
   SheetUnit& Sheet() { return sheet_; }
   const SheetUnit& Sheet() const { return sheet_; }
+  GearUnit& Gear() { return gear_; }
+  const GearUnit& Gear() const { return gear_; }
+  ContactsUnit& Contacts() { return contacts_; }
+  const ContactsUnit& Contacts() const { return contacts_; }
 
   // The document, to read.
   const CharacterRecord& Record() const override { return record_; }
@@ -121,12 +127,15 @@ class Editor final : private UnitHost {
     void AlbinoChoice() override {}
     void AlbinoFlaw() override {}
     void ShowStandardView() override {}
-    void ShowMoneyLeft() override {}
+    void ShowMoneyLeft() override {
+      editor_.gear_.ShowMoney();
+      editor_.contacts_.ShowMoney();
+    }
     void RecountSkillPoints() override {}
     void RecountCyberwareEssence() override {}
     void RecountBioIndex() override {}
-    void RefreshGearTotals() override {}
-    void RefreshContacts() override {}
+    void RefreshGearTotals() override { editor_.gear_.RecountWeight(); }
+    void RefreshContacts() override { editor_.contacts_.ShowMoney(); }
     void RefreshOverrideView() override {}
     void OfferSheetName(const std::string& streetName) override { editor_.sheet_.OfferSheetName(streetName); }
 
@@ -164,6 +173,8 @@ class Editor final : private UnitHost {
   BooksUnit books_{bookLists_, platform_, programFolder_, [this] { ReloadCatalogs(false); }};
   OptionsUnit options_{settings_, platform_, SettingsFile()};
   SheetUnit sheet_{*this, platform_};
+  GearUnit gear_{*this, bookLists_, programFolder_};
+  ContactsUnit contacts_{*this};
 };
 
 }  // namespace ivgen

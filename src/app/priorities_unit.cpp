@@ -4,19 +4,6 @@
 
 namespace ivgen {
 
-namespace {
-
-// Runs a rule that changes only what the page shows, never what a save writes.
-template <typename Rule>
-Action ViewOnly(Rule rule) {
-  return [rule](RulesContext& ctx) {
-    rule(ctx);
-    return false;
-  };
-}
-
-}  // namespace
-
 void PrioritiesUnit::SelectRow(int row) {
   host_.Run(ViewOnly([row](RulesContext& ctx) { SelectPriorityRow(ctx, row); }));
 }

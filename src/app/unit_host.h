@@ -12,6 +12,15 @@ namespace ivgen {
 /// A rule run as a player's action: true when it changed something a save writes.
 using Action = std::function<bool(RulesContext&)>;
 
+/// An action whose rule changes only what a page shows, never what a save writes.
+template <typename Rule>
+Action ViewOnly(Rule rule) {
+  return [rule](RulesContext& ctx) {
+    rule(ctx);
+    return false;
+  };
+}
+
 class UnitHost {
  public:
   /// Runs the action over the document, brings every view up to date, and sets Modified when

@@ -4,6 +4,7 @@
 
 #include "batch/creation_commands.h"
 #include "batch/sheet_commands.h"
+#include "batch/gear_commands.h"
 
 #include "record/cp1252.h"
 #include "record/text_file.h"
@@ -312,6 +313,7 @@ void ScriptRunner::AddCommands() {
   AddCatalogCommands();
   AddCreationCommands(editor_, out_, commands_);
   AddSheetCommands(editor_, platform_, out_, commands_);
+  AddGearCommands(editor_, out_, commands_);
 }
 
 RunStatus ScriptRunner::Run(std::istream& script, const std::string& scriptName, std::ostream& err) {

@@ -6,6 +6,8 @@
 #include "ui/attributes_page.h"
 #include "ui/bioinfo_page.h"
 #include "ui/books_page.h"
+#include "ui/contacts_page.h"
+#include "ui/gear_page.h"
 #include "ui/priorities_page.h"
 #include "ui/race_page.h"
 
@@ -27,10 +29,14 @@ PageView* CreatePage(int index, const QString& caption, Editor& editor, QWidget*
       return new RacePage(editor, parent);
     case 2:
       return new AttributesPage(editor, parent);
+    case 8:
+      return new GearPage(editor, parent);
     case 9:
       return new BioInfoPage(editor, parent);
     case 10:
       return new BooksPage(editor, parent);
+    case 11:
+      return new ContactsPage(editor, parent);
     default:
       return new PendingPage(editor, caption, parent);
   }

@@ -1,0 +1,34 @@
+#include "app/contacts_unit.h"
+
+namespace ivgen {
+
+void ContactsUnit::Add() {
+  host_.Run([this](RulesContext& ctx) { return AddContact(ctx, view_); });
+}
+
+void ContactsUnit::Update() {
+  host_.Run([this](RulesContext& ctx) { return UpdateContact(ctx, view_); });
+}
+
+void ContactsUnit::Remove() {
+  host_.Run([this](RulesContext& ctx) { return RemoveContact(ctx, view_); });
+}
+
+void ContactsUnit::Choose(int index) {
+  host_.Run(ViewOnly([this, index](RulesContext& ctx) { SelectContact(ctx, view_, index); }));
+}
+
+// Reordering is not a change the save prompt asks about.
+void ContactsUnit::MoveUp() {
+  host_.Run(ViewOnly([this](RulesContext& ctx) { MoveContactUp(ctx, view_); }));
+}
+
+void ContactsUnit::MoveDown() {
+  host_.Run(ViewOnly([this](RulesContext& ctx) { MoveContactDown(ctx, view_); }));
+}
+
+void ContactsUnit::Reset() {
+  host_.Run(ViewOnly([this](RulesContext& ctx) { ResetContactsPage(ctx, view_); }));
+}
+
+}  // namespace ivgen

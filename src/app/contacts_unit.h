@@ -1,0 +1,40 @@
+// The Contacts page: the eight texts of a contact, its level and price, and the contact list.
+#pragma once
+
+#include <string>
+
+#include "app/unit_host.h"
+#include "purchase/contacts.h"
+
+namespace ivgen {
+
+class ContactsUnit {
+ public:
+  explicit ContactsUnit(UnitHost& host) : host_(host) {}
+
+  const ContactsView& View() const { return view_; }
+
+  /// Typing into one of the eight texts, 0 "Name" to 7 "History and Relationships".
+  void SetField(int index, std::string_view text) { SetContactField(view_, index, text); }
+  /// The buttons: add, "Update", "Remove", "Clear".
+  void Add();
+  void Update();
+  void Remove();
+  void Clear() { ClearContact(view_); }
+  /// A contact of the list clicked.
+  void Choose(int index);
+  /// The up and down buttons beside the list.
+  void MoveUp();
+  void MoveDown();
+
+  /// The money-left display, after any purchase or refund on any page.
+  void ShowMoney() { ShowMoneyLeft(host_.Record(), view_); }
+  /// New: the page's texts are cleared and nothing is chosen.
+  void Reset();
+
+ private:
+  UnitHost& host_;
+  ContactsView view_;
+};
+
+}  // namespace ivgen

@@ -1,0 +1,51 @@
+// The Gear page: the gear tree and the shop list of a group, buying by count, the character's gear
+// list with its divider, carried weight and money left.
+#pragma once
+
+#include <string>
+
+#include "app/unit_host.h"
+#include "catalog/books.h"
+#include "purchase/gear.h"
+
+namespace ivgen {
+
+class GearUnit {
+ public:
+  GearUnit(UnitHost& host, const BookLists& books, const std::string& folder)
+      : host_(host), books_(books), folder_(folder) {}
+
+  const GearView& View() const { return view_; }
+
+  /// A node of the gear tree clicked; only a node without children lists its group.
+  void ClickGroup(size_t node);
+  /// An entry of the shop list clicked.
+  void ChooseItem(int index);
+  /// The number-of-items box.
+  void SetCount(std::string text);
+  /// The buy button.
+  void Buy();
+  /// A double-click on a shop entry: chosen and bought.
+  void BuyItem(int index);
+  /// An entry of the character's gear list clicked.
+  void ChooseOwned(int index);
+  void Remove();
+  /// The up and down buttons beside the gear list.
+  void MoveUp();
+  void MoveDown();
+
+  /// Entering the page: the carried weight and money left again.
+  void RecountWeight();
+  /// The money-left display, after any purchase or refund on any page.
+  void ShowMoney() { ShowMoneyLeft(host_.Record(), view_); }
+  /// New: nothing of the fresh gear list is chosen.
+  void Reset();
+
+ private:
+  UnitHost& host_;
+  const BookLists& books_;
+  const std::string& folder_;
+  GearView view_;
+};
+
+}  // namespace ivgen

@@ -1,0 +1,155 @@
+#include "purchase/contacts.h"
+
+#include <limits>
+#include <vector>
+
+#include "record/entries.h"
+#include "record/ini_file.h"
+#include "record/values.h"
+
+namespace ivgen {
+
+namespace {
+
+// What the eight texts may hold together: a saved entry is one value of the character file,
+// which also holds the tabs between the twelve fields and the price.
+constexpr size_t kContactTextBudget = IniFile::kMaxValueLength - (kContactFields - 1) - 11;
+
+bool HasSelection(const CharacterRecord& record, const ContactsView& view) {
+  return view.selected >= 0 && view.selected < static_cast<int>(record.Contacts.size());
+}
+
+void Deselect(ContactsView& view) {
+  view.selected = -1;
+  view.removeEnabled = false;
+  view.updateEnabled = false;
+}
+
+void ShowMoney(RulesContext& ctx, ContactsView& view) {
+  ShowMoneyLeft(ctx.record, view);
+  ctx.hooks.ShowMoneyLeft();
+}
+
+}  // namespace
+
+void ShowMoneyLeft(const CharacterRecord& record, ContactsView& view) { view.moneyLeft = MoneyLeftText(record); }
+
+void SetContactField(ContactsView& view, int index, std::string_view text) {
+  if (index < 0 || index >= kContactTextFields) return;
+  std::string clean;
+  for (size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c == '\r' || c == '\n') {
+      if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+      clean += "\r\n";
+    } else {
+      clean += c == kTab || c == '~' ? ' ' : c;
+    }
+  }
+  size_t others = 0;
+  for (int i = 0; i < kContactTextFields; ++i) {
+    if (i != index) others += view.fields[static_cast<size_t>(i)].size();
+  }
+  const size_t room = others < kContactTextBudget ? kContactTextBudget - others : 0;
+  if (clean.size() > room) {
+    clean.resize(room);
+    // Half a line break would come back as a stray character.
+    if (!clean.empty() && clean.back() == '\r') clean.pop_back();
+  }
+  view.fields[static_cast<size_t>(index)] = std::move(clean);
+}
+
+bool AddContact(RulesContext& ctx, ContactsView& view) {
+  CharacterRecord& record = ctx.record;
+  std::string& levelText = view.fields[kContactLevelField];
+  if (!(Val(levelText) > 0)) levelText = "1";
+  const double level = Val(levelText);
+
+  int32_t price = 0;
+  if (level == 2) {
+    price = kBuddyPrice;
+  } else if (level == 3) {
+    price = kFriendForLifePrice;
+  } else {
+    price = record.Level1Contacts < kFreeContacts ? 0 : kContactPrice;
+    // Counted even when the contact is then refused.
+    if (record.Level1Contacts < std::numeric_limits<int16_t>::max()) ++record.Level1Contacts;
+  }
+
+  if (int64_t{record.NuyenSpent} + price > record.Maxresources) {
+    ctx.platform.Message(kNotEnoughNuyen, kAppTitle, Icon::None, Buttons::Ok);
+    return false;
+  }
+  view.price = IntText(price);
+  std::vector<std::string> fields(view.fields.begin(), view.fields.end());
+  fields.resize(kContactFields);
+  fields[kContactPriceField] = view.price;
+  SpendNuyen(record, price);
+  record.Contacts.push_back(JoinTabs(fields));
+  ShowMoney(ctx, view);
+  return true;
+}
+
+bool UpdateContact(RulesContext& ctx, ContactsView& view) {
+  CharacterRecord& record = ctx.record;
+  if (!HasSelection(record, view)) return false;
+  const auto place = record.Contacts.begin() + view.selected;
+  const std::string before = *place;
+  const int16_t counted = record.Level1Contacts;
+  record.Contacts.erase(place);
+  if (!AddContact(ctx, view)) {
+    // A refused update must not lose the contact the player chose.
+    record.Contacts.insert(record.Contacts.begin() + view.selected, before);
+    record.Level1Contacts = counted;
+    return false;
+  }
+  view.selected = static_cast<int>(record.Contacts.size()) - 1;
+  return true;
+}
+
+bool RemoveContact(RulesContext& ctx, ContactsView& view) {
+  CharacterRecord& record = ctx.record;
+  if (!HasSelection(record, view)) return false;
+  const auto place = record.Contacts.begin() + view.selected;
+  SpendNuyen(record, -int64_t{CLng(Val(TabField(*place, kContactPriceField)))});
+  record.Contacts.erase(place);
+  Deselect(view);
+  ShowMoney(ctx, view);
+  return true;
+}
+
+void ClearContact(ContactsView& view) {
+  view.fields = {};
+  view.fields[kContactLevelField] = "1";
+}
+
+void SelectContact(RulesContext& ctx, ContactsView& view, int index) {
+  if (index < 0 || index >= static_cast<int>(ctx.record.Contacts.size())) return;
+  const std::string& entry = ctx.record.Contacts[static_cast<size_t>(index)];
+  for (int i = 0; i < kContactTextFields; ++i) view.fields[static_cast<size_t>(i)] = TabField(entry, i);
+  view.price = TabField(entry, kContactPriceField);
+  view.selected = index;
+  view.removeEnabled = true;
+  view.updateEnabled = true;
+}
+
+int16_t CountLevel1Contacts(const CharacterRecord& record) {
+  int16_t count = 0;
+  for (const std::string& entry : record.Contacts) {
+    if (CInt(Val(TabField(entry, kContactLevelField))) == 1 && count < std::numeric_limits<int16_t>::max()) ++count;
+  }
+  return count;
+}
+
+void MoveContactUp(RulesContext& ctx, ContactsView& view) { MoveListEntry(ctx.record.Contacts, view.selected, -1); }
+
+void MoveContactDown(RulesContext& ctx, ContactsView& view) { MoveListEntry(ctx.record.Contacts, view.selected, 1); }
+
+void ResetContactsPage(RulesContext& ctx, ContactsView& view) {
+  Deselect(view);
+  ClearContact(view);
+  view.price.clear();
+  ShowMoneyLeft(ctx.record, view);
+}
+
+}  // namespace ivgen

@@ -1,0 +1,268 @@
+#include "purchase/gear.h"
+
+#include <algorithm>
+#include <limits>
+#include <optional>
+
+#include "catalog/gear_catalog.h"
+#include "purchase/contacts.h"
+#include "record/entries.h"
+#include "record/values.h"
+
+namespace ivgen {
+
+namespace {
+
+constexpr std::string_view kInternalMark = "I, Internal";
+
+std::string_view NamePart(std::string_view entry) { return entry.substr(0, entry.find(kTab)); }
+
+// The type number and the values: element 0 is the type, element i is value i.
+std::vector<std::string> EntryValues(std::string_view entry) {
+  const size_t tab = entry.find(kTab);
+  if (tab == std::string_view::npos) return {};
+  return Split(entry.substr(tab + 1), '|');
+}
+
+std::string JoinEntry(std::string_view name, const std::vector<std::string>& values) {
+  std::string out(name);
+  out += kTab;
+  for (size_t i = 0; i < values.size(); ++i) out += (i == 0 ? "" : "|") + values[i];
+  return out;
+}
+
+void SetValue(std::vector<std::string>& values, int i, std::string value) {
+  if (i < 1) return;
+  if (values.size() <= static_cast<size_t>(i)) values.resize(static_cast<size_t>(i) + 1);
+  values[static_cast<size_t>(i)] = std::move(value);
+}
+
+const GearCatalog& Gear(const RulesContext& ctx) { return ctx.catalogs.gear; }
+
+int PricePosition(const RulesContext& ctx, int type) { return GearPriceField(Gear(ctx), type) + 1; }
+
+// A book field with a page reference names a book that must be allowed; a bare code never bars
+// an item, as the shop list does not bar it either.
+bool Buyable(const RulesContext& ctx, const BookLists& books, std::string_view entry) {
+  const int type = GearEntryType(entry);
+  const std::string book = GearEntryField(entry, GearFieldCount(Gear(ctx), type));
+  const size_t dash = book.find('-');
+  return dash == std::string::npos || BookAllowed(books, TrimRight(book.substr(0, dash)));
+}
+
+// A shop item is titled by its name column, an owned entry by its whole name part with its count.
+void ShowEntry(const RulesContext& ctx, GearView& view, std::string_view entry, size_t titleWidth, int places) {
+  const int type = GearEntryType(entry);
+  view.itemTitle = Trim(NamePart(entry).substr(0, titleWidth));
+  view.fields.clear();
+  const int shown = std::min(GearFieldCount(Gear(ctx), type), places);
+  for (int i = 1; i <= shown; ++i) view.fields.push_back({GearFieldName(Gear(ctx), type, i), GearEntryField(entry, i)});
+}
+
+void ClearPanel(GearView& view) {
+  view.itemTitle.clear();
+  view.fields.clear();
+  view.valuesEnabled = true;
+}
+
+// The unit price of a shop item, asked when the catalog leaves it open. Nothing when the player
+// cancels or leaves the box empty.
+std::optional<int64_t> AskedOrListedPrice(RulesContext& ctx, std::string_view priceText) {
+  if (priceText.empty() || priceText.back() != '?') return CLng(Val(priceText));
+  const std::string answer = ctx.platform.Input(kEnterCostPrompt, kAppTitle, "");
+  if (Trim(answer).empty()) return std::nullopt;
+  return CLng(Val(answer));
+}
+
+bool CanAfford(const CharacterRecord& record, int64_t amount) {
+  return record.norules != 0 || int64_t{record.NuyenSpent} + amount <= int64_t{record.Maxresources};
+}
+
+void BuyContact(RulesContext& ctx, GearView& view, std::string_view entry, double level, int64_t price) {
+  CharacterRecord& record = ctx.record;
+  const std::string name(NamePart(entry));
+  std::vector<std::string> fields(kContactFields);
+  fields[0] = name;
+  fields[2] = ReplaceAll(name, "Contact: ", "");
+  fields[kContactLevelField] = GeneralNumber(level);
+  fields[kContactPriceField] = IntText(price);
+  const int16_t counted = CountLevel1Contacts(record);
+  record.Level1Contacts = level == 1 && counted < std::numeric_limits<int16_t>::max() ? counted + 1 : counted;
+  // One contact is one person, whatever the number of items says.
+  if (record.norules == 0) SpendNuyen(record, price);
+  RecountGearWeight(ctx, view);
+  ctx.platform.Message(kAddedToContactsMessage, kAppTitle, Icon::None, Buttons::Ok);
+  record.Contacts.push_back(JoinTabs(fields));
+}
+
+}  // namespace
+
+bool MoveListEntry(std::vector<std::string>& list, int& selected, int step) {
+  const int target = selected + step;
+  if (selected < 0 || selected >= static_cast<int>(list.size()) || target < 0 ||
+      target >= static_cast<int>(list.size())) {
+    return false;
+  }
+  std::swap(list[static_cast<size_t>(selected)], list[static_cast<size_t>(target)]);
+  selected = target;
+  return true;
+}
+
+std::string MoneyLeftText(const CharacterRecord& record) {
+  return IntText(int64_t{record.Maxresources} - record.NuyenSpent);
+}
+
+void SpendNuyen(CharacterRecord& record, int64_t amount) {
+  constexpr int64_t kMax = std::numeric_limits<int32_t>::max();
+  constexpr int64_t kMin = std::numeric_limits<int32_t>::min();
+  // Money left is Maxresources - NuyenSpent in 32 bits too, so it bounds NuyenSpent as well.
+  const int64_t low = std::max(kMin, record.Maxresources - kMax);
+  const int64_t high = std::min(kMax, record.Maxresources - kMin);
+  record.NuyenSpent = static_cast<int32_t>(std::clamp(int64_t{record.NuyenSpent} + amount, low, high));
+}
+
+void ShowMoneyLeft(const CharacterRecord& record, GearView& view) { view.moneyLeft = MoneyLeftText(record); }
+
+int GearEntryType(std::string_view entry) {
+  const std::vector<std::string> values = EntryValues(entry);
+  return values.empty() ? 0 : CInt(Val(values[0]));
+}
+
+std::string GearEntryField(std::string_view entry, int i) {
+  const std::vector<std::string> values = EntryValues(entry);
+  return i >= 1 && static_cast<size_t>(i) < values.size() ? values[static_cast<size_t>(i)] : "";
+}
+
+int64_t GearEntryCount(std::string_view entry) {
+  // Read after the name column, so a catalog name holding "[" is not taken for a count.
+  const std::string_view name = NamePart(entry);
+  if (name.size() <= kGearNameWidth || name[kGearNameWidth] != '[') return 1;
+  const size_t close = name.find(']', kGearNameWidth);
+  if (close == std::string_view::npos) return 1;
+  return CLng(Val(name.substr(kGearNameWidth + 1, close - kGearNameWidth - 1)));
+}
+
+void ClickGearGroup(RulesContext& ctx, GearView& view, const std::string& folder, const BookLists& books, size_t node) {
+  auto group = ShowGearGroup(folder, Gear(ctx), node, books);
+  if (!group) return;
+  view.groupTitle = group->title;
+  view.shopItems = std::move(group->items);
+  view.shopSelected = -1;
+  view.buyEnabled = false;
+  if (!group->file.ok) ctx.platform.Message(group->file.Describe("read"), kAppTitle, Icon::Warning, Buttons::Ok);
+}
+
+void ShowGearItem(RulesContext& ctx, GearView& view, const BookLists& books, int index) {
+  if (index < 0 || index >= static_cast<int>(view.shopItems.size())) return;
+  view.shopSelected = index;
+  const std::string& entry = view.shopItems[static_cast<size_t>(index)];
+  ShowEntry(ctx, view, entry, kGearNameWidth, kGearShownFields);
+  view.valuesEnabled = Buyable(ctx, books, entry);
+  view.buyEnabled = true;
+}
+
+void SetGearCount(GearView& view, std::string text) { view.countText = std::move(text); }
+
+bool BuyGear(RulesContext& ctx, GearView& view, const BookLists& books) {
+  if (view.shopSelected < 0 || view.shopSelected >= static_cast<int>(view.shopItems.size())) return false;
+  CharacterRecord& record = ctx.record;
+  const std::string entry = view.shopItems[static_cast<size_t>(view.shopSelected)];
+  const int type = GearEntryType(entry);
+  if (!Buyable(ctx, books, entry)) {
+    ctx.platform.Message(kIllegalItemMessage, kIllegalItemTitle, Icon::None, Buttons::Ok);
+    return false;
+  }
+  const double count = Val(view.countText);
+  if (count < 1) return false;
+  const int64_t n = CLng(count);
+
+  const int pricePosition = PricePosition(ctx, type);
+  // An internal mount costs what the last firearm cost, so that is the price it is checked at.
+  const bool internalMount = type != kGearTypeContact && entry.find(kInternalMark) != std::string::npos;
+  const std::optional<int64_t> asked =
+      internalMount ? view.lastWeaponPrice : AskedOrListedPrice(ctx, GearEntryField(entry, pricePosition));
+  if (!asked || *asked < 0) return false;
+  const int64_t price = *asked;
+
+  double level = 0;
+  if (type == kGearTypeContact) level = Val(GearEntryField(entry, FieldIndex(Gear(ctx), type, "Level")));
+  if (!CanAfford(record, price * n)) return false;
+  if (type == kGearTypeWeapon) view.lastWeaponPrice = price;
+
+  if (type == kGearTypeContact) {
+    BuyContact(ctx, view, entry, level, price);
+    return true;
+  }
+
+  // The entry keeps the unit price it was bought at, which its removal refunds.
+  std::vector<std::string> values = EntryValues(entry);
+  SetValue(values, pricePosition, IntText(price));
+  const int weightPosition = FieldIndex(Gear(ctx), type, "Weight");
+  const double weight = Val(GearEntryField(entry, weightPosition));
+  if (weightPosition > 0 && weight > 0)
+    SetValue(values, weightPosition, GeneralNumber(weight * static_cast<double>(n)));
+
+  std::string name(NamePart(entry));
+  if (n > 1) name += "[" + IntText(n) + "]";
+  if (type == 5 || type == 6) name += "  ";
+  record.Gear.push_back(JoinEntry(name, values));
+  if (record.norules == 0) SpendNuyen(record, price * n);
+  RecountGearWeight(ctx, view);
+  view.countText = "1";
+  return true;
+}
+
+void SelectOwnedGear(RulesContext& ctx, GearView& view, int index) {
+  if (index < 0 || index >= static_cast<int>(ctx.record.Gear.size())) return;
+  view.ownedSelected = index;
+  ShowEntry(ctx, view, ctx.record.Gear[static_cast<size_t>(index)], std::string_view::npos, kOwnedGearShownFields);
+  view.valuesEnabled = true;
+  view.removeEnabled = true;
+}
+
+bool RemoveGear(RulesContext& ctx, GearView& view) {
+  CharacterRecord& record = ctx.record;
+  if (view.ownedSelected < 0 || view.ownedSelected >= static_cast<int>(record.Gear.size())) return false;
+  const std::string entry = record.Gear[static_cast<size_t>(view.ownedSelected)];
+  record.Gear.erase(record.Gear.begin() + view.ownedSelected);
+  view.ownedSelected = -1;
+  view.removeEnabled = false;
+  const int64_t price = CLng(Val(GearEntryField(entry, PricePosition(ctx, GearEntryType(entry)))));
+  SpendNuyen(record, -price * GearEntryCount(entry));
+  ClearPanel(view);
+  RecountGearWeight(ctx, view);
+  return true;
+}
+
+void RecountGearWeight(RulesContext& ctx, GearView& view) {
+  CharacterRecord& record = ctx.record;
+  float total = 0;
+  for (size_t i = static_cast<size_t>(DivLineWhere(record.Gear)); i < record.Gear.size(); ++i) {
+    const std::string& entry = record.Gear[i];
+    const int weightPosition = FieldIndex(Gear(ctx), GearEntryType(entry), "Weight");
+    if (weightPosition > 0) total = static_cast<float>(total + Val(GearEntryField(entry, weightPosition)));
+  }
+  record.TotalWeight = total;
+  view.totalWeight = GeneralNumber(total);
+  ShowMoneyLeft(record, view);
+  ctx.hooks.ShowMoneyLeft();
+}
+
+void MoveGearUp(RulesContext& ctx, GearView& view) {
+  if (MoveListEntry(ctx.record.Gear, view.ownedSelected, -1)) RecountGearWeight(ctx, view);
+}
+
+void MoveGearDown(RulesContext& ctx, GearView& view) {
+  if (MoveListEntry(ctx.record.Gear, view.ownedSelected, 1)) RecountGearWeight(ctx, view);
+}
+
+void ResetGearPage(RulesContext& ctx, GearView& view) {
+  view.ownedSelected = -1;
+  view.removeEnabled = false;
+  view.shopSelected = -1;
+  view.buyEnabled = false;
+  ClearPanel(view);
+  RecountGearWeight(ctx, view);
+}
+
+}  // namespace ivgen

@@ -1,0 +1,117 @@
+// The gear page and the nuyen account every purchase shares: the shop list of a gear group, the
+// item panel, buying by count, the character's gear list split by the divider into gear kept at
+// home and carried gear, its carried weight, and money left.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "catalog/books.h"
+#include "rules/creation_state.h"
+
+namespace ivgen {
+
+inline constexpr int kGearTypeWeapon = 3;
+inline constexpr int kGearTypeContact = 16;
+/// Name/value places of the item panel, and how many of them an owned entry fills.
+inline constexpr int kGearShownFields = 12;
+inline constexpr int kOwnedGearShownFields = 10;
+/// Width of the name column of shop and gear entries.
+inline constexpr size_t kGearNameWidth = 30;
+
+inline constexpr const char* kIllegalItemTitle = "Illegal item";
+inline constexpr const char* kIllegalItemMessage = "You can't get this item!\r\nIt is not in the allowed sourcebooks.";
+inline constexpr const char* kEnterCostPrompt = "Enter cost";
+inline constexpr const char* kAddedToContactsMessage = "Added to contact page!";
+
+/// One name/value place of the item panel.
+struct GearField {
+  std::string name;
+  std::string value;
+};
+
+/// Everything the gear page shows that the rules decide.
+struct GearView {
+  /// The clicked group's title and its shop list ("name<Tab>type|value|...|").
+  std::string groupTitle;
+  std::vector<std::string> shopItems;
+  int shopSelected = -1;
+  bool buyEnabled = false;
+  /// The number-of-items box as typed.
+  std::string countText = "1";
+
+  /// The item panel: the shop item or the owned entry chosen last.
+  std::string itemTitle;
+  std::vector<GearField> fields;
+  /// False greys the values out: the shop item's book is not allowed and it cannot be bought.
+  bool valuesEnabled = true;
+
+  /// The selected entry of the character's gear list.
+  int ownedSelected = -1;
+  bool removeEnabled = false;
+
+  /// Carried weight and money left, as plain numbers.
+  std::string totalWeight = "0";
+  std::string moneyLeft = "0";
+
+  /// What the last firearm bought cost, which an internal mount costs again. Lives as long as
+  /// the program, not the character: New and Open keep it.
+  int64_t lastWeaponPrice = 0;
+};
+
+/// Money left, Maxresources - NuyenSpent, as every page that shows it writes it.
+std::string MoneyLeftText(const CharacterRecord& record);
+
+/// Adds to NuyenSpent (a refund is negative), held where NuyenSpent and money left still fit.
+void SpendNuyen(CharacterRecord& record, int64_t amount);
+
+/// The gear page's money-left display.
+void ShowMoneyLeft(const CharacterRecord& record, GearView& view);
+
+/// Gear type of an entry: the number between its first tab and the next "|"; 0 without a tab.
+int GearEntryType(std::string_view entry);
+/// Value i (1-based, as the type's field names count) of a shop or gear entry; "" past the end.
+std::string GearEntryField(std::string_view entry, int i);
+/// The count a purchase wrote as "[N]" after the 30-character name; 1 when there is none.
+int64_t GearEntryCount(std::string_view entry);
+
+/// A click on a node of the gear tree: a node without children lists its group. A gear.dat that
+/// cannot be read is reported and leaves the list empty.
+void ClickGearGroup(RulesContext& ctx, GearView& view, const std::string& folder, const BookLists& books, size_t node);
+
+/// Chooses a shop entry and shows it in the item panel; an index outside the list does nothing.
+void ShowGearItem(RulesContext& ctx, GearView& view, const BookLists& books, int index);
+
+/// The number-of-items box.
+void SetGearCount(GearView& view, std::string text);
+
+/// Buys countText of the chosen shop item. Refused silently when money is short, the count is
+/// below 1, or the price is negative, cancelled or left empty. True when something was bought.
+bool BuyGear(RulesContext& ctx, GearView& view, const BookLists& books);
+
+/// Chooses an entry of the character's gear list and shows it; an index outside does nothing.
+void SelectOwnedGear(RulesContext& ctx, GearView& view, int index);
+
+/// Removes the chosen gear entry and refunds its price times its count, whatever Override Limits
+/// says. True when an entry was removed.
+bool RemoveGear(RulesContext& ctx, GearView& view);
+
+/// Carried weight from the divider down (every entry when there is no divider) and the money
+/// displays.
+void RecountGearWeight(RulesContext& ctx, GearView& view);
+
+/// The up and down buttons: the chosen entry moves one place, the selection follows it and the
+/// carried weight is recounted. First or last, or nothing chosen, does nothing.
+void MoveGearUp(RulesContext& ctx, GearView& view);
+void MoveGearDown(RulesContext& ctx, GearView& view);
+
+/// Moves the selected entry of a list one place by step (-1 up, 1 down); the selection follows.
+/// False, and nothing moves, when nothing is selected or the entry would leave the list.
+bool MoveListEntry(std::vector<std::string>& list, int& selected, int step);
+
+/// New or Open: the character's gear list changed under the page, so nothing is chosen.
+void ResetGearPage(RulesContext& ctx, GearView& view);
+
+}  // namespace ivgen

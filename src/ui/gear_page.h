@@ -1,0 +1,52 @@
+// The Gear page: the gear tree, the shop list of the clicked group, the chosen item's fields, the
+// number of items and the buy button, and the character's gear list with its divider, carried
+// weight and money left.
+#pragma once
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStringList>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <array>
+#include <string>
+#include <vector>
+
+#include "purchase/gear.h"
+#include "ui/page_view.h"
+
+namespace ivgen {
+
+/// A small up or down button beside a list.
+QToolButton* ArrowButton(Qt::ArrowType type, const QString& name, QWidget* parent);
+
+/// Shows one row per entry in a list of columns, selecting the row `selected` (none for -1).
+void FillRows(QTreeWidget* list, const std::vector<QStringList>& rows, int selected);
+
+class GearPage : public PageView {
+  Q_OBJECT
+ public:
+  GearPage(Editor& editor, QWidget* parent);
+  void Refresh() override;
+
+ private:
+  void FillTree();
+
+  QTreeWidget* tree_ = nullptr;
+  std::vector<std::string> treeTexts_;
+  QLabel* groupTitle_ = nullptr;
+  QListWidget* shop_ = nullptr;
+  QLabel* itemTitle_ = nullptr;
+  std::array<QLabel*, kGearShownFields> names_{};
+  std::array<QLabel*, kGearShownFields> values_{};
+  QLineEdit* count_ = nullptr;
+  QPushButton* buy_ = nullptr;
+  QTreeWidget* owned_ = nullptr;
+  QPushButton* remove_ = nullptr;
+  QLabel* weight_ = nullptr;
+  QLabel* money_ = nullptr;
+};
+
+}  // namespace ivgen
