@@ -8,9 +8,11 @@
 #include "app/attributes_unit.h"
 #include "app/books_unit.h"
 #include "app/options_unit.h"
+#include "app/powers_unit.h"
 #include "app/priorities_unit.h"
 #include "app/race_unit.h"
 #include "app/settings.h"
+#include "app/spells_unit.h"
 #include "app/texts_unit.h"
 #include "app/unit_host.h"
 #include "catalog/catalogs.h"
@@ -91,6 +93,10 @@ class Editor final : private UnitHost {
   const BooksUnit& Books() const { return books_; }
   OptionsUnit& Options() { return options_; }
   const OptionsUnit& Options() const { return options_; }
+  SpellsUnit& Spells() { return spells_; }
+  const SpellsUnit& Spells() const { return spells_; }
+  PowersUnit& Powers() { return powers_; }
+  const PowersUnit& Powers() const { return powers_; }
 
   // The document, to read.
   const CharacterRecord& Record() const override { return record_; }
@@ -160,6 +166,8 @@ class Editor final : private UnitHost {
   TextsUnit texts_{*this};
   BooksUnit books_{bookLists_, platform_, programFolder_, [this] { ReloadCatalogs(false); }};
   OptionsUnit options_{settings_, platform_, SettingsFile()};
+  SpellsUnit spells_{*this, bookLists_};
+  PowersUnit powers_{*this, bookLists_};
 };
 
 }  // namespace ivgen

@@ -156,9 +156,9 @@ bool Tradition(RulesContext& ctx, int index) {
   return true;
 }
 
-std::string TraditionName(const RulesContext& ctx) {
-  const int index = ctx.record.Tradition;
-  const std::vector<std::string>& traditions = ctx.catalogs.traditions;
+std::string TraditionName(const CharacterRecord& record, const Catalogs& catalogs) {
+  const int index = record.Tradition;
+  const std::vector<std::string>& traditions = catalogs.traditions;
   return index >= 0 && static_cast<size_t>(index) < traditions.size() ? traditions[static_cast<size_t>(index)] : "";
 }
 

@@ -83,7 +83,7 @@ void ShowSpellsMoneyLeft(RulesContext& ctx, SpellsView& view);
 bool Tradition(RulesContext& ctx, int index);
 
 /// The name of the character's tradition, "" when it has none or the list no longer holds it.
-std::string TraditionName(const RulesContext& ctx);
+std::string TraditionName(const CharacterRecord& record, const Catalogs& catalogs);
 
 /// After the tradition list was reloaded: the tradition of that name is chosen again; when the
 /// new list no longer holds it, none is chosen. An empty name (no tradition, or an index the old

@@ -6,8 +6,10 @@
 #include "ui/attributes_page.h"
 #include "ui/bioinfo_page.h"
 #include "ui/books_page.h"
+#include "ui/powers_page.h"
 #include "ui/priorities_page.h"
 #include "ui/race_page.h"
+#include "ui/spells_page.h"
 
 namespace ivgen {
 
@@ -27,6 +29,10 @@ PageView* CreatePage(int index, const QString& caption, Editor& editor, QWidget*
       return new RacePage(editor, parent);
     case 2:
       return new AttributesPage(editor, parent);
+    case 6:
+      return new SpellsPage(editor, parent);
+    case 7:
+      return new PowersPage(editor, parent);
     case 9:
       return new BioInfoPage(editor, parent);
     case 10:

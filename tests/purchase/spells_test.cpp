@@ -142,7 +142,7 @@ TEST_F(SpellsTest, TraditionIsChosenAndFoundAgainByNameAfterAReload) {
   EXPECT_FALSE(Tradition(ctx, 3));
   catalogs.traditions = {"Hermetic mage", "Totem: Owl"};
   EXPECT_TRUE(KeepTradition(ctx, "Totem: Owl"));
-  EXPECT_EQ(TraditionName(ctx), "Totem: Owl");
+  EXPECT_EQ(TraditionName(record, catalogs), "Totem: Owl");
   catalogs.traditions = {"Hermetic mage"};
   EXPECT_TRUE(KeepTradition(ctx, "Totem: Owl"));
   EXPECT_EQ(record.Tradition, -1);
