@@ -38,6 +38,7 @@ void Editor::Run(const Action& action) {
   RulesContext ctx = Context();
   const bool changed = action(ctx);
   RefreshCreationView(ctx);
+  spells_.Refresh(ctx);
   if (changed) document_.Modified = true;
 }
 
@@ -49,9 +50,13 @@ void Editor::Recalculate() {
 }
 
 bool Editor::ReloadCatalogs(bool atStartup) {
+  // The tradition is kept by its name: another book choice may move it in the list.
+  const std::string tradition = spells_.TraditionName();
   const bool loaded = ReloadDatafiles(programFolder_, bookLists_, catalogs_, platform_,
                                       atStartup ? ReloadTrigger::StartUp : ReloadTrigger::Button);
   catalogSelection_ = FirstSelections(catalogs_);
+  spells_.CatalogsReloaded(tradition, catalogSelection_.spellCategory);
+  powers_.CatalogsReloaded();
   return loaded;
 }
 
@@ -94,6 +99,8 @@ void Editor::ResetCharacter() {
   });
   gear_.Reset();
   contacts_.Reset();
+  spells_.NewCharacter();
+  powers_.NewCharacter();
   document_.Modified = false;
   frame_.cyberlimbFrameVisible = false;
   frame_.pictureVisible = false;

@@ -10,10 +10,12 @@
 #include "app/contacts_unit.h"
 #include "app/gear_unit.h"
 #include "app/options_unit.h"
+#include "app/powers_unit.h"
 #include "app/priorities_unit.h"
 #include "app/race_unit.h"
 #include "app/settings.h"
 #include "app/sheet_unit.h"
+#include "app/spells_unit.h"
 #include "app/texts_unit.h"
 #include "app/unit_host.h"
 #include "catalog/catalogs.h"
@@ -100,6 +102,10 @@ class Editor final : private UnitHost {
   const GearUnit& Gear() const { return gear_; }
   ContactsUnit& Contacts() { return contacts_; }
   const ContactsUnit& Contacts() const { return contacts_; }
+  SpellsUnit& Spells() { return spells_; }
+  const SpellsUnit& Spells() const { return spells_; }
+  PowersUnit& Powers() { return powers_; }
+  const PowersUnit& Powers() const { return powers_; }
 
   // The document, to read.
   const CharacterRecord& Record() const override { return record_; }
@@ -175,6 +181,8 @@ class Editor final : private UnitHost {
   SheetUnit sheet_{*this, platform_};
   GearUnit gear_{*this, bookLists_, programFolder_};
   ContactsUnit contacts_{*this};
+  SpellsUnit spells_{*this, bookLists_};
+  PowersUnit powers_{*this, bookLists_};
 };
 
 }  // namespace ivgen

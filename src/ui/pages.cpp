@@ -8,8 +8,10 @@
 #include "ui/books_page.h"
 #include "ui/contacts_page.h"
 #include "ui/gear_page.h"
+#include "ui/powers_page.h"
 #include "ui/priorities_page.h"
 #include "ui/race_page.h"
+#include "ui/spells_page.h"
 
 namespace ivgen {
 
@@ -31,6 +33,10 @@ PageView* CreatePage(int index, const QString& caption, Editor& editor, QWidget*
       return new AttributesPage(editor, parent);
     case 8:
       return new GearPage(editor, parent);
+    case 6:
+      return new SpellsPage(editor, parent);
+    case 7:
+      return new PowersPage(editor, parent);
     case 9:
       return new BioInfoPage(editor, parent);
     case 10:

@@ -1,0 +1,63 @@
+#include "app/spells_unit.h"
+
+namespace ivgen {
+
+std::string SpellsUnit::TraditionName() const { return ivgen::TraditionName(host_.Record(), host_.CurrentCatalogs()); }
+
+void SpellsUnit::ChooseTradition(int index) {
+  host_.Run([index](RulesContext& ctx) { return Tradition(ctx, index); });
+}
+
+void SpellsUnit::SelectCategory(int index) {
+  host_.Run([this, index](RulesContext& ctx) {
+    SelectSpellCategory(ctx, view_, index);
+    return false;
+  });
+}
+
+void SpellsUnit::SelectSpell(int index) {
+  host_.Run([this, index](RulesContext&) {
+    ivgen::SelectSpell(view_, index);
+    return false;
+  });
+}
+
+void SpellsUnit::Add() {
+  host_.Run([this](RulesContext& ctx) { return AddSpell(ctx, view_, books_); });
+}
+
+void SpellsUnit::SelectChosen(int index) {
+  host_.Run([this, index](RulesContext& ctx) {
+    SelectChosenSpell(ctx, view_, index);
+    return false;
+  });
+}
+
+void SpellsUnit::Raise() {
+  host_.Run([this](RulesContext& ctx) { return RaiseSpellPoints(ctx, view_); });
+}
+
+void SpellsUnit::Lower() {
+  host_.Run([this](RulesContext& ctx) { return LowerSpellPoints(ctx, view_); });
+}
+
+void SpellsUnit::Remove() {
+  host_.Run([this](RulesContext& ctx) { return RemoveSpell(ctx, view_); });
+}
+
+void SpellsUnit::BuyPoints() {
+  host_.Run([this](RulesContext& ctx) { return BuySpellPoints(ctx, view_); });
+}
+
+void SpellsUnit::Refresh(RulesContext& ctx) { ShowSpellsMoneyLeft(ctx, view_); }
+
+void SpellsUnit::NewCharacter() { SelectChosen(-1); }
+
+void SpellsUnit::CatalogsReloaded(const std::string& traditionName, int category) {
+  host_.Run([this, &traditionName, category](RulesContext& ctx) {
+    SelectSpellCategory(ctx, view_, category);
+    return KeepTradition(ctx, traditionName);
+  });
+}
+
+}  // namespace ivgen

@@ -1,0 +1,54 @@
+// The Spells page: the tradition or totem, the spell catalog by category, the character's spells
+// with their points, and spell points bought with nuyen.
+#pragma once
+
+#include <string>
+
+#include "app/unit_host.h"
+#include "catalog/books.h"
+#include "purchase/spells.h"
+
+namespace ivgen {
+
+class SpellsUnit {
+ public:
+  SpellsUnit(UnitHost& host, const BookLists& books) : host_(host), books_(books) {}
+
+  const SpellsView& View() const { return view_; }
+  /// The spell purchase group; the page change hides it while no spell points are available.
+  bool GroupVisible() const { return host_.Creation().pages.spellGroupVisible; }
+  /// "used/available" and its over-spent marker.
+  const std::string& PointsDisplay() const { return host_.Creation().attributes.spellPointsDisplay; }
+  bool OverSpent() const { return host_.Creation().attributes.spellsOverSpent; }
+  std::string TraditionName() const;
+
+  /// A line of the tradition list clicked; a number outside it does nothing.
+  void ChooseTradition(int index);
+  /// A line of the category list clicked.
+  void SelectCategory(int index);
+  /// A spell of the category clicked, and the add command (or a double-click).
+  void SelectSpell(int index);
+  void Add();
+  /// A line of the character's spells clicked, its spin buttons and the remove command.
+  void SelectChosen(int index);
+  void Raise();
+  void Lower();
+  void Remove();
+  /// "Buy Spell Pts for $25,000".
+  void BuyPoints();
+
+  /// After every action: what other pages may have changed (money left).
+  void Refresh(RulesContext& ctx);
+  /// A new character: none of its spells is chosen.
+  void NewCharacter();
+  /// The catalogs were reloaded: the category the reload selected is listed again and the
+  /// tradition of that name chosen again.
+  void CatalogsReloaded(const std::string& traditionName, int category);
+
+ private:
+  UnitHost& host_;
+  const BookLists& books_;
+  SpellsView view_;
+};
+
+}  // namespace ivgen

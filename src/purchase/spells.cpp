@@ -1,0 +1,181 @@
+#include "purchase/spells.h"
+
+#include <cstdint>
+
+#include "record/entries.h"
+#include "record/values.h"
+#include "rules/attributes.h"
+
+namespace ivgen {
+
+namespace {
+
+constexpr const char* kIllegalTitle = "Illegal item";
+constexpr const char* kSpellNotAllowed = "You can't get this spell!\r\nIt is not in the allowed sourcebooks.";
+// What two digits can hold; a third digit would be misread as soon as the entry is read back.
+constexpr int kSpellPointsCeiling = 99;
+constexpr size_t kBookReferenceWidth = 7;
+
+// The book reference of a catalog entry: what follows the "%" but the category code after it.
+std::string BookReference(std::string_view catalogEntry) {
+  const size_t percent = catalogEntry.find('%');
+  if (percent == std::string_view::npos) return "";
+  std::string_view reference = catalogEntry.substr(percent + 1);
+  if (!reference.empty()) reference.remove_suffix(1);
+  return std::string(reference);
+}
+
+// A reference without "-" is taken whole, so it never makes a purchase fail.
+std::string BookCode(std::string_view reference) { return TrimRight(reference.substr(0, reference.find('-'))); }
+
+std::string TwoDigits(int n) { return (n < 10 ? "0" : "") + IntText(n); }
+
+// Writes n between the entry's first "[" and the "]" after it.
+void SetSpellPoints(std::string& entry, int n) {
+  const size_t open = entry.find('[');
+  if (open == std::string::npos) return;
+  const size_t close = entry.find(']', open);
+  const size_t length = close == std::string::npos ? 2 : close - open - 1;
+  entry.replace(open + 1, length, TwoDigits(n));
+}
+
+std::string* ChosenSpell(RulesContext& ctx, const SpellsView& view) {
+  std::vector<std::string>& spells = ctx.record.Spells;
+  if (view.selectedChosen < 0 || static_cast<size_t>(view.selectedChosen) >= spells.size()) return nullptr;
+  return &spells[static_cast<size_t>(view.selectedChosen)];
+}
+
+}  // namespace
+
+std::vector<std::string> SpellColumns(std::string_view entry) {
+  std::vector<std::string> columns = SplitTabs(entry);
+  if (!columns.empty() && !columns.back().empty() && columns.back().front() == '%') columns.pop_back();
+  return columns;
+}
+
+int SpellPoints(std::string_view chosenEntry) {
+  const size_t open = chosenEntry.find('[');
+  if (open == std::string_view::npos) return 0;
+  return CInt(Val(chosenEntry.substr(open + 1, 2)));
+}
+
+void SelectSpellCategory(RulesContext& ctx, SpellsView& view, int index) {
+  const std::vector<std::string>& categories = ctx.catalogs.spells.categories;
+  const bool inList = index >= 0 && static_cast<size_t>(index) < categories.size();
+  view.selectedCategory = inList ? index : -1;
+  view.categorySpells = inList ? SpellsInCategory(ctx.catalogs.spells, categories[static_cast<size_t>(index)])
+                               : std::vector<std::string>{};
+  view.selectedSpell = -1;
+}
+
+void SelectSpell(SpellsView& view, int index) {
+  view.selectedSpell = index >= 0 && static_cast<size_t>(index) < view.categorySpells.size() ? index : -1;
+}
+
+bool AddSpell(RulesContext& ctx, SpellsView& view, const BookLists& books) {
+  if (view.selectedSpell < 0 || static_cast<size_t>(view.selectedSpell) >= view.categorySpells.size()) return false;
+  const std::string& spell = view.categorySpells[static_cast<size_t>(view.selectedSpell)];
+  const std::string reference = BookReference(spell);
+  if (!BookAllowed(books, BookCode(reference))) {
+    ctx.platform.Message(kSpellNotAllowed, kIllegalTitle, Icon::None, Buttons::Ok);
+    return false;
+  }
+  const size_t dataEnd = spell.find("\t%");
+  // Only the reference is kept: a short one would otherwise carry the category code along.
+  std::string entry = spell.substr(0, dataEnd) + "\t[01]\t" + reference.substr(0, kBookReferenceWidth);
+  ctx.record.SpellPointsUsed += 1;
+  ctx.record.Spells.push_back(std::move(entry));
+  ShowSpellPoints(ctx);
+  return true;
+}
+
+void SelectChosenSpell(RulesContext& ctx, SpellsView& view, int index) {
+  view.selectedChosen = index >= 0 && static_cast<size_t>(index) < ctx.record.Spells.size() ? index : -1;
+  view.removeEnabled = view.selectedChosen >= 0;
+  view.spinnerEnabled = view.selectedChosen >= 0;
+}
+
+bool RaiseSpellPoints(RulesContext& ctx, SpellsView& view) {
+  std::string* entry = ChosenSpell(ctx, view);
+  if (entry == nullptr || entry->find('[') == std::string::npos) return false;
+  CharacterRecord& record = ctx.record;
+  const int n = SpellPoints(*entry);
+  const bool withinLimits = record.SpellPointsUsed < record.MagicPts && n < kMaxSpellPoints;
+  if (!(record.norules != 0 || withinLimits) || n >= kSpellPointsCeiling) return false;
+  SetSpellPoints(*entry, n + 1);
+  record.SpellPointsUsed += 1;
+  ShowSpellPoints(ctx);
+  return true;
+}
+
+bool LowerSpellPoints(RulesContext& ctx, SpellsView& view) {
+  std::string* entry = ChosenSpell(ctx, view);
+  if (entry == nullptr) return false;
+  const int n = SpellPoints(*entry);
+  if (n <= 1) return false;
+  SetSpellPoints(*entry, n - 1);
+  ctx.record.SpellPointsUsed -= 1;
+  ShowSpellPoints(ctx);
+  return true;
+}
+
+bool RemoveSpell(RulesContext& ctx, SpellsView& view) {
+  const std::string* entry = ChosenSpell(ctx, view);
+  if (entry == nullptr) return false;
+  const int n = SpellPoints(*entry);
+  ctx.record.Spells.erase(ctx.record.Spells.begin() + view.selectedChosen);
+  SelectChosenSpell(ctx, view, -1);
+  ctx.record.SpellPointsUsed -= static_cast<float>(n);
+  ShowSpellPoints(ctx);
+  return true;
+}
+
+bool BuySpellPoints(RulesContext& ctx, SpellsView& view) {
+  CharacterRecord& record = ctx.record;
+  // At or past the ceiling, also when a MAG code carried the points beyond it.
+  if (record.MagicPts >= kMaxBoughtSpellPoints) return false;
+  const int64_t leftAfter =
+      static_cast<int64_t>(record.Maxresources) - (static_cast<int64_t>(record.NuyenSpent) + kSpellPointPrice);
+  const bool bought = leftAfter > 0;
+  if (bought) {
+    record.MagicPts += 1;
+    record.NuyenSpent += kSpellPointPrice;
+  }
+  ctx.hooks.ShowMoneyLeft();
+  ShowSpellsMoneyLeft(ctx, view);
+  ShowSpellPoints(ctx);
+  return bought;
+}
+
+void ShowSpellsMoneyLeft(RulesContext& ctx, SpellsView& view) { view.moneyLeft = IntText(ctx.record.Resources()); }
+
+bool Tradition(RulesContext& ctx, int index) {
+  if (index < 0 || static_cast<size_t>(index) >= ctx.catalogs.traditions.size()) return false;
+  if (ctx.record.Tradition == index) return false;
+  ctx.record.Tradition = static_cast<int16_t>(index);
+  return true;
+}
+
+std::string TraditionName(const CharacterRecord& record, const Catalogs& catalogs) {
+  const int index = record.Tradition;
+  const std::vector<std::string>& traditions = catalogs.traditions;
+  return index >= 0 && static_cast<size_t>(index) < traditions.size() ? traditions[static_cast<size_t>(index)] : "";
+}
+
+bool KeepTradition(RulesContext& ctx, const std::string& name) {
+  // An index the old list did not hold either is left for the player to see.
+  if (name.empty()) return false;
+  int16_t index = -1;
+  const std::vector<std::string>& traditions = ctx.catalogs.traditions;
+  for (size_t i = 0; i < traditions.size(); ++i) {
+    if (traditions[i] == name) {
+      index = static_cast<int16_t>(i);
+      break;
+    }
+  }
+  const bool changed = ctx.record.Tradition != index;
+  ctx.record.Tradition = index;
+  return changed;
+}
+
+}  // namespace ivgen

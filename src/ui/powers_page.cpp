@@ -1,0 +1,97 @@
+#include "ui/powers_page.h"
+
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "app/editor.h"
+#include "record/entries.h"
+#include "ui/page_parts.h"
+#include "ui/qt_text.h"
+
+namespace ivgen {
+
+void PowersPage::Act(const std::function<void()>& action) {
+  action();
+  emit Changed();
+}
+
+PowersPage::PowersPage(Editor& editor, QWidget* parent) : PageView(editor, parent) {
+  PowersUnit& powers = editor_.Powers();
+  powerGroup_ = new QGroupBox(tr("Adept Powers"), this);
+  powerGroup_->setObjectName("powerGroup");
+
+  catalog_ = ColumnList("powerCatalog", {tr("Power"), tr("Cost")}, this);
+  connect(catalog_, &QTreeWidget::currentItemChanged, this, [this, &powers](QTreeWidgetItem* item) {
+    Act([&powers, row = RowOf(catalog_, item)] { powers.ShowPower(row); });
+  });
+  connect(catalog_, &QTreeWidget::itemDoubleClicked, this, [this, &powers](QTreeWidgetItem* item) {
+    Act([&powers, row = RowOf(catalog_, item)] {
+      powers.ShowPower(row);
+      powers.Buy();
+    });
+  });
+  owned_ = ColumnList("ownedPowers", {tr("Power"), tr("Cost"), tr("Note")}, this);
+  owned_->header()->setSectionResizeMode(2, QHeaderView::Stretch);
+  connect(owned_, &QTreeWidget::currentItemChanged, this, [this, &powers](QTreeWidgetItem* item) {
+    Act([&powers, row = RowOf(owned_, item)] { powers.SelectOwned(row); });
+  });
+  auto* buy = new QPushButton(tr("Buy >>"), this);
+  buy->setObjectName("buyPower");
+  connect(buy, &QPushButton::clicked, this, [this, &powers] { Act([&powers] { powers.Buy(); }); });
+  remove_ = new QPushButton(tr("<< Remove"), this);
+  remove_->setObjectName("removePower");
+  connect(remove_, &QPushButton::clicked, this, [this, &powers] { Act([&powers] { powers.Remove(); }); });
+
+  cost_ = ReadOnlyField("powerCost", this);
+  cost_->setMaximumWidth(70);
+  note_ = ReadOnlyField("powerNote", this);
+  points_ = ReadOnlyField("powerPoints", this);
+  points_->setMaximumWidth(90);
+  points_->setAlignment(Qt::AlignRight);
+
+  auto* buttons = new QVBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(buy);
+  buttons->addWidget(remove_);
+  buttons->addStretch();
+  auto* shown = new QFormLayout;
+  shown->addRow(tr("Cost"), cost_);
+  shown->addRow(tr("Note"), note_);
+  shown->addRow(tr("Power points used"), points_);
+
+  auto* grid = new QGridLayout(powerGroup_);
+  grid->addWidget(new QLabel(tr("Power catalog"), this), 0, 0);
+  grid->addWidget(new QLabel(tr("Powers bought"), this), 0, 2);
+  grid->addWidget(catalog_, 1, 0);
+  grid->addLayout(buttons, 1, 1);
+  grid->addWidget(owned_, 1, 2);
+  grid->addLayout(shown, 2, 0, 1, 3);
+  grid->setColumnStretch(0, 2);
+  grid->setColumnStretch(2, 3);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(powerGroup_);
+}
+
+void PowersPage::Refresh() {
+  const PowersUnit& powers = editor_.Powers();
+  const PowersView& view = powers.View();
+  powerGroup_->setVisible(powers.GroupVisible());
+  std::vector<std::vector<std::string>> rows;
+  for (const std::string& entry : editor_.CurrentCatalogs().powers) rows.push_back(SplitTabs(entry));
+  ShowRows(catalog_, rows, view.selectedPower);
+  rows.clear();
+  for (const std::string& entry : editor_.Record().Powers) {
+    rows.push_back({TabField(entry, 0), TabField(entry, 1), TabField(entry, 4)});
+  }
+  ShowRows(owned_, rows, view.selectedOwned);
+  remove_->setEnabled(view.removeEnabled);
+  ShowText(cost_, view.shownCost);
+  ShowText(note_, view.shownNote);
+  ShowText(points_, powers.PointsDisplay());
+}
+
+}  // namespace ivgen
