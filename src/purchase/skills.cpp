@@ -1,0 +1,362 @@
+#include "purchase/skills.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <utility>
+
+#include "record/entries.h"
+#include "record/values.h"
+#include "rules/attributes.h"
+
+namespace ivgen {
+
+namespace {
+
+// A rating must still fit the record's 16-bit pools after being doubled and summed.
+constexpr int kRatingMax = 9999;
+
+int Rating(std::string_view text) { return std::clamp(IntFloor(Val(text)), 0, kRatingMax); }
+
+// The ratings are the text after the last TAB, so a bracket inside a name never counts.
+size_t RatingsStart(std::string_view entry) {
+  const size_t tab = entry.rfind(kTab);
+  return tab == std::string_view::npos ? 0 : tab + 1;
+}
+
+std::string WithRatings(std::string_view entry, SkillRatings ratings) {
+  const size_t open = entry.find('[', RatingsStart(entry));
+  std::string out(entry.substr(0, open));
+  out += "[" + IntText(ratings.base);
+  // "[B/0]" would cost -1 and pay the player back; a specialization at 0 is a plain skill.
+  if (ratings.spec > 0) out += "/" + IntText(ratings.spec);
+  return out + "]";
+}
+
+// Points are counted by the code up to the first ")", not the three letters the buttons read.
+std::string CountedClassCode(std::string_view entry) {
+  const size_t open = entry.find('(');
+  if (open == std::string_view::npos) return "";
+  const size_t close = entry.find(')', open + 1);
+  if (close == std::string_view::npos) return "";
+  return std::string(entry.substr(open + 1, close - open - 1));
+}
+
+int EntryCost(const CharacterRecord& record, std::string_view entry) {
+  const SkillRatings ratings = ParseSkillEntry(entry);
+  const int effective = ratings.spec > 0 ? ratings.spec - 1 : ratings.base;
+  const int linked = Attrvalue(record, CountedClassCode(entry));
+  return effective <= linked ? effective : 2 * effective - linked;
+}
+
+// A pool's used value and its allowance.
+struct PoolRef {
+  int16_t& used;
+  int allowance;
+};
+
+PoolRef Pool(CharacterRecord& record, SkillPool pool) {
+  switch (pool) {
+    case SkillPool::Knowledge:
+      return {record.KnowledgePointsUsed, record.KnowledgeAllowance};
+    case SkillPool::Language:
+      return {record.LanguagePointsUsed, record.LanguageAllowance};
+    case SkillPool::Active:
+      break;
+  }
+  return {record.CurSkill, record.PtsSkills};
+}
+
+// The incremental check: it only decides whether a change goes ahead; the recount after it sets
+// the used values for good.
+bool PayFromPool(CharacterRecord& record, std::string_view classCode, int cost) {
+  const PoolRef pool = Pool(record, PoolOfClass(classCode));
+  if (pool.used + cost > pool.allowance) return false;
+  pool.used = CInt(pool.used + cost);
+  return true;
+}
+
+// A "[" or "]" would be read as ratings, a TAB would split the entry, and a "~" comes back as a
+// TAB after a save and reopen.
+bool UsableAnswer(std::string_view text) { return !text.empty() && text.find_first_of("[]\t~") == std::string::npos; }
+
+std::vector<int> Chain(const SkillCatalog& catalog, int first) {
+  std::vector<int> nodes;
+  const int size = static_cast<int>(catalog.SkillTable.size());
+  for (int i = first; i >= 0 && i < size && static_cast<int>(nodes.size()) < kSkillListMax;
+       i = catalog.SkillTable[static_cast<size_t>(i)].NextSibling) {
+    nodes.push_back(i);
+  }
+  return nodes;
+}
+
+std::string NodeName(const RulesContext& ctx, const std::vector<int>& nodes, int row) {
+  if (row < 0 || row >= static_cast<int>(nodes.size())) return "";
+  const auto& table = ctx.catalogs.skills.SkillTable;
+  const int node = nodes[static_cast<size_t>(row)];
+  return node >= 0 && node < static_cast<int>(table.size()) ? TrimRight(table[static_cast<size_t>(node)].Name) : "";
+}
+
+void ShowPool(SkillPoolView& pool, int used, int allowance) {
+  pool.display = IntText(used) + "/" + IntText(allowance);
+  pool.stop = used > allowance;
+}
+
+void RefreshList(const CharacterRecord& record, SkillsView& view) {
+  view.names.clear();
+  view.ratings.clear();
+  for (const std::string& entry : record.Skills) {
+    const size_t start = RatingsStart(entry);
+    view.names.push_back(start == 0 ? entry : entry.substr(0, start - 1));
+    view.ratings.push_back(start == 0 ? "" : entry.substr(start));
+  }
+  if (view.selected >= static_cast<int>(record.Skills.size())) {
+    view.selected = -1;
+    view.removeEnabled = false;
+    view.spinnerEnabled = false;
+  }
+}
+
+// Appends an entry, selects it and recounts.
+void AppendSkill(RulesContext& ctx, SkillsView& view, const std::string& name, std::string_view ratings) {
+  ctx.record.Skills.push_back(TrimRight(name) + kTab + std::string(ratings));
+  SelectSkill(ctx, view, static_cast<int>(ctx.record.Skills.size()) - 1);
+  RecountSkillPoints(ctx, view);
+}
+
+std::string* SelectedEntry(RulesContext& ctx, const SkillsView& view) {
+  if (view.selected < 0 || view.selected >= static_cast<int>(ctx.record.Skills.size())) return nullptr;
+  return &ctx.record.Skills[static_cast<size_t>(view.selected)];
+}
+
+bool Rewrite(RulesContext& ctx, SkillsView& view, std::string& entry, SkillRatings ratings) {
+  entry = WithRatings(entry, ratings);
+  RecountSkillPoints(ctx, view);
+  return true;
+}
+
+bool MoveSelected(RulesContext& ctx, SkillsView& view, int step) {
+  auto& list = ctx.record.Skills;
+  const int to = view.selected + step;
+  if (SelectedEntry(ctx, view) == nullptr || to < 0 || to >= static_cast<int>(list.size())) return false;
+  std::swap(list[static_cast<size_t>(view.selected)], list[static_cast<size_t>(to)]);
+  view.selected = to;
+  RefreshList(ctx.record, view);
+  return true;
+}
+
+}  // namespace
+
+SkillRatings ParseSkillEntry(std::string_view entry) {
+  std::string_view ratings = entry.substr(RatingsStart(entry));
+  const size_t open = ratings.find('[');
+  if (open == std::string_view::npos) return {};
+  ratings = ratings.substr(open + 1);
+  ratings = ratings.substr(0, ratings.find(']'));
+  const size_t slash = ratings.find('/');
+  if (slash == std::string_view::npos) return {Rating(ratings), 0};
+  return {Rating(ratings.substr(0, slash)), Rating(ratings.substr(slash + 1))};
+}
+
+std::string SkillClassCode(std::string_view entry) {
+  const size_t open = entry.find('(');
+  return open == std::string_view::npos ? "" : std::string(entry.substr(open + 1, 3));
+}
+
+SkillPool PoolOfClass(std::string_view code) {
+  if (code == "LAN") return SkillPool::Language;
+  if (code == "KNO") return SkillPool::Knowledge;
+  return SkillPool::Active;
+}
+
+void ShowSkillCategories(RulesContext& ctx, SkillsView& view) {
+  view.categories.clear();
+  for (const std::string& name : ctx.catalogs.skills.categories) {
+    if (view.categories.size() >= kSkillCategoriesMax) break;
+    view.categories.push_back(TrimRight(name));
+  }
+}
+
+void SelectSkillCategory(RulesContext& ctx, SkillsView& view, int category) {
+  const SkillCatalog& catalog = ctx.catalogs.skills;
+  const bool valid = category >= 0 && category < static_cast<int>(catalog.SkillCategoryStart.size());
+  view.category = valid ? category : -1;
+  view.skillNodes.clear();
+  if (valid) {
+    const int start = catalog.SkillCategoryStart[static_cast<size_t>(category)];
+    if (start >= 0 && start < static_cast<int>(catalog.SkillTable.size())) {
+      view.skillNodes = Chain(catalog, catalog.SkillTable[static_cast<size_t>(start)].FirstChild);
+    }
+  }
+  view.skills.clear();
+  for (int row = 0; row < static_cast<int>(view.skillNodes.size()); ++row) {
+    view.skills.push_back(NodeName(ctx, view.skillNodes, row));
+  }
+  SelectCatalogSkill(ctx, view, -1);
+}
+
+void SelectCatalogSkill(RulesContext& ctx, SkillsView& view, int row) {
+  const bool valid = row >= 0 && row < static_cast<int>(view.skillNodes.size());
+  view.skill = valid ? row : -1;
+  view.addEnabled = valid;
+  // Offered for knowledge skills only: anything else would be charged to the wrong pool.
+  view.furtherVisible = valid && SkillClassCode(view.skills[static_cast<size_t>(row)]) == "KNO";
+  view.furtherEnabled = view.furtherVisible;
+  view.specializationNodes.clear();
+  view.specializations.clear();
+  if (valid) {
+    const auto& table = ctx.catalogs.skills.SkillTable;
+    const int node = view.skillNodes[static_cast<size_t>(row)];
+    if (node >= 0 && node < static_cast<int>(table.size())) {
+      view.specializationNodes = Chain(ctx.catalogs.skills, table[static_cast<size_t>(node)].FirstChild);
+    }
+  }
+  for (int i = 0; i < static_cast<int>(view.specializationNodes.size()); ++i) {
+    view.specializations.push_back(NodeName(ctx, view.specializationNodes, i));
+  }
+  view.specialization = -1;
+}
+
+void SelectSpecialization(RulesContext&, SkillsView& view, int row) {
+  view.specialization = row >= 0 && row < static_cast<int>(view.specializations.size()) ? row : -1;
+}
+
+bool AddSkill(RulesContext& ctx, SkillsView& view) {
+  const std::string skill = NodeName(ctx, view.skillNodes, view.skill);
+  if (skill.empty()) return false;
+  const std::string code = SkillClassCode(skill);
+  std::string name = skill;
+  std::string ratings = "[1]";
+  int cost = 1;
+  const std::string specialization = NodeName(ctx, view.specializationNodes, view.specialization);
+  if (!specialization.empty()) {
+    ratings = "[1/3]";
+    cost = Attrvalue(ctx.record, code) == 1 ? 3 : 2;
+    if (specialization.ends_with("->")) {
+      const std::string answer = Trim(
+          ctx.platform.Input("Enter " + specialization.substr(0, specialization.size() - 2), kSpecializationTitle, ""));
+      if (!UsableAnswer(answer)) return false;
+      name += "/" + answer;
+    } else {
+      name += "/" + specialization;
+    }
+  }
+  if (!PayFromPool(ctx.record, code, cost)) return false;
+  AppendSkill(ctx, view, name, ratings);
+  return true;
+}
+
+bool AddKnowledgeSpecialization(RulesContext& ctx, SkillsView& view) {
+  const std::string skill = NodeName(ctx, view.skillNodes, view.skill);
+  if (!view.furtherEnabled || skill.empty()) return false;
+  const std::string answer = Trim(ctx.platform.Input(kKnowledgeSkillPrompt, kKnowledgeSkillTitle, ""));
+  if (!UsableAnswer(answer)) return false;
+  if (!PayFromPool(ctx.record, "KNO", 2)) return false;
+  // Without a chosen specialization the typed text is the specialization, not an empty one.
+  const std::string specialization = NodeName(ctx, view.specializationNodes, view.specialization);
+  AppendSkill(ctx, view, skill + (specialization.empty() ? "" : "/" + specialization) + "/" + answer, "[1/3]");
+  return true;
+}
+
+void SelectSkill(RulesContext& ctx, SkillsView& view, int index) {
+  const bool valid = index >= 0 && index < static_cast<int>(ctx.record.Skills.size());
+  view.selected = valid ? index : -1;
+  view.removeEnabled = valid;
+  view.spinnerEnabled = valid;
+}
+
+bool RaiseSkill(RulesContext& ctx, SkillsView& view) {
+  std::string* entry = SelectedEntry(ctx, view);
+  if (entry == nullptr) return false;
+  SkillRatings ratings = ParseSkillEntry(*entry);
+  const std::string code = SkillClassCode(*entry);
+  const int linked = Attrvalue(ctx.record, code);
+  const int step = linked < ratings.base + 1 || linked < ratings.spec ? 2 : 1;
+  const bool underCeilings = ratings.base < 6 && ratings.spec < 7;
+  if (ctx.record.norules == 0 && !underCeilings) return false;
+  if (std::max(ratings.base, ratings.spec) >= kRatingMax) return false;
+  if (!PayFromPool(ctx.record, code, step)) return false;
+  ++ratings.base;
+  if (ratings.spec > 0) ++ratings.spec;
+  return Rewrite(ctx, view, *entry, ratings);
+}
+
+bool LowerSkill(RulesContext& ctx, SkillsView& view) {
+  std::string* entry = SelectedEntry(ctx, view);
+  if (entry == nullptr) return false;
+  SkillRatings ratings = ParseSkillEntry(*entry);
+  if (ratings.base <= 1) return false;
+  const std::string code = SkillClassCode(*entry);
+  const int linked = Attrvalue(ctx.record, code);
+  const int refund = linked < ratings.base || linked < ratings.spec - 1 ? 2 : 1;
+  int16_t& used = Pool(ctx.record, PoolOfClass(code)).used;
+  used = CInt(used - refund);
+  --ratings.base;
+  if (ratings.spec > 0) --ratings.spec;
+  return Rewrite(ctx, view, *entry, ratings);
+}
+
+bool AdjustBaseRating(RulesContext& ctx, SkillsView& view, int step) {
+  std::string* entry = SelectedEntry(ctx, view);
+  if (ctx.record.norules == 0 || entry == nullptr) return false;
+  SkillRatings ratings = ParseSkillEntry(*entry);
+  if (step > 0 && ratings.base > 0 && ratings.base < kRatingMax) {
+    ++ratings.base;
+  } else if (step < 0 && ratings.base > 1) {
+    --ratings.base;
+  } else {
+    return false;
+  }
+  return Rewrite(ctx, view, *entry, ratings);
+}
+
+bool AdjustSpecRating(RulesContext& ctx, SkillsView& view, int step) {
+  std::string* entry = SelectedEntry(ctx, view);
+  if (ctx.record.norules == 0 || entry == nullptr) return false;
+  SkillRatings ratings = ParseSkillEntry(*entry);
+  if (ratings.spec <= 0 || step == 0 || (step > 0 && ratings.spec >= kRatingMax)) return false;
+  ratings.spec += step > 0 ? 1 : -1;
+  return Rewrite(ctx, view, *entry, ratings);
+}
+
+bool RemoveSkill(RulesContext& ctx, SkillsView& view) {
+  if (SelectedEntry(ctx, view) == nullptr) return false;
+  auto& list = ctx.record.Skills;
+  list.erase(list.begin() + view.selected);
+  SelectSkill(ctx, view, -1);
+  RecountSkillPoints(ctx, view);
+  return true;
+}
+
+bool MoveSkillUp(RulesContext& ctx, SkillsView& view) { return MoveSelected(ctx, view, -1); }
+
+bool MoveSkillDown(RulesContext& ctx, SkillsView& view) { return MoveSelected(ctx, view, 1); }
+
+void RecountSkillPoints(RulesContext& ctx, SkillsView& view) {
+  CharacterRecord& record = ctx.record;
+  // Active, knowledge, language; wide enough that no list of ratings can overflow it.
+  std::array<int64_t, 3> totals{};
+  for (const std::string& entry : record.Skills) {
+    totals[static_cast<size_t>(PoolOfClass(CountedClassCode(entry)))] += EntryCost(record, entry);
+  }
+  int64_t& active = totals[static_cast<size_t>(SkillPool::Active)];
+  // Knowledge and language points beyond their allowance are paid from active points.
+  auto settle = [&](SkillPool pool) {
+    const int64_t total = totals[static_cast<size_t>(pool)];
+    const int allowance = Pool(record, pool).allowance;
+    if (total <= allowance) return CInt(static_cast<double>(total));
+    active += total - allowance;
+    return CInt(allowance);
+  };
+  record.KnowledgePointsUsed = settle(SkillPool::Knowledge);
+  record.LanguagePointsUsed = settle(SkillPool::Language);
+  record.CurSkill = CInt(static_cast<double>(active));
+  ShowPool(view.active, record.CurSkill, record.PtsSkills);
+  ShowPool(view.knowledge, record.KnowledgePointsUsed, record.KnowledgeAllowance);
+  ShowPool(view.language, record.LanguagePointsUsed, record.LanguageAllowance);
+  RefreshList(record, view);
+}
+
+void ShowOverrideView(RulesContext& ctx, SkillsView& view) { view.adjustersVisible = ctx.record.norules != 0; }
+
+}  // namespace ivgen

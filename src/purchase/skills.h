@@ -1,0 +1,116 @@
+// The skills page: skills picked from the catalog, bought, raised, specialized and removed, and
+// the three pools of points (active, knowledge, language) they are paid from.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "rules/creation_state.h"
+
+namespace ivgen {
+
+inline constexpr const char* kFurtherSpecializationCaption = "Further Specialization in Skill";
+inline constexpr const char* kSpecializationTitle = "Specialization";
+inline constexpr const char* kKnowledgeSkillTitle = "Knowledge skill";
+inline constexpr const char* kKnowledgeSkillPrompt = "Enter knowledge specialization";
+inline constexpr const char* kBaseSkillLabel = "Base Skill";
+inline constexpr const char* kSpecSkillLabel = "Spec. Skill";
+inline constexpr const char* kSkillStopMarker = "STOP";
+/// At most this many skills of a category, and specializations of a skill, are listed.
+inline constexpr int kSkillListMax = 51;
+
+enum class SkillPool { Active, Knowledge, Language };
+
+/// One pool as the page shows it: used "/" allowance and its over-budget marker.
+struct SkillPoolView {
+  std::string display = "0/0";
+  bool stop = false;
+};
+
+/// Everything the skills page shows that the rules decide.
+struct SkillsView {
+  /// The catalog's categories, and the one chosen (-1 none).
+  std::vector<std::string> categories;
+  int category = -1;
+  /// Skills of the chosen category (SkillTable indexes and their names), and the one chosen.
+  std::vector<int> skillNodes;
+  std::vector<std::string> skills;
+  int skill = -1;
+  /// Specializations of the chosen skill, and the one chosen.
+  std::vector<int> specializationNodes;
+  std::vector<std::string> specializations;
+  int specialization = -1;
+  bool addEnabled = false;
+  /// The further-specialization command, offered for knowledge skills only.
+  bool furtherVisible = false;
+  bool furtherEnabled = false;
+
+  /// The character's skill list in its two columns: the name and the ratings.
+  std::vector<std::string> names;
+  std::vector<std::string> ratings;
+  /// The selected entry of the character's list (-1 none), and the commands that need one.
+  int selected = -1;
+  bool removeEnabled = false;
+  bool spinnerEnabled = false;
+  /// "Base Skill" and "Spec. Skill": shown with Override Limits only.
+  bool adjustersVisible = false;
+
+  SkillPoolView active;
+  SkillPoolView knowledge;
+  SkillPoolView language;
+};
+
+/// A skill entry's general rating B and specialization rating S (0 for a plain skill).
+struct SkillRatings {
+  int base = 0;
+  int spec = 0;
+};
+
+/// The ratings of an entry: the numbers in the brackets after its last TAB. Missing or
+/// non-numeric numbers read as 0.
+SkillRatings ParseSkillEntry(std::string_view entry);
+/// The class code of an entry or catalog name: the three characters after its first "(".
+std::string SkillClassCode(std::string_view entry);
+/// The pool a class code pays from: "LAN" language, "KNO" knowledge, any other active.
+SkillPool PoolOfClass(std::string_view code);
+
+/// Fills the category list from the catalog.
+void ShowSkillCategories(RulesContext& ctx, SkillsView& view);
+/// Lists the skills of a category; clears the chosen skill and specialization. A category
+/// outside the list lists nothing.
+void SelectSkillCategory(RulesContext& ctx, SkillsView& view, int category);
+/// Chooses a listed skill and lists its specializations; a row outside the list chooses none.
+void SelectCatalogSkill(RulesContext& ctx, SkillsView& view, int row);
+/// Chooses a listed specialization; a row outside the list chooses none.
+void SelectSpecialization(RulesContext& ctx, SkillsView& view, int row);
+
+/// Adds the chosen skill, specialized when a specialization is chosen. Refused silently when the
+/// pool cannot pay, and when a typed specialization is empty or holds "[", "]", TAB or "~".
+bool AddSkill(RulesContext& ctx, SkillsView& view);
+/// Adds the chosen knowledge skill with a specialization the player types.
+bool AddKnowledgeSpecialization(RulesContext& ctx, SkillsView& view);
+
+/// Selects an entry of the character's list; an index outside it selects none.
+void SelectSkill(RulesContext& ctx, SkillsView& view, int index);
+/// The rating spinner on the selected entry; refused silently at the ceilings (6 general,
+/// 7 specialization, lifted by Override Limits), when the pool cannot pay, or below 1.
+bool RaiseSkill(RulesContext& ctx, SkillsView& view);
+bool LowerSkill(RulesContext& ctx, SkillsView& view);
+/// The "Base Skill" and "Spec. Skill" adjusters (step +1 or -1): only with Override Limits, no
+/// ceilings and no pool check. A specialization lowered to 0 leaves a plain skill.
+bool AdjustBaseRating(RulesContext& ctx, SkillsView& view, int step);
+bool AdjustSpecRating(RulesContext& ctx, SkillsView& view, int step);
+/// Removes the selected entry.
+bool RemoveSkill(RulesContext& ctx, SkillsView& view);
+/// Moves the selected entry one place; the selection follows. False at the ends or with none.
+bool MoveSkillUp(RulesContext& ctx, SkillsView& view);
+bool MoveSkillDown(RulesContext& ctx, SkillsView& view);
+
+/// Recounts the three pools from the whole list (knowledge and language beyond their allowance
+/// are paid from active points) and refreshes the list and the pools as the page shows them.
+void RecountSkillPoints(RulesContext& ctx, SkillsView& view);
+/// Override Limits switched: shows or hides the adjusters.
+void ShowOverrideView(RulesContext& ctx, SkillsView& view);
+
+}  // namespace ivgen
