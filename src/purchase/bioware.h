@@ -1,0 +1,69 @@
+// The bioware page: an item's price and Bio-index as standard, cultured or used bioware, buying
+// and removing it, and the Bio-index recounted from the installed list against the Essence Index.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "catalog/books.h"
+#include "rules/creation_state.h"
+
+namespace ivgen {
+
+inline constexpr const char* kInsufficientBioIndex = "Insufficient nuyen or Bio-index";
+inline constexpr const char* kExcessiveBiowareWarning = "Warning Excessive Bioware";
+/// The race note that marks a character whose bioware is excessive.
+inline constexpr const char* kExcessBiowareNote = "Excess. Bioware BW-78";
+
+enum BiowareType : int { kTypeStandard = 0, kTypeCultured = 1, kTypeUsed = 2 };
+inline constexpr int kBiowareTypeCount = 3;
+/// Captions of the type options.
+inline constexpr std::array<std::string_view, kBiowareTypeCount> kBiowareTypeNames = {"Standard", "Cultured", "Used"};
+
+/// What the bioware page shows that the rules decide.
+struct BiowareView {
+  /// Node of the catalog tree last chosen; -1 for none.
+  int selectedItem = -1;
+  int type = kTypeStandard;
+
+  // The detail boxes.
+  std::string basePrice;
+  std::string bioIndexCost;
+  std::string calculatedPrice;
+  std::string notes;
+
+  /// Entry of the installed list chosen; -1 for none.
+  int selectedInstalled = -1;
+  bool removeEnabled = false;
+
+  /// The Bio-index "0.00", the Essence Index beside it, and the nuyen left.
+  std::string bioIndex = "0.00";
+  std::string essenceIndex = "9";
+  bool excessiveWarning = false;
+  std::string moneyLeft = "0";
+};
+
+/// Chooses a node of the catalog tree and shows the item as the chosen type would buy it; a
+/// category (or a node outside the tree) leaves the detail boxes as they were.
+void ShowBiowareItem(RulesContext& ctx, BiowareView& view, int node);
+/// The type options; a type outside 0..2 is ignored. Shows the chosen item again.
+void SelectBiowareType(RulesContext& ctx, BiowareView& view, int type);
+
+/// Buys the chosen item. True when it was bought; a category or no choice does nothing.
+bool BuyBioware(RulesContext& ctx, BiowareView& view, const BookLists& books);
+
+/// Chooses an entry of the installed list; the type options follow its type code ("c" cultured,
+/// "u" used, anything else standard). An index outside the list does nothing.
+void SelectInstalledBioware(RulesContext& ctx, BiowareView& view, int index);
+/// Removes the chosen entry with its refund and modifiers; true when one was removed.
+bool RemoveBioware(RulesContext& ctx, BiowareView& view);
+
+/// The Bio-index from the whole installed list, the excessive-bioware warning with its one race
+/// note, and the money left.
+void RecountBioIndex(RulesContext& ctx, BiowareView& view);
+
+/// A new character: nothing installed chosen, and the totals recounted.
+void ResetBioware(RulesContext& ctx, BiowareView& view);
+
+}  // namespace ivgen

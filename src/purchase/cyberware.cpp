@@ -1,0 +1,236 @@
+#include "purchase/cyberware.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "record/entries.h"
+#include "record/values.h"
+#include "rules/attributes.h"
+
+namespace ivgen {
+
+namespace {
+
+// Catalog and entry fields.
+constexpr size_t kName = 0, kEssence = 1, kPrice = 2, kBook = 3, kCodes = 4, kStreetIndex = 5, kNote = 6, kCapacity = 7,
+                 kGroup = 8;
+constexpr int kStrength = 2, kQuickness = 1;
+
+struct GradeInfo {
+  const char* suffix;
+  int priceFactor;
+  double essenceFactor;
+};
+constexpr std::array<GradeInfo, kGradeCount> kGrades = {
+    {{"", 1, 1.0}, {"(A)", 2, 0.8}, {"(B)", 4, 0.6}, {"(D)", 8, 0.5}}};
+
+// An item as it would be bought in a grade, new or used.
+struct CyberOffer {
+  std::string name;
+  int64_t essence = 0;  // hundredths
+  int32_t price = 0;
+};
+
+CyberOffer Offer(const std::vector<std::string>& fields, int grade, bool used) {
+  const GradeInfo& info = kGrades[static_cast<size_t>(grade)];
+  CyberOffer offer;
+  offer.name = fields[kName] + info.suffix;
+  offer.essence = Hundredths(Val(fields[kEssence]) * info.essenceFactor);
+  double price = static_cast<double>(CLng(Val(fields[kPrice]))) * info.priceFactor;
+  if (used) {
+    offer.name += "-used";
+    price *= 0.5;
+  }
+  offer.price = CLng(price);
+  return offer;
+}
+
+std::string HundredthsText(int64_t hundredths) { return FormatFixed2(static_cast<double>(hundredths) / 100.0); }
+
+bool Overriding(const CharacterRecord& record) { return record.norules != 0; }
+
+// A shapeshifter's Essence starts at 8 once the race page made it one.
+double BaseEssence(const CharacterRecord& record) { return record.Shapeshift && record.OnceThru ? 8.0 : 6.0; }
+
+void ShowDetails(CyberwareView& view, const std::vector<std::string>& fields) {
+  view.essenceCost = fields[kEssence];
+  view.notes = fields[kBook] + fields[kNote];
+  view.streetIndex = fields[kStreetIndex];
+}
+
+}  // namespace
+
+int64_t Hundredths(double amount) { return std::llround(Val(FormatFixed2(amount)) * 100.0); }
+
+std::string BookCodeOf(std::string_view reference) {
+  return TrimRight(reference.substr(0, std::min(reference.find('-'), reference.size())));
+}
+
+bool ItemBookAllowed(RulesContext& ctx, const BookLists& books, std::string_view reference) {
+  if (BookAllowed(books, BookCodeOf(reference))) return true;
+  ctx.platform.Message(kIllegalItemMessage, kIllegalItemTitle, Icon::None, Buttons::Ok);
+  return false;
+}
+
+std::vector<std::string> CatalogItemFields(const CatalogTree& tree, int node, size_t count) {
+  if (node < 0 || static_cast<size_t>(node) >= tree.size() || tree[node].indent < 2) return {};
+  std::vector<std::string> fields = TreeEntryFields(tree[node].text);
+  fields.resize(std::max(fields.size(), count));
+  return fields;
+}
+
+std::vector<std::string> InstalledCyberFields(std::string_view entry) {
+  const size_t n = entry.size();
+  if (n >= 2 && entry[n - 2] == '!' && entry[n - 1] >= '0' && entry[n - 1] <= '3') entry.remove_suffix(2);
+  std::vector<std::string> fields = SplitTabs(entry);
+  fields.resize(std::max<size_t>(fields.size(), kGroup + 1));
+  return fields;
+}
+
+void ShowCyberwareItem(RulesContext& ctx, CyberwareView& view, int node) {
+  view.selectedItem = node;
+  const std::vector<std::string> fields = CatalogItemFields(ctx.catalogs.cyberware, node, kGroup + 1);
+  if (fields.empty()) return;
+  const CyberOffer offer = Offer(fields, view.grade, view.used);
+  ShowDetails(view, fields);
+  view.essenceCost = FormatFixed2(Val(fields[kEssence]));
+  view.basePrice = FormatThousands(CLng(Val(fields[kPrice])));
+  view.calculatedPrice = FormatThousands(offer.price);
+  view.modifiedEssence = HundredthsText(offer.essence);
+}
+
+void SelectCyberGrade(RulesContext& ctx, CyberwareView& view, int grade) {
+  if (grade < 0 || grade >= kGradeCount) return;
+  view.grade = grade;
+  ShowCyberwareItem(ctx, view, view.selectedItem);
+}
+
+void SetCyberUsed(RulesContext& ctx, CyberwareView& view, bool used) {
+  view.used = used;
+  ShowCyberwareItem(ctx, view, view.selectedItem);
+}
+
+bool BuyCyberware(RulesContext& ctx, CyberwareView& view, const BookLists& books) {
+  std::vector<std::string> fields = CatalogItemFields(ctx.catalogs.cyberware, view.selectedItem, kGroup + 1);
+  if (fields.empty()) return false;
+  CharacterRecord& record = ctx.record;
+  const CyberOffer offer = Offer(fields, view.grade, view.used);
+  if (!ItemBookAllowed(ctx, books, fields[kBook])) return false;
+  if (!Overriding(record) && (Hundredths(record.Essence) < offer.essence ||
+                              static_cast<int64_t>(record.NuyenSpent) + offer.price > record.Maxresources)) {
+    ctx.platform.Message(kInsufficientEssence, kAppTitle, Icon::None, Buttons::Ok);
+    return false;
+  }
+  if (!Overriding(record)) record.NuyenSpent += offer.price;
+  record.Essence -= static_cast<double>(offer.essence) / 100.0;
+
+  fields[kName] = offer.name;
+  fields[kEssence] = HundredthsText(offer.essence);
+  fields[kPrice] = IntText(offer.price);
+  record.Cyberware.push_back(JoinTabs(fields) + "!" + IntText(view.grade));
+
+  // The codes go in before the recount, so Reaction, Initiative and the pools show them at once.
+  if (!fields[kCodes].empty()) ModifyAttributeS(ctx, fields[kCodes], false);
+  RecountCyberwareEssence(ctx, view);
+  RecalcDerived(ctx);
+  return true;
+}
+
+void SelectInstalledCyberware(RulesContext& ctx, CyberwareView& view, int index) {
+  const auto& list = ctx.record.Cyberware;
+  if (index < 0 || static_cast<size_t>(index) >= list.size()) return;
+  const std::string& entry = list[index];
+  view.selectedInstalled = index;
+  // An entry without its grade code keeps the grade chosen before.
+  if (const char last = entry.empty() ? ' ' : entry.back(); last >= '0' && last <= '3') view.grade = last - '0';
+  view.removeEnabled = true;
+  const std::vector<std::string> fields = InstalledCyberFields(entry);
+  ShowDetails(view, fields);
+  view.basePrice = fields[kPrice];
+  view.calculatedPrice.clear();
+  view.modifiedEssence.clear();
+}
+
+bool RemoveCyberware(RulesContext& ctx, CyberwareView& view) {
+  CharacterRecord& record = ctx.record;
+  const int index = view.selectedInstalled;
+  if (!view.removeEnabled || index < 0 || static_cast<size_t>(index) >= record.Cyberware.size()) return false;
+  const std::vector<std::string> fields = InstalledCyberFields(record.Cyberware[index]);
+  record.Essence += static_cast<double>(Hundredths(Val(fields[kEssence]))) / 100.0;
+  record.NuyenSpent -= CLng(Val(fields[kPrice]));
+  record.Cyberware.erase(record.Cyberware.begin() + index);
+  if (!fields[kCodes].empty()) ModifyAttributeS(ctx, fields[kCodes], true);
+  RecountCyberwareEssence(ctx, view);
+  RecalcDerived(ctx);
+  view.selectedInstalled = -1;
+  view.removeEnabled = false;
+  return true;
+}
+
+void RecountCyberwareEssence(RulesContext& ctx, CyberwareView& view) {
+  CharacterRecord& record = ctx.record;
+  view.armsInstalled = false;
+  view.legsInstalled = false;
+  int64_t total = 0;
+  // Per capacity group E and R: what its accessories cost, and what its capacity item covers.
+  std::array<int64_t, 2> accessories{}, capacity{};
+  for (const std::string& entry : record.Cyberware) {
+    const std::vector<std::string> fields = InstalledCyberFields(entry);
+    const int64_t essence = Hundredths(Val(fields[kEssence]));
+    const int64_t cover = fields[kCapacity].empty() ? 0 : Hundredths(Val(fields[kCapacity]));
+    if (entry.find("Arms") != std::string::npos) view.armsInstalled = true;
+    if (entry.find("Legs") != std::string::npos) view.legsInstalled = true;
+    total += essence;
+    const int group = fields[kGroup] == "E" ? 0 : fields[kGroup] == "R" ? 1 : -1;
+    if (group < 0) continue;
+    if (cover <= 0) {
+      accessories[group] += essence;
+    } else {
+      capacity[group] = cover;
+    }
+  }
+  for (size_t g = 0; g < 2; ++g) total -= std::min(capacity[g], accessories[g]);
+  record.Essence = BaseEssence(record) - static_cast<double>(total) / 100.0;
+  view.essence = FormatFixed2(record.Essence);
+  if (view.armsInstalled || view.legsInstalled) view.limbsFrameVisible = true;
+  view.moneyLeft = IntText(record.Resources());
+}
+
+void ShowCyberLimbsView(RulesContext& ctx, CyberwareView& view) {
+  if (view.limbsView) return;
+  view.limbsView = true;
+  auto& bases = ctx.record.Attr;
+  // Only what is replaced is saved, so nothing else is put back over a later change.
+  if (view.armsInstalled) {
+    view.savedStrength = bases[kStrength].Base;
+    bases[kStrength].Base = "4";
+  }
+  if (view.legsInstalled) {
+    view.savedQuickness = bases[kQuickness].Base;
+    bases[kQuickness].Base = "4";
+  }
+  RecalcDerived(ctx);
+}
+
+void ShowStandardView(RulesContext& ctx, CyberwareView& view) {
+  auto& bases = ctx.record.Attr;
+  if (view.savedStrength != kNothingSaved) bases[kStrength].Base = view.savedStrength;
+  if (view.savedQuickness != kNothingSaved) bases[kQuickness].Base = view.savedQuickness;
+  view.savedStrength = kNothingSaved;
+  view.savedQuickness = kNothingSaved;
+  RecalcDerived(ctx);
+  view.limbsView = false;
+}
+
+void ResetCyberware(RulesContext& ctx, CyberwareView& view) {
+  view.selectedInstalled = -1;
+  view.removeEnabled = false;
+  view.savedStrength = kNothingSaved;
+  view.savedQuickness = kNothingSaved;
+  RecountCyberwareEssence(ctx, view);
+  view.limbsFrameVisible = false;
+  ShowStandardView(ctx, view);
+}
+
+}  // namespace ivgen

@@ -1,0 +1,108 @@
+// The cyberware page: an item's price and Essence in the chosen grade, buying and removing it,
+// Essence recounted from the installed list with the eye and ear capacity rule, and the view of
+// the attributes with cyber arms or legs.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "catalog/books.h"
+#include "rules/creation_state.h"
+
+namespace ivgen {
+
+inline constexpr const char* kIllegalItemTitle = "Illegal item";
+inline constexpr const char* kIllegalItemMessage = "You can't get this item!\r\nIt is not in the allowed sourcebooks.";
+inline constexpr const char* kInsufficientEssence = "Insufficient nuyen or Essence";
+
+enum CyberGrade : int { kGradeStandard = 0, kGradeAlpha = 1, kGradeBeta = 2, kGradeDelta = 3 };
+inline constexpr int kGradeCount = 4;
+/// Captions of the grade options.
+inline constexpr std::array<std::string_view, kGradeCount> kGradeNames = {"Standard", "Alpha", "Beta", "Delta"};
+
+/// The limbs view's "nothing saved" mark.
+inline constexpr std::string_view kNothingSaved = "x";
+
+/// What the cyberware page shows that the rules decide.
+struct CyberwareView {
+  /// Node of the catalog tree last chosen; -1 for none.
+  int selectedItem = -1;
+  int grade = kGradeStandard;
+  bool used = false;
+
+  // The detail boxes.
+  std::string basePrice;
+  std::string essenceCost;
+  std::string notes;
+  std::string streetIndex;
+  std::string calculatedPrice;
+  std::string modifiedEssence;
+
+  /// Entry of the installed list chosen; -1 for none.
+  int selectedInstalled = -1;
+  bool removeEnabled = false;
+
+  /// Essence in the form "0.00", and nuyen left as a whole number.
+  std::string essence = "6.00";
+  std::string moneyLeft = "0";
+
+  bool armsInstalled = false;
+  bool legsInstalled = false;
+  /// The "Cyber Arms/Legs" and "Standard View" options.
+  bool limbsFrameVisible = false;
+  /// "Cyber Arms/Legs" is the option selected.
+  bool limbsView = false;
+  /// Base Strength and base Quickness as they were before the limbs view replaced them.
+  std::string savedStrength{kNothingSaved};
+  std::string savedQuickness{kNothingSaved};
+};
+
+/// An amount of Essence or Bio-index in whole hundredths, rounded as its "0.00" form shows it.
+int64_t Hundredths(double amount);
+
+/// The sourcebook code of a book reference: the text before its first "-", right-trimmed; a
+/// reference without "-" is all code.
+std::string BookCodeOf(std::string_view reference);
+
+/// Asks whether the book of a reference is allowed; if not, tells the player "Illegal item".
+bool ItemBookAllowed(RulesContext& ctx, const BookLists& books, std::string_view reference);
+
+/// The fields of an item node of a catalog tree (second level or deeper), at least `count` of
+/// them; none for a category or a node outside the tree.
+std::vector<std::string> CatalogItemFields(const CatalogTree& tree, int node, size_t count);
+
+/// An installed entry's fields, its grade code taken off first.
+std::vector<std::string> InstalledCyberFields(std::string_view entry);
+
+/// Chooses a node of the catalog tree and shows the item in the grade and used option chosen;
+/// a category (or a node outside the tree) leaves the detail boxes as they were.
+void ShowCyberwareItem(RulesContext& ctx, CyberwareView& view, int node);
+/// The grade options (a grade outside 0..3 is ignored) and the used option; both show the chosen
+/// item again.
+void SelectCyberGrade(RulesContext& ctx, CyberwareView& view, int grade);
+void SetCyberUsed(RulesContext& ctx, CyberwareView& view, bool used);
+
+/// Buys the chosen item. True when it was bought; a category or no choice does nothing.
+bool BuyCyberware(RulesContext& ctx, CyberwareView& view, const BookLists& books);
+
+/// Chooses an entry of the installed list; an index outside the list does nothing.
+void SelectInstalledCyberware(RulesContext& ctx, CyberwareView& view, int index);
+/// Removes the chosen entry with its refund and modifiers; true when one was removed.
+bool RemoveCyberware(RulesContext& ctx, CyberwareView& view);
+
+/// Essence from the whole installed list, the limb flags and the money left.
+void RecountCyberwareEssence(RulesContext& ctx, CyberwareView& view);
+
+/// "Cyber Arms/Legs": base Strength (arms) and base Quickness (legs) shown as 4. Entering it
+/// again while it is on changes nothing.
+void ShowCyberLimbsView(RulesContext& ctx, CyberwareView& view);
+/// "Standard View": puts back what the limbs view saved, once.
+void ShowStandardView(RulesContext& ctx, CyberwareView& view);
+
+/// A new character: nothing chosen, the limbs options hidden and forgotten.
+void ResetCyberware(RulesContext& ctx, CyberwareView& view);
+
+}  // namespace ivgen
