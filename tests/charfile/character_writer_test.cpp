@@ -196,7 +196,7 @@ CharacterRecord ShapeshifterByPoints() {
   r.Attributes = 30;
   r.MagicPts = 12.5f;
   r.Maxresources = 50000;
-  r.PtsRace = 0;
+  r.PtsAttributes = 30;
   r.PtsRsel = 2;
   r.PriMagic = 1;
   r.PtsSkills = 27;
