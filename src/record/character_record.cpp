@@ -20,6 +20,7 @@ void ResetRecordFields(CharacterRecord& record, const std::string& defaultGif) {
   fresh.PriResources = record.PriResources;
   fresh.Tradition = record.Tradition;
   fresh.PtsRsel = record.PtsRsel;
+  fresh.PtsAttributes = record.PtsAttributes;
   fresh.PtsSkills = record.PtsSkills;
   fresh.PtsResourceSel = record.PtsResourceSel;
   fresh.PtsMeta = record.PtsMeta;

@@ -51,10 +51,12 @@ struct DerivedRow {
 
 /// The animal form of a shapeshifter.
 struct ShapeshiftGroup {
-  std::array<DerivedRow, 3> Attr;  // Body, Quickness, Strength
+  // Body, Quickness, Strength: natural values run from 1.
+  std::array<DerivedRow, 3> Attr{{{"1", "0", "1"}, {"1", "0", "1"}, {"1", "0", "1"}}};
   std::string RunMult;
   DerivedRow Reaction;
-  DerivedRow Initative;
+  // An animal acts with one die before its form's modifier, as a person does.
+  DerivedRow Initative{"1", "0", "1"};
   int16_t SSindex = -1;
 };
 
@@ -103,10 +105,13 @@ struct CharacterRecord {
   int16_t Rsel = 0;
   int16_t PhysAdMagic = 0;  // check state
 
-  // [PointSys]; its Magic and Attributes are PriMagic and Attributes above.
-  int16_t PtsRsel = -1;  // -1: no option selected, no line written
+  // [PointSys]: the point-generation dialog's choices; its Race is Rsel and its Magic PriMagic.
+  /// Race and resource options of the dialog; -1: no option selected, no line written.
+  int16_t PtsRsel = 0;
+  /// Attribute points bought in the dialog; the points granted are Attributes above.
+  int16_t PtsAttributes = 6;
   int16_t PtsSkills = 0;
-  int16_t PtsResourceSel = -1;  // -1: no option selected, no line written
+  int16_t PtsResourceSel = 1;
   int16_t PtsMeta = 0;
   int16_t PtsGhoul = 0;
   int16_t PtsOtaku = 0;

@@ -20,8 +20,6 @@ int IndexOf(const std::array<std::string_view, kAttributeCount>& codes, std::str
   return it == codes.end() ? -1 : static_cast<int>(it - codes.begin());
 }
 
-void AddToCell(std::string& cell, int amount) { cell = IntText(static_cast<int64_t>(CLng(CellValue(cell))) + amount); }
-
 template <typename T>
 void AddHeld(T& value, double amount) {
   const double sum = static_cast<double>(value) + amount;
@@ -65,6 +63,8 @@ void ApplyCeilingCode(RulesContext& ctx, int i, int amount, bool reverse) {
 }  // namespace
 
 double CellValue(std::string_view cell) { return Val(cell); }
+
+void AddToCell(std::string& cell, int amount) { cell = IntText(static_cast<int64_t>(CLng(CellValue(cell))) + amount); }
 
 void ModifyAttributeS(RulesContext& ctx, std::string_view list, bool reverse) {
   for (const std::string& piece : Split(list, ',')) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "record/character_record.h"
@@ -49,5 +50,7 @@ int16_t Rollsix(Platform& platform);
 
 /// A cell of the record read as a number (leading number; empty or other text reads as 0).
 double CellValue(std::string_view cell);
+/// Adds a whole amount to a cell, written back as plain decimal text (a fraction is rounded).
+void AddToCell(std::string& cell, int amount);
 
 }  // namespace ivgen

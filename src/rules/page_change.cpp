@@ -100,7 +100,7 @@ void PageChange(RulesContext& ctx, int previousPage) {
     CompleteRacePage(ctx);
   }
 
-  if (page == kPageRace) ctx.state.race.metaGroupVisible = record.PtsMeta != 0 || record.Shapeshift;
+  if (page == kPageRace) ctx.state.race.metaGroupVisible = MetaOn(record) || record.Shapeshift;
 
   if (page == kPageAttributes) {
     RecalcRacialMax(record);

@@ -209,7 +209,6 @@ void ChoosePriorityGenerator(RulesContext& ctx) {
   CharacterRecord& record = ctx.record;
   record.GeneratorPoints = false;
   ctx.platform.CloseDialog(Dialog::PointGeneration);
-  record.PtsMeta = 0;
   ctx.state.race.metaGroupVisible = false;
   ctx.state.priorities.edgesButtonVisible = true;
   // Build points may have set the race and magic values; they follow the ranking shown again.

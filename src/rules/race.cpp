@@ -15,8 +15,6 @@ constexpr int kBody = 0;
 
 bool ValidRace(int i) { return i >= 0 && i < kRaceCount; }
 
-bool MetaOn(const CharacterRecord& record) { return record.PtsMeta != 0; }
-
 // The dermal armour of a troll is one point of the Body modifier; it is added and taken back
 // rather than written, so what items gave the modifier survives a change of race.
 void SetTrollArmour(RulesContext& ctx, bool troll) {
@@ -40,6 +38,10 @@ void ApplyBaseRace(RulesContext& ctx, int i) {
 std::string WholeText(std::string_view field) { return IntText(CInt(Val(field))); }
 
 }  // namespace
+
+bool MetaOn(const CharacterRecord& record) {
+  return record.GeneratorPoints && (record.PtsMeta != 0 || record.Shapeshift);
+}
 
 const std::array<RaceInfo, kRaceCount>& Races() {
   static const std::array<RaceInfo, kRaceCount> races = {{

@@ -31,6 +31,9 @@ const std::array<RaceInfo, kRaceCount>& Races();
 /// The one-letter code of race i ("H", "E", "D", "O", "T"); "" outside 0..4.
 std::string_view RaceCode(int i);
 
+/// `Meta`: metatypes are offered while build points bought "MetaVariants" or a shapeshifter.
+bool MetaOn(const CharacterRecord& record);
+
 /// Sets the race: its modifiers, run multiplier, name and traits, or with the metatype option
 /// (or a shapeshifter) the metatypes it offers. A race outside 0..4 does nothing.
 void ChooseRace(RulesContext& ctx, int i);

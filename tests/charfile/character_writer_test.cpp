@@ -198,6 +198,7 @@ CharacterRecord ShapeshifterByPoints() {
   r.Maxresources = 50000;
   // The race option chosen, written as [PointSys] Race so the character reopens as a fox.
   r.Rsel = 2;
+  r.PtsAttributes = 30;
   r.PtsRsel = 2;
   r.PriMagic = 1;
   r.PtsSkills = 27;

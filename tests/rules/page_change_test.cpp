@@ -220,6 +220,7 @@ TEST_F(PageChangeTest, TheRacePageIsCompletedOnceOnTheWayToTheAttributes) {
 TEST_F(PageChangeTest, MetatypeGroupShowsWithTheMetatypeOption) {
   SwitchPage(ctx, kPageRace);
   EXPECT_FALSE(state.race.metaGroupVisible);
+  record.GeneratorPoints = true;
   record.PtsMeta = 1;
   SwitchPage(ctx, kPageSkills);
   SwitchPage(ctx, kPageRace);
@@ -248,7 +249,7 @@ TEST_F(PageChangeTest, BuildPointsOpenTheirDialogOnThePrioritiesPage) {
   PageChange(ctx, kPagePriorities);
   EXPECT_EQ(state.pages.page, kPageRace);
   EXPECT_EQ(std::count(hooks.calls.begin(), hooks.calls.end(), "ShowMoneyLeft"), 1);
-  EXPECT_TRUE(state.race.metaGroupVisible == (record.PtsMeta != 0));
+  EXPECT_EQ(state.race.metaGroupVisible, MetaOn(record));
 }
 
 TEST_F(PageChangeTest, NewKeepsTheMagicRowsSpellPoints) {

@@ -6,6 +6,7 @@
 
 #include "rules/attributes.h"
 #include "rules/page_change.h"
+#include "rules/race.h"
 #include "rules_fixture.h"
 
 namespace ivgen {
@@ -202,7 +203,9 @@ TEST_F(PrioritiesTest, GeneratorMenus) {
   platform.ClearLog();
   ChoosePriorityGenerator(ctx);
   EXPECT_FALSE(record.GeneratorPoints);
-  EXPECT_EQ(record.PtsMeta, 0);
+  // The dialog keeps its option; metatypes are no longer offered.
+  EXPECT_EQ(record.PtsMeta, 1);
+  EXPECT_FALSE(MetaOn(record));
   EXPECT_FALSE(state.race.metaGroupVisible);
   EXPECT_EQ(state.pages.page, kPagePriorities);
   EXPECT_EQ(record.PriMagic, 3);

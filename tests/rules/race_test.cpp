@@ -84,6 +84,7 @@ TEST_F(RaceTest, OnlyEnabledOptionsCanBeClicked) {
 }
 
 TEST_F(RaceTest, MetatypeListOffersTheLinesOfTheRace) {
+  record.GeneratorPoints = true;
   record.PtsMeta = 1;
   ChooseRace(ctx, kElf);
   EXPECT_EQ(Lines(state.race.metaList),
@@ -110,6 +111,7 @@ TEST_F(RaceTest, MetatypeListOffersTheLinesOfTheRace) {
 }
 
 TEST_F(RaceTest, ChoosingAMetatypeFillsItsFields) {
+  record.GeneratorPoints = true;
   record.PtsMeta = 1;
   ChooseRace(ctx, kElf);
   ChooseMetatype(ctx, 0);
@@ -176,6 +178,7 @@ TEST_F(RaceTest, CompletionLiftsTheBaseToTheRacialFloor) {
 }
 
 TEST_F(RaceTest, CompletionAppliesTheMetatypeAndMovesItsFlaws) {
+  record.GeneratorPoints = true;
   record.PtsMeta = 1;
   record.Edges = {"Ambidextrous\t[2]\t\t"};
   ChooseRace(ctx, kTroll);
@@ -220,6 +223,7 @@ TEST_F(RaceTest, CompletionOfAShapeshifterAndOfAMetatypeNeverChosen) {
   // The metatype option on and no subtype chosen: the base race stands.
   ResetRecordFields(record, "");
   ResetCreation(ctx);
+  record.GeneratorPoints = true;
   record.PtsMeta = 1;
   ChooseRace(ctx, kDwarf);
   CompleteRacePage(ctx);
