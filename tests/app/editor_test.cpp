@@ -205,7 +205,7 @@ TEST_F(EditorTest, ExitAndTheCloseFlow) {
 // A read-only character was replaced without a word; a backslash cut the title short.
 TEST_F(EditorTest, SaveRefusesAReadOnlyFileAndTitlesCutOnlyAtTheFolder) {
   Editor& editor = Start();
-  editor.SetText("StreetName", "Nyx");
+  editor.Texts().Set("StreetName", "Nyx");
   ASSERT_TRUE(ReplaceFile(Path("kept.iv3"), "old").ok);
   fs::permissions(Path("kept.iv3"), fs::perms(0444));
   platform_.QueueAnswer(Path("kept.iv3"));
@@ -343,16 +343,16 @@ TEST_F(EditorTest, AnUnwritableSettingsFileIsReportedAndTheDialogStaysOpen) {
 
 TEST_F(EditorTest, ThePictureBrowserRefusesANameThatWouldInjectASetting) {
   Editor& editor = Start();
-  editor.OpenOptions();
+  editor.Options().Open();
   platform_.QueueAnswer("/pics/x\nMaxFlawEdge=99\n.gif");
-  editor.OptionsBrowse();
+  editor.Options().Browse();
   EXPECT_EQ(
       Log().back(),
       "message [Ironveil Character Generator] (warning, OK) The picture's file name holds a line break, which the "
       "settings file cannot keep.\\r\\nChoose another picture. -> OK");
   platform_.QueueAnswer("/pics/me.gif");
-  editor.OptionsBrowse();
-  EXPECT_TRUE(editor.OptionsDone());
+  editor.Options().Browse();
+  EXPECT_TRUE(editor.Options().Done());
   EXPECT_EQ(ReadWholeFile(Path("ivgen.ini")).value_or(""),
             "[Character Generator]\r\nmaxpoints=0\r\nMaxAbsEpts=0\r\nDefaultGIF=/pics/me.gif\r\nMaxFlawEdge=5\r\n");
 }
