@@ -101,6 +101,7 @@ void Editor::ResetCharacter() {
   contacts_.Reset();
   spells_.NewCharacter();
   powers_.NewCharacter();
+  skills_.Reset();
   document_.Modified = false;
   frame_.cyberlimbFrameVisible = false;
   frame_.pictureVisible = false;

@@ -15,6 +15,7 @@
 #include "app/race_unit.h"
 #include "app/settings.h"
 #include "app/sheet_unit.h"
+#include "app/skills_unit.h"
 #include "app/spells_unit.h"
 #include "app/texts_unit.h"
 #include "app/unit_host.h"
@@ -90,6 +91,8 @@ class Editor final : private UnitHost {
   const RaceUnit& Race() const { return race_; }
   AttributesUnit& Attributes() { return attributes_; }
   const AttributesUnit& Attributes() const { return attributes_; }
+  SkillsUnit& Skills() { return skills_; }
+  const SkillsUnit& Skills() const { return skills_; }
   TextsUnit& Texts() { return texts_; }
   const TextsUnit& Texts() const { return texts_; }
   BooksUnit& Books() { return books_; }
@@ -137,12 +140,12 @@ class Editor final : private UnitHost {
       editor_.gear_.ShowMoney();
       editor_.contacts_.ShowMoney();
     }
-    void RecountSkillPoints() override {}
+    void RecountSkillPoints() override { editor_.skills_.Recount(); }
     void RecountCyberwareEssence() override {}
     void RecountBioIndex() override {}
     void RefreshGearTotals() override { editor_.gear_.RecountWeight(); }
     void RefreshContacts() override { editor_.contacts_.ShowMoney(); }
-    void RefreshOverrideView() override {}
+    void RefreshOverrideView() override { editor_.skills_.RefreshOverrideView(); }
     void OfferSheetName(const std::string& streetName) override { editor_.sheet_.OfferSheetName(streetName); }
 
    private:
@@ -175,6 +178,7 @@ class Editor final : private UnitHost {
   PrioritiesUnit priorities_{*this};
   RaceUnit race_{*this};
   AttributesUnit attributes_{*this};
+  SkillsUnit skills_{*this};
   TextsUnit texts_{*this};
   BooksUnit books_{bookLists_, platform_, programFolder_, [this] { ReloadCatalogs(false); }};
   OptionsUnit options_{settings_, platform_, SettingsFile()};

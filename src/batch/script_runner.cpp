@@ -3,9 +3,10 @@
 #include "record/record_fields.h"
 
 #include "batch/creation_commands.h"
-#include "batch/sheet_commands.h"
 #include "batch/gear_commands.h"
 #include "batch/magic_commands.h"
+#include "batch/sheet_commands.h"
+#include "batch/skills_commands.h"
 
 #include "record/cp1252.h"
 #include "record/text_file.h"
@@ -164,6 +165,7 @@ std::optional<std::string> ScriptRunner::Printable(const std::string& name) cons
   if (const auto it = values.find(name); it != values.end()) return it->second();
   if (auto value = CreationPrintable(editor_, name)) return value;
   if (auto value = MagicPrintable(editor_, name)) return value;
+  if (auto value = SkillsPrintable(editor_, name)) return value;
   if (auto value = editor_.Texts().Get(name)) return value;
   if (const RecordField* field = FindField(name)) return FieldValue(editor_.Record(), *field);
   return std::nullopt;
@@ -317,6 +319,7 @@ void ScriptRunner::AddCommands() {
   AddSheetCommands(editor_, platform_, out_, commands_);
   AddGearCommands(editor_, out_, commands_);
   AddMagicCommands(editor_, out_, commands_);
+  AddSkillsCommands(editor_, out_, commands_);
 }
 
 RunStatus ScriptRunner::Run(std::istream& script, const std::string& scriptName, std::ostream& err) {

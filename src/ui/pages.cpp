@@ -11,6 +11,7 @@
 #include "ui/powers_page.h"
 #include "ui/priorities_page.h"
 #include "ui/race_page.h"
+#include "ui/skills_page.h"
 #include "ui/spells_page.h"
 
 namespace ivgen {
@@ -37,6 +38,8 @@ PageView* CreatePage(int index, const QString& caption, Editor& editor, QWidget*
       return new SpellsPage(editor, parent);
     case 7:
       return new PowersPage(editor, parent);
+    case 3:
+      return new SkillsPage(editor, parent);
     case 9:
       return new BioInfoPage(editor, parent);
     case 10:

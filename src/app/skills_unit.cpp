@@ -1,0 +1,82 @@
+#include "app/skills_unit.h"
+
+namespace ivgen {
+
+void SkillsUnit::Quietly(const std::function<void(RulesContext&)>& step) {
+  host_.Run([&step](RulesContext& ctx) {
+    step(ctx);
+    return false;
+  });
+}
+
+void SkillsUnit::SelectCategory(int category) {
+  Quietly([&](RulesContext& ctx) { SelectSkillCategory(ctx, view_, category); });
+}
+
+void SkillsUnit::SelectCatalogSkill(int row) {
+  Quietly([&](RulesContext& ctx) { ivgen::SelectCatalogSkill(ctx, view_, row); });
+}
+
+void SkillsUnit::SelectSpecialization(int row) {
+  Quietly([&](RulesContext& ctx) { ivgen::SelectSpecialization(ctx, view_, row); });
+}
+
+void SkillsUnit::Add() {
+  host_.Run([this](RulesContext& ctx) { return AddSkill(ctx, view_); });
+}
+
+void SkillsUnit::AddFurther() {
+  host_.Run([this](RulesContext& ctx) { return AddKnowledgeSpecialization(ctx, view_); });
+}
+
+void SkillsUnit::Select(int index) {
+  Quietly([&](RulesContext& ctx) { SelectSkill(ctx, view_, index); });
+}
+
+void SkillsUnit::Raise() {
+  host_.Run([this](RulesContext& ctx) { return RaiseSkill(ctx, view_); });
+}
+
+void SkillsUnit::Lower() {
+  host_.Run([this](RulesContext& ctx) { return LowerSkill(ctx, view_); });
+}
+
+void SkillsUnit::AdjustBase(int step) {
+  host_.Run([this, step](RulesContext& ctx) { return AdjustBaseRating(ctx, view_, step); });
+}
+
+void SkillsUnit::AdjustSpec(int step) {
+  host_.Run([this, step](RulesContext& ctx) { return AdjustSpecRating(ctx, view_, step); });
+}
+
+void SkillsUnit::Remove() {
+  host_.Run([this](RulesContext& ctx) { return RemoveSkill(ctx, view_); });
+}
+
+// Reordering leaves the character unmodified, as for every list with up and down buttons.
+void SkillsUnit::MoveUp() {
+  Quietly([&](RulesContext& ctx) { MoveSkillUp(ctx, view_); });
+}
+
+void SkillsUnit::MoveDown() {
+  Quietly([&](RulesContext& ctx) { MoveSkillDown(ctx, view_); });
+}
+
+void SkillsUnit::Reset() {
+  Quietly([&](RulesContext& ctx) {
+    ShowSkillCategories(ctx, view_);
+    SelectSkill(ctx, view_, -1);
+    RecountSkillPoints(ctx, view_);
+    ShowOverrideView(ctx, view_);
+  });
+}
+
+void SkillsUnit::Recount() {
+  Quietly([&](RulesContext& ctx) { RecountSkillPoints(ctx, view_); });
+}
+
+void SkillsUnit::RefreshOverrideView() {
+  Quietly([&](RulesContext& ctx) { ShowOverrideView(ctx, view_); });
+}
+
+}  // namespace ivgen

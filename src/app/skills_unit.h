@@ -1,0 +1,54 @@
+// The Skills page: the catalog's categories, skills and specializations, the character's skill
+// list with its rating spinner, adjusters and order, and the three pools of skill points.
+#pragma once
+
+#include <functional>
+
+#include "app/unit_host.h"
+#include "purchase/skills.h"
+
+namespace ivgen {
+
+class SkillsUnit {
+ public:
+  explicit SkillsUnit(UnitHost& host) : host_(host) {}
+
+  const SkillsView& View() const { return view_; }
+
+  /// Clicks in the category, skill and specialization lists; a row outside a list chooses none.
+  void SelectCategory(int category);
+  void SelectCatalogSkill(int row);
+  void SelectSpecialization(int row);
+  /// The add command, also run by a double-click on a skill or a specialization.
+  void Add();
+  /// "Further Specialization in Skill".
+  void AddFurther();
+
+  /// A click in the character's skill list.
+  void Select(int index);
+  /// The rating spinner.
+  void Raise();
+  void Lower();
+  /// "Base Skill" and "Spec. Skill" (step +1 or -1).
+  void AdjustBase(int step);
+  void AdjustSpec(int step);
+  void Remove();
+  /// The reorder buttons; the order is kept without marking the character changed.
+  void MoveUp();
+  void MoveDown();
+
+  /// A new character: the category list, no entry selected, the pools recounted.
+  void Reset();
+  /// The seams other pages reach through the Editor's hooks.
+  void Recount();
+  void RefreshOverrideView();
+
+ private:
+  /// Runs a step that changes nothing a save writes.
+  void Quietly(const std::function<void(RulesContext&)>& step);
+
+  UnitHost& host_;
+  SkillsView view_;
+};
+
+}  // namespace ivgen

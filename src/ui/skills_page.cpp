@@ -1,0 +1,212 @@
+#include "ui/skills_page.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include "app/editor.h"
+#include "ui/qt_text.h"
+
+namespace ivgen {
+
+namespace {
+
+QStringList ToQtList(const std::vector<std::string>& items) {
+  QStringList out;
+  for (const std::string& item : items) out << ivgen::ToQt(item);
+  return out;
+}
+
+// Refills a list only when its items changed, so a refresh keeps its scroll position.
+void Show(QListWidget* list, const std::vector<std::string>& items, int current) {
+  const QSignalBlocker block(list);
+  const QStringList wanted = ToQtList(items);
+  QStringList shown;
+  for (int i = 0; i < list->count(); ++i) shown << list->item(i)->text();
+  if (shown != wanted) {
+    list->clear();
+    list->addItems(wanted);
+  }
+  if (list->currentRow() != current) list->setCurrentRow(current);
+}
+
+QHBoxLayout* Row(std::initializer_list<QWidget*> widgets) {
+  auto* row = new QHBoxLayout;
+  for (QWidget* widget : widgets) row->addWidget(widget);
+  row->addStretch();
+  return row;
+}
+
+}  // namespace
+
+QListWidget* SkillsPage::List(const char* name, void (*click)(Editor&, int)) {
+  auto* list = new QListWidget(this);
+  list->setObjectName(name);
+  connect(list, &QListWidget::currentRowChanged, this, [this, click](int row) {
+    click(editor_, row);
+    emit Changed();
+  });
+  // Clicking the chosen row again chooses it afresh, as the keyboard does not.
+  connect(list, &QListWidget::itemClicked, this, [this, list, click] {
+    click(editor_, list->currentRow());
+    emit Changed();
+  });
+  return list;
+}
+
+QToolButton* SkillsPage::Arrow(const char* name, Qt::ArrowType arrow, void (*click)(Editor&)) {
+  auto* button = new QToolButton(this);
+  button->setObjectName(name);
+  button->setArrowType(arrow);
+  connect(button, &QToolButton::clicked, this, [this, click] {
+    click(editor_);
+    emit Changed();
+  });
+  return button;
+}
+
+SkillsPage::SkillsPage(Editor& editor, QWidget* parent) : PageView(editor, parent) {
+  categories_ = List("skillCategories", [](Editor& e, int row) { e.Skills().SelectCategory(row); });
+  skills_ = List("catalogSkills", [](Editor& e, int row) { e.Skills().SelectCatalogSkill(row); });
+  specializations_ = List("specializations", [](Editor& e, int row) { e.Skills().SelectSpecialization(row); });
+  for (QListWidget* list : {skills_, specializations_}) {
+    connect(list, &QListWidget::itemDoubleClicked, this, [this] {
+      editor_.Skills().Add();
+      emit Changed();
+    });
+  }
+  add_ = new QPushButton(tr("Add Skill"), this);
+  add_->setObjectName("addSkill");
+  further_ = new QPushButton(kFurtherSpecializationCaption, this);
+  further_->setObjectName("furtherSpecialization");
+  connect(add_, &QPushButton::clicked, this, [this] {
+    editor_.Skills().Add();
+    emit Changed();
+  });
+  connect(further_, &QPushButton::clicked, this, [this] {
+    editor_.Skills().AddFurther();
+    emit Changed();
+  });
+
+  auto* catalog = new QGroupBox(tr("Skill catalog"), this);
+  auto* catalogLayout = new QVBoxLayout(catalog);
+  catalogLayout->addWidget(new QLabel(tr("Categories"), this));
+  catalogLayout->addWidget(categories_, 2);
+  catalogLayout->addWidget(new QLabel(tr("Skills"), this));
+  catalogLayout->addWidget(skills_, 3);
+  catalogLayout->addWidget(new QLabel(tr("Specializations"), this));
+  catalogLayout->addWidget(specializations_, 2);
+  catalogLayout->addLayout(Row({add_, further_}));
+
+  list_ = new QTreeWidget(this);
+  list_->setObjectName("characterSkills");
+  list_->setRootIsDecorated(false);
+  list_->setHeaderLabels({tr("Skill"), tr("Rating")});
+  list_->header()->setStretchLastSection(false);
+  list_->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+  list_->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+  connect(list_, &QTreeWidget::currentItemChanged, this, [this] {
+    editor_.Skills().Select(list_->indexOfTopLevelItem(list_->currentItem()));
+    emit Changed();
+  });
+
+  spinner_ = new QWidget(this);
+  auto* spinLayout = new QHBoxLayout(spinner_);
+  spinLayout->setContentsMargins(0, 0, 0, 0);
+  spinLayout->setSpacing(0);
+  spinLayout->addWidget(new QLabel(tr("Rating "), this));
+  spinLayout->addWidget(Arrow("skillRaise", Qt::UpArrow, [](Editor& e) { e.Skills().Raise(); }));
+  spinLayout->addWidget(Arrow("skillLower", Qt::DownArrow, [](Editor& e) { e.Skills().Lower(); }));
+  remove_ = new QPushButton(tr("Remove"), this);
+  remove_->setObjectName("removeSkill");
+  connect(remove_, &QPushButton::clicked, this, [this] {
+    editor_.Skills().Remove();
+    emit Changed();
+  });
+  auto* order = new QLabel(tr("Order"), this);
+  auto* commands =
+      Row({spinner_, remove_, order, Arrow("skillMoveUp", Qt::UpArrow, [](Editor& e) { e.Skills().MoveUp(); }),
+           Arrow("skillMoveDown", Qt::DownArrow, [](Editor& e) { e.Skills().MoveDown(); })});
+
+  adjusters_ = new QWidget(this);
+  adjusters_->setObjectName("skillAdjusters");
+  auto* adjust = new QHBoxLayout(adjusters_);
+  adjust->setContentsMargins(0, 0, 0, 0);
+  adjust->addWidget(new QLabel(kBaseSkillLabel, this));
+  adjust->addWidget(Arrow("baseSkillUp", Qt::UpArrow, [](Editor& e) { e.Skills().AdjustBase(1); }));
+  adjust->addWidget(Arrow("baseSkillDown", Qt::DownArrow, [](Editor& e) { e.Skills().AdjustBase(-1); }));
+  adjust->addSpacing(16);
+  adjust->addWidget(new QLabel(kSpecSkillLabel, this));
+  adjust->addWidget(Arrow("specSkillUp", Qt::UpArrow, [](Editor& e) { e.Skills().AdjustSpec(1); }));
+  adjust->addWidget(Arrow("specSkillDown", Qt::DownArrow, [](Editor& e) { e.Skills().AdjustSpec(-1); }));
+  adjust->addStretch();
+
+  auto* poolGrid = new QGridLayout;
+  const std::array<QString, 3> captions = {tr("Active skill points"), tr("Knowledge skill points"),
+                                           tr("Language skill points")};
+  const std::array<const char*, 3> names = {"activePoints", "knowledgePoints", "languagePoints"};
+  for (int i = 0; i < 3; ++i) {
+    PoolRow& pool = pools_[i];
+    pool.display = new QLineEdit(this);
+    pool.display->setObjectName(names[i]);
+    pool.display->setReadOnly(true);
+    pool.display->setMaximumWidth(72);
+    pool.display->setAlignment(Qt::AlignRight);
+    pool.stop = new QLabel(kSkillStopMarker, this);
+    pool.stop->setObjectName(QString(names[i]) + "Stop");
+    pool.stop->setStyleSheet("color: white; background: #b00000; padding: 1px 4px; font-weight: bold;");
+    poolGrid->addWidget(new QLabel(captions[i], this), i, 0);
+    poolGrid->addWidget(pool.display, i, 1);
+    poolGrid->addWidget(pool.stop, i, 2);
+  }
+  poolGrid->setColumnStretch(3, 1);
+
+  auto* character = new QGroupBox(tr("Character's skills"), this);
+  auto* characterLayout = new QVBoxLayout(character);
+  characterLayout->addWidget(list_, 1);
+  characterLayout->addLayout(commands);
+  characterLayout->addWidget(adjusters_);
+  characterLayout->addLayout(poolGrid);
+
+  auto* layout = new QHBoxLayout(this);
+  layout->addWidget(catalog, 1);
+  layout->addWidget(character, 1);
+}
+
+void SkillsPage::Refresh() {
+  const SkillsView& view = editor_.Skills().View();
+  Show(categories_, view.categories, view.category);
+  Show(skills_, view.skills, view.skill);
+  Show(specializations_, view.specializations, view.specialization);
+  add_->setEnabled(view.addEnabled);
+  further_->setVisible(view.furtherVisible);
+  further_->setEnabled(view.furtherEnabled);
+
+  {
+    const QSignalBlocker block(list_);
+    const int count = static_cast<int>(view.names.size());
+    while (list_->topLevelItemCount() > count) delete list_->takeTopLevelItem(list_->topLevelItemCount() - 1);
+    while (list_->topLevelItemCount() < count) list_->addTopLevelItem(new QTreeWidgetItem(list_));
+    for (int i = 0; i < count; ++i) {
+      QTreeWidgetItem* item = list_->topLevelItem(i);
+      item->setText(0, ivgen::ToQt(view.names[static_cast<size_t>(i)]));
+      item->setText(1, ivgen::ToQt(view.ratings[static_cast<size_t>(i)]));
+    }
+    list_->setCurrentItem(view.selected >= 0 ? list_->topLevelItem(view.selected) : nullptr);
+  }
+  spinner_->setEnabled(view.spinnerEnabled);
+  remove_->setEnabled(view.removeEnabled);
+  adjusters_->setVisible(view.adjustersVisible);
+  adjusters_->setEnabled(view.spinnerEnabled);
+
+  const std::array<const SkillPoolView*, 3> pools = {&view.active, &view.knowledge, &view.language};
+  for (size_t i = 0; i < pools.size(); ++i) {
+    pools_[i].display->setText(ivgen::ToQt(pools[i]->display));
+    pools_[i].stop->setVisible(pools[i]->stop);
+  }
+}
+
+}  // namespace ivgen
