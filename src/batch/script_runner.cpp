@@ -3,9 +3,10 @@
 #include "record/record_fields.h"
 
 #include "batch/creation_commands.h"
-#include "batch/sheet_commands.h"
 #include "batch/gear_commands.h"
+#include "batch/implant_commands.h"
 #include "batch/magic_commands.h"
+#include "batch/sheet_commands.h"
 
 #include "record/cp1252.h"
 #include "record/text_file.h"
@@ -317,6 +318,7 @@ void ScriptRunner::AddCommands() {
   AddSheetCommands(editor_, platform_, out_, commands_);
   AddGearCommands(editor_, out_, commands_);
   AddMagicCommands(editor_, out_, commands_);
+  AddImplantCommands(editor_, out_, commands_);
 }
 
 RunStatus ScriptRunner::Run(std::istream& script, const std::string& scriptName, std::ostream& err) {

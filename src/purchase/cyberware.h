@@ -96,6 +96,9 @@ bool RemoveCyberware(RulesContext& ctx, CyberwareView& view);
 /// Essence from the whole installed list, the limb flags and the money left.
 void RecountCyberwareEssence(RulesContext& ctx, CyberwareView& view);
 
+/// The Essence and money-left displays, as the record holds them now.
+void ShowEssenceAndMoney(const CharacterRecord& record, CyberwareView& view);
+
 /// "Cyber Arms/Legs": base Strength (arms) and base Quickness (legs) shown as 4. Entering it
 /// again while it is on changes nothing.
 void ShowCyberLimbsView(RulesContext& ctx, CyberwareView& view);
