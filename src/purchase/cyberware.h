@@ -10,12 +10,11 @@
 #include <vector>
 
 #include "catalog/books.h"
+#include "purchase/gear.h"
 #include "rules/creation_state.h"
 
 namespace ivgen {
 
-inline constexpr const char* kIllegalItemTitle = "Illegal item";
-inline constexpr const char* kIllegalItemMessage = "You can't get this item!\r\nIt is not in the allowed sourcebooks.";
 inline constexpr const char* kInsufficientEssence = "Insufficient nuyen or Essence";
 
 enum CyberGrade : int { kGradeStandard = 0, kGradeAlpha = 1, kGradeBeta = 2, kGradeDelta = 3 };
