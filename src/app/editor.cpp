@@ -39,6 +39,8 @@ void Editor::Run(const Action& action) {
   const bool changed = action(ctx);
   RefreshCreationView(ctx);
   spells_.Refresh(ctx);
+  cyberware_.Refresh(record_);
+  bioware_.Refresh(record_);
   if (changed) document_.Modified = true;
 }
 
@@ -47,6 +49,21 @@ void Editor::Recalculate() {
     RecalcDerived(ctx);
     return false;
   });
+}
+
+void Editor::Hooks::ShowStandardView() {
+  RulesContext ctx = editor_.Context();
+  editor_.cyberware_.StandardView(ctx);
+}
+
+void Editor::Hooks::RecountCyberwareEssence() {
+  RulesContext ctx = editor_.Context();
+  editor_.cyberware_.Recount(ctx);
+}
+
+void Editor::Hooks::RecountBioIndex() {
+  RulesContext ctx = editor_.Context();
+  editor_.bioware_.Recount(ctx);
 }
 
 bool Editor::ReloadCatalogs(bool atStartup) {
@@ -81,7 +98,6 @@ bool Editor::Startup() {
   if (!ReloadCatalogs(true)) return false;
   New();
   frame_.splashVisible = false;
-  frame_.cyberlimbFrameVisible = false;
   creation_.pages.page = kPagePriorities;
   return true;
 }
@@ -92,9 +108,11 @@ void Editor::ResetCharacter() {
   frame_.title = kNewTitlePrefix + std::string(kVersionText);
   ResetRecordFields(record_, settings_.DefaultGIF);
   sheet_.ForgetSheetName();
-  Run([](RulesContext& ctx) {
+  Run([this](RulesContext& ctx) {
     ResetCreation(ctx);
     RecalcDerived(ctx);
+    bioware_.Reset(ctx);
+    cyberware_.Reset(ctx);
     return false;
   });
   gear_.Reset();
@@ -103,7 +121,6 @@ void Editor::ResetCharacter() {
   powers_.NewCharacter();
   skills_.Reset();
   document_.Modified = false;
-  frame_.cyberlimbFrameVisible = false;
   frame_.pictureVisible = false;
 }
 

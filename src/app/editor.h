@@ -6,8 +6,10 @@
 #include <string>
 
 #include "app/attributes_unit.h"
+#include "app/bioware_unit.h"
 #include "app/books_unit.h"
 #include "app/contacts_unit.h"
+#include "app/cyberware_unit.h"
 #include "app/gear_unit.h"
 #include "app/options_unit.h"
 #include "app/powers_unit.h"
@@ -43,9 +45,8 @@ struct FrameView {
   /// The About box's version line; empty while the box is not loaded.
   std::string aboutVersion;
   bool aboutLoaded = false;
-  // Hidden by a new character; the cyberware page and the print options show them later.
+  // Hidden by a new character; the print options show it later.
   bool pictureVisible = false;
-  bool cyberlimbFrameVisible = false;
 };
 
 class Editor final : private UnitHost {
@@ -109,6 +110,10 @@ class Editor final : private UnitHost {
   const SpellsUnit& Spells() const { return spells_; }
   PowersUnit& Powers() { return powers_; }
   const PowersUnit& Powers() const { return powers_; }
+  CyberwareUnit& Cyberware() { return cyberware_; }
+  const CyberwareUnit& Cyberware() const { return cyberware_; }
+  BiowareUnit& Bioware() { return bioware_; }
+  const BiowareUnit& Bioware() const { return bioware_; }
 
   // The document, to read.
   const CharacterRecord& Record() const override { return record_; }
@@ -135,14 +140,14 @@ class Editor final : private UnitHost {
     void GhoulCheck() override {}
     void AlbinoChoice() override {}
     void AlbinoFlaw() override {}
-    void ShowStandardView() override {}
+    void ShowStandardView() override;
     void ShowMoneyLeft() override {
       editor_.gear_.ShowMoney();
       editor_.contacts_.ShowMoney();
     }
     void RecountSkillPoints() override { editor_.skills_.Recount(); }
-    void RecountCyberwareEssence() override {}
-    void RecountBioIndex() override {}
+    void RecountCyberwareEssence() override;
+    void RecountBioIndex() override;
     void RefreshGearTotals() override { editor_.gear_.RecountWeight(); }
     void RefreshContacts() override { editor_.contacts_.ShowMoney(); }
     void RefreshOverrideView() override { editor_.skills_.RefreshOverrideView(); }
@@ -187,6 +192,8 @@ class Editor final : private UnitHost {
   ContactsUnit contacts_{*this};
   SpellsUnit spells_{*this, bookLists_};
   PowersUnit powers_{*this, bookLists_};
+  CyberwareUnit cyberware_{*this, bookLists_};
+  BiowareUnit bioware_{*this, bookLists_};
 };
 
 }  // namespace ivgen

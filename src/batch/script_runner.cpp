@@ -4,6 +4,7 @@
 
 #include "batch/creation_commands.h"
 #include "batch/gear_commands.h"
+#include "batch/implant_commands.h"
 #include "batch/magic_commands.h"
 #include "batch/sheet_commands.h"
 #include "batch/skills_commands.h"
@@ -320,6 +321,7 @@ void ScriptRunner::AddCommands() {
   AddGearCommands(editor_, out_, commands_);
   AddMagicCommands(editor_, out_, commands_);
   AddSkillsCommands(editor_, out_, commands_);
+  AddImplantCommands(editor_, out_, commands_);
 }
 
 RunStatus ScriptRunner::Run(std::istream& script, const std::string& scriptName, std::ostream& err) {

@@ -139,6 +139,10 @@ void RecountBioIndex(RulesContext& ctx, BiowareView& view) {
   notes.erase(std::remove(first, notes.end(), kExcessBiowareNote), notes.end());
   if (excessive && !noted) notes.emplace_back(kExcessBiowareNote);
   view.excessiveWarning = excessive;
+  ShowBiowareMoney(record, view);
+}
+
+void ShowBiowareMoney(const CharacterRecord& record, BiowareView& view) {
   view.moneyLeft = IntText(record.Resources());
 }
 

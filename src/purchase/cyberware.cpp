@@ -191,8 +191,12 @@ void RecountCyberwareEssence(RulesContext& ctx, CyberwareView& view) {
   }
   for (size_t g = 0; g < 2; ++g) total -= std::min(capacity[g], accessories[g]);
   record.Essence = BaseEssence(record) - static_cast<double>(total) / 100.0;
-  view.essence = FormatFixed2(record.Essence);
   if (view.armsInstalled || view.legsInstalled) view.limbsFrameVisible = true;
+  ShowEssenceAndMoney(record, view);
+}
+
+void ShowEssenceAndMoney(const CharacterRecord& record, CyberwareView& view) {
+  view.essence = FormatFixed2(record.Essence);
   view.moneyLeft = IntText(record.Resources());
 }
 

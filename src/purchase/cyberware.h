@@ -10,12 +10,11 @@
 #include <vector>
 
 #include "catalog/books.h"
+#include "purchase/gear.h"
 #include "rules/creation_state.h"
 
 namespace ivgen {
 
-inline constexpr const char* kIllegalItemTitle = "Illegal item";
-inline constexpr const char* kIllegalItemMessage = "You can't get this item!\r\nIt is not in the allowed sourcebooks.";
 inline constexpr const char* kInsufficientEssence = "Insufficient nuyen or Essence";
 
 enum CyberGrade : int { kGradeStandard = 0, kGradeAlpha = 1, kGradeBeta = 2, kGradeDelta = 3 };
@@ -95,6 +94,9 @@ bool RemoveCyberware(RulesContext& ctx, CyberwareView& view);
 
 /// Essence from the whole installed list, the limb flags and the money left.
 void RecountCyberwareEssence(RulesContext& ctx, CyberwareView& view);
+
+/// The Essence and money-left displays, as the record holds them now.
+void ShowEssenceAndMoney(const CharacterRecord& record, CyberwareView& view);
 
 /// "Cyber Arms/Legs": base Strength (arms) and base Quickness (legs) shown as 4. Entering it
 /// again while it is on changes nothing.

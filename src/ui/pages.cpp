@@ -5,8 +5,10 @@
 
 #include "ui/attributes_page.h"
 #include "ui/bioinfo_page.h"
+#include "ui/bioware_page.h"
 #include "ui/books_page.h"
 #include "ui/contacts_page.h"
+#include "ui/cyberware_page.h"
 #include "ui/gear_page.h"
 #include "ui/powers_page.h"
 #include "ui/priorities_page.h"
@@ -40,6 +42,10 @@ PageView* CreatePage(int index, const QString& caption, Editor& editor, QWidget*
       return new PowersPage(editor, parent);
     case 3:
       return new SkillsPage(editor, parent);
+    case 4:
+      return new CyberwarePage(editor, parent);
+    case 5:
+      return new BiowarePage(editor, parent);
     case 9:
       return new BioInfoPage(editor, parent);
     case 10:

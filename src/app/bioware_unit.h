@@ -1,0 +1,41 @@
+// The Bioware page: the catalog tree, the type options, buying and removing, the installed list
+// with the Bio-index, the Essence Index, the excessive-bioware warning and money left.
+#pragma once
+
+#include "app/unit_host.h"
+#include "catalog/books.h"
+#include "purchase/bioware.h"
+
+namespace ivgen {
+
+class BiowareUnit {
+ public:
+  BiowareUnit(UnitHost& host, const BookLists& books) : host_(host), books_(books) {}
+
+  const BiowareView& View() const { return view_; }
+
+  /// A node of the catalog tree clicked.
+  void ChooseItem(int node);
+  /// The type options, 0 Standard, 1 Cultured, 2 Used.
+  void ChooseType(int type);
+  /// The buy button.
+  void Buy();
+  /// A double-click on a node of the catalog tree.
+  void BuyItem(int node);
+  /// An entry of the installed list clicked.
+  void SelectInstalled(int index);
+  /// The remove button.
+  void Remove();
+
+  // What the Editor runs for other pages, inside an action it is already running.
+  void Recount(RulesContext& ctx) { RecountBioIndex(ctx, view_); }
+  void Reset(RulesContext& ctx) { ResetBioware(ctx, view_); }
+  void Refresh(const CharacterRecord& record) { ShowBiowareMoney(record, view_); }
+
+ private:
+  UnitHost& host_;
+  const BookLists& books_;
+  BiowareView view_;
+};
+
+}  // namespace ivgen

@@ -1,0 +1,233 @@
+#include "batch/implant_commands.h"
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "catalog/line_syntax.h"
+#include "record/entries.h"
+
+namespace ivgen {
+
+namespace {
+
+// A node of a catalog tree by its name, in any case; -1 when the tree has none.
+int FindNode(const CatalogTree& tree, const std::string& name) {
+  for (size_t i = 0; i < tree.size(); ++i) {
+    if (UpperCase(TreeEntryFields(tree[i].text)[0]) == UpperCase(name)) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+std::string NodeName(const CatalogTree& tree, int node) {
+  if (node < 0 || static_cast<size_t>(node) >= tree.size()) return "none";
+  return TreeEntryFields(tree[node].text)[0];
+}
+
+// The item a line names and the words after it: the longest run of leading words that names a
+// node, so a name may be quoted or written out with its blanks.
+std::optional<std::pair<int, std::vector<std::string>>> NamedNode(const CatalogTree& tree, const ScriptLine& line) {
+  for (size_t k = line.words.size(); k > 0; --k) {
+    std::string name;
+    for (size_t w = 0; w < k; ++w) name += (w ? " " : "") + line.words[w];
+    if (const int node = FindNode(tree, name); node >= 0) {
+      return std::pair{node, std::vector<std::string>(line.words.begin() + static_cast<long>(k), line.words.end())};
+    }
+  }
+  return std::nullopt;
+}
+
+template <size_t N>
+std::optional<int> OptionIndex(const std::string& word, const std::array<std::string_view, N>& names) {
+  for (size_t i = 0; i < N; ++i) {
+    if (UpperCase(word) == UpperCase(names[i]) || word == std::to_string(i)) return static_cast<int>(i);
+  }
+  return std::nullopt;
+}
+
+// Position N (from 1) of an installed list, as the show commands number it.
+std::optional<int> Position(const std::string& word, size_t count) {
+  for (size_t i = 1; i <= count; ++i) {
+    if (word == std::to_string(i)) return static_cast<int>(i) - 1;
+  }
+  return std::nullopt;
+}
+
+void ShowInstalled(std::ostream& out, const std::vector<std::string>& list, int selected) {
+  out << "Installed:\n";
+  for (size_t i = 0; i < list.size(); ++i) {
+    out << "  " << i + 1 << " " << ReplaceAll(list[i], "\t", " | ") << (static_cast<int>(i) == selected ? "  <" : "")
+        << "\n";
+  }
+}
+
+void ShowCyberware(const Editor& editor, std::ostream& out) {
+  const CyberwareView& view = editor.Cyberware().View();
+  out << "Grade=" << kGradeNames[view.grade] << ", Used=" << (view.used ? "on" : "off") << "\n";
+  out << "Chosen=" << NodeName(editor.CurrentCatalogs().cyberware, view.selectedItem) << "\n";
+  out << "Details: Price=" << view.basePrice << ", Essence=" << view.essenceCost
+      << ", Street Index=" << view.streetIndex << ", Notes=" << view.notes
+      << ", Calculated Price=" << view.calculatedPrice << ", Modified Essence=" << view.modifiedEssence << "\n";
+  ShowInstalled(out, editor.Record().Cyberware, view.selectedInstalled);
+  out << "Remove=" << (view.removeEnabled ? "enabled" : "disabled") << "\n";
+  out << "Essence=" << view.essence << ", Nuyen left=" << view.moneyLeft << "\n";
+  out << "Cyber limbs="
+      << (!view.limbsFrameVisible ? "hidden"
+          : view.limbsView        ? "Cyber Arms/Legs"
+                                  : "Standard View")
+      << "\n";
+}
+
+void ShowBioware(const Editor& editor, std::ostream& out) {
+  const BiowareView& view = editor.Bioware().View();
+  out << "Type=" << kBiowareTypeNames[view.type] << "\n";
+  out << "Chosen=" << NodeName(editor.CurrentCatalogs().bioware, view.selectedItem) << "\n";
+  out << "Details: Price=" << view.basePrice << ", Bio-index=" << view.bioIndexCost
+      << ", Calculated Price=" << view.calculatedPrice << ", Notes=" << view.notes << "\n";
+  ShowInstalled(out, editor.Record().Bioware, view.selectedInstalled);
+  out << "Remove=" << (view.removeEnabled ? "enabled" : "disabled") << "\n";
+  out << "Bio-index=" << view.bioIndex << ", Essence Index=" << view.essenceIndex << ", Nuyen left=" << view.moneyLeft
+      << "\n";
+  if (view.excessiveWarning) out << kExcessiveBiowareWarning << "\n";
+}
+
+}  // namespace
+
+void AddImplantCommands(Editor& editor, std::ostream& out, std::map<std::string, BatchCommand>& commands) {
+  CyberwareUnit& cyber = editor.Cyberware();
+  BiowareUnit& bio = editor.Bioware();
+  const Catalogs& catalogs = editor.CurrentCatalogs();
+
+  // A click on a node of a tree, and the buy command: the button, or a double-click on an item.
+  auto choose = [](const CatalogTree& tree, std::function<void(int)> click) {
+    return [&tree, click](const ScriptLine& line, std::string& error) {
+      const auto named = NamedNode(tree, line);
+      if (!named || !named->second.empty()) {
+        error = "expects the name of an entry of the catalog";
+        return false;
+      }
+      click(named->first);
+      return true;
+    };
+  };
+  // The words after the item's name pick its options first; each is one the page offers.
+  auto buy = [](const CatalogTree& tree, std::function<bool(const std::string&)> option, std::function<void()> button,
+                std::function<void(int)> doubleClick) {
+    return [&tree, option, button, doubleClick](const ScriptLine& line, std::string& error) {
+      if (line.words.empty()) {
+        button();
+        return true;
+      }
+      const auto named = NamedNode(tree, line);
+      if (!named) {
+        error = "expects the name of an entry of the catalog";
+        return false;
+      }
+      for (const std::string& word : named->second) {
+        if (!option(word)) {
+          error = "'" + word + "' is not an option of the page";
+          return false;
+        }
+      }
+      doubleClick(named->first);
+      return true;
+    };
+  };
+  auto select = [&editor](bool cyberware, std::function<void(int)> click) {
+    return [&editor, cyberware, click](const ScriptLine& line, std::string& error) {
+      const auto& list = cyberware ? editor.Record().Cyberware : editor.Record().Bioware;
+      const auto index = line.words.size() == 1 ? Position(line.words[0], list.size()) : std::nullopt;
+      if (!index) {
+        error = "expects the position of an installed entry, from 1";
+        return false;
+      }
+      click(*index);
+      return true;
+    };
+  };
+  // With a position the entry is clicked first; without one the button must be enabled.
+  auto remove = [](BatchCommand selectEntry, std::function<bool()> enabled, std::function<void()> button) {
+    return [selectEntry, enabled, button](const ScriptLine& line, std::string& error) {
+      if (!line.words.empty() && !selectEntry(line, error)) return false;
+      if (!enabled()) {
+        error = "the remove button cannot be used now";
+        return false;
+      }
+      button();
+      return true;
+    };
+  };
+
+  auto cyberOption = [&cyber](const std::string& word) {
+    if (const auto grade = OptionIndex(word, kGradeNames)) {
+      cyber.ChooseGrade(*grade);
+    } else if (word == "used" || word == "new") {
+      cyber.SetUsed(word == "used");
+    } else {
+      return false;
+    }
+    return true;
+  };
+  commands["cyber-item"] = choose(catalogs.cyberware, [&cyber](int node) { cyber.ChooseItem(node); });
+  commands["cyber-grade"] = [cyberOption](const ScriptLine& line, std::string& error) {
+    if (line.words.size() != 1 || !OptionIndex(line.words[0], kGradeNames)) {
+      error = "expects Standard, Alpha, Beta or Delta";
+      return false;
+    }
+    return cyberOption(line.words[0]);
+  };
+  commands["cyber-used"] = [&cyber](const ScriptLine& line, std::string& error) {
+    if (line.words.size() != 1 || (line.words[0] != "on" && line.words[0] != "off")) {
+      error = "expects on or off";
+      return false;
+    }
+    cyber.SetUsed(line.words[0] == "on");
+    return true;
+  };
+  commands["cyber-buy"] = buy(
+      catalogs.cyberware, cyberOption, [&cyber] { cyber.Buy(); }, [&cyber](int node) { cyber.BuyItem(node); });
+  const BatchCommand cyberSelect = select(true, [&cyber](int index) { cyber.SelectInstalled(index); });
+  commands["cyber-select"] = cyberSelect;
+  commands["cyber-remove"] = remove(
+      cyberSelect, [&cyber] { return cyber.View().removeEnabled; }, [&cyber] { cyber.Remove(); });
+  auto limbs = [&cyber](std::function<void()> click) {
+    return [&cyber, click](const ScriptLine& line, std::string& error) {
+      if (!line.words.empty()) {
+        error = "takes no arguments";
+        return false;
+      }
+      if (!cyber.View().limbsFrameVisible) {
+        error = "the cyber limbs options cannot be used now";
+        return false;
+      }
+      click();
+      return true;
+    };
+  };
+  commands["cyber-limbs"] = limbs([&cyber] { cyber.ShowLimbs(); });
+  commands["cyber-standard"] = limbs([&cyber] { cyber.ShowStandard(); });
+  commands["show-cyberware"] = NoArguments([&editor, &out] { ShowCyberware(editor, out); });
+
+  auto bioOption = [&bio](const std::string& word) {
+    const auto type = OptionIndex(word, kBiowareTypeNames);
+    if (type) bio.ChooseType(*type);
+    return type.has_value();
+  };
+  commands["bio-item"] = choose(catalogs.bioware, [&bio](int node) { bio.ChooseItem(node); });
+  commands["bio-type"] = [bioOption](const ScriptLine& line, std::string& error) {
+    if (line.words.size() != 1 || !bioOption(line.words[0])) {
+      error = "expects Standard, Cultured or Used";
+      return false;
+    }
+    return true;
+  };
+  commands["bio-buy"] = buy(
+      catalogs.bioware, bioOption, [&bio] { bio.Buy(); }, [&bio](int node) { bio.BuyItem(node); });
+  const BatchCommand bioSelect = select(false, [&bio](int index) { bio.SelectInstalled(index); });
+  commands["bio-select"] = bioSelect;
+  commands["bio-remove"] = remove(
+      bioSelect, [&bio] { return bio.View().removeEnabled; }, [&bio] { bio.Remove(); });
+  commands["show-bioware"] = NoArguments([&editor, &out] { ShowBioware(editor, out); });
+}
+
+}  // namespace ivgen

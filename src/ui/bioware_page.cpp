@@ -1,0 +1,93 @@
+#include "ui/bioware_page.h"
+
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+#include <functional>
+
+#include "app/editor.h"
+#include "ui/qt_text.h"
+
+namespace ivgen {
+
+BiowarePage::BiowarePage(Editor& editor, QWidget* parent) : PageView(editor, parent) {
+  // Each control runs one action of the page's unit; the window then shows what changed.
+  auto run = [this](std::function<void(BiowareUnit&)> action) {
+    return [this, action] {
+      action(editor_.Bioware());
+      emit Changed();
+    };
+  };
+
+  catalog_ = new CatalogTreeView("bioCatalog", {{tr("Item"), 0}, {tr("Bio-index"), 1}, {tr("Price"), 2}}, this);
+  connect(catalog_, &CatalogTreeView::NodeChosen, this,
+          [run](int node) { run([node](BiowareUnit& unit) { unit.ChooseItem(node); })(); });
+  connect(catalog_, &CatalogTreeView::NodeDoubleClicked, this,
+          [run](int node) { run([node](BiowareUnit& unit) { unit.BuyItem(node); })(); });
+
+  auto* typeGroup = new QGroupBox(tr("Type"), this);
+  auto* typeLayout = new QHBoxLayout(typeGroup);
+  for (int t = 0; t < kBiowareTypeCount; ++t) {
+    types_[t] = new QRadioButton(ToQt(std::string(kBiowareTypeNames[t])), this);
+    types_[t]->setObjectName("type" + types_[t]->text());
+    connect(types_[t], &QRadioButton::clicked, this, run([t](BiowareUnit& unit) { unit.ChooseType(t); }));
+    typeLayout->addWidget(types_[t]);
+  }
+
+  basePrice_ = DetailBox("basePrice", this);
+  bioIndexCost_ = DetailBox("bioIndexCost", this);
+  calculatedPrice_ = DetailBox("calculatedPrice", this);
+  notes_ = NotesBox(this);
+  QGroupBox* details = BoxGroup(tr("Item"),
+                                {{tr("Price"), basePrice_},
+                                 {tr("Bio-index"), bioIndexCost_},
+                                 {tr("Calculated Price"), calculatedPrice_},
+                                 {tr("Notes"), notes_}},
+                                this);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(ActionButton(tr("Buy"), "buyBioware", this, run([](BiowareUnit& unit) { unit.Buy(); })));
+  remove_ = ActionButton(tr("Remove"), "removeBioware", this, run([](BiowareUnit& unit) { unit.Remove(); }));
+  buttons->addWidget(remove_);
+  buttons->addStretch();
+
+  bioIndex_ = DetailBox("bioIndex", this);
+  essenceIndex_ = DetailBox("essenceIndex", this);
+  moneyLeft_ = DetailBox("moneyLeft", this);
+  QGroupBox* totals = BoxGroup(
+      tr("Totals"),
+      {{tr("Bio-index"), bioIndex_}, {tr("Essence Index"), essenceIndex_}, {tr("Nuyen left"), moneyLeft_}}, this);
+  warning_ = new QLabel(kExcessiveBiowareWarning, this);
+  warning_->setObjectName("excessiveBioware");
+  warning_->setStyleSheet("color: white; background: #b00000; padding: 2px 6px; font-weight: bold;");
+
+  installed_ = new EntryListView("installedBioware",
+                                 {{tr("Installed"), 0},
+                                  {tr("Bio-index"), 1},
+                                  {tr("Price"), 2},
+                                  {tr("Book"), 3},
+                                  {tr("Type"), 4},
+                                  {tr("Modifiers"), 5},
+                                  {tr("Notes"), 6}},
+                                 this);
+  connect(installed_, &EntryListView::EntryChosen, this,
+          [run](int index) { run([index](BiowareUnit& unit) { unit.SelectInstalled(index); })(); });
+  LayOutImplantPage(this, tr("Bioware"), catalog_, {typeGroup, details, buttons, totals, warning_}, installed_);
+}
+
+void BiowarePage::Refresh() {
+  const BiowareView& view = editor_.Bioware().View();
+  catalog_->Show(editor_.CurrentCatalogs().bioware, view.selectedItem);
+  for (int t = 0; t < kBiowareTypeCount; ++t) types_[t]->setChecked(view.type == t);
+  SetBoxText(basePrice_, view.basePrice);
+  SetBoxText(bioIndexCost_, view.bioIndexCost);
+  SetBoxText(calculatedPrice_, view.calculatedPrice);
+  SetLabelText(notes_, view.notes);
+  remove_->setEnabled(view.removeEnabled);
+  installed_->Show(editor_.Record().Bioware, view.selectedInstalled);
+  SetBoxText(bioIndex_, view.bioIndex);
+  SetBoxText(essenceIndex_, view.essenceIndex);
+  SetBoxText(moneyLeft_, view.moneyLeft);
+  warning_->setVisible(view.excessiveWarning);
+}
+
+}  // namespace ivgen

@@ -1,0 +1,112 @@
+#include "ui/cyberware_page.h"
+
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+#include <functional>
+
+#include "app/editor.h"
+#include "ui/qt_text.h"
+
+namespace ivgen {
+
+CyberwarePage::CyberwarePage(Editor& editor, QWidget* parent) : PageView(editor, parent) {
+  // Each control runs one action of the page's unit; the window then shows what changed.
+  auto run = [this](std::function<void(CyberwareUnit&)> action) {
+    return [this, action] {
+      action(editor_.Cyberware());
+      emit Changed();
+    };
+  };
+
+  catalog_ = new CatalogTreeView(
+      "cyberCatalog", {{tr("Item"), 0}, {tr("Essence"), 1}, {tr("Price"), 2}, {tr("Street Index"), 5}}, this);
+  connect(catalog_, &CatalogTreeView::NodeChosen, this,
+          [run](int node) { run([node](CyberwareUnit& unit) { unit.ChooseItem(node); })(); });
+  connect(catalog_, &CatalogTreeView::NodeDoubleClicked, this,
+          [run](int node) { run([node](CyberwareUnit& unit) { unit.BuyItem(node); })(); });
+
+  auto* gradeGroup = new QGroupBox(tr("Grade"), this);
+  auto* gradeLayout = new QHBoxLayout(gradeGroup);
+  for (int g = 0; g < kGradeCount; ++g) {
+    grades_[g] = new QRadioButton(ToQt(std::string(kGradeNames[g])), this);
+    grades_[g]->setObjectName("grade" + grades_[g]->text());
+    connect(grades_[g], &QRadioButton::clicked, this, run([g](CyberwareUnit& unit) { unit.ChooseGrade(g); }));
+    gradeLayout->addWidget(grades_[g]);
+  }
+  used_ = new QCheckBox(tr("Used"), this);
+  used_->setObjectName("used");
+  connect(used_, &QCheckBox::clicked, this, [run](bool on) { run([on](CyberwareUnit& unit) { unit.SetUsed(on); })(); });
+  gradeLayout->addWidget(used_);
+
+  basePrice_ = DetailBox("basePrice", this);
+  essenceCost_ = DetailBox("essenceCost", this);
+  streetIndex_ = DetailBox("streetIndex", this);
+  calculatedPrice_ = DetailBox("calculatedPrice", this);
+  modifiedEssence_ = DetailBox("modifiedEssence", this);
+  notes_ = NotesBox(this);
+  QGroupBox* details = BoxGroup(tr("Item"),
+                                {{tr("Price"), basePrice_},
+                                 {tr("Essence"), essenceCost_},
+                                 {tr("Calculated Price"), calculatedPrice_},
+                                 {tr("Modified Essence"), modifiedEssence_},
+                                 {tr("Street Index"), streetIndex_},
+                                 {tr("Notes"), notes_}},
+                                this);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(ActionButton(tr("Buy"), "buyCyberware", this, run([](CyberwareUnit& unit) { unit.Buy(); })));
+  remove_ = ActionButton(tr("Remove"), "removeCyberware", this, run([](CyberwareUnit& unit) { unit.Remove(); }));
+  buttons->addWidget(remove_);
+  buttons->addStretch();
+
+  essence_ = DetailBox("essence", this);
+  moneyLeft_ = DetailBox("moneyLeft", this);
+  limbs_ = new QGroupBox(tr("Cyberlimb attributes"), this);
+  limbs_->setObjectName("cyberLimbs");
+  auto* limbsLayout = new QVBoxLayout(limbs_);
+  limbsView_ = new QRadioButton("Cyber Arms/Legs", this);
+  limbsView_->setObjectName("limbsView");
+  standardView_ = new QRadioButton("Standard View", this);
+  standardView_->setObjectName("standardView");
+  connect(limbsView_, &QRadioButton::clicked, this, run([](CyberwareUnit& unit) { unit.ShowLimbs(); }));
+  connect(standardView_, &QRadioButton::clicked, this, run([](CyberwareUnit& unit) { unit.ShowStandard(); }));
+  limbsLayout->addWidget(limbsView_);
+  limbsLayout->addWidget(standardView_);
+  auto* below = new QHBoxLayout;
+  below->addWidget(BoxGroup(tr("Totals"), {{tr("Essence"), essence_}, {tr("Nuyen left"), moneyLeft_}}, this, 1), 1);
+  below->addWidget(limbs_, 1);
+
+  installed_ = new EntryListView("installedCyberware",
+                                 {{tr("Installed"), 0},
+                                  {tr("Essence"), 1},
+                                  {tr("Price"), 2},
+                                  {tr("Book"), 3},
+                                  {tr("Modifiers"), 4},
+                                  {tr("Notes"), 6}},
+                                 this);
+  connect(installed_, &EntryListView::EntryChosen, this,
+          [run](int index) { run([index](CyberwareUnit& unit) { unit.SelectInstalled(index); })(); });
+  LayOutImplantPage(this, tr("Cyberware"), catalog_, {gradeGroup, details, buttons, below}, installed_);
+}
+
+void CyberwarePage::Refresh() {
+  const CyberwareView& view = editor_.Cyberware().View();
+  catalog_->Show(editor_.CurrentCatalogs().cyberware, view.selectedItem);
+  for (int g = 0; g < kGradeCount; ++g) grades_[g]->setChecked(view.grade == g);
+  used_->setChecked(view.used);
+  SetBoxText(basePrice_, view.basePrice);
+  SetBoxText(essenceCost_, view.essenceCost);
+  SetBoxText(streetIndex_, view.streetIndex);
+  SetBoxText(calculatedPrice_, view.calculatedPrice);
+  SetBoxText(modifiedEssence_, view.modifiedEssence);
+  SetLabelText(notes_, view.notes);
+  remove_->setEnabled(view.removeEnabled);
+  installed_->Show(editor_.Record().Cyberware, view.selectedInstalled);
+  SetBoxText(essence_, view.essence);
+  SetBoxText(moneyLeft_, view.moneyLeft);
+  limbs_->setVisible(view.limbsFrameVisible);
+  limbsView_->setChecked(view.limbsView);
+  standardView_->setChecked(!view.limbsView);
+}
+
+}  // namespace ivgen

@@ -1,0 +1,75 @@
+// What the Cyberware and Bioware pages share: the catalog tree with its categories and items,
+// the installed list in columns, and the read-only detail boxes.
+#pragma once
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "catalog/line_syntax.h"
+
+namespace ivgen {
+
+/// A column of a list: its heading and the entry field it shows.
+struct ListColumn {
+  QString heading;
+  size_t field;
+};
+
+/// A catalog tree shown as categories holding their items; each row remembers its node.
+class CatalogTreeView : public QTreeWidget {
+  Q_OBJECT
+ public:
+  CatalogTreeView(const QString& name, std::vector<ListColumn> columns, QWidget* parent);
+  /// Shows the tree (rebuilt only when it changed) with node `selected` as the current row.
+  void Show(const CatalogTree& tree, int selected);
+
+ signals:
+  void NodeChosen(int node);
+  void NodeDoubleClicked(int node);
+
+ private:
+  std::vector<ListColumn> columns_;
+  CatalogTree shown_;
+};
+
+/// A list of installed entries in columns; a click reports the entry's position.
+class EntryListView : public QTreeWidget {
+  Q_OBJECT
+ public:
+  EntryListView(const QString& name, std::vector<ListColumn> columns, QWidget* parent);
+  void Show(const std::vector<std::string>& entries, int selected);
+
+ signals:
+  void EntryChosen(int index);
+
+ private:
+  std::vector<ListColumn> columns_;
+  std::vector<std::string> shown_;
+};
+
+/// A group of labelled boxes, `perRow` a row; a box named "notes" takes a whole row of its own.
+QGroupBox* BoxGroup(const QString& title, const std::vector<std::pair<QString, QWidget*>>& boxes, QWidget* parent,
+                    int perRow = 2);
+/// An item's notes: wrapped text, three lines high.
+QLabel* NotesBox(QWidget* parent);
+/// A button that runs an action.
+QPushButton* ActionButton(const QString& text, const QString& name, QWidget* parent, std::function<void()> action);
+/// The page: the catalog beside the column of options, details, buttons and totals, and the
+/// installed list below both.
+void LayOutImplantPage(QWidget* page, const QString& caption, QWidget* catalog, const std::vector<QObject*>& column,
+                       QWidget* installed);
+
+/// A read-only detail box.
+QLineEdit* DetailBox(const QString& name, QWidget* parent);
+/// Sets a box or label only when its text differs, so a refresh does not disturb the cursor.
+void SetBoxText(QLineEdit* box, const std::string& text);
+void SetLabelText(QLabel* label, const std::string& text);
+
+}  // namespace ivgen
