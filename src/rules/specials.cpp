@@ -10,11 +10,6 @@ namespace ivgen {
 
 namespace {
 
-constexpr int kBody = 0;
-constexpr int kStrength = 2;
-constexpr int kCharisma = 3;
-constexpr int kIntelligence = 4;
-constexpr int kWillpower = 5;
 constexpr int kAnimalQuickness = 1;
 
 constexpr std::array<const char*, 6> kGhoulFlaws = {
@@ -138,6 +133,13 @@ void AlbinoFlaw(RulesContext& ctx, SpecialsView& view) {
   }
 }
 
+std::string AnimalCombatPool(const CharacterRecord& record) {
+  const double quickness = CellValue(record.Animal.Attr[kAnimalQuickness].Total);
+  const double intelligence = CellValue(record.Attr[kIntelligence].Total);
+  const double willpower = CellValue(record.Attr[kWillpower].Total);
+  return IntText(IntFloor((quickness + intelligence + willpower) / 2));
+}
+
 void SCalcMaxUsed(RulesContext& ctx, SpecialsView& view) {
   CharacterRecord& record = ctx.record;
   ShapeshiftGroup& animal = record.Animal;
@@ -154,8 +156,7 @@ void SCalcMaxUsed(RulesContext& ctx, SpecialsView& view) {
   for (DerivedRow& row : animal.Attr) row.Total = IntText(IntFloor(CellValue(row.Base) + CellValue(row.Modifier)));
   const double quickness = CellValue(animal.Attr[kAnimalQuickness].Total);
   const double intelligence = CellValue(record.Attr[kIntelligence].Total);
-  const double willpower = CellValue(record.Attr[kWillpower].Total);
-  view.combatPool = IntText(IntFloor((quickness + intelligence + willpower) / 2));
+  view.combatPool = AnimalCombatPool(record);
   const int32_t reaction = IntFloor((quickness + intelligence) / 2);
   animal.Reaction.Base = IntText(reaction);
   animal.Reaction.Total = IntText(IntFloor(reaction + CellValue(animal.Reaction.Modifier)));
