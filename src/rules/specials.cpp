@@ -133,6 +133,13 @@ void AlbinoFlaw(RulesContext& ctx, SpecialsView& view) {
   }
 }
 
+std::string AnimalCombatPool(const CharacterRecord& record) {
+  const double quickness = CellValue(record.Animal.Attr[kAnimalQuickness].Total);
+  const double intelligence = CellValue(record.Attr[kIntelligence].Total);
+  const double willpower = CellValue(record.Attr[kWillpower].Total);
+  return IntText(IntFloor((quickness + intelligence + willpower) / 2));
+}
+
 void SCalcMaxUsed(RulesContext& ctx, SpecialsView& view) {
   CharacterRecord& record = ctx.record;
   ShapeshiftGroup& animal = record.Animal;
@@ -149,8 +156,7 @@ void SCalcMaxUsed(RulesContext& ctx, SpecialsView& view) {
   for (DerivedRow& row : animal.Attr) row.Total = IntText(IntFloor(CellValue(row.Base) + CellValue(row.Modifier)));
   const double quickness = CellValue(animal.Attr[kAnimalQuickness].Total);
   const double intelligence = CellValue(record.Attr[kIntelligence].Total);
-  const double willpower = CellValue(record.Attr[kWillpower].Total);
-  view.combatPool = IntText(IntFloor((quickness + intelligence + willpower) / 2));
+  view.combatPool = AnimalCombatPool(record);
   const int32_t reaction = IntFloor((quickness + intelligence) / 2);
   animal.Reaction.Base = IntText(reaction);
   animal.Reaction.Total = IntText(IntFloor(reaction + CellValue(animal.Reaction.Modifier)));

@@ -36,6 +36,10 @@ struct SpecialsView {
   bool overLimit = false;
 };
 
+/// The animal form's Combat Pool: half of the animal Quickness total and the character's own
+/// Intelligence and Willpower totals, rounded down.
+std::string AnimalCombatPool(const CharacterRecord& record);
+
 /// The flaw line the race-page completion adds for albino choice i; "" outside 0..4.
 std::string AlbinoFlawLine(int choice);
 

@@ -9,6 +9,7 @@
 
 #include "record/entries.h"
 #include "record/values.h"
+#include "rules/specials.h"
 
 namespace ivgen {
 
@@ -158,10 +159,7 @@ void WriteShapeshiftSection(SheetText& out, const CharacterRecord& record) {
   }
   WriteValueRow(out, "<tr><th>Essence</th>", "6", kNbsp, Cell(record.EssenceText));
   WriteValueRow(out, "<tr><th>Run Mult.</th>", Cell(animal.RunMult), kNbsp, kNbsp);
-  // The animal's Combat Pool is not kept anywhere; it follows from the totals as the animal
-  // form window shows it.
-  const double combatPool = (Val(animal.Attr[1].Total) + Val(record.Attr[4].Total) + Val(record.Attr[5].Total)) / 2;
-  WriteValueRow(out, "<tr><th>Combat Pool</th>", IntText(IntFloor(combatPool)), "&nbsp", "&nbsp");
+  WriteValueRow(out, "<tr><th>Combat Pool</th>", AnimalCombatPool(record), "&nbsp", "&nbsp");
   WriteDerivedRow(out, "<tr><th>Reaction</th>", animal.Reaction);
   WriteDerivedRow(out, "<tr><th>Init. Dice</th>", animal.Initative);
   out.Line("</table>");

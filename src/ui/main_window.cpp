@@ -2,23 +2,27 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDesktopServices>
+#include <QFile>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
+#include <QUrl>
 
 #include "app/editor.h"
 #include "ui/about_dialog.h"
 #include "ui/artwork.h"
 #include "ui/options_dialog.h"
 #include "ui/pages.h"
+#include "ui/print_options_dialog.h"
 #include "ui/priorities_page.h"
 #include "ui/qt_platform.h"
 #include "ui/qt_text.h"
 
 namespace ivgen {
 
-MainWindow::MainWindow(Editor& editor, QtPlatform* platform) : editor_(editor) {
+MainWindow::MainWindow(Editor& editor, QtPlatform* platform) : editor_(editor), platform_(platform) {
   setObjectName("mainWindow");
   setWindowIcon(WindowIcon());
   pages_ = new QTabWidget(this);
@@ -67,10 +71,7 @@ void MainWindow::BuildMenus() {
   file->addSeparator();
   AddAction(file, "Propert&ies", &MainWindow::OnProperties);
   file->addSeparator();
-  // The character sheet is written by a part of the program still to come.
-  QAction* printAction = file->addAction("&Print to HTML");
-  printAction->setShortcut(QKeySequence::Print);
-  printAction->setEnabled(false);
+  QAction* printAction = AddAction(file, "&Print to HTML", &MainWindow::OnPrintToHtml, QKeySequence::Print);
   file->addSeparator();
   AddAction(file, "E&xit", &MainWindow::OnExit, QKeySequence::Quit);
 
@@ -120,6 +121,7 @@ void MainWindow::OpenDialog(Dialog dialog) {
   QDialog* shown = nullptr;
   if (dialog == Dialog::Options) shown = new OptionsDialog(editor_, this);
   if (dialog == Dialog::About) shown = new AboutDialog(editor_, this);
+  if (dialog == Dialog::PrintOptions) shown = new PrintOptionsDialog(editor_, this);
   if (shown == nullptr) return;
   shown->setAttribute(Qt::WA_DeleteOnClose);
   openDialog_ = shown;
@@ -181,6 +183,16 @@ void MainWindow::OnStatusBar() {
 void MainWindow::OnOptions() {
   editor_.Options().Open();
   Refresh();
+}
+
+void MainWindow::OnPrintToHtml() {
+  editor_.Sheet().PrintToHtml();
+  Refresh();
+  const std::string& sheet = editor_.Sheet().WrittenSheet();
+  if (sheet.empty() || platform_ == nullptr) return;
+  if (platform_->Message(kOpenSheetQuestion, kAppTitle, Icon::Question, Buttons::YesNo) == Answer::Yes) {
+    QDesktopServices::openUrl(QUrl::fromLocalFile(QFile::decodeName(QByteArray::fromStdString(sheet))));
+  }
 }
 
 void MainWindow::OnHelpContents() { editor_.HelpContents(); }

@@ -44,12 +44,14 @@ class MainWindow : public QMainWindow {
   void OnProperties();
   void OnStatusBar();
   void OnOptions();
+  void OnPrintToHtml();
   void OnHelpContents();
   void OnHelpSearch();
   void OnAbout();
   void OnRefresh() { Refresh(); }
 
   Editor& editor_;
+  QtPlatform* platform_ = nullptr;
   QTabWidget* pages_ = nullptr;
   std::vector<PageView*> views_;
   QAction* statusBarAction_ = nullptr;

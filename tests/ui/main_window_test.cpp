@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
@@ -13,10 +14,12 @@
 
 #include "app/editor.h"
 #include "platform/scripted_platform.h"
+#include "record/text_file.h"
 #include "support/program_folder.h"
 #include "ui/about_dialog.h"
 #include "ui/main_window.h"
 #include "ui/options_dialog.h"
+#include "ui/print_options_dialog.h"
 
 namespace ivgen {
 namespace {
@@ -43,6 +46,12 @@ class MainWindowTest : public ::testing::Test {
     options.show();
     QApplication::processEvents();
     options.grab().save(folder + "/options.png");
+    editor_.Sheet().PrintToHtml();
+    PrintOptionsDialog print(editor_, &window);
+    print.show();
+    QApplication::processEvents();
+    print.grab().save(folder + "/print_options.png");
+    editor_.Sheet().Cancel();
     AboutDialog about(editor_, &window);
     about.show();
     QApplication::processEvents();
@@ -129,6 +138,26 @@ TEST_F(MainWindowTest, OptionsDialogRefusesOutOfRangeAndStaysOpen) {
   EXPECT_EQ(platform_.Log().back(), "message [Ironveil Character Generator] (OK) Invalid entry... <0..200> only -> OK");
   EXPECT_TRUE(editor_.Options().IsOpen());
   EXPECT_EQ(editor_.CurrentSettings().maxpoints, 0);
+}
+
+TEST_F(MainWindowTest, PrintOptionsDialogChoosesWhatTheSheetHolds) {
+  const std::string sheet = (test_support::FreshFolder("window-sheet") / "nyx.htm").string();
+  editor_.Sheet().PrintToHtml();  // the scripted platform records the dialog without blocking
+  PrintOptionsDialog dialog(editor_, nullptr);
+  auto* picture = dialog.findChild<QLineEdit*>("pictureFile");
+  EXPECT_EQ(picture->text(), ".\\iv.gif");
+  picture->clear();
+  QTest::keyClicks(picture, "nyx.gif");
+  QTest::mouseClick(dialog.findChild<QCheckBox*>("printPicture"), Qt::LeftButton);
+  QTest::mouseClick(dialog.findChild<QCheckBox*>("chkPrOp1"), Qt::LeftButton);
+  platform_.QueueAnswer(sheet);
+  QTest::mouseClick(dialog.findChild<QPushButton*>("print"), Qt::LeftButton);
+  EXPECT_FALSE(editor_.Sheet().IsOpen());
+  EXPECT_EQ(editor_.Sheet().WrittenSheet(), sheet);
+  const std::string bytes = ReadWholeFile(sheet).value_or("");
+  EXPECT_NE(bytes.find("<tr><img src=\"nyx.gif\""), std::string::npos);
+  EXPECT_NE(bytes.find("<!-- Cyber  -->"), std::string::npos);
+  EXPECT_EQ(bytes.find("<!-- Bio  -->"), std::string::npos);
 }
 
 }  // namespace

@@ -1,0 +1,102 @@
+#include "ui/print_options_dialog.h"
+
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/editor.h"
+#include "ui/qt_text.h"
+
+namespace ivgen {
+
+PrintOptionsDialog::PrintOptionsDialog(Editor& editor, QWidget* parent) : QDialog(parent), editor_(editor) {
+  setWindowTitle("Print Options");
+  SheetUnit& sheet = editor_.Sheet();
+
+  auto* pictureFrame = new QGroupBox("Insert Graphics [FileName]", this);
+  picture_ = new QLineEdit(pictureFrame);
+  picture_->setObjectName("pictureFile");
+  auto* browse = new QPushButton("Browse", pictureFrame);
+  browse->setObjectName("browse");
+  printPicture_ = new QCheckBox("Print", pictureFrame);
+  printPicture_->setObjectName("printPicture");
+  auto* pictureRow = new QHBoxLayout(pictureFrame);
+  pictureRow->addWidget(picture_, 1);
+  pictureRow->addWidget(browse);
+  pictureRow->addWidget(printPicture_);
+
+  auto* sectionFrame = new QGroupBox("Sections", this);
+  auto* sectionGrid = new QGridLayout(sectionFrame);
+  for (int box = 0; box < kPrintSectionCount; ++box) {
+    sections_[box] = new QCheckBox(ToQt(std::string(kPrintSectionCaptions[box])), sectionFrame);
+    sections_[box]->setObjectName(QString("chkPrOp%1").arg(box));
+    sectionGrid->addWidget(sections_[box], box / 4, box % 4);
+    connect(sections_[box], &QCheckBox::clicked, this, [this, box](bool on) {
+      editor_.Sheet().SetSection(box, on);
+      Refresh();
+    });
+  }
+
+  auto* kindFrame = new QGroupBox("Sheet", this);
+  auto* kindGrid = new QGridLayout(kindFrame);
+  for (int kind = 0; kind < kSheetKindCount; ++kind) {
+    kinds_[kind] = new QRadioButton(ToQt(std::string(kSheetKindCaptions[kind])), kindFrame);
+    kinds_[kind]->setObjectName(QString("optPrOp%1").arg(kind));
+    kindGrid->addWidget(kinds_[kind], kind / 3, kind % 3);
+    connect(kinds_[kind], &QRadioButton::clicked, this, [this, kind] {
+      editor_.Sheet().SetSheetKind(kind);
+      Refresh();
+    });
+  }
+
+  auto* buttons = new QDialogButtonBox(this);
+  QPushButton* print = buttons->addButton("Print", QDialogButtonBox::AcceptRole);
+  QPushButton* cancel = buttons->addButton("Cancel", QDialogButtonBox::RejectRole);
+  print->setObjectName("print");
+  print->setDefault(true);
+  cancel->setObjectName("cancel");
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(pictureFrame);
+  layout->addWidget(sectionFrame);
+  layout->addWidget(kindFrame);
+  layout->addWidget(buttons);
+  setMinimumWidth(440);
+
+  connect(picture_, &QLineEdit::textEdited, this,
+          [&sheet](const QString& text) { sheet.SetPictureFile(FromQt(text)); });
+  connect(browse, &QPushButton::clicked, this, [this] {
+    editor_.Sheet().BrowsePicture();
+    Refresh();
+  });
+  connect(printPicture_, &QCheckBox::clicked, this, [this](bool on) {
+    editor_.Sheet().SetPrintPicture(on);
+    Refresh();
+  });
+  // The unit closes the dialog through the platform before it asks for the file.
+  connect(print, &QPushButton::clicked, this, [this] { editor_.Sheet().Print(); });
+  connect(cancel, &QPushButton::clicked, this, [this] { editor_.Sheet().Cancel(); });
+  Refresh();
+}
+
+void PrintOptionsDialog::Refresh() {
+  const PrintOptions& options = editor_.Sheet().Options();
+  if (FromQt(picture_->text()) != options.pictureFile) picture_->setText(ToQt(options.pictureFile));
+  printPicture_->setChecked(options.printPicture);
+  for (int box = 0; box < kPrintSectionCount; ++box) sections_[box]->setChecked(options.sections[box]);
+  kinds_[options.sheetKind]->setChecked(true);
+}
+
+void PrintOptionsDialog::reject() {
+  // Escape and the frame's close button are the Cancel button.
+  if (editor_.Sheet().IsOpen()) {
+    editor_.Sheet().Cancel();
+  } else {
+    QDialog::reject();
+  }
+}
+
+}  // namespace ivgen
