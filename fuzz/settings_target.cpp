@@ -21,8 +21,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   ScriptedPlatform platform;
   Editor editor(platform, folder.Path(), "");
   if (!editor.Startup()) return 0;
-  editor.OpenOptions();
-  if (!editor.OptionsDone()) return 0;
+  editor.Options().Open();
+  if (!editor.Options().Done()) return 0;
   const auto written = ReadWholeFile(folder.PathOf(kSettingsFileName));
   Check(written.has_value() && SplitLines(*written).size() == 5, "the Options dialog writes five lines");
   const Settings reread = SettingsFrom(IniFile::Parse(*written));
