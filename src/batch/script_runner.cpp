@@ -122,7 +122,8 @@ namespace {
 
 std::string Flag(bool value) { return value ? "true" : "false"; }
 
-// The single text argument of a command: one quoted word, or the rest of the line as it stands.
+}  // namespace
+
 std::string TextArgument(const ScriptLine& line, size_t skipWords) {
   if (line.words.size() == skipWords + 1 && !line.rest.empty()) {
     // A lone word, quoted or not, is the text itself (quotes and escapes resolved).
@@ -136,7 +137,13 @@ std::string TextArgument(const ScriptLine& line, size_t skipWords) {
   return rest;
 }
 
-}  // namespace
+std::string PathArgument(const ScriptLine& line, size_t skipWords) {
+  ScriptLine spelled;
+  std::string error;
+  // As UTF-8 the line parses as it did as text.
+  if (line.utf8.empty() || !ParseScriptLine(line.utf8, spelled, error)) return TextToPath(TextArgument(line, skipWords));
+  return TextArgument(spelled, skipWords);
+}
 
 std::optional<std::string> ScriptRunner::Printable(const std::string& name) const {
   const CharacterRecord& record = editor_.Record();
@@ -189,12 +196,9 @@ void ScriptRunner::AddCommands() {
     };
   };
 
-  commands_["answer"] = [this](const ScriptLine& line, std::string& error) {
-    // Should a file dialog take the answer, it is a path: the script's own characters, which
-    // Windows-1252 may not have.
-    ScriptLine spelled;
-    if (!ParseScriptLine(line.utf8, spelled, error)) return false;
-    platform_.QueueAnswer(TextArgument(line, 0), TextArgument(spelled, 0));
+  commands_["answer"] = [this](const ScriptLine& line, std::string&) {
+    // Should a file dialog take the answer, it is a path.
+    platform_.QueueAnswer(TextArgument(line), PathArgument(line));
     return true;
   };
   commands_["roll"] = [this](const ScriptLine& line, std::string& error) {

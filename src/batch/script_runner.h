@@ -38,6 +38,11 @@ bool ParseScriptLine(const std::string& line, ScriptLine& parsed, std::string& e
 using BatchCommand = std::function<bool(const ScriptLine&, std::string& error)>;
 /// A command without arguments that runs one action.
 BatchCommand NoArguments(std::function<void()> action);
+/// The single text argument of a command from word `skipWords` on: one word (quoted or not), or
+/// the rest of the line as it stands.
+std::string TextArgument(const ScriptLine& line, size_t skipWords = 0);
+/// The same argument as a path: with the script's own characters, which Windows-1252 may lack.
+std::string PathArgument(const ScriptLine& line, size_t skipWords = 0);
 /// A whole number written in digits, from low to high; nothing for anything else, however long.
 std::optional<int64_t> WholeNumber(std::string_view word, int64_t low, int64_t high);
 

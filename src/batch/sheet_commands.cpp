@@ -93,7 +93,7 @@ void AddSheetCommands(Editor& editor, ScriptedPlatform& platform, std::ostream& 
     }
     sheet.PrintToHtml();
     if (!sheet.IsOpen()) return true;
-    platform.QueueAnswer(path);
+    platform.QueueAnswer(path, PathArgument(line));
     sheet.Print();
     return true;
   });

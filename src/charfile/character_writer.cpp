@@ -16,6 +16,7 @@ constexpr char kYen = '\xA5';
 constexpr char kEmptyLineMarker = '\xB6';
 
 bool IsLineBreak(char c) { return c == '\r' || c == '\n'; }
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 // Every line of the file ends with CR LF; the builder keeps that in one place.
 class FileBuilder {
@@ -33,12 +34,21 @@ class FileBuilder {
   }
   // A line break inside a value would start a new INI line of its own, so a pasted "x", line
   // break, "Adept=0" would change the character when read; single values lose their breaks.
-  void Text(std::string_view key, std::string_view value) {
+  // The reader strips one pair of surrounding quotes, and trims blanks and TABs; a value it would
+  // change so gets one more pair of quotes. `listed`: a list entry or description line, where a
+  // value read as empty would end the list.
+  void Text(std::string_view key, std::string_view value, bool listed = false) {
+    std::string kept;
+    for (char c : value) {
+      if (!IsLineBreak(c)) kept += c;
+    }
+    const bool quoted =
+        kept.size() >= 2 && (kept.front() == '"' || kept.front() == '\'') && kept.back() == kept.front();
+    const bool trimmed = listed && !kept.empty() && (IsBlank(kept.front()) || IsBlank(kept.back()));
+    if (quoted || trimmed) kept = '"' + kept + '"';
     bytes_.append(key);
     bytes_ += '=';
-    for (char c : value) {
-      if (!IsLineBreak(c)) bytes_ += c;
-    }
+    bytes_.append(kept);
     bytes_.append(kCrLf);
   }
   void Number(std::string_view key, int32_t value) { Text(key, PrintNumber(value)); }
@@ -79,7 +89,7 @@ void WriteList(FileBuilder& file, std::string_view prefix, const std::vector<std
   for (const std::string& entry : entries) {
     const std::string escaped = EscapeEntry(entry, keepBreaks);
     if (escaped.empty()) continue;
-    file.Text(std::string(prefix) + std::to_string(index), escaped);
+    file.Text(std::string(prefix) + std::to_string(index), escaped, /*listed=*/true);
     ++index;
   }
 }
@@ -93,7 +103,7 @@ void WriteDescription(FileBuilder& file, std::string_view description) {
   std::string line;
   auto emit = [&](bool last) {
     if (line.empty() && !last) line = std::string(1, kEmptyLineMarker);
-    file.Text("Line" + std::to_string(index), line);
+    file.Text("Line" + std::to_string(index), line, /*listed=*/true);
     line.clear();
     ++index;
   };

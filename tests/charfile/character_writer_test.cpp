@@ -14,6 +14,7 @@
 #include <sys/ioctl.h>
 #include <unistd.h>
 
+#include "record/ini_file.h"
 #include "record/text_file.h"
 
 namespace ivgen {
@@ -368,6 +369,35 @@ TEST(CharacterWriter, EmptyEntriesLeaveNoGapInTheNumbering) {
             (std::vector<std::string>{"Skill0=Pistols_(QCK)~[1]", "Skill1=Etiquette_(CHA)~[2]"}));
   EXPECT_EQ(SectionLines(written, "Edges"), std::vector<std::string>{});
   EXPECT_EQ(SectionLines(written, "Contacts"), std::vector<std::string>{"Contact0=Jax~Decker"});
+}
+
+// The reader strips a pair of quotes around a value and trims blanks and TABs: a contact "" hid
+// every contact after it, and a description line of a TAB ended the description.
+TEST(CharacterWriter, ValuesTheReaderWouldChangeGetOneMorePairOfQuotes) {
+  const struct {
+    std::function<void(CharacterRecord&)> set;
+    const char* line;
+    const char* section;
+    const char* key;
+    const char* readBack;
+  } cases[] = {
+      {[](CharacterRecord& r) {
+         r.Contacts = {"\"\"", "Jax"};
+       },
+       "Contact0=\"\"\"\"", "Contacts", "Contact0", "\"\""},
+      {[](CharacterRecord& r) { r.Description = "\t\r\nend"; }, "Line0=\"\t\"", "Description", "Line0", "\t"},
+      {[](CharacterRecord& r) { r.Description = "'Never.'"; }, "Line0=\"'Never.'\"", "Description", "Line0",
+       "'Never.'"},
+      {[](CharacterRecord& r) { r.StreetName = "\"Ace\""; }, "StreetName=\"\"Ace\"\"", "Character", "StreetName",
+       "\"Ace\""},
+  };
+  for (const auto& c : cases) {
+    CharacterRecord r = NewCharacter();
+    c.set(r);
+    const std::string written = CharacterFileText(r, kContext);
+    EXPECT_TRUE(HasLine(written, c.line)) << c.line;
+    EXPECT_EQ(IniFile::Parse(written).Get(c.section, c.key), c.readBack);
+  }
 }
 
 TEST(CharacterWriter, NumberForms) {
