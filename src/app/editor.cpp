@@ -38,6 +38,7 @@ void Editor::Run(const Action& action) {
   RulesContext ctx = Context();
   const bool changed = action(ctx);
   RefreshCreationView(ctx);
+  points_.Refresh(ctx);
   if (changed) document_.Modified = true;
 }
 
@@ -86,8 +87,9 @@ void Editor::ResetCharacter() {
   document_.CurrentFile.clear();
   frame_.title = kNewTitlePrefix + std::string(kVersionText);
   ResetRecordFields(record_, settings_.DefaultGIF);
-  Run([](RulesContext& ctx) {
+  Run([this](RulesContext& ctx) {
     ResetCreation(ctx);
+    points_.Reset(ctx);
     RecalcDerived(ctx);
     return false;
   });

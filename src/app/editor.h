@@ -8,6 +8,7 @@
 #include "app/attributes_unit.h"
 #include "app/books_unit.h"
 #include "app/options_unit.h"
+#include "app/points_unit.h"
 #include "app/priorities_unit.h"
 #include "app/race_unit.h"
 #include "app/settings.h"
@@ -91,6 +92,8 @@ class Editor final : private UnitHost {
   const BooksUnit& Books() const { return books_; }
   OptionsUnit& Options() { return options_; }
   const OptionsUnit& Options() const { return options_; }
+  PointsUnit& Points() { return points_; }
+  const PointsUnit& Points() const { return points_; }
 
   // The document, to read.
   const CharacterRecord& Record() const override { return record_; }
@@ -113,10 +116,18 @@ class Editor final : private UnitHost {
   class Hooks final : public CreationHooks {
    public:
     explicit Hooks(Editor& editor) : editor_(editor) {}
-    void SCalcMaxUsed() override {}
-    void GhoulCheck() override {}
-    void AlbinoChoice() override {}
-    void AlbinoFlaw() override {}
+    void SCalcMaxUsed() override {
+      Points([](PointsUnit& unit, RulesContext& ctx) { unit.SCalcMaxUsed(ctx); });
+    }
+    void GhoulCheck() override {
+      Points([](PointsUnit& unit, RulesContext& ctx) { unit.GhoulCheck(ctx); });
+    }
+    void AlbinoChoice() override {
+      Points([](PointsUnit& unit, RulesContext& ctx) { unit.AlbinoChoice(ctx); });
+    }
+    void AlbinoFlaw() override {
+      Points([](PointsUnit& unit, RulesContext& ctx) { unit.AlbinoFlaw(ctx); });
+    }
     void ShowStandardView() override {}
     void ShowMoneyLeft() override {}
     void RecountSkillPoints() override {}
@@ -128,7 +139,12 @@ class Editor final : private UnitHost {
     void OfferSheetName(const std::string& /*streetName*/) override {}
 
    private:
-    [[maybe_unused]] Editor& editor_;
+    template <typename Call>
+    void Points(Call call) {
+      RulesContext ctx = editor_.Context();
+      call(editor_.points_, ctx);
+    }
+    Editor& editor_;
   };
 
   void ResetCharacter();
@@ -160,6 +176,7 @@ class Editor final : private UnitHost {
   TextsUnit texts_{*this};
   BooksUnit books_{bookLists_, platform_, programFolder_, [this] { ReloadCatalogs(false); }};
   OptionsUnit options_{settings_, platform_, SettingsFile()};
+  PointsUnit points_{*this, settings_};
 };
 
 }  // namespace ivgen

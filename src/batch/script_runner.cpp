@@ -3,6 +3,7 @@
 #include "record/record_fields.h"
 
 #include "batch/creation_commands.h"
+#include "batch/points_commands.h"
 
 #include "record/cp1252.h"
 #include "record/values.h"
@@ -119,6 +120,7 @@ std::optional<std::string> ScriptRunner::Printable(const std::string& name) cons
   };
   if (const auto it = values.find(name); it != values.end()) return it->second();
   if (auto value = CreationPrintable(editor_, name)) return value;
+  if (auto value = PointsPrintable(editor_, name)) return value;
   if (auto value = editor_.Texts().Get(name)) return value;
   if (const RecordField* field = FindField(name)) return FieldValue(editor_.Record(), *field);
   return std::nullopt;
@@ -261,6 +263,7 @@ void ScriptRunner::AddCommands() {
   };
   AddCatalogCommands();
   AddCreationCommands(editor_, out_, commands_);
+  AddPointsCommands(editor_, platform_, out_, commands_);
 }
 
 RunStatus ScriptRunner::Run(std::istream& script, const std::string& scriptName, std::ostream& err) {

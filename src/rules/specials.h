@@ -36,6 +36,10 @@ struct SpecialsView {
   bool overLimit = false;
 };
 
+/// The caption of albino choice i; "none" outside 0..4.
+inline const char* AlbinoFlawCaption(int choice) {
+  return choice >= 0 && choice < kAlbinoFlawCount ? kAlbinoFlawCaptions[choice] : "none";
+}
 /// The flaw line the race-page completion adds for albino choice i; "" outside 0..4.
 std::string AlbinoFlawLine(int choice);
 
