@@ -41,6 +41,7 @@ void Editor::Run(const Action& action) {
   spells_.Refresh(ctx);
   cyberware_.Refresh(record_);
   bioware_.Refresh(record_);
+  points_.Refresh(ctx);
   if (changed) document_.Modified = true;
 }
 
@@ -110,6 +111,7 @@ void Editor::ResetCharacter() {
   sheet_.ForgetSheetName();
   Run([this](RulesContext& ctx) {
     ResetCreation(ctx);
+    points_.Reset(ctx);
     RecalcDerived(ctx);
     bioware_.Reset(ctx);
     cyberware_.Reset(ctx);

@@ -12,6 +12,7 @@
 #include "app/cyberware_unit.h"
 #include "app/gear_unit.h"
 #include "app/options_unit.h"
+#include "app/points_unit.h"
 #include "app/powers_unit.h"
 #include "app/priorities_unit.h"
 #include "app/race_unit.h"
@@ -114,6 +115,8 @@ class Editor final : private UnitHost {
   const CyberwareUnit& Cyberware() const { return cyberware_; }
   BiowareUnit& Bioware() { return bioware_; }
   const BiowareUnit& Bioware() const { return bioware_; }
+  PointsUnit& Points() { return points_; }
+  const PointsUnit& Points() const { return points_; }
 
   // The document, to read.
   const CharacterRecord& Record() const override { return record_; }
@@ -136,10 +139,18 @@ class Editor final : private UnitHost {
   class Hooks final : public CreationHooks {
    public:
     explicit Hooks(Editor& editor) : editor_(editor) {}
-    void SCalcMaxUsed() override {}
-    void GhoulCheck() override {}
-    void AlbinoChoice() override {}
-    void AlbinoFlaw() override {}
+    void SCalcMaxUsed() override {
+      Points([](PointsUnit& unit, RulesContext& ctx) { unit.SCalcMaxUsed(ctx); });
+    }
+    void GhoulCheck() override {
+      Points([](PointsUnit& unit, RulesContext& ctx) { unit.GhoulCheck(ctx); });
+    }
+    void AlbinoChoice() override {
+      Points([](PointsUnit& unit, RulesContext& ctx) { unit.AlbinoChoice(ctx); });
+    }
+    void AlbinoFlaw() override {
+      Points([](PointsUnit& unit, RulesContext& ctx) { unit.AlbinoFlaw(ctx); });
+    }
     void ShowStandardView() override;
     void ShowMoneyLeft() override {
       editor_.gear_.ShowMoney();
@@ -154,6 +165,11 @@ class Editor final : private UnitHost {
     void OfferSheetName(const std::string& streetName) override { editor_.sheet_.OfferSheetName(streetName); }
 
    private:
+    template <typename Call>
+    void Points(Call call) {
+      RulesContext ctx = editor_.Context();
+      call(editor_.points_, ctx);
+    }
     Editor& editor_;
   };
 
@@ -194,6 +210,7 @@ class Editor final : private UnitHost {
   PowersUnit powers_{*this, bookLists_};
   CyberwareUnit cyberware_{*this, bookLists_};
   BiowareUnit bioware_{*this, bookLists_};
+  PointsUnit points_{*this, settings_};
 };
 
 }  // namespace ivgen

@@ -7,6 +7,7 @@
 #include "record/values.h"
 #include "rules/priorities.h"
 #include "rules/race.h"
+#include "rules/specials.h"
 
 namespace ivgen {
 
@@ -16,19 +17,6 @@ std::string Joined(const std::vector<std::string>& lines) {
   std::string out;
   for (const std::string& line : lines) out += (out.empty() ? "" : " | ") + line;
   return out;
-}
-
-// An index written as a number, or as one of the names (any case).
-template <size_t N>
-std::optional<int> IndexOf(const std::string& word, const std::array<std::string_view, N>& names) {
-  for (size_t i = 0; i < N; ++i) {
-    if (UpperCase(word) == UpperCase(names[i])) return static_cast<int>(i);
-  }
-  if (!word.empty() && word.find_first_not_of("0123456789") == std::string::npos && word.size() < 4) {
-    const int i = std::stoi(word);
-    if (i >= 0 && i < static_cast<int>(N)) return i;
-  }
-  return std::nullopt;
 }
 
 std::optional<int> AttributeIndex(const std::string& word) {
@@ -93,6 +81,10 @@ void ShowRace(const Editor& editor, std::ostream& out) {
     for (const std::string& field : view.animalFields) out << " " << field;
     out << "\n";
   }
+  const SpecialsView& specials = editor.Points().Specials();
+  out << "Albino=" << (specials.albino ? "on" : "off") << (specials.albinoEnabled ? "" : " (disabled)");
+  if (specials.albinoFlawVisible) out << ", Albino Flaw=" << AlbinoFlawCaption(specials.albinoFlaw);
+  out << "\n";
 }
 
 void ShowAttributes(const Editor& editor, std::ostream& out) {
@@ -112,9 +104,18 @@ void ShowAttributes(const Editor& editor, std::ostream& out) {
       << record.Pools.txtPool2 << "\n";
   out << "Attribute points=" << view.pointsDisplay << (view.overSpent ? " [over-spent]" : "") << "\n";
   out << "Knowledge=" << record.KnowledgeAllowance << ", Language=" << record.LanguageAllowance << "\n";
+  // The buttons of the special kinds show only for them.
+  if (editor.Points().Specials().ghoulButtonVisible) out << "Begin Ghoul\n";
+  if (editor.Creation().pages.unhideShifterVisible) out << "Unhide Shifter\n";
 }
 
 }  // namespace
+
+std::optional<bool> OnOff(const std::string& word) {
+  if (word == "on") return true;
+  if (word == "off") return false;
+  return std::nullopt;
+}
 
 std::optional<std::string> CreationPrintable(const Editor& editor, const std::string& name) {
   const CharacterRecord& record = editor.Record();

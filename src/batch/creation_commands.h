@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <iterator>
 #include <map>
 #include <optional>
 #include <ostream>
@@ -10,8 +11,26 @@
 
 #include "app/editor.h"
 #include "batch/script_runner.h"
+#include "record/entries.h"
 
 namespace ivgen {
+
+/// An index written as a number, or as one of the names (any case).
+template <typename Names>
+std::optional<int> IndexOf(const std::string& word, const Names& names) {
+  const int count = static_cast<int>(std::size(names));
+  for (int i = 0; i < count; ++i) {
+    if (UpperCase(word) == UpperCase(names[i])) return i;
+  }
+  if (!word.empty() && word.find_first_not_of("0123456789") == std::string::npos && word.size() < 4) {
+    const int i = std::stoi(word);
+    if (i < count) return i;
+  }
+  return std::nullopt;
+}
+
+/// "on" or "off".
+std::optional<bool> OnOff(const std::string& word);
 
 /// Adds the commands of the three pages to a script runner's table.
 void AddCreationCommands(Editor& editor, std::ostream& out, std::map<std::string, BatchCommand>& commands);

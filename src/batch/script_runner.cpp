@@ -8,6 +8,7 @@
 #include "batch/magic_commands.h"
 #include "batch/sheet_commands.h"
 #include "batch/skills_commands.h"
+#include "batch/points_commands.h"
 
 #include "record/cp1252.h"
 #include "record/text_file.h"
@@ -174,6 +175,7 @@ std::optional<std::string> ScriptRunner::Printable(const std::string& name) cons
   if (auto value = CreationPrintable(editor_, name)) return value;
   if (auto value = MagicPrintable(editor_, name)) return value;
   if (auto value = SkillsPrintable(editor_, name)) return value;
+  if (auto value = PointsPrintable(editor_, name)) return value;
   if (auto value = editor_.Texts().Get(name)) return value;
   if (const RecordField* field = FindField(name)) return FieldValue(editor_.Record(), *field);
   return std::nullopt;
@@ -326,6 +328,7 @@ void ScriptRunner::AddCommands() {
   AddMagicCommands(editor_, out_, commands_);
   AddSkillsCommands(editor_, out_, commands_);
   AddImplantCommands(editor_, out_, commands_);
+  AddPointsCommands(editor_, platform_, out_, commands_);
 }
 
 RunStatus ScriptRunner::Run(std::istream& script, const std::string& scriptName, std::ostream& err) {

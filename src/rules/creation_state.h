@@ -65,7 +65,7 @@ struct PriorityView {
   /// The "Money" field of an existing character shows only under Override Limits.
   bool moneyVisible = false;
   /// The menu item "Point System" can be chosen.
-  bool pointSystemAvailable = false;
+  bool pointSystemAvailable = true;
 };
 
 /// The race page: which races are offered, the metatype group and its fields.

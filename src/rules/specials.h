@@ -40,6 +40,10 @@ struct SpecialsView {
 /// Intelligence and Willpower totals, rounded down.
 std::string AnimalCombatPool(const CharacterRecord& record);
 
+/// The caption of albino choice i; "none" outside 0..4.
+inline const char* AlbinoFlawCaption(int choice) {
+  return choice >= 0 && choice < kAlbinoFlawCount ? kAlbinoFlawCaptions[choice] : "none";
+}
 /// The flaw line the race-page completion adds for albino choice i; "" outside 0..4.
 std::string AlbinoFlawLine(int choice);
 

@@ -10,6 +10,7 @@
 #include "app/editor.h"
 #include "record/values.h"
 #include "ui/qt_text.h"
+#include "ui/spin_buttons.h"
 
 namespace ivgen {
 
@@ -36,16 +37,7 @@ QHBoxLayout* Triple(QLineEdit* base, QLineEdit* modifier, QLineEdit* total, cons
 
 }  // namespace
 
-QLineEdit* AttributesPage::Cell(const QString& name) {
-  auto* cell = new QLineEdit(this);
-  cell->setObjectName(name);
-  cell->setReadOnly(true);
-  cell->setFocusPolicy(Qt::NoFocus);
-  cell->setMaximumWidth(56);
-  cell->setAlignment(Qt::AlignRight);
-  cells_.insert(name, cell);
-  return cell;
-}
+QLineEdit* AttributesPage::Cell(const QString& name) { return cells_.Add(this, name); }
 
 QLineEdit* AttributesPage::TypedPool(const QString& key) {
   auto* edit = new QLineEdit(this);
@@ -59,10 +51,7 @@ QLineEdit* AttributesPage::TypedPool(const QString& key) {
   return edit;
 }
 
-void AttributesPage::Show(const QString& name, const std::string& text) {
-  QLineEdit* cell = cells_.value(name);
-  if (cell != nullptr && cell->text() != ToQt(text)) cell->setText(ToQt(text));
-}
+void AttributesPage::Show(const QString& name, const std::string& text) { cells_.Show(name, text); }
 
 AttributesPage::AttributesPage(Editor& editor, QWidget* parent) : PageView(editor, parent) {
   auto* attributes = new QGroupBox(tr("Attributes"), this);
@@ -78,24 +67,16 @@ AttributesPage::AttributesPage(Editor& editor, QWidget* parent) : PageView(edito
     row.total = Cell(key + "Total");
     row.overMaximum = Marker(tr("over max."), this);
     row.overMaximum->setObjectName(key + "OverMaximum");
-    auto* up = new QToolButton(this);
-    up->setObjectName(key + "Up");
-    up->setArrowType(Qt::UpArrow);
-    auto* down = new QToolButton(this);
-    down->setObjectName(key + "Down");
-    down->setArrowType(Qt::DownArrow);
-    connect(up, &QToolButton::clicked, this, [this, i] {
-      editor_.Attributes().Raise(i);
-      emit Changed();
-    });
-    connect(down, &QToolButton::clicked, this, [this, i] {
-      editor_.Attributes().Lower(i);
-      emit Changed();
-    });
-    auto* spin = new QHBoxLayout;
-    spin->setSpacing(0);
-    spin->addWidget(up);
-    spin->addWidget(down);
+    QHBoxLayout* spin = SpinButtons(
+        this, key,
+        [this, i] {
+          editor_.Attributes().Raise(i);
+          emit Changed();
+        },
+        [this, i] {
+          editor_.Attributes().Lower(i);
+          emit Changed();
+        });
     grid->addWidget(new QLabel(key, this), i + 1, 0);
     grid->addWidget(row.base, i + 1, 1);
     grid->addLayout(spin, i + 1, 2);
@@ -147,8 +128,25 @@ AttributesPage::AttributesPage(Editor& editor, QWidget* parent) : PageView(edito
   right->addWidget(derived);
   right->addWidget(pools);
   right->addStretch();
+  beginGhoul_ = new QPushButton("Begin Ghoul", this);
+  beginGhoul_->setObjectName("beginGhoul");
+  connect(beginGhoul_, &QPushButton::clicked, this, [this] {
+    editor_.Points().BeginGhoul();
+    emit Changed();
+  });
+  unhideShifter_ = new QPushButton("Unhide Shifter", this);
+  unhideShifter_->setObjectName("unhideShifter");
+  connect(unhideShifter_, &QPushButton::clicked, this, [this] {
+    editor_.Points().UnhideShifter();
+    emit Changed();
+  });
+  auto* specials = new QHBoxLayout;
+  specials->addWidget(beginGhoul_);
+  specials->addWidget(unhideShifter_);
+  specials->addStretch();
   auto* left = new QVBoxLayout;
   left->addWidget(attributes);
+  left->addLayout(specials);
   left->addStretch();
   auto* layout = new QHBoxLayout(this);
   layout->addLayout(left, 3);
@@ -169,6 +167,8 @@ void AttributesPage::Refresh() {
   }
   Show("AttributePoints", view.pointsDisplay);
   overSpent_->setVisible(view.overSpent);
+  beginGhoul_->setVisible(editor_.Points().Specials().ghoulButtonVisible);
+  unhideShifter_->setVisible(editor_.Creation().pages.unhideShifterVisible);
   Show("ReactionBase", record.Reaction.Base);
   Show("ReactionModifier", record.Reaction.Modifier);
   Show("ReactionTotal", record.Reaction.Total);

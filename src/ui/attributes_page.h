@@ -5,8 +5,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMap>
+#include <QPushButton>
 #include <array>
 
+#include "ui/number_cells.h"
 #include "ui/page_view.h"
 
 namespace ivgen {
@@ -32,9 +34,11 @@ class AttributesPage : public PageView {
   void Show(const QString& name, const std::string& text);
 
   std::array<Row, 6> rows_{};
-  QMap<QString, QLineEdit*> cells_;
+  NumberCells cells_;
   QMap<QString, QLineEdit*> typed_;
   QLabel* overSpent_ = nullptr;
+  QPushButton* beginGhoul_ = nullptr;
+  QPushButton* unhideShifter_ = nullptr;
 };
 
 }  // namespace ivgen

@@ -12,9 +12,12 @@
 
 #include "app/editor.h"
 #include "ui/about_dialog.h"
+#include "ui/animal_form_dialog.h"
 #include "ui/artwork.h"
+#include "ui/edges_dialog.h"
 #include "ui/options_dialog.h"
 #include "ui/pages.h"
+#include "ui/point_generation_dialog.h"
 #include "ui/print_options_dialog.h"
 #include "ui/priorities_page.h"
 #include "ui/qt_platform.h"
@@ -48,8 +51,8 @@ MainWindow::MainWindow(Editor& editor, QtPlatform* platform) : editor_(editor), 
 
   if (platform != nullptr) {
     platform->SetParent(this);
-    platform->SetDialogHooks(
-        {[this](Dialog dialog, bool) { OpenDialog(dialog); }, [this](Dialog dialog) { CloseDialog(dialog); }});
+    platform->SetDialogHooks({[this](Dialog dialog, bool modal) { OpenDialog(dialog, modal); },
+                              [this](Dialog dialog) { CloseDialog(dialog); }});
   }
   resize(960, 700);
   Refresh();
@@ -114,23 +117,63 @@ void MainWindow::Refresh() {
   if (document.Modified) status += tr(" (modified)");
   statusText_->setText(status);
   for (PageView* view : views_) view->Refresh();
+  for (const auto& [kind, dialog] : dialogs_) {
+    if (auto* view = qobject_cast<DialogView*>(dialog.data()); view != nullptr && view->isVisible()) view->Refresh();
+  }
   refreshing_ = false;
 }
 
-void MainWindow::OpenDialog(Dialog dialog) {
-  QDialog* shown = nullptr;
-  if (dialog == Dialog::Options) shown = new OptionsDialog(editor_, this);
-  if (dialog == Dialog::About) shown = new AboutDialog(editor_, this);
-  if (dialog == Dialog::PrintOptions) shown = new PrintOptionsDialog(editor_, this);
-  if (shown == nullptr) return;
-  shown->setAttribute(Qt::WA_DeleteOnClose);
-  openDialog_ = shown;
-  shown->exec();
+void MainWindow::OpenDialog(Dialog dialog, bool modal) {
+  QPointer<QDialog>& slot = dialogs_[dialog];
+  if (!modal && slot) {
+    // A modeless window is kept and shown again as it was.
+    slot->show();
+    slot->raise();
+    Refresh();
+    return;
+  }
+  // A modal dialog goes over whatever modal dialog is in front.
+  QWidget* owner = QApplication::activeModalWidget() != nullptr ? QApplication::activeModalWidget() : this;
+  DialogView* view = nullptr;
+  switch (dialog) {
+    case Dialog::Options:
+      slot = new OptionsDialog(editor_, owner);
+      break;
+    case Dialog::About:
+      slot = new AboutDialog(editor_, owner);
+      break;
+    case Dialog::PointGeneration:
+      slot = view = new PointGenerationDialog(editor_, owner);
+      break;
+    case Dialog::EdgesFlaws:
+      slot = view = new EdgesDialog(editor_, owner);
+      break;
+    case Dialog::AnimalForm:
+      slot = view = new AnimalFormDialog(editor_, this);
+      break;
+    case Dialog::PrintOptions:
+      slot = new PrintOptionsDialog(editor_, owner);
+      break;
+  }
+  if (!slot) return;
+  if (view != nullptr) connect(view, &DialogView::Changed, this, &MainWindow::Refresh);
+  if (!modal) {
+    slot->show();
+    return;
+  }
+  slot->setAttribute(Qt::WA_DeleteOnClose);
+  slot->exec();
   Refresh();
 }
 
-void MainWindow::CloseDialog(Dialog) {
-  if (openDialog_) openDialog_->accept();
+void MainWindow::CloseDialog(Dialog dialog) {
+  const auto it = dialogs_.find(dialog);
+  if (it == dialogs_.end() || !it->second) return;
+  if (it->second->isModal()) {
+    it->second->accept();
+  } else {
+    it->second->hide();
+  }
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

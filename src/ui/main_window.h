@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QTabWidget>
+#include <map>
 #include <vector>
 
 #include "platform/platform.h"
@@ -32,7 +33,7 @@ class MainWindow : public QMainWindow {
 
  private:
   void BuildMenus();
-  void OpenDialog(Dialog dialog);
+  void OpenDialog(Dialog dialog, bool modal);
   void CloseDialog(Dialog dialog);
   QAction* AddAction(QMenu* menu, const QString& text, void (MainWindow::*slot)(), const QKeySequence& key = {});
 
@@ -56,7 +57,8 @@ class MainWindow : public QMainWindow {
   std::vector<PageView*> views_;
   QAction* statusBarAction_ = nullptr;
   QLabel* statusText_ = nullptr;
-  QPointer<QDialog> openDialog_;
+  /// The dialogs on screen; a modal one over another is closed first.
+  std::map<Dialog, QPointer<QDialog>> dialogs_;
   bool exitApproved_ = false;
   bool refreshing_ = false;
 };

@@ -2,11 +2,13 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include "app/editor.h"
 #include "rules/race.h"
+#include "rules/specials.h"
 #include "ui/qt_text.h"
 
 namespace ivgen {
@@ -61,6 +63,13 @@ RacePage::RacePage(Editor& editor, QWidget* parent) : PageView(editor, parent) {
   left->addWidget(warning);
   left->addWidget(notOffered_);
   left->addWidget(descriptionGroup, 1);
+  auto* edges = new QPushButton("Edges && Flaws", this);
+  edges->setObjectName("raceEdges");
+  connect(edges, &QPushButton::clicked, this, [this] {
+    editor_.Points().OpenEdges();
+    emit Changed();
+  });
+  left->addWidget(edges, 0, Qt::AlignLeft);
 
   metaGroup_ = new QGroupBox("MetaTypes", this);
   metaGroup_->setObjectName("metaGroup");
@@ -96,6 +105,27 @@ RacePage::RacePage(Editor& editor, QWidget* parent) : PageView(editor, parent) {
     animalLayout->addWidget(animalFields_[k], 2, k);
   }
   metaLayout->addWidget(animal_);
+  albino_ = new QCheckBox("Albino", this);
+  albino_->setObjectName("albino");
+  connect(albino_, &QCheckBox::clicked, this, [this](bool on) {
+    editor_.Points().SetAlbino(on);
+    emit Changed();
+  });
+  metaLayout->addWidget(albino_);
+  albinoFlaw_ = new QGroupBox("Albino Flaw", this);
+  albinoFlaw_->setObjectName("albinoFlaw");
+  auto* flawLayout = new QGridLayout(albinoFlaw_);
+  for (int i = 0; i < kAlbinoFlawCount; ++i) {
+    albinoFlaws_[i] = new QRadioButton(kAlbinoFlawCaptions[i], this);
+    albinoFlaws_[i]->setObjectName("albinoFlaw" + QString::number(i));
+    albinoFlaws_[i]->setAutoExclusive(false);
+    connect(albinoFlaws_[i], &QRadioButton::clicked, this, [this, i] {
+      editor_.Points().ChooseAlbinoFlaw(i);
+      emit Changed();
+    });
+    flawLayout->addWidget(albinoFlaws_[i], i / 3, i % 3);
+  }
+  metaLayout->addWidget(albinoFlaw_);
 
   auto* layout = new QHBoxLayout(this);
   layout->addLayout(left, 1);
@@ -138,6 +168,11 @@ void RacePage::Refresh() {
   for (int k = 0; k < 7; ++k) SetText(metaFields_[k], view.metaFields[k]);
   animal_->setVisible(view.shapeFieldsVisible);
   for (int k = 0; k < 6; ++k) SetText(animalFields_[k], view.animalFields[k]);
+  const SpecialsView& specials = editor_.Points().Specials();
+  albino_->setEnabled(specials.albinoEnabled);
+  albino_->setChecked(specials.albino);
+  albinoFlaw_->setVisible(specials.albinoFlawVisible);
+  for (int i = 0; i < kAlbinoFlawCount; ++i) albinoFlaws_[i]->setChecked(specials.albinoFlaw == i);
 }
 
 }  // namespace ivgen

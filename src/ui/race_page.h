@@ -2,6 +2,7 @@
 // modifier fields and the animal form of a shapeshifter.
 #pragma once
 
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -29,6 +30,9 @@ class RacePage : public PageView {
   std::array<QLineEdit*, 7> metaFields_{};
   QWidget* animal_ = nullptr;
   std::array<QLineEdit*, 6> animalFields_{};
+  QCheckBox* albino_ = nullptr;
+  QGroupBox* albinoFlaw_ = nullptr;
+  std::array<QRadioButton*, 5> albinoFlaws_{};
 };
 
 }  // namespace ivgen

@@ -131,11 +131,9 @@ TEST_F(CreationPagesTest, CharacterGenMenuSwitchesTheGenerator) {
   for (QAction* item : menu->actions()) items << item->text();
   EXPECT_EQ(items, (QStringList{"Priority", "Point System", "Existing Character"}));
   EXPECT_TRUE(menu->actions()[0]->isChecked());
-  // No way to spend build points yet, so the method cannot be switched to them.
-  EXPECT_FALSE(menu->actions()[1]->isEnabled());
   menu->actions()[1]->trigger();
-  EXPECT_FALSE(editor_.Record().GeneratorPoints);
-  EXPECT_TRUE(platform_.Log().empty());
+  EXPECT_TRUE(editor_.Record().GeneratorPoints);
+  EXPECT_EQ(platform_.Log(), std::vector<std::string>{"dialog PointGeneration"});
   menu->actions()[2]->trigger();
   EXPECT_EQ(editor_.Record().norules, 1);
   EXPECT_TRUE(menu->actions()[2]->isChecked());

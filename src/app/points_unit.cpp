@@ -1,0 +1,176 @@
+#include "app/points_unit.h"
+
+#include "rules/race.h"
+
+namespace ivgen {
+
+void PointsUnit::TakeSettings() {
+  // The Options dialog may have changed them since the last action.
+  account_.maxpoints = settings_.maxpoints;
+  account_.MaxAbsEpts = settings_.MaxAbsEpts;
+  account_.MaxFlawEdge = settings_.MaxFlawEdge;
+}
+
+void PointsUnit::Show(const std::function<void(RulesContext&)>& rule) {
+  Run([&rule](RulesContext& ctx) {
+    rule(ctx);
+    return false;
+  });
+}
+
+void PointsUnit::Run(const Action& action) {
+  host_.Run([this, &action](RulesContext& ctx) {
+    TakeSettings();
+    return action(ctx);
+  });
+}
+
+void PointsUnit::Activate() {
+  Show([&](RulesContext& ctx) { RecalcPoints(ctx, generation_, account_); });
+}
+
+void PointsUnit::ChooseRace(int choice) {
+  Run([&](RulesContext& ctx) { return ChoosePointRace(ctx, generation_, account_, choice); });
+}
+
+void PointsUnit::SetMetaVariants(bool on) {
+  Run([&](RulesContext& ctx) { return ivgen::SetMetaVariants(ctx, generation_, account_, on); });
+}
+
+void PointsUnit::SetGhoul(bool on) {
+  Run([&](RulesContext& ctx) { return SetGhoulOption(ctx, generation_, account_, on); });
+}
+
+void PointsUnit::SetOtaku(bool on) {
+  Run([&](RulesContext& ctx) { return SetOtakuOption(ctx, generation_, account_, on); });
+}
+
+void PointsUnit::SetNoRules(bool on) {
+  Run([&](RulesContext& ctx) { return SetNoRulesOption(ctx, generation_, account_, on); });
+}
+
+void PointsUnit::SetMagic(bool on) {
+  Run([&](RulesContext& ctx) { return SetMagicOption(ctx, generation_, account_, on); });
+}
+
+void PointsUnit::ChooseMagic(int choice) {
+  Run([&](RulesContext& ctx) { return ChoosePointMagic(ctx, generation_, account_, choice); });
+}
+
+void PointsUnit::SetPhysAdMagician(bool on) {
+  Run([&](RulesContext& ctx) { return ivgen::SetPhysAdMagician(ctx, generation_, account_, on); });
+}
+
+void PointsUnit::ChooseResources(int choice) {
+  Run([&](RulesContext& ctx) { return ivgen::ChooseResources(ctx, generation_, account_, choice); });
+}
+
+void PointsUnit::SetAttributePoints(std::string text) {
+  Show([&](RulesContext& ctx) { SetAttributePointsText(ctx, generation_, account_, text); });
+}
+
+void PointsUnit::SetActiveSkills(std::string text) {
+  Show([&](RulesContext& ctx) { SetActiveSkillsText(ctx, generation_, account_, text); });
+}
+
+void PointsUnit::RaiseAttributePoints() {
+  Show([&](RulesContext& ctx) { ivgen::RaiseAttributePoints(ctx, generation_, account_); });
+}
+
+void PointsUnit::LowerAttributePoints() {
+  Show([&](RulesContext& ctx) { ivgen::LowerAttributePoints(ctx, generation_, account_); });
+}
+
+void PointsUnit::RaiseActiveSkills() {
+  Show([&](RulesContext& ctx) { ivgen::RaiseActiveSkills(ctx, generation_, account_); });
+}
+
+void PointsUnit::LowerActiveSkills() {
+  Show([&](RulesContext& ctx) { ivgen::LowerActiveSkills(ctx, generation_, account_); });
+}
+
+void PointsUnit::OpenEdgesFromPoints() {
+  Show([&](RulesContext& ctx) { ivgen::OpenEdgesFromPoints(ctx, generation_, edges_, account_); });
+}
+
+void PointsUnit::Done() {
+  Run([&](RulesContext& ctx) { return PointGenerationDone(ctx, generation_, account_); });
+}
+
+void PointsUnit::OpenEdges() {
+  Show([&](RulesContext& ctx) { ivgen::OpenEdges(ctx, edges_, account_); });
+}
+
+void PointsUnit::SelectEdge(int index) {
+  Show([&](RulesContext& ctx) { ivgen::SelectEdge(ctx, edges_, index); });
+}
+
+void PointsUnit::SelectFlaw(int index) {
+  Show([&](RulesContext& ctx) { ivgen::SelectFlaw(ctx, edges_, index); });
+}
+
+void PointsUnit::SelectEntry(int index) {
+  Show([&](RulesContext& ctx) { ivgen::SelectEntry(ctx, edges_, index); });
+}
+
+void PointsUnit::AddEdge() {
+  Run([&](RulesContext& ctx) { return ivgen::AddEdge(ctx, edges_, account_); });
+}
+
+void PointsUnit::AddFlaw() {
+  Run([&](RulesContext& ctx) { return ivgen::AddFlaw(ctx, edges_, account_); });
+}
+
+void PointsUnit::Remove() {
+  Run([&](RulesContext& ctx) { return RemoveEdge(ctx, edges_, account_); });
+}
+
+void PointsUnit::EdgesDone() {
+  Show([&](RulesContext& ctx) { ivgen::EdgesDone(ctx, edges_, account_); });
+}
+
+void PointsUnit::BeginGhoul() {
+  Run([&](RulesContext& ctx) { return ivgen::BeginGhoul(ctx, specials_); });
+}
+
+void PointsUnit::SetAlbino(bool on) {
+  Run([&](RulesContext& ctx) { return ivgen::SetAlbino(ctx, specials_, on); });
+}
+
+void PointsUnit::ChooseAlbinoFlaw(int choice) {
+  Run([&](RulesContext& ctx) { return ivgen::ChooseAlbinoFlaw(ctx, specials_, choice); });
+}
+
+void PointsUnit::RaiseAnimal(int i) {
+  Run([&](RulesContext& ctx) { return RaiseAnimalAttribute(ctx, specials_, i); });
+}
+
+void PointsUnit::LowerAnimal(int i) {
+  Run([&](RulesContext& ctx) { return LowerAnimalAttribute(ctx, specials_, i); });
+}
+
+void PointsUnit::HideAnimalForm() {
+  Show([](RulesContext& ctx) { ivgen::HideAnimalForm(ctx); });
+}
+
+void PointsUnit::UnhideShifter() {
+  Show([](RulesContext& ctx) { ivgen::UnhideShifter(ctx); });
+}
+
+void PointsUnit::Reset(RulesContext& ctx) {
+  account_.BuildPointsUsed = 0;
+  edges_ = EdgesView{};
+  ResetSpecials(ctx, specials_);
+  // New sets the method to priorities, so metatypes are no longer offered.
+  ctx.state.race.metaGroupVisible = MetaOn(ctx.record) || ctx.record.Shapeshift;
+}
+
+void PointsUnit::Refresh(RulesContext& ctx) {
+  TakeSettings();
+  // The dialog counts again whenever it comes back into view; under points it always may.
+  if (ctx.record.GeneratorPoints) RecalcPoints(ctx, generation_, account_);
+  CalcEdgePts(ctx, edges_, account_);
+  RefreshSpecials(ctx, specials_);
+}
+
+}  // namespace ivgen

@@ -1,0 +1,30 @@
+// The edges and flaws dialog: the catalog's edges and flaws, the character's list and its points.
+#pragma once
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "ui/dialog_view.h"
+
+namespace ivgen {
+
+class EdgesDialog : public DialogView {
+  Q_OBJECT
+ public:
+  EdgesDialog(Editor& editor, QWidget* parent);
+  void Refresh() override;
+
+ protected:
+  /// The frame's close button and Escape are "Done", with its checks.
+  void reject() override;
+
+ private:
+  QListWidget* edges_ = nullptr;
+  QListWidget* flaws_ = nullptr;
+  QListWidget* chosen_ = nullptr;
+  QPushButton* remove_ = nullptr;
+  QLineEdit* points_ = nullptr;
+};
+
+}  // namespace ivgen

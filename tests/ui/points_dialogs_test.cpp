@@ -1,0 +1,106 @@
+// The point-generation, edges and flaws and animal-form dialogs clicked as a player would.
+#include <gtest/gtest.h>
+
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QToolButton>
+
+#include "app/editor.h"
+#include "platform/scripted_platform.h"
+#include "support/program_folder.h"
+#include "ui/animal_form_dialog.h"
+#include "ui/edges_dialog.h"
+#include "ui/point_generation_dialog.h"
+
+namespace ivgen {
+namespace {
+
+class PointsDialogsTest : public ::testing::Test {
+ protected:
+  PointsDialogsTest() : editor_(platform_, test_support::FreshProgramFolder("points-dialogs").string() + "/", "") {
+    EXPECT_TRUE(editor_.Startup());
+    editor_.Priorities().ChoosePointGenerator();
+    platform_.ClearLog();
+  }
+
+  template <typename T>
+  T* Find(QWidget& parent, const char* name) {
+    T* widget = parent.findChild<T*>(name);
+    EXPECT_NE(widget, nullptr) << name;
+    return widget;
+  }
+  void Type(QWidget& parent, const char* name, const QString& text) {
+    auto* field = Find<QLineEdit>(parent, name);
+    field->selectAll();
+    QTest::keyClicks(field, text);
+  }
+
+  ScriptedPlatform platform_;
+  Editor editor_;
+};
+
+TEST_F(PointsDialogsTest, PointDialogBuysAndItsDoneChecksTheBudget) {
+  PointGenerationDialog dialog(editor_, nullptr);
+  dialog.show();
+  auto* points = Find<QLineEdit>(dialog, "points");
+  EXPECT_EQ(points->text(), "39/120");
+  Find<QRadioButton>(dialog, "pointRace3")->click();
+  EXPECT_FALSE(Find<QGroupBox>(dialog, "resources")->isEnabled());
+  EXPECT_EQ(points->text(), "64/120");
+  Type(dialog, "attributePoints", "50");
+  EXPECT_EQ(points->text(), "152/120");
+  Find<QToolButton>(dialog, "activeSkillsDown")->click();
+  EXPECT_EQ(Find<QLineEdit>(dialog, "activeSkills")->text(), "26");
+
+  // Closing by the frame is Done, with its check.
+  dialog.reject();
+  EXPECT_EQ(platform_.Log(), std::vector<std::string>{"message [Ironveil Character Generator] (OK) Cannot exceed "
+                                                      "maximum points! -> OK"});
+  Type(dialog, "attributePoints", "20");
+  platform_.ClearLog();
+  Find<QPushButton>(dialog, "pointDone")->click();
+  EXPECT_EQ(platform_.Log(), std::vector<std::string>{"closed PointGeneration"});
+  EXPECT_EQ(editor_.CurrentPage(), kPageRace);
+  EXPECT_TRUE(editor_.Record().Shapeshift);
+}
+
+TEST_F(PointsDialogsTest, EdgesJoinByDoubleClickAndLeaveByRemove) {
+  EdgesDialog dialog(editor_, nullptr);
+  dialog.show();
+  auto* edges = Find<QListWidget>(dialog, "edges");
+  auto* chosen = Find<QListWidget>(dialog, "chosen");
+  ASSERT_GT(edges->count(), 0);
+  edges->setCurrentRow(0);
+  emit edges->itemDoubleClicked(edges->item(0));
+  ASSERT_EQ(chosen->count(), 1);
+  EXPECT_EQ(chosen->item(0)->text(), "Steady Hands  [1]");
+  EXPECT_EQ(Find<QLineEdit>(dialog, "edgePoints")->text(), "40/120");
+  auto* remove = Find<QPushButton>(dialog, "remove");
+  EXPECT_FALSE(remove->isEnabled());
+  chosen->setCurrentRow(0);
+  remove->click();
+  EXPECT_EQ(chosen->count(), 0);
+}
+
+TEST_F(PointsDialogsTest, AnimalFormSpinsTheNaturalValues) {
+  editor_.Points().ChooseRace(kShapeShifterChoice);
+  editor_.Points().SetAttributePoints("12");
+  editor_.Points().Done();
+  editor_.SelectPage(kPageAttributes);
+  AnimalFormDialog dialog(editor_, nullptr);
+  dialog.show();
+  auto* body = Find<QLineEdit>(dialog, "animalBodyBase");
+  for (int k = 0; k < 4; ++k) Find<QToolButton>(dialog, "animalBodyUp")->click();
+  EXPECT_EQ(body->text(), "4");
+  EXPECT_EQ(Find<QLineEdit>(dialog, "animalPoints")->text(), "12/12");
+  Find<QToolButton>(dialog, "animalStrengthUp")->click();
+  EXPECT_EQ(Find<QLineEdit>(dialog, "animalStrengthBase")->text(), "1");
+  EXPECT_TRUE(editor_.Document().Modified);
+}
+
+}  // namespace
+}  // namespace ivgen
