@@ -144,6 +144,9 @@ class Editor final : private UnitHost {
     void RefreshContacts() override { editor_.contacts_.ShowMoney(); }
     void RefreshOverrideView() override {}
     void OfferSheetName(const std::string& streetName) override { editor_.sheet_.OfferSheetName(streetName); }
+    void RestorePointGeneration() override {}
+    void CalcEdgePts() override {}
+    void CountLevel1Contacts() override {}
 
    private:
     Editor& editor_;
