@@ -2,10 +2,13 @@
 
 #include <vector>
 
+#include "purchase/contacts.h"
+#include "purchase/cyberware.h"
 #include "record/entries.h"
 #include "record/values.h"
 #include "rules/attributes.h"
 #include "rules/page_change.h"
+#include "rules/point_generation.h"
 #include "rules/priorities.h"
 #include "rules/race.h"
 
@@ -31,19 +34,15 @@ void ApplyCodes(RulesContext& ctx, const std::string& codes) {
   if (!codes.empty()) ModifyAttributeS(ctx, codes, false);
 }
 
-// The grade code is written straight after the last field, so it is no modifier code.
-std::string WithoutGradeCode(std::string entry) {
-  if (entry.size() >= 2 && entry[entry.size() - 2] == '!') entry.resize(entry.size() - 2);
-  return entry;
-}
-
 void ReadGeneration(RulesContext& ctx, const CharacterFile& file) {
   CharacterRecord& record = ctx.record;
   const bool rowsRead = file.ReadGeneration(record);
+  KeepWithin(record.Rsel, kRaceCount);
   if (record.GeneratorPoints) {
-    KeepWithin(record.PtsRace, kRaceCount);
+    KeepWithin(record.PtsRsel, kPointRaceCount);
+    KeepWithin(record.PtsResourceSel, kResourceCount);
     const int16_t metatype = record.SelIndex;
-    ChooseRace(ctx, record.PtsRace);
+    ChooseRace(ctx, record.Rsel);
     ctx.hooks.RestorePointGeneration();
     // The race choice starts a new metatype list; the file's choice in it stays.
     record.SelIndex = metatype;
@@ -51,15 +50,12 @@ void ReadGeneration(RulesContext& ctx, const CharacterFile& file) {
     ChooseMetatype(ctx, record.SelIndex);
     record.Animal.SSindex = record.SelIndex;
   } else {
-    KeepWithin(record.Rsel, kRaceCount);
     if (rowsRead) RestorePriorityOrder(ctx);
     ChooseRace(ctx, record.Rsel);
     ShowPriorityTable(ctx);
     if (const int skills = SkillGrant(record.PriSkills); skills >= 0) record.PtsSkills = static_cast<int16_t>(skills);
   }
 }
-
-int RaceIndex(const CharacterRecord& record) { return record.GeneratorPoints ? record.PtsRace : record.Rsel; }
 
 }  // namespace
 
@@ -81,7 +77,7 @@ void LoadCharacter(RulesContext& ctx, const CharacterFile& file, const std::stri
   StoredValues stored{record.Maxresources, 0, record.Attributes, record.MagicPts};
 
   ReadGeneration(ctx, file);
-  ChooseRace(ctx, RaceIndex(record));
+  ChooseRace(ctx, record.Rsel);
   SetPhysAdMagic(ctx, record.PhysAdMagic != 0);
   // A race name the player typed stays; a file without one gets the race's.
   if (!raceName.empty()) record.Race = raceName;
@@ -98,7 +94,7 @@ void LoadCharacter(RulesContext& ctx, const CharacterFile& file, const std::stri
   for (const std::string& entry : file.List(kCyberList)) {
     record.Cyberware.push_back(entry);
     ctx.hooks.ShowMoneyLeft();
-    ApplyCodes(ctx, TabField(WithoutGradeCode(entry), 4));
+    ApplyCodes(ctx, InstalledCyberFields(entry)[4]);
   }
   ctx.hooks.RecountCyberwareEssence();
   for (const std::string& entry : file.List(kBioList)) {
@@ -136,7 +132,7 @@ void LoadCharacter(RulesContext& ctx, const CharacterFile& file, const std::stri
   record.Gear = file.List(kGearList);
   record.Description = file.Description();
   record.Contacts = file.List(kContactList);
-  ctx.hooks.CountLevel1Contacts();
+  record.Level1Contacts = CountLevel1Contacts(record);
 
   record.Maxresources = stored.Maxresources;
   record.NuyenSpent = stored.NuyenSpent;

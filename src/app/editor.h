@@ -146,7 +146,6 @@ class Editor final : private UnitHost {
     void OfferSheetName(const std::string& streetName) override { editor_.sheet_.OfferSheetName(streetName); }
     void RestorePointGeneration() override {}
     void CalcEdgePts() override {}
-    void CountLevel1Contacts() override {}
 
    private:
     Editor& editor_;

@@ -39,12 +39,9 @@ bool IsPriorityArea(std::string_view key) {
 }  // namespace
 
 std::optional<CharacterFile> CharacterFile::Load(const std::string& path, IoResult& problem) {
-  const std::optional<std::string> bytes = ReadWholeFile(path);
-  if (!bytes) {
-    problem = IoResult::Failure(path, "the file does not exist or cannot be read");
-    return std::nullopt;
-  }
-  return CharacterFile(IniFile::Parse(*bytes));
+  IniFile ini = IniFile::Load(path, &problem);
+  if (!problem.ok) return std::nullopt;
+  return CharacterFile(std::move(ini));
 }
 
 void CharacterFile::ReadCharacter(CharacterRecord& record, const std::string& defaultGif) const {

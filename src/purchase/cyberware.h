@@ -14,8 +14,6 @@
 
 namespace ivgen {
 
-inline constexpr const char* kIllegalItemTitle = "Illegal item";
-inline constexpr const char* kIllegalItemMessage = "You can't get this item!\r\nIt is not in the allowed sourcebooks.";
 inline constexpr const char* kInsufficientEssence = "Insufficient nuyen or Essence";
 
 enum CyberGrade : int { kGradeStandard = 0, kGradeAlpha = 1, kGradeBeta = 2, kGradeDelta = 3 };

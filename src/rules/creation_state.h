@@ -130,8 +130,6 @@ class CreationHooks {
   virtual void RestorePointGeneration() = 0;
   /// The edge point sum and its display, after the edge list was read.
   virtual void CalcEdgePts() = 0;
-  /// The count of level-1 contacts, after the contact list was read.
-  virtual void CountLevel1Contacts() = 0;
 };
 
 /// Everything a rule reads or changes. The Editor builds one per action. Rules never touch the

@@ -11,7 +11,6 @@ namespace ivgen {
 namespace {
 
 constexpr size_t kNameWidth = 15;
-constexpr int kBody = 0;
 
 bool ValidRace(int i) { return i >= 0 && i < kRaceCount; }
 

@@ -165,7 +165,7 @@ TEST_F(CharacterLoadingTest, HandWrittenFilesReplayTheirCodesAndKeepWhatTheyStor
   EXPECT_TRUE(r.OnceThru);
   Open(Path("gone.iv3"));
   EXPECT_EQ(platform_.Log().back(), "message [Ironveil Character Generator] (warning, OK) Could not open " +
-                                        Path("gone.iv3") + ": the file does not exist or cannot be read -> OK");
+                                        Path("gone.iv3") + ": No such file or directory -> OK");
   EXPECT_FALSE(r.Shapeshift);
   EXPECT_EQ(r.StreetName, "");
   EXPECT_EQ(e.Document().CurrentFile, "");

@@ -31,7 +31,6 @@ class RecordingHooks : public CreationHooks {
   void OfferSheetName(const std::string& name) override { calls.push_back("OfferSheetName " + name); }
   void RestorePointGeneration() override { calls.push_back("RestorePointGeneration"); }
   void CalcEdgePts() override { calls.push_back("CalcEdgePts"); }
-  void CountLevel1Contacts() override { calls.push_back("CountLevel1Contacts"); }
 };
 
 /// A started program with a new character, as the player first sees it.
