@@ -3,6 +3,8 @@
 #include <filesystem>
 
 #include "app/catalog_loading.h"
+#include "app/character_loading.h"
+#include "charfile/character_reader.h"
 #include "charfile/character_writer.h"
 #include "record/cp1252.h"
 #include "record/text_file.h"
@@ -149,9 +151,22 @@ void Editor::Open() {
   if (path.empty()) return;
   // A cancelled save prompt leaves the old character; reading starts from a new one.
   ResetCharacter();
-  // Character files can be written but not yet read back; the person is told so.
-  Tell("Could not open " + PathToText(path) + ": this version of the generator cannot read character files yet.",
-       Icon::Warning);
+  IoResult problem;
+  const std::optional<CharacterFile> file = CharacterFile::Load(path, problem);
+  if (!file) {
+    // Every key of a missing file would read empty and make a shapeshifter; the person is told
+    // instead, and the new character stays.
+    Tell(problem.Describe("open"), Icon::Warning);
+    return;
+  }
+  document_.CurrentFile = path;
+  Run([&](RulesContext& ctx) {
+    LoadCharacter(ctx, *file, settings_.DefaultGIF);
+    return false;
+  });
+  document_.DefaultSaveName = record_.StreetName;
+  frame_.title = OpenedTitle();
+  document_.Modified = false;
 }
 
 std::string Editor::OpenedTitle() const {

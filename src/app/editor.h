@@ -163,6 +163,8 @@ class Editor final : private UnitHost {
     void RefreshContacts() override { editor_.contacts_.ShowMoney(); }
     void RefreshOverrideView() override { editor_.skills_.RefreshOverrideView(); }
     void OfferSheetName(const std::string& streetName) override { editor_.sheet_.OfferSheetName(streetName); }
+    void RestorePointGeneration() override {}
+    void CalcEdgePts() override {}
 
    private:
     template <typename Call>

@@ -12,6 +12,10 @@
 
 namespace ivgen {
 
+/// What a purchase tells the player when the item's sourcebook is not allowed.
+inline constexpr const char* kIllegalItemTitle = "Illegal item";
+inline constexpr const char* kIllegalItemMessage = "You can't get this item!\r\nIt is not in the allowed sourcebooks.";
+
 inline constexpr std::string_view kBooksFile = "books.dat";
 
 /// The two lists, entries "title<Tab>code" in the order added, with their selections and the

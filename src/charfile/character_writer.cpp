@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "charfile/list_keys.h"
 #include "record/record_fields.h"
 #include "record/values.h"
 
@@ -16,7 +17,12 @@ constexpr char kYen = '\xA5';
 constexpr char kEmptyLineMarker = '\xB6';
 
 bool IsLineBreak(char c) { return c == '\r' || c == '\n'; }
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+bool LostWhenRead(char c) { return c == ' ' || c == '\t' || c == '"' || c == '\''; }
+
+bool NeedsQuotes(std::string_view text) {
+  return !text.empty() && (LostWhenRead(text.front()) || LostWhenRead(text.back()));
+}
 
 // Every line of the file ends with CR LF; the builder keeps that in one place.
 class FileBuilder {
@@ -34,24 +40,23 @@ class FileBuilder {
   }
   // A line break inside a value would start a new INI line of its own, so a pasted "x", line
   // break, "Adept=0" would change the character when read; single values lose their breaks.
-  // The reader strips one pair of surrounding quotes, and trims blanks and TABs; a value it would
-  // change so gets one more pair of quotes. `listed`: a list entry or description line, where a
-  // value read as empty would end the list.
-  void Text(std::string_view key, std::string_view value, bool listed = false) {
+  // The reader trims blanks and TABs and takes off one pair of quotes, so a text that begins or
+  // ends with one of those gets a pair of quotes of its own to lose instead.
+  void Text(std::string_view key, std::string_view value) {
     std::string kept;
     for (char c : value) {
       if (!IsLineBreak(c)) kept += c;
     }
-    const bool quoted =
-        kept.size() >= 2 && (kept.front() == '"' || kept.front() == '\'') && kept.back() == kept.front();
-    const bool trimmed = listed && !kept.empty() && (IsBlank(kept.front()) || IsBlank(kept.back()));
-    if (quoted || trimmed) kept = '"' + kept + '"';
+    Value(key, NeedsQuotes(kept) ? '"' + kept + '"' : kept);
+  }
+  // Print numbers carry their blanks on purpose and are written as they are.
+  void Value(std::string_view key, std::string_view value) {
     bytes_.append(key);
     bytes_ += '=';
-    bytes_.append(kept);
+    bytes_.append(value);
     bytes_.append(kCrLf);
   }
-  void Number(std::string_view key, int32_t value) { Text(key, PrintNumber(value)); }
+  void Number(std::string_view key, int32_t value) { Value(key, PrintNumber(value)); }
 
   std::string Take() { return std::move(bytes_); }
 
@@ -83,13 +88,13 @@ std::string EscapeEntry(std::string_view entry, bool keepBreaks) {
 
 // The reader stops at the first missing or empty key, so an empty entry would hide every entry
 // after it; empty entries are left out and the numbering closes up behind them.
-void WriteList(FileBuilder& file, std::string_view prefix, const std::vector<std::string>& entries,
+void WriteList(FileBuilder& file, const ListKeys& list, const std::vector<std::string>& entries,
                bool keepBreaks = false) {
   int index = 0;
   for (const std::string& entry : entries) {
     const std::string escaped = EscapeEntry(entry, keepBreaks);
     if (escaped.empty()) continue;
-    file.Text(std::string(prefix) + std::to_string(index), escaped, /*listed=*/true);
+    file.Text(std::string(list.prefix) + std::to_string(index), escaped);
     ++index;
   }
 }
@@ -103,7 +108,7 @@ void WriteDescription(FileBuilder& file, std::string_view description) {
   std::string line;
   auto emit = [&](bool last) {
     if (line.empty() && !last) line = std::string(1, kEmptyLineMarker);
-    file.Text("Line" + std::to_string(index), line, /*listed=*/true);
+    file.Text(std::string(kDescriptionLines.prefix) + std::to_string(index), line);
     line.clear();
     ++index;
   };
@@ -142,7 +147,12 @@ bool Written(const CharacterRecord& r, const RecordField& field, const WriterCon
 
 void WriteFields(FileBuilder& file, const CharacterRecord& r, std::string_view section, const WriterContext& context) {
   for (const RecordField& field : SectionFields(section)) {
-    if (Written(r, field, context)) file.Text(field.key, FieldValue(r, field));
+    if (!Written(r, field, context)) continue;
+    if (field.kind == FieldKind::Text) {
+      file.Text(field.key, FieldValue(r, field));
+    } else {
+      file.Value(field.key, FieldValue(r, field));
+    }
   }
 }
 
@@ -154,12 +164,12 @@ void WriteAttributes(FileBuilder& file, const CharacterRecord& r) {
   file.Text("Magic", r.Magic.Base);
   // From the value, not from whichever display was refreshed last (5.80 on one page, 5.8 on
   // another), so the same character always gives the same file.
-  file.Text("Essence", GeneralNumber(r.Essence));
+  file.Value("Essence", GeneralNumber(r.Essence));
   file.Text("RunMult", r.RunMult);
-  file.Text("Body Index", FormatFixed2(r.BodyIndex));
+  file.Value("Body Index", FormatFixed2(r.BodyIndex));
   // Widened so an extreme balance cannot overflow.
   const int64_t left = static_cast<int64_t>(r.Maxresources) - static_cast<int64_t>(r.NuyenSpent);
-  file.Text("Resources", std::to_string(left) + kYen);
+  file.Value("Resources", std::to_string(left) + kYen);
   file.Empty();
 }
 
@@ -189,18 +199,18 @@ std::string CharacterFileText(const CharacterRecord& record, const WriterContext
   WriteFields(file, record, generation, context);
   file.Empty();
 
-  file.Section("RaceDesc");
-  WriteList(file, "Desc", record.RaceDesc);
+  file.Section(kRaceDescList.section);
+  WriteList(file, kRaceDescList, record.RaceDesc);
 
   WriteAttributes(file, record);
   if (record.Shapeshift) WriteShapeshift(file, record.Animal);
 
-  file.Section("Edges");
-  WriteList(file, "Edge", record.Edges);
+  file.Section(kEdgeList.section);
+  WriteList(file, kEdgeList, record.Edges);
   file.Empty();
 
-  file.Section("Skills");
-  WriteList(file, "Skill", record.Skills);
+  file.Section(kSkillList.section);
+  WriteList(file, kSkillList, record.Skills);
   file.Empty();
 
   file.Section("Dice pools");
@@ -208,42 +218,42 @@ std::string CharacterFileText(const CharacterRecord& record, const WriterContext
   file.Empty();
 
   if (!record.Cyberware.empty()) {
-    file.Section("Cyberware");
-    WriteList(file, "Cyber", record.Cyberware);
+    file.Section(kCyberList.section);
+    WriteList(file, kCyberList, record.Cyberware);
     file.Empty();
   }
   file.Empty();
 
   if (!record.Bioware.empty()) {
-    file.Section("Bioware");
-    WriteList(file, "Bio", record.Bioware);
+    file.Section(kBioList.section);
+    WriteList(file, kBioList, record.Bioware);
     file.Empty();
   }
 
   if (record.Adept == 0) {
-    file.Section("Powers");
-    WriteList(file, "Power", record.Powers);
+    file.Section(kPowerList.section);
+    WriteList(file, kPowerList, record.Powers);
     file.Empty();
   }
 
   if (record.MagicUser()) {
-    file.Section("Magic");
+    file.Section(kSpellList.section);
     WriteFields(file, record, "Magic", context);
-    WriteList(file, "Spell", record.Spells);
+    WriteList(file, kSpellList, record.Spells);
     file.Empty();
   }
 
-  file.Section("Gear");
-  WriteList(file, "Gear", record.Gear);
-  file.Text("TotalWeight", GeneralNumber(record.TotalWeight));
+  file.Section(kGearList.section);
+  WriteList(file, kGearList, record.Gear);
+  file.Value("TotalWeight", GeneralNumber(record.TotalWeight));
   file.Empty();
 
-  file.Section("Description");
+  file.Section(kDescriptionLines.section);
   WriteDescription(file, record.Description);
   file.Empty();
 
-  file.Section("Contacts");
-  WriteList(file, "Contact", record.Contacts, /*keepBreaks=*/true);
+  file.Section(kContactList.section);
+  WriteList(file, kContactList, record.Contacts, /*keepBreaks=*/true);
   return file.Take();
 }
 

@@ -21,8 +21,6 @@ inline constexpr int kOwnedGearShownFields = 10;
 /// Width of the name column of shop and gear entries.
 inline constexpr size_t kGearNameWidth = 30;
 
-inline constexpr const char* kIllegalItemTitle = "Illegal item";
-inline constexpr const char* kIllegalItemMessage = "You can't get this item!\r\nIt is not in the allowed sourcebooks.";
 inline constexpr const char* kEnterCostPrompt = "Enter cost";
 inline constexpr const char* kAddedToContactsMessage = "Added to contact page!";
 

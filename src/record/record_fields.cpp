@@ -165,11 +165,10 @@ void SetFieldValue(CharacterRecord& record, const RecordField& field, std::strin
     case FieldKind::Float:
       *field.real(record) = static_cast<float>(Val(value));
       break;
-    case FieldKind::Flag: {
-      const std::string upper = UpperCase(Trim(value));
-      *field.flag(record) = !(upper == "0" || upper == "FALSE" || upper == "FAUX");
+    case FieldKind::Flag:
+      // Character files from other language settings say "Faux"; "false" is not one of them.
+      *field.flag(record) = !(value == "0" || value == "False" || value == "Faux");
       break;
-    }
   }
 }
 

@@ -54,8 +54,8 @@ const RecordField* FindField(std::string_view name);
 /// flags as 1 or 0).
 std::string FieldValue(const CharacterRecord& record, const RecordField& field);
 
-/// Sets the value from the file's text (numbers read leniently, "0" and "False" false for a
-/// flag); false when the text cannot be held.
+/// Sets the value from the file's text: numbers read leniently, a flag false only for exactly
+/// "0", "False" or "Faux".
 void SetFieldValue(CharacterRecord& record, const RecordField& field, std::string_view value);
 
 }  // namespace ivgen

@@ -126,6 +126,10 @@ class CreationHooks {
   virtual void RefreshOverrideView() = 0;
   /// The name the character sheet proposes when it is written.
   virtual void OfferSheetName(const std::string& streetName) = 0;
+  /// An opened character: the point-generation dialog shows the choices the record holds.
+  virtual void RestorePointGeneration() = 0;
+  /// The edge point sum and its display, after the edge list was read.
+  virtual void CalcEdgePts() = 0;
 };
 
 /// Everything a rule reads or changes. The Editor builds one per action. Rules never touch the

@@ -62,7 +62,11 @@ void SwitchPage(RulesContext& ctx, int page) {
   PageChange(ctx, previous);
 }
 
-void PageChange(RulesContext& ctx, int previousPage) {
+namespace {
+
+// An opened character holds its grants, money and race already: leaving the priorities page
+// does not apply them again, and the race options are offered without choosing one.
+void ChangePage(RulesContext& ctx, int previousPage, bool opened) {
   CharacterRecord& record = ctx.record;
   PageState& view = ctx.state.pages;
 
@@ -72,7 +76,10 @@ void PageChange(RulesContext& ctx, int previousPage) {
   if (view.page == kPagePriorities && record.GeneratorPoints) ctx.platform.RunDialog(Dialog::PointGeneration);
   if (previousPage == kPageAttributes) ctx.hooks.ShowStandardView();
 
-  if (previousPage == kPagePriorities) {
+  if (opened) {
+    ctx.hooks.ShowMoneyLeft();
+    OfferRaces(ctx, /*keepRace=*/true);
+  } else if (previousPage == kPagePriorities) {
     if (record.GeneratorPoints) {
       if (view.page <= kPagePriorities) {
         // Set directly: the switch belongs to this page change and must not start another.
@@ -115,6 +122,17 @@ void PageChange(RulesContext& ctx, int previousPage) {
   if (previousPage == kPageAttributes) ctx.platform.CloseDialog(Dialog::AnimalForm);
 
   RefreshPage(ctx, page);
+}
+
+}  // namespace
+
+void PageChange(RulesContext& ctx, int previousPage) { ChangePage(ctx, previousPage, false); }
+
+void ShowOpenedCharacter(RulesContext& ctx) {
+  PageState& view = ctx.state.pages;
+  const int previous = view.page;
+  view.page = kPageRace;
+  ChangePage(ctx, previous, true);
 }
 
 }  // namespace ivgen

@@ -14,6 +14,10 @@ void SwitchPage(RulesContext& ctx, int page);
 /// to itself does not run it again.
 void PageChange(RulesContext& ctx, int previousPage);
 
+/// Shows an opened character on the race page. The page change runs as for the player, except
+/// that the grants, the typed money and the race are not applied again over what the file holds.
+void ShowOpenedCharacter(RulesContext& ctx);
+
 /// Attribute points, active skill points and nuyen from the three priority rows; a row outside
 /// 0..4 leaves its grant as it was.
 void ApplyPriorityGrants(CharacterRecord& record);

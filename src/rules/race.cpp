@@ -175,7 +175,7 @@ void CompleteRacePage(RulesContext& ctx) {
   RecalcDerived(ctx);
 }
 
-void OfferRaces(RulesContext& ctx) {
+void OfferRaces(RulesContext& ctx, bool keepRace) {
   CharacterRecord& record = ctx.record;
   auto& enabled = ctx.state.race.optionEnabled;
   if (record.norules != 0 || (record.PriRace != 3 && record.PriRace != 4)) {
@@ -185,7 +185,7 @@ void OfferRaces(RulesContext& ctx) {
   } else {
     enabled = {true, false, false, false, false};
     // A new character is human without the race ever having been chosen; it gets its name.
-    if (record.Rsel != kHuman || record.Race.empty()) ChooseRace(ctx, kHuman);
+    if (!keepRace && (record.Rsel != kHuman || record.Race.empty())) ChooseRace(ctx, kHuman);
   }
 }
 

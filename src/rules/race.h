@@ -58,8 +58,8 @@ std::vector<std::string> MetatypeFields(std::string_view line);
 void CompleteRacePage(RulesContext& ctx);
 
 /// Enables exactly the races the race priority offers (all five under Override Limits); at
-/// priority E the race becomes Human.
-void OfferRaces(RulesContext& ctx);
+/// priority E the race becomes Human unless keepRace.
+void OfferRaces(RulesContext& ctx, bool keepRace = false);
 
 /// The chosen race is one the race page no longer offers.
 bool RaceNotOffered(const CharacterRecord& record, const CreationState& state);

@@ -400,7 +400,7 @@ TEST(CharacterWriter, ValuesTheReaderWouldChangeGetOneMorePairOfQuotes) {
   }
 }
 
-TEST(CharacterWriter, NumberForms) {
+TEST(CharacterWriter, ValueForms) {
   const struct {
     std::function<void(CharacterRecord&)> set;
     const char* line;
@@ -433,6 +433,13 @@ TEST(CharacterWriter, NumberForms) {
          r.PriMagic = 0;
        },
        "Tradition=-1 "},
+      // Texts the reader would trim or unquote get a pair of quotes of their own; print numbers
+      // keep their blanks.
+      {[](CharacterRecord& r) { r.StreetName = " Nyx "; }, "StreetName=\" Nyx \""},
+      {[](CharacterRecord& r) { r.RealName = "'Ada'"; }, "RealName=\"'Ada'\""},
+      {[](CharacterRecord& r) { r.Pools.lblPool1 = "12\""; }, "lblPool1=\"12\"\""},
+      {[](CharacterRecord& r) { r.Pools.txtPool1 = "a \"b\" c"; }, "txtPool1=a \"b\" c"},
+      {[](CharacterRecord& r) { r.Grade = 0; }, "Grade= 0 "},
   };
   for (const auto& c : cases) {
     CharacterRecord r = NewCharacter();

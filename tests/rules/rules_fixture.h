@@ -29,6 +29,8 @@ class RecordingHooks : public CreationHooks {
   void RefreshContacts() override { calls.push_back("RefreshContacts"); }
   void RefreshOverrideView() override { calls.push_back("RefreshOverrideView"); }
   void OfferSheetName(const std::string& name) override { calls.push_back("OfferSheetName " + name); }
+  void RestorePointGeneration() override { calls.push_back("RestorePointGeneration"); }
+  void CalcEdgePts() override { calls.push_back("CalcEdgePts"); }
 };
 
 /// A started program with a new character, as the player first sees it.

@@ -1,0 +1,148 @@
+#include "app/character_loading.h"
+
+#include <vector>
+
+#include "purchase/contacts.h"
+#include "purchase/cyberware.h"
+#include "record/entries.h"
+#include "record/values.h"
+#include "rules/attributes.h"
+#include "rules/page_change.h"
+#include "rules/point_generation.h"
+#include "rules/priorities.h"
+#include "rules/race.h"
+
+namespace ivgen {
+
+namespace {
+
+// What the file stores that replaying the rules would change: modifier codes add attribute and
+// spell points, the magic options move spell points, the race choice renames the race.
+struct StoredValues {
+  int32_t Maxresources;
+  int32_t NuyenSpent;
+  int16_t Attributes;
+  float MagicPts;
+};
+
+void KeepWithin(int16_t& index, int count) {
+  if (index < 0 || index >= count) index = -1;
+}
+
+// An entry's modifier codes apply as buying it applied them.
+void ApplyCodes(RulesContext& ctx, const std::string& codes) {
+  if (!codes.empty()) ModifyAttributeS(ctx, codes, false);
+}
+
+void ReadGeneration(RulesContext& ctx, const CharacterFile& file) {
+  CharacterRecord& record = ctx.record;
+  const bool rowsRead = file.ReadGeneration(record);
+  KeepWithin(record.Rsel, kRaceCount);
+  if (record.GeneratorPoints) {
+    KeepWithin(record.PtsRsel, kPointRaceCount);
+    KeepWithin(record.PtsResourceSel, kResourceCount);
+    const int16_t metatype = record.SelIndex;
+    ChooseRace(ctx, record.Rsel);
+    ctx.hooks.RestorePointGeneration();
+    // The race choice starts a new metatype list; the file's choice in it stays.
+    record.SelIndex = metatype;
+    KeepWithin(record.SelIndex, static_cast<int>(ctx.state.race.metaList.size()));
+    ChooseMetatype(ctx, record.SelIndex);
+    record.Animal.SSindex = record.SelIndex;
+  } else {
+    if (rowsRead) RestorePriorityOrder(ctx);
+    ChooseRace(ctx, record.Rsel);
+    ShowPriorityTable(ctx);
+    if (const int skills = SkillGrant(record.PriSkills); skills >= 0) record.PtsSkills = static_cast<int16_t>(skills);
+  }
+}
+
+}  // namespace
+
+void LoadCharacter(RulesContext& ctx, const CharacterFile& file, const std::string& defaultGif) {
+  CharacterRecord& record = ctx.record;
+  // The file's gear list brings its own divider.
+  record.Gear.clear();
+
+  file.ReadCharacter(record, defaultGif);
+  const std::string raceName = record.Race;
+  const int16_t initiation = record.Initiation;
+  SetOverrideLimits(ctx, record.norules != 0);
+  // The override option's click clears the initiation; the file's stays.
+  record.Initiation = initiation;
+  if (initiation != 0) {
+    ctx.state.priorities.initiationEnabled = true;
+    SetGradeText(ctx, IntText(record.Grade));
+  }
+  StoredValues stored{record.Maxresources, 0, record.Attributes, record.MagicPts};
+
+  ReadGeneration(ctx, file);
+  ChooseRace(ctx, record.Rsel);
+  SetPhysAdMagic(ctx, record.PhysAdMagic != 0);
+  // A race name the player typed stays; a file without one gets the race's.
+  if (!raceName.empty()) record.Race = raceName;
+  record.RaceDesc = file.List(kRaceDescList);
+
+  file.ReadAttributes(record);
+  stored.NuyenSpent = record.NuyenSpent;
+  // Ceiling codes are checked against the racial maxima of the cells just read.
+  RecalcRacialMax(record);
+  RecalcDerived(ctx);
+  if (record.Shapeshift) file.ReadShapeshift(record);
+  file.ReadDicePools(record);
+
+  for (const std::string& entry : file.List(kCyberList)) {
+    record.Cyberware.push_back(entry);
+    ctx.hooks.ShowMoneyLeft();
+    ApplyCodes(ctx, InstalledCyberFields(entry)[4]);
+  }
+  ctx.hooks.RecountCyberwareEssence();
+  for (const std::string& entry : file.List(kBioList)) {
+    record.Bioware.push_back(entry);
+    ApplyCodes(ctx, TabField(entry, 5));
+    ctx.hooks.RecountBioIndex();
+  }
+  for (const std::string& entry : file.List(kEdgeList)) {
+    record.Edges.push_back(entry);
+    ApplyCodes(ctx, TabField(entry, 3));
+  }
+  ctx.hooks.CalcEdgePts();
+  record.Skills = file.List(kSkillList);
+  ctx.hooks.RecountSkillPoints();
+  for (const std::string& entry : file.List(kPowerList)) {
+    record.Powers.push_back(entry);
+    record.PowerPointsUsed += static_cast<float>(Val(TabField(entry, 1)));
+    ShowPowerPoints(ctx);
+    ApplyCodes(ctx, TabField(entry, 2));
+  }
+
+  if (std::optional<int16_t> tradition = file.Tradition()) {
+    KeepWithin(*tradition, static_cast<int>(ctx.catalogs.traditions.size()));
+    record.Tradition = *tradition;
+  }
+  for (const std::string& entry : file.List(kSpellList)) {
+    record.Spells.push_back(entry);
+    if (const size_t open = entry.find('['); open != std::string::npos) {
+      record.SpellPointsUsed += static_cast<float>(Val(std::string_view(entry).substr(open + 1)));
+    }
+    ShowSpellPoints(ctx);
+  }
+
+  record.TotalWeight = file.TotalWeight();
+  record.Gear = file.List(kGearList);
+  record.Description = file.Description();
+  record.Contacts = file.List(kContactList);
+  record.Level1Contacts = CountLevel1Contacts(record);
+
+  record.Maxresources = stored.Maxresources;
+  record.NuyenSpent = stored.NuyenSpent;
+  record.Attributes = stored.Attributes;
+  record.MagicPts = stored.MagicPts;
+  ShowSpellPoints(ctx);
+  // The "Money" field shows an existing character's money, so leaving the priorities page
+  // later keeps it.
+  if (record.norules != 0) SetMoneyText(ctx, IntText(record.Maxresources));
+  ShowOpenedCharacter(ctx);
+}
+
+}  // namespace ivgen

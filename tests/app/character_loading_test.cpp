@@ -1,0 +1,192 @@
+// Open, driven as a player would: characters built on the pages come back from their files
+// byte for byte with the same totals, and hand-written files replay their codes.
+#include "app/character_loading.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+
+#include "app/editor.h"
+#include "platform/scripted_platform.h"
+#include "record/text_file.h"
+#include "record/values.h"
+#include "support/program_folder.h"
+
+namespace ivgen {
+namespace {
+
+namespace fs = std::filesystem;
+
+class CharacterLoadingTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder_ = test_support::FreshProgramFolder("loading");
+    editor_ = std::make_unique<Editor>(platform_, folder_.string() + "/", "");
+    EXPECT_TRUE(editor_->Startup());
+  }
+  void TearDown() override { fs::remove_all(folder_); }
+
+  std::string Path(const std::string& name) const { return (folder_ / name).string(); }
+
+  void Open(const std::string& path) {
+    if (editor_->Document().Modified) platform_.QueueAnswer("No");
+    platform_.QueueAnswer(path);
+    platform_.ClearLog();
+    editor_->Open();
+  }
+  std::string SaveAs(const std::string& name) {
+    platform_.QueueAnswer(Path(name));
+    EXPECT_TRUE(editor_->SaveAs());
+    return ReadWholeFile(Path(name)).value_or("");
+  }
+
+  // Everything the pages show as totals.
+  std::string Totals() const {
+    const CharacterRecord& r = editor_->Record();
+    const AttributeView& view = editor_->Creation().attributes;
+    // The spell and power displays wait for their pages; their numbers are compared.
+    std::string out = view.pointsDisplay + " spells " + GeneralNumber(r.SpellPointsUsed) + "/" +
+                      GeneralNumber(r.MagicPts) + " powers " + GeneralNumber(r.PowerPointsUsed) + "/" + r.Magic.Total +
+                      " index " + view.essenceIndexText;
+    for (const AttributeRow& row : r.Attr)
+      out += " " + row.Base + "+" + row.Racial + "/" + row.Modifier + "=" + row.Total;
+    out += " RCT " + r.Reaction.Total + " INI " + r.Initative.Total + " MAG " + r.Magic.Total + " pools " +
+           r.Pools.Combat + "," + r.Pools.Control + "," + r.Pools.Magic + "," + r.Pools.Astral + " left " +
+           std::to_string(r.Resources()) + "/" + std::to_string(r.Maxresources) + " skills " +
+           std::to_string(r.PtsSkills);
+    return out;
+  }
+
+  fs::path folder_;
+  ScriptedPlatform platform_;
+  std::unique_ptr<Editor> editor_;
+};
+
+TEST_F(CharacterLoadingTest, SavedCharactersComeBackByteForByteFromAnyPage) {
+  Editor& e = *editor_;
+  const struct {
+    const char* name;
+    std::function<void()> build;
+  } characters[] = {
+      {"troll.iv3",
+       [&] {
+         e.Priorities().SelectRow(3);
+         e.Priorities().MoveUp();  // race C
+         e.SelectPage(kPageRace);
+         e.Race().Click(kTroll);
+         e.SelectPage(kPageAttributes);
+         for (int i : {0, 0, 2, 5}) e.Attributes().Raise(i);
+         e.Texts().Set("StreetName", " Nyx ");
+         e.Texts().Set("RealName", "'Ada' \"Voss\"");
+         e.Texts().Set("lblPool1", "\tTask");
+         e.Texts().SetDescription("Grew up \"here\".\r\n\r\n\tTabbed_and~tilde\r\n");
+       }},
+      {"initiate.iv3",
+       [&] {
+         e.Priorities().SelectRow(4);
+         for (int n = 0; n < 4; ++n) e.Priorities().MoveUp();  // magic A
+         e.Priorities().SetOverrideLimits(true);
+         e.Priorities().SetMoneyText("12345");
+         e.Priorities().SetInitiation(true);
+         e.Priorities().SetGradeText("2");
+         e.SelectPage(kPageRace);
+         e.Race().Click(kElf);
+         e.SelectPage(kPageAttributes);
+         for (int i : {1, 3, 3, 4}) e.Attributes().Raise(i);
+       }},
+      {"adept.iv3",
+       [&] {
+         e.Priorities().SelectRow(4);
+         for (int n = 0; n < 3; ++n) e.Priorities().MoveUp();  // magic B
+         e.Priorities().ChooseAdept(0);
+         e.SelectPage(kPageRace);
+         e.Race().Click(kDwarf);
+         e.Texts().Set("StreetName", "Kesh");
+       }},
+  };
+  for (const auto& c : characters) {
+    e.New();
+    e.SelectPage(kPagePriorities);
+    c.build();
+    const std::string saved = SaveAs(c.name);
+    const std::string totals = Totals();
+    // Whichever page shows when Open is chosen, the file's grants and money stay.
+    for (int page : {kPageAttributes, kPagePriorities, kPageSkills}) {
+      e.SelectPage(page);
+      Open(Path(c.name));
+      EXPECT_EQ(e.FileText(), saved) << c.name << " opened from page " << page;
+      EXPECT_EQ(Totals(), totals) << c.name << " opened from page " << page;
+      EXPECT_EQ(e.CurrentPage(), kPageRace);
+      EXPECT_FALSE(e.Document().Modified);
+      EXPECT_EQ(e.Frame().title, std::string("Ironveil CharGen 3 - [") + c.name + "]");
+      EXPECT_EQ(e.Document().DefaultSaveName, e.Record().StreetName);
+      EXPECT_EQ(platform_.Log().size(), 1u) << "only the file dialog: " << platform_.Log().back();
+    }
+  }
+}
+
+TEST_F(CharacterLoadingTest, HandWrittenFilesReplayTheirCodesAndKeepWhatTheyStore) {
+  const std::string rook =
+      "[System]\nGenerator=Priority\n[Character]\nStreetName=Rook\nnorules= 1 \nInitiation= 1 \nGrade= 2 \n"
+      "Shapeshift=0\nOnceThru=1\nAttributes= 40 \nMagicPts= 31 \nMaxresources= 10000 \n"
+      "[Priorities]\nRace= 2 \nRsel= 4 \nMagic= 0 \nAttributes= 1 \nSkills= 3 \nResources= 4 \n"
+      "[Attributes]\nBody=5+5/9=19\nQuickness=4+-1/0=3\nStrength=4+4/0=8\nCharisma=2+-2/0=0\n"
+      "Intelligence=3+-2/0=1\nWillpower=4+0/0=4\nEssence=2,5\nRunMult=3\nResources=-500\xA5\n"
+      "[Edges]\nEdge0=Iron_Will~[2]~IV3-041~+1WIL\nEdge1=Gone~[1]~~+1CHA\n"
+      "[Cyberware]\nCyber0=Reflex_Booster~3.00~165000~IV3-301~+2RCT,+2INI!0\n"
+      "[Bioware]\nBio0=Toned_Muscle~0.40~20000~IV3-310~B~+1QCK\n"
+      "[Powers]\nPower0=Killing_Hands~0.50~~IV3-169~\nPower1=Quick~1.25~+1QCK~IV3-170~\n"
+      "[Magic]\nTradition= 1 \nSpell0=Stunbolt~M~S~~~~[05]~IV3-195\nSpell1=Heal~~~~~~[03]~IV3-196\n"
+      "[Gear]\nTotalWeight=2.25\nGear0=Knife\n[Description]\nLine0=Owes_a_favour.\n[Contacts]\nContact0=Jax\n";
+  ReplaceFile(Path("rook.iv3"), rook);
+  Editor& e = *editor_;
+  e.SelectPage(kPagePriorities);
+  Open(Path("rook.iv3"));
+  const CharacterRecord& r = e.Record();
+  EXPECT_EQ(Totals(),
+            "22/40 spells 8/31 powers 1.75/4 index 5.5 5+5/1=11 4+-1/2=5 4+4/0=8 2+-2/1=1 3+-2/0=1 4+0/1=5"
+            " RCT 5 INI 3 MAG 4 pools 5,3,3,3 left -500/10000 skills 30");
+  EXPECT_EQ(r.Race, "Troll");
+  EXPECT_EQ(r.Tradition, 1);
+  EXPECT_EQ(r.Edges.size(), 2u);
+  EXPECT_EQ(r.Gear, std::vector<std::string>{"Knife"}) << "the file's list brings no divider of its own";
+  EXPECT_EQ(r.TotalWeight, 2.25f);
+  EXPECT_EQ(r.Description, "Owes a favour.\r\n");
+  EXPECT_EQ(e.Priorities().View().moneyText, "10000");
+  EXPECT_EQ(e.Priorities().View().gradeText, "2");
+  EXPECT_EQ(r.Initiation, 1) << "the override option's click keeps the file's initiation";
+
+  // Without a Shapeshift key a character is a shapeshifter; a file that is not there is told,
+  // and leaves a plain new character.
+  ReplaceFile(Path("bare.iv3"), "[Character]\nStreetName=Bare\n");
+  Open(Path("bare.iv3"));
+  EXPECT_TRUE(r.Shapeshift);
+  EXPECT_TRUE(r.OnceThru);
+  Open(Path("gone.iv3"));
+  EXPECT_EQ(platform_.Log().back(), "message [Ironveil Character Generator] (warning, OK) Could not open " +
+                                        Path("gone.iv3") + ": No such file or directory -> OK");
+  EXPECT_FALSE(r.Shapeshift);
+  EXPECT_EQ(r.StreetName, "");
+  EXPECT_EQ(e.Document().CurrentFile, "");
+}
+
+// A file cut short anywhere, as a failed copy leaves it, still opens.
+TEST_F(CharacterLoadingTest, EveryPrefixOfASavedFileOpens) {
+  Editor& e = *editor_;
+  e.Priorities().SelectRow(4);
+  for (int n = 0; n < 4; ++n) e.Priorities().MoveUp();
+  e.SelectPage(kPageRace);
+  e.Race().Click(kHuman);
+  e.Texts().SetDescription("a\r\n\r\nb c\r\n");
+  const std::string saved = SaveAs("whole.iv3");
+  for (size_t length = 0; length <= saved.size(); ++length) {
+    ReplaceFile(Path("cut.iv3"), saved.substr(0, length));
+    Open(Path("cut.iv3"));
+    ASSERT_EQ(e.Document().CurrentFile, Path("cut.iv3")) << length;
+  }
+  EXPECT_EQ(e.FileText(), saved);
+}
+
+}  // namespace
+}  // namespace ivgen
