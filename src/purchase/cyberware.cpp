@@ -15,7 +15,6 @@ namespace {
 // Catalog and entry fields.
 constexpr size_t kName = 0, kEssence = 1, kPrice = 2, kBook = 3, kCodes = 4, kStreetIndex = 5, kNote = 6, kCapacity = 7,
                  kGroup = 8;
-constexpr int kStrength = 2, kQuickness = 1;
 
 struct GradeInfo {
   const char* suffix;

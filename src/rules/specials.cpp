@@ -10,11 +10,6 @@ namespace ivgen {
 
 namespace {
 
-constexpr int kBody = 0;
-constexpr int kStrength = 2;
-constexpr int kCharisma = 3;
-constexpr int kIntelligence = 4;
-constexpr int kWillpower = 5;
 constexpr int kAnimalQuickness = 1;
 
 constexpr std::array<const char*, 6> kGhoulFlaws = {
