@@ -6,14 +6,16 @@
 
 #include "catalog/catalog_fixture.h"
 #include "platform/scripted_platform.h"
+#include "support/joined.h"
 
 namespace ivgen {
 namespace {
 
+using test_support::Joined;
+
 // The catalog layer's small fixture: one allowed and one other book, a line or two per catalog.
 constexpr const char* kSmallCatalogs = IVGEN_BUNDLED_DATA "/../tests/catalog/data/small";
-constexpr auto kCopyOptions =
-    std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing;
+const std::string kTell = "message [Ironveil Character Generator] ";
 
 // Records the busy pointer's changes beside the prompts.
 class RecordingPlatform : public ScriptedPlatform {
@@ -25,23 +27,33 @@ class RecordingPlatform : public ScriptedPlatform {
   std::vector<bool> busyChanges;
 };
 
+// What the pages show of each catalog, in one line.
+std::string Summary(const Catalogs& c) {
+  return "cyber " + std::to_string(c.cyberware.size()) + ", bio " + std::to_string(c.bioware.size()) + ", spells " +
+         Joined(c.spells.categories) + "/" + std::to_string(c.spells.SpellLines.size()) + ", " +
+         Joined(c.traditions) + ", powers " + std::to_string(c.powers.size()) + ", gear " +
+         std::to_string(c.gear.tree.size()) + ", edges " + Joined(c.edges.edges) + "/" +
+         std::to_string(c.edges.flaws.size()) + ", " + c.metaLines[0] + "|" + c.metaLines[1] + ", ranges " +
+         std::to_string(c.RangeTable.size());
+}
+
 class ReloadDatafilesTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::filesystem::copy(kSmallCatalogs, folder_.Path(), kCopyOptions);
-    const auto books = LoadBooks(folder_.Path());
-    ASSERT_TRUE(books.has_value());
-    books_ = *books;
+    std::filesystem::copy(kSmallCatalogs, folder_.Path(), std::filesystem::copy_options::recursive);
+    ASSERT_TRUE(LoadStartupLists(folder_.Path(), books_, skills_, platform_));
+    EXPECT_TRUE(platform_.Log().empty());
   }
   bool Reload(ReloadTrigger trigger) { return ReloadDatafiles(folder_.Path(), books_, catalogs_, platform_, trigger); }
 
   testing::CatalogFolder folder_;
   BookLists books_;
+  SkillCatalog skills_;
   Catalogs catalogs_;
   RecordingPlatform platform_;
 };
 
-const std::vector<std::string> kProgressOfAFullReload = {
+const std::vector<std::string> kProgress = {
     "progress [Reloading files] Loading ....",
     "progress Cyberware",
     "progress Bioware",
@@ -54,122 +66,105 @@ const std::vector<std::string> kProgressOfAFullReload = {
     "progress Range",
     "progress closed",
 };
+const std::string kAllowedCore =
+    "cyber 2, bio 2, spells Combat\tC/1, Hermetic mage | Shamanic: Bear, powers 1, gear 2, edges "
+    "Ambidextrous[1]\t1\tIV3-9\t/1, E Night elf|0|1|0|2|0|0|3|Low Light Vision|$|, ranges 1";
 
 TEST_F(ReloadDatafilesTest, LoadsEveryCatalogOfTheAllowedBooksInOrder) {
-  ASSERT_TRUE(Reload(ReloadTrigger::Button));
-  EXPECT_EQ(platform_.Log(), kProgressOfAFullReload);
-  EXPECT_EQ(platform_.busyChanges, (std::vector<bool>{true, false}));
+  EXPECT_EQ(books_.allowed, std::vector<std::string>{"Ironveil Core\tIV3"});
+  EXPECT_EQ(skills_.categories, (std::vector<std::string>{"Active", "Knowledge"}));
+  ASSERT_TRUE(Reload(ReloadTrigger::StartUp));
+  EXPECT_TRUE(platform_.busyChanges.empty()) << "start-up shows no busy pointer";
+  EXPECT_EQ(platform_.Log(), kProgress);
   EXPECT_EQ(catalogs_.allowedBooks, "[IV3]");
-  EXPECT_EQ(catalogs_.cyberware.size(), 2u) << "the SC line is left out";
-  EXPECT_EQ(catalogs_.bioware.size(), 2u);
-  EXPECT_EQ(catalogs_.spells.SpellLines.size(), 1u);
-  EXPECT_EQ(catalogs_.traditions, (std::vector<std::string>{"Hermetic mage", "Shamanic: Bear"}));
-  EXPECT_EQ(catalogs_.powers.size(), 1u);
-  EXPECT_EQ(catalogs_.gear.tree.size(), 2u);
-  EXPECT_EQ(catalogs_.edges.edges.size(), 1u);
-  EXPECT_EQ(catalogs_.edges.flaws.size(), 1u);
-  EXPECT_EQ(catalogs_.metaLines[0], "E Night elf|0|1|0|2|0|0|3|Low Light Vision|$");
-  EXPECT_EQ(catalogs_.RangeTable.size(), 1u);
+  EXPECT_EQ(Summary(catalogs_), kAllowedCore) << "the SC lines are left out";
 
   // A move takes effect in the catalogs only at the next reload.
   SelectNotAllowedBook(books_, 0);
   ASSERT_TRUE(MoveToAllowed(books_));
   EXPECT_EQ(catalogs_.cyberware.size(), 2u);
+  platform_.ClearLog();
   ASSERT_TRUE(Reload(ReloadTrigger::Button));
+  EXPECT_EQ(platform_.Log(), kProgress);
+  EXPECT_EQ(platform_.busyChanges, (std::vector<bool>{true, false}));
   EXPECT_EQ(catalogs_.allowedBooks, "[IV3][SC]");
   EXPECT_EQ(catalogs_.cyberware.size(), 3u);
 }
 
-TEST_F(ReloadDatafilesTest, StartUpShowsNoBusyPointer) {
-  ASSERT_TRUE(Reload(ReloadTrigger::StartUp));
-  EXPECT_EQ(platform_.Log(), kProgressOfAFullReload);
-  EXPECT_TRUE(platform_.busyChanges.empty());
-}
-
-TEST_F(ReloadDatafilesTest, MissingCyberwareIsReportedAndLoadingGoesOn) {
-  folder_.Remove("cyber.dat");
-  ASSERT_TRUE(Reload(ReloadTrigger::StartUp));
-  const auto& log = platform_.Log();
-  ASSERT_EQ(log.size(), kProgressOfAFullReload.size() + 1);
-  EXPECT_EQ(log[2],
-            "message [Ironveil Character Generator] (OK) Crash: " + folder_.Path() + "Cyber.dat not found.! -> OK");
-  EXPECT_TRUE(catalogs_.cyberware.empty());
-  EXPECT_EQ(catalogs_.RangeTable.size(), 1u);
-}
-
-TEST_F(ReloadDatafilesTest, StartUpEndsAtACatalogThatCannotBeOpened) {
-  folder_.Remove("spells.dat");
-  EXPECT_FALSE(Reload(ReloadTrigger::StartUp));
-  EXPECT_EQ(platform_.Log(), (std::vector<std::string>{
-                                 "progress [Reloading files] Loading ....",
-                                 "progress Cyberware",
-                                 "progress Bioware",
-                                 "progress Spells",
-                                 "message [Ironveil Character Generator] (critical, OK) File not found: " +
-                                     folder_.Path() + "spells.dat -> OK",
-                                 "progress closed",
-                             }));
-}
-
-// The button used to end the program here too, taking an unsaved character with it.
-TEST_F(ReloadDatafilesTest, TheButtonReportsAMissingCatalogAndGoesOnWithItEmpty) {
-  ASSERT_TRUE(Reload(ReloadTrigger::Button));
-  platform_.ClearLog();
-  folder_.Remove("totems.dat");
-  folder_.Remove("range.dat");
-  EXPECT_TRUE(Reload(ReloadTrigger::Button));
-  const auto& log = platform_.Log();
-  ASSERT_EQ(log.size(), kProgressOfAFullReload.size() + 2);
-  EXPECT_EQ(log[5], "message [Ironveil Character Generator] (warning, OK) File not found: " + folder_.Path() +
-                        "totems.dat -> OK");
-  EXPECT_EQ(log[11], "message [Ironveil Character Generator] (warning, OK) File not found: " + folder_.Path() +
-                         "range.dat -> OK");
-  EXPECT_EQ(catalogs_.traditions, std::vector<std::string>{"Hermetic mage"});
-  EXPECT_TRUE(catalogs_.RangeTable.empty());
-  EXPECT_EQ(catalogs_.gear.tree.size(), 2u);
-  EXPECT_FALSE(platform_.Busy());
-}
-
-// A catalog that is there but no file to read says why instead of "File not found".
-TEST_F(ReloadDatafilesTest, TheButtonSaysWhyACatalogThatIsThereCannotBeRead) {
-  folder_.Remove("gear.dat");
-  std::filesystem::create_directory(folder_.Path() + "gear.dat");
-  EXPECT_TRUE(Reload(ReloadTrigger::Button));
-  EXPECT_EQ(platform_.Log()[7], "message [Ironveil Character Generator] (warning, OK) Could not read " +
-                                    folder_.Path() + "gear.dat: Is a directory -> OK");
+// Start-up ends at a catalog that cannot be opened, cyberware excepted; the button used to end the
+// program too, taking an unsaved character with it, and now says why and goes on.
+TEST_F(ReloadDatafilesTest, ACatalogThatCannotBeReadIsReported) {
+  const std::string folder = folder_.Path();
+  const struct {
+    std::vector<std::string> removed;
+    ReloadTrigger trigger;
+    bool goesOn;
+    std::vector<std::pair<size_t, std::string>> told;  // inserted before that line of the progress
+    std::vector<std::string> shown;                    // parts of the summary afterwards
+  } cases[] = {
+      {{"cyber.dat"},
+       ReloadTrigger::StartUp,
+       true,
+       {{2, kTell + "(OK) Crash: " + folder + "Cyber.dat not found.! -> OK"}},
+       {"cyber 0, bio 2"}},
+      {{"spells.dat"},
+       ReloadTrigger::StartUp,
+       false,
+       {{4, kTell + "(critical, OK) File not found: " + folder + "spells.dat -> OK"}},
+       {}},
+      {{"totems.dat", "range.dat"},
+       ReloadTrigger::Button,
+       true,
+       {{5, kTell + "(warning, OK) File not found: " + folder + "totems.dat -> OK"},
+        {10, kTell + "(warning, OK) File not found: " + folder + "range.dat -> OK"}},
+       {"Hermetic mage, powers 1", "ranges 0"}},
+      // A catalog that is there but no file to read says why instead of "File not found".
+      {{"gear.dat/"},
+       ReloadTrigger::Button,
+       true,
+       {{7, kTell + "(warning, OK) Could not read " + folder + "gear.dat: Is a directory -> OK"}},
+       {"gear 0, edges Ambidextrous"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.removed[0]);
+    std::filesystem::remove_all(folder);
+    std::filesystem::copy(kSmallCatalogs, folder);
+    platform_.ClearLog();
+    for (const std::string& name : c.removed) {
+      std::filesystem::remove(folder + name.substr(0, name.find('/')));
+      if (name.ends_with('/')) std::filesystem::create_directory(folder + name);
+    }
+    EXPECT_EQ(Reload(c.trigger), c.goesOn);
+    std::vector<std::string> expected = kProgress;
+    for (auto it = c.told.rbegin(); it != c.told.rend(); ++it) expected.insert(expected.begin() + it->first, it->second);
+    if (!c.goesOn) expected.erase(expected.begin() + 5, expected.end() - 1);
+    EXPECT_EQ(platform_.Log(), expected);
+    for (const std::string& part : c.shown) EXPECT_NE(Summary(catalogs_).find(part), std::string::npos) << part;
+    EXPECT_FALSE(platform_.Busy());
+  }
 }
 
 // Editors that save UTF-8 put a byte order mark first; it used to turn books.dat's first comment
 // into a book and drop the first metatype.
 TEST_F(ReloadDatafilesTest, AByteOrderMarkChangesNothingThePagesShow) {
+  for (const auto& entry : std::filesystem::directory_iterator(folder_.Path())) {
+    const std::string name = entry.path().filename().string();
+    folder_.WriteBytes(name, "\xEF\xBB\xBF" + folder_.Read(name));
+  }
+  folder_.WriteBytes("books.dat", "\xEF\xBB\xBF! title;code\r\n*Ironveil Core;IV3\r\nStreet Companion;SC\r\n");
+  ASSERT_TRUE(LoadStartupLists(folder_.Path(), books_, skills_, platform_));
+  EXPECT_EQ(books_.allowed, std::vector<std::string>{"Ironveil Core\tIV3"});
+  EXPECT_EQ(books_.notAllowed, std::vector<std::string>{"Street Companion\tSC"});
+  EXPECT_EQ(skills_.categories, (std::vector<std::string>{"Active", "Knowledge"}));
   ASSERT_TRUE(Reload(ReloadTrigger::StartUp));
-  const Catalogs plain = catalogs_;
-  folder_.WriteBytes("meta.dat", "\xEF\xBB\xBF" + folder_.Read("meta.dat"));
-  folder_.WriteBytes("books.dat", "\xEF\xBB\xBF! title;code\r\n*Ironveil Core;IV3\r\n");
-  const auto books = LoadBooks(folder_.Path());
-  ASSERT_TRUE(books.has_value());
-  EXPECT_EQ(books->allowed, std::vector<std::string>{"Ironveil Core\tIV3"});
-  EXPECT_TRUE(books->notAllowed.empty());
-  ASSERT_TRUE(Reload(ReloadTrigger::StartUp));
-  EXPECT_EQ(catalogs_.metaLines, plain.metaLines);
+  EXPECT_EQ(Summary(catalogs_), kAllowedCore);
 }
 
-TEST(LoadStartupLists, ReadsBooksThenSkillsAndNamesAMissingFile) {
-  testing::CatalogFolder folder;
-  std::filesystem::copy(kSmallCatalogs, folder.Path(), kCopyOptions);
-  ScriptedPlatform platform;
-  BookLists books;
-  SkillCatalog skills;
-  ASSERT_TRUE(LoadStartupLists(folder.Path(), books, skills, platform));
-  EXPECT_EQ(books.allowed, std::vector<std::string>{"Ironveil Core\tIV3"});
-  EXPECT_EQ(skills.categories, (std::vector<std::string>{"Active", "Knowledge"}));
-  EXPECT_TRUE(platform.Log().empty());
-
-  folder.Remove("skills.dat");
-  EXPECT_FALSE(LoadStartupLists(folder.Path(), books, skills, platform));
-  EXPECT_EQ(platform.Log(), std::vector<std::string>{"message [Ironveil Character Generator] (critical, OK) File not "
-                                                     "found: " +
-                                                     folder.Path() + "skills.dat -> OK"});
+TEST_F(ReloadDatafilesTest, StartUpListsNameAMissingSkillsCatalog) {
+  folder_.Remove("skills.dat");
+  EXPECT_FALSE(LoadStartupLists(folder_.Path(), books_, skills_, platform_));
+  EXPECT_EQ(platform_.Log(),
+            std::vector<std::string>{kTell + "(critical, OK) File not found: " + folder_.Path() + "skills.dat -> OK"});
 }
 
 }  // namespace

@@ -3,14 +3,12 @@
 #include "app/editor.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
-#include <csignal>
 #include <filesystem>
+#include <functional>
 
-#include "platform/scripted_platform.h"
-#include "record/text_file.h"
-#include "support/program_folder.h"
+#include "support/file_size_limit.h"
+#include "support/program_test.h"
 
 namespace ivgen {
 namespace {
@@ -18,109 +16,56 @@ namespace {
 namespace fs = std::filesystem;
 
 const std::string kPrompt = "Current character has been modified.\\n\\rDo you want do save changes?";
+const std::string kNewTitle = "Ironveil Character Generator 3.2.6 - 2 July 2000";
+const std::string kTell = "message [Ironveil Character Generator] ";
 
-class EditorTest : public ::testing::Test {
- protected:
-  void SetUp() override { folder_ = test_support::FreshProgramFolder("editor"); }
-  void TearDown() override { fs::remove_all(folder_); }
+using EditorTest = test_support::ProgramTest;
+using test_support::WithFileSizeLimit;
 
-  Editor& Start(const std::string& ini = "", const std::string& commandLine = "") {
-    if (!ini.empty()) ReplaceFile(Path("ivgen.ini"), ini);
-    editor_ = std::make_unique<Editor>(platform_, folder_.string() + "/", commandLine);
-    EXPECT_TRUE(editor_->Startup());
-    platform_.ClearLog();
-    return *editor_;
-  }
-  std::string Path(const std::string& name) const { return (folder_ / name).string(); }
-  const std::vector<std::string>& Log() const { return platform_.Log(); }
-
-  fs::path folder_;
-  ScriptedPlatform platform_;
-  std::unique_ptr<Editor> editor_;
-};
-
-TEST_F(EditorTest, StartsWithANewUnmodifiedCharacter) {
+TEST_F(EditorTest, StartsWithTheDefaultPictureAndNoSplash) {
   Editor& editor = Start("[Character Generator]\r\nDefaultGIF=face.gif\r\n");
-  EXPECT_EQ(editor.Frame().title, "Ironveil Character Generator 3.2.6 - 2 July 2000");
-  EXPECT_FALSE(editor.Document().Modified);
-  EXPECT_EQ(editor.Document().CurrentFile, "");
-  EXPECT_EQ(editor.CurrentPage(), 0);
-  EXPECT_FALSE(editor.Frame().splashVisible);
   EXPECT_EQ(editor.Record().GraphicsFilename, "face.gif");
-  EXPECT_EQ(editor.Record().Adept, -1);
-  ASSERT_EQ(editor.Record().Gear.size(), 1u);
-  for (const AttributeRow& row : editor.Record().Attr) EXPECT_EQ(row.Base, "1");
-  EXPECT_EQ(editor.Frame().aboutVersion, "version 3.2.6 - 2 July 2000");
+  EXPECT_FALSE(editor.Frame().splashVisible);
+  EXPECT_EQ(editor.CurrentPage(), 0);
 }
 
-TEST_F(EditorTest, SaveOfANewCharacterWithSaveAsCancelledKeepsItModified) {
-  Editor& editor = Start();
-  editor.Texts().Set("StreetName", "Nyx");
-  platform_.QueueAnswer("");
-  EXPECT_FALSE(editor.Save());
-  ASSERT_EQ(Log().size(), 2u);
-  EXPECT_EQ(Log()[0], "save-file [SaveAs] Ironveil 3 (*.iv3)|*.iv3 -> \"\"");
-  EXPECT_EQ(Log()[1], "message [Ironveil Character Generator] (OK) No filename specified -> OK");
-  EXPECT_TRUE(editor.Document().Modified);
-  EXPECT_EQ(editor.Document().CurrentFile, "");
-}
-
-TEST_F(EditorTest, SaveAsWritesTheFileAndNamesItInTheTitle) {
-  Editor& editor = Start();
-  editor.Texts().Set("StreetName", "Nyx");
-  platform_.QueueAnswer(Path("nyx.iv3"));
-  EXPECT_TRUE(editor.SaveAs());
-  EXPECT_FALSE(editor.Document().Modified);
-  EXPECT_EQ(editor.Document().CurrentFile, Path("nyx.iv3"));
-  EXPECT_EQ(editor.Frame().title, "Ironveil CharGen 3 - [nyx.iv3]");
-  const std::string bytes = ReadWholeFile(Path("nyx.iv3")).value_or("");
-  EXPECT_EQ(
-      bytes.rfind("[System]\r\nGenerator=Priority\r\nVersion=3.2.6 - 2 July 2000\r\n[Character]\r\nStreetName=Nyx\r\n",
-                  0),
-      0u);
-
-  // Save then writes to the same file without asking.
-  editor.Texts().Set("RealName", "Ada Voss");
-  EXPECT_TRUE(editor.Save());
-  EXPECT_EQ(Log().size(), 1u);
-  EXPECT_NE(ReadWholeFile(Path("nyx.iv3")).value_or("").find("RealName=Ada Voss\r\n"), std::string::npos);
-}
-
+// A failed write keeps the old file, the file name and the changes, and says why.
 TEST_F(EditorTest, AFailedSaveKeepsTheOldFileAndTheCharacterModified) {
   Editor& editor = Start();
   editor.Texts().Set("StreetName", "Nyx");
   platform_.QueueAnswer(Path("nyx.iv3"));
   ASSERT_TRUE(editor.SaveAs());
-  const std::string saved = ReadWholeFile(Path("nyx.iv3")).value_or("");
-  editor.Texts().Set("StreetName", "Nyx the Second");
-  platform_.ClearLog();
+  editor.Texts().Set("RealName", "Ada Voss");
+  ASSERT_TRUE(editor.Save()) << "Save writes to the same file without asking";
+  const std::string saved = Read("nyx.iv3");
+  EXPECT_NE(saved.find("RealName=Ada Voss\r\n"), std::string::npos);
+  Write("locked.iv3", "old");
+  fs::permissions(Path("locked.iv3"), fs::perms(0444));
 
-  // A file size limit makes the write fail part-way, as a full disk would, even for root.
-  std::signal(SIGXFSZ, SIG_IGN);
-  rlimit old{};
-  getrlimit(RLIMIT_FSIZE, &old);
-  rlimit tiny = old;
-  tiny.rlim_cur = 64;
-  setrlimit(RLIMIT_FSIZE, &tiny);
-  const bool written = editor.Save();
-  setrlimit(RLIMIT_FSIZE, &old);
-
-  EXPECT_FALSE(written);
-  EXPECT_TRUE(editor.Document().Modified);
-  EXPECT_EQ(editor.Document().CurrentFile, Path("nyx.iv3"));
-  EXPECT_EQ(ReadWholeFile(Path("nyx.iv3")).value_or(""), saved);
-  ASSERT_EQ(Log().size(), 1u);
-  EXPECT_NE(Log()[0].find("(warning, OK) The character was not saved.\\r\\nCould not write " + Path("nyx.iv3") + ": "),
-            std::string::npos)
-      << Log()[0];
-
-  // A folder that does not exist is reported the same way.
-  platform_.ClearLog();
-  platform_.QueueAnswer(Path("missing/nyx.iv3"));
-  EXPECT_FALSE(editor.SaveAs());
-  EXPECT_EQ(editor.Document().CurrentFile, Path("nyx.iv3"));
-  ASSERT_EQ(Log().size(), 2u);
-  EXPECT_NE(Log()[1].find("Could not write " + Path("missing/nyx.iv3")), std::string::npos);
+  const struct {
+    const char* what;
+    std::function<bool()> save;
+    std::string target, reason;
+  } cases[] = {
+      {"a full disk", [&] { return WithFileSizeLimit(64, [&] { return editor.Save(); }); }, "nyx.iv3", ""},
+      {"no such folder", [&] { return platform_.QueueAnswer(Path("missing/nyx.iv3")), editor.SaveAs(); },
+       "missing/nyx.iv3", ": No such file or directory -> OK"},
+      {"a read-only file", [&] { return platform_.QueueAnswer(Path("locked.iv3")), editor.SaveAs(); }, "locked.iv3",
+       ": the file is read-only -> OK"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    editor.Texts().Set("StreetName", "Nyx the Second");
+    platform_.ClearLog();
+    EXPECT_FALSE(c.save());
+    EXPECT_TRUE(editor.Document().Modified);
+    EXPECT_EQ(editor.Document().CurrentFile, Path("nyx.iv3"));
+    EXPECT_EQ(Read("nyx.iv3"), saved);
+    EXPECT_EQ(Read("locked.iv3"), "old");
+    const std::string told = kTell + "(warning, OK) The character was not saved.\\r\\nCould not write " + Path(c.target);
+    EXPECT_EQ(Log().back().substr(0, told.size()), told);
+    if (!c.reason.empty()) EXPECT_EQ(Log().back().substr(told.size()), c.reason);
+  }
 }
 
 TEST_F(EditorTest, NewAsksOnlyWhenModifiedAndHonoursEachAnswer) {
@@ -128,98 +73,60 @@ TEST_F(EditorTest, NewAsksOnlyWhenModifiedAndHonoursEachAnswer) {
   EXPECT_EQ(editor.New(), NewOutcome::Reset);
   EXPECT_TRUE(Log().empty());
 
-  editor.Texts().Set("StreetName", "Nyx");
-  platform_.QueueAnswer("Cancel");
-  EXPECT_EQ(editor.New(), NewOutcome::Cancelled);
-  EXPECT_EQ(editor.Record().StreetName, "Nyx");
-  EXPECT_EQ(Log().back(), "message [New character] (warning, Yes/No/Cancel) " + kPrompt + " -> Cancel");
-
-  // Yes, then Save As cancelled: the player asked to keep the character, so nothing is reset.
-  platform_.QueueAnswer("Yes");
-  platform_.QueueAnswer("");
-  EXPECT_EQ(editor.New(), NewOutcome::KeptUnsaved);
-  EXPECT_EQ(editor.Record().StreetName, "Nyx");
-  EXPECT_TRUE(editor.Document().Modified);
-
-  platform_.QueueAnswer("Yes");
-  platform_.QueueAnswer(Path("kept.iv3"));
-  EXPECT_EQ(editor.New(), NewOutcome::Reset);
+  const struct {
+    std::vector<std::string> answers;
+    NewOutcome outcome;
+    const char* streetName;
+    bool modified;
+  } cases[] = {
+      {{"Cancel"}, NewOutcome::Cancelled, "Nyx", true},
+      // Yes, then Save As cancelled: the player asked to keep the character, so nothing is reset.
+      {{"Yes", ""}, NewOutcome::KeptUnsaved, "Nyx", true},
+      {{"Yes", Path("kept.iv3")}, NewOutcome::Reset, "", false},
+      {{"No"}, NewOutcome::Reset, "", false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.answers.back());
+    editor.Texts().Set("StreetName", "Nyx");
+    platform_.ClearLog();
+    for (const std::string& answer : c.answers) platform_.QueueAnswer(answer);
+    EXPECT_EQ(editor.New(), c.outcome);
+    EXPECT_EQ(Log()[0], "message [New character] (warning, Yes/No/Cancel) " + kPrompt + " -> " + c.answers[0]);
+    EXPECT_EQ(editor.Record().StreetName, c.streetName);
+    EXPECT_EQ(editor.Document().Modified, c.modified);
+  }
   EXPECT_TRUE(fs::exists(Path("kept.iv3")));
-  EXPECT_EQ(editor.Record().StreetName, "");
   EXPECT_EQ(editor.Document().CurrentFile, "");
-  EXPECT_EQ(editor.Frame().title, "Ironveil Character Generator 3.2.6 - 2 July 2000");
-
-  editor.Texts().Set("StreetName", "Vex");
-  platform_.QueueAnswer("No");
-  EXPECT_EQ(editor.New(), NewOutcome::Reset);
-  EXPECT_EQ(editor.Record().StreetName, "");
-  EXPECT_FALSE(editor.Document().Modified);
+  EXPECT_EQ(editor.Frame().title, kNewTitle);
 }
 
-TEST_F(EditorTest, NewClearsTypedPoolsAndKeepsKarma) {
+TEST_F(EditorTest, NewClearsTypedTextsAndPoolsAndKeepsKarma) {
   Editor& editor = Start();
-  editor.Texts().Set("KarmaTotal", "14");
-  editor.Texts().Set("Karma", "3");
-  editor.Texts().Set("lblPool1", "Rigging");
-  editor.Texts().Set("txtPool1", "4");
-  editor.Texts().Set("Astral", "6");
+  for (const char* key : {"KarmaTotal", "Karma", "lblPool1", "txtPool1", "Astral"}) editor.Texts().Set(key, "6");
   editor.Texts().SetDescription("Born in the flooded districts.");
   platform_.QueueAnswer("No");
   editor.New();
-  EXPECT_EQ(editor.Record().KarmaTotal, "14");
-  EXPECT_EQ(editor.Record().Pools.Karma, "");
-  EXPECT_EQ(editor.Record().Pools.lblPool1, "");
-  EXPECT_EQ(editor.Record().Pools.txtPool1, "");
+  const DicePools& pools = editor.Record().Pools;
+  EXPECT_EQ(editor.Record().KarmaTotal + "|" + pools.Karma + "|" + pools.lblPool1 + "|" + pools.txtPool1, "6|||");
   // The derived values give a mundane character no astral pool.
-  EXPECT_EQ(editor.Record().Pools.Astral, "0");
+  EXPECT_EQ(pools.Astral, "0");
   EXPECT_EQ(editor.Record().Description, "");
 }
 
-TEST_F(EditorTest, ExitAndTheCloseFlow) {
+TEST_F(EditorTest, ExitAndCloseKeepTheCharacterWhenItsSaveIsCancelled) {
   Editor& editor = Start();
   EXPECT_TRUE(editor.Exit()) << "an unchanged character ends at once";
   EXPECT_TRUE(Log().empty());
 
-  // Cancel asks again with Yes and No only, and the program then ends.
   editor.Texts().Set("StreetName", "Nyx");
-  platform_.QueueAnswer("Cancel");
-  platform_.QueueAnswer("No");
-  EXPECT_TRUE(editor.Exit());
-  ASSERT_EQ(Log().size(), 2u);
-  EXPECT_EQ(Log()[0], "message [Exit Ironveil Char Gen 3] (warning, Yes/No/Cancel) " + kPrompt + " -> Cancel");
-  EXPECT_EQ(Log()[1], "message [Exit Ironveil Chargen 3] (warning, Yes/No) " + kPrompt + " -> No");
-
-  // Yes with the save cancelled: the program goes on, the character is kept.
-  platform_.ClearLog();
   platform_.QueueAnswer("Yes");
   platform_.QueueAnswer("");
   EXPECT_FALSE(editor.CloseWindow());
   EXPECT_EQ(editor.Record().StreetName, "Nyx");
-
   platform_.QueueAnswer("Yes");
   platform_.QueueAnswer(Path("bye.iv3"));
   EXPECT_TRUE(editor.Exit());
   EXPECT_TRUE(fs::exists(Path("bye.iv3")));
-}
-
-// A read-only character was replaced without a word; a backslash cut the title short.
-TEST_F(EditorTest, SaveRefusesAReadOnlyFileAndTitlesCutOnlyAtTheFolder) {
-  Editor& editor = Start();
-  editor.Texts().Set("StreetName", "Nyx");
-  ASSERT_TRUE(ReplaceFile(Path("kept.iv3"), "old").ok);
-  fs::permissions(Path("kept.iv3"), fs::perms(0444));
-  platform_.QueueAnswer(Path("kept.iv3"));
-  EXPECT_FALSE(editor.SaveAs());
-  EXPECT_EQ(Log().back(),
-            "message [Ironveil Character Generator] (warning, OK) The character was not saved.\\r\\nCould "
-            "not write " +
-                Path("kept.iv3") + ": the file is read-only -> OK");
-  EXPECT_EQ(ReadWholeFile(Path("kept.iv3")).value_or(""), "old");
-  EXPECT_TRUE(editor.Document().Modified);
-
-  platform_.QueueAnswer(Path("Nyx\\Vale.iv3"));
-  EXPECT_TRUE(editor.SaveAs());
-  EXPECT_EQ(editor.Frame().title, "Ironveil CharGen 3 - [Nyx\\Vale.iv3]");
 }
 
 TEST_F(EditorTest, OpenRunsNewFirstAndNeverLeavesAHalfReadCharacter) {
@@ -229,8 +136,7 @@ TEST_F(EditorTest, OpenRunsNewFirstAndNeverLeavesAHalfReadCharacter) {
   platform_.QueueAnswer("Cancel");
   platform_.QueueAnswer("");
   editor.Open();
-  ASSERT_EQ(Log().size(), 2u);
-  EXPECT_EQ(Log()[1], "open-file [Open] Ironveil 3 (*.iv3)|*.iv3 -> \"\"");
+  EXPECT_EQ(Log().back(), "open-file [Open] Ironveil 3 (*.iv3)|*.iv3 -> \"\"");
   EXPECT_EQ(editor.Record().StreetName, "Nyx");
 
   // A file that cannot be read: a message naming it, and a plain new character.
@@ -242,8 +148,7 @@ TEST_F(EditorTest, OpenRunsNewFirstAndNeverLeavesAHalfReadCharacter) {
   EXPECT_NE(Log()[2].find("Could not open " + Path("absent.iv3")), std::string::npos) << Log()[2];
   EXPECT_EQ(editor.Record().StreetName, "");
   EXPECT_EQ(editor.Document().CurrentFile, "");
-  EXPECT_FALSE(editor.Record().Shapeshift);
-  EXPECT_EQ(editor.Frame().title, "Ironveil Character Generator 3.2.6 - 2 July 2000");
+  EXPECT_EQ(editor.Frame().title, kNewTitle);
 }
 
 TEST_F(EditorTest, TextsDropLineBreaksAndMarkTheCharacterModified) {
@@ -252,41 +157,38 @@ TEST_F(EditorTest, TextsDropLineBreaksAndMarkTheCharacterModified) {
   EXPECT_EQ(editor.Record().StreetName, "xAdept=0");
   EXPECT_TRUE(editor.Document().Modified);
   EXPECT_FALSE(editor.Texts().Set("Nonsense", "1"));
-
   editor.Texts().SetDescription("a\n\nb c\rd");
   EXPECT_EQ(editor.Record().Description, "a\r\n\r\nb c\r\nd");
 }
 
-TEST_F(EditorTest, OptionsAcceptTheEdgesOfTheirRangesAndWriteTheFile) {
+TEST_F(EditorTest, OptionsWriteTheFileAndTakeEffectWhereTheyCan) {
   Editor& editor = Start("[Character Generator]\r\nmaxpoints=120\r\nMaxAbsEpts=6\r\nMaxFlawEdge=7\r\n");
-  editor.Options().Open();
-  EXPECT_EQ(editor.Options().Fields().maxpoints, "120");
-  EXPECT_EQ(editor.Options().Fields().MaxFlawEdge, "7") << "the value in effect, not always 5";
-  editor.Options().SetField("maxpoints", "200");
-  editor.Options().SetField("MaxAbsEpts", "10");
-  editor.Options().SetField("DefaultGIF", "me.gif");
-  editor.Options().SetField("MaxFlawEdge", "0");
-  EXPECT_TRUE(editor.Options().Done());
-  EXPECT_EQ(ReadWholeFile(Path("ivgen.ini")).value_or(""),
+  OptionsUnit& options = editor.Options();
+  options.Open();
+  EXPECT_EQ(options.Fields().MaxFlawEdge, "7") << "the value in effect, not always 5";
+  // The edges of each range are accepted.
+  for (const auto& [key, text] : {std::pair{"maxpoints", "200"}, {"MaxAbsEpts", "10"}, {"MaxFlawEdge", "0"}}) {
+    options.SetField(key, text);
+  }
+  options.SetField("DefaultGIF", "me.gif");
+  EXPECT_TRUE(options.Done());
+  EXPECT_EQ(Read("ivgen.ini"),
             "[Character Generator]\r\nmaxpoints=200\r\nMaxAbsEpts=10\r\nDefaultGIF=me.gif\r\nMaxFlawEdge=0\r\n");
-  EXPECT_EQ(editor.CurrentSettings().maxpoints, 200);
-  EXPECT_EQ(editor.CurrentSettings().MaxAbsEpts, 10);
-  EXPECT_EQ(editor.CurrentSettings().DefaultGIF, "") << "takes effect at the next start";
-  EXPECT_EQ(editor.CurrentSettings().MaxFlawEdge, 7) << "takes effect at the next start";
-  EXPECT_FALSE(editor.Options().IsOpen());
+  const Settings& now = editor.CurrentSettings();
+  // The picture and the edge limit take effect at the next start.
+  EXPECT_EQ(std::to_string(now.maxpoints) + " " + std::to_string(now.MaxAbsEpts) + " " + now.DefaultGIF + "/" +
+                std::to_string(now.MaxFlawEdge),
+            "200 10 /7");
   EXPECT_EQ(Log(), (std::vector<std::string>{"dialog Options", "closed Options"}));
 
-  editor.Options().Open();
-  EXPECT_EQ(editor.Options().Fields().DefaultGIF, "me.gif") << "the dialog shows what it wrote";
-  EXPECT_EQ(editor.Options().Fields().MaxFlawEdge, "0");
-
-  // Cancel throws away what was typed since.
-  editor.Options().SetField("maxpoints", "7");
-  editor.Options().SetField("MaxFlawEdge", "9");
-  editor.Options().Cancel();
-  editor.Options().Open();
-  EXPECT_EQ(editor.Options().Fields().maxpoints, "200");
-  EXPECT_EQ(editor.Options().Fields().MaxFlawEdge, "0");
+  // The dialog shows what it wrote; Cancel throws away what was typed since.
+  options.Open();
+  EXPECT_EQ(options.Fields().DefaultGIF, "me.gif");
+  options.SetField("maxpoints", "7");
+  options.SetField("MaxFlawEdge", "9");
+  options.Cancel();
+  options.Open();
+  EXPECT_EQ(options.Fields().maxpoints + " " + options.Fields().MaxFlawEdge, "200 0");
 }
 
 TEST_F(EditorTest, OptionsRefuseOutOfRangeValuesBeforeAnyTakesEffect) {
@@ -296,8 +198,7 @@ TEST_F(EditorTest, OptionsRefuseOutOfRangeValuesBeforeAnyTakesEffect) {
     const char* key;
     const char* text;
     const char* message;
-  } cases[] = {{"maxpoints", "201", "Invalid entry... <0..200> only"},
-               {"maxpoints", "-1", "Invalid entry... <0..200> only"},
+  } cases[] = {{"maxpoints", "-1", "Invalid entry... <0..200> only"},
                {"MaxAbsEpts", "11", "Invalid entry  <0..10> only"},
                {"MaxFlawEdge", "-1", "Invalid entry  <0..10> only"},
                {"MaxFlawEdge", "11", "Invalid entry  <0..10> only"}};
@@ -308,36 +209,30 @@ TEST_F(EditorTest, OptionsRefuseOutOfRangeValuesBeforeAnyTakesEffect) {
     editor.Options().SetField(c.key, c.text);
     platform_.ClearLog();
     EXPECT_FALSE(editor.Options().Done());
-    ASSERT_EQ(Log().size(), 1u);
-    EXPECT_EQ(Log()[0], std::string("message [Ironveil Character Generator] (OK) ") + c.message + " -> OK");
+    EXPECT_EQ(Log(), std::vector<std::string>{kTell + "(OK) " + c.message + " -> OK"}) << c.key << "=" << c.text;
     EXPECT_TRUE(editor.Options().IsOpen());
-    EXPECT_EQ(editor.CurrentSettings().maxpoints, 120) << c.key << "=" << c.text;
-    EXPECT_EQ(editor.CurrentSettings().MaxAbsEpts, 6);
-    EXPECT_EQ(ReadWholeFile(Path("ivgen.ini")).value_or(""), ini);
+    EXPECT_EQ(editor.CurrentSettings().maxpoints + editor.CurrentSettings().MaxAbsEpts, 126);
+    EXPECT_EQ(Read("ivgen.ini"), ini);
     editor.Options().Cancel();
   }
-  editor.Options().Open();
-  EXPECT_EQ(editor.Options().Fields().maxpoints, "120") << "Cancel put the values in effect back";
 }
 
-TEST_F(EditorTest, OptionsWriteTheSettingsFileNamedOnTheCommandLine) {
-  ReplaceFile(Path("table.ini"), "[Character Generator]\r\nmaxpoints=90\r\n");
+TEST_F(EditorTest, OptionsWriteTheSettingsFileNamedOnTheCommandLineAndSayWhenTheyCannot) {
+  Write("table.ini", "[Character Generator]\r\nmaxpoints=90\r\n");
   Editor& editor = Start("", Path("table.ini"));
   EXPECT_EQ(editor.CurrentSettings().maxpoints, 90);
   editor.Options().Open();
   editor.Options().SetField("maxpoints", "95");
   EXPECT_TRUE(editor.Options().Done());
   EXPECT_FALSE(fs::exists(Path("ivgen.ini")));
-  EXPECT_EQ(ReadWholeFile(Path("table.ini")).value_or("").substr(0, 37), "[Character Generator]\r\nmaxpoints=95\r\n");
-}
+  EXPECT_EQ(Read("table.ini").substr(0, 37), "[Character Generator]\r\nmaxpoints=95\r\n");
 
-TEST_F(EditorTest, AnUnwritableSettingsFileIsReportedAndTheDialogStaysOpen) {
-  Editor& editor = Start("", Path("no/such/folder/ivgen.ini"));
-  editor.Options().Open();
-  editor.Options().SetField("maxpoints", "50");
-  EXPECT_FALSE(editor.Options().Done());
-  EXPECT_TRUE(editor.Options().IsOpen());
-  EXPECT_EQ(editor.CurrentSettings().maxpoints, 0);
+  Editor& unwritable = Start("", Path("no/such/folder/ivgen.ini"));
+  unwritable.Options().Open();
+  unwritable.Options().SetField("maxpoints", "50");
+  EXPECT_FALSE(unwritable.Options().Done());
+  EXPECT_TRUE(unwritable.Options().IsOpen());
+  EXPECT_EQ(unwritable.CurrentSettings().maxpoints, 0);
   EXPECT_NE(Log().back().find("Could not write " + Path("no/such/folder/ivgen.ini")), std::string::npos);
 }
 
@@ -346,11 +241,14 @@ TEST_F(EditorTest, ThePictureBrowserRefusesANameThatWouldInjectASetting) {
   editor.Options().Open();
   platform_.QueueAnswer("/pics/x\nMaxFlawEdge=99\n.gif");
   editor.Options().Browse();
-  EXPECT_EQ(
-      Log().back(),
-      "message [Ironveil Character Generator] (warning, OK) The picture's file name holds a line break, which the "
-      "settings file cannot keep.\\r\\nChoose another picture. -> OK");
-  EXPECT_EQ(editor.Options().DefaultGIF, "");
+  EXPECT_EQ(Log().back(), kTell +
+                              "(warning, OK) The picture's file name holds a line break, which the settings file "
+                              "cannot keep.\\r\\nChoose another picture. -> OK");
+  platform_.QueueAnswer("/pics/me.gif");
+  editor.Options().Browse();
+  EXPECT_TRUE(editor.Options().Done());
+  EXPECT_EQ(Read("ivgen.ini"),
+            "[Character Generator]\r\nmaxpoints=0\r\nMaxAbsEpts=0\r\nDefaultGIF=/pics/me.gif\r\nMaxFlawEdge=5\r\n");
 }
 
 TEST_F(EditorTest, FixedMessagesAndTheAboutBox) {
@@ -360,12 +258,10 @@ TEST_F(EditorTest, FixedMessagesAndTheAboutBox) {
   editor.Properties();
   editor.AboutSystemInfo();
   const std::string help =
-      "message [Ironveil Character Generator] (information, OK) Unable to display Help Contents. There is no Help "
-      "associated with this project. -> OK";
-  EXPECT_EQ(Log(),
-            (std::vector<std::string>{
-                help, help, "message [Ironveil Character Generator] (OK) Add 'mnuFileProperties_Click' code. -> OK",
-                "message [Ironveil Character Generator] (OK) System Information Is Unavailable At This Time -> OK"}));
+      kTell + "(information, OK) Unable to display Help Contents. There is no Help associated with this project. -> OK";
+  EXPECT_EQ(Log(), (std::vector<std::string>{help, help, kTell + "(OK) Add 'mnuFileProperties_Click' code. -> OK",
+                                             kTell + "(OK) System Information Is Unavailable At This Time -> OK"}));
+  EXPECT_EQ(editor.Frame().aboutVersion, "version 3.2.6 - 2 July 2000");
   editor.ShowAbout();
   EXPECT_EQ(editor.Frame().aboutVersion, "version 3.2.6 - 2 July 2000");
   editor.AboutOk();

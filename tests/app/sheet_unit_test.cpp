@@ -4,38 +4,22 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
-#include "app/editor.h"
-#include "platform/scripted_platform.h"
-#include "record/text_file.h"
-#include "support/program_folder.h"
+#include "support/program_test.h"
 
 namespace ivgen {
 namespace {
 
-namespace fs = std::filesystem;
-
 const std::string kWarning =
     "message [Ironveil Character Generator] (OK/Cancel) Warning: This will finalize your character. Proceed? -> ";
 
-class SheetUnitTest : public ::testing::Test {
+class SheetUnitTest : public test_support::ProgramTest {
  protected:
-  SheetUnitTest() : folder_(test_support::FreshProgramFolder("sheet-unit")) {
-    editor_ = std::make_unique<Editor>(platform_, folder_.string() + "/", "");
-    EXPECT_TRUE(editor_->Startup());
-    editor_->Texts().Set("StreetName", "Nyx");
+  SheetUnitTest() {
+    Start().Texts().Set("StreetName", "Nyx");
     editor_->SelectPage(1);  // leaving the priorities grants the money and copies the name
     editor_->Texts().Set("StreetName", "Nyx Later");
     platform_.ClearLog();
   }
-  ~SheetUnitTest() override { fs::remove_all(folder_); }
-
-  std::string Path(const std::string& name) const { return (folder_ / name).string(); }
-
-  fs::path folder_;
-  ScriptedPlatform platform_;
-  std::unique_ptr<Editor> editor_;
 };
 
 // Called off at the warning, in the dialog or at the file dialog: nothing written, nothing changed.
@@ -98,7 +82,7 @@ TEST_F(SheetUnitTest, PrintFinalizesAndWritesTheSheetUnderTheNameOfTheLastPageCh
   EXPECT_TRUE(editor_->Record().OnceThru);
   EXPECT_EQ(editor_->Record().GraphicsFilename, "nyx.jpg");
   EXPECT_EQ(editor_->Document().Modified, modified);
-  const std::string bytes = ReadWholeFile(path).value_or("");
+  const std::string bytes = Read("nyx.htm");
   EXPECT_NE(bytes.find("<title>Nyx Ironveil 3 Character Sheet</title>"), std::string::npos);
   EXPECT_NE(bytes.find("<tr><img src=\"nyx.jpg\""), std::string::npos);
   EXPECT_NE(bytes.find("<!-- Cyber  -->"), std::string::npos);

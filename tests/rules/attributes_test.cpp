@@ -13,9 +13,6 @@ namespace {
 
 using AttributesTest = RulesTest;
 
-const std::string kRacialMaxLine =
-    "message [Ironveil Character Generator] (OK) No effect:cannot exceed racial maximum -> OK";
-
 TEST_F(AttributesTest, EachCodeOfTheTableMovesItsOwnValue) {
   struct Case {
     const char* code;
@@ -56,70 +53,49 @@ TEST_F(AttributesTest, EachCodeOfTheTableMovesItsOwnValue) {
 
 TEST_F(AttributesTest, AListAppliesEveryCodeAndTakesThemBack) {
   ModifyAttributeS(ctx, "+1RCT, +1INI", false);
-  EXPECT_EQ(record.Reaction.Modifier, "1");
-  EXPECT_EQ(record.Initative.Modifier, "1");
-
+  EXPECT_EQ(record.Reaction.Modifier + record.Initative.Modifier, "11");
   ModifyAttributeS(ctx, "+1QCK,,+2STR", true);
-  EXPECT_EQ(Column(&AttributeRow::Modifier), "0 -1 -2 0 0 0");
-  EXPECT_EQ(Column(&AttributeRow::Total), "1 0 -1 1 1 1");
+  EXPECT_EQ(Column(&AttributeRow::Modifier) + " = " + Column(&AttributeRow::Total), "0 -1 -2 0 0 0 = 1 0 -1 1 1 1");
   ModifyAttributeS(ctx, "+1QCK,,+2STR", false);
-  EXPECT_EQ(Column(&AttributeRow::Modifier), "0 0 0 0 0 0");
-
-  ModifyAttributeS(ctx, "+2BOD", false);
-  ModifyAttributeS(ctx, "-2BOD", false);
-  EXPECT_EQ(record.Attr[0].Modifier, "0");
   ModifyAttributeS(ctx, "-2CHA,+1XYZ,+3WIL", false);
   ModifyAttributeS(ctx, "-2CHA,+1XYZ,+3WIL", true);
   EXPECT_EQ(Column(&AttributeRow::Modifier), "0 0 0 0 0 0");
 }
 
 TEST_F(AttributesTest, MagMovesSpellPointsBySixAndTakingBackUndoesIt) {
-  record.MagicPts = 25;
-  const std::vector<std::pair<const char*, float>> cases = {
-      {"+1MAG", 31}, {"+9MAG", 31}, {"-1MAG", 19}, {"+0MAG", 19}, {"-9MAG", 19}};
-  for (const auto& [code, expected] : cases) {
+  for (const auto& [code, expected] : std::vector<std::pair<const char*, float>>{
+           {"+1MAG", 31}, {"+9MAG", 31}, {"-1MAG", 19}, {"+0MAG", 19}, {"-9MAG", 19}}) {
     record.MagicPts = 25;
     ModifyAttributeS(ctx, code, false);
     EXPECT_EQ(record.MagicPts, expected) << code;
-    // Taking the code back gives exactly what it moved.
     ModifyAttributeS(ctx, code, true);
     EXPECT_EQ(record.MagicPts, 25) << code << " taken back";
   }
 }
 
+// A ceiling code past the racial maximum is refused with a message, the rest of its list still
+// applies, and the ceiling is always recomputed from the codes still there.
 TEST_F(AttributesTest, CeilingCodesStopAtTheRacialMaximum) {
-  ModifyAttributeS(ctx, "+3XOD", false);
-  EXPECT_EQ(record.NaturalMax[0], 9);
-  EXPECT_TRUE(platform.Log().empty());
-
-  // The refused code shows its message; the other codes of the list still apply.
-  ModifyAttributeS(ctx, "+1XOD,+1BOD", false);
-  EXPECT_EQ(record.NaturalMax[0], 9);
-  EXPECT_EQ(record.Attr[0].Modifier, "1");
-  ASSERT_EQ(platform.Log().size(), 1u);
-  EXPECT_EQ(platform.Log()[0], kRacialMaxLine);
-
-  // Taking back the item whose code was refused leaves the ceiling where it was.
-  ModifyAttributeS(ctx, "+1XOD,+1BOD", true);
-  EXPECT_EQ(record.NaturalMax[0], 9);
-  ModifyAttributeS(ctx, "+3XOD", true);
-  EXPECT_EQ(record.NaturalMax[0], 6);
-  // Taking back what was never applied changes nothing.
-  ModifyAttributeS(ctx, "+2XOD", true);
-  EXPECT_EQ(record.NaturalMax[0], 6);
-  EXPECT_EQ(platform.Log().size(), 1u);
-}
-
-TEST_F(AttributesTest, CeilingIsRecomputedFromTheCodesStillThere) {
-  ModifyAttributeS(ctx, "+3XCK", false);
-  ModifyAttributeS(ctx, "+1XCK", false);  // refused at 9
-  ModifyAttributeS(ctx, "+3XCK", true);
-  // The remaining +1 now fits under the racial maximum.
-  EXPECT_EQ(record.NaturalMax[1], 7);
-  ModifyAttributeS(ctx, "-2XCK", false);
-  EXPECT_EQ(record.NaturalMax[1], 5);
-  ModifyAttributeS(ctx, "-2XCK", true);
-  EXPECT_EQ(record.NaturalMax[1], 7);
+  const struct {
+    const char* list;
+    bool takeBack;
+    int bodyCeiling, quicknessCeiling;
+    size_t messages;
+  } steps[] = {
+      {"+3XOD", false, 9, 6, 0},        {"+1XOD,+1BOD", false, 9, 6, 1},  {"+1XOD,+1BOD", true, 9, 6, 1},
+      {"+3XOD", true, 6, 6, 1},         {"+2XOD", true, 6, 6, 1},         {"+3XCK", false, 6, 9, 1},
+      {"+1XCK", false, 6, 9, 2},        {"+3XCK", true, 6, 7, 2},         {"-2XCK", false, 6, 5, 2},
+      {"-2XCK", true, 6, 7, 2},
+  };
+  for (const auto& s : steps) {
+    ModifyAttributeS(ctx, s.list, s.takeBack);
+    EXPECT_EQ(std::to_string(record.NaturalMax[0]) + " " + std::to_string(record.NaturalMax[1]),
+              std::to_string(s.bodyCeiling) + " " + std::to_string(s.quicknessCeiling))
+        << s.list << (s.takeBack ? " taken back" : "");
+    EXPECT_EQ(platform.Log().size(), s.messages) << s.list;
+  }
+  EXPECT_EQ(platform.Log()[0], "message [Ironveil Character Generator] (OK) No effect:cannot exceed racial maximum -> OK");
+  EXPECT_EQ(record.Attr[0].Modifier, "0");
 }
 
 TEST_F(AttributesTest, AttrvalueReadsTotalsByCode) {
@@ -135,157 +111,106 @@ TEST_F(AttributesTest, AttrvalueReadsTotalsByCode) {
 }
 
 TEST_F(AttributesTest, DerivedValuesFollowTheTotals) {
-  record.Attr[1].Base = "5";  // Quickness
-  record.Attr[4].Base = "4";  // Intelligence
-  record.Attr[5].Base = "4";  // Willpower
-  record.Attr[3].Base = "3";  // Charisma
+  for (const auto& [row, base] : {std::pair{1, "5"}, {4, "4"}, {5, "4"}, {3, "3"}}) record.Attr[row].Base = base;
   record.Attributes = 30;
   record.VcrLevel = 1;
   RecalcDerived(ctx);
-  EXPECT_EQ(record.Reaction.Base, "4");  // Int(4.5)
-  EXPECT_EQ(record.Reaction.Total, "4");
-  EXPECT_EQ(record.Initative.Base + "+" + record.Initative.Total, "1+1");
-  EXPECT_EQ(record.CombatPool.Base, "6");
-  EXPECT_EQ(record.Pools.Combat, "6");
-  EXPECT_EQ(record.Pools.Control, "6");  // Reaction base + 2 x VCR
-  EXPECT_EQ(record.KnowledgeAllowance, 20);
-  EXPECT_EQ(record.LanguageAllowance, 6);
+  // Reaction is Int(4.5); Control is its base and twice the VCR level.
+  EXPECT_EQ(record.Reaction.Base + " " + record.Reaction.Total + " " + record.Initative.Base + "+" +
+                record.Initative.Total + " " + record.CombatPool.Base + " " + record.Pools.Combat + " " +
+                record.Pools.Control,
+            "4 4 1+1 6 6 6");
   EXPECT_EQ(state.attributes.pointsDisplay, "18/30");
   EXPECT_FALSE(state.attributes.overSpent);
   // Mundane (magic E): no Magic, no spell or astral pool.
-  EXPECT_EQ(record.Magic.Total, "0");
-  EXPECT_EQ(record.Pools.Magic, "0");
-  EXPECT_EQ(record.Pools.Astral, "0");
+  EXPECT_EQ(record.Magic.Total + record.Pools.Magic + record.Pools.Astral, "000");
 
+  // A shapeshifter knows less, and the animal form's natural values count as attribute points.
   record.Attr[4].Base = "5";
-  RecalcDerived(ctx);
-  EXPECT_EQ(record.KnowledgeAllowance, 25);
-  EXPECT_EQ(record.LanguageAllowance, 7);
   record.Shapeshift = true;
-  RecalcDerived(ctx);
-  EXPECT_EQ(record.KnowledgeAllowance, 15);
-  EXPECT_EQ(record.LanguageAllowance, 5);
-  EXPECT_EQ(hooks.calls, std::vector<std::string>{"SCalcMaxUsed"});
-  // The animal form's natural values count as attribute points.
   record.Animal.Attr[0].Base = "4";
   record.Animal.Attr[1].Base = "3";
   record.Animal.Attr[2].Base = "2";
   RecalcDerived(ctx);
-  EXPECT_EQ(state.attributes.pointsDisplay, "28/30");
+  EXPECT_EQ(std::to_string(record.KnowledgeAllowance) + " " + std::to_string(record.LanguageAllowance), "15 5");
+  EXPECT_EQ(state.attributes.pointsDisplay, "29/30");
   record.Animal.Attr[2].Base = "6";
   RecalcDerived(ctx);
-  EXPECT_EQ(state.attributes.pointsDisplay, "32/30");
+  EXPECT_EQ(state.attributes.pointsDisplay, "33/30");
   EXPECT_TRUE(state.attributes.overSpent);
 }
 
 TEST_F(AttributesTest, MagicFollowsEssenceInTheSameRecalculation) {
   record.PriMagic = 0;
-  record.Attr[4].Base = "4";
-  record.Attr[5].Base = "5";
-  record.Attr[3].Base = "3";
-  record.Essence = 5.8;
-  RecalcDerived(ctx);
-  EXPECT_EQ(record.EssenceText, "5.8");
-  EXPECT_EQ(record.Magic.Base, "5");
-  EXPECT_EQ(record.Magic.Total, "5");
-  EXPECT_EQ(record.Pools.Magic, "4");   // Int((5 + 4 + 5) / 3)
-  EXPECT_EQ(record.Pools.Astral, "6");  // Int((4 + 5 + 3) / 2)
-
-  record.Essence = 3.9;
-  RecalcDerived(ctx);
-  EXPECT_EQ(record.Magic.Total, "3");
-  EXPECT_EQ(record.Pools.Magic, "4");  // Int((3 + 4 + 5) / 3)
-
-  // An aspected magician keeps the astral pool as it was entered.
-  record.PriMagic = 1;
-  record.Pools.Astral = "2";
-  RecalcDerived(ctx);
-  EXPECT_EQ(record.Pools.Astral, "2");
-  EXPECT_EQ(record.Magic.Total, "3");
+  for (const auto& [row, base] : {std::pair{4, "4"}, {5, "5"}, {3, "3"}}) record.Attr[row].Base = base;
+  const struct {
+    double essence;
+    int priMagic;
+    const char* expected;  // essence text, Magic base and total, magic and astral pools
+  } cases[] = {
+      {5.8, 0, "5.8 5 5 4 6"},  // Int((5 + 4 + 5) / 3), Int((4 + 5 + 3) / 2)
+      {3.9, 0, "3.9 3 3 4 6"},
+      // An aspected magician keeps the astral pool as it was entered.
+      {3.9, 1, "3.9 3 3 4 2"},
+  };
+  for (const auto& c : cases) {
+    record.Essence = c.essence;
+    record.PriMagic = c.priMagic;
+    record.Pools.Astral = "2";
+    RecalcDerived(ctx);
+    EXPECT_EQ(record.EssenceText + " " + record.Magic.Base + " " + record.Magic.Total + " " + record.Pools.Magic +
+                  " " + record.Pools.Astral,
+              c.expected);
+  }
 }
 
 TEST_F(AttributesTest, SpinButtonsRefuseSilentlyAtTheLimits) {
   record.Attributes = 30;
   record.Attr[0].Base = "6";
   RecalcDerived(ctx);
-
-  EXPECT_FALSE(RaiseAttribute(ctx, 0));  // at NaturalMax
-  EXPECT_EQ(record.Attr[0].Base, "6");
-
+  EXPECT_FALSE(RaiseAttribute(ctx, 0)) << "at the racial maximum";
   EXPECT_TRUE(RaiseAttribute(ctx, 1));
-  EXPECT_EQ(record.Attr[1].Base, "2");
-  EXPECT_EQ(state.attributes.pointsDisplay, "12/30");
-
+  EXPECT_EQ(Column(&AttributeRow::Base) + " " + state.attributes.pointsDisplay, "6 2 1 1 1 1 12/30");
   // All points spent: the step is taken back, but the click still counts as an edit.
   for (AttributeRow& row : record.Attr) row.Base = "5";
   RecalcDerived(ctx);
   EXPECT_TRUE(RaiseAttribute(ctx, 2));
-  EXPECT_EQ(Column(&AttributeRow::Base), "5 5 5 5 5 5");
-  EXPECT_EQ(state.attributes.pointsDisplay, "30/30");
-
   EXPECT_TRUE(LowerAttribute(ctx, 2));
-  EXPECT_EQ(record.Attr[2].Base, "4");
-  record.Attr[2].Base = "1";
-  EXPECT_TRUE(LowerAttribute(ctx, 2));
-  EXPECT_EQ(record.Attr[2].Base, "1");
-
-  RaiseAttribute(ctx, 6);
-  LowerAttribute(ctx, -1);
+  EXPECT_EQ(Column(&AttributeRow::Base) + " " + state.attributes.pointsDisplay, "5 5 4 5 5 5 29/30");
+  EXPECT_FALSE(RaiseAttribute(ctx, 6));
+  EXPECT_FALSE(LowerAttribute(ctx, -1));
   EXPECT_TRUE(platform.Log().empty());
 }
 
-TEST_F(AttributesTest, OverrideLimitsLiftsBothCeilingsAndShowsTheMarker) {
+TEST_F(AttributesTest, OverrideLimitsLiftsBothCeilingsAndShowsTheMarkerUntilASpin) {
   record.norules = 1;
   record.Attributes = 6;
   record.Attr[0].Base = "6";
   RecalcDerived(ctx);
   RaiseAttribute(ctx, 0);
-  EXPECT_EQ(record.Attr[0].Base, "7");
-  EXPECT_EQ(state.attributes.pointsDisplay, "12/6");
+  RaiseAttribute(ctx, 0);
+  EXPECT_EQ(record.Attr[0].Base + " " + state.attributes.pointsDisplay, "8 13/6");
   EXPECT_TRUE(state.attributes.overSpent);
+  EXPECT_TRUE(state.attributes.overMaximum[0]);
+  LowerAttribute(ctx, 0);
+  EXPECT_TRUE(state.attributes.overMaximum[0]) << "7 is still above 6";
+  // The ceiling rises past the base, yet only a spin of the row hides the marker.
+  ModifyAttributeS(ctx, "+2XOD", false);
+  RecalcDerived(ctx);
   EXPECT_TRUE(state.attributes.overMaximum[0]);
   RaiseAttribute(ctx, 0);
   EXPECT_EQ(record.Attr[0].Base, "8");
-  EXPECT_TRUE(state.attributes.overMaximum[0]);
-
-  LowerAttribute(ctx, 0);
-  EXPECT_TRUE(state.attributes.overMaximum[0]);  // 7 is still above 6
-  LowerAttribute(ctx, 0);
   EXPECT_FALSE(state.attributes.overMaximum[0]);
 }
 
-TEST_F(AttributesTest, OverMaximumMarkerIsHiddenOnlyByTheSpinButtons) {
-  record.norules = 1;
-  record.Attributes = 30;
-  record.Attr[3].Base = "6";
-  RaiseAttribute(ctx, 3);
-  ASSERT_TRUE(state.attributes.overMaximum[3]);
-  // The ceiling rises past the base, yet recalculating does not hide the marker.
-  ModifyAttributeS(ctx, "+2XHR", false);
-  RecalcDerived(ctx);
-  EXPECT_TRUE(state.attributes.overMaximum[3]);
-  // Any spin of the row hides it first.
-  RaiseAttribute(ctx, 3);
-  EXPECT_EQ(record.Attr[3].Base, "8");
-  EXPECT_FALSE(state.attributes.overMaximum[3]);
-}
-
-TEST_F(AttributesTest, SpellAndPowerPointDisplays) {
+TEST_F(AttributesTest, SpellPointsShowWhenOverspent) {
   record.MagicPts = 25;
-  record.SpellPointsUsed = 12.5f;
-  ShowSpellPoints(ctx);
-  EXPECT_EQ(state.attributes.spellPointsDisplay, "12.5/25");
-  EXPECT_FALSE(state.attributes.spellsOverSpent);
-  record.SpellPointsUsed = 26;
-  ShowSpellPoints(ctx);
-  EXPECT_EQ(state.attributes.spellPointsDisplay, "26/25");
-  EXPECT_TRUE(state.attributes.spellsOverSpent);
-
-  record.PriMagic = 1;
-  record.PowerPointsUsed = 1.5f;
-  RecalcDerived(ctx);
-  ShowPowerPoints(ctx);
-  EXPECT_EQ(state.attributes.powerPointsDisplay, "1.5/6");
+  for (const auto& [used, shown] : {std::pair{12.5f, "12.5/25"}, {26.0f, "26/25"}}) {
+    record.SpellPointsUsed = used;
+    ShowSpellPoints(ctx);
+    EXPECT_EQ(state.attributes.spellPointsDisplay, shown);
+    EXPECT_EQ(state.attributes.spellsOverSpent, used > 25);
+  }
 }
 
 TEST(Rollsix, GivesEveryFaceAndNothingElse) {
@@ -296,8 +221,7 @@ TEST(Rollsix, GivesEveryFaceAndNothingElse) {
   for (const auto& [random, face] : cases) EXPECT_EQ(Rollsix(platform), face) << random;
   for (int i = 0; i < 200; ++i) {
     const int face = Rollsix(platform);
-    EXPECT_GE(face, 1);
-    EXPECT_LE(face, 6);
+    EXPECT_TRUE(face >= 1 && face <= 6) << face;
   }
 }
 

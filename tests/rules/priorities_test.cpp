@@ -4,23 +4,34 @@
 
 #include <gtest/gtest.h>
 
+#include "record/values.h"
 #include "rules/attributes.h"
 #include "rules/page_change.h"
 #include "rules/race.h"
 #include "rules_fixture.h"
+#include "support/joined.h"
 
 namespace ivgen {
 namespace {
 
-using PrioritiesTest = RulesTest;
+using test_support::Joined;
 
-std::string Joined(const std::array<std::string, kPriorityRows>& texts) {
-  std::string out;
-  for (const std::string& text : texts) out += (out.empty() ? "" : " | ") + text;
-  return out;
-}
+class PrioritiesTest : public RulesTest {
+ protected:
+  // The magic side of the page: selected row, spell points, adept choice and what shows.
+  std::string Magic() const {
+    const PriorityView& p = state.priorities;
+    return "row " + std::to_string(p.selectedRow) + ", " + GeneralNumber(record.MagicPts) + " points, adept " +
+           std::to_string(record.Adept) + (p.adeptGroupVisible ? ", adept group" : "") +
+           (p.physAdVisible ? ", path of the magician" : "") + (p.initiationEnabled ? ", initiation" : "");
+  }
+  void MagicTo(int row) {
+    SelectPriorityRow(ctx, 4);
+    for (int i = 4; i > row; --i) MoveAreaUp(ctx);
+  }
+};
 
-TEST(PriorityTable, ValueTextsOfEveryAreaAndRow) {
+TEST(PriorityTable, ValueTextsAndGrantsOfEveryAreaAndRow) {
   const std::vector<std::pair<const char*, std::array<const char*, kPriorityRows>>> table = {
       {"Race", {"--------", "--------", "Troll/Elf", "Dwarf/Ork", "Human"}},
       {"Magic", {"Magician", "Aspected", "Mundane", "Mundane", "Mundane"}},
@@ -32,151 +43,86 @@ TEST(PriorityTable, ValueTextsOfEveryAreaAndRow) {
     for (int row = 0; row < kPriorityRows; ++row) EXPECT_EQ(PriorityValueText(area, row), texts[row]) << area << row;
     EXPECT_EQ(PriorityValueText(area, 5), "");
   }
-  const std::vector<std::array<int, 3>> grants = {{30, 50, 1000000}, {27, 40, 400000}, {24, 34, 90000},
-                                                  {21, 30, 20000},   {18, 27, 5000},   {-1, -1, -1}};
+  std::string grants;
   for (int row = 0; row < 6; ++row) {
-    EXPECT_EQ((std::array<int, 3>{AttributeGrant(row), SkillGrant(row), ResourceGrant(row)}), grants[row]) << row;
+    grants += std::to_string(AttributeGrant(row)) + "/" + std::to_string(SkillGrant(row)) + "/" +
+              std::to_string(ResourceGrant(row)) + " ";
   }
-}
-
-TEST_F(PrioritiesTest, StartUpShowsTheFirstRanking) {
-  EXPECT_EQ(Joined(state.priorities.order), "Attributes | Skills | Resources | Race | Magic");
-  EXPECT_EQ(Joined(state.priorities.valueTexts), "30 points | 40 points | 90,000\xA5 | Dwarf/Ork | Mundane");
-  EXPECT_EQ(state.priorities.selectedRow, 0);
-  EXPECT_EQ(record.PriRace, 3);
-  EXPECT_EQ(record.PriMagic, 4);
-  EXPECT_FALSE(state.priorities.adeptGroupVisible);
-  EXPECT_FALSE(state.priorities.physAdVisible);
-  EXPECT_FALSE(state.priorities.initiationEnabled);
-  EXPECT_EQ(record.MagicPts, 0);
+  EXPECT_EQ(grants, "30/50/1000000 27/40/400000 24/34/90000 21/30/20000 18/27/5000 -1/-1/-1 ");
 }
 
 TEST_F(PrioritiesTest, MovingMagicUpTheTableAndDownAgain) {
-  SelectPriorityRow(ctx, 4);
-  MoveAreaUp(ctx);
-  MoveAreaUp(ctx);
+  EXPECT_EQ(record.PriRace * 10 + record.PriMagic, 34);
+  MagicTo(2);
   EXPECT_EQ(state.priorities.valueTexts[2], "Mundane");
   EXPECT_TRUE(MoveAreaUp(ctx));
   EXPECT_EQ(Joined(state.priorities.order), "Attributes | Magic | Skills | Resources | Race");
   EXPECT_EQ(state.priorities.valueTexts[1], "Aspected");
-  EXPECT_EQ(record.MagicPts, 35);
-  EXPECT_TRUE(state.priorities.adeptGroupVisible);
-  EXPECT_EQ(record.Adept, -1);
-  EXPECT_FALSE(state.priorities.physAdVisible);
-  EXPECT_TRUE(state.priorities.initiationEnabled);
-
+  EXPECT_EQ(Magic(), "row 1, 35 points, adept -1, adept group, initiation");
   MoveAreaUp(ctx);
-  EXPECT_EQ(state.priorities.selectedRow, 0);
-  EXPECT_EQ(Joined(state.priorities.valueTexts), "Magician | 27 points | 34 points | 20,000\xA5 | Human");
-  EXPECT_EQ(record.MagicPts, 25);
-  EXPECT_FALSE(state.priorities.adeptGroupVisible);
-  EXPECT_TRUE(state.priorities.physAdVisible);
   MoveAreaUp(ctx);  // nothing above row A
-  EXPECT_EQ(state.priorities.order[0], "Magic");
+  EXPECT_EQ(Joined(state.priorities.valueTexts), "Magician | 27 points | 34 points | 20,000\xA5 | Human");
+  EXPECT_EQ(Magic(), "row 0, 25 points, adept -1, path of the magician, initiation");
 
   MoveAreaDown(ctx);
-  EXPECT_EQ(record.MagicPts, 35);
   ChooseAdept(ctx, 2);
-  EXPECT_EQ(record.Adept, 2);
   MoveAreaDown(ctx);
-  EXPECT_EQ(state.priorities.valueTexts[2], "Mundane");
-  EXPECT_FALSE(state.priorities.adeptGroupVisible);
-  EXPECT_EQ(record.Adept, -1);
+  EXPECT_EQ(Magic(), "row 2, 35 points, adept -1");
   EXPECT_EQ(record.PriMagic, 2);
-
   SelectPriorityRow(ctx, 4);
   MoveAreaDown(ctx);  // nothing below row E
   EXPECT_EQ(state.priorities.order[4], "Race");
 }
 
-TEST_F(PrioritiesTest, ClickingRowsKeepsSpellPointsAlreadyThere) {
-  SelectPriorityRow(ctx, 4);
-  for (int i = 0; i < 4; ++i) MoveAreaUp(ctx);
+// Spell points already there stay whatever row is clicked, and a physical adept has none.
+TEST_F(PrioritiesTest, ClickingRowsKeepsSpellPointsAndTheAdeptChoice) {
+  MagicTo(0);
   ModifyAttributeS(ctx, "+1MAG", false);
-  EXPECT_EQ(record.MagicPts, 31);
   for (int row = 0; row < kPriorityRows; ++row) SelectPriorityRow(ctx, row);
   EXPECT_EQ(record.MagicPts, 31);
+  ModifyAttributeS(ctx, "+1MAG", true);
 
-  // A physical adept at B stays at 0 spell points whatever row is clicked.
+  EXPECT_FALSE(ChooseAdept(ctx, 1)) << "the choice is hidden at A";
   SelectPriorityRow(ctx, 0);
   MoveAreaDown(ctx);
-  ChooseAdept(ctx, 0);
-  EXPECT_EQ(record.MagicPts, 0);
+  for (const auto& [choice, shown] : std::vector<std::pair<int, const char*>>{{1, "row 1, 35 points, adept 1"},
+                                                                               {4, "row 1, 35 points, adept 4"},
+                                                                               {0, "row 1, 0 points, adept 0"},
+                                                                               {5, "row 1, 0 points, adept 0"}}) {
+    EXPECT_EQ(ChooseAdept(ctx, choice), choice != 5);
+    EXPECT_EQ(Magic(), std::string(shown) + ", adept group, initiation") << choice;
+  }
   for (int row = 0; row < kPriorityRows; ++row) SelectPriorityRow(ctx, row);
-  EXPECT_EQ(record.MagicPts, 0);
-  EXPECT_EQ(record.Adept, 0);
+  EXPECT_EQ(Magic(), "row 4, 0 points, adept 0, adept group, initiation");
 }
 
 TEST_F(PrioritiesTest, PathOfTheMagicianStaysAnAdept) {
-  SetPhysAdMagic(ctx, true);  // hidden while magic is at E
+  EXPECT_FALSE(SetPhysAdMagic(ctx, true)) << "hidden while magic is at E";
   EXPECT_EQ(record.PhysAdMagic, 0);
-  EXPECT_EQ(record.Adept, -1);
-
-  SelectPriorityRow(ctx, 4);
-  for (int i = 0; i < 4; ++i) MoveAreaUp(ctx);
+  MagicTo(0);
   SetPhysAdMagic(ctx, true);
-  EXPECT_EQ(record.Adept, 0);
-  EXPECT_EQ(record.MagicPts, 0);
   for (int row = 0; row < kPriorityRows; ++row) SelectPriorityRow(ctx, row);
-  EXPECT_EQ(record.Adept, 0);
-  EXPECT_EQ(record.MagicPts, 0);
-
+  EXPECT_EQ(Magic(), "row 4, 0 points, adept 0, path of the magician, initiation");
   SetPhysAdMagic(ctx, false);
   EXPECT_EQ(record.PhysAdMagic, 0);
-  EXPECT_EQ(record.MagicPts, 0);  // not given back
+  EXPECT_EQ(record.MagicPts, 0) << "not given back";
   SetPhysAdMagic(ctx, true);
 
   // Magic leaves row A: the option goes and is cleared.
   SelectPriorityRow(ctx, 0);
   MoveAreaDown(ctx);
   MoveAreaDown(ctx);
-  EXPECT_FALSE(state.priorities.physAdVisible);
   EXPECT_EQ(record.PhysAdMagic, 0);
-  EXPECT_EQ(record.Adept, -1);
+  EXPECT_EQ(Magic(), "row 2, 0 points, adept -1");
 }
 
-TEST_F(PrioritiesTest, AdeptChoiceOnlyWhileTheGroupShows) {
-  EXPECT_FALSE(ChooseAdept(ctx, 1));
-  EXPECT_EQ(record.Adept, -1);
-
-  SelectPriorityRow(ctx, 4);
-  for (int i = 0; i < 3; ++i) MoveAreaUp(ctx);
-  const std::vector<std::pair<int, float>> cases = {{0, 0}, {1, 35}, {4, 35}, {0, 0}};
-  for (const auto& [choice, points] : cases) {
-    EXPECT_TRUE(ChooseAdept(ctx, choice));
-    EXPECT_EQ(record.Adept, choice);
-    EXPECT_EQ(record.MagicPts, points) << choice;
-  }
-  ChooseAdept(ctx, 5);
-  EXPECT_EQ(record.Adept, 0);
-}
-
-TEST_F(PrioritiesTest, OverrideLimitsEnablesAndClearsInitiation) {
-  EXPECT_TRUE(SetOverrideLimits(ctx, true));
-  EXPECT_EQ(record.norules, 1);
-  EXPECT_TRUE(state.priorities.initiationEnabled);
-  EXPECT_EQ(hooks.calls, std::vector<std::string>{"RefreshOverrideView"});
-
-  SetInitiation(ctx, true);
-  SetGradeText(ctx, "2");
-  EXPECT_EQ(record.Magic.Modifier, "2");
-  SetOverrideLimits(ctx, false);
-  EXPECT_EQ(record.norules, 0);
-  EXPECT_EQ(record.Initiation, 0);
-  EXPECT_EQ(record.Magic.Modifier, "0");
-  EXPECT_EQ(record.Grade, 2);
-}
-
-TEST_F(PrioritiesTest, InitiateGradeIsTheMagicModifier) {
+TEST_F(PrioritiesTest, InitiateGradeIsTheMagicModifierWhileTheOptionIsOn) {
   SetInitiation(ctx, true);  // disabled for a mundane
   EXPECT_EQ(record.Initiation, 0);
-
-  SelectPriorityRow(ctx, 4);
-  for (int i = 0; i < 4; ++i) MoveAreaUp(ctx);
+  MagicTo(0);
   SetInitiation(ctx, true);
-  const std::vector<std::pair<const char*, const char*>> cases = {
-      {"2", "8"}, {"", "6"}, {"3 grades", "9"}, {"x", "6"}, {"1", "7"}};
-  for (const auto& [text, magic] : cases) {
+  for (const auto& [text, magic] :
+       std::vector<std::pair<const char*, const char*>>{{"2", "8"}, {"", "6"}, {"3 grades", "9"}, {"x", "6"}, {"1", "7"}}) {
     SetGradeText(ctx, text);
     EXPECT_EQ(record.Magic.Total, magic) << text;
   }
@@ -186,16 +132,26 @@ TEST_F(PrioritiesTest, InitiateGradeIsTheMagicModifier) {
   EXPECT_EQ(record.Magic.Total, "6");
 }
 
+TEST_F(PrioritiesTest, OverrideLimitsEnablesAndClearsInitiation) {
+  EXPECT_TRUE(SetOverrideLimits(ctx, true));
+  EXPECT_EQ(record.norules, 1);
+  EXPECT_TRUE(state.priorities.initiationEnabled);
+  SetInitiation(ctx, true);
+  SetGradeText(ctx, "2");
+  EXPECT_EQ(record.Magic.Modifier, "2");
+  SetOverrideLimits(ctx, false);
+  EXPECT_EQ(std::to_string(record.norules) + std::to_string(record.Initiation) + record.Magic.Modifier +
+                std::to_string(record.Grade),
+            "0002");
+}
+
 TEST_F(PrioritiesTest, GeneratorMenus) {
   ChoosePointGenerator(ctx);
   EXPECT_TRUE(record.GeneratorPoints);
   EXPECT_EQ(platform.Log(), std::vector<std::string>{"dialog PointGeneration"});
-
   // Under build points the ranking no longer sets the priority values.
-  SelectPriorityRow(ctx, 4);
-  MoveAreaUp(ctx);
-  EXPECT_EQ(record.PriMagic, 4);
-  EXPECT_EQ(record.PriRace, 3);
+  MagicTo(3);
+  EXPECT_EQ(record.PriRace * 10 + record.PriMagic, 34);
 
   record.PtsMeta = 1;
   state.race.metaGroupVisible = true;
@@ -208,8 +164,7 @@ TEST_F(PrioritiesTest, GeneratorMenus) {
   EXPECT_FALSE(MetaOn(record));
   EXPECT_FALSE(state.race.metaGroupVisible);
   EXPECT_EQ(state.pages.page, kPagePriorities);
-  EXPECT_EQ(record.PriMagic, 3);
-  EXPECT_EQ(record.PriRace, 4);
+  EXPECT_EQ(record.PriRace * 10 + record.PriMagic, 43);
   EXPECT_EQ(platform.Log(), std::vector<std::string>{"closed PointGeneration"});
 
   // Away from page 0 the menu only switches the method.
@@ -220,24 +175,25 @@ TEST_F(PrioritiesTest, GeneratorMenus) {
 }
 
 TEST_F(PrioritiesTest, OrderIsRestoredFromTheRowsOfAFile) {
-  record.PriRace = 0;
-  record.PriMagic = 1;
-  record.PriAttributes = 4;
-  record.PriSkills = 2;
-  record.PriResources = 3;
-  RestorePriorityOrder(ctx);
-  ShowPriorityTable(ctx);
-  EXPECT_EQ(Joined(state.priorities.order), "Race | Magic | Skills | Resources | Attributes");
-  EXPECT_EQ(Joined(state.priorities.valueTexts), "-------- | Aspected | 34 points | 20,000\xA5 | 18 points");
-
-  // A damaged file naming a row twice still gives each area exactly once.
-  record.PriRace = 2;
-  record.PriMagic = 2;
-  record.PriAttributes = 9;
-  record.PriSkills = 0;
-  record.PriResources = 0;
-  RestorePriorityOrder(ctx);
-  EXPECT_EQ(Joined(state.priorities.order), "Skills | Attributes | Race | Resources | Magic");
+  const struct {
+    int race, magic, attributes, skills, resources;
+    const char* order;
+  } cases[] = {
+      {0, 1, 4, 2, 3, "Race | Magic | Skills | Resources | Attributes"},
+      // A damaged file naming a row twice still gives each area exactly once.
+      {2, 2, 9, 0, 0, "Skills | Attributes | Race | Resources | Magic"},
+  };
+  for (const auto& c : cases) {
+    record.PriRace = c.race;
+    record.PriMagic = c.magic;
+    record.PriAttributes = c.attributes;
+    record.PriSkills = c.skills;
+    record.PriResources = c.resources;
+    RestorePriorityOrder(ctx);
+    ShowPriorityTable(ctx);
+    EXPECT_EQ(Joined(state.priorities.order), c.order);
+  }
+  EXPECT_EQ(Joined(state.priorities.valueTexts), "50 points | 27 points | Troll/Elf | 20,000\xA5 | Mundane");
 }
 
 }  // namespace

@@ -6,15 +6,12 @@
 
 #include "rules/attributes.h"
 #include "rules_fixture.h"
+#include "support/joined.h"
 
 namespace ivgen {
 namespace {
 
-std::string Lines(const std::vector<std::string>& lines) {
-  std::string out;
-  for (const std::string& line : lines) out += (out.empty() ? "" : " | ") + line;
-  return out;
-}
+using test_support::Joined;
 
 class RaceTest : public RulesTest {
  protected:
@@ -29,32 +26,25 @@ class RaceTest : public RulesTest {
         "E",
     });
   }
+  // What the race page and the attribute table show of the race.
+  std::string Look() const {
+    return record.Race + ": " + Column(&AttributeRow::Racial) + " x" + record.RunMult + " [" +
+           Joined(record.RaceDesc) + "] body " + record.Attr[0].Modifier;
+  }
 };
 
 TEST_F(RaceTest, EachRaceSetsItsModifiersRunMultiplierAndTraits) {
-  struct Case {
-    int race;
-    const char* racial;
-    const char* runMult;
-    const char* name;
-    const char* traits;
-    const char* bodyModifier;
+  const std::vector<std::pair<int, const char*>> cases = {
+      {kElf, "Elf: 0 1 0 2 0 0 x3 [Low Light Vision] body 0"},
+      {kDwarf, "Dwarf: 1 0 2 0 0 1 x2 [Thermographic Vision | Resist. to Disease/Toxin (+2)] body 0"},
+      {kOrk, "Ork: 3 0 2 -1 -1 0 x3 [Low Light Vision] body 0"},
+      {kTroll, "Troll: 5 -1 4 -2 -2 0 x3 [Thermographic Vision | Dermal Armor | Reach (+1)] body 1"},
+      {kHuman, "Human: 0 0 0 0 0 0 x3 [] body 0"},
   };
-  const std::vector<Case> cases = {
-      {kElf, "0 1 0 2 0 0", "3", "Elf", "Low Light Vision", "0"},
-      {kDwarf, "1 0 2 0 0 1", "2", "Dwarf", "Thermographic Vision | Resist. to Disease/Toxin (+2)", "0"},
-      {kOrk, "3 0 2 -1 -1 0", "3", "Ork", "Low Light Vision", "0"},
-      {kTroll, "5 -1 4 -2 -2 0", "3", "Troll", "Thermographic Vision | Dermal Armor | Reach (+1)", "1"},
-      {kHuman, "0 0 0 0 0 0", "3", "Human", "", "0"},
-  };
-  for (const Case& c : cases) {
-    ChooseRace(ctx, c.race);
-    EXPECT_EQ(record.Rsel, c.race);
-    EXPECT_EQ(Column(&AttributeRow::Racial), c.racial) << c.name;
-    EXPECT_EQ(record.RunMult, c.runMult) << c.name;
-    EXPECT_EQ(record.Race, c.name);
-    EXPECT_EQ(Lines(record.RaceDesc), c.traits) << c.name;
-    EXPECT_EQ(record.Attr[0].Modifier, c.bodyModifier) << c.name;
+  for (const auto& [race, look] : cases) {
+    ChooseRace(ctx, race);
+    EXPECT_EQ(record.Rsel, race);
+    EXPECT_EQ(Look(), look);
   }
   EXPECT_EQ(RaceCode(kOrk), "O");
   EXPECT_EQ(RaceCode(5), "");
@@ -65,19 +55,15 @@ TEST_F(RaceTest, EachRaceSetsItsModifiersRunMultiplierAndTraits) {
 TEST_F(RaceTest, DermalArmourComesAndGoesWithTheTroll) {
   ModifyAttributeS(ctx, "+2BOD", false);  // an item's Body bonus
   ChooseRace(ctx, kTroll);
-  EXPECT_EQ(record.Attr[0].Modifier, "3");
-  EXPECT_EQ(record.Attr[0].Total, "9");
   ChooseRace(ctx, kTroll);
-  EXPECT_EQ(record.Attr[0].Modifier, "3");
+  EXPECT_EQ(record.Attr[0].Modifier + "=" + record.Attr[0].Total, "3=9");
   ChooseRace(ctx, kDwarf);
-  EXPECT_EQ(record.Attr[0].Modifier, "2");
-  EXPECT_EQ(record.Attr[0].Total, "4");
+  EXPECT_EQ(record.Attr[0].Modifier + "=" + record.Attr[0].Total, "2=4");
 }
 
 TEST_F(RaceTest, OnlyEnabledOptionsCanBeClicked) {
   ClickRace(ctx, kElf);
   EXPECT_EQ(record.Rsel, kHuman);
-  EXPECT_EQ(record.Race, "");
   state.race.optionEnabled.fill(true);
   ClickRace(ctx, kElf);
   EXPECT_EQ(record.Race, "Elf");
@@ -87,19 +73,18 @@ TEST_F(RaceTest, MetatypeListOffersTheLinesOfTheRace) {
   record.GeneratorPoints = true;
   record.PtsMeta = 1;
   ChooseRace(ctx, kElf);
-  EXPECT_EQ(Lines(state.race.metaList),
+  EXPECT_EQ(Joined(state.race.metaList),
             "Night Elf      |0|2|0|2|0|0|3|Low Light Vision|F-Sun Sensitivity[]|Keen Ears|$ | "
             "Wood Elf       |1|1|0|1|-1|0|3|$");
   // The metatype supplies the modifiers: the race choice writes none of them.
-  EXPECT_EQ(Column(&AttributeRow::Racial), "0 0 0 0 0 0");
-  EXPECT_EQ(record.Race, "");
+  EXPECT_EQ(Look(), ": 0 0 0 0 0 0 x3 [] body 0");
 
   ChooseMetatype(ctx, 1);
   ChooseRace(ctx, kHuman);  // human lines are for shapeshifters only
   EXPECT_EQ(state.race.metaList.size(), 2u);
   EXPECT_EQ(record.SelIndex, 1);
   ChooseRace(ctx, kTroll);
-  EXPECT_EQ(Lines(state.race.metaList), "Stone Troll    |5|-2|5|-3|-2|0|3|F-Slow Wits[]|Dermal Armor|$");
+  EXPECT_EQ(Joined(state.race.metaList), "Stone Troll    |5|-2|5|-3|-2|0|3|F-Slow Wits[]|Dermal Armor|$");
   EXPECT_EQ(record.SelIndex, -1);
   EXPECT_EQ(record.Attr[0].Modifier, "0");  // a troll metatype brings its own traits
 
@@ -116,18 +101,14 @@ TEST_F(RaceTest, ChoosingAMetatypeFillsItsFields) {
   ChooseRace(ctx, kElf);
   ChooseMetatype(ctx, 0);
   EXPECT_EQ(state.race.modCaption, "Night Elf Race Mods");
-  EXPECT_EQ(Lines({state.race.metaFields.begin(), state.race.metaFields.end()}), "0 | 2 | 0 | 2 | 0 | 0 | 3");
-  EXPECT_EQ(Lines(record.RaceDesc), "Low Light Vision | F-Sun Sensitivity[] | Keen Ears");
+  EXPECT_EQ(Joined(state.race.metaFields), "0 | 2 | 0 | 2 | 0 | 0 | 3");
+  EXPECT_EQ(Joined(record.RaceDesc), "Low Light Vision | F-Sun Sensitivity[] | Keen Ears");
   EXPECT_FALSE(state.race.shapeFieldsVisible);
-  EXPECT_EQ(hooks.calls, (std::vector<std::string>{"SCalcMaxUsed", "AlbinoChoice"}));
-
-  // A shorter line leaves nothing of the longer one behind.
+  // A shorter line leaves nothing of the longer one behind; a choice outside the list is none.
   ChooseMetatype(ctx, 1);
-  EXPECT_EQ(Lines({state.race.metaFields.begin(), state.race.metaFields.end()}), "1 | 1 | 0 | 1 | -1 | 0 | 3");
-  EXPECT_EQ(Lines(record.RaceDesc), "");
-  EXPECT_EQ(record.SelIndex, 1);
-
-  ChooseMetatype(ctx, 2);  // outside the list
+  ChooseMetatype(ctx, 2);
+  EXPECT_EQ(Joined(state.race.metaFields), "1 | 1 | 0 | 1 | -1 | 0 | 3");
+  EXPECT_EQ(Joined(record.RaceDesc), "");
   EXPECT_EQ(record.SelIndex, 1);
 }
 
@@ -137,26 +118,24 @@ TEST_F(RaceTest, ShapeshifterFormsFillTheAnimalFields) {
   ChooseMetatype(ctx, 0);
   EXPECT_TRUE(state.race.shapeFieldsVisible);
   EXPECT_EQ(state.race.modCaption, "SSWolf Race Mods");
-  EXPECT_EQ(Lines({state.race.animalFields.begin(), state.race.animalFields.end()}), "2 | 1 | 1 | 4 | 1 | 1");
-  EXPECT_EQ(Lines(record.RaceDesc), "Keen Smell | F-Allergy Silver[]");
-  EXPECT_EQ(record.Animal.Attr[0].Modifier + record.Animal.Attr[1].Modifier + record.Animal.Attr[2].Modifier, "211");
-  EXPECT_EQ(record.Animal.RunMult, "4");
-  EXPECT_EQ(record.Animal.Reaction.Modifier, "1");
-  EXPECT_EQ(record.Animal.Initative.Modifier, "1");
-
+  EXPECT_EQ(Joined(state.race.animalFields), "2 | 1 | 1 | 4 | 1 | 1");
+  EXPECT_EQ(Joined(record.RaceDesc), "Keen Smell | F-Allergy Silver[]");
+  const ShapeshiftGroup& animal = record.Animal;
+  EXPECT_EQ(animal.Attr[0].Modifier + animal.Attr[1].Modifier + animal.Attr[2].Modifier + " x" + animal.RunMult + " " +
+                animal.Reaction.Modifier + animal.Initative.Modifier,
+            "211 x4 11");
   // Another form hides the fields and keeps what they held.
   ChooseMetatype(ctx, 1);
   EXPECT_FALSE(state.race.shapeFieldsVisible);
-  EXPECT_EQ(state.race.animalFields[3], "4");
-  EXPECT_EQ(record.Animal.RunMult, "4");
+  EXPECT_EQ(state.race.animalFields[3] + record.Animal.RunMult, "44");
 }
 
 TEST(MetatypeLine, NameAndFields) {
   EXPECT_EQ(MetatypeName("A Very Long Metatype Name|1|$"), "A Very Long Met");
   EXPECT_EQ(MetatypeName("Gnome|1|2|$"), "Gnome");
-  EXPECT_EQ((MetatypeFields("Gnome          |1|2|Small|$")), (std::vector<std::string>{"1", "2", "Small"}));
+  EXPECT_EQ(Joined(MetatypeFields("Gnome          |1|2|Small|$")), "1 | 2 | Small");
   // Without the end marker the fields end at the last "|".
-  EXPECT_EQ((MetatypeFields("Gnome|1|2|Small")), (std::vector<std::string>{"1", "2"}));
+  EXPECT_EQ(Joined(MetatypeFields("Gnome|1|2|Small")), "1 | 2");
   EXPECT_TRUE(MetatypeFields("Gnome").empty());
   EXPECT_TRUE(MetatypeFields("").empty());
 }
@@ -165,16 +144,12 @@ TEST_F(RaceTest, CompletionLiftsTheBaseToTheRacialFloor) {
   ChooseRace(ctx, kTroll);
   record.Attr[4].Base = "4";
   CompleteRacePage(ctx);
-  EXPECT_EQ(Column(&AttributeRow::Base), "1 2 1 3 4 1");
-  EXPECT_EQ(Column(&AttributeRow::Total), "7 1 5 1 2 1");
-  EXPECT_EQ(hooks.calls[0], "GhoulCheck");
-
+  EXPECT_EQ(Column(&AttributeRow::Base) + " = " + Column(&AttributeRow::Total), "1 2 1 3 4 1 = 7 1 5 1 2 1");
   // Base 2 with racial -4 comes up to a total of 1 as well.
   record.Attr[3].Base = "2";
   record.Attr[3].Racial = "-4";
   CompleteRacePage(ctx);
-  EXPECT_EQ(record.Attr[3].Base, "5");
-  EXPECT_EQ(record.Attr[3].Total, "1");
+  EXPECT_EQ(record.Attr[3].Base + "=" + record.Attr[3].Total, "5=1");
 }
 
 TEST_F(RaceTest, CompletionAppliesTheMetatypeAndMovesItsFlaws) {
@@ -183,18 +158,12 @@ TEST_F(RaceTest, CompletionAppliesTheMetatypeAndMovesItsFlaws) {
   record.Edges = {"Ambidextrous\t[2]\t\t"};
   ChooseRace(ctx, kTroll);
   ChooseMetatype(ctx, 0);
-  hooks.calls.clear();
   record.OnceThru = true;
   CompleteRacePage(ctx);
-  EXPECT_EQ(record.Race, "Stone Troll");
-  EXPECT_EQ(Column(&AttributeRow::Racial), "5 -2 5 -3 -2 0");
-  EXPECT_EQ(record.RunMult, "3");
+  EXPECT_EQ(Look(), "Stone Troll: 5 -2 5 -3 -2 0 x3 [Dermal Armor] body 0");
   // The floor counts the metatype's modifiers.
-  EXPECT_EQ(Column(&AttributeRow::Base), "1 3 1 4 3 1");
-  EXPECT_EQ(Column(&AttributeRow::Total), "6 1 6 1 1 1");
-  EXPECT_EQ(Lines(record.RaceDesc), "Dermal Armor");
-  EXPECT_EQ(Lines(record.Edges), "Ambidextrous\t[2]\t\t | Slow Wits[]");
-  EXPECT_EQ(hooks.calls, (std::vector<std::string>{"GhoulCheck", "AlbinoFlaw"}));
+  EXPECT_EQ(Column(&AttributeRow::Base) + " = " + Column(&AttributeRow::Total), "1 3 1 4 3 1 = 6 1 6 1 1 1");
+  EXPECT_EQ(Joined(record.Edges), "Ambidextrous\t[2]\t\t | Slow Wits[]");
 
   // Once completed, the metatype can no longer be changed.
   state.race.metaList = {"Other|1|1|1|1|1|1|1|$"};
@@ -205,9 +174,8 @@ TEST_F(RaceTest, CompletionAppliesTheMetatypeAndMovesItsFlaws) {
 TEST_F(RaceTest, CompletionMovesFlawsFromTheLastLineToTheFirst) {
   record.RaceDesc = {"F-Night Blindness[]", "Low Light Vision", "F-Color Blindness[]"};
   CompleteRacePage(ctx);
-  EXPECT_EQ(Lines(record.Edges), "Color Blindness[] | Night Blindness[]");
-  EXPECT_EQ(Lines(record.RaceDesc), "Low Light Vision");
-  EXPECT_EQ(hooks.calls, std::vector<std::string>{"GhoulCheck"});  // no metatype, no albino flaw
+  EXPECT_EQ(Joined(record.Edges), "Color Blindness[] | Night Blindness[]");
+  EXPECT_EQ(Joined(record.RaceDesc), "Low Light Vision");
 }
 
 TEST_F(RaceTest, CompletionOfAShapeshifterAndOfAMetatypeNeverChosen) {
@@ -215,10 +183,8 @@ TEST_F(RaceTest, CompletionOfAShapeshifterAndOfAMetatypeNeverChosen) {
   ChooseRace(ctx, kHuman);
   ChooseMetatype(ctx, 0);
   CompleteRacePage(ctx);
-  EXPECT_EQ(record.Race, "SSWolf");
+  EXPECT_EQ(record.Race + " " + record.EssenceText + " " + Joined(record.Edges), "SSWolf 8 Allergy Silver[]");
   EXPECT_EQ(record.Essence, 8.0);
-  EXPECT_EQ(record.EssenceText, "8");
-  EXPECT_EQ(Lines(record.Edges), "Allergy Silver[]");
 
   // The metatype option on and no subtype chosen: the base race stands.
   ResetRecordFields(record, "");
@@ -227,10 +193,7 @@ TEST_F(RaceTest, CompletionOfAShapeshifterAndOfAMetatypeNeverChosen) {
   record.PtsMeta = 1;
   ChooseRace(ctx, kDwarf);
   CompleteRacePage(ctx);
-  EXPECT_EQ(record.Race, "Dwarf");
-  EXPECT_EQ(Column(&AttributeRow::Racial), "1 0 2 0 0 1");
-  EXPECT_EQ(record.RunMult, "2");
-  EXPECT_EQ(Lines(record.RaceDesc), "Thermographic Vision | Resist. to Disease/Toxin (+2)");
+  EXPECT_EQ(Look(), "Dwarf: 1 0 2 0 0 1 x2 [Thermographic Vision | Resist. to Disease/Toxin (+2)] body 0");
 }
 
 }  // namespace

@@ -1,0 +1,46 @@
+// A started program in a folder of its own, with a scripted person answering its prompts: the
+// fixture of every test that drives the Editor as a player would.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "app/editor.h"
+#include "platform/scripted_platform.h"
+#include "record/text_file.h"
+#include "support/program_folder.h"
+
+namespace ivgen::test_support {
+
+class ProgramTest : public ::testing::Test {
+ protected:
+  explicit ProgramTest(const std::string& catalogs = IVGEN_BUNDLED_DATA)
+      : folder_(FreshProgramFolder("program", catalogs)) {}
+  ~ProgramTest() override { std::filesystem::remove_all(folder_); }
+
+  /// Starts the program, with `ini` as its settings file when given, and forgets what start-up
+  /// logged.
+  Editor& Start(const std::string& ini = "", const std::string& commandLine = "") {
+    if (!ini.empty()) Write("ivgen.ini", ini);
+    editor_ = std::make_unique<Editor>(platform_, Folder(), commandLine);
+    EXPECT_TRUE(editor_->Startup());
+    platform_.ClearLog();
+    return *editor_;
+  }
+  std::string Folder() const { return folder_.string() + "/"; }
+  std::string Path(const std::string& name) const { return (folder_ / name).string(); }
+  std::string Read(const std::string& name) const { return ReadWholeFile(Path(name)).value_or("<none>"); }
+  void Write(const std::string& name, const std::string& bytes) const {
+    ASSERT_TRUE(ReplaceFile(Path(name), bytes).ok) << name;
+  }
+  const std::vector<std::string>& Log() const { return platform_.Log(); }
+
+  std::filesystem::path folder_;
+  ScriptedPlatform platform_;
+  std::unique_ptr<Editor> editor_;
+};
+
+}  // namespace ivgen::test_support
