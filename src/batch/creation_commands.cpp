@@ -111,12 +111,6 @@ void ShowAttributes(const Editor& editor, std::ostream& out) {
 
 }  // namespace
 
-std::optional<bool> OnOff(const std::string& word) {
-  if (word == "on") return true;
-  if (word == "off") return false;
-  return std::nullopt;
-}
-
 std::optional<std::string> CreationPrintable(const Editor& editor, const std::string& name) {
   const CharacterRecord& record = editor.Record();
   const CreationState& state = editor.Creation();

@@ -29,9 +29,6 @@ std::optional<int> IndexOf(const std::string& word, const Names& names) {
   return std::nullopt;
 }
 
-/// "on" or "off".
-std::optional<bool> OnOff(const std::string& word);
-
 /// Adds the commands of the three pages to a script runner's table.
 void AddCreationCommands(Editor& editor, std::ostream& out, std::map<std::string, BatchCommand>& commands);
 

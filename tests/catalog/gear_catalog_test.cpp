@@ -109,7 +109,9 @@ TEST(ShowGearGroup, ListsTheGroupsWellFormedItemsOfAllowedBooks) {
     const GearCatalog gear = *LoadGear(folder.Path());
     const auto group = ShowGearGroup(folder.Path(), gear, c.node, Allowing({"Core\tIV3"}));
     EXPECT_EQ(group ? group->items : std::vector<std::string>{"<none>"}, c.items) << c.lines[1];
-    if (group) EXPECT_EQ(group->title, c.lines[c.node + 1].substr(2));
+    if (group) {
+      EXPECT_EQ(group->title, c.lines[c.node + 1].substr(2));
+    }
   }
 }
 

@@ -57,7 +57,7 @@ TEST_F(PointsDialogsTest, PointDialogBuysAndItsDoneChecksTheBudget) {
   EXPECT_EQ(Find<QLineEdit>(dialog, "activeSkills")->text(), "26");
 
   // Closing by the frame is Done, with its check.
-  dialog.reject();
+  static_cast<QDialog&>(dialog).reject();
   EXPECT_EQ(platform_.Log(), std::vector<std::string>{"message [Ironveil Character Generator] (OK) Cannot exceed "
                                                       "maximum points! -> OK"});
   Type(dialog, "attributePoints", "20");
