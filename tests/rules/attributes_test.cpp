@@ -133,10 +133,10 @@ TEST_F(AttributesTest, DerivedValuesFollowTheTotals) {
   record.Animal.Attr[2].Base = "2";
   RecalcDerived(ctx);
   EXPECT_EQ(std::to_string(record.KnowledgeAllowance) + " " + std::to_string(record.LanguageAllowance), "15 5");
-  EXPECT_EQ(state.attributes.pointsDisplay, "29/30");
+  EXPECT_EQ(state.attributes.pointsDisplay, "28/30");
   record.Animal.Attr[2].Base = "6";
   RecalcDerived(ctx);
-  EXPECT_EQ(state.attributes.pointsDisplay, "33/30");
+  EXPECT_EQ(state.attributes.pointsDisplay, "32/30");
   EXPECT_TRUE(state.attributes.overSpent);
 }
 
