@@ -1,5 +1,6 @@
 #include "app/character_loading.h"
 
+#include <string_view>
 #include <vector>
 
 #include "purchase/contacts.h"
@@ -25,6 +26,8 @@ struct StoredValues {
   float MagicPts;
 };
 
+constexpr std::string_view kGhoulRacePrefix = "Ghoul-";
+
 void KeepWithin(int16_t& index, int count) {
   if (index < 0 || index >= count) index = -1;
 }
@@ -34,6 +37,18 @@ void ApplyCodes(RulesContext& ctx, const std::string& codes) {
   if (!codes.empty()) ModifyAttributeS(ctx, codes, false);
 }
 
+// The race priority "Done" gives the dialog's race choice: it decides which races the race page
+// offers.
+void RestorePointRacePriority(CharacterRecord& record) {
+  if (record.PtsRsel == 0 || record.Shapeshift) {
+    record.PriRace = 4;
+  } else if (record.PtsRsel == 1) {
+    record.PriRace = 3;
+  } else if (record.PtsRsel == 2) {
+    record.PriRace = 2;
+  }
+}
+
 void ReadGeneration(RulesContext& ctx, const CharacterFile& file) {
   CharacterRecord& record = ctx.record;
   const bool rowsRead = file.ReadGeneration(record);
@@ -41,19 +56,33 @@ void ReadGeneration(RulesContext& ctx, const CharacterFile& file) {
   if (record.GeneratorPoints) {
     KeepWithin(record.PtsRsel, kPointRaceCount);
     KeepWithin(record.PtsResourceSel, kResourceCount);
+    RestorePointRacePriority(record);
     const int16_t metatype = record.SelIndex;
     ChooseRace(ctx, record.Rsel);
     ctx.hooks.RestorePointGeneration();
     // The race choice starts a new metatype list; the file's choice in it stays.
     record.SelIndex = metatype;
     KeepWithin(record.SelIndex, static_cast<int>(ctx.state.race.metaList.size()));
-    ChooseMetatype(ctx, record.SelIndex);
+    // A completed race page keeps its metatype values; the group still shows which it was.
+    if (!ChooseMetatype(ctx, record.SelIndex)) ShowMetatype(ctx, record.SelIndex);
     record.Animal.SSindex = record.SelIndex;
   } else {
     if (rowsRead) RestorePriorityOrder(ctx);
     ChooseRace(ctx, record.Rsel);
     ShowPriorityTable(ctx);
     if (const int skills = SkillGrant(record.PriSkills); skills >= 0) record.PtsSkills = static_cast<int16_t>(skills);
+  }
+}
+
+// A ghoul bought with build points: once transformed (the transformation names the race) no race
+// may be chosen again; one saved before the transformation is offered it again.
+void RestoreGhoul(RulesContext& ctx) {
+  const CharacterRecord& record = ctx.record;
+  if (!record.GeneratorPoints || record.PtsGhoul == 0 || !record.OnceThru) return;
+  if (record.Race.starts_with(kGhoulRacePrefix)) {
+    ctx.state.race.optionEnabled.fill(false);
+  } else {
+    ctx.hooks.GhoulCheck();
   }
 }
 
@@ -64,11 +93,13 @@ void LoadCharacter(RulesContext& ctx, const CharacterFile& file, const std::stri
   // The file's gear list brings its own divider.
   record.Gear.clear();
 
+  const bool overrideWas = record.norules != 0;
   file.ReadCharacter(record, defaultGif);
   const std::string raceName = record.Race;
   const int16_t initiation = record.Initiation;
-  SetOverrideLimits(ctx, record.norules != 0);
-  // The override option's click clears the initiation; the file's stays.
+  // The option takes the file's state as a click would: its handling runs only when that state
+  // differs, and it clears the initiation, which the file's replaces.
+  if ((record.norules != 0) != overrideWas) SetOverrideLimits(ctx, record.norules != 0);
   record.Initiation = initiation;
   if (initiation != 0) {
     ctx.state.priorities.initiationEnabled = true;
@@ -143,6 +174,7 @@ void LoadCharacter(RulesContext& ctx, const CharacterFile& file, const std::stri
   // later keeps it.
   if (record.norules != 0) SetMoneyText(ctx, IntText(record.Maxresources));
   ShowOpenedCharacter(ctx);
+  RestoreGhoul(ctx);
 }
 
 }  // namespace ivgen

@@ -102,15 +102,13 @@ std::vector<std::string> MetatypeFields(std::string_view line) {
 
 void ShowShapeFields(RulesContext& ctx, bool visible) { ctx.state.race.shapeFieldsVisible = visible; }
 
-bool ChooseMetatype(RulesContext& ctx, int index) {
-  CharacterRecord& record = ctx.record;
-  RaceView& view = ctx.state.race;
-  if (record.OnceThru || index < 0 || index >= static_cast<int>(view.metaList.size())) return false;
+namespace {
 
-  record.RaceDesc.clear();
+// The metatype group shows list line `index`: its caption, modifier and animal-form fields.
+// Returns the line's other fields, its traits.
+std::vector<std::string> ShowMetatypeLine(RulesContext& ctx, int index) {
+  RaceView& view = ctx.state.race;
   const std::string line = view.metaList[index];
-  record.SelIndex = static_cast<int16_t>(index);
-  record.Animal.SSindex = static_cast<int16_t>(index);
   view.modCaption = MetatypeName(line) + " Race Mods";
   const bool shapeForm = line.starts_with("SS");
   ShowShapeFields(ctx, shapeForm);
@@ -118,6 +116,7 @@ bool ChooseMetatype(RulesContext& ctx, int index) {
   // A line with fewer fields than the last one leaves no modifier of that one behind.
   view.metaFields.fill("");
   if (shapeForm) view.animalFields.fill("");
+  std::vector<std::string> traits;
   const std::vector<std::string> fields = MetatypeFields(line);
   for (size_t k = 0; k < fields.size(); ++k) {
     const std::string field = Trim(fields[k]);
@@ -126,9 +125,26 @@ bool ChooseMetatype(RulesContext& ctx, int index) {
     } else if (shapeForm && k < kMetaFieldCount + kAnimalFieldCount) {
       view.animalFields[k - kMetaFieldCount] = field;
     } else {
-      record.RaceDesc.push_back(field);
+      traits.push_back(field);
     }
   }
+  return traits;
+}
+
+bool InMetaList(const RaceView& view, int index) {
+  return index >= 0 && index < static_cast<int>(view.metaList.size());
+}
+
+}  // namespace
+
+bool ChooseMetatype(RulesContext& ctx, int index) {
+  CharacterRecord& record = ctx.record;
+  RaceView& view = ctx.state.race;
+  if (record.OnceThru || !InMetaList(view, index)) return false;
+
+  record.SelIndex = static_cast<int16_t>(index);
+  record.Animal.SSindex = static_cast<int16_t>(index);
+  record.RaceDesc = ShowMetatypeLine(ctx, index);
 
   ShapeshiftGroup& animal = record.Animal;
   for (int k = 0; k < 3; ++k) animal.Attr[k].Modifier = view.animalFields[k];
@@ -138,6 +154,10 @@ bool ChooseMetatype(RulesContext& ctx, int index) {
   ctx.hooks.SCalcMaxUsed();
   ctx.hooks.AlbinoChoice();
   return true;
+}
+
+void ShowMetatype(RulesContext& ctx, int index) {
+  if (InMetaList(ctx.state.race, index)) ShowMetatypeLine(ctx, index);
 }
 
 void CompleteRacePage(RulesContext& ctx) {

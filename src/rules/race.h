@@ -44,6 +44,9 @@ bool ClickRace(RulesContext& ctx, int i);
 /// A line of the metatype list clicked: its modifiers, traits and animal-form fields. Does
 /// nothing after the race-page completion or for an index outside the list.
 bool ChooseMetatype(RulesContext& ctx, int index);
+/// The metatype group shows line `index` as choosing it would, changing nothing of the
+/// character: an opened character's metatype was applied before it was saved.
+void ShowMetatype(RulesContext& ctx, int index);
 
 /// Shows or hides the animal-form fields of the metatype group.
 void ShowShapeFields(RulesContext& ctx, bool visible);
