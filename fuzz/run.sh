@@ -19,7 +19,7 @@ seeds() {
   case "$1" in
     settings) ls data/ivgen.ini tests/catalog/data/*/ivgen.ini ;;
     script) ls tests/scenarios/*.ivb ;;
-    writer) find tests/charfile/data tests/scenarios -name '*.iv3' ;;
+    writer | reader) find tests/charfile/data tests/scenarios -name '*.iv3' ;;
     *) ls "data/$1.dat" tests/catalog/data/*/"$1.dat" ;;
   esac
 }

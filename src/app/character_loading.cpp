@@ -140,7 +140,9 @@ void LoadCharacter(RulesContext& ctx, const CharacterFile& file, const std::stri
   ctx.hooks.CalcEdgePts();
   record.Skills = file.List(kSkillList);
   ctx.hooks.RecountSkillPoints();
-  for (const std::string& entry : file.List(kPowerList)) {
+  // Only a physical adept has powers: a save would drop the others' list but keep its codes.
+  const std::vector<std::string> powers = record.Adept == 0 ? file.List(kPowerList) : std::vector<std::string>{};
+  for (const std::string& entry : powers) {
     record.Powers.push_back(entry);
     record.PowerPointsUsed += static_cast<float>(Val(TabField(entry, 1)));
     ShowPowerPoints(ctx);

@@ -62,7 +62,7 @@ TEST_F(CharacterLoadingTest, HandWrittenFilesReplayTheirCodesAndKeepWhatTheyStor
   const std::string rook =
       "[System]\nGenerator=Priority\n[Character]\nStreetName=Rook\nnorules= 1 \nInitiation= 1 \nGrade= 2 \n"
       "Shapeshift=0\nOnceThru=1\nAttributes= 40 \nMagicPts= 31 \nMaxresources= 10000 \n"
-      "[Priorities]\nRace= 2 \nRsel= 4 \nMagic= 0 \nAttributes= 1 \nSkills= 3 \nResources= 4 \n"
+      "[Priorities]\nRace= 2 \nRsel= 4 \nMagic= 0 \nAttributes= 1 \nSkills= 3 \nResources= 4 \nPhysAdMagic= 1 \n"
       "[Attributes]\nBody=5+5/9=19\nQuickness=4+-1/0=3\nStrength=4+4/0=8\nCharisma=2+-2/0=0\n"
       "Intelligence=3+-2/0=1\nWillpower=4+0/0=4\nEssence=2,5\nRunMult=3\nResources=-500\xA5\n"
       "[Edges]\nEdge0=Iron_Will~[2]~IV3-041~+1WIL\nEdge1=Gone~[1]~~+1CHA\n"
@@ -90,11 +90,14 @@ TEST_F(CharacterLoadingTest, HandWrittenFilesReplayTheirCodesAndKeepWhatTheyStor
   EXPECT_EQ(e.Priorities().View().gradeText, "2");
   EXPECT_EQ(r.Initiation, 1) << "the override option's click keeps the file's initiation";
 
-  // Without a Shapeshift key a character is a shapeshifter.
-  ReplaceFile(Path("bare.iv3"), "[Character]\nStreetName=Bare\n");
+  // Without a Shapeshift key a character is a shapeshifter. Only a physical adept has powers: a
+  // mundane's would vanish on save and leave their codes behind.
+  ReplaceFile(Path("bare.iv3"), "[Character]\nStreetName=Bare\n[Powers]\nPower0=Quick~1.25~+1QCK~IV3-170~\n");
   Open(Path("bare.iv3"));
   EXPECT_TRUE(r.Shapeshift);
   EXPECT_TRUE(r.OnceThru);
+  EXPECT_TRUE(r.Powers.empty());
+  EXPECT_EQ(r.Attr[kQuickness].Modifier, "0");
 }
 
 // A file cut short anywhere, as a failed copy leaves it, still opens.
