@@ -100,6 +100,12 @@ std::optional<ParsedItem> ParseGearItem(std::string_view line, std::string_view 
     return skip("item has " + std::to_string(values.size()) + " of the " + std::to_string(type.fieldCount) +
                 " values type " + number + " needs");
   }
+  // The item list puts its TAB in column 35, over whatever stands there.
+  if (notes != nullptr && text[30] != ' ') {
+    notes->Problem(file, lineNumber,
+                   "text in column 35, which the item list replaces by a TAB: the name is longer than 30 "
+                   "characters or out of place");
+  }
   text[30] = '\t';
   return ParsedItem{std::move(text), values.back()};
 }

@@ -36,9 +36,10 @@ void NoteUnreadColumns(LoadNotes* notes, std::string_view file, int lineNumber, 
                        std::initializer_list<std::pair<size_t, size_t>> unread) {
   if (notes == nullptr) return;
   for (const auto& [first, last] : unread) {
-    if (Trim(Cut(line, first, last - first + 1)).empty()) continue;
-    const std::string columns = first == last ? "column " + std::to_string(first)
-                                              : "columns " + std::to_string(first) + "-" + std::to_string(last);
+    if (Trim(last == kToLineEnd ? CutFrom(line, first) : Cut(line, first, last - first + 1)).empty()) continue;
+    const std::string columns = first == last        ? "column " + std::to_string(first)
+                                : last == kToLineEnd ? "columns " + std::to_string(first) + " on"
+                                                     : "columns " + std::to_string(first) + "-" + std::to_string(last);
     notes->Problem(file, lineNumber,
                    "text in " + columns + (first == last ? ", which is" : ", which are") +
                        " not read: a field beside it is out of place or too long");

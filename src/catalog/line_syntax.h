@@ -36,6 +36,9 @@ std::string CutFrom(std::string_view line, size_t column);
 std::optional<std::string> FixedColumnBookCode(std::string_view line, std::string_view file, int lineNumber,
                                                LoadNotes* notes);
 
+/// The last column of a range that runs to the end of the line.
+inline constexpr size_t kToLineEnd = static_cast<size_t>(-1);
+
 /// Notes text found in columns a fixed-column catalog does not read: a field beside them is out
 /// of place or too long, and is cut short. Each range is {first column, last column}.
 void NoteUnreadColumns(LoadNotes* notes, std::string_view file, int lineNumber, std::string_view line,

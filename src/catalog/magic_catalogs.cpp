@@ -45,7 +45,7 @@ std::optional<SpellCatalog> LoadSpells(const std::string& folder, std::string_vi
       continue;
     }
     const std::string drain = Cut(line, 64, 12);
-    NoteUnreadColumns(notes, catalog->name, lineNumber, line, {{41, 44}, {53, 56}, {63, 63}});
+    NoteUnreadColumns(notes, catalog->name, lineNumber, line, {{41, 44}, {53, 56}, {63, 63}, {77, kToLineEnd}});
     if (notes != nullptr) {
       if (DrainPart(drain).empty() && !Trim(drain).empty()) {
         notes->Problem(catalog->name, lineNumber, "drain \"" + drain + "\" (columns 64-75) has no \")\"; shown empty");
