@@ -37,9 +37,10 @@ std::optional<CatalogTree> LoadBioware(const std::string& folder, std::string_vi
     NoteUnreadColumns(notes, catalog->name, lineNumber, line, {{44, 44}, {56, 59}, {89, 89}});
     NoteModifierCodes(notes, catalog->name, lineNumber, codes);
     const std::string bioIndex = TrimRight(Cut(line, 40, 4));
-    tree.push_back({TreeEntry({TrimRight(Cut(line, 11, 29)), bioIndex, TrimRight(Cut(line, 45, 10)),
-                               TrimRight(Cut(line, 1, 10)), TrimRight(Cut(line, 55, 1)), codes, CutFrom(line, 90)}),
-                    bioIndex.empty() ? 1 : 2});
+    tree.push_back(
+        {TreeEntry({TrimRight(Cut(line, 11, 29)), bioIndex, TrimRight(Cut(line, 45, 10)), TrimRight(Cut(line, 1, 10)),
+                    TrimRight(Cut(line, 55, 1)), codes, std::string(CutFrom(line, 90))}),
+         bioIndex.empty() ? 1 : 2});
   });
   return tree;
 }

@@ -84,7 +84,7 @@ std::optional<ParsedItem> ParseGearItem(std::string_view line, std::string_view 
     if (notes != nullptr) notes->Problem(file, lineNumber, std::move(what) + "; the item is not listed");
     return std::nullopt;
   };
-  std::string text = CutFrom(line, 5);
+  std::string text(CutFrom(line, 5));
   const std::string data = text.size() > 31 ? text.substr(31) : std::string();
   const size_t bar = data.find('|');
   if (bar == std::string::npos) return skip("item line has no \"|\" after its type number (from column 36)");
@@ -130,7 +130,7 @@ std::optional<GearCatalog> LoadGear(const std::string& folder, LoadNotes* notes)
     }
     if (IsLevelDigit(line[0])) {
       if (IsItemLine(line)) continue;
-      const std::string text = CutFrom(line, 3);
+      const std::string text(CutFrom(line, 3));
       if (notes != nullptr && text.find(',') != std::string::npos) {
         notes->Problem(catalog->name, lineNumber, "group title holds \",\", which the gear tree uses as separator");
       }

@@ -6,14 +6,14 @@ namespace ivgen {
 
 bool IsComment(std::string_view line) { return !line.empty() && line.front() == '!'; }
 
-std::string Cut(std::string_view line, size_t column, size_t length) {
-  if (column == 0 || column > line.size()) return "";
-  return std::string(line.substr(column - 1, length));
+std::string_view Cut(std::string_view line, size_t column, size_t length) {
+  if (column == 0 || column > line.size()) return {};
+  return line.substr(column - 1, length);
 }
 
-std::string CutFrom(std::string_view line, size_t column) {
-  if (column == 0 || column > line.size()) return "";
-  return std::string(line.substr(column - 1));
+std::string_view CutFrom(std::string_view line, size_t column) {
+  if (column == 0 || column > line.size()) return {};
+  return line.substr(column - 1);
 }
 
 std::optional<std::string> FixedColumnBookCode(std::string_view line, std::string_view file, int lineNumber,
