@@ -74,6 +74,9 @@ class PointsUnit {
   void GhoulCheck(RulesContext& ctx) { ivgen::GhoulCheck(ctx, specials_); }
   void AlbinoChoice(RulesContext& ctx) { ivgen::AlbinoChoice(ctx, specials_); }
   void AlbinoFlaw(RulesContext& ctx) { ivgen::AlbinoFlaw(ctx, specials_); }
+  /// An opened character: the dialog shows the choices its file holds.
+  void RestorePointGeneration(RulesContext& ctx);
+  void CalcEdgePts(RulesContext& ctx);
 
  private:
   void TakeSettings();

@@ -8,6 +8,8 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QToolButton>
+#include <filesystem>
+#include <string>
 
 #include "app/editor.h"
 #include "platform/scripted_platform.h"
@@ -21,10 +23,17 @@ namespace {
 
 class PointsDialogsTest : public ::testing::Test {
  protected:
-  PointsDialogsTest() : editor_(platform_, test_support::FreshProgramFolder("points-dialogs").string() + "/", "") {
+  PointsDialogsTest() : editor_(platform_, ProgramFolder(), "") {
     EXPECT_TRUE(editor_.Startup());
     editor_.Priorities().ChoosePointGenerator();
     platform_.ClearLog();
+  }
+
+  // The bundled catalogs and settings: 120 build points.
+  static std::string ProgramFolder() {
+    const std::filesystem::path folder = test_support::FreshProgramFolder("points-dialogs");
+    std::filesystem::copy_file(std::filesystem::path(IVGEN_BUNDLED_DATA) / "ivgen.ini", folder / "ivgen.ini");
+    return folder.string() + "/";
   }
 
   template <typename T>
