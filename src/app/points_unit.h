@@ -77,6 +77,8 @@ class PointsUnit {
   /// An opened character: the dialog shows the choices its file holds.
   void RestorePointGeneration(RulesContext& ctx);
   void CalcEdgePts(RulesContext& ctx);
+  /// An opened character: the ghoul button it bought and has not used yet.
+  void Opened(RulesContext& ctx) { RestoreGhoulButton(ctx, specials_); }
 
  private:
   void TakeSettings();

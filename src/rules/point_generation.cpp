@@ -101,7 +101,7 @@ bool ChoosePointRace(RulesContext& ctx, PointGenerationView& view, BuildAccount&
     view.resourcesEnabled = false;
     record.PtsResourceSel = 1;
     ctx.state.race.metaGroupVisible = true;
-    ChooseRace(ctx, kHuman);
+    if (!GhoulTransformed(record)) ChooseRace(ctx, kHuman);
     ctx.state.pages.unhideShifterVisible = true;
     record.Shapeshift = true;
   } else {
@@ -246,7 +246,8 @@ bool PointGenerationDone(RulesContext& ctx, PointGenerationView& view, BuildAcco
     ctx.platform.Message(kOverBudgetMessage, kAppTitle, Icon::None, Buttons::Ok);
     return true;
   }
-  ChooseRace(ctx, record.Rsel);
+  // A transformed ghoul keeps its racial values: the race options are closed to it as well.
+  if (!GhoulTransformed(record)) ChooseRace(ctx, record.Rsel);
   // The values are all written before the one page change, so the race page offers the races of
   // the new race choice.
   ctx.state.pages.page = kPageRace;
