@@ -57,6 +57,8 @@ std::string AlbinoFlawLine(int choice) {
 
 void ResetSpecials(RulesContext& ctx, SpecialsView& view) {
   view = SpecialsView{};
+  // A new character has no animal form: the window would offer spin buttons that do nothing.
+  ctx.platform.CloseDialog(Dialog::AnimalForm);
   RefreshSpecials(ctx, view);
 }
 

@@ -45,7 +45,7 @@ inline const char* AlbinoFlawCaption(int choice) {
 /// The flaw line the race-page completion adds for albino choice i; "" outside 0..4.
 std::string AlbinoFlawLine(int choice);
 
-/// New: the ghoul button hidden, the albino option off.
+/// New: the ghoul button hidden, the albino option off, the animal-form window closed.
 void ResetSpecials(RulesContext& ctx, SpecialsView& view);
 /// Follows the record into what only depends on it (the albino option's enabled state).
 void RefreshSpecials(RulesContext& ctx, SpecialsView& view);
