@@ -87,7 +87,10 @@ void RestorePointGeneration(RulesContext& ctx, PointGenerationView& view, BuildA
   view.activeSkills = IntText(record.PtsSkills);
   view.magic = record.MagicUser();
   if (record.PriMagic == 0) view.magicChoice = 0;
-  if (record.PriMagic == 1) view.magicChoice = record.Adept + 1;
+  // A hand-written aspect outside the five leaves the choice as it was.
+  if (record.PriMagic == 1 && record.Adept >= 0 && record.Adept < kPointMagicCount - 1) {
+    view.magicChoice = record.Adept + 1;
+  }
   view.physAdVisible = view.magicChoice == 0;
   view.resourcesEnabled = record.PtsRsel != kShapeShifterChoice;
   RecalcPoints(ctx, view, account);
