@@ -65,10 +65,11 @@ TEST_F(PointsDialogsTest, PointDialogBuysAndItsDoneChecksTheBudget) {
   Find<QToolButton>(dialog, "activeSkillsDown")->click();
   EXPECT_EQ(Find<QLineEdit>(dialog, "activeSkills")->text(), "26");
 
-  // Closing by the frame is Done, with its check.
-  static_cast<QDialog&>(dialog).reject();
+  // Closing by the frame is Done, with its check: over budget it stays open.
+  dialog.close();
   EXPECT_EQ(platform_.Log(), std::vector<std::string>{"message [Ironveil Character Generator] (OK) Cannot exceed "
                                                       "maximum points! -> OK"});
+  EXPECT_TRUE(dialog.isVisible());
   Type(dialog, "attributePoints", "20");
   platform_.ClearLog();
   Find<QPushButton>(dialog, "pointDone")->click();
