@@ -1,6 +1,5 @@
 #include "app/character_loading.h"
 
-#include <string_view>
 #include <vector>
 
 #include "purchase/contacts.h"
@@ -25,8 +24,6 @@ struct StoredValues {
   int16_t Attributes;
   float MagicPts;
 };
-
-constexpr std::string_view kGhoulRacePrefix = "Ghoul-";
 
 void KeepWithin(int16_t& index, int count) {
   if (index < 0 || index >= count) index = -1;
@@ -71,18 +68,6 @@ void ReadGeneration(RulesContext& ctx, const CharacterFile& file) {
     ChooseRace(ctx, record.Rsel);
     ShowPriorityTable(ctx);
     if (const int skills = SkillGrant(record.PriSkills); skills >= 0) record.PtsSkills = static_cast<int16_t>(skills);
-  }
-}
-
-// A ghoul bought with build points: once transformed (the transformation names the race) no race
-// may be chosen again; one saved before the transformation is offered it again.
-void RestoreGhoul(RulesContext& ctx) {
-  const CharacterRecord& record = ctx.record;
-  if (!record.GeneratorPoints || record.PtsGhoul == 0 || !record.OnceThru) return;
-  if (record.Race.starts_with(kGhoulRacePrefix)) {
-    ctx.state.race.optionEnabled.fill(false);
-  } else {
-    ctx.hooks.GhoulCheck();
   }
 }
 
@@ -176,7 +161,6 @@ void LoadCharacter(RulesContext& ctx, const CharacterFile& file, const std::stri
   // later keeps it.
   if (record.norules != 0) SetMoneyText(ctx, IntText(record.Maxresources));
   ShowOpenedCharacter(ctx);
-  RestoreGhoul(ctx);
 }
 
 }  // namespace ivgen

@@ -162,6 +162,7 @@ void Editor::Open() {
   document_.CurrentFile = path;
   Run([&](RulesContext& ctx) {
     LoadCharacter(ctx, *file, settings_.DefaultGIF);
+    points_.Opened(ctx);
     return false;
   });
   document_.DefaultSaveName = record_.StreetName;

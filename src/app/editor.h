@@ -163,8 +163,12 @@ class Editor final : private UnitHost {
     void RefreshContacts() override { editor_.contacts_.ShowMoney(); }
     void RefreshOverrideView() override { editor_.skills_.RefreshOverrideView(); }
     void OfferSheetName(const std::string& streetName) override { editor_.sheet_.OfferSheetName(streetName); }
-    void RestorePointGeneration() override {}
-    void CalcEdgePts() override {}
+    void RestorePointGeneration() override {
+      Points([](PointsUnit& unit, RulesContext& ctx) { unit.RestorePointGeneration(ctx); });
+    }
+    void CalcEdgePts() override {
+      Points([](PointsUnit& unit, RulesContext& ctx) { unit.CalcEdgePts(ctx); });
+    }
 
    private:
     template <typename Call>

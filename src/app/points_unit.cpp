@@ -165,11 +165,21 @@ void PointsUnit::Reset(RulesContext& ctx) {
   ctx.state.race.metaGroupVisible = MetaOn(ctx.record) || ctx.record.Shapeshift;
 }
 
+void PointsUnit::RestorePointGeneration(RulesContext& ctx) {
+  TakeSettings();
+  ivgen::RestorePointGeneration(ctx, generation_, account_);
+}
+
+void PointsUnit::CalcEdgePts(RulesContext& ctx) {
+  TakeSettings();
+  ivgen::CalcEdgePts(ctx, edges_, account_);
+}
+
 void PointsUnit::Refresh(RulesContext& ctx) {
   TakeSettings();
   // The dialog counts again whenever it comes back into view; under points it always may.
   if (ctx.record.GeneratorPoints) RecalcPoints(ctx, generation_, account_);
-  CalcEdgePts(ctx, edges_, account_);
+  ivgen::CalcEdgePts(ctx, edges_, account_);
   RefreshSpecials(ctx, specials_);
 }
 

@@ -74,6 +74,11 @@ class PointsUnit {
   void GhoulCheck(RulesContext& ctx) { ivgen::GhoulCheck(ctx, specials_); }
   void AlbinoChoice(RulesContext& ctx) { ivgen::AlbinoChoice(ctx, specials_); }
   void AlbinoFlaw(RulesContext& ctx) { ivgen::AlbinoFlaw(ctx, specials_); }
+  /// An opened character: the dialog shows the choices its file holds.
+  void RestorePointGeneration(RulesContext& ctx);
+  void CalcEdgePts(RulesContext& ctx);
+  /// An opened character: the ghoul button it bought and has not used yet.
+  void Opened(RulesContext& ctx) { RestoreGhoulButton(ctx, specials_); }
 
  private:
   void TakeSettings();

@@ -29,7 +29,7 @@ void NoteUnlistedSpells(const std::string& folder, const SpellCatalog& spells, L
   for (size_t i = 0; i < text->lines.size(); ++i) {
     const std::string& line = text->lines[i];
     if (line.empty() || line[0] == '!' || line[0] == '#') continue;
-    const std::string code = Cut(line, 76, 1);
+    const std::string code(Cut(line, 76, 1));
     if (!code.empty() && codes.count(UpperCase(code)) == 0) {
       notes.Problem(text->name, static_cast<int>(i) + 1,
                     "category code \"" + code + "\" in column 76 matches no \"#\" category line");

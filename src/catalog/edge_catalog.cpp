@@ -28,6 +28,8 @@ std::optional<EdgeCatalog> LoadEdges(const std::string& folder, std::string_view
   for (const std::string& line : catalog->lines) {
     ++lineNumber;
     if (IsComment(line)) continue;
+    if (line.empty() && notes != nullptr)
+      notes->Problem(catalog->name, lineNumber, "empty line; it loads as a flaw with no name");
     const std::string book = TrimRight(Cut(line, 40, 5));
     if (!book.empty()) {
       const size_t dash = book.find('-');

@@ -16,7 +16,8 @@ std::optional<CatalogTree> LoadCyberware(const std::string& folder, std::string_
   CatalogTree tree;
   ForEachAllowedLine(*catalog, allowedBooks, notes, [&](const std::string& line, int lineNumber) {
     const std::string codes = Trim(Cut(line, 70, 24));
-    NoteUnreadColumns(notes, catalog->name, lineNumber, line, {{34, 38}, {43, 43}, {59, 59}, {64, 64}, {66, 69}});
+    NoteUnreadColumns(notes, catalog->name, lineNumber, line,
+                      {{34, 38}, {43, 43}, {59, 59}, {64, 64}, {66, 69}, {94, 94}});
     NoteModifierCodes(notes, catalog->name, lineNumber, codes);
     const std::string streetIndex = TrimRight(Cut(line, 54, 5));
     tree.push_back({TreeEntry({TrimRight(Cut(line, 11, 23)), TrimRight(Cut(line, 39, 4)), TrimRight(Cut(line, 44, 10)),
@@ -33,12 +34,13 @@ std::optional<CatalogTree> LoadBioware(const std::string& folder, std::string_vi
   CatalogTree tree;
   ForEachAllowedLine(*catalog, allowedBooks, notes, [&](const std::string& line, int lineNumber) {
     const std::string codes = Trim(Cut(line, 60, 29));
-    NoteUnreadColumns(notes, catalog->name, lineNumber, line, {{44, 44}, {56, 59}});
+    NoteUnreadColumns(notes, catalog->name, lineNumber, line, {{44, 44}, {56, 59}, {89, 89}});
     NoteModifierCodes(notes, catalog->name, lineNumber, codes);
     const std::string bioIndex = TrimRight(Cut(line, 40, 4));
-    tree.push_back({TreeEntry({TrimRight(Cut(line, 11, 29)), bioIndex, TrimRight(Cut(line, 45, 10)),
-                               TrimRight(Cut(line, 1, 10)), TrimRight(Cut(line, 55, 1)), codes, CutFrom(line, 90)}),
-                    bioIndex.empty() ? 1 : 2});
+    tree.push_back(
+        {TreeEntry({TrimRight(Cut(line, 11, 29)), bioIndex, TrimRight(Cut(line, 45, 10)), TrimRight(Cut(line, 1, 10)),
+                    TrimRight(Cut(line, 55, 1)), codes, std::string(CutFrom(line, 90))}),
+         bioIndex.empty() ? 1 : 2});
   });
   return tree;
 }

@@ -84,7 +84,7 @@ std::optional<ParsedItem> ParseGearItem(std::string_view line, std::string_view 
     if (notes != nullptr) notes->Problem(file, lineNumber, std::move(what) + "; the item is not listed");
     return std::nullopt;
   };
-  std::string text = CutFrom(line, 5);
+  std::string text(CutFrom(line, 5));
   const std::string data = text.size() > 31 ? text.substr(31) : std::string();
   const size_t bar = data.find('|');
   if (bar == std::string::npos) return skip("item line has no \"|\" after its type number (from column 36)");
@@ -99,6 +99,12 @@ std::optional<ParsedItem> ParseGearItem(std::string_view line, std::string_view 
   if (values.size() < static_cast<size_t>(type.fieldCount)) {
     return skip("item has " + std::to_string(values.size()) + " of the " + std::to_string(type.fieldCount) +
                 " values type " + number + " needs");
+  }
+  // The item list puts its TAB in column 35, over whatever stands there.
+  if (notes != nullptr && text[30] != ' ') {
+    notes->Problem(file, lineNumber,
+                   "text in column 35, which the item list replaces by a TAB: the name is longer than 30 "
+                   "characters or out of place");
   }
   text[30] = '\t';
   return ParsedItem{std::move(text), values.back()};
@@ -124,7 +130,7 @@ std::optional<GearCatalog> LoadGear(const std::string& folder, LoadNotes* notes)
     }
     if (IsLevelDigit(line[0])) {
       if (IsItemLine(line)) continue;
-      const std::string text = CutFrom(line, 3);
+      const std::string text(CutFrom(line, 3));
       if (notes != nullptr && text.find(',') != std::string::npos) {
         notes->Problem(catalog->name, lineNumber, "group title holds \",\", which the gear tree uses as separator");
       }

@@ -6,14 +6,14 @@ namespace ivgen {
 
 bool IsComment(std::string_view line) { return !line.empty() && line.front() == '!'; }
 
-std::string Cut(std::string_view line, size_t column, size_t length) {
-  if (column == 0 || column > line.size()) return "";
-  return std::string(line.substr(column - 1, length));
+std::string_view Cut(std::string_view line, size_t column, size_t length) {
+  if (column == 0 || column > line.size()) return {};
+  return line.substr(column - 1, length);
 }
 
-std::string CutFrom(std::string_view line, size_t column) {
-  if (column == 0 || column > line.size()) return "";
-  return std::string(line.substr(column - 1));
+std::string_view CutFrom(std::string_view line, size_t column) {
+  if (column == 0 || column > line.size()) return {};
+  return line.substr(column - 1);
 }
 
 std::optional<std::string> FixedColumnBookCode(std::string_view line, std::string_view file, int lineNumber,
@@ -36,9 +36,10 @@ void NoteUnreadColumns(LoadNotes* notes, std::string_view file, int lineNumber, 
                        std::initializer_list<std::pair<size_t, size_t>> unread) {
   if (notes == nullptr) return;
   for (const auto& [first, last] : unread) {
-    if (Trim(Cut(line, first, last - first + 1)).empty()) continue;
-    const std::string columns = first == last ? "column " + std::to_string(first)
-                                              : "columns " + std::to_string(first) + "-" + std::to_string(last);
+    if (Trim(last == kToLineEnd ? CutFrom(line, first) : Cut(line, first, last - first + 1)).empty()) continue;
+    const std::string columns = first == last        ? "column " + std::to_string(first)
+                                : last == kToLineEnd ? "columns " + std::to_string(first) + " on"
+                                                     : "columns " + std::to_string(first) + "-" + std::to_string(last);
     notes->Problem(file, lineNumber,
                    "text in " + columns + (first == last ? ", which is" : ", which are") +
                        " not read: a field beside it is out of place or too long");

@@ -27,14 +27,17 @@ using CatalogTree = std::vector<TreeNode>;
 bool IsComment(std::string_view line);
 
 /// Characters `column` (from 1) to `column + length - 1`; a short line gives what exists.
-std::string Cut(std::string_view line, size_t column, size_t length);
+std::string_view Cut(std::string_view line, size_t column, size_t length);
 /// From `column` (from 1) to the end of the line; "" past the end.
-std::string CutFrom(std::string_view line, size_t column);
+std::string_view CutFrom(std::string_view line, size_t column);
 
 /// The book code of a fixed-column line: the text before the first "-" of columns 1-10.
 /// A reference without "-" is malformed: noted, and nothing is returned.
 std::optional<std::string> FixedColumnBookCode(std::string_view line, std::string_view file, int lineNumber,
                                                LoadNotes* notes);
+
+/// The last column of a range that runs to the end of the line.
+inline constexpr size_t kToLineEnd = static_cast<size_t>(-1);
 
 /// Notes text found in columns a fixed-column catalog does not read: a field beside them is out
 /// of place or too long, and is cut short. Each range is {first column, last column}.

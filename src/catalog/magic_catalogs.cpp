@@ -44,17 +44,29 @@ std::optional<SpellCatalog> LoadSpells(const std::string& folder, std::string_vi
       overflowNoted = true;
       continue;
     }
-    const std::string drain = Cut(line, 64, 12);
-    NoteUnreadColumns(notes, catalog->name, lineNumber, line, {{41, 44}, {53, 56}, {63, 63}});
+    const std::string drain(Cut(line, 64, 12));
+    NoteUnreadColumns(notes, catalog->name, lineNumber, line, {{41, 44}, {53, 56}, {63, 63}, {77, kToLineEnd}});
     if (notes != nullptr) {
       if (DrainPart(drain).empty() && !Trim(drain).empty()) {
         notes->Problem(catalog->name, lineNumber, "drain \"" + drain + "\" (columns 64-75) has no \")\"; shown empty");
       }
       if (Cut(line, 76, 1).empty()) notes->Problem(catalog->name, lineNumber, "no category code in column 76");
     }
-    spells.SpellLines.push_back(TrimRight(Cut(line, 11, 29)) + '\t' + TrimRight(Cut(line, 40, 1)) + '\t' +
-                                TrimRight(Cut(line, 45, 7)) + '\t' + Cut(line, 52, 1) + '\t' + Cut(line, 57, 6) + '\t' +
-                                DrainPart(drain) + "\t%" + TrimRight(Cut(line, 1, 10)) + Cut(line, 76, 1));
+    std::string entry = TrimRight(Cut(line, 11, 29));
+    entry += '\t';
+    entry += TrimRight(Cut(line, 40, 1));
+    entry += '\t';
+    entry += TrimRight(Cut(line, 45, 7));
+    entry += '\t';
+    entry += Cut(line, 52, 1);
+    entry += '\t';
+    entry += Cut(line, 57, 6);
+    entry += '\t';
+    entry += DrainPart(drain);
+    entry += "\t%";
+    entry += TrimRight(Cut(line, 1, 10));
+    entry += Cut(line, 76, 1);
+    spells.SpellLines.push_back(std::move(entry));
   }
   return spells;
 }

@@ -37,7 +37,7 @@ std::optional<SkillCatalog> LoadSkills(const std::string& folder, LoadNotes* not
     auto note = [&](std::string what) {
       if (notes != nullptr) notes->Problem(catalog->name, lineNumber, std::move(what));
     };
-    // Blank lines are the authors' spacing, not a fault.
+    if (line.empty()) note("empty line; it makes no node");
     if (line.empty() || line[0] == '!') continue;
     const char first = line[0];
     int level = -1;

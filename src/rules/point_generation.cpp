@@ -87,7 +87,10 @@ void RestorePointGeneration(RulesContext& ctx, PointGenerationView& view, BuildA
   view.activeSkills = IntText(record.PtsSkills);
   view.magic = record.MagicUser();
   if (record.PriMagic == 0) view.magicChoice = 0;
-  if (record.PriMagic == 1) view.magicChoice = record.Adept + 1;
+  // A hand-written aspect outside the five leaves the choice as it was.
+  if (record.PriMagic == 1 && record.Adept >= 0 && record.Adept < kPointMagicCount - 1) {
+    view.magicChoice = record.Adept + 1;
+  }
   view.physAdVisible = view.magicChoice == 0;
   view.resourcesEnabled = record.PtsRsel != kShapeShifterChoice;
   RecalcPoints(ctx, view, account);
@@ -101,7 +104,7 @@ bool ChoosePointRace(RulesContext& ctx, PointGenerationView& view, BuildAccount&
     view.resourcesEnabled = false;
     record.PtsResourceSel = 1;
     ctx.state.race.metaGroupVisible = true;
-    ChooseRace(ctx, kHuman);
+    if (!GhoulTransformed(record)) ChooseRace(ctx, kHuman);
     ctx.state.pages.unhideShifterVisible = true;
     record.Shapeshift = true;
   } else {
@@ -246,7 +249,8 @@ bool PointGenerationDone(RulesContext& ctx, PointGenerationView& view, BuildAcco
     ctx.platform.Message(kOverBudgetMessage, kAppTitle, Icon::None, Buttons::Ok);
     return true;
   }
-  ChooseRace(ctx, record.Rsel);
+  // A transformed ghoul keeps its racial values: the race options are closed to it as well.
+  if (!GhoulTransformed(record)) ChooseRace(ctx, record.Rsel);
   // The values are all written before the one page change, so the race page offers the races of
   // the new race choice.
   ctx.state.pages.page = kPageRace;

@@ -6,6 +6,7 @@
 #include "record/values.h"
 #include "rules/attributes.h"
 #include "rules/page_change.h"
+#include "rules/race.h"
 
 namespace ivgen {
 
@@ -218,6 +219,8 @@ void ChoosePriorityGenerator(RulesContext& ctx) {
 
 void ChoosePointGenerator(RulesContext& ctx) {
   ctx.record.GeneratorPoints = true;
+  // The dialog's "MetaVariants" and shapeshifter, kept from before, offer metatypes again.
+  ctx.state.race.metaGroupVisible = MetaOn(ctx.record) || ctx.record.Shapeshift;
   if (ctx.state.pages.page == kPagePriorities) ctx.platform.RunDialog(Dialog::PointGeneration);
 }
 

@@ -42,6 +42,8 @@ bool MetaOn(const CharacterRecord& record) {
   return record.GeneratorPoints && (record.PtsMeta != 0 || record.Shapeshift);
 }
 
+bool GhoulTransformed(const CharacterRecord& record) { return record.Race.starts_with(kGhoulPrefix); }
+
 const std::array<RaceInfo, kRaceCount>& Races() {
   static const std::array<RaceInfo, kRaceCount> races = {{
       {"Human", 'H', {0, 0, 0, 0, 0, 0}, 3, {}},
@@ -198,7 +200,10 @@ void CompleteRacePage(RulesContext& ctx) {
 void OfferRaces(RulesContext& ctx, bool keepRace) {
   CharacterRecord& record = ctx.record;
   auto& enabled = ctx.state.race.optionEnabled;
-  if (record.norules != 0 || (record.PriRace != 3 && record.PriRace != 4)) {
+  // Choosing a race again would silently replace the transformed racial values and traits.
+  if (GhoulTransformed(record)) {
+    enabled.fill(false);
+  } else if (record.norules != 0 || (record.PriRace != 3 && record.PriRace != 4)) {
     enabled.fill(true);
   } else if (record.PriRace == 3) {
     enabled = {true, false, true, true, false};

@@ -15,6 +15,8 @@ inline constexpr const char* kRaceWarning = "Warning: Don't leave this page unti
 /// Shown on the race page while the chosen race is not one the race priority offers.
 inline constexpr const char* kRaceNotOffered = "The chosen race is not offered at this race priority: choose again.";
 inline constexpr const char* kUnknownRaceMods = "Unknown Race Mods";
+/// What the ghoul transformation puts before the race text.
+inline constexpr const char* kGhoulPrefix = "Ghoul-";
 
 struct RaceInfo {
   const char* name;
@@ -33,6 +35,9 @@ std::string_view RaceCode(int i);
 
 /// `Meta`: metatypes are offered while build points bought "MetaVariants" or a shapeshifter.
 bool MetaOn(const CharacterRecord& record);
+
+/// The ghoul transformation has run: its name leads the race text.
+bool GhoulTransformed(const CharacterRecord& record);
 
 /// Sets the race: its modifiers, run multiplier, name and traits, or with the metatype option
 /// (or a shapeshifter) the metatypes it offers. A race outside 0..4 does nothing.

@@ -5,6 +5,7 @@
 
 #include "record/values.h"
 #include "rules/attributes.h"
+#include "rules/race.h"
 
 namespace ivgen {
 
@@ -56,6 +57,8 @@ std::string AlbinoFlawLine(int choice) {
 
 void ResetSpecials(RulesContext& ctx, SpecialsView& view) {
   view = SpecialsView{};
+  // A new character has no animal form: the window would offer spin buttons that do nothing.
+  ctx.platform.CloseDialog(Dialog::AnimalForm);
   RefreshSpecials(ctx, view);
 }
 
@@ -69,14 +72,17 @@ void GhoulCheck(RulesContext& ctx, SpecialsView& view) {
   if (ctx.record.PtsGhoul != 0 && ctx.record.GeneratorPoints) view.ghoulButtonVisible = true;
 }
 
+void RestoreGhoulButton(RulesContext& ctx, SpecialsView& view) {
+  const CharacterRecord& record = ctx.record;
+  view.ghoulButtonVisible =
+      record.GeneratorPoints && record.PtsGhoul != 0 && record.OnceThru && !GhoulTransformed(record);
+}
+
 bool BeginGhoul(RulesContext& ctx, SpecialsView& view) {
   if (!view.ghoulButtonVisible) return false;
   CharacterRecord& record = ctx.record;
   record.OnceThru = true;
   view.ghoulButtonVisible = false;
-  view.ghoulTransformed = true;
-  // Choosing a race again would silently replace the transformed racial values.
-  ctx.state.race.optionEnabled.fill(false);
 
   AddToRacial(record, kBody, 2);
   AddToRacial(record, kStrength, 1);
@@ -86,13 +92,16 @@ bool BeginGhoul(RulesContext& ctx, SpecialsView& view) {
   // Only what the page shows: the next RecalcDerived counts both from Essence again.
   record.EssenceText = GeneralNumber(record.Essence - 1);
   AddToCell(record.Magic.Base, -1);
-  record.Race = "Ghoul-" + record.Race;
+  record.Race = kGhoulPrefix + record.Race;
+  OfferRaces(ctx);
   record.Edges.insert(record.Edges.end(), kGhoulFlaws.begin(), kGhoulFlaws.end());
   record.RaceDesc.emplace_back("Dual-natured being");
   record.RaceDesc.emplace_back("Immunity to VITAS plague");
 
   const AttributeRow& will = record.Attr[kWillpower];
-  const int dice = IntFloor(CellValue(will.Base) + CellValue(will.Racial));
+  // A hand-written file can hold any Willpower; no character comes near the cap, and no test hangs.
+  constexpr int kMostDice = 100;
+  const int dice = std::min(IntFloor(CellValue(will.Base) + CellValue(will.Racial)), kMostDice);
   int successes = 0;
   for (int k = 0; k < dice; ++k) {
     if (Rollsix(ctx.platform) > 5) ++successes;

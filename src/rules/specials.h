@@ -20,8 +20,6 @@ inline constexpr int kAnimalMaximum = 6;
 struct SpecialsView {
   /// "Begin Ghoul" on the attributes page.
   bool ghoulButtonVisible = false;
-  /// The transformation has run; the race can no longer be chosen.
-  bool ghoulTransformed = false;
   /// "Albino": enabled exactly while "MetaVariants" is ticked.
   bool albinoEnabled = false;
   bool albino = false;
@@ -47,13 +45,16 @@ inline const char* AlbinoFlawCaption(int choice) {
 /// The flaw line the race-page completion adds for albino choice i; "" outside 0..4.
 std::string AlbinoFlawLine(int choice);
 
-/// New: the ghoul button hidden, the albino option off.
+/// New: the ghoul button hidden, the albino option off, the animal-form window closed.
 void ResetSpecials(RulesContext& ctx, SpecialsView& view);
 /// Follows the record into what only depends on it (the albino option's enabled state).
 void RefreshSpecials(RulesContext& ctx, SpecialsView& view);
 
 /// Race-page completion: the ghoul button shows when the ghoul option was bought.
 void GhoulCheck(RulesContext& ctx, SpecialsView& view);
+/// An opened character: a ghoul bought and past the race page, not yet transformed, keeps its
+/// button.
+void RestoreGhoulButton(RulesContext& ctx, SpecialsView& view);
 /// "Begin Ghoul": the transformation, its Willpower test and the message with the successes.
 /// Refused while the button is hidden. True when it ran.
 bool BeginGhoul(RulesContext& ctx, SpecialsView& view);

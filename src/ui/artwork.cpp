@@ -1,5 +1,6 @@
 #include "ui/artwork.h"
 
+#include <QIconEngine>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -44,10 +45,105 @@ QPixmap LogoPixmap(int size, qreal devicePixelRatio) {
   return pixmap;
 }
 
-QIcon WindowIcon() {
-  QIcon icon;
-  for (int size : {16, 24, 32, 48, 64, 128, 256}) icon.addPixmap(LogoPixmap(size));
-  return icon;
+namespace {
+
+using Drawing = void (*)(QPainter&, qreal);
+
+// Draws on demand at whatever size is asked, and names a few sizes, so a window system that wants
+// every listed size does not get a dozen.
+class PaintedIconEngine final : public QIconEngine {
+ public:
+  explicit PaintedIconEngine(Drawing draw) : draw_(draw) {}
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State) override {
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing);
+    painter->translate(rect.topLeft());
+    if (mode == QIcon::Disabled) painter->setOpacity(0.4);
+    draw_(*painter, qMin(rect.width(), rect.height()));
+    painter->restore();
+  }
+  QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+    QPixmap pixmap(size);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    paint(&painter, QRect(QPoint(0, 0), size), mode, state);
+    return pixmap;
+  }
+  QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override { return {{16, 16}, {32, 32}, {48, 48}}; }
+  QIconEngine* clone() const override { return new PaintedIconEngine(draw_); }
+
+ private:
+  Drawing draw_;
+};
+
+const QColor kInk(0x30, 0x36, 0x3e);
+
+void DrawNew(QPainter& p, qreal s) {
+  QPainterPath page;
+  page.moveTo(s * 0.2, s * 0.08);
+  page.lineTo(s * 0.6, s * 0.08);
+  page.lineTo(s * 0.8, s * 0.28);
+  page.lineTo(s * 0.8, s * 0.92);
+  page.lineTo(s * 0.2, s * 0.92);
+  page.closeSubpath();
+  p.setPen(QPen(kInk, qMax<qreal>(1, s * 0.06)));
+  p.setBrush(Qt::white);
+  p.drawPath(page);
+  p.drawLine(QPointF(s * 0.6, s * 0.08), QPointF(s * 0.6, s * 0.28));
+  p.drawLine(QPointF(s * 0.6, s * 0.28), QPointF(s * 0.8, s * 0.28));
+}
+
+void DrawOpen(QPainter& p, qreal s) {
+  p.setPen(QPen(kInk, qMax<qreal>(1, s * 0.06)));
+  p.setBrush(QColor(0xe8, 0xc1, 0x5a));
+  QPainterPath folder;
+  folder.moveTo(s * 0.06, s * 0.22);
+  folder.lineTo(s * 0.38, s * 0.22);
+  folder.lineTo(s * 0.46, s * 0.32);
+  folder.lineTo(s * 0.94, s * 0.32);
+  folder.lineTo(s * 0.94, s * 0.84);
+  folder.lineTo(s * 0.06, s * 0.84);
+  folder.closeSubpath();
+  p.drawPath(folder);
+}
+
+void DrawSave(QPainter& p, qreal s) {
+  p.setPen(QPen(kInk, qMax<qreal>(1, s * 0.06)));
+  p.setBrush(QColor(0x4a, 0x78, 0xb0));
+  p.drawRoundedRect(QRectF(s * 0.1, s * 0.1, s * 0.8, s * 0.8), s * 0.06, s * 0.06);
+  p.setBrush(Qt::white);
+  p.drawRect(QRectF(s * 0.26, s * 0.1, s * 0.48, s * 0.3));
+  p.drawRect(QRectF(s * 0.22, s * 0.56, s * 0.56, s * 0.34));
+}
+
+void DrawPrint(QPainter& p, qreal s) {
+  p.setPen(QPen(kInk, qMax<qreal>(1, s * 0.06)));
+  p.setBrush(Qt::white);
+  p.drawRect(QRectF(s * 0.26, s * 0.08, s * 0.48, s * 0.3));
+  p.setBrush(QColor(0x8a, 0x92, 0x9c));
+  p.drawRoundedRect(QRectF(s * 0.08, s * 0.36, s * 0.84, s * 0.36), s * 0.06, s * 0.06);
+  p.setBrush(Qt::white);
+  p.drawRect(QRectF(s * 0.26, s * 0.6, s * 0.48, s * 0.32));
+}
+
+void DrawLogo(QPainter& p, qreal s) { p.drawPixmap(QRectF(0, 0, s, s), LogoPixmap(qRound(s)), QRectF()); }
+
+}  // namespace
+
+QIcon WindowIcon() { return QIcon(new PaintedIconEngine(DrawLogo)); }
+
+QIcon ToolbarIcon(ToolIcon which) {
+  switch (which) {
+    case ToolIcon::New:
+      return QIcon(new PaintedIconEngine(DrawNew));
+    case ToolIcon::Open:
+      return QIcon(new PaintedIconEngine(DrawOpen));
+    case ToolIcon::Save:
+      return QIcon(new PaintedIconEngine(DrawSave));
+    case ToolIcon::Print:
+      break;
+  }
+  return QIcon(new PaintedIconEngine(DrawPrint));
 }
 
 }  // namespace ivgen

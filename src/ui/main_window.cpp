@@ -9,6 +9,7 @@
 #include <QStyle>
 #include <QToolBar>
 #include <QUrl>
+#include <QVBoxLayout>
 
 #include "app/editor.h"
 #include "ui/about_dialog.h"
@@ -27,19 +28,19 @@ namespace ivgen {
 
 MainWindow::MainWindow(Editor& editor, QtPlatform* platform) : editor_(editor), platform_(platform) {
   setObjectName("mainWindow");
-  setWindowIcon(WindowIcon());
   pages_ = new QTabWidget(this);
   pages_->setObjectName("pages");
+  // A page's widgets are built when the page is first shown, so start-up builds one page, not twelve.
   for (int index = 0; index < kPageCount; ++index) {
-    const QString caption = ToQt(std::string(kPageCaptions[index]));
-    PageView* view = CreatePage(index, caption, editor_, pages_);
-    view->setObjectName("page" + QString::number(index));
-    connect(view, &PageView::Changed, this, &MainWindow::Refresh);
-    views_.push_back(view);
-    pages_->addTab(view, caption);
+    auto* holder = new QWidget(pages_);
+    auto* layout = new QVBoxLayout(holder);
+    layout->setContentsMargins(0, 0, 0, 0);
+    views_.push_back(nullptr);
+    pages_->addTab(holder, ToQt(std::string(kPageCaptions[index])));
   }
   setCentralWidget(pages_);
   connect(pages_, &QTabWidget::currentChanged, this, [this](int index) {
+    BuildPage(index);
     if (refreshing_) return;
     editor_.SelectPage(index);
     Refresh();
@@ -95,14 +96,27 @@ void MainWindow::BuildMenus() {
   QToolBar* toolbar = addToolBar("Toolbar");
   toolbar->setObjectName("toolbar");
   toolbar->setMovable(false);
-  newAction->setIcon(style()->standardIcon(QStyle::SP_FileIcon));
-  openAction->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
-  saveAction->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
-  printAction->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
+  newAction->setIcon(ToolbarIcon(ToolIcon::New));
+  openAction->setIcon(ToolbarIcon(ToolIcon::Open));
+  saveAction->setIcon(ToolbarIcon(ToolIcon::Save));
+  printAction->setIcon(ToolbarIcon(ToolIcon::Print));
   toolbar->addAction(newAction);
   toolbar->addAction(openAction);
   toolbar->addAction(saveAction);
   toolbar->addAction(printAction);
+}
+
+void MainWindow::BuildPage(int index) {
+  if (index < 0 || index >= static_cast<int>(views_.size()) || views_[index] != nullptr) return;
+  QWidget* holder = pages_->widget(index);
+  PageView* view = CreatePage(index, pages_->tabText(index), editor_, holder);
+  view->setObjectName("page" + QString::number(index));
+  connect(view, &PageView::Changed, this, &MainWindow::Refresh);
+  holder->layout()->addWidget(view);
+  // A layout shows a widget added to a visible parent only later, from the event loop.
+  view->show();
+  views_[index] = view;
+  view->Refresh();
 }
 
 void MainWindow::Refresh() {
@@ -116,7 +130,10 @@ void MainWindow::Refresh() {
   QString status = document.CurrentFile.empty() ? tr("New character") : ToQt(document.CurrentFile);
   if (document.Modified) status += tr(" (modified)");
   statusText_->setText(status);
-  for (PageView* view : views_) view->Refresh();
+  BuildPage(pages_->currentIndex());
+  for (PageView* view : views_) {
+    if (view != nullptr) view->Refresh();
+  }
   for (const auto& [kind, dialog] : dialogs_) {
     if (auto* view = qobject_cast<DialogView*>(dialog.data()); view != nullptr && view->isVisible()) view->Refresh();
   }

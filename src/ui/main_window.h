@@ -34,6 +34,7 @@ class MainWindow : public QMainWindow {
  private:
   void BuildMenus();
   void OpenDialog(Dialog dialog, bool modal);
+  void BuildPage(int index);
   void CloseDialog(Dialog dialog);
   QAction* AddAction(QMenu* menu, const QString& text, void (MainWindow::*slot)(), const QKeySequence& key = {});
 

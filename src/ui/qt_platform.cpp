@@ -131,6 +131,20 @@ void QtPlatform::CloseDialog(Dialog dialog) {
 }
 
 void QtPlatform::ProgressShow(const std::string& title, const std::string& label) {
+  progressTitle_ = title;
+  progressLabel_ = label;
+  progressClock_.start();
+  if (progress_) ShowProgress();
+}
+
+void QtPlatform::ProgressStep(const std::string& label) {
+  progressLabel_ = label;
+  if (!progressClock_.isValid()) return;
+  if (!progress_ && progressClock_.elapsed() < kProgressDelayMs) return;
+  ShowProgress();
+}
+
+void QtPlatform::ShowProgress() {
   if (!progress_) {
     progress_ = new QProgressDialog(parent_);
     progress_->setCancelButton(nullptr);
@@ -138,19 +152,14 @@ void QtPlatform::ProgressShow(const std::string& title, const std::string& label
     progress_->setMinimumDuration(0);
     progress_->setWindowModality(Qt::NonModal);
   }
-  progress_->setWindowTitle(ToQt(title));
-  progress_->setLabelText(ToQt(label));
+  progress_->setWindowTitle(ToQt(progressTitle_));
+  progress_->setLabelText(ToQt(progressLabel_));
   progress_->show();
-  QApplication::processEvents();
-}
-
-void QtPlatform::ProgressStep(const std::string& label) {
-  if (!progress_) return;
-  progress_->setLabelText(ToQt(label));
-  QApplication::processEvents();
+  QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 void QtPlatform::ProgressHide() {
+  progressClock_.invalidate();
   if (progress_) progress_->deleteLater();
   progress_ = nullptr;
 }

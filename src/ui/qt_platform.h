@@ -2,6 +2,7 @@
 // the override cursor for the busy pointer, and the program's dialogs through the main window.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QProgressDialog>
 #include <QWidget>
@@ -43,12 +44,18 @@ class QtPlatform : public Platform {
   double NextRandom() override { return random_.Next(); }
 
  private:
+  static constexpr qint64 kProgressDelayMs = 300;
   void CloseSplash();
+  void ShowProgress();
 
   QPointer<QWidget> parent_;
   QPointer<QWidget> splash_;
   DialogHooks hooks_;
   QPointer<QProgressDialog> progress_;
+  // The progress window appears only for a load long enough for a person to see it.
+  QElapsedTimer progressClock_;
+  std::string progressTitle_;
+  std::string progressLabel_;
   bool busy_ = false;
   RandomSource random_;
 };

@@ -77,6 +77,11 @@ TEST(BundledData, HoldsWhatTheGameNeeds) {
   EXPECT_TRUE(arms && legs && internalMount);
   EXPECT_EQ(catalogs.traditions.front(), "Hermetic mage");
   EXPECT_TRUE(contacts[1] && contacts[2] && contacts[3]) << "contacts of levels 1, 2 and 3";
+  // A chosen spell keeps seven characters after the "%": a shorter reference would carry the
+  // category letter into the file and onto the sheet.
+  for (const std::string& spell : catalogs.spells.SpellLines) {
+    EXPECT_EQ(spell.size() - spell.rfind('%'), 9u) << spell;
+  }
 }
 
 }  // namespace

@@ -133,7 +133,7 @@ TEST_F(PointGenerationTest, ChoicesSurviveASwitchOfMethodAndAFile) {
   ChoosePriorityGenerator(ctx);
   EXPECT_FALSE(MetaOn(record) || state.race.metaGroupVisible);
   ChoosePointGenerator(ctx);
-  EXPECT_TRUE(MetaOn(record));
+  EXPECT_TRUE(MetaOn(record) && state.race.metaGroupVisible);
 
   record.PtsAttributes = 20;
   record.PtsSkills = 30;

@@ -8,6 +8,8 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QToolButton>
+#include <filesystem>
+#include <string>
 
 #include "app/editor.h"
 #include "platform/scripted_platform.h"
@@ -21,10 +23,17 @@ namespace {
 
 class PointsDialogsTest : public ::testing::Test {
  protected:
-  PointsDialogsTest() : editor_(platform_, test_support::FreshProgramFolder("points-dialogs").string() + "/", "") {
+  PointsDialogsTest() : editor_(platform_, ProgramFolder(), "") {
     EXPECT_TRUE(editor_.Startup());
     editor_.Priorities().ChoosePointGenerator();
     platform_.ClearLog();
+  }
+
+  // The bundled catalogs and settings: 120 build points.
+  static std::string ProgramFolder() {
+    const std::filesystem::path folder = test_support::FreshProgramFolder("points-dialogs");
+    std::filesystem::copy_file(std::filesystem::path(IVGEN_BUNDLED_DATA) / "ivgen.ini", folder / "ivgen.ini");
+    return folder.string() + "/";
   }
 
   template <typename T>
@@ -56,10 +65,11 @@ TEST_F(PointsDialogsTest, PointDialogBuysAndItsDoneChecksTheBudget) {
   Find<QToolButton>(dialog, "activeSkillsDown")->click();
   EXPECT_EQ(Find<QLineEdit>(dialog, "activeSkills")->text(), "26");
 
-  // Closing by the frame is Done, with its check.
-  static_cast<QDialog&>(dialog).reject();
+  // Closing by the frame is Done, with its check: over budget it stays open.
+  dialog.close();
   EXPECT_EQ(platform_.Log(), std::vector<std::string>{"message [Ironveil Character Generator] (OK) Cannot exceed "
                                                       "maximum points! -> OK"});
+  EXPECT_TRUE(dialog.isVisible());
   Type(dialog, "attributePoints", "20");
   platform_.ClearLog();
   Find<QPushButton>(dialog, "pointDone")->click();
