@@ -238,7 +238,7 @@ class RoundTripTest : public ::testing::Test {
     return out.str();
   }
 
-  // Every page's display as the player sees it, and the edge and priority displays.
+  // Every page's display as the player sees it, the priorities, the point dialog and the edge points.
   static std::string Displays(ScriptRunner& runner, std::ostringstream& out) {
     std::string shown;
     for (const auto& page : kPages) {
@@ -249,7 +249,7 @@ class RoundTripTest : public ::testing::Test {
         if (kept) shown += line + "\n";
       }
     }
-    return shown + Run(runner, "show-priorities\nprint EdgeSum edge-points\n", out);
+    return shown + Run(runner, "show-priorities\nshow-points\nprint EdgeSum edge-points\n", out);
   }
 
   std::vector<fs::path> folders_;
