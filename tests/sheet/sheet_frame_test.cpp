@@ -311,3 +311,19 @@ TEST(GearField, ValuesAfterTheType) {
 
 }  // namespace
 }  // namespace ivgen
+
+namespace ivgen {
+namespace {
+
+// A player may remove the carried-gear divider; the first entry was then skipped as if it were one.
+TEST_F(SheetTest, GearWithoutTheDividerIsAllCarried) {
+  CharacterRecord character = record;
+  character.Gear = {Gear("Toolkit", 1, 20, {"", "5", "1", "500", "IV3-288"}),
+                    Gear("Respirator", 1, 14, {"7", "0.5", "1", "250", "IV3-286"})};
+  const std::string sheet = WriteSheet(character, catalogs, options, character.StreetName);
+  EXPECT_NE(sheet.find("Toolkit                       @IV3-288"), std::string::npos);
+  EXPECT_NE(sheet.find("Respirator                    @IV3-286"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace ivgen
