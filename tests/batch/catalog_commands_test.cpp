@@ -113,10 +113,10 @@ TEST_F(CatalogCommandsTest, ListsEachCatalogAsItsPageShowsIt) {
             "Bad Luck[-2] | -2 |  | \n"
             "Night elf|0|1|0|2|0|0|3|Low Light Vision|$\n"
             "Active\n"
-            "  Firearms QCK\n"
+            "  Firearms (QCK)\n"
             "    Pistols\n"
             "Knowledge\n"
-            "  Biology INT\n"
+            "  Biology (INT)\n"
             "Pistol     | 5 | 20 | 40 | 60\n");
   EXPECT_EQ(err_.str(), "");
 }

@@ -22,7 +22,7 @@ TEST(LoadSkills, BuildsTheTreeWithItsSiblingChainsPerCategory) {
   folder.Write("skills.dat", {
                                  "! skills",
                                  "#Active",
-                                 "Firearms QCK",
+                                 "Firearms (QCK)",
                                  " Pistols",
                                  "  Heavy pistols",
                                  "  *Specific pistol",
@@ -31,15 +31,15 @@ TEST(LoadSkills, BuildsTheTreeWithItsSiblingChainsPerCategory) {
                                  "athletics QCK",
                                  "",
                                  "#Knowledge",
-                                 "Biology INT",
+                                 "Biology (INT)",
                              });
   const auto skills = LoadSkills(folder.Path());
   ASSERT_TRUE(skills.has_value());
   const Node expected[] = {
-      {"Active", 0, -1, 1, -1},        {"Firearms QCK", 1, 0, 2, 6},         {"Pistols", 2, 1, 3, 5},
+      {"Active", 0, -1, 1, -1},        {"Firearms (QCK)", 1, 0, 2, 6},         {"Pistols", 2, 1, 3, 5},
       {"Heavy pistols", 3, 2, -1, 4},  {"Specific pistol ->", 3, 2, -1, -1}, {"Rifles", 2, 1, -1, -1},
       {"athletics QCK", 1, 0, -1, -1}, {"Knowledge", 0, -1, 8, -1},  // categories are not chained to each other
-      {"Biology INT", 1, 7, -1, -1},
+      {"Biology (INT)", 1, 7, -1, -1},
   };
   ASSERT_EQ(skills->SkillTable.size(), std::size(expected));
   for (size_t i = 0; i < std::size(expected); ++i) {
