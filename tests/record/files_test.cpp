@@ -1,3 +1,4 @@
+// Reading and writing the files a player keeps: characters, catalogs, settings.
 #include "record/text_file.h"
 
 #include <gtest/gtest.h>
@@ -6,8 +7,8 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <functional>
 
+#include "record/ini_file.h"
 #include "support/program_folder.h"
 
 namespace ivgen {
@@ -43,38 +44,30 @@ constexpr const char* kBytes = "[System]\r\nVersion=3\r\n\xA5\xB6";
 // beside it, and nothing but the target changes.
 TEST_F(TextFileTest, ReplaceFileWritesOnlyWhatThePlayerMayWrite) {
   const struct {
-    const char* what;
     std::string name;
-    std::function<void(TextFileTest&)> before;
+    char before;          // what stands there: '-' nothing, 'f' a file, 'd' a folder, 'p' a pipe
+    int mode;             // of what stands there, and of what stands there afterwards
     const char* refusal;  // nullptr: written
-    fs::perms mode;       // of the file written, or of the one left alone
   } cases[] = {
-      {"a new file", "new.iv3", [](TextFileTest&) {}, nullptr, fs::perms(0644)},
-      {"an old file keeps its mode", "old.iv3",
-       [](TextFileTest& t) {
-         ASSERT_TRUE(ReplaceFile(t.Path("old.iv3"), "old").ok);
-         fs::permissions(t.Path("old.iv3"), fs::perms(0640));
-       },
-       nullptr, fs::perms(0640)},
-      {"a read-only file is refused", "locked.iv3",
-       [](TextFileTest& t) {
-         ASSERT_TRUE(ReplaceFile(t.Path("locked.iv3"), "old").ok);
-         fs::permissions(t.Path("locked.iv3"), fs::perms(0444));
-       },
-       "the file is read-only", fs::perms(0444)},
-      {"a folder is refused", "folder.iv3", [](TextFileTest& t) { fs::create_directory(t.Path("folder.iv3")); },
-       "Is a directory", fs::perms(0755)},
-      {"a pipe is refused", "pipe.iv3",
-       [](TextFileTest& t) { ASSERT_EQ(::mkfifo(t.Path("pipe.iv3").c_str(), 0644), 0); }, "not a regular file",
-       fs::perms(0644)},
-      {"the longest name the folder allows", std::string(255 - 4, 'n') + ".iv3", [](TextFileTest&) {}, nullptr,
-       fs::perms(0644)},
+      {"new.iv3", '-', 0644, nullptr},
+      {"old.iv3", 'f', 0640, nullptr},
+      {"locked.iv3", 'f', 0444, "the file is read-only"},
+      {"folder.iv3", 'd', 0755, "Is a directory"},
+      {"pipe.iv3", 'p', 0644, "not a regular file"},
+      {std::string(255 - 4, 'n') + ".iv3", '-', 0644, nullptr},  // the longest name the folder allows
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.what);
+    SCOPED_TRACE(c.name.substr(0, 12));
     fs::remove_all(folder_);
     fs::create_directories(folder_);
-    c.before(*this);
+    if (c.before == 'f') {
+      ASSERT_TRUE(ReplaceFile(Path(c.name), "old").ok);
+      fs::permissions(Path(c.name), fs::perms(c.mode));
+    }
+    if (c.before == 'd') fs::create_directory(Path(c.name));
+    if (c.before == 'p') {
+      ASSERT_EQ(::mkfifo(Path(c.name).c_str(), 0644), 0);
+    }
     const auto namesBefore = Names();
     const IoResult result = ReplaceFile(Path(c.name), kBytes);
     EXPECT_EQ(result.ok, c.refusal == nullptr);
@@ -86,7 +79,7 @@ TEST_F(TextFileTest, ReplaceFileWritesOnlyWhatThePlayerMayWrite) {
       EXPECT_EQ(Read(c.name), kBytes);
       EXPECT_EQ(Names(), std::vector<std::string>{c.name});
     }
-    EXPECT_EQ(fs::status(Path(c.name)).permissions() & fs::perms::mask, c.mode);
+    EXPECT_EQ(fs::status(Path(c.name)).permissions() & fs::perms::mask, fs::perms(c.mode));
   }
 }
 
@@ -126,6 +119,31 @@ TEST_F(TextFileTest, ReadWholeFileRefusesWhatIsNoFileOfOurs) {
     EXPECT_FALSE(ReadWholeFile(c.path, &problem).has_value()) << c.path;
     EXPECT_EQ(problem.Describe("read"), "Could not read " + c.path + ": " + c.reason);
   }
+}
+
+TEST(IniFile, FollowsTheProfileReaderConventions) {
+  // An editor's byte order mark before the first section hides nothing.
+  const IniFile ini = IniFile::Parse(
+      "\xEF\xBB\xBF[Character Generator]\r\nmaxpoints = 120  \r\nMAXABSEPTS=6\nDefaultGIF=\"face one.gif\"\r\n"
+      "maxpoints=99\r\nQuoted='single'\r\nHalf=\"open\r\nEmpty=\r\nno equals sign here\r\n[ other ]\r\n"
+      "maxpoints=7\r\n[character generator]\r\nLate=1\r\nLong=" +
+      std::string(5000, 'x') + "\r\n");
+  const std::pair<const char*, const char*> cases[] = {
+      {"maxpoints", "120"},  // trimmed, first occurrence wins
+      {"MaxAbsEpts", "6"},   // case-insensitive
+      {"DefaultGIF", "face one.gif"},
+      {"Quoted", "single"},
+      {"Half", "\"open"},
+      {"Empty", ""},
+      {"Missing", ""},
+      {"Late", "1"},  // a repeated section adds its keys
+  };
+  for (const auto& [key, value] : cases) EXPECT_EQ(ini.Get("CHARACTER GENERATOR", key), value) << key;
+  EXPECT_TRUE(ini.Has("Character Generator", "Empty") && !ini.Has("Character Generator", "Missing"));
+  EXPECT_EQ(ini.Get("other", "maxpoints") + ini.Get("Missing", "maxpoints"), "7");
+  EXPECT_EQ(ini.Get("Character Generator", "Long").size(), 4095u);
+  EXPECT_EQ(IniFile::Load("/nonexistent/folder/ivgen.ini").Get("S", "k"), "");
+  EXPECT_EQ(IniFile::Load(std::filesystem::temp_directory_path().string()).Get("S", "k"), "");
 }
 
 TEST(SplitLines, AcceptsEveryLineEnd) {
