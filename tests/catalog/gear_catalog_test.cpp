@@ -27,51 +27,32 @@ BookLists Allowing(std::vector<std::string> entries) {
   return books;
 }
 
-TEST(LoadGear, TypeLinesFillTheTypeTable) {
+// A later line replaces a type; a type short of names, above 64 or not a number is skipped, and
+// questions outside the table answer empty instead of reading past it. A group node carries its
+// line number, comments and blank lines counted.
+TEST(LoadGear, TypeLinesAndGroupNodes) {
   CatalogFolder folder;
-  folder.Write("gear.dat", {
-                               "xx5|Pistols|3|Damage|Weight|$Cost|",
-                               "..7|Armour|2|$Price|Book|",
-                               "..7|Clothing|3|Rating|$Cost|Book|",  // a later line replaces type 7
-                               "..9|Too few|3|A|B|",                 // malformed: two of three names
-                               "..65|Beyond|1|Book|",                // malformed: above 64
-                               "..8|Wide|31|" + std::string(31 * 2, '|'),
-                               "..X|Not a number|1|Book|",
-                           });
+  folder.Write("gear.dat", {"! one", "! two", "xx5|Pistols|3|Damage|Weight|$Cost|", "..7|Armour|2|$Price|Book|",
+                            "..7|Clothing|3|Rating|$Cost|Book|", "..9|Too few|3|A|B|", "..65|Beyond|1|Book|",
+                            "..8|Wide|31|" + std::string(31 * 2, '|'), "..X|Not a number|1|Book|", "1 Weapons",
+                            "2 Pistols", Item('2', "Hold-out", "5|100|IV3-10|"), "", "3 Tasers"});
   const auto gear = LoadGear(folder.Path());
   ASSERT_TRUE(gear.has_value());
-  // Name, field count, price field and fields 0 to 4 (stored without the "$"); questions outside
-  // the table answer empty instead of reading past it.
+  // Name, field count, price field and fields 0 to 4, stored without the "$".
   auto type = [&](int t) {
     std::string out = GearTypeName(*gear, t) + " " + std::to_string(GearFieldCount(*gear, t)) + " $" +
                       std::to_string(GearPriceField(*gear, t));
     for (int field = 0; field < 5; ++field) out += "|" + GearFieldName(*gear, t, field);
     return out;
   };
-  EXPECT_EQ(type(5), "Pistols 3 $2||Damage|Weight|Cost|");
-  EXPECT_EQ(type(7), "Clothing 3 $1||Rating|Cost|Book|");
-  for (int skipped : {8, 9, 0, 65, -1}) EXPECT_EQ(GearFieldCount(*gear, skipped), 0) << skipped;
-  EXPECT_EQ(GearTypeName(*gear, 65), "");
-}
-
-TEST(LoadGear, GroupNodesCarryTheirLineNumberCountingComments) {
-  CatalogFolder folder;
-  folder.Write("gear.dat", {
-                               "! one",
-                               "! two",
-                               "! three",
-                               "xx3|Firearms|2|$Cost|Book|",
-                               "1 Weapons",
-                               "2 Pistols",
-                               Item('2', "Hold-out", "3|100|IV3-10|"),
-                               "",  // skipped
-                               "3 Tasers",
-                           });
-  const auto gear = LoadGear(folder.Path());
-  ASSERT_TRUE(gear.has_value());
-  EXPECT_EQ(gear->tree, (CatalogTree{{"Weapons\t\t\t\t\t\t\t\t\t,5", 1},
-                                      {"Pistols\t\t\t\t\t\t\t\t\t,6", 2},
-                                      {"Tasers\t\t\t\t\t\t\t\t\t,9", 3}}));
+  EXPECT_EQ(type(5) + " / " + type(7), "Pistols 3 $2||Damage|Weight|Cost| / Clothing 3 $1||Rating|Cost|Book|");
+  for (int skipped : {8, 9, 0, 65, -1}) EXPECT_EQ(type(skipped), " 0 $0|||||") << skipped;
+  EXPECT_EQ(std::to_string(FieldIndex(*gear, 5, "Weight")) + std::to_string(FieldIndex(*gear, 5, "weight")) +
+                std::to_string(FieldIndex(*gear, 65, "Weight")) + std::to_string(FieldIndex(*gear, -3, "Weight")),
+            "2000");
+  EXPECT_EQ(gear->tree, (CatalogTree{{"Weapons\t\t\t\t\t\t\t\t\t,10", 1},
+                                     {"Pistols\t\t\t\t\t\t\t\t\t,11", 2},
+                                     {"Tasers\t\t\t\t\t\t\t\t\t,14", 3}}));
   EXPECT_TRUE(HasChildNodes(gear->tree, 0) && HasChildNodes(gear->tree, 1) && !HasChildNodes(gear->tree, 2));
 }
 
@@ -97,8 +78,8 @@ TEST(ShowGearGroup, ListsTheGroupsWellFormedItemsOfAllowedBooks) {
         Item('1', "Bare again", "3|100|CC|"), Item('1', "Allowed bare", "3|100|iv3|")},
        0,
        {Listed("Bare first", "3|100|AA|"), Listed("Allowed bare", "3|100|iv3|")}},
-      {{types, "1 Weapons", "2 Pistols", Item('2', "Short of bars", "3|100|"), Item('2', "Unknown type", "4|100|IV3-1|"),
-        Item('2', "Too short", ""), Item('2', "Good", "3|100|IV3-1|")},
+      {{types, "1 Weapons", "2 Pistols", Item('2', "Short of bars", "3|100|"),
+        Item('2', "Unknown type", "4|100|IV3-1|"), Item('2', "Too short", ""), Item('2', "Good", "3|100|IV3-1|")},
        1,
        {Listed("Good", "3|100|IV3-1|")}},
       {{types, "1 Weapons", "2 Pistols"}, 0, {"<none>"}},  // a node with children
@@ -126,24 +107,6 @@ TEST(ShowGearGroup, ReadsTheFileAgainOnEveryClick) {
   const auto gone = ShowGearGroup(folder.Path(), gear, 0, Allowing({"Core\tIV3"}));
   EXPECT_TRUE(gone->items.empty());
   EXPECT_FALSE(gone->file.ok);
-}
-
-TEST(FieldIndex, FindsTheFirstFieldOfThatExactName) {
-  GearCatalog gear;
-  gear.types[3] = GearType{"Firearms", 4, {"", "Damage", "Weight", "weight", "Weight"}, 0};
-  gear.types[0] = GearType{"Zero", 1, {"", "Weight"}, 0};
-  std::string found;
-  for (const auto& [type, name] : {std::pair{3, "Weight"}, {3, "weight"}, {3, "Range"}, {0, "Weight"}, {65, "Weight"},
-                                   {-3, "Weight"}}) {
-    found += std::to_string(FieldIndex(gear, type, name));
-  }
-  EXPECT_EQ(found, "230000");
-}
-
-TEST(DivLineWhere, FindsTheFirstDividerOrGivesZero) {
-  EXPECT_EQ(DivLineWhere({}), 0);
-  EXPECT_EQ(DivLineWhere({"Knife\t3|", "Rope\t3|"}), 0);
-  EXPECT_EQ(DivLineWhere({"Knife\t3|", "===Carried Gear below ======", "Rope", "==="}), 1);
 }
 
 }  // namespace
