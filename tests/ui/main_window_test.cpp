@@ -1,133 +1,74 @@
-// The window drives the Editor: real widgets clicked under the offscreen platform, prompts
-// answered by the scripted platform.
-#include <gtest/gtest.h>
-
-#include <QApplication>
+// The window's pages, menus and dialogs, clicked as a player would.
 #include <QCheckBox>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QTabBar>
-#include <QTest>
-#include <QTimer>
-#include <filesystem>
 
-#include "app/editor.h"
-#include "platform/scripted_platform.h"
 #include "record/text_file.h"
-#include "support/program_folder.h"
 #include "ui/about_dialog.h"
-#include "ui/main_window.h"
 #include "ui/options_dialog.h"
 #include "ui/print_options_dialog.h"
+#include "window_fixture.h"
 
 namespace ivgen {
 namespace {
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public test_support::WindowTest {
  protected:
-  MainWindowTest() : editor_(platform_, test_support::FreshProgramFolder("window").string() + "/", "") {
-    EXPECT_TRUE(editor_.Startup());
-    platform_.ClearLog();
-  }
-
-  // Saves a picture of each page when IVGEN_SCREENSHOTS names a folder, for looking at the layout.
-  void Screenshots(MainWindow& window) {
-    const QString folder = qEnvironmentVariable("IVGEN_SCREENSHOTS");
-    if (folder.isEmpty()) return;
-    for (int page = 0; page < window.Pages()->count(); ++page) {
-      window.Pages()->setCurrentIndex(page);
-      QApplication::processEvents();
-      window.grab().save(folder + QString("/page%1.png").arg(page));
+  QStringList MenuItems(const QString& title) {
+    QStringList items;
+    for (QAction* menu : Window().menuBar()->actions()) {
+      for (QAction* item : menu->menu()->actions()) {
+        if (menu->text() == title && !item->isSeparator()) items << item->text();
+      }
     }
-    window.Pages()->setCurrentIndex(0);
-    editor_.Options().Open();
-    OptionsDialog options(editor_, &window);
-    options.show();
-    QApplication::processEvents();
-    options.grab().save(folder + "/options.png");
-    editor_.Sheet().PrintToHtml();
-    PrintOptionsDialog print(editor_, &window);
-    print.show();
-    QApplication::processEvents();
-    print.grab().save(folder + "/print_options.png");
-    editor_.Sheet().Cancel();
-    AboutDialog about(editor_, &window);
-    about.show();
-    QApplication::processEvents();
-    about.grab().save(folder + "/about.png");
-    SplashWindow splash("version 3.2.6 - 2 July 2000");
-    splash.show();
-    QApplication::processEvents();
-    splash.grab().save(folder + "/splash.png");
+    return items;
   }
-
-  ScriptedPlatform platform_;
-  Editor editor_;
 };
 
-QStringList MenuItems(QMenuBar* bar, const QString& title) {
-  QStringList items;
-  for (QAction* menu : bar->actions()) {
-    if (menu->text() != title) continue;
-    for (QAction* item : menu->menu()->actions()) {
-      if (!item->isSeparator()) items << item->text();
-    }
-  }
-  return items;
-}
-
 TEST_F(MainWindowTest, OpensOnPrioritiesWithTheTwelvePagesAndMenus) {
-  MainWindow window(editor_, nullptr);
-  window.show();
-  ASSERT_EQ(window.Pages()->count(), 12);
-  const QStringList expected = {"Priorities", "Race",        "Attributes", "Skills",  "Cyberware", "Bioware",
-                                "Spells",     "Phys. Adept", "Gear",       "BioInfo", "Books",     "Contacts"};
-  for (int page = 0; page < 12; ++page) EXPECT_EQ(window.Pages()->tabText(page), expected[page]);
-  EXPECT_EQ(window.Pages()->currentIndex(), 0);
-  EXPECT_EQ(window.windowTitle(), "Ironveil Character Generator 3.2.6 - 2 July 2000");
+  QStringList tabs;
+  for (int page = 0; page < Window().Pages()->count(); ++page) tabs << Window().Pages()->tabText(page);
+  EXPECT_EQ(tabs, (QStringList{"Priorities", "Race", "Attributes", "Skills", "Cyberware", "Bioware", "Spells",
+                               "Phys. Adept", "Gear", "BioInfo", "Books", "Contacts"}));
+  EXPECT_EQ(Window().Pages()->currentIndex(), 0);
+  EXPECT_EQ(Window().windowTitle(), "Ironveil Character Generator 3.2.6 - 2 July 2000");
   // Every page fits a 1024x768 screen with room for a task bar.
-  EXPECT_LE(window.minimumSizeHint().width(), 1024);
-  EXPECT_LE(window.minimumSizeHint().height(), 720);
-
-  QMenuBar* bar = window.menuBar();
-  EXPECT_EQ(MenuItems(bar, "&File"),
+  EXPECT_LE(Window().minimumSizeHint().width(), 1024);
+  EXPECT_LE(Window().minimumSizeHint().height(), 720);
+  EXPECT_EQ(MenuItems("&File"),
             (QStringList{"&New", "&Open...", "&Save", "Save &As...", "Propert&ies", "&Print to HTML", "E&xit"}));
-  EXPECT_EQ(MenuItems(bar, "&View"), (QStringList{"Status &Bar", "&Refresh", "&Character Gen.", "&Options..."}));
-  EXPECT_EQ(MenuItems(bar, "&Help"), (QStringList{"&Contents", "&Search For Help On...", "&About"}));
-  Screenshots(window);
-}
+  EXPECT_EQ(MenuItems("&View"), (QStringList{"Status &Bar", "&Refresh", "&Character Gen.", "&Options..."}));
+  EXPECT_EQ(MenuItems("&Help"), (QStringList{"&Contents", "&Search For Help On...", "&About"}));
 
-TEST_F(MainWindowTest, NewOnAnUnchangedCharacterAsksNothing) {
-  MainWindow window(editor_, nullptr);
-  for (QAction* menu : window.menuBar()->actions()) {
-    for (QAction* item : menu->menu()->actions()) {
-      if (item->text() == "&New") item->trigger();
-    }
+  for (int page = 0; page < Window().Pages()->count(); ++page) {
+    ShowPage(page);
+    Shot(Window(), QString("page%1").arg(page));
   }
-  EXPECT_TRUE(platform_.Log().empty());
+  editor_.Options().Open();
+  OptionsDialog options(editor_, &Window());
+  Shot(options, "options");
+  editor_.Sheet().PrintToHtml();
+  PrintOptionsDialog print(editor_, &Window());
+  Shot(print, "print_options");
+  editor_.Sheet().Cancel();
+  AboutDialog about(editor_, &Window());
+  Shot(about, "about");
 }
 
-TEST_F(MainWindowTest, TypingAStreetNameMarksTheCharacterModifiedAndNewAsks) {
-  MainWindow window(editor_, nullptr);
-  window.Pages()->setCurrentIndex(9);
-  auto* street = window.findChild<QLineEdit*>("StreetName");
-  ASSERT_NE(street, nullptr);
-  QTest::keyClicks(street, "Nyx");
+TEST_F(MainWindowTest, NewAsksOnlyAfterAnEditAndClearsThePages) {
+  MenuItem("&New")->trigger();
+  EXPECT_TRUE(platform_.Log().empty());
+  ShowPage(9);
+  QTest::keyClicks(Find("StreetName"), "Nyx");
   EXPECT_EQ(editor_.Record().StreetName, "Nyx");
   EXPECT_TRUE(editor_.Document().Modified);
-
   platform_.QueueAnswer("No");
-  for (QAction* menu : window.menuBar()->actions()) {
-    for (QAction* item : menu->menu()->actions()) {
-      if (item->text() == "&New") item->trigger();
-    }
-  }
-  ASSERT_EQ(platform_.Log().size(), 1u);
-  EXPECT_EQ(platform_.Log()[0],
-            "message [New character] (warning, Yes/No/Cancel) Current character has been modified.\\n\\rDo you want "
-            "do save changes? -> No");
-  EXPECT_EQ(street->text(), "");
+  MenuItem("&New")->trigger();
+  EXPECT_EQ(platform_.Log(), std::vector<std::string>{"message [New character] (warning, Yes/No/Cancel) Current "
+                                                      "character has been modified.\\n\\rDo you want do save "
+                                                      "changes? -> No"});
+  EXPECT_EQ(Text("StreetName"), "");
 }
 
 TEST_F(MainWindowTest, OptionsDialogRefusesOutOfRangeAndStaysOpen) {
@@ -141,7 +82,7 @@ TEST_F(MainWindowTest, OptionsDialogRefusesOutOfRangeAndStaysOpen) {
 }
 
 TEST_F(MainWindowTest, PrintOptionsDialogChoosesWhatTheSheetHolds) {
-  const std::string sheet = (test_support::FreshFolder("window-sheet") / "nyx.htm").string();
+  const std::string sheet = (folder_ / "nyx.htm").string();
   editor_.Sheet().PrintToHtml();  // the scripted platform records the dialog without blocking
   PrintOptionsDialog dialog(editor_, nullptr);
   auto* picture = dialog.findChild<QLineEdit*>("pictureFile");
