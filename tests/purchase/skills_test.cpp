@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "rules/rules_fixture.h"
+#include "support/joined.h"
 
 namespace ivgen {
 namespace {
@@ -50,11 +51,7 @@ class SkillsTest : public RulesTest {
     auto one = [](const SkillPoolView& p) { return p.display + (p.stop ? " STOP" : ""); };
     return one(view.active) + ", " + one(view.knowledge) + ", " + one(view.language);
   }
-  std::string List() const {
-    std::string out;
-    for (const std::string& entry : record.Skills) out += (out.empty() ? "" : " | ") + entry;
-    return out;
-  }
+  std::string List() const { return test_support::Joined(record.Skills); }
 
   SkillsView view;
 };
