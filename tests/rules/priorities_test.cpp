@@ -1,6 +1,7 @@
 #include "rules/priorities.h"
 
 #include <string>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -86,9 +87,9 @@ TEST_F(PrioritiesTest, ClickingRowsKeepsSpellPointsAndTheAdeptChoice) {
   SelectPriorityRow(ctx, 0);
   MoveAreaDown(ctx);
   for (const auto& [choice, shown] : std::vector<std::pair<int, const char*>>{{1, "row 1, 35 points, adept 1"},
-                                                                               {4, "row 1, 35 points, adept 4"},
-                                                                               {0, "row 1, 0 points, adept 0"},
-                                                                               {5, "row 1, 0 points, adept 0"}}) {
+                                                                              {4, "row 1, 35 points, adept 4"},
+                                                                              {0, "row 1, 0 points, adept 0"},
+                                                                              {5, "row 1, 0 points, adept 0"}}) {
     EXPECT_EQ(ChooseAdept(ctx, choice), choice != 5);
     EXPECT_EQ(Magic(), std::string(shown) + ", adept group, initiation") << choice;
   }
@@ -121,8 +122,8 @@ TEST_F(PrioritiesTest, InitiateGradeIsTheMagicModifierWhileTheOptionIsOn) {
   EXPECT_EQ(record.Initiation, 0);
   MagicTo(0);
   SetInitiation(ctx, true);
-  for (const auto& [text, magic] :
-       std::vector<std::pair<const char*, const char*>>{{"2", "8"}, {"", "6"}, {"3 grades", "9"}, {"x", "6"}, {"1", "7"}}) {
+  for (const auto& [text, magic] : std::vector<std::pair<const char*, const char*>>{
+           {"2", "8"}, {"", "6"}, {"3 grades", "9"}, {"x", "6"}, {"1", "7"}}) {
     SetGradeText(ctx, text);
     EXPECT_EQ(record.Magic.Total, magic) << text;
   }
@@ -175,23 +176,17 @@ TEST_F(PrioritiesTest, GeneratorMenus) {
 }
 
 TEST_F(PrioritiesTest, OrderIsRestoredFromTheRowsOfAFile) {
-  const struct {
-    int race, magic, attributes, skills, resources;
-    const char* order;
-  } cases[] = {
-      {0, 1, 4, 2, 3, "Race | Magic | Skills | Resources | Attributes"},
-      // A damaged file naming a row twice still gives each area exactly once.
-      {2, 2, 9, 0, 0, "Skills | Attributes | Race | Resources | Magic"},
-  };
-  for (const auto& c : cases) {
-    record.PriRace = c.race;
-    record.PriMagic = c.magic;
-    record.PriAttributes = c.attributes;
-    record.PriSkills = c.skills;
-    record.PriResources = c.resources;
+  // The rows of race, magic, attributes, skills and resources; a damaged file naming a row twice
+  // still gives each area exactly once.
+  const std::pair<std::array<int16_t, 5>, const char*> cases[] = {
+      {{0, 1, 4, 2, 3}, "Race | Magic | Skills | Resources | Attributes"},
+      {{2, 2, 9, 0, 0}, "Skills | Attributes | Race | Resources | Magic"}};
+  for (const auto& [rows, order] : cases) {
+    std::tie(record.PriRace, record.PriMagic, record.PriAttributes, record.PriSkills, record.PriResources) =
+        std::tuple(rows[0], rows[1], rows[2], rows[3], rows[4]);
     RestorePriorityOrder(ctx);
     ShowPriorityTable(ctx);
-    EXPECT_EQ(Joined(state.priorities.order), c.order);
+    EXPECT_EQ(Joined(state.priorities.order), order);
   }
   EXPECT_EQ(Joined(state.priorities.valueTexts), "50 points | 27 points | Troll/Elf | 20,000\xA5 | Mundane");
 }
