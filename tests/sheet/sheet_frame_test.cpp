@@ -2,7 +2,10 @@
 // by hand, and the cases a player would notice on a printed sheet.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "catalog/gear_catalog.h"
@@ -50,8 +53,11 @@ void SetIdentity(CharacterRecord& r, const std::vector<std::string>& texts) {
   for (size_t i = 0; i < texts.size(); ++i) r.*keys[i] = texts[i];
 }
 
-void SetAttributes(CharacterRecord& record, const std::vector<AttributeRow>& rows) {
-  for (size_t i = 0; i < rows.size(); ++i) record.Attr[i] = rows[i];
+// The six attribute rows, each "base racial modifier bio-modifier total", separated by commas.
+void SetAttributes(CharacterRecord& record, std::string rows) {
+  std::replace(rows.begin(), rows.end(), ',', ' ');
+  std::istringstream in(rows);
+  for (AttributeRow& r : record.Attr) in >> r.Base >> r.Racial >> r.Modifier >> r.BioModifier >> r.Total;
 }
 
 // Weapons of every kind on both sides of the divider, armour over bone lacing, implants,
@@ -64,12 +70,7 @@ void MakeStreetSamurai(CharacterRecord& r) {
   r.GraphicsFilename = "razor.jpg";
   r.Maxresources = 400000;
   r.NuyenSpent = 398995;
-  SetAttributes(r, {{"5", "3", "1", "0", "9"},
-                    {"5", "0", "2", "0", "7"},
-                    {"4", "2", "0", "1", "7"},
-                    {"2", "-1", "0", "0", "1"},
-                    {"4", "-1", "0", "0", "3"},
-                    {"4", "0", "0", "0", "4"}});
+  SetAttributes(r, "5 3 1 0 9, 5 0 2 0 7, 4 2 0 1 7, 2 -1 0 0 1, 4 -1 0 0 3, 4 0 0 0 4");
   r.EssenceText = "1.45";
   r.Reaction = {"5", "4", "9"};
   r.Initative = {"1", "2", "3"};
@@ -114,12 +115,7 @@ void MakeShapeshifter(CharacterRecord& r) {
       r, {"Greyfang", "Ines Marrow", "Shapeshifter", "Human", "Female", "", "61", "Amber", "Grey", "", "", "", ""});
   r.RaceDesc = {"Wolf form"};
   r.Shapeshift = true;
-  SetAttributes(r, {{"3", "0", "0", "0", "3"},
-                    {"4", "0", "0", "0", "4"},
-                    {"3", "0", "0", "0", "3"},
-                    {"3", "0", "0", "1", "4"},
-                    {"4", "0", "0", "0", "4"},
-                    {"5", "0", "0", "0", "5"}});
+  SetAttributes(r, "3 0 0 0 3, 4 0 0 0 4, 3 0 0 0 3, 3 0 0 1 4, 4 0 0 0 4, 5 0 0 0 5");
   r.EssenceText = "8";
   r.Reaction = {"4", "0", "4"};
   r.Animal.Attr = {{{"4", "2", "6"}, {"5", "3", "8"}, {"4", "2", "6"}}};
@@ -138,12 +134,7 @@ void MakeMagician(CharacterRecord& r) {
   r.PriMagic = 0;
   r.Maxresources = 90000;
   r.NuyenSpent = 88750;
-  SetAttributes(r, {{"2", "0", "0", "0", "2"},
-                    {"4", "1", "0", "0", "5"},
-                    {"2", "0", "0", "0", "2"},
-                    {"4", "2", "0", "0", "6"},
-                    {"6", "0", "0", "0", "6"},
-                    {"6", "0", "0", "0", "6"}});
+  SetAttributes(r, "2 0 0 0 2, 4 1 0 0 5, 2 0 0 0 2, 4 2 0 0 6, 6 0 0 0 6, 6 0 0 0 6");
   r.Magic = {"6", "0", "6"};
   r.Reaction = {"5", "0", "5"};
   r.Pools = {"1", "8", "5", "", "6", "9", "", "Spirit", "", "2"};
@@ -164,12 +155,7 @@ void MakeAdept(CharacterRecord& r) {
   r.Adept = 0;
   r.Maxresources = 50000;
   r.NuyenSpent = 49680;
-  SetAttributes(r, {{"4", "1", "0", "0", "5"},
-                    {"6", "0", "0", "0", "6"},
-                    {"3", "2", "0", "0", "5"},
-                    {"2", "0", "0", "0", "2"},
-                    {"4", "0", "0", "0", "4"},
-                    {"5", "1", "0", "0", "6"}});
+  SetAttributes(r, "4 1 0 0 5, 6 0 0 0 6, 3 2 0 0 5, 2 0 0 0 2, 4 0 0 0 4, 5 1 0 0 6");
   r.RunMult = "2";
   r.Magic = {"6", "0", "6"};
   r.Reaction = {"7", "2", "9"};
@@ -223,46 +209,32 @@ TEST_F(SheetTest, WholeSheets) {
   }
 }
 
-}  // namespace
-}  // namespace ivgen
-
-namespace ivgen {
-namespace {
-
-// Lifestyles print two to a row: two rows always, then a row for each pair begun past the fourth.
+// Lifestyles print two to a row: two rows always, then a row for each pair begun past the fourth
+// (an even count past four still begins one more, empty row); the list holds 101 at most.
 TEST_F(SheetTest, LifestyleRows) {
-  struct Case {
-    int lifestyles;
-    int rows;
-    std::string lastRow;
+  const std::string empty = "<tr><th colspan=2>&nbsp;</th>\r\n<td colspan=2>&nbsp;</td></tr>\r\n";
+  auto named = [](int n) {
+    const std::string name = "Lifestyle " + std::to_string(n);
+    return "<tr><th colspan=2>" + name + std::string(30 - name.size(), ' ') +
+           "</th>\r\n<td colspan=2>&nbsp;</td></tr>\r\n";
   };
-  const Case cases[] = {
-      {0, 2, "<tr><th colspan=2>&nbsp;</th>\r\n<td colspan=2>&nbsp;</td></tr>\r\n"},
-      {5, 3, "<tr><th colspan=2>Lifestyle 4                   </th>\r\n<td colspan=2>&nbsp;</td></tr>\r\n"},
-      // An even count past four still begins one more, empty row.
-      {6, 4, "<tr><th colspan=2>&nbsp;</th>\r\n<td colspan=2>&nbsp;</td></tr>\r\n"},
-      // The list holds 101 at most.
-      {103, 51, "<tr><th colspan=2>Lifestyle 100                 </th>\r\n<td colspan=2>&nbsp;</td></tr>\r\n"},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.lifestyles);
+  const std::tuple<int, size_t, std::string> cases[] = {
+      {0, 2, empty}, {5, 3, named(4)}, {6, 4, empty}, {103, 51, named(100)}};
+  for (const auto& [lifestyles, rows, lastRow] : cases) {
     CharacterRecord character = record;
-    for (int i = 0; i < c.lifestyles; ++i) {
+    for (int i = 0; i < lifestyles; ++i) {
       character.Gear.push_back(Gear("Lifestyle " + std::to_string(i), 1, 25, {"1 month", "1000", "IV3-289"}));
     }
     SheetText out;
     WriteAssetsBlock(out, character);
-    const std::string& sheet = out.Bytes();
-    const size_t heading = sheet.find("<tr><th class=h2 colspan=4>Lifestyle</th></tr>");
-    ASSERT_NE(heading, std::string::npos);
-    const std::string rows = sheet.substr(heading);
+    const std::string block = out.Bytes().substr(out.Bytes().find("<tr><th class=h2 colspan=4>Lifestyle</th></tr>"));
     size_t count = 0;
-    for (size_t at = rows.find("<tr><th colspan=2>"); at != std::string::npos;
-         at = rows.find("<tr><th colspan=2>", at + 1)) {
+    for (size_t at = block.find("<tr><th colspan=2>"); at != std::string::npos;
+         at = block.find("<tr><th colspan=2>", at + 1)) {
       ++count;
     }
-    EXPECT_EQ(count, static_cast<size_t>(c.rows));
-    EXPECT_NE(rows.rfind(c.lastRow), std::string::npos) << rows;
+    EXPECT_EQ(count, rows) << lifestyles;
+    EXPECT_NE(block.rfind(lastRow), std::string::npos) << block;
   }
 }
 
@@ -301,12 +273,6 @@ TEST_F(SheetTest, BlankRangeRowMatchesEveryFirearm) {
   SheetText after;
   WriteWeaponsSection(after, character, withBlank);
   EXPECT_NE(after.Bytes().find("<td>1</td>\r\n<td>2</td>\r\n<td>3</td>\r\n<td>4</td>"), std::string::npos);
-}
-
-TEST(GearField, ValuesAfterTheType) {
-  const std::string entry = "Armored Coat\t8|6|5||4|";
-  const std::pair<int, std::string> cases[] = {{0, ""}, {1, "6"}, {2, "5"}, {3, ""}, {4, "4"}, {5, ""}};
-  for (const auto& [position, value] : cases) EXPECT_EQ(GearField(entry, position), value) << position;
 }
 
 }  // namespace
