@@ -30,11 +30,10 @@ class RecordingPlatform : public ScriptedPlatform {
 // What the pages show of each catalog, in one line.
 std::string Summary(const Catalogs& c) {
   return "cyber " + std::to_string(c.cyberware.size()) + ", bio " + std::to_string(c.bioware.size()) + ", spells " +
-         Joined(c.spells.categories) + "/" + std::to_string(c.spells.SpellLines.size()) + ", " +
-         Joined(c.traditions) + ", powers " + std::to_string(c.powers.size()) + ", gear " +
-         std::to_string(c.gear.tree.size()) + ", edges " + Joined(c.edges.edges) + "/" +
-         std::to_string(c.edges.flaws.size()) + ", " + c.metaLines[0] + "|" + c.metaLines[1] + ", ranges " +
-         std::to_string(c.RangeTable.size());
+         Joined(c.spells.categories) + "/" + std::to_string(c.spells.SpellLines.size()) + ", " + Joined(c.traditions) +
+         ", powers " + std::to_string(c.powers.size()) + ", gear " + std::to_string(c.gear.tree.size()) + ", edges " +
+         Joined(c.edges.edges) + "/" + std::to_string(c.edges.flaws.size()) + ", " + c.metaLines[0] + "|" +
+         c.metaLines[1] + ", ranges " + std::to_string(c.RangeTable.size());
 }
 
 class ReloadDatafilesTest : public ::testing::Test {
@@ -53,19 +52,15 @@ class ReloadDatafilesTest : public ::testing::Test {
   RecordingPlatform platform_;
 };
 
-const std::vector<std::string> kProgress = {
-    "progress [Reloading files] Loading ....",
-    "progress Cyberware",
-    "progress Bioware",
-    "progress Spells",
-    "progress Traditions",
-    "progress Powers",
-    "progress Gear",
-    "progress Edges/Flaws",
-    "progress MetaTypes",
-    "progress Range",
-    "progress closed",
-};
+std::vector<std::string> Progress() {
+  std::vector<std::string> lines = {"progress [Reloading files] Loading ...."};
+  for (const char* step : {"Cyberware", "Bioware", "Spells", "Traditions", "Powers", "Gear", "Edges/Flaws", "MetaTypes",
+                           "Range", "closed"}) {
+    lines.push_back(std::string("progress ") + step);
+  }
+  return lines;
+}
+const std::vector<std::string> kProgress = Progress();
 const std::string kAllowedCore =
     "cyber 2, bio 2, spells Combat\tC/1, Hermetic mage | Shamanic: Bear, powers 1, gear 2, edges "
     "Ambidextrous[1]\t1\tIV3-9\t/1, E Night elf|0|1|0|2|0|0|3|Low Light Vision|$|, ranges 1";
@@ -136,7 +131,8 @@ TEST_F(ReloadDatafilesTest, ACatalogThatCannotBeReadIsReported) {
     }
     EXPECT_EQ(Reload(c.trigger), c.goesOn);
     std::vector<std::string> expected = kProgress;
-    for (auto it = c.told.rbegin(); it != c.told.rend(); ++it) expected.insert(expected.begin() + it->first, it->second);
+    for (auto it = c.told.rbegin(); it != c.told.rend(); ++it)
+      expected.insert(expected.begin() + it->first, it->second);
     if (!c.goesOn) expected.erase(expected.begin() + 5, expected.end() - 1);
     EXPECT_EQ(platform_.Log(), expected);
     for (const std::string& part : c.shown) EXPECT_NE(Summary(catalogs_).find(part), std::string::npos) << part;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <tuple>
 
 #include "catalog/catalog_checker.h"
 #include "platform/scripted_platform.h"
@@ -32,21 +33,19 @@ TEST(Settings, FallBackAndHoldTheirRange) {
   }
 }
 
-TEST(SettingsPath, FollowsTheCommandLineRule) {
-  EXPECT_EQ(SettingsPath("ivgen.ini", "/opt/ivgen/", ""), "/opt/ivgen/ivgen.ini");
-  EXPECT_EQ(SettingsPath("ivgen.ini", "/opt/ivgen", ""), "/opt/ivgen/ivgen.ini");
+// A settings file named on the command line is used instead of the one beside the program; other
+// paths stand as they are; the arguments are one name, with one pair of quotes stripped.
+TEST(SettingsPath, FollowsTheCommandLine) {
+  EXPECT_EQ(SettingsPath("ivgen.ini", "/opt/ivgen/", "") + " " + SettingsPath("ivgen.ini", "/opt/ivgen", ""),
+            "/opt/ivgen/ivgen.ini /opt/ivgen/ivgen.ini");
   EXPECT_EQ(SettingsPath("ivgen.ini", "/opt/ivgen/", "/home/gm/table.ini"), "/home/gm/table.ini");
   EXPECT_EQ(SettingsPath("/tmp/x.iv3", "/opt/ivgen/", "/home/gm/table.ini"), "/tmp/x.iv3");
   EXPECT_EQ(SettingsPath("C:\\chars\\x.iv3", "/opt/ivgen/", ""), "C:\\chars\\x.iv3");
-}
-
-TEST(CommandLineText, JoinsArgumentsAndStripsOnePairOfQuotes) {
   const char* none[] = {"ivgen"};
-  EXPECT_EQ(CommandLineText(1, none), "");
   const char* quoted[] = {"ivgen", "\"/home/gm/my settings.ini\""};
-  EXPECT_EQ(CommandLineText(2, quoted), "/home/gm/my settings.ini");
   const char* split[] = {"ivgen", "/home/gm/my", "settings.ini"};
-  EXPECT_EQ(CommandLineText(3, split), "/home/gm/my settings.ini");
+  EXPECT_EQ(CommandLineText(1, none) + "|" + CommandLineText(2, quoted) + "|" + CommandLineText(3, split),
+            "|/home/gm/my settings.ini|/home/gm/my settings.ini");
 }
 
 TEST(LoadSettings, ReadsPastAByteOrderMarkAndNamesAFileItCannotRead) {
@@ -58,22 +57,19 @@ TEST(LoadSettings, ReadsPastAByteOrderMarkAndNamesAFileItCannotRead) {
            "used.\\r\\nCould not read " +
            path + ": " + reason + " -> OK";
   };
-  const struct {
-    std::string path;
-    int maxpoints;
-    int maxFlawEdge;
-    std::string message;  // "" when the person is told nothing
-  } cases[] = {
+  // The path, maxpoints and MaxFlawEdge read, and what the person is told.
+  const std::tuple<std::string, int, int, std::string> cases[] = {
       {marked, 120, 3, ""},
       {(folder / "missing.ini").string(), 0, 5, ""},
       {"/dev/zero", 0, 5, refused("/dev/zero", "not a regular file")},
   };
-  for (const auto& c : cases) {
+  for (const auto& [path, maxpoints, maxFlawEdge, message] : cases) {
     ScriptedPlatform platform;
-    const Settings settings = LoadSettings(c.path, platform);
-    EXPECT_EQ(settings.maxpoints, c.maxpoints) << c.path;
-    EXPECT_EQ(settings.MaxFlawEdge, c.maxFlawEdge) << c.path;
-    EXPECT_EQ(platform.Log(), c.message.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.message});
+    const Settings settings = LoadSettings(path, platform);
+    EXPECT_EQ(std::to_string(settings.maxpoints) + " " + std::to_string(settings.MaxFlawEdge),
+              std::to_string(maxpoints) + " " + std::to_string(maxFlawEdge))
+        << path;
+    EXPECT_EQ(platform.Log(), message.empty() ? std::vector<std::string>{} : std::vector<std::string>{message});
   }
   std::filesystem::remove_all(folder);
 }
