@@ -51,39 +51,14 @@ class SkillsTest : public RulesTest {
     auto one = [](const SkillPoolView& p) { return p.display + (p.stop ? " STOP" : ""); };
     return one(view.active) + ", " + one(view.knowledge) + ", " + one(view.language);
   }
-  std::string List() const { return test_support::Joined(record.Skills); }
+  std::string List() const { return List(record.Skills); }
+  static std::string List(const std::vector<std::string>& lines) { return test_support::Joined(lines); }
 
   SkillsView view;
 };
 
-TEST_F(SkillsTest, EveryStepPaysWhatTheRecountCharges) {
-  SetTotal(1, "3");  // Quickness
-  SetTotal(2, "1");  // Strength
-  SetTotal(4, "4");  // Intelligence
-  const std::vector<std::array<std::string, 3>> steps = {
-      {"add 0 0 -1", "Pistols (QCK)\t[1]", "1/50, 0/20, 0/6"},
-      {"raise", "Pistols (QCK)\t[2]", "2/50, 0/20, 0/6"},
-      {"raise", "Pistols (QCK)\t[3]", "3/50, 0/20, 0/6"},
-      {"raise", "Pistols (QCK)\t[4]", "5/50, 0/20, 0/6"},                   // a point above the attribute costs two
-      {"add 0 1 0", "Brawling (STR)/Grappling\t[1/3]", "8/50, 0/20, 0/6"},  // counts as 2 over Strength 1
-      {"add 2 0 -1", "Sperethiel (LAN)\t[1]", "8/50, 0/20, 1/6"},
-      {"raise", "Sperethiel (LAN)\t[2]", "8/50, 0/20, 2/6"},
-      {"raise", "Sperethiel (LAN)\t[3]", "8/50, 0/20, 3/6"},
-      {"raise", "Sperethiel (LAN)\t[4]", "8/50, 0/20, 4/6"},  // a language's linked value is 10
-      {"add 1 0 0", "Gang Lore (KNO)/Harbour crews\t[1/3]", "8/50, 2/20, 4/6"},
-      {"raise", "Gang Lore (KNO)/Harbour crews\t[2/4]", "8/50, 3/20, 4/6"},
-      {"raise", "Gang Lore (KNO)/Harbour crews\t[3/5]", "8/50, 4/20, 4/6"},
-      {"raise", "Gang Lore (KNO)/Harbour crews\t[4/6]", "8/50, 6/20, 4/6"},  // Intelligence 4
-  };
-  for (const auto& [action, entry, pools] : steps) {
-    EXPECT_TRUE(Do(action)) << entry;
-    EXPECT_EQ(record.Skills.back(), entry);
-    EXPECT_EQ(Pools(), pools) << entry;
-    EXPECT_EQ(view.selected, static_cast<int>(record.Skills.size()) - 1) << entry;
-  }
-  EXPECT_TRUE(platform.Log().empty());
-}
-
+// What each rating costs, as the recount charges it; the random actions below hold every step of
+// the page to the same costs.
 TEST_F(SkillsTest, RecountOfStoredEntries) {
   SetTotal(2, "2");  // Strength
   SetTotal(4, "3");  // Intelligence
@@ -107,14 +82,9 @@ TEST_F(SkillsTest, RecountOfStoredEntries) {
 }
 
 TEST_F(SkillsTest, SpinnerCeilingsFloorAndPool) {
-  struct Case {
-    const char* entry;
-    const char* action;
-    int override, allowance;
-    const char* after;
-  };
   SetTotal(2, "6");
-  const std::vector<Case> cases = {
+  // The entry, the action, Override Limits, the active allowance and the entry afterwards.
+  const std::tuple<const char*, const char*, int16_t, int16_t, const char*> cases[] = {
       {"Brawling (STR)\t[6/7]", "raise", 0, 50, "Brawling (STR)\t[6/7]"},
       {"Brawling (STR)\t[5/7]", "raise", 0, 50, "Brawling (STR)\t[5/7]"},
       {"Brawling (STR)\t[6]", "raise", 0, 50, "Brawling (STR)\t[6]"},
@@ -128,40 +98,35 @@ TEST_F(SkillsTest, SpinnerCeilingsFloorAndPool) {
       {"Brawling (STR)\t[3/5]", "base+", 1, 0, "Brawling (STR)\t[4/5]"},   // and pay no heed to the pool
       {"Brawling (STR)\t[3/1]", "spec-", 1, 0, "Brawling (STR)\t[3]"},
   };
-  for (const Case& c : cases) {
-    record.norules = static_cast<int16_t>(c.override);
-    record.PtsSkills = static_cast<int16_t>(c.allowance);
-    record.Skills = {c.entry};
+  for (const auto& [entry, action, override, allowance, after] : cases) {
+    record.norules = override;
+    record.PtsSkills = allowance;
+    record.Skills = {entry};
     RecountSkillPoints(ctx, view);
     SelectSkill(ctx, view, 0);
-    EXPECT_EQ(Do(c.action), std::string(c.after) != c.entry) << c.entry << " " << c.action;
-    EXPECT_EQ(record.Skills[0], c.after) << c.entry << " " << c.action;
+    EXPECT_EQ(Do(action), std::string(after) != entry) << entry << " " << action;
+    EXPECT_EQ(record.Skills[0], after) << entry << " " << action;
   }
 }
 
 TEST_F(SkillsTest, RefusedAddsSpendNothing) {
-  struct Case {
-    const char* action;
-    const char* answer;  // nullptr: no prompt
-    int allowance;
-  };
   SetTotal(1, "1");
-  const std::vector<Case> cases = {
+  // The action, the specialization typed (nullptr: none asked) and the active allowance.
+  const std::tuple<const char*, const char*, int16_t> cases[] = {
       {"add 0 -1 -1", nullptr, 50}, {"add 0 0 0", nullptr, 2},  // a specialization over Quickness 1 checks 3
       {"add 0 0 1", "", 50},        {"add 0 0 1", "  ", 50},   {"add 0 0 1", "Ares [old]", 50},
       {"add 0 0 1", "A~B", 50},     {"add 0 0 1", "Ares", 1},  {"further 0 0 -1", nullptr, 50},
   };
-  for (const Case& c : cases) {
-    record.PtsSkills = static_cast<int16_t>(c.allowance);
+  for (const auto& [action, answer, allowance] : cases) {
+    record.PtsSkills = allowance;
     RecountSkillPoints(ctx, view);
     platform.ClearLog();
-    if (c.answer != nullptr) platform.QueueAnswer(c.answer);
-    EXPECT_FALSE(Do(c.action)) << c.action;
-    EXPECT_EQ(List() + Pools(), "0/" + std::to_string(c.allowance) + ", 0/20, 0/6");
-    EXPECT_EQ(platform.Log(), c.answer == nullptr ? std::vector<std::string>{}
-                                                  : std::vector<std::string>{"input [Specialization] Enter Specific "
-                                                                             "model -> \"" +
-                                                                             std::string(c.answer) + "\""});
+    if (answer != nullptr) platform.QueueAnswer(answer);
+    EXPECT_FALSE(Do(action)) << action;
+    EXPECT_EQ(List() + Pools(), "0/" + std::to_string(allowance) + ", 0/20, 0/6");
+    EXPECT_EQ(
+        List(platform.Log()),
+        answer == nullptr ? "" : "input [Specialization] Enter Specific model -> \"" + std::string(answer) + "\"");
   }
   platform.QueueAnswer(" Ares Predator ");
   record.PtsSkills = 50;
@@ -182,15 +147,8 @@ TEST_F(SkillsTest, KnowledgeSpecializationTypedByThePlayer) {
   EXPECT_EQ(List() + ", " + Pools(), "Gang Lore (KNO)/Harbour crews/Pier 9\t[1/3], 1/50, 2/2, 0/6");
 }
 
+// A catalog beyond the table's bounds lists nothing past them.
 TEST_F(SkillsTest, CatalogListsStayWithinTheirBounds) {
-  SelectSkillCategory(ctx, view, 0);
-  EXPECT_EQ(view.categories, (std::vector<std::string>{"Combat", "Lore", "Tongues"}));
-  EXPECT_EQ(view.skills, (std::vector<std::string>{"Pistols (QCK)", "Brawling (STR)"}));
-  EXPECT_FALSE(view.addEnabled);
-  SelectCatalogSkill(ctx, view, 0);
-  EXPECT_EQ(view.specializations, (std::vector<std::string>{"Heavy Pistols", "Specific model->"}));
-  EXPECT_TRUE(view.addEnabled && !view.furtherVisible);
-
   SkillCatalog big;
   AddSkillNode(big, 0, "#Many", 0, -1, -1);
   big.SkillCategoryStart = {0, 600, -5};
