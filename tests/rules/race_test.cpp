@@ -28,8 +28,8 @@ class RaceTest : public RulesTest {
   }
   // What the race page and the attribute table show of the race.
   std::string Look() const {
-    return record.Race + ": " + Column(&AttributeRow::Racial) + " x" + record.RunMult + " [" +
-           Joined(record.RaceDesc) + "] body " + record.Attr[0].Modifier;
+    return record.Race + ": " + Column(&AttributeRow::Racial) + " x" + record.RunMult + " [" + Joined(record.RaceDesc) +
+           "] body " + record.Attr[0].Modifier;
   }
 };
 
@@ -112,32 +112,26 @@ TEST_F(RaceTest, ChoosingAMetatypeFillsItsFields) {
   EXPECT_EQ(record.SelIndex, 1);
 }
 
-TEST_F(RaceTest, ShapeshifterFormsFillTheAnimalFields) {
+// The shapeshifter scenario shows a form's animal values; another form hides the fields and keeps
+// what they held.
+TEST_F(RaceTest, AnotherShapeshifterFormHidesTheAnimalFields) {
   record.Shapeshift = true;
   ChooseRace(ctx, kHuman);
   ChooseMetatype(ctx, 0);
   EXPECT_TRUE(state.race.shapeFieldsVisible);
-  EXPECT_EQ(state.race.modCaption, "SSWolf Race Mods");
-  EXPECT_EQ(Joined(state.race.animalFields), "2 | 1 | 1 | 4 | 1 | 1");
-  EXPECT_EQ(Joined(record.RaceDesc), "Keen Smell | F-Allergy Silver[]");
-  const ShapeshiftGroup& animal = record.Animal;
-  EXPECT_EQ(animal.Attr[0].Modifier + animal.Attr[1].Modifier + animal.Attr[2].Modifier + " x" + animal.RunMult + " " +
-                animal.Reaction.Modifier + animal.Initative.Modifier,
-            "211 x4 11");
-  // Another form hides the fields and keeps what they held.
+  EXPECT_EQ(state.race.modCaption + ": " + Joined(record.RaceDesc),
+            "SSWolf Race Mods: Keen Smell | F-Allergy Silver[]");
   ChooseMetatype(ctx, 1);
   EXPECT_FALSE(state.race.shapeFieldsVisible);
   EXPECT_EQ(state.race.animalFields[3] + record.Animal.RunMult, "44");
 }
 
+// A name is cut to fifteen characters; without the end marker the fields end at the last "|".
 TEST(MetatypeLine, NameAndFields) {
-  EXPECT_EQ(MetatypeName("A Very Long Metatype Name|1|$"), "A Very Long Met");
-  EXPECT_EQ(MetatypeName("Gnome|1|2|$"), "Gnome");
+  EXPECT_EQ(MetatypeName("A Very Long Metatype Name|1|$") + "|" + MetatypeName("Gnome|1|2|$"), "A Very Long Met|Gnome");
   EXPECT_EQ(Joined(MetatypeFields("Gnome          |1|2|Small|$")), "1 | 2 | Small");
-  // Without the end marker the fields end at the last "|".
   EXPECT_EQ(Joined(MetatypeFields("Gnome|1|2|Small")), "1 | 2");
-  EXPECT_TRUE(MetatypeFields("Gnome").empty());
-  EXPECT_TRUE(MetatypeFields("").empty());
+  EXPECT_TRUE(MetatypeFields("Gnome").empty() && MetatypeFields("").empty());
 }
 
 TEST_F(RaceTest, CompletionLiftsTheBaseToTheRacialFloor) {
@@ -184,7 +178,6 @@ TEST_F(RaceTest, CompletionOfAShapeshifterAndOfAMetatypeNeverChosen) {
   ChooseMetatype(ctx, 0);
   CompleteRacePage(ctx);
   EXPECT_EQ(record.Race + " " + record.EssenceText + " " + Joined(record.Edges), "SSWolf 8 Allergy Silver[]");
-  EXPECT_EQ(record.Essence, 8.0);
 
   // The metatype option on and no subtype chosen: the base race stands.
   ResetRecordFields(record, "");
