@@ -30,19 +30,17 @@ TEST_F(PrintSheetTest, WarningGoesOnUnlessCancelledWithoutOverride) {
 
 // Money left becomes the smallest whole number not below a tenth of it, plus 300 per pip.
 TEST_F(PrintSheetTest, FinalizationCutsTheMoneyAndAddsACashRoll) {
+  // Money granted and spent, Override Limits, the die's value, and the money left after.
   struct Case {
     int32_t granted, spent;
     int16_t norules;
     double random;
     int32_t leftAfter;
-    bool onceThru;
   };
-  const Case cases[] = {
-      {2005, 1000, 0, 0.5, 101 + 300 * 4, true},
-      {1000, 1000, 0, 0.0, 300, true},
-      {0, 9, 0, 0.99, 1800, true},  // overspent by 9: a tenth is -0.9, so 0 is left before the roll
-      {2005, 1000, 1, 0.5, 1005, false},
-  };
+  const Case cases[] = {{2005, 1000, 0, 0.5, 101 + 300 * 4},
+                        {1000, 1000, 0, 0.0, 300},
+                        {0, 9, 0, 0.99, 1800},  // overspent by 9: a tenth is -0.9, so 0 is left before the roll
+                        {2005, 1000, 1, 0.5, 1005}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.spent);
     record.Maxresources = c.granted;
@@ -55,7 +53,7 @@ TEST_F(PrintSheetTest, FinalizationCutsTheMoneyAndAddsACashRoll) {
     options.pictureFile = "new.gif";
     const Finalization done = FinalizeCharacter(record, options, platform);
     EXPECT_EQ(record.Resources(), c.leftAfter);
-    EXPECT_EQ(record.OnceThru, c.onceThru);
+    EXPECT_EQ(record.OnceThru, c.norules == 0);
     EXPECT_EQ(record.GraphicsFilename, "new.gif");
     UndoFinalization(record, done);
     EXPECT_EQ(record.NuyenSpent, c.spent);

@@ -45,14 +45,14 @@ TEST_F(MainWindowTest, OpensOnPrioritiesWithTheTwelvePagesAndMenus) {
     ShowPage(page);
     Shot(Window(), QString("page%1").arg(page));
   }
-  editor_.Options().Open();
-  OptionsDialog options(editor_, &Window());
+  editor_->Options().Open();
+  OptionsDialog options(*editor_, &Window());
   Shot(options, "options");
-  editor_.Sheet().PrintToHtml();
-  PrintOptionsDialog print(editor_, &Window());
+  editor_->Sheet().PrintToHtml();
+  PrintOptionsDialog print(*editor_, &Window());
   Shot(print, "print_options");
-  editor_.Sheet().Cancel();
-  AboutDialog about(editor_, &Window());
+  editor_->Sheet().Cancel();
+  AboutDialog about(*editor_, &Window());
   Shot(about, "about");
 }
 
@@ -61,8 +61,8 @@ TEST_F(MainWindowTest, NewAsksOnlyAfterAnEditAndClearsThePages) {
   EXPECT_TRUE(platform_.Log().empty());
   ShowPage(9);
   QTest::keyClicks(Find("StreetName"), "Nyx");
-  EXPECT_EQ(editor_.Record().StreetName, "Nyx");
-  EXPECT_TRUE(editor_.Document().Modified);
+  EXPECT_EQ(editor_->Record().StreetName, "Nyx");
+  EXPECT_TRUE(editor_->Document().Modified);
   platform_.QueueAnswer("No");
   MenuItem("&New")->trigger();
   EXPECT_EQ(platform_.Log(), std::vector<std::string>{"message [New character] (warning, Yes/No/Cancel) Current "
@@ -72,19 +72,19 @@ TEST_F(MainWindowTest, NewAsksOnlyAfterAnEditAndClearsThePages) {
 }
 
 TEST_F(MainWindowTest, OptionsDialogRefusesOutOfRangeAndStaysOpen) {
-  editor_.Options().Open();  // the scripted platform records the dialog without blocking
-  OptionsDialog dialog(editor_, nullptr);
+  editor_->Options().Open();  // the scripted platform records the dialog without blocking
+  OptionsDialog dialog(*editor_, nullptr);
   dialog.findChild<QLineEdit*>("maxpoints")->setText("201");
   QTest::mouseClick(dialog.findChild<QPushButton*>("done"), Qt::LeftButton);
   EXPECT_EQ(platform_.Log().back(), "message [Ironveil Character Generator] (OK) Invalid entry... <0..200> only -> OK");
-  EXPECT_TRUE(editor_.Options().IsOpen());
-  EXPECT_EQ(editor_.CurrentSettings().maxpoints, 0);
+  EXPECT_TRUE(editor_->Options().IsOpen());
+  EXPECT_EQ(editor_->CurrentSettings().maxpoints, 0);
 }
 
 TEST_F(MainWindowTest, PrintOptionsDialogChoosesWhatTheSheetHolds) {
   const std::string sheet = (folder_ / "nyx.htm").string();
-  editor_.Sheet().PrintToHtml();  // the scripted platform records the dialog without blocking
-  PrintOptionsDialog dialog(editor_, nullptr);
+  editor_->Sheet().PrintToHtml();  // the scripted platform records the dialog without blocking
+  PrintOptionsDialog dialog(*editor_, nullptr);
   auto* picture = dialog.findChild<QLineEdit*>("pictureFile");
   EXPECT_EQ(picture->text(), ".\\iv.gif");
   picture->clear();
@@ -93,8 +93,8 @@ TEST_F(MainWindowTest, PrintOptionsDialogChoosesWhatTheSheetHolds) {
   QTest::mouseClick(dialog.findChild<QCheckBox*>("chkPrOp1"), Qt::LeftButton);
   platform_.QueueAnswer(sheet);
   QTest::mouseClick(dialog.findChild<QPushButton*>("print"), Qt::LeftButton);
-  EXPECT_FALSE(editor_.Sheet().IsOpen());
-  EXPECT_EQ(editor_.Sheet().WrittenSheet(), sheet);
+  EXPECT_FALSE(editor_->Sheet().IsOpen());
+  EXPECT_EQ(editor_->Sheet().WrittenSheet(), sheet);
   const std::string bytes = ReadWholeFile(sheet).value_or("");
   EXPECT_NE(bytes.find("<tr><img src=\"nyx.gif\""), std::string::npos);
   EXPECT_NE(bytes.find("<!-- Cyber  -->"), std::string::npos);

@@ -32,14 +32,14 @@ TEST_F(PagesTest, PriorityRowsMoveAndTheMagicOptionsFollow) {
   EXPECT_EQ(values->currentRow(), 1);
   EXPECT_TRUE(Find<QGroupBox>("adeptGroup")->isVisible());
   Find<QRadioButton>("adept0")->click();  // click(): a radio button only takes clicks on its label
-  EXPECT_EQ(editor_.Record().Adept, 0);
-  EXPECT_EQ(editor_.Record().MagicPts, 0);
-  EXPECT_TRUE(editor_.Document().Modified);
+  EXPECT_EQ(editor_->Record().Adept, 0);
+  EXPECT_EQ(editor_->Record().MagicPts, 0);
+  EXPECT_TRUE(editor_->Document().Modified);
 
   EXPECT_FALSE(Find("money")->isVisible());
   Find<QCheckBox>("overrideLimits")->click();
   EXPECT_TRUE(Find("money")->isVisible());
-  EXPECT_EQ(editor_.Record().norules, 1);
+  EXPECT_EQ(editor_->Record().norules, 1);
 }
 
 TEST_F(PagesTest, RaceOptionsOpenWhenThePrioritiesPageIsLeft) {
@@ -52,7 +52,7 @@ TEST_F(PagesTest, RaceOptionsOpenWhenThePrioritiesPageIsLeft) {
   EXPECT_EQ(Find<QListWidget>("raceDesc")->item(0)->text(), "Thermographic Vision");
   EXPECT_FALSE(Find("metaGroup")->isVisible());
   ShowPage(2);
-  EXPECT_TRUE(editor_.Record().OnceThru);
+  EXPECT_TRUE(editor_->Record().OnceThru);
   EXPECT_EQ(Text("StrengthRacial") + " " + Text("StrengthTotal"), "2 3");
 }
 
@@ -65,7 +65,7 @@ TEST_F(PagesTest, AttributeButtonsStopAtTheCeilingAndPoolsAreTyped) {
   Find<QToolButton>("QuicknessDown")->click();
   EXPECT_EQ(Text("QuicknessBase"), "5");
   QTest::keyClicks(Find("lblPool1"), "Rigging");
-  EXPECT_EQ(editor_.Record().Pools.lblPool1, "Rigging");
+  EXPECT_EQ(editor_->Record().Pools.lblPool1, "Rigging");
 }
 
 TEST_F(PagesTest, CharacterGenMenuSwitchesTheGenerator) {
@@ -75,10 +75,10 @@ TEST_F(PagesTest, CharacterGenMenuSwitchesTheGenerator) {
   EXPECT_EQ(items, (QStringList{"Priority", "Point System", "Existing Character"}));
   EXPECT_TRUE(menu->actions()[0]->isChecked());
   menu->actions()[1]->trigger();
-  EXPECT_TRUE(editor_.Record().GeneratorPoints);
+  EXPECT_TRUE(editor_->Record().GeneratorPoints);
   EXPECT_EQ(platform_.Log(), std::vector<std::string>{"dialog PointGeneration"});
   menu->actions()[2]->trigger();
-  EXPECT_EQ(editor_.Record().norules, 1);
+  EXPECT_EQ(editor_->Record().norules, 1);
   EXPECT_TRUE(menu->actions()[2]->isChecked());
 }
 
@@ -149,15 +149,15 @@ TEST_F(PagesTest, ImplantsBoughtByDoubleClickAndTheInstalledListFollows) {
 class MagicPagesTest : public test_support::WindowTest {
  protected:
   MagicPagesTest() {
-    editor_.Priorities().SelectRow(4);
-    for (int i = 0; i < 3; ++i) editor_.Priorities().MoveUp();  // magic at B
+    editor_->Priorities().SelectRow(4);
+    for (int i = 0; i < 3; ++i) editor_->Priorities().MoveUp();  // magic at B
   }
 };
 
 TEST_F(MagicPagesTest, MagicianAddsARaisesAndBuysSpellPoints) {
-  editor_.Priorities().MoveUp();
-  editor_.Priorities().SelectRow(3);
-  editor_.Priorities().MoveUp();  // Resources at C: 90,000 nuyen
+  editor_->Priorities().MoveUp();
+  editor_->Priorities().SelectRow(3);
+  editor_->Priorities().MoveUp();  // Resources at C: 90,000 nuyen
   ShowPage(6);
   ASSERT_TRUE(Find("spellGroup")->isVisible());
   Find<QListWidget>("traditions")->setCurrentRow(2);
@@ -176,13 +176,13 @@ TEST_F(MagicPagesTest, MagicianAddsARaisesAndBuysSpellPoints) {
   EXPECT_EQ(chosen->topLevelItem(1)->text(6) + " " + Text("spellPoints"), "[03] 4/25");
   Find<QPushButton>("buySpellPoints")->click();
   EXPECT_EQ(Text("spellPoints") + " " + Text("spellMoneyLeft"), "4/26 65000");
-  EXPECT_EQ(editor_.Record().Tradition, 2);
-  EXPECT_TRUE(editor_.Document().Modified);
+  EXPECT_EQ(editor_->Record().Tradition, 2);
+  EXPECT_TRUE(editor_->Document().Modified);
   Shot(Window(), "spells");
 }
 
 TEST_F(MagicPagesTest, AdeptBuysALeveledPowerAndRemovesIt) {
-  editor_.Priorities().ChooseAdept(0);
+  editor_->Priorities().ChooseAdept(0);
   ShowPage(7);
   ASSERT_TRUE(Find("powerGroup")->isVisible());
   auto* catalog = Find<QTreeWidget>("powerCatalog");
@@ -227,7 +227,7 @@ TEST_F(PagesTest, GearBoughtByCountAndAFreeContactAdded) {
                 Find<QLabel>("contactMoney")->text(),
             "Mara 0 89730");
   EXPECT_FALSE(Find("contactRemove")->isEnabled());
-  EXPECT_TRUE(editor_.Document().Modified);
+  EXPECT_TRUE(editor_->Document().Modified);
   Shot(Window(), "contacts");
 }
 
@@ -251,11 +251,10 @@ TEST_F(BooksPageTest, MovesABookSavesItAndReloads) {
   EXPECT_FALSE(Find("moveToAllowed")->isEnabled()) << "disabled until an entry is clicked again";
 
   QTest::mouseClick(Find<QPushButton>("saveBooks"), Qt::LeftButton);
-  EXPECT_EQ(ReadWholeFile((folder_ / "books.dat").string()).value_or(""),
-            "! Ironveil sourcebooks\r\n*Ironveil Core;IV3\r\n*Street Companion;SC\r\n");
-  EXPECT_EQ(editor_.CurrentCatalogs().cyberware.size(), 2u);
+  EXPECT_EQ(Read("books.dat"), "! Ironveil sourcebooks\r\n*Ironveil Core;IV3\r\n*Street Companion;SC\r\n");
+  EXPECT_EQ(editor_->CurrentCatalogs().cyberware.size(), 2u);
   QTest::mouseClick(Find<QPushButton>("reloadDatafiles"), Qt::LeftButton);
-  EXPECT_EQ(editor_.CurrentCatalogs().cyberware.size(), 3u);
+  EXPECT_EQ(editor_->CurrentCatalogs().cyberware.size(), 3u);
   EXPECT_EQ(platform_.Log().front(), "progress [Reloading files] Loading ....");
   EXPECT_FALSE(platform_.Busy());
 }

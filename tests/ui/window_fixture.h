@@ -8,30 +8,22 @@
 #include <QApplication>
 #include <QMenuBar>
 #include <QTest>
-#include <filesystem>
 #include <memory>
 #include <string>
 
-#include "app/editor.h"
-#include "platform/scripted_platform.h"
-#include "support/program_folder.h"
+#include "support/program_test.h"
 #include "ui/main_window.h"
 
 namespace ivgen::test_support {
 
-class WindowTest : public ::testing::Test {
+class WindowTest : public ProgramTest {
  protected:
-  explicit WindowTest(const std::string& catalogs = IVGEN_BUNDLED_DATA)
-      : folder_(FreshProgramFolder("window", catalogs)), editor_(platform_, folder_.string() + "/", "") {
-    EXPECT_TRUE(editor_.Startup());
-    platform_.ClearLog();
-  }
-  ~WindowTest() override { std::filesystem::remove_all(folder_); }
+  explicit WindowTest(const std::string& catalogs = IVGEN_BUNDLED_DATA) : ProgramTest(catalogs) { Start(); }
 
   /// The window, made and shown at first use, so a test may set the Editor up before.
   MainWindow& Window() {
     if (!window_) {
-      window_ = std::make_unique<MainWindow>(editor_, nullptr);
+      window_ = std::make_unique<MainWindow>(*editor_, nullptr);
       window_->resize(1024, 720);
       window_->show();
     }
@@ -75,9 +67,6 @@ class WindowTest : public ::testing::Test {
     widget.grab().save(folder + "/" + name + ".png");
   }
 
-  std::filesystem::path folder_;
-  ScriptedPlatform platform_;
-  Editor editor_;
   std::unique_ptr<MainWindow> window_;
 };
 
