@@ -5,7 +5,6 @@
 
 #include "record/character_record.h"
 #include "record/cp1252.h"
-#include "record/entries.h"
 #include "support/joined.h"
 
 namespace ivgen {
@@ -50,14 +49,6 @@ TEST(NumberTexts, AsFilesSheetsAndPagesShowThem) {
                                FormatThousands(-1500)},
                    "|"),
             "5.80|0.12|0.00|||999|123,456,789|-1,500");
-}
-
-TEST(Entries, EmptyFieldsKeepTheirPlace) {
-  const std::string entry = "Smartlink\t0.50\t2500\t\t+1CPL!1";
-  EXPECT_EQ(SplitTabs(entry).size(), 5u);
-  EXPECT_EQ(TabField(entry, 4) + "|" + TabField(entry, 3) + "|" + TabField(entry, 5), "+1CPL!1||");
-  EXPECT_EQ(JoinTabs(SplitTabs(entry)), entry);
-  EXPECT_EQ(Split("+1RCT,,-2CHA", ','), (std::vector<std::string>{"+1RCT", "", "-2CHA"}));
 }
 
 TEST(Cp1252, ConvertsBothWaysAndKeepsTheFileSystemsBytes) {

@@ -45,13 +45,11 @@ TEST_F(PageChangeTest, LeavingThePrioritiesPageAppliesTheGrants) {
 
 TEST_F(PageChangeTest, MoneyOfAnExistingCharacter) {
   // Build points, Override Limits, the money typed, the money granted.
-  const std::tuple<bool, bool, const char*, int32_t> cases[] = {{false, true, "150000", 150000},
-                                                                {true, true, "150000", 150000},
-                                                                {false, true, "0", 90000},
-                                                                {false, true, "", 90000},
-                                                                {false, true, "-5", 90000},
-                                                                {false, false, "150000", 90000},
-                                                                {true, true, "", 777}};
+  const std::tuple<bool, bool, const char*, int32_t> cases[] = {
+      {false, true, "150000", 150000}, {true, true, "150000", 150000}, {false, true, "0", 90000},
+      {false, true, "", 90000},        {false, true, "-5", 90000},     {false, false, "150000", 90000},
+      {true, true, "", 777},
+  };
   for (const auto& [points, override, money, expected] : cases) {
     SwitchPage(ctx, kPagePriorities);
     record.GeneratorPoints = points;

@@ -1,5 +1,5 @@
-// Printing: the warning and the file dialog as the player sees them, the money a print leaves,
-// and a failed write that leaves the character as it was.
+// Printing: the money a print leaves, and a failed write that leaves the character as it was;
+// the prompts are the sheet unit's and the print scenario's.
 #include "sheet/print_sheet.h"
 
 #include <gtest/gtest.h>
@@ -16,31 +16,22 @@ namespace {
 
 using PrintSheetTest = RulesTest;
 
-// The print sheet scenario answers the warning and the file dialog; here Override Limits goes on
-// past a cancelled warning, and a cancelled file dialog names no file.
-TEST_F(PrintSheetTest, WarningGoesOnUnlessCancelledWithoutOverride) {
-  for (const auto& [norules, proceeds] : {std::pair{0, false}, {1, true}}) {
-    platform.QueueAnswer("Cancel");
-    record.norules = static_cast<int16_t>(norules);
-    EXPECT_EQ(ConfirmFinalization(record, platform), proceeds) << norules;
-  }
-  platform.QueueAnswer("");
-  EXPECT_EQ(AskSheetPath("Razor", platform), "");
-}
-
 // Money left becomes the smallest whole number not below a tenth of it, plus 300 per pip.
 TEST_F(PrintSheetTest, FinalizationCutsTheMoneyAndAddsACashRoll) {
-  // Money granted and spent, Override Limits, the die's value, and the money left after.
+  // Money granted and spent, Override Limits, the die's value, and the money left after; overspent
+  // by 9, a tenth is -0.9, so 0 is left before the roll.
   struct Case {
     int32_t granted, spent;
     int16_t norules;
     double random;
     int32_t leftAfter;
   };
-  const Case cases[] = {{2005, 1000, 0, 0.5, 101 + 300 * 4},
-                        {1000, 1000, 0, 0.0, 300},
-                        {0, 9, 0, 0.99, 1800},  // overspent by 9: a tenth is -0.9, so 0 is left before the roll
-                        {2005, 1000, 1, 0.5, 1005}};
+  const Case cases[] = {
+      {2005, 1000, 0, 0.5, 101 + 300 * 4},
+      {1000, 1000, 0, 0.0, 300},
+      {0, 9, 0, 0.99, 1800},
+      {2005, 1000, 1, 0.5, 1005},
+  };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.spent);
     record.Maxresources = c.granted;

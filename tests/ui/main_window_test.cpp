@@ -5,7 +5,6 @@
 #include <QTabBar>
 
 #include "record/text_file.h"
-#include "ui/about_dialog.h"
 #include "ui/options_dialog.h"
 #include "ui/print_options_dialog.h"
 #include "window_fixture.h"
@@ -45,15 +44,6 @@ TEST_F(MainWindowTest, OpensOnPrioritiesWithTheTwelvePagesAndMenus) {
     ShowPage(page);
     Shot(Window(), QString("page%1").arg(page));
   }
-  editor_->Options().Open();
-  OptionsDialog options(*editor_, &Window());
-  Shot(options, "options");
-  editor_->Sheet().PrintToHtml();
-  PrintOptionsDialog print(*editor_, &Window());
-  Shot(print, "print_options");
-  editor_->Sheet().Cancel();
-  AboutDialog about(*editor_, &Window());
-  Shot(about, "about");
 }
 
 TEST_F(MainWindowTest, NewAsksOnlyAfterAnEditAndClearsThePages) {
