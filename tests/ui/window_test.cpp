@@ -1,23 +1,169 @@
-// The pages clicked as a player would: each click drives the Editor and the pages show what the
-// rules decided.
+// The window clicked as a player would under the offscreen platform, prompts answered by the
+// scripted platform: its pages, menus and dialogs drive the Editor and show what the rules decided.
+#include <gtest/gtest.h>
+
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabBar>
+#include <QTest>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <memory>
+#include <string>
 
 #include "record/text_file.h"
+#include "support/program_test.h"
 #include "ui/implant_lists.h"
-#include "window_fixture.h"
+#include "ui/main_window.h"
+#include "ui/options_dialog.h"
+#include "ui/print_options_dialog.h"
 
 namespace ivgen {
 namespace {
 
-using PagesTest = test_support::WindowTest;
+// A started program in a folder of its own and its main window.
+class WindowTest : public test_support::ProgramTest {
+ protected:
+  explicit WindowTest(const std::string& catalogs = IVGEN_BUNDLED_DATA) : ProgramTest(catalogs) { Start(); }
+
+  /// The window, made and shown at first use, so a test may set the Editor up before.
+  MainWindow& Window() {
+    if (!window_) {
+      window_ = std::make_unique<MainWindow>(*editor_, nullptr);
+      window_->resize(1024, 720);
+      window_->show();
+    }
+    return *window_;
+  }
+  MainWindow& ShowPage(int page) {
+    Window().Pages()->setCurrentIndex(page);
+    return *window_;
+  }
+  template <typename T = QWidget>
+  T* Find(const char* name) {
+    T* widget = Window().findChild<T*>(name);
+    EXPECT_NE(widget, nullptr) << name;
+    return widget;
+  }
+  QString Text(const char* field) { return Find<QLineEdit>(field)->text(); }
+  /// The menu item with that text, in any menu or submenu.
+  QAction* MenuItem(const QString& text) {
+    for (QAction* menu : Window().menuBar()->actions()) {
+      for (QAction* item : menu->menu()->actions()) {
+        if (item->text() == text) return item;
+      }
+    }
+    ADD_FAILURE() << text.toStdString();
+    return nullptr;
+  }
+  /// Clicks the row, then double-clicks it when asked: a real double-click is a click, then a
+  /// second click that the view takes as a double-click.
+  static void ClickRow(QAbstractItemView* view, const QModelIndex& row, bool twice = false) {
+    view->scrollTo(row);
+    const QPoint at = view->visualRect(row).center();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
+    if (twice) QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, at);
+  }
+  /// Saves a picture when IVGEN_SCREENSHOTS names a folder, for looking at the layout.
+  static void Shot(QWidget& widget, const QString& name) {
+    const QString folder = qEnvironmentVariable("IVGEN_SCREENSHOTS");
+    if (folder.isEmpty()) return;
+    widget.show();
+    QApplication::processEvents();
+    widget.grab().save(folder + "/" + name + ".png");
+  }
+
+  std::unique_ptr<MainWindow> window_;
+};
+
+using PagesTest = WindowTest;
+
+class MainWindowTest : public WindowTest {
+ protected:
+  QStringList MenuItems(const QString& title) {
+    QStringList items;
+    for (QAction* menu : Window().menuBar()->actions()) {
+      for (QAction* item : menu->menu()->actions()) {
+        if (menu->text() == title && !item->isSeparator()) items << item->text();
+      }
+    }
+    return items;
+  }
+};
+
+TEST_F(MainWindowTest, OpensOnPrioritiesWithTheTwelvePagesAndMenus) {
+  QStringList tabs;
+  for (int page = 0; page < Window().Pages()->count(); ++page) tabs << Window().Pages()->tabText(page);
+  EXPECT_EQ(tabs, (QStringList{"Priorities", "Race", "Attributes", "Skills", "Cyberware", "Bioware", "Spells",
+                               "Phys. Adept", "Gear", "BioInfo", "Books", "Contacts"}));
+  EXPECT_EQ(Window().Pages()->currentIndex(), 0);
+  EXPECT_EQ(Window().windowTitle(), "Ironveil Character Generator 3.2.6 - 2 July 2000");
+  // Every page fits a 1024x768 screen with room for a task bar.
+  EXPECT_LE(Window().minimumSizeHint().width(), 1024);
+  EXPECT_LE(Window().minimumSizeHint().height(), 720);
+  EXPECT_EQ(MenuItems("&File"),
+            (QStringList{"&New", "&Open...", "&Save", "Save &As...", "Propert&ies", "&Print to HTML", "E&xit"}));
+  EXPECT_EQ(MenuItems("&View"), (QStringList{"Status &Bar", "&Refresh", "&Character Gen.", "&Options..."}));
+  EXPECT_EQ(MenuItems("&Help"), (QStringList{"&Contents", "&Search For Help On...", "&About"}));
+
+  for (int page = 0; page < Window().Pages()->count(); ++page) {
+    ShowPage(page);
+    Shot(Window(), QString("page%1").arg(page));
+  }
+}
+
+TEST_F(MainWindowTest, NewAsksOnlyAfterAnEditAndClearsThePages) {
+  MenuItem("&New")->trigger();
+  EXPECT_TRUE(platform_.Log().empty());
+  ShowPage(9);
+  QTest::keyClicks(Find("StreetName"), "Nyx");
+  EXPECT_EQ(editor_->Record().StreetName, "Nyx");
+  EXPECT_TRUE(editor_->Document().Modified);
+  platform_.QueueAnswer("No");
+  MenuItem("&New")->trigger();
+  EXPECT_EQ(platform_.Log(), std::vector<std::string>{"message [New character] (warning, Yes/No/Cancel) Current "
+                                                      "character has been modified.\\n\\rDo you want do save "
+                                                      "changes? -> No"});
+  EXPECT_EQ(Text("StreetName"), "");
+}
+
+TEST_F(MainWindowTest, OptionsDialogRefusesOutOfRangeAndStaysOpen) {
+  editor_->Options().Open();  // the scripted platform records the dialog without blocking
+  OptionsDialog dialog(*editor_, nullptr);
+  dialog.findChild<QLineEdit*>("maxpoints")->setText("201");
+  QTest::mouseClick(dialog.findChild<QPushButton*>("done"), Qt::LeftButton);
+  EXPECT_EQ(platform_.Log().back(), "message [Ironveil Character Generator] (OK) Invalid entry... <0..200> only -> OK");
+  EXPECT_TRUE(editor_->Options().IsOpen());
+  EXPECT_EQ(editor_->CurrentSettings().maxpoints, 0);
+}
+
+TEST_F(MainWindowTest, PrintOptionsDialogChoosesWhatTheSheetHolds) {
+  const std::string sheet = (folder_ / "nyx.htm").string();
+  editor_->Sheet().PrintToHtml();  // the scripted platform records the dialog without blocking
+  PrintOptionsDialog dialog(*editor_, nullptr);
+  auto* picture = dialog.findChild<QLineEdit*>("pictureFile");
+  EXPECT_EQ(picture->text(), ".\\iv.gif");
+  picture->clear();
+  QTest::keyClicks(picture, "nyx.gif");
+  QTest::mouseClick(dialog.findChild<QCheckBox*>("printPicture"), Qt::LeftButton);
+  QTest::mouseClick(dialog.findChild<QCheckBox*>("chkPrOp1"), Qt::LeftButton);
+  platform_.QueueAnswer(sheet);
+  QTest::mouseClick(dialog.findChild<QPushButton*>("print"), Qt::LeftButton);
+  EXPECT_FALSE(editor_->Sheet().IsOpen());
+  EXPECT_EQ(editor_->Sheet().WrittenSheet(), sheet);
+  const std::string bytes = ReadWholeFile(sheet).value_or("");
+  EXPECT_NE(bytes.find("<tr><img src=\"nyx.gif\""), std::string::npos);
+  EXPECT_NE(bytes.find("<!-- Cyber  -->"), std::string::npos);
+  EXPECT_EQ(bytes.find("<!-- Bio  -->"), std::string::npos);
+}
 
 TEST_F(PagesTest, PriorityRowsMoveAndTheMagicOptionsFollow) {
   auto* areas = Find<QListWidget>("priorityAreas");
@@ -146,7 +292,7 @@ TEST_F(PagesTest, ImplantsBoughtByDoubleClickAndTheInstalledListFollows) {
   EXPECT_TRUE(platform_.Log().empty());
 }
 
-class MagicPagesTest : public test_support::WindowTest {
+class MagicPagesTest : public WindowTest {
  protected:
   MagicPagesTest() {
     editor_->Priorities().SelectRow(4);
@@ -231,7 +377,7 @@ TEST_F(PagesTest, GearBoughtByCountAndAFreeContactAdded) {
   Shot(Window(), "contacts");
 }
 
-class BooksPageTest : public test_support::WindowTest {
+class BooksPageTest : public WindowTest {
  protected:
   BooksPageTest() : WindowTest(IVGEN_CATALOG_FIXTURES "/small") {}
 };
@@ -261,3 +407,10 @@ TEST_F(BooksPageTest, MovesABookSavesItAndReloads) {
 
 }  // namespace
 }  // namespace ivgen
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+  QApplication app(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}

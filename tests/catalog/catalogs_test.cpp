@@ -1,10 +1,17 @@
 // The catalogs as the pages get them: lines of books not allowed and malformed lines left out,
-// fields cut at their columns, tables stopped at their bounds.
+// fields cut at their columns, tables stopped at their bounds; books.dat rewritten; and the
+// catalogs we ship (that every line is well-formed is the checker's run over them).
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <tuple>
+
+#include "catalog/books.h"
 #include "catalog/catalog_checker.h"
+#include "catalog/catalogs.h"
 #include "catalog/edge_catalog.h"
 #include "catalog/equipment_catalogs.h"
+#include "catalog/gear_catalog.h"
 #include "catalog/line_syntax.h"
 #include "catalog/magic_catalogs.h"
 #include "catalog/metatype_catalog.h"
@@ -13,6 +20,7 @@
 #include "catalog/skill_catalog.h"
 #include "catalog_fixture.h"
 #include "record/entries.h"
+#include "support/file_size_limit.h"
 #include "support/joined.h"
 
 namespace ivgen {
@@ -231,6 +239,243 @@ TEST(CheckCatalogFolder, WellFormedCatalogsGiveNoProblemAndMissingOnesAreProblem
   }
   ASSERT_EQ(report.size(), 11u);
   EXPECT_EQ(report.front() + " | " + report.back(), "bioware.dat: cannot be opened | totems.dat: cannot be opened");
+}
+
+// An item line: level digit, " * ", the name in 30 columns, a separator, then the data.
+std::string Item(char level, std::string name, std::string_view data) {
+  name.resize(30, ' ');
+  return std::string(1, level) + " * " + name + " " + std::string(data);
+}
+
+// What the shop list shows for that item.
+std::string Listed(std::string name, std::string_view data) {
+  name.resize(30, ' ');
+  return name + "\t" + std::string(data);
+}
+
+BookLists Allowing(std::vector<std::string> entries) {
+  BookLists books;
+  books.allowed = std::move(entries);
+  return books;
+}
+
+// A later line replaces a type; a type short of names, above 64 or not a number is skipped, and
+// questions outside the table answer empty instead of reading past it. A group node carries its
+// line number, comments and blank lines counted.
+TEST(LoadGear, TypeLinesAndGroupNodes) {
+  CatalogFolder folder;
+  folder.Write("gear.dat", {"! one", "! two", "xx5|Pistols|3|Damage|Weight|$Cost|", "..7|Armour|2|$Price|Book|",
+                            "..7|Clothing|3|Rating|$Cost|Book|", "..9|Too few|3|A|B|", "..65|Beyond|1|Book|",
+                            "..8|Wide|31|" + std::string(31 * 2, '|'), "..X|Not a number|1|Book|", "1 Weapons",
+                            "2 Pistols", Item('2', "Hold-out", "5|100|IV3-10|"), "", "3 Tasers"});
+  const auto gear = LoadGear(folder.Path());
+  ASSERT_TRUE(gear.has_value());
+  // Name, field count, price field and fields 0 to 4, stored without the "$".
+  auto type = [&](int t) {
+    std::string out = GearTypeName(*gear, t) + " " + std::to_string(GearFieldCount(*gear, t)) + " $" +
+                      std::to_string(GearPriceField(*gear, t));
+    for (int field = 0; field < 5; ++field) out += "|" + GearFieldName(*gear, t, field);
+    return out;
+  };
+  EXPECT_EQ(type(5) + " / " + type(7), "Pistols 3 $2||Damage|Weight|Cost| / Clothing 3 $1||Rating|Cost|Book|");
+  for (int skipped : {8, 9, 0, 65, -1}) EXPECT_EQ(type(skipped), " 0 $0|||||") << skipped;
+  EXPECT_EQ(std::to_string(FieldIndex(*gear, 5, "Weight")) + std::to_string(FieldIndex(*gear, 5, "weight")) +
+                std::to_string(FieldIndex(*gear, 65, "Weight")) + std::to_string(FieldIndex(*gear, -3, "Weight")),
+            "2000");
+  EXPECT_EQ(gear->tree, (CatalogTree{{"Weapons\t\t\t\t\t\t\t\t\t,10", 1},
+                                     {"Pistols\t\t\t\t\t\t\t\t\t,11", 2},
+                                     {"Tasers\t\t\t\t\t\t\t\t\t,14", 3}}));
+  EXPECT_TRUE(HasChildNodes(gear->tree, 0) && HasChildNodes(gear->tree, 1) && !HasChildNodes(gear->tree, 2));
+}
+
+// Items are listed from the group's line to the next group or the end of the file; malformed
+// items are skipped; the page-reference mark is set by the first item with a page and never
+// cleared, so later bare codes are filtered.
+TEST(ShowGearGroup, ListsTheGroupsWellFormedItemsOfAllowedBooks) {
+  CatalogFolder folder;
+  const std::string types = "xx3|Firearms|2|$Cost|Book|";
+  const struct {
+    std::vector<std::string> lines;
+    size_t node;
+    std::vector<std::string> items;  // {"<none>"} when the node lists nothing
+  } cases[] = {
+      {{types, "1 Pistols", Item('1', "Hold-out", "3|100|IV3-10|"), Item('1', "Heavy Pistol", "3|450|IV3-11| extra"),
+        "1 Rifles", Item('1', "Sporting Rifle", "3|900|IV3-12|")},
+       0,
+       {Listed("Hold-out", "3|100|IV3-10|"), Listed("Heavy Pistol", "3|450|IV3-11| extra")}},
+      {{types, "1 Pistols", "1 Knives, swords", Item('1', "Katana", "3|1000|IV3-5|")},
+       1,
+       {Listed("Katana", "3|1000|IV3-5|")}},
+      {{types, "1 Mixed", Item('1', "Bare first", "3|100|AA|"), Item('1', "With page", "3|100|BB-12|"),
+        Item('1', "Bare again", "3|100|CC|"), Item('1', "Allowed bare", "3|100|iv3|")},
+       0,
+       {Listed("Bare first", "3|100|AA|"), Listed("Allowed bare", "3|100|iv3|")}},
+      {{types, "1 Weapons", "2 Pistols", Item('2', "Short of bars", "3|100|"),
+        Item('2', "Unknown type", "4|100|IV3-1|"), Item('2', "Too short", ""), Item('2', "Good", "3|100|IV3-1|")},
+       1,
+       {Listed("Good", "3|100|IV3-1|")}},
+      {{types, "1 Weapons", "2 Pistols"}, 0, {"<none>"}},  // a node with children
+      {{types, "1 Weapons"}, 7, {"<none>"}},
+  };
+  for (const auto& c : cases) {
+    folder.Write("gear.dat", c.lines);
+    const GearCatalog gear = *LoadGear(folder.Path());
+    const auto group = ShowGearGroup(folder.Path(), gear, c.node, Allowing({"Core\tIV3"}));
+    EXPECT_EQ(group ? group->items : std::vector<std::string>{"<none>"}, c.items) << c.lines[1];
+    if (group) {
+      EXPECT_EQ(group->title, c.lines[c.node + 1].substr(2));
+    }
+  }
+}
+
+TEST(ShowGearGroup, ReadsTheFileAgainOnEveryClick) {
+  CatalogFolder folder;
+  folder.Write("gear.dat", {"xx3|Firearms|2|$Cost|Book|", "1 Pistols", Item('1', "Hold-out", "3|100|IV3-10|")});
+  const GearCatalog gear = *LoadGear(folder.Path());
+  folder.Write("gear.dat", {"xx3|Firearms|2|$Cost|Book|", "1 Pistols", Item('1', "Changed", "3|120|IV3-10|")});
+  EXPECT_EQ(ShowGearGroup(folder.Path(), gear, 0, Allowing({"Core\tIV3"}))->items,
+            std::vector<std::string>{Listed("Changed", "3|120|IV3-10|")});
+  folder.Remove("gear.dat");
+  const auto gone = ShowGearGroup(folder.Path(), gear, 0, Allowing({"Core\tIV3"}));
+  EXPECT_TRUE(gone->items.empty());
+  EXPECT_FALSE(gone->file.ok);
+}
+
+TEST(LoadBooks, SortsBooksByTheirMarkAndBookAllowedIgnoresCase) {
+  CatalogFolder folder;
+  folder.Write("books.dat", {"! sourcebooks", "*Core;IV3", "Companion;XX", "no semicolon here", "*Grimoire;GR;2"});
+  auto books = LoadBooks(folder.Path());
+  ASSERT_TRUE(books.has_value());
+  EXPECT_EQ(books->allowed, (std::vector<std::string>{"Core\tIV3", "Grimoire\tGR;2"}));
+  EXPECT_EQ(books->notAllowed, std::vector<std::string>{"Companion\tXX"});
+  EXPECT_EQ(AllowedBooks(*books), "[IV3][GR;2]");
+  EXPECT_FALSE(LoadBooks(folder.Path() + "missing/").has_value());
+  // The page's answer ignores case; the loaders' filter does not.
+  for (const auto& [code, allowed] : {std::pair{"iv3", true}, {"IV3", true}, {"XX", false}, {"IV", false}}) {
+    EXPECT_EQ(BookAllowed(*books, code), allowed) << code;
+  }
+  EXPECT_FALSE(InAllowedBooks(AllowedBooks(*books), "iv3", nullptr));
+  SelectNotAllowedBook(*books, 5);  // outside the list
+  EXPECT_FALSE(books->moveToAllowedEnabled || MoveToAllowed(*books));
+}
+
+// Comments and broken lines keep their place; every title found within an allowed entry is
+// marked; a title that starts like a mark ("!" once made a comment of it, "*" an allowed book)
+// stays the book it was.
+TEST(SaveBooks, RewritesOnlyTheMarks) {
+  CatalogFolder folder;
+  const struct {
+    const char* before;
+    std::vector<std::string> allowed;
+    const char* after;
+  } cases[] = {
+      {"! campaign books\n*Core;IV3\nCompanion;XX\n! more\nbroken line\n*Grimoire;GR\n",
+       {"Core\tIV3", "Companion\tXX"},
+       "! campaign books\r\n*Core;IV3\r\n*Companion;XX\r\n! more\r\nbroken line\r\nGrimoire;GR\r\n"},
+      {"Core;IV3\r\n*Core Rules;CR\r\nRules;RU\r\nMagic;MG\r\n",
+       {"Core Rules\tCR"},
+       "*Core;IV3\r\n*Core Rules;CR\r\n*Rules;RU\r\nMagic;MG\r\n"},
+      {"Core;IV3\r\n*Core Rules;CR\r\nRules;RU\r\n", {}, "Core;IV3\r\nCore Rules;CR\r\nRules;RU\r\n"},
+      {"*!Hidden Lore;HL\r\n**Star Atlas;SA\r\n*Core;IV3\r\n",
+       {"Core\tIV3"},
+       " !Hidden Lore;HL\r\n *Star Atlas;SA\r\n*Core;IV3\r\n"},
+      {" !Hidden Lore;HL\r\n *Star Atlas;SA\r\n*Core;IV3\r\n",
+       {"!Hidden Lore\tHL", "*Star Atlas\tSA", "Core\tIV3"},
+       "*!Hidden Lore;HL\r\n**Star Atlas;SA\r\n*Core;IV3\r\n"},
+  };
+  for (const auto& c : cases) {
+    folder.WriteBytes("books.dat", c.before);
+    auto books = *LoadBooks(folder.Path());
+    books.allowed = c.allowed;
+    const IoResult result = SaveBooks(folder.Path(), books);
+    ASSERT_TRUE(result.ok) << result.Describe("write");
+    EXPECT_EQ(folder.Read("books.dat"), c.after);
+    EXPECT_EQ(folder.Read("booksdat.dat"), "<none>");
+  }
+  EXPECT_EQ(LoadBooks(folder.Path())->allowed,
+            (std::vector<std::string>{"!Hidden Lore\tHL", "*Star Atlas\tSA", "Core\tIV3"}));
+}
+
+// The old way deleted books.dat before renaming the new file, so a failed write lost it and the
+// next start-up ended.
+TEST(SaveBooks, AFailedWriteLeavesBooksDatAsItWasAndNamesThePath) {
+  CatalogFolder folder;
+  const std::string original = "*Core;IV3\r\nCompanion;XX\r\n" + std::string(200, '!') + "\r\n";
+  folder.WriteBytes("books.dat", original);
+  auto books = *LoadBooks(folder.Path());
+  books.allowed.clear();
+  IoResult result;
+  test_support::WithFileSizeLimit(16, [&] { return (result = SaveBooks(folder.Path(), books)).ok; });
+  EXPECT_FALSE(result.ok);
+  EXPECT_EQ(result.path, folder.Path() + "books.dat");
+  EXPECT_EQ(folder.Read("books.dat"), original);
+  EXPECT_EQ(folder.Read("booksdat.dat"), "<none>");
+
+  folder.Remove("books.dat");
+  const IoResult missing = SaveBooks(folder.Path(), books);
+  EXPECT_FALSE(missing.ok);
+  EXPECT_EQ(missing.path, folder.Path() + "books.dat");
+}
+
+// The catalogs we ship hold enough of everything to build a character under any priority, and the
+// forms the rules look for. The items of a tree, one a line.
+std::string Items(const CatalogTree& tree) {
+  std::string items;
+  for (const TreeNode& node : tree) items += node.indent == 2 ? node.text + "\n" : "";
+  return items;
+}
+
+size_t Lines(const std::string& text) { return static_cast<size_t>(std::count(text.begin(), text.end(), '\n')); }
+
+TEST(BundledData, HoldsWhatTheGameNeeds) {
+  BookLists books;
+  Catalogs catalogs;
+  ASSERT_EQ(LoadStartupLists(IVGEN_BUNDLED_DATA, books, catalogs.skills), std::nullopt);
+  EXPECT_EQ(AllowedBooks(books), "[IV3]") << "only the core book ships allowed";
+  EXPECT_TRUE(books.notAllowed.size() >= 3 && books.notAllowed.size() <= 5) << books.notAllowed.size();
+  books.allowed.insert(books.allowed.end(), books.notAllowed.begin(), books.notAllowed.end());
+  books.notAllowed.clear();
+  catalogs.allowedBooks = AllowedBooks(books);
+  for (const ReloadStep& step : ReloadSteps()) EXPECT_TRUE(step.load(IVGEN_BUNDLED_DATA, catalogs)) << step.file;
+
+  std::string skills, gear;
+  size_t deepest = 0, metatypes = 0;
+  for (const SkillNode& node : catalogs.skills.SkillTable) {
+    skills += node.Level == 1 ? node.Name + "\n" : "";
+    deepest += node.Level == 3 ? 1 : 0;
+  }
+  for (const char* code : {"(BOD)", "(QCK)", "(STR)", "(CHA)", "(INT)", "(WIL)", "(KNO)", "(LAN)"}) {
+    EXPECT_NE(skills.find(code), std::string::npos) << code;
+  }
+  for (const std::string& line : catalogs.metaLines) metatypes += line.empty() ? 0 : 1;
+  for (size_t node = 0; node < catalogs.gear.tree.size(); ++node) {
+    const auto group = ShowGearGroup(IVGEN_BUNDLED_DATA, catalogs.gear, node, books);
+    for (const std::string& item : group ? group->items : std::vector<std::string>{}) gear += item + "\n";
+  }
+  const std::string cyberware = Items(catalogs.cyberware);
+  const std::tuple<const char*, size_t, size_t> counts[] = {
+      {"skill categories", catalogs.skills.categories.size(), 8},
+      {"skills", Lines(skills), 80},
+      {"skills three deep", deepest, 1},
+      {"cyberware", Lines(cyberware), 60},
+      {"bioware", Lines(Items(catalogs.bioware)), 40},
+      {"spell categories", catalogs.spells.categories.size(), 5},
+      {"spells", catalogs.spells.SpellLines.size(), 80},
+      {"powers", catalogs.powers.size(), 30},
+      {"traditions", catalogs.traditions.size(), 20},
+      {"edges", catalogs.edges.edges.size(), 25},
+      {"flaws", catalogs.edges.flaws.size(), 25},
+      {"metatypes", metatypes, 12},
+      {"gear", Lines(gear), 250},
+      {"ranges", catalogs.RangeTable.size(), 1},
+  };
+  for (const auto& [what, count, minimum] : counts) EXPECT_GE(count, minimum) << what;
+  // The forms the rules look for: cyber limbs, an internal mount, contacts of every level.
+  for (const char* form : {"Arms", "Legs"}) EXPECT_NE(cyberware.find(form), std::string::npos) << form;
+  for (const char* form : {"I, Internal", "\t16|1|", "\t16|2|", "\t16|3|"}) {
+    EXPECT_NE(gear.find(form), std::string::npos) << form;
+  }
+  EXPECT_EQ(catalogs.traditions.front(), "Hermetic mage");
 }
 
 }  // namespace
