@@ -86,78 +86,16 @@ TEST_F(ScriptRunnerTest, RefusesControlsThePlayerCannotReach) {
   EXPECT_EQ(editor_->Record().Maxresources, 5000);
 }
 
-TEST_F(CatalogCommandsTest, MovesBooksSavesAndReloads) {
-  EXPECT_EQ(Output("books\n"
-                   "books-allow\n"
-                   "books-select-not-allowed SC\n"
-                   "books\n"
-                   "books-allow\n"
-                   "books-allow\n"
-                   "books\n"
-                   "book-allowed sc\n"
-                   "books-save\n"
-                   "books-reload\n"
-                   "list cyberware\n"),
-            "Source books allowed\n"
-            "  Ironveil Core | IV3\n"
-            "Source books not allowed\n"
-            "  Street Companion | SC\n"
-            "move to not allowed: disabled, move to allowed: disabled\n"
-            "Source books allowed\n"
-            "  Ironveil Core | IV3\n"
-            "Source books not allowed\n"
-            "  Street Companion | SC  (selected)\n"
-            "move to not allowed: disabled, move to allowed: enabled\n"
-            "Source books allowed\n"
-            "  Ironveil Core | IV3\n"
-            "  Street Companion | SC\n"
-            "Source books not allowed\n"
-            "move to not allowed: disabled, move to allowed: disabled\n"
-            "book-allowed sc=yes\n"
-            "progress [Reloading files] Loading ....\nprogress Cyberware\nprogress Bioware\nprogress Spells\n"
-            "progress Traditions\nprogress Powers\nprogress Gear\nprogress Edges/Flaws\nprogress MetaTypes\n"
-            "progress Range\nprogress closed\n"
-            "Headware |  |  | IV3-40\n"
-            "  Datajack | .2 | 1000 | IV3-45 |  | 2\n"
-            "  Skull plate | .3 | 5000 | SC-12 | +1IMP | 3\n");
-  EXPECT_EQ(err_.str(), "");
+// The catalog listings and the Books page print as data/*.out pins them (the listings first, as
+// the books script allows another book), and books.dat is saved.
+TEST_F(CatalogCommandsTest, BooksAndListsPrintAsThePagesShowThem) {
+  for (const std::string name : {"lists", "books"}) {
+    out_.str("");
+    EXPECT_EQ(Output(ReadWholeFile(IVGEN_TEST_DATA "/" + name + ".ivb").value_or("")),
+              ReadWholeFile(IVGEN_TEST_DATA "/" + name + ".out").value_or("<none>"));
+    EXPECT_EQ(err_.str(), "") << name;
+  }
   EXPECT_EQ(Read("books.dat"), "! Ironveil sourcebooks\r\n*Ironveil Core;IV3\r\n*Street Companion;SC\r\n");
-}
-
-TEST_F(CatalogCommandsTest, ListsEachCatalogAsItsPageShowsIt) {
-  EXPECT_EQ(Output("list bioware\n"
-                   "list gear\n"
-                   "list gear-group 2\n"
-                   "list spell-categories\n"
-                   "list spells c\n"
-                   "list powers\n"
-                   "list traditions\n"
-                   "list edges\n"
-                   "list flaws\n"
-                   "list metatypes E\n"
-                   "list skills\n"
-                   "list ranges\n"),
-            "Cultured |  |  | IV3-60\n"
-            "  Cerebral Booster | .4 | 50000 | IV3-61 | C | +1INT\n"
-            "1 Weapons\n"
-            "  2 Pistols\n"
-            "Pistols\n"
-            "  Hold-out Pistol | 3|4L|1|100|IV3-101|\n"
-            "Combat | C\n"
-            "Manabolt | M | LOS | P | Inst   | (F/2) | %IV3-190C\n"
-            "Improved Reflexes 1 | 2 | +1RCT,+1INI | IV3-169 | \n"
-            "Hermetic mage\n"
-            "Shamanic: Bear\n"
-            "Ambidextrous[1] | 1 | IV3-9 | \n"
-            "Bad Luck[-2] | -2 |  | \n"
-            "Night elf|0|1|0|2|0|0|3|Low Light Vision|$\n"
-            "Active\n"
-            "  Firearms QCK\n"
-            "    Pistols\n"
-            "Knowledge\n"
-            "  Biology INT\n"
-            "Pistol     | 5 | 20 | 40 | 60\n");
-  EXPECT_EQ(err_.str(), "");
 }
 
 TEST_F(CatalogCommandsTest, RefusesWhatIsNotThere) {
