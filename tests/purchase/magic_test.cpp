@@ -52,17 +52,6 @@ class SpellsTest : public RulesTest {
   BookLists books;
 };
 
-TEST_F(SpellsTest, CategoryListsItsSpellsWhateverTheCaseOfTheCode) {
-  SelectSpellCategory(ctx, view, 0);
-  ASSERT_EQ(view.categorySpells.size(), 4u);
-  EXPECT_EQ(SpellColumns(view.categorySpells[1]),
-            (std::vector<std::string>{"Blood Boil", "P", "Body", "I", "LOS", "D(F/2)"}));
-  SelectSpell(view, 2);
-  SelectSpellCategory(ctx, view, 5);
-  EXPECT_TRUE(view.categorySpells.empty());
-  EXPECT_FALSE(AddSpell(ctx, view, books));
-}
-
 TEST_F(SpellsTest, AddedSpellsEnterAtOnePointAlsoPastThePointsAvailable) {
   record.MagicPts = 3;
   for (auto [category, spell] : std::vector<std::pair<int, int>>{{0, 0}, {0, 1}, {0, 2}, {1, 0}}) {
@@ -373,23 +362,6 @@ TEST_F(SkillsTest, KnowledgeSpecializationTypedByThePlayer) {
   const std::string prompt = "input [Knowledge skill] Enter knowledge specialization -> ";
   EXPECT_EQ(platform.Log(), (std::vector<std::string>{prompt + "\"\"", prompt + "\"Pier 9 \"", prompt + "\"Docks\""}));
   EXPECT_EQ(List() + ", " + Pools(), "Gang Lore (KNO)/Harbour crews/Pier 9\t[1/3], 1/50, 2/2, 0/6");
-}
-
-// A catalog beyond the table's bounds lists nothing past them.
-TEST_F(SkillsTest, CatalogListsStayWithinTheirBounds) {
-  SkillCatalog big;
-  AddSkillNode(big, 0, "#Many", 0, -1, -1);
-  big.SkillCategoryStart = {0, 600, -5};
-  for (int i = 1; i <= 70; ++i) AddSkillNode(big, i, "Skill (INT)", 1, 0, i - 1);
-  for (int i = 71; i <= 140; ++i) AddSkillNode(big, i, "Spec", 2, 1, i == 71 ? -1 : i - 1);
-  catalogs.skills = big;
-  for (int category : {1, 2, 3, -1}) {
-    SelectSkillCategory(ctx, view, category);
-    EXPECT_TRUE(view.skills.empty()) << category;
-  }
-  SelectSkillCategory(ctx, view, 0);
-  SelectCatalogSkill(ctx, view, 0);
-  EXPECT_EQ(view.skills.size() + view.specializations.size(), 102u);
 }
 
 TEST_F(SkillsTest, RemoveAndReorderKeepTheSelectionOnItsEntry) {

@@ -119,7 +119,7 @@ TEST_F(AttributesTest, AttrvalueReadsTotalsByCode) {
 }
 
 // The scenarios show the derived values of an elf and a shapeshifter; here the Control pool, twice
-// the VCR level over its base, and the animal form's values counted as attribute points.
+// the VCR level over its base.
 TEST_F(AttributesTest, DerivedValuesFollowTheTotals) {
   for (const auto& [row, base] : {std::pair{1, "5"}, {4, "4"}, {5, "4"}, {3, "3"}}) record.Attr[row].Base = base;
   record.Attributes = 30;
@@ -127,12 +127,6 @@ TEST_F(AttributesTest, DerivedValuesFollowTheTotals) {
   RecalcDerived(ctx);
   EXPECT_EQ(record.Reaction.Total + " " + record.Pools.Control + " " + state.attributes.pointsDisplay, "4 6 18/30");
   EXPECT_EQ(record.Magic.Total + record.Pools.Magic + record.Pools.Astral, "000") << "mundane";
-  record.Shapeshift = true;
-  record.Animal.Attr[0].Base = "4";
-  record.Animal.Attr[2].Base = "10";
-  RecalcDerived(ctx);
-  EXPECT_EQ(state.attributes.pointsDisplay, "33/30");
-  EXPECT_TRUE(state.attributes.overSpent);
 }
 
 TEST_F(AttributesTest, MagicFollowsEssenceInTheSameRecalculation) {
@@ -235,14 +229,6 @@ TEST_F(RaceTest, DermalArmourComesAndGoesWithTheTroll) {
   EXPECT_EQ(record.Attr[0].Modifier + "=" + record.Attr[0].Total, "3=9");
   ChooseRace(ctx, kDwarf);
   EXPECT_EQ(record.Attr[0].Modifier + "=" + record.Attr[0].Total, "2=4");
-}
-
-TEST_F(RaceTest, OnlyEnabledOptionsCanBeClicked) {
-  ClickRace(ctx, kElf);
-  EXPECT_EQ(record.Rsel, kHuman);
-  state.race.optionEnabled.fill(true);
-  ClickRace(ctx, kElf);
-  EXPECT_EQ(record.Race, "Elf");
 }
 
 TEST_F(RaceTest, MetatypeListOffersTheLinesOfTheRace) {

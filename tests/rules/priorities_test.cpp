@@ -149,16 +149,13 @@ TEST_F(PrioritiesTest, GeneratorMenus) {
   MagicTo(3);
   EXPECT_EQ(record.PriRace * 10 + record.PriMagic, 34);
 
-  record.PtsMeta = 1;
-  state.race.metaGroupVisible = true;
   SwitchPage(ctx, kPageSkills);
   platform.ClearLog();
   ChoosePriorityGenerator(ctx);
-  // The dialog keeps its option; metatypes are no longer offered.
-  EXPECT_FALSE(record.GeneratorPoints || MetaOn(record) || state.race.metaGroupVisible);
-  EXPECT_EQ(std::to_string(record.PtsMeta) + " page " + std::to_string(state.pages.page) + ", race " +
-                std::to_string(record.PriRace) + ", magic " + std::to_string(record.PriMagic),
-            "1 page 0, race 4, magic 3");
+  EXPECT_FALSE(record.GeneratorPoints);
+  EXPECT_EQ("page " + std::to_string(state.pages.page) + ", race " + std::to_string(record.PriRace) + ", magic " +
+                std::to_string(record.PriMagic),
+            "page 0, race 4, magic 3");
   EXPECT_EQ(platform.Log(), std::vector<std::string>{"closed PointGeneration"});
 
   // Away from page 0 the menu only switches the method.
