@@ -29,6 +29,9 @@ namespace {
 using test_support::Joined;
 using testing::CatalogFolder;
 
+// Catalogs of the cases below, in data/lines.
+const std::string kLines = IVGEN_TEST_DATA "/lines/";
+
 // Each node as "indent:text".
 std::string Nodes(const std::optional<CatalogTree>& tree) {
   std::vector<std::string> out;
@@ -40,34 +43,16 @@ std::string Nodes(const std::optional<CatalogTree>& tree) {
 // A header is told by its empty street index (bioware: its empty Bio-index), whatever else the
 // line holds; an item's book must be one of the bracketed codes, letter for letter.
 TEST(LoadCyberware, HeadersItemsAndTheLinesOfAllowedBooks) {
-  CatalogFolder folder;
-  EXPECT_FALSE(LoadCyberware(folder.Path(), "[IV3]").has_value());
-  folder.Write("cyber.dat", {
-                                "! headware",
-                                "IV3-40    Headware                         500",
-                                "IV3-45    Datajack                    .2   500       1               +1INT"
-                                "                      wired in  ",
-                                "IV3-46    Cyberarm                    1    500       1.5   10   E",
-                                "IV-12     Old jack                    .2   500       1",
-                                "iv3-45    Lower jack                  .2   500       1",
-                                "XX-3      Extra jack                  .2   500       1",
-                                "IV3 45    No dash                     .2   500       1",
-                            });
+  EXPECT_FALSE(LoadCyberware(kLines + "none/", "[IV3]").has_value());
   EXPECT_EQ(
-      Nodes(LoadCyberware(folder.Path(), "[IV3]")),
+      Nodes(LoadCyberware(kLines, "[IV3]")),
       "1:Headware\t\t\t\t\t\t\t\t500\tIV3-40\t\t\t\t\t | 2:Datajack\t\t\t\t\t\t\t.2\t500\tIV3-45\t+1INT\t1\twired "
       "in\t\t | 2:Cyberarm\t\t\t\t\t\t\t1\t500\tIV3-46\t\t1.5\t\t10\tE");
-  EXPECT_EQ(LoadCyberware(folder.Path(), "[IV3][XX]")->size(), 4u);
-  EXPECT_TRUE(LoadCyberware(folder.Path(), "")->empty());
+  EXPECT_EQ(LoadCyberware(kLines, "[IV3][XX]")->size(), 4u);
+  EXPECT_TRUE(LoadCyberware(kLines, "")->empty());
 
-  folder.Write("Bioware.dat", {
-                                  "IV3-60    Cultured                          1000",
-                                  "IV3-61    Booster                      .4   50000     C    +1INT"
-                                  "                          keeps its blanks  ",
-                                  "XX-2      Other book                   .2",
-                              });
   EXPECT_EQ(
-      Nodes(LoadBioware(folder.Path(), "[IV3]")),
+      Nodes(LoadBioware(kLines, "[IV3]")),
       "1:Cultured\t\t\t\t\t\t\t\t1000\tIV3-60\t\t\t | 2:Booster\t\t\t\t\t\t\t.4\t50000\tIV3-61\tC\t+1INT\t keeps its "
       "blanks  ");
 }
@@ -82,19 +67,7 @@ TEST(TreeEntry, WidensOnlyTheTabAfterTheName) {
 // The drain is cut after its first parenthesis; categories are not filtered by book, and a
 // spell's lower-case code lists it under its category.
 TEST(LoadSpells, EntriesAndCategories) {
-  CatalogFolder folder;
-  folder.Write("spells.dat", {
-                                 "! spells",
-                                 "#Combat/ spells C",
-                                 "#Detection, no slash D",
-                                 "#Health/H",
-                                 "IV3-190   Manabolt                     M    LOS    P    Inst   (F/2)+1S    C",
-                                 "IV3-191   Stunbolt                     M    LOS    P    Inst   Deadly      C",
-                                 "XX-3      Other book                   M    LOS    P    Inst   (F/2)       C",
-                                 "IV3-1     Heal                         M    LOS    P    Inst   (F/2)       h",
-                                 "IV3-3     Antidote                     M    LOS    P    Inst   (F/2)       H",
-                             });
-  const auto spells = LoadSpells(folder.Path(), "[IV3]");
+  const auto spells = LoadSpells(kLines, "[IV3]");
   ASSERT_TRUE(spells.has_value());
   EXPECT_EQ(Joined(spells->categories), "Combat\tC | Health\tH");
   EXPECT_EQ(Joined(spells->SpellLines),
@@ -104,41 +77,23 @@ TEST(LoadSpells, EntriesAndCategories) {
   EXPECT_EQ(Joined(SpellsInCategory(*spells, spells->categories[1])),
             "Heal\tM\tLOS\tP\tInst  \t(F/2)\t%IV3-1h | Antidote\tM\tLOS\tP\tInst  \t(F/2)\t%IV3-3H");
   EXPECT_TRUE(SpellsInCategory(*spells, "").empty());
-  EXPECT_EQ(LoadSpells(folder.Path(), "")->categories.size(), 2u);
+  EXPECT_EQ(LoadSpells(kLines, "")->categories.size(), 2u);
 }
 
 TEST(LoadCatalogs, PowersTraditionsAndEdgesOfTheAllowedBooks) {
-  CatalogFolder folder;
-  folder.Write("powers.dat",
-               {"! powers", "IV3-169   Reflexes 1                   2         +1RCT,+1INI         one extra die  ",
-                "XX-1      Other book                   .5"});
-  EXPECT_EQ(Joined(*LoadPowers(folder.Path(), "[IV3]")), "Reflexes 1\t2\t+1RCT,+1INI\tIV3-169\tone extra die");
-  folder.Write("totems.dat", {"IV3-120   Shamanic: Bear   ", "XX-3      Shamanic: Other"});
-  EXPECT_EQ(Joined(*LoadTraditions(folder.Path(), "[IV3]")), "Hermetic mage | Shamanic: Bear");
-  EXPECT_EQ(Joined(*LoadTraditions(folder.Path(), "")), "Hermetic mage");
+  EXPECT_EQ(Joined(*LoadPowers(kLines, "[IV3]")), "Reflexes 1\t2\t+1RCT,+1INI\tIV3-169\tone extra die");
+  EXPECT_EQ(Joined(*LoadTraditions(kLines, "[IV3]")), "Hermetic mage | Shamanic: Bear");
+  EXPECT_EQ(Joined(*LoadTraditions(kLines, "")), "Hermetic mage");
 
   // An edge's book is found within the allowed list; a flaw without a book is always kept.
-  folder.Write("edge.dat", {
-                               "! edges",
-                               "EAmbidextrous[1]                1      IV3-9   +1QCK  ",
-                               "FBad Luck[-2]                   -2",
-                               "EOld Edge[1]                    1      IV-3",
-                               "xOdd Flaw[-1]                   -1     XX-1",
-                               "ENo Dash[1]                     1      IV3",
-                           });
-  const auto edges = LoadEdges(folder.Path(), "[IV3]");
+  const auto edges = LoadEdges(kLines, "[IV3]");
   EXPECT_EQ(Joined(edges->edges), "Ambidextrous[1]\t1\tIV3-9\t+1QCK | Old Edge[1]\t1\tIV-3\t");
   EXPECT_EQ(Joined(edges->flaws), "Bad Luck[-2]\t-2\t\t");
-  EXPECT_EQ(Joined(LoadEdges(folder.Path(), "")->edges) + "/" + Joined(LoadEdges(folder.Path(), "")->flaws),
-            "/Bad Luck[-2]\t-2\t\t");
+  EXPECT_EQ(Joined(LoadEdges(kLines, "")->edges) + "/" + Joined(LoadEdges(kLines, "")->flaws), "/Bad Luck[-2]\t-2\t\t");
 }
 
 TEST(LoadSkills, BuildsTheTreeWithItsSiblingChainsPerCategory) {
-  CatalogFolder folder;
-  folder.Write("skills.dat",
-               {"! skills", "#Active", "Firearms QCK", " Pistols", "  Heavy pistols", "  *Specific pistol", " Rifles",
-                "4 digits make no node", "athletics QCK", "", "#Knowledge", "Biology INT" + std::string(60, 'x')});
-  const auto skills = LoadSkills(folder.Path());
+  const auto skills = LoadSkills(kLines);
   ASSERT_TRUE(skills.has_value());
   // Name, level, parent, first child, next sibling; categories are not chained to each other.
   std::vector<std::string> nodes;
@@ -155,6 +110,7 @@ TEST(LoadSkills, BuildsTheTreeWithItsSiblingChainsPerCategory) {
   EXPECT_EQ(skills->SkillCategoryStart, (std::vector<int16_t>{0, 7}));
   EXPECT_EQ(skills->LastSkillIndex, 8);
 
+  CatalogFolder folder;
   folder.Write("skills.dat", {"Firearms", " Pistols", "Archery"});  // before any category: no parent
   const auto loose = LoadSkills(folder.Path());
   EXPECT_EQ(std::to_string(loose->SkillTable[0].Parent) + std::to_string(loose->SkillTable[0].NextSibling) +
@@ -163,10 +119,7 @@ TEST(LoadSkills, BuildsTheTreeWithItsSiblingChainsPerCategory) {
 }
 
 TEST(LoadRanges, OneRowPerLineWithTheNameCutOrPaddedToTen) {
-  CatalogFolder folder;
-  folder.Write("range.dat", {"! ranges", "x|Hold-out|0|5|15|30|", "x|Heavy Pistolery|5|20|40|60",
-                             "x|Shotgun|10|x20|50|100|", "x|Taser|5|10", "x| Bow |  5 |+10|30.5|-1|"});
-  EXPECT_EQ(*LoadRanges(folder.Path()),
+  EXPECT_EQ(*LoadRanges(kLines),
             (std::vector<RangeRow>{
                 {"Hold-out  ", 0, 5, 15, 30}, {"Heavy Pist", 5, 20, 40, 60}, {" Bow      ", 5, 10, 30, -1}}));
 }
@@ -263,12 +216,7 @@ BookLists Allowing(std::vector<std::string> entries) {
 // questions outside the table answer empty instead of reading past it. A group node carries its
 // line number, comments and blank lines counted.
 TEST(LoadGear, TypeLinesAndGroupNodes) {
-  CatalogFolder folder;
-  folder.Write("gear.dat", {"! one", "! two", "xx5|Pistols|3|Damage|Weight|$Cost|", "..7|Armour|2|$Price|Book|",
-                            "..7|Clothing|3|Rating|$Cost|Book|", "..9|Too few|3|A|B|", "..65|Beyond|1|Book|",
-                            "..8|Wide|31|" + std::string(31 * 2, '|'), "..X|Not a number|1|Book|", "1 Weapons",
-                            "2 Pistols", Item('2', "Hold-out", "5|100|IV3-10|"), "", "3 Tasers"});
-  const auto gear = LoadGear(folder.Path());
+  const auto gear = LoadGear(kLines);
   ASSERT_TRUE(gear.has_value());
   // Name, field count, price field and fields 0 to 4, stored without the "$".
   auto type = [&](int t) {
