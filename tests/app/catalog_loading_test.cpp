@@ -67,8 +67,6 @@ const std::string kAllowedCore =
     "Ambidextrous[1]\t1\tIV3-9\t/1, E Night elf|0|1|0|2|0|0|3|Low Light Vision|$|, ranges 1";
 
 TEST_F(ReloadDatafilesTest, LoadsEveryCatalogOfTheAllowedBooksInOrder) {
-  EXPECT_EQ(books_.allowed, std::vector<std::string>{"Ironveil Core\tIV3"});
-  EXPECT_EQ(skills_.categories, (std::vector<std::string>{"Active", "Knowledge"}));
   ASSERT_TRUE(Reload(ReloadTrigger::StartUp));
   EXPECT_TRUE(platform_.busyChanges.empty()) << "start-up shows no busy pointer";
   EXPECT_EQ(platform_.Log(), kProgress);
@@ -83,8 +81,7 @@ TEST_F(ReloadDatafilesTest, LoadsEveryCatalogOfTheAllowedBooksInOrder) {
   ASSERT_TRUE(Reload(ReloadTrigger::Button));
   EXPECT_EQ(platform_.Log(), kProgress);
   EXPECT_EQ(platform_.busyChanges, (std::vector<bool>{true, false}));
-  EXPECT_EQ(catalogs_.allowedBooks, "[IV3][SC]");
-  EXPECT_EQ(catalogs_.cyberware.size(), 3u);
+  EXPECT_EQ(catalogs_.allowedBooks + " " + std::to_string(catalogs_.cyberware.size()), "[IV3][SC] 3");
 }
 
 // Start-up ends at a catalog that cannot be opened, cyberware excepted; the button used to end the
