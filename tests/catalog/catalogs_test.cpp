@@ -230,50 +230,33 @@ TEST(LoadGear, TypeLinesAndGroupNodes) {
   EXPECT_EQ(std::to_string(FieldIndex(*gear, 5, "Weight")) + std::to_string(FieldIndex(*gear, 5, "weight")) +
                 std::to_string(FieldIndex(*gear, 65, "Weight")) + std::to_string(FieldIndex(*gear, -3, "Weight")),
             "2000");
-  EXPECT_EQ(gear->tree, (CatalogTree{{"Weapons\t\t\t\t\t\t\t\t\t,10", 1},
-                                     {"Pistols\t\t\t\t\t\t\t\t\t,11", 2},
-                                     {"Tasers\t\t\t\t\t\t\t\t\t,14", 3}}));
-  EXPECT_TRUE(HasChildNodes(gear->tree, 0) && HasChildNodes(gear->tree, 1) && !HasChildNodes(gear->tree, 2));
+  EXPECT_EQ(Nodes(gear->tree),
+            "1:Weapons\t\t\t\t\t\t\t\t\t,11 | 2:Pistols\t\t\t\t\t\t\t\t\t,12 | 2:Stun "
+            "weapons\t\t\t\t\t\t\t\t\t,19 | 3:Tasers\t\t\t\t\t\t\t\t\t,20 | 1:Knives, "
+            "swords\t\t\t\t\t\t\t\t\t,21");
+  std::string children;
+  for (size_t node = 0; node < 5; ++node) children += HasChildNodes(gear->tree, node) ? "1" : "0";
+  EXPECT_EQ(children, "10100");
 }
 
 // Items are listed from the group's line to the next group or the end of the file; malformed
 // items are skipped; the page-reference mark is set by the first item with a page and never
 // cleared, so later bare codes are filtered.
 TEST(ShowGearGroup, ListsTheGroupsWellFormedItemsOfAllowedBooks) {
-  CatalogFolder folder;
-  const std::string types = "xx3|Firearms|2|$Cost|Book|";
-  const struct {
-    std::vector<std::string> lines;
-    size_t node;
-    std::vector<std::string> items;  // {"<none>"} when the node lists nothing
-  } cases[] = {
-      {{types, "1 Pistols", Item('1', "Hold-out", "3|100|IV3-10|"), Item('1', "Heavy Pistol", "3|450|IV3-11| extra"),
-        "1 Rifles", Item('1', "Sporting Rifle", "3|900|IV3-12|")},
-       0,
-       {Listed("Hold-out", "3|100|IV3-10|"), Listed("Heavy Pistol", "3|450|IV3-11| extra")}},
-      {{types, "1 Pistols", "1 Knives, swords", Item('1', "Katana", "3|1000|IV3-5|")},
-       1,
-       {Listed("Katana", "3|1000|IV3-5|")}},
-      {{types, "1 Mixed", Item('1', "Bare first", "3|100|AA|"), Item('1', "With page", "3|100|BB-12|"),
-        Item('1', "Bare again", "3|100|CC|"), Item('1', "Allowed bare", "3|100|iv3|")},
-       0,
-       {Listed("Bare first", "3|100|AA|"), Listed("Allowed bare", "3|100|iv3|")}},
-      {{types, "1 Weapons", "2 Pistols", Item('2', "Short of bars", "3|100|"),
-        Item('2', "Unknown type", "4|100|IV3-1|"), Item('2', "Too short", ""), Item('2', "Good", "3|100|IV3-1|")},
-       1,
-       {Listed("Good", "3|100|IV3-1|")}},
-      {{types, "1 Weapons", "2 Pistols"}, 0, {"<none>"}},  // a node with children
-      {{types, "1 Weapons"}, 7, {"<none>"}},
+  const std::tuple<std::string, size_t, std::vector<std::string>> cases[] = {
+      {kLines, 1, {Listed("Hold-out", "3|100|IV3-10|"), Listed("Heavy Pistol", "3|450|IV3-11| extra")}},
+      {kLines, 4, {Listed("Katana", "3|1000|IV3-5|")}},
+      {kLines, 3, {}},
+      {kLines, 0, {"<none>"}},  // a node with children
+      {kLines, 9, {"<none>"}},
+      {IVGEN_TEST_DATA "/mixed/", 0, {Listed("Bare first", "3|100|AA|"), Listed("Allowed bare", "3|100|iv3|")}},
   };
-  for (const auto& c : cases) {
-    folder.Write("gear.dat", c.lines);
-    const GearCatalog gear = *LoadGear(folder.Path());
-    const auto group = ShowGearGroup(folder.Path(), gear, c.node, Allowing({"Core\tIV3"}));
-    EXPECT_EQ(group ? group->items : std::vector<std::string>{"<none>"}, c.items) << c.lines[1];
-    if (group) {
-      EXPECT_EQ(group->title, c.lines[c.node + 1].substr(2));
-    }
+  for (const auto& [folder, node, items] : cases) {
+    const GearCatalog gear = *LoadGear(folder);
+    const auto group = ShowGearGroup(folder, gear, node, Allowing({"Core\tIV3"}));
+    EXPECT_EQ(group ? group->items : std::vector<std::string>{"<none>"}, items) << folder << node;
   }
+  EXPECT_EQ(ShowGearGroup(kLines, *LoadGear(kLines), 4, Allowing({}))->title, "Knives, swords");
 }
 
 TEST(ShowGearGroup, ReadsTheFileAgainOnEveryClick) {
