@@ -15,21 +15,19 @@ namespace {
 
 // Missing or empty keys fall back; numbers are read leniently, halves to even, and held in range.
 TEST(Settings, FallBackAndHoldTheirRange) {
-  const struct {
-    const char* ini;
-    const char* expected;  // maxpoints MaxAbsEpts DefaultGIF MaxFlawEdge
-  } cases[] = {
+  // The file, then maxpoints, MaxAbsEpts, DefaultGIF and MaxFlawEdge.
+  const std::pair<const char*, const char*> cases[] = {
       {"", "0 0 '' 5"},
       {"[Character Generator]\r\nMaxFlawEdge=\r\nmaxpoints=12.5x\r\nDefaultGIF=a.gif\r\n", "12 0 'a.gif' 5"},
       {"[character generator]\r\nMAXFLAWEDGE=0\r\nMaxAbsEpts=abc\r\n", "0 0 '' 0"},
       {"[Character Generator]\nmaxpoints=99999\nMaxAbsEpts=-70000\n", "32767 -32768 '' 5"},
   };
-  for (const auto& c : cases) {
-    const Settings s = SettingsFrom(IniFile::Parse(c.ini));
+  for (const auto& [ini, expected] : cases) {
+    const Settings s = SettingsFrom(IniFile::Parse(ini));
     EXPECT_EQ(std::to_string(s.maxpoints) + " " + std::to_string(s.MaxAbsEpts) + " '" + s.DefaultGIF + "' " +
                   std::to_string(s.MaxFlawEdge),
-              c.expected)
-        << c.ini;
+              expected)
+        << ini;
   }
 }
 
@@ -76,11 +74,8 @@ TEST(LoadSettings, ReadsPastAByteOrderMarkAndNamesAFileItCannotRead) {
 
 // A picture's name goes into ivgen.ini: a line break in it once set MaxFlawEdge past its check.
 TEST(PictureFieldText, TakesOnlyNamesTheSettingsFileCanKeep) {
-  const struct {
-    const char* path;
-    const char* field;  // nullptr: refused with the message
-    const char* message;
-  } cases[] = {
+  // The path, the field's text (nullptr: refused) and the refusal.
+  const std::tuple<const char*, const char*, const char*> cases[] = {
       {"/home/gm/face.gif", "/home/gm/face.gif", ""},
       {"/home/gm/zo\u00EB.gif", "/home/gm/zo\xEB.gif", ""},
       {"/home/gm/x\nMaxFlawEdge=99\n.gif", nullptr,
@@ -89,21 +84,17 @@ TEST(PictureFieldText, TakesOnlyNamesTheSettingsFileCanKeep) {
        "The picture's file name holds characters the settings file cannot keep: /home/gm/??.gif\r\nChoose another "
        "picture."},
   };
-  for (const auto& c : cases) {
+  for (const auto& [path, text, message] : cases) {
     std::string refusal;
-    const auto field = PictureFieldText(c.path, refusal);
-    EXPECT_EQ(field.value_or("<refused>"), c.field != nullptr ? c.field : "<refused>") << c.path;
-    EXPECT_EQ(refusal, c.message);
+    EXPECT_EQ(PictureFieldText(path, refusal).value_or("<refused>"), text != nullptr ? text : "<refused>") << path;
+    EXPECT_EQ(refusal, message);
   }
 }
 
 TEST(CheckSettingsFile, NamesWhatTheProgramWouldSkipOrTheDialogRefuse) {
   const auto folder = test_support::FreshFolder("settings");
   const std::string path = (folder / "ivgen.ini").string();
-  const struct {
-    const char* text;
-    std::vector<std::string> problems;
-  } cases[] = {
+  const std::pair<const char*, std::vector<std::string>> cases[] = {
       {"[Character Generator]\r\nmaxpoints=200\r\nMaxAbsEpts=0\r\nDefaultGIF=\r\nMaxFlawEdge=10\r\n", {}},
       {"\xEF\xBB\xBF[Character Generator]\r\nmaxpoints=201\r\nMaxAbsEpts=-1\r\nMaxFlawEdge=11\r\n",
        {"ivgen.ini:1: starts with a UTF-8 byte order mark, which the program skips; the file is read as Windows-1252, "
@@ -114,11 +105,11 @@ TEST(CheckSettingsFile, NamesWhatTheProgramWouldSkipOrTheDialogRefuse) {
       {"[Karma]\r\nmaxpoints=20\r\n",
        {"ivgen.ini: has no [Character Generator] settings; every setting takes its default"}},
   };
-  for (const auto& c : cases) {
-    ASSERT_TRUE(ReplaceFile(path, c.text).ok);
+  for (const auto& [text, expected] : cases) {
+    ASSERT_TRUE(ReplaceFile(path, text).ok);
     std::vector<std::string> problems;
     for (const CatalogProblem& problem : CheckSettingsFile(path)) problems.push_back(FormatProblem(problem));
-    EXPECT_EQ(problems, c.problems) << c.text;
+    EXPECT_EQ(problems, expected) << text;
   }
   EXPECT_TRUE(CheckSettingsFile((folder / "missing.ini").string()).empty()) << "a missing file gives the defaults";
   std::filesystem::remove_all(folder);
