@@ -1,11 +1,11 @@
+// The script runner of ivgen-batch: its lines, its errors and the commands scenarios do not reach.
 #include "batch/script_runner.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <sstream>
 
-#include "support/program_folder.h"
+#include "support/program_test.h"
 
 namespace ivgen {
 namespace {
@@ -24,20 +24,30 @@ TEST(ParseScriptLine, SplitsWordsAndResolvesQuotes) {
   EXPECT_EQ(error, "a quoted text is not closed");
 }
 
-class ScriptRunnerTest : public ::testing::Test {
+// A started program and a runner that prints what it shows, as ivgen-batch does.
+class ScriptRunnerTest : public test_support::ProgramTest {
  protected:
-  ScriptRunnerTest() : editor_(platform_, test_support::FreshProgramFolder("batch").string() + "/", "") {
-    EXPECT_TRUE(editor_.Startup());
+  explicit ScriptRunnerTest(const std::string& catalogs = IVGEN_BUNDLED_DATA) : ProgramTest(catalogs) {
+    Start();
+    platform_.SetEcho([this](const std::string& line) { out_ << line << "\n"; });
   }
   RunStatus Run(const std::string& script) {
     std::istringstream in(script);
-    ScriptRunner runner(platform_, editor_, out_);
+    ScriptRunner runner(platform_, *editor_, out_);
     return runner.Run(in, "test.ivb", err_);
   }
-  ScriptedPlatform platform_;
-  Editor editor_;
+  std::string Output(const std::string& script) {
+    Run(script);
+    return out_.str();
+  }
   std::ostringstream out_;
   std::ostringstream err_;
+};
+
+// The Books page and catalog listings, over small catalogs made for the tests.
+class CatalogCommandsTest : public ScriptRunnerTest {
+ protected:
+  CatalogCommandsTest() : ScriptRunnerTest(IVGEN_CATALOG_FIXTURES "/small") {}
 };
 
 TEST_F(ScriptRunnerTest, StopsAtTheFirstErrorNamingTheLine) {
@@ -45,29 +55,9 @@ TEST_F(ScriptRunnerTest, StopsAtTheFirstErrorNamingTheLine) {
   EXPECT_EQ(Run("\xEF\xBB\xBF# comment\n\nset StreetName Nyx\nfrobnicate\nset StreetName Vex\n"),
             RunStatus::ScriptError);
   EXPECT_EQ(err_.str(), "test.ivb:4: unknown command 'frobnicate'\n");
-  EXPECT_EQ(editor_.Record().StreetName, "Nyx");
+  EXPECT_EQ(editor_->Record().StreetName, "Nyx");
 }
 
-TEST_F(ScriptRunnerTest, RefusesWrongArguments) {
-  const struct {
-    const char* script;
-    const char* error;
-  } cases[] = {
-      {"print NoSuchThing\n", "test.ivb:1: print: nothing to print called 'NoSuchThing'\n"},
-      {"set Nonsense 1\n", "test.ivb:1: set: expects the name of a text the player types and its value\n"},
-      {"roll 1.5\n", "test.ivb:1: roll: expects one value in [0, 1)\n"},
-      {"page Cockpit\n", "test.ivb:1: page: no page 'Cockpit'\n"},
-      {"new now\n", "test.ivb:1: new: takes no arguments\n"},
-      {"options-set Colour red\n", "test.ivb:1: options-set: unknown Options field 'Colour'\n"},
-  };
-  for (const auto& c : cases) {
-    err_.str("");
-    EXPECT_EQ(Run(c.script), RunStatus::ScriptError) << c.script;
-    EXPECT_EQ(err_.str(), c.error);
-  }
-}
-
-// A script may only do what a player could click: options that are disabled or hidden refuse.
 TEST_F(ScriptRunnerTest, RefusesControlsThePlayerCannotReach) {
   const struct {
     const char* script;
@@ -79,29 +69,53 @@ TEST_F(ScriptRunnerTest, RefusesControlsThePlayerCannotReach) {
       {"initiation on\n", "test.ivb:1: initiation: Initiation/Geas Mod cannot be used now\n"},
       {"money 5000\n", "test.ivb:1: money: the Money field cannot be used now\n"},
   };
-  for (const auto& c : cases) {
+  for (const auto& [script, error] : cases) {
     err_.str("");
-    EXPECT_EQ(Run(c.script), RunStatus::ScriptError) << c.script;
-    EXPECT_EQ(err_.str(), c.error);
+    EXPECT_EQ(Run(script), RunStatus::ScriptError) << script;
+    EXPECT_EQ(err_.str(), error);
   }
-  EXPECT_EQ(editor_.Record().Rsel, 0);
-  EXPECT_EQ(editor_.Record().Adept, -1);
-  EXPECT_EQ(editor_.Record().Maxresources, 90000) << "the grant of resources at C, not the refused 5000";
+  EXPECT_EQ(editor_->Record().Rsel, 0);
+  EXPECT_EQ(editor_->Record().Adept, -1);
+  EXPECT_EQ(editor_->Record().Maxresources, 90000) << "the grant of resources at C, not the refused 5000";
 
   // Once offered, the same clicks work.
   err_.str("");
   EXPECT_EQ(Run("page Priorities\noverride on\nmoney 5000\npage Race\nrace Troll\n"), RunStatus::Finished)
       << err_.str();
-  EXPECT_EQ(editor_.Record().Rsel, 4);
-  EXPECT_EQ(editor_.Record().Maxresources, 5000);
+  EXPECT_EQ(editor_->Record().Rsel, 4);
+  EXPECT_EQ(editor_->Record().Maxresources, 5000);
 }
 
-TEST_F(ScriptRunnerTest, PrintsFieldsAndEndsWithTheProgram) {
-  EXPECT_EQ(Run("set StreetName \"Nyx Vale\"\npage BioInfo\nprint StreetName page Modified\nanswer No\nexit\nexit\n"),
-            RunStatus::ProgramEnded);
-  EXPECT_EQ(out_.str(),
-            "StreetName=Nyx Vale\npage=BioInfo\nModified=true\n"
-            "program ends\n");
+// The catalog listings and the Books page print as data/*.out pins them (the listings first, as
+// the books script allows another book), and books.dat is saved.
+TEST_F(CatalogCommandsTest, BooksAndListsPrintAsThePagesShowThem) {
+  for (const std::string name : {"lists", "books"}) {
+    out_.str("");
+    EXPECT_EQ(Output(ReadWholeFile(IVGEN_TEST_DATA "/" + name + ".ivb").value_or("")),
+              ReadWholeFile(IVGEN_TEST_DATA "/" + name + ".out").value_or("<none>"));
+    EXPECT_EQ(err_.str(), "") << name;
+  }
+  EXPECT_EQ(Read("books.dat"), "! Ironveil sourcebooks\r\n*Ironveil Core;IV3\r\n*Street Companion;SC\r\n");
+}
+
+TEST_F(CatalogCommandsTest, RefusesWhatIsNotThere) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"books-select-allowed SC\n",
+       "test.ivb:1: books-select-allowed: expects the code of a book in \"Source books allowed\"\n"},
+      {"list gear-group 1\n",
+       "test.ivb:1: list: expects the number of a gear group without groups under it, as 'list gear' shows it\n"},
+      {"list gear-group 99999999999999999999\n",
+       "test.ivb:1: list: expects the number of a gear group without groups under it, as 'list gear' shows it\n"},
+      {"list spells Z\n", "test.ivb:1: list: expects the code letter of a spell category\n"},
+      {"list armour\n",
+       "test.ivb:1: list: expects cyberware, bioware, gear, gear-group N, spell-categories, spells CODE, powers, "
+       "traditions, edges, flaws, metatypes [RACE], skills or ranges\n"},
+  };
+  for (const auto& [script, error] : cases) {
+    err_.str("");
+    Run(script);
+    EXPECT_EQ(err_.str(), error) << script;
+  }
 }
 
 }  // namespace

@@ -1,8 +1,14 @@
 // The character sheet, byte for byte: whole sheets of finished characters against sheets written
-// by hand, and the cases a player would notice on a printed sheet.
+// by hand, the cases a player would notice on a printed sheet, the money a print leaves and a
+// failed write that leaves the character as it was (the prompts are the sheet unit's and the print
+// scenario's).
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
+#include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "catalog/gear_catalog.h"
@@ -10,23 +16,15 @@
 #include "record/entries.h"
 #include "record/text_file.h"
 #include "rules/rules_fixture.h"
+#include "sheet/print_sheet.h"
 #include "sheet/sheet_frame.h"
 #include "sheet/sheet_gear.h"
+#include "support/program_folder.h"
 
 namespace ivgen {
 namespace {
 
-// The first line where two sheets differ, so a failure points at the line instead of two walls.
-std::string FirstDifference(const std::string& expected, const std::string& actual) {
-  const std::vector<std::string> want = Split(expected, '\n');
-  const std::vector<std::string> got = Split(actual, '\n');
-  for (size_t i = 0; i < want.size() || i < got.size(); ++i) {
-    const std::string w = i < want.size() ? want[i] : "<end>";
-    const std::string g = i < got.size() ? got[i] : "<end>";
-    if (w != g) return "line " + std::to_string(i + 1) + ": expected [" + w + "] got [" + g + "]";
-  }
-  return "";
-}
+using PrintSheetTest = RulesTest;
 
 // A gear entry as a purchase stores it: the name in a 30-character column, the count when more
 // than one, two blanks for accessories and mounts, then the type and its values.
@@ -50,8 +48,11 @@ void SetIdentity(CharacterRecord& r, const std::vector<std::string>& texts) {
   for (size_t i = 0; i < texts.size(); ++i) r.*keys[i] = texts[i];
 }
 
-void SetAttributes(CharacterRecord& record, const std::vector<AttributeRow>& rows) {
-  for (size_t i = 0; i < rows.size(); ++i) record.Attr[i] = rows[i];
+// The six attribute rows, each "base racial modifier bio-modifier total", separated by commas.
+void SetAttributes(CharacterRecord& record, std::string rows) {
+  std::replace(rows.begin(), rows.end(), ',', ' ');
+  std::istringstream in(rows);
+  for (AttributeRow& r : record.Attr) in >> r.Base >> r.Racial >> r.Modifier >> r.BioModifier >> r.Total;
 }
 
 // Weapons of every kind on both sides of the divider, armour over bone lacing, implants,
@@ -64,12 +65,7 @@ void MakeStreetSamurai(CharacterRecord& r) {
   r.GraphicsFilename = "razor.jpg";
   r.Maxresources = 400000;
   r.NuyenSpent = 398995;
-  SetAttributes(r, {{"5", "3", "1", "0", "9"},
-                    {"5", "0", "2", "0", "7"},
-                    {"4", "2", "0", "1", "7"},
-                    {"2", "-1", "0", "0", "1"},
-                    {"4", "-1", "0", "0", "3"},
-                    {"4", "0", "0", "0", "4"}});
+  SetAttributes(r, "5 3 1 0 9, 5 0 2 0 7, 4 2 0 1 7, 2 -1 0 0 1, 4 -1 0 0 3, 4 0 0 0 4");
   r.EssenceText = "1.45";
   r.Reaction = {"5", "4", "9"};
   r.Initative = {"1", "2", "3"};
@@ -114,12 +110,7 @@ void MakeShapeshifter(CharacterRecord& r) {
       r, {"Greyfang", "Ines Marrow", "Shapeshifter", "Human", "Female", "", "61", "Amber", "Grey", "", "", "", ""});
   r.RaceDesc = {"Wolf form"};
   r.Shapeshift = true;
-  SetAttributes(r, {{"3", "0", "0", "0", "3"},
-                    {"4", "0", "0", "0", "4"},
-                    {"3", "0", "0", "0", "3"},
-                    {"3", "0", "0", "1", "4"},
-                    {"4", "0", "0", "0", "4"},
-                    {"5", "0", "0", "0", "5"}});
+  SetAttributes(r, "3 0 0 0 3, 4 0 0 0 4, 3 0 0 0 3, 3 0 0 1 4, 4 0 0 0 4, 5 0 0 0 5");
   r.EssenceText = "8";
   r.Reaction = {"4", "0", "4"};
   r.Animal.Attr = {{{"4", "2", "6"}, {"5", "3", "8"}, {"4", "2", "6"}}};
@@ -138,12 +129,7 @@ void MakeMagician(CharacterRecord& r) {
   r.PriMagic = 0;
   r.Maxresources = 90000;
   r.NuyenSpent = 88750;
-  SetAttributes(r, {{"2", "0", "0", "0", "2"},
-                    {"4", "1", "0", "0", "5"},
-                    {"2", "0", "0", "0", "2"},
-                    {"4", "2", "0", "0", "6"},
-                    {"6", "0", "0", "0", "6"},
-                    {"6", "0", "0", "0", "6"}});
+  SetAttributes(r, "2 0 0 0 2, 4 1 0 0 5, 2 0 0 0 2, 4 2 0 0 6, 6 0 0 0 6, 6 0 0 0 6");
   r.Magic = {"6", "0", "6"};
   r.Reaction = {"5", "0", "5"};
   r.Pools = {"1", "8", "5", "", "6", "9", "", "Spirit", "", "2"};
@@ -164,12 +150,7 @@ void MakeAdept(CharacterRecord& r) {
   r.Adept = 0;
   r.Maxresources = 50000;
   r.NuyenSpent = 49680;
-  SetAttributes(r, {{"4", "1", "0", "0", "5"},
-                    {"6", "0", "0", "0", "6"},
-                    {"3", "2", "0", "0", "5"},
-                    {"2", "0", "0", "0", "2"},
-                    {"4", "0", "0", "0", "4"},
-                    {"5", "1", "0", "0", "6"}});
+  SetAttributes(r, "4 1 0 0 5, 6 0 0 0 6, 3 2 0 0 5, 2 0 0 0 2, 4 0 0 0 4, 5 1 0 0 6");
   r.RunMult = "2";
   r.Magic = {"6", "0", "6"};
   r.Reaction = {"7", "2", "9"};
@@ -219,50 +200,36 @@ TEST_F(SheetTest, WholeSheets) {
     PrintOptions chosen;
     chosen.printPicture = c.picture;
     for (int section : c.sections) chosen.sections[section] = true;
-    EXPECT_EQ(FirstDifference(Golden(c.golden), WriteSheet(character, catalogs, chosen, character.StreetName)), "");
+    EXPECT_EQ(Golden(c.golden), WriteSheet(character, catalogs, chosen, character.StreetName));
   }
 }
 
-}  // namespace
-}  // namespace ivgen
-
-namespace ivgen {
-namespace {
-
-// Lifestyles print two to a row: two rows always, then a row for each pair begun past the fourth.
+// Lifestyles print two to a row: two rows always, then a row for each pair begun past the fourth
+// (an even count past four still begins one more, empty row); the list holds 101 at most.
 TEST_F(SheetTest, LifestyleRows) {
-  struct Case {
-    int lifestyles;
-    int rows;
-    std::string lastRow;
+  const std::string empty = "<tr><th colspan=2>&nbsp;</th>\r\n<td colspan=2>&nbsp;</td></tr>\r\n";
+  auto named = [](int n) {
+    const std::string name = "Lifestyle " + std::to_string(n);
+    return "<tr><th colspan=2>" + name + std::string(30 - name.size(), ' ') +
+           "</th>\r\n<td colspan=2>&nbsp;</td></tr>\r\n";
   };
-  const Case cases[] = {
-      {0, 2, "<tr><th colspan=2>&nbsp;</th>\r\n<td colspan=2>&nbsp;</td></tr>\r\n"},
-      {5, 3, "<tr><th colspan=2>Lifestyle 4                   </th>\r\n<td colspan=2>&nbsp;</td></tr>\r\n"},
-      // An even count past four still begins one more, empty row.
-      {6, 4, "<tr><th colspan=2>&nbsp;</th>\r\n<td colspan=2>&nbsp;</td></tr>\r\n"},
-      // The list holds 101 at most.
-      {103, 51, "<tr><th colspan=2>Lifestyle 100                 </th>\r\n<td colspan=2>&nbsp;</td></tr>\r\n"},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.lifestyles);
+  const std::tuple<int, size_t, std::string> cases[] = {
+      {0, 2, empty}, {5, 3, named(4)}, {6, 4, empty}, {103, 51, named(100)}};
+  for (const auto& [lifestyles, rows, lastRow] : cases) {
     CharacterRecord character = record;
-    for (int i = 0; i < c.lifestyles; ++i) {
+    for (int i = 0; i < lifestyles; ++i) {
       character.Gear.push_back(Gear("Lifestyle " + std::to_string(i), 1, 25, {"1 month", "1000", "IV3-289"}));
     }
     SheetText out;
     WriteAssetsBlock(out, character);
-    const std::string& sheet = out.Bytes();
-    const size_t heading = sheet.find("<tr><th class=h2 colspan=4>Lifestyle</th></tr>");
-    ASSERT_NE(heading, std::string::npos);
-    const std::string rows = sheet.substr(heading);
+    const std::string block = out.Bytes().substr(out.Bytes().find("<tr><th class=h2 colspan=4>Lifestyle</th></tr>"));
     size_t count = 0;
-    for (size_t at = rows.find("<tr><th colspan=2>"); at != std::string::npos;
-         at = rows.find("<tr><th colspan=2>", at + 1)) {
+    for (size_t at = block.find("<tr><th colspan=2>"); at != std::string::npos;
+         at = block.find("<tr><th colspan=2>", at + 1)) {
       ++count;
     }
-    EXPECT_EQ(count, static_cast<size_t>(c.rows));
-    EXPECT_NE(rows.rfind(c.lastRow), std::string::npos) << rows;
+    EXPECT_EQ(count, rows) << lifestyles;
+    EXPECT_NE(block.rfind(lastRow), std::string::npos) << block;
   }
 }
 
@@ -303,10 +270,61 @@ TEST_F(SheetTest, BlankRangeRowMatchesEveryFirearm) {
   EXPECT_NE(after.Bytes().find("<td>1</td>\r\n<td>2</td>\r\n<td>3</td>\r\n<td>4</td>"), std::string::npos);
 }
 
-TEST(GearField, ValuesAfterTheType) {
-  const std::string entry = "Armored Coat\t8|6|5||4|";
-  const std::pair<int, std::string> cases[] = {{0, ""}, {1, "6"}, {2, "5"}, {3, ""}, {4, "4"}, {5, ""}};
-  for (const auto& [position, value] : cases) EXPECT_EQ(GearField(entry, position), value) << position;
+// Money left becomes the smallest whole number not below a tenth of it, plus 300 per pip.
+TEST_F(PrintSheetTest, FinalizationCutsTheMoneyAndAddsACashRoll) {
+  // Money granted and spent, Override Limits, the die's value, and the money left after; overspent
+  // by 9, a tenth is -0.9, so 0 is left before the roll.
+  struct Case {
+    int32_t granted, spent;
+    int16_t norules;
+    double random;
+    int32_t leftAfter;
+  };
+  const Case cases[] = {
+      {2005, 1000, 0, 0.5, 101 + 300 * 4},
+      {1000, 1000, 0, 0.0, 300},
+      {0, 9, 0, 0.99, 1800},
+      {2005, 1000, 1, 0.5, 1005},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.spent);
+    record.Maxresources = c.granted;
+    record.NuyenSpent = c.spent;
+    record.norules = c.norules;
+    record.OnceThru = false;
+    record.GraphicsFilename = "old.gif";
+    if (c.norules == 0) platform.QueueRandom(c.random);
+    PrintOptions options;
+    options.pictureFile = "new.gif";
+    const Finalization done = FinalizeCharacter(record, options, platform);
+    EXPECT_EQ(record.Resources(), c.leftAfter);
+    EXPECT_EQ(record.OnceThru, c.norules == 0);
+    EXPECT_EQ(record.GraphicsFilename, "new.gif");
+    UndoFinalization(record, done);
+    EXPECT_EQ(record.NuyenSpent, c.spent);
+    EXPECT_FALSE(record.OnceThru);
+    EXPECT_EQ(record.GraphicsFilename, "old.gif");
+  }
+}
+
+// A print that cannot write its file leaves the character as it was.
+TEST_F(PrintSheetTest, AFailedPrintChangesNothing) {
+  const std::filesystem::path folder = test_support::FreshFolder("sheet");
+  record.Maxresources = 2005;
+  record.NuyenSpent = 1000;
+  PrintOptions options;
+
+  const std::string missing = (folder / "gone" / "razor.htm").string();
+  EXPECT_FALSE(PrintSheet(record, catalogs, options, "Razor", missing, platform));
+  EXPECT_EQ(record.NuyenSpent, 1000);
+  EXPECT_FALSE(record.OnceThru);
+  EXPECT_EQ(record.GraphicsFilename, "");
+  EXPECT_EQ(platform.Log().back(),
+            "message [Ironveil Character Generator] (warning, OK) The character sheet was not written.\\r\\nCould "
+            "not write " +
+                missing + ": No such file or directory -> OK");
+  EXPECT_FALSE(std::filesystem::exists(missing));
+  std::filesystem::remove_all(folder);
 }
 
 }  // namespace
