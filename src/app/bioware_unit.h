@@ -31,6 +31,11 @@ class BiowareUnit {
   void Recount(RulesContext& ctx) { RecountBioIndex(ctx, view_); }
   void Reset(RulesContext& ctx) { ResetBioware(ctx, view_); }
   void Refresh(const CharacterRecord& record) { ShowBiowareMoney(record, view_); }
+  /// Another book choice renumbers the tree: the chosen node would name another item.
+  void CatalogsReloaded() {
+    view_.selectedItem = -1;
+    for (std::string* box : {&view_.basePrice, &view_.bioIndexCost, &view_.calculatedPrice, &view_.notes}) box->clear();
+  }
 
  private:
   UnitHost& host_;

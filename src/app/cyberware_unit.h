@@ -36,6 +36,14 @@ class CyberwareUnit {
   void StandardView(RulesContext& ctx) { ShowStandardView(ctx, view_); }
   void Reset(RulesContext& ctx) { ResetCyberware(ctx, view_); }
   void Refresh(const CharacterRecord& record) { ShowEssenceAndMoney(record, view_); }
+  /// Another book choice renumbers the tree: the chosen node would name another item.
+  void CatalogsReloaded() {
+    view_.selectedItem = -1;
+    for (std::string* box : {&view_.basePrice, &view_.essenceCost, &view_.notes, &view_.streetIndex,
+                             &view_.calculatedPrice, &view_.modifiedEssence}) {
+      box->clear();
+    }
+  }
 
  private:
   UnitHost& host_;

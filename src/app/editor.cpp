@@ -77,6 +77,8 @@ bool Editor::ReloadCatalogs(bool atStartup) {
   catalogSelection_ = FirstSelections(catalogs_);
   spells_.CatalogsReloaded(tradition, catalogSelection_.spellCategory);
   powers_.CatalogsReloaded();
+  cyberware_.CatalogsReloaded();
+  bioware_.CatalogsReloaded();
   return loaded;
 }
 

@@ -1,6 +1,9 @@
 #include "catalog/skill_catalog.h"
 
+#include <algorithm>
 #include <array>
+
+#include "record/entries.h"
 
 namespace ivgen {
 
@@ -68,6 +71,16 @@ std::optional<SkillCatalog> LoadSkills(const std::string& folder, LoadNotes* not
       break;
     }
     if (text.size() > 50) note("text is longer than 50 characters and is cut to \"" + text.substr(0, 50) + "\"");
+    if (level == 1) {
+      // The skill pages read the class from the three characters after the first "(".
+      const size_t open = text.find('(');
+      const std::string code = open == std::string::npos ? "" : UpperCase(text.substr(open + 1, 3));
+      static constexpr std::array<std::string_view, 10> kCodes = {"BOD", "QCK", "STR", "CHA", "INT",
+                                                                   "WIL", "RCT", "REA", "KNO", "LAN"};
+      if (std::find(kCodes.begin(), kCodes.end(), code) == kCodes.end()) {
+        note("the skill's first parentheses hold no attribute code, \"KNO\" or \"LAN\"");
+      }
+    }
     const int parent = level == 0 ? -1 : last[static_cast<size_t>(level - 1)];
     if (level > 0 && parent == -1)
       note("no node of level " + std::to_string(level - 1) + " above this line to belong to");

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "purchase/cyberware.h"
+#include "purchase/gear.h"
 #include "record/entries.h"
 #include "record/values.h"
 #include "rules/attributes.h"
@@ -79,7 +80,7 @@ bool BuyBioware(RulesContext& ctx, BiowareView& view, const BookLists& books) {
     ctx.platform.Message(kInsufficientBioIndex, kAppTitle, Icon::None, Buttons::Ok);
     return false;
   }
-  if (!overriding) record.NuyenSpent += offer.price;
+  if (!overriding) SpendNuyen(record, offer.price);
   if (!fields[kCodes].empty()) ModifyAttributeS(ctx, fields[kCodes], false);
 
   fields[kName] = offer.name;
@@ -111,7 +112,7 @@ bool RemoveBioware(RulesContext& ctx, BiowareView& view) {
   const int index = view.selectedInstalled;
   if (!view.removeEnabled || index < 0 || static_cast<size_t>(index) >= record.Bioware.size()) return false;
   const std::string codes = TabField(record.Bioware[index], kCodes);
-  record.NuyenSpent -= CLng(Val(TabField(record.Bioware[index], kPrice)));
+  SpendNuyen(record, -int64_t{CLng(Val(TabField(record.Bioware[index], kPrice)))});
   record.Bioware.erase(record.Bioware.begin() + index);
   if (!codes.empty()) ModifyAttributeS(ctx, codes, true);
   RecountBioIndex(ctx, view);

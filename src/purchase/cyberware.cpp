@@ -4,6 +4,7 @@
 #include <cmath>
 #include <vector>
 
+#include "purchase/gear.h"
 #include "record/entries.h"
 #include "record/values.h"
 #include "rules/attributes.h"
@@ -60,7 +61,12 @@ void ShowDetails(CyberwareView& view, const std::vector<std::string>& fields) {
 
 }  // namespace
 
-int64_t Hundredths(double amount) { return std::llround(Val(FormatFixed2(amount)) * 100.0); }
+int64_t Hundredths(double amount) {
+  // An amount no catalog reaches (a hand-edited file) is held at a bound, so the sums stay exact.
+  constexpr double kMost = 1e13;
+  if (std::isnan(amount)) return 0;
+  return std::llround(Val(FormatFixed2(std::clamp(amount, -kMost, kMost))) * 100.0);
+}
 
 std::string BookCodeOf(std::string_view reference) {
   return TrimRight(reference.substr(0, std::min(reference.find('-'), reference.size())));
@@ -121,7 +127,7 @@ bool BuyCyberware(RulesContext& ctx, CyberwareView& view, const BookLists& books
     ctx.platform.Message(kInsufficientEssence, kAppTitle, Icon::None, Buttons::Ok);
     return false;
   }
-  if (!Overriding(record)) record.NuyenSpent += offer.price;
+  if (!Overriding(record)) SpendNuyen(record, offer.price);
   record.Essence -= static_cast<double>(offer.essence) / 100.0;
 
   fields[kName] = offer.name;
@@ -157,7 +163,7 @@ bool RemoveCyberware(RulesContext& ctx, CyberwareView& view) {
   if (!view.removeEnabled || index < 0 || static_cast<size_t>(index) >= record.Cyberware.size()) return false;
   const std::vector<std::string> fields = InstalledCyberFields(record.Cyberware[index]);
   record.Essence += static_cast<double>(Hundredths(Val(fields[kEssence]))) / 100.0;
-  record.NuyenSpent -= CLng(Val(fields[kPrice]));
+  SpendNuyen(record, -int64_t{CLng(Val(fields[kPrice]))});
   record.Cyberware.erase(record.Cyberware.begin() + index);
   if (!fields[kCodes].empty()) ModifyAttributeS(ctx, fields[kCodes], true);
   RecountCyberwareEssence(ctx, view);

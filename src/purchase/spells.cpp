@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "purchase/gear.h"
 #include "record/entries.h"
 #include "record/values.h"
 #include "rules/attributes.h"
@@ -139,7 +140,7 @@ bool BuySpellPoints(RulesContext& ctx, SpellsView& view) {
   const bool bought = leftAfter > 0;
   if (bought) {
     record.MagicPts += 1;
-    record.NuyenSpent += kSpellPointPrice;
+    SpendNuyen(record, kSpellPointPrice);
   }
   ctx.hooks.ShowMoneyLeft();
   ShowSpellsMoneyLeft(ctx, view);

@@ -3,6 +3,7 @@
 // Field names are the character file's keys, letter for letter (Initative, Maxresources, norules).
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string>
@@ -180,7 +181,11 @@ struct CharacterRecord {
   int16_t AttributePointsUsed = 6;
 
   /// Nuyen left: Maxresources - NuyenSpent, the value the file stores as Resources.
-  int32_t Resources() const { return Maxresources - NuyenSpent; }
+  /// Money left; a file can hold a balance past what 32 bits hold, and that is shown at the limit.
+  int32_t Resources() const {
+    const int64_t left = int64_t{Maxresources} - NuyenSpent;
+    return static_cast<int32_t>(std::clamp<int64_t>(left, INT32_MIN, INT32_MAX));
+  }
   /// Whether spells and the spell pool are kept (magic priority A or B).
   bool MagicUser() const { return PriMagic == 0 || PriMagic == 1; }
 };

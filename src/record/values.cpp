@@ -94,8 +94,10 @@ std::string GeneralNumber(float value) { return Significant(static_cast<double>(
 std::string GeneralNumber(double value) { return Significant(value, 15); }
 
 std::string FormatFixed2(double value) {
-  char buffer[64];
+  // The widest double written out in full takes 309 digits before the point.
+  char buffer[400];
   auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 2);
+  if (result.ec != std::errc()) return "0.00";
   std::string text(buffer, result.ptr);
   if (text == "-0.00") text = "0.00";
   return text;

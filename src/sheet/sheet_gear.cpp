@@ -16,6 +16,14 @@ namespace {
 constexpr std::string_view kFourEmptyCells = "<td>&nbsp;</td><td>&nbsp;</td><td>&nbsp;</td><td>&nbsp;</td>";
 constexpr size_t kGearColumnMax = 100;
 
+// The carried-gear divider's index, or -1 when the player removed it: then nothing is marked not
+// carried, and the first entry is gear like any other rather than a divider to skip.
+int DividerIndex(const std::vector<std::string>& gear) {
+  const int index = DivLineWhere(gear);
+  const bool present = static_cast<size_t>(index) < gear.size() && gear[index].find("===") != std::string::npos;
+  return present ? index : -1;
+}
+
 // How one gear type fills the weapon columns: the field behind each column ("" for none) and
 // whether its name gets a "+" and its row the ranges.
 struct WeaponLayout {
@@ -86,7 +94,7 @@ void WriteWeaponsSection(SheetText& out, const CharacterRecord& record, const Ca
               {"Wt.", 5}},
              true, RowEnd::OwnLine);
 
-  const int divider = DivLineWhere(record.Gear);
+  const int divider = DividerIndex(record.Gear);
   // Heavy weapons come last and never show the not-carried mark.
   const std::array<std::vector<const WeaponLayout*>, 4> passes = {
       {{&kMelee}, {&kThrown}, {&kFirearm, &kMount, &kAccessory}, {&kHeavy}}};
@@ -113,7 +121,7 @@ void WriteGearSection(SheetText& out, const CharacterRecord& record, const GearC
   };
   std::vector<Item> notCarried;
   std::vector<Item> carried;
-  const int divider = DivLineWhere(record.Gear);
+  const int divider = DividerIndex(record.Gear);
   for (size_t i = 0; i < record.Gear.size(); ++i) {
     const std::string& entry = record.Gear[i];
     const int type = GearTypeOf(entry);

@@ -7,27 +7,17 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/editor.h"
-#include "platform/scripted_platform.h"
-#include "record/text_file.h"
 #include "record/values.h"
-#include "support/program_folder.h"
+#include "support/program_test.h"
 
 namespace ivgen {
 namespace {
 
 namespace fs = std::filesystem;
 
-class CharacterLoadingTest : public ::testing::Test {
+class CharacterLoadingTest : public test_support::ProgramTest {
  protected:
-  void SetUp() override {
-    folder_ = test_support::FreshProgramFolder("loading");
-    editor_ = std::make_unique<Editor>(platform_, folder_.string() + "/", "");
-    EXPECT_TRUE(editor_->Startup());
-  }
-  void TearDown() override { fs::remove_all(folder_); }
-
-  std::string Path(const std::string& name) const { return (folder_ / name).string(); }
+  CharacterLoadingTest() { Start(); }
 
   void Open(const std::string& path) {
     if (editor_->Document().Modified) platform_.QueueAnswer("No");
@@ -52,10 +42,6 @@ class CharacterLoadingTest : public ::testing::Test {
            std::to_string(r.PtsSkills);
     return out;
   }
-
-  fs::path folder_;
-  ScriptedPlatform platform_;
-  std::unique_ptr<Editor> editor_;
 };
 
 TEST_F(CharacterLoadingTest, HandWrittenFilesReplayTheirCodesAndKeepWhatTheyStore) {
@@ -71,7 +57,7 @@ TEST_F(CharacterLoadingTest, HandWrittenFilesReplayTheirCodesAndKeepWhatTheyStor
       "[Powers]\nPower0=Killing_Hands~0.50~~IV3-169~\nPower1=Quick~1.25~+1QCK~IV3-170~\n"
       "[Magic]\nTradition= 1 \nSpell0=Stunbolt~M~S~~~~[05]~IV3-195\nSpell1=Heal~~~~~~[03]~IV3-196\n"
       "[Gear]\nTotalWeight=2.25\nGear0=Knife\n[Description]\nLine0=Owes_a_favour.\n[Contacts]\nContact0=Jax\n";
-  ReplaceFile(Path("rook.iv3"), rook);
+  Write("rook.iv3", rook);
   Editor& e = *editor_;
   e.SelectPage(kPagePriorities);
   Open(Path("rook.iv3"));
@@ -92,7 +78,7 @@ TEST_F(CharacterLoadingTest, HandWrittenFilesReplayTheirCodesAndKeepWhatTheyStor
 
   // Without a Shapeshift key a character is a shapeshifter. Only a physical adept has powers: a
   // mundane's would vanish on save and leave their codes behind.
-  ReplaceFile(Path("bare.iv3"), "[Character]\nStreetName=Bare\n[Powers]\nPower0=Quick~1.25~+1QCK~IV3-170~\n");
+  Write("bare.iv3", "[Character]\nStreetName=Bare\n[Powers]\nPower0=Quick~1.25~+1QCK~IV3-170~\n");
   Open(Path("bare.iv3"));
   EXPECT_TRUE(r.Shapeshift);
   EXPECT_TRUE(r.OnceThru);

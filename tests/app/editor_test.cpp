@@ -62,7 +62,8 @@ TEST_F(EditorTest, AFailedSaveKeepsTheOldFileAndTheCharacterModified) {
     EXPECT_EQ(editor.Document().CurrentFile, Path("nyx.iv3"));
     EXPECT_EQ(Read("nyx.iv3"), saved);
     EXPECT_EQ(Read("locked.iv3"), "old");
-    const std::string told = kTell + "(warning, OK) The character was not saved.\\r\\nCould not write " + Path(c.target);
+    const std::string told =
+        kTell + "(warning, OK) The character was not saved.\\r\\nCould not write " + Path(c.target);
     EXPECT_EQ(Log().back().substr(0, told.size()), told);
     if (!c.reason.empty()) {
       EXPECT_EQ(Log().back().substr(told.size()), c.reason);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <tuple>
 
 #include "catalog/catalog_checker.h"
 #include "platform/scripted_platform.h"
@@ -14,39 +15,35 @@ namespace {
 
 // Missing or empty keys fall back; numbers are read leniently, halves to even, and held in range.
 TEST(Settings, FallBackAndHoldTheirRange) {
-  const struct {
-    const char* ini;
-    const char* expected;  // maxpoints MaxAbsEpts DefaultGIF MaxFlawEdge
-  } cases[] = {
+  // The file, then maxpoints, MaxAbsEpts, DefaultGIF and MaxFlawEdge.
+  const std::pair<const char*, const char*> cases[] = {
       {"", "0 0 '' 5"},
       {"[Character Generator]\r\nMaxFlawEdge=\r\nmaxpoints=12.5x\r\nDefaultGIF=a.gif\r\n", "12 0 'a.gif' 5"},
       {"[character generator]\r\nMAXFLAWEDGE=0\r\nMaxAbsEpts=abc\r\n", "0 0 '' 0"},
       {"[Character Generator]\nmaxpoints=99999\nMaxAbsEpts=-70000\n", "32767 -32768 '' 5"},
   };
-  for (const auto& c : cases) {
-    const Settings s = SettingsFrom(IniFile::Parse(c.ini));
+  for (const auto& [ini, expected] : cases) {
+    const Settings s = SettingsFrom(IniFile::Parse(ini));
     EXPECT_EQ(std::to_string(s.maxpoints) + " " + std::to_string(s.MaxAbsEpts) + " '" + s.DefaultGIF + "' " +
                   std::to_string(s.MaxFlawEdge),
-              c.expected)
-        << c.ini;
+              expected)
+        << ini;
   }
 }
 
-TEST(SettingsPath, FollowsTheCommandLineRule) {
-  EXPECT_EQ(SettingsPath("ivgen.ini", "/opt/ivgen/", ""), "/opt/ivgen/ivgen.ini");
-  EXPECT_EQ(SettingsPath("ivgen.ini", "/opt/ivgen", ""), "/opt/ivgen/ivgen.ini");
+// A settings file named on the command line is used instead of the one beside the program; other
+// paths stand as they are; the arguments are one name, with one pair of quotes stripped.
+TEST(SettingsPath, FollowsTheCommandLine) {
+  EXPECT_EQ(SettingsPath("ivgen.ini", "/opt/ivgen/", "") + " " + SettingsPath("ivgen.ini", "/opt/ivgen", ""),
+            "/opt/ivgen/ivgen.ini /opt/ivgen/ivgen.ini");
   EXPECT_EQ(SettingsPath("ivgen.ini", "/opt/ivgen/", "/home/gm/table.ini"), "/home/gm/table.ini");
   EXPECT_EQ(SettingsPath("/tmp/x.iv3", "/opt/ivgen/", "/home/gm/table.ini"), "/tmp/x.iv3");
   EXPECT_EQ(SettingsPath("C:\\chars\\x.iv3", "/opt/ivgen/", ""), "C:\\chars\\x.iv3");
-}
-
-TEST(CommandLineText, JoinsArgumentsAndStripsOnePairOfQuotes) {
   const char* none[] = {"ivgen"};
-  EXPECT_EQ(CommandLineText(1, none), "");
   const char* quoted[] = {"ivgen", "\"/home/gm/my settings.ini\""};
-  EXPECT_EQ(CommandLineText(2, quoted), "/home/gm/my settings.ini");
   const char* split[] = {"ivgen", "/home/gm/my", "settings.ini"};
-  EXPECT_EQ(CommandLineText(3, split), "/home/gm/my settings.ini");
+  EXPECT_EQ(CommandLineText(1, none) + "|" + CommandLineText(2, quoted) + "|" + CommandLineText(3, split),
+            "|/home/gm/my settings.ini|/home/gm/my settings.ini");
 }
 
 TEST(LoadSettings, ReadsPastAByteOrderMarkAndNamesAFileItCannotRead) {
@@ -58,33 +55,27 @@ TEST(LoadSettings, ReadsPastAByteOrderMarkAndNamesAFileItCannotRead) {
            "used.\\r\\nCould not read " +
            path + ": " + reason + " -> OK";
   };
-  const struct {
-    std::string path;
-    int maxpoints;
-    int maxFlawEdge;
-    std::string message;  // "" when the person is told nothing
-  } cases[] = {
+  // The path, maxpoints and MaxFlawEdge read, and what the person is told.
+  const std::tuple<std::string, int, int, std::string> cases[] = {
       {marked, 120, 3, ""},
       {(folder / "missing.ini").string(), 0, 5, ""},
       {"/dev/zero", 0, 5, refused("/dev/zero", "not a regular file")},
   };
-  for (const auto& c : cases) {
+  for (const auto& [path, maxpoints, maxFlawEdge, message] : cases) {
     ScriptedPlatform platform;
-    const Settings settings = LoadSettings(c.path, platform);
-    EXPECT_EQ(settings.maxpoints, c.maxpoints) << c.path;
-    EXPECT_EQ(settings.MaxFlawEdge, c.maxFlawEdge) << c.path;
-    EXPECT_EQ(platform.Log(), c.message.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.message});
+    const Settings settings = LoadSettings(path, platform);
+    EXPECT_EQ(std::to_string(settings.maxpoints) + " " + std::to_string(settings.MaxFlawEdge),
+              std::to_string(maxpoints) + " " + std::to_string(maxFlawEdge))
+        << path;
+    EXPECT_EQ(platform.Log(), message.empty() ? std::vector<std::string>{} : std::vector<std::string>{message});
   }
   std::filesystem::remove_all(folder);
 }
 
 // A picture's name goes into ivgen.ini: a line break in it once set MaxFlawEdge past its check.
 TEST(PictureFieldText, TakesOnlyNamesTheSettingsFileCanKeep) {
-  const struct {
-    const char* path;
-    const char* field;  // nullptr: refused with the message
-    const char* message;
-  } cases[] = {
+  // The path, the field's text (nullptr: refused) and the refusal.
+  const std::tuple<const char*, const char*, const char*> cases[] = {
       {"/home/gm/face.gif", "/home/gm/face.gif", ""},
       {"/home/gm/zo\u00EB.gif", "/home/gm/zo\xEB.gif", ""},
       {"/home/gm/x\nMaxFlawEdge=99\n.gif", nullptr,
@@ -93,21 +84,17 @@ TEST(PictureFieldText, TakesOnlyNamesTheSettingsFileCanKeep) {
        "The picture's file name holds characters the settings file cannot keep: /home/gm/??.gif\r\nChoose another "
        "picture."},
   };
-  for (const auto& c : cases) {
+  for (const auto& [path, text, message] : cases) {
     std::string refusal;
-    const auto field = PictureFieldText(c.path, refusal);
-    EXPECT_EQ(field.value_or("<refused>"), c.field != nullptr ? c.field : "<refused>") << c.path;
-    EXPECT_EQ(refusal, c.message);
+    EXPECT_EQ(PictureFieldText(path, refusal).value_or("<refused>"), text != nullptr ? text : "<refused>") << path;
+    EXPECT_EQ(refusal, message);
   }
 }
 
 TEST(CheckSettingsFile, NamesWhatTheProgramWouldSkipOrTheDialogRefuse) {
   const auto folder = test_support::FreshFolder("settings");
   const std::string path = (folder / "ivgen.ini").string();
-  const struct {
-    const char* text;
-    std::vector<std::string> problems;
-  } cases[] = {
+  const std::pair<const char*, std::vector<std::string>> cases[] = {
       {"[Character Generator]\r\nmaxpoints=200\r\nMaxAbsEpts=0\r\nDefaultGIF=\r\nMaxFlawEdge=10\r\n", {}},
       {"\xEF\xBB\xBF[Character Generator]\r\nmaxpoints=201\r\nMaxAbsEpts=-1\r\nMaxFlawEdge=11\r\n",
        {"ivgen.ini:1: starts with a UTF-8 byte order mark, which the program skips; the file is read as Windows-1252, "
@@ -118,11 +105,11 @@ TEST(CheckSettingsFile, NamesWhatTheProgramWouldSkipOrTheDialogRefuse) {
       {"[Karma]\r\nmaxpoints=20\r\n",
        {"ivgen.ini: has no [Character Generator] settings; every setting takes its default"}},
   };
-  for (const auto& c : cases) {
-    ASSERT_TRUE(ReplaceFile(path, c.text).ok);
+  for (const auto& [text, expected] : cases) {
+    ASSERT_TRUE(ReplaceFile(path, text).ok);
     std::vector<std::string> problems;
     for (const CatalogProblem& problem : CheckSettingsFile(path)) problems.push_back(FormatProblem(problem));
-    EXPECT_EQ(problems, c.problems) << c.text;
+    EXPECT_EQ(problems, expected) << text;
   }
   EXPECT_TRUE(CheckSettingsFile((folder / "missing.ini").string()).empty()) << "a missing file gives the defaults";
   std::filesystem::remove_all(folder);

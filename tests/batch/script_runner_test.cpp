@@ -1,3 +1,5 @@
+// The script runner of ivgen-batch: its lines, its errors and the commands scenarios do not reach;
+// and characters built through scripts, saved and opened again.
 #include "batch/script_runner.h"
 
 #include <gtest/gtest.h>
@@ -5,7 +7,7 @@
 #include <filesystem>
 #include <sstream>
 
-#include "support/program_folder.h"
+#include "support/program_test.h"
 
 namespace ivgen {
 namespace {
@@ -24,20 +26,30 @@ TEST(ParseScriptLine, SplitsWordsAndResolvesQuotes) {
   EXPECT_EQ(error, "a quoted text is not closed");
 }
 
-class ScriptRunnerTest : public ::testing::Test {
+// A started program and a runner that prints what it shows, as ivgen-batch does.
+class ScriptRunnerTest : public test_support::ProgramTest {
  protected:
-  ScriptRunnerTest() : editor_(platform_, test_support::FreshProgramFolder("batch").string() + "/", "") {
-    EXPECT_TRUE(editor_.Startup());
+  explicit ScriptRunnerTest(const std::string& catalogs = IVGEN_BUNDLED_DATA) : ProgramTest(catalogs) {
+    Start();
+    platform_.SetEcho([this](const std::string& line) { out_ << line << "\n"; });
   }
   RunStatus Run(const std::string& script) {
     std::istringstream in(script);
-    ScriptRunner runner(platform_, editor_, out_);
+    ScriptRunner runner(platform_, *editor_, out_);
     return runner.Run(in, "test.ivb", err_);
   }
-  ScriptedPlatform platform_;
-  Editor editor_;
+  std::string Output(const std::string& script) {
+    Run(script);
+    return out_.str();
+  }
   std::ostringstream out_;
   std::ostringstream err_;
+};
+
+// The Books page and catalog listings, over small catalogs made for the tests.
+class CatalogCommandsTest : public ScriptRunnerTest {
+ protected:
+  CatalogCommandsTest() : ScriptRunnerTest(IVGEN_CATALOG_FIXTURES "/small") {}
 };
 
 TEST_F(ScriptRunnerTest, StopsAtTheFirstErrorNamingTheLine) {
@@ -45,29 +57,9 @@ TEST_F(ScriptRunnerTest, StopsAtTheFirstErrorNamingTheLine) {
   EXPECT_EQ(Run("\xEF\xBB\xBF# comment\n\nset StreetName Nyx\nfrobnicate\nset StreetName Vex\n"),
             RunStatus::ScriptError);
   EXPECT_EQ(err_.str(), "test.ivb:4: unknown command 'frobnicate'\n");
-  EXPECT_EQ(editor_.Record().StreetName, "Nyx");
+  EXPECT_EQ(editor_->Record().StreetName, "Nyx");
 }
 
-TEST_F(ScriptRunnerTest, RefusesWrongArguments) {
-  const struct {
-    const char* script;
-    const char* error;
-  } cases[] = {
-      {"print NoSuchThing\n", "test.ivb:1: print: nothing to print called 'NoSuchThing'\n"},
-      {"set Nonsense 1\n", "test.ivb:1: set: expects the name of a text the player types and its value\n"},
-      {"roll 1.5\n", "test.ivb:1: roll: expects one value in [0, 1)\n"},
-      {"page Cockpit\n", "test.ivb:1: page: no page 'Cockpit'\n"},
-      {"new now\n", "test.ivb:1: new: takes no arguments\n"},
-      {"options-set Colour red\n", "test.ivb:1: options-set: unknown Options field 'Colour'\n"},
-  };
-  for (const auto& c : cases) {
-    err_.str("");
-    EXPECT_EQ(Run(c.script), RunStatus::ScriptError) << c.script;
-    EXPECT_EQ(err_.str(), c.error);
-  }
-}
-
-// A script may only do what a player could click: options that are disabled or hidden refuse.
 TEST_F(ScriptRunnerTest, RefusesControlsThePlayerCannotReach) {
   const struct {
     const char* script;
@@ -79,29 +71,113 @@ TEST_F(ScriptRunnerTest, RefusesControlsThePlayerCannotReach) {
       {"initiation on\n", "test.ivb:1: initiation: Initiation/Geas Mod cannot be used now\n"},
       {"money 5000\n", "test.ivb:1: money: the Money field cannot be used now\n"},
   };
-  for (const auto& c : cases) {
+  for (const auto& [script, error] : cases) {
     err_.str("");
-    EXPECT_EQ(Run(c.script), RunStatus::ScriptError) << c.script;
-    EXPECT_EQ(err_.str(), c.error);
+    EXPECT_EQ(Run(script), RunStatus::ScriptError) << script;
+    EXPECT_EQ(err_.str(), error);
   }
-  EXPECT_EQ(editor_.Record().Rsel, 0);
-  EXPECT_EQ(editor_.Record().Adept, -1);
-  EXPECT_EQ(editor_.Record().Maxresources, 90000) << "the grant of resources at C, not the refused 5000";
+  EXPECT_EQ(editor_->Record().Rsel, 0);
+  EXPECT_EQ(editor_->Record().Adept, -1);
+  EXPECT_EQ(editor_->Record().Maxresources, 90000) << "the grant of resources at C, not the refused 5000";
 
   // Once offered, the same clicks work.
   err_.str("");
   EXPECT_EQ(Run("page Priorities\noverride on\nmoney 5000\npage Race\nrace Troll\n"), RunStatus::Finished)
       << err_.str();
-  EXPECT_EQ(editor_.Record().Rsel, 4);
-  EXPECT_EQ(editor_.Record().Maxresources, 5000);
+  EXPECT_EQ(editor_->Record().Rsel, 4);
+  EXPECT_EQ(editor_->Record().Maxresources, 5000);
 }
 
-TEST_F(ScriptRunnerTest, PrintsFieldsAndEndsWithTheProgram) {
-  EXPECT_EQ(Run("set StreetName \"Nyx Vale\"\npage BioInfo\nprint StreetName page Modified\nanswer No\nexit\nexit\n"),
-            RunStatus::ProgramEnded);
-  EXPECT_EQ(out_.str(),
-            "StreetName=Nyx Vale\npage=BioInfo\nModified=true\n"
-            "program ends\n");
+// What each page shows of a character, looked at as a player would: the page is visited, and the
+// lines kept are those that start as listed (every line when none is). The entries of the lists
+// are compared in the file; what is chosen or typed in a shop or an input box is no part of the
+// character.
+const struct {
+  const char* page;
+  const char* show;
+  std::vector<std::string> kept;
+} kPageDisplays[] = {
+    {"Race", "show-race", {}},
+    {"Attributes", "show-attributes", {}},
+    {"Skills", "show-skills", {"Active skills="}},
+    {"Cyberware", "show-cyberware", {"Essence=", "Cyber limbs="}},
+    {"Bioware", "show-bioware", {"Bio-index=", "Warning"}},
+    {"Spells", "show-spells", {"Tradition=", "Spell", "Money left="}},
+    {"\"Phys. Adept\"", "show-powers", {"Adept powers", "Power points="}},
+    {"Gear", "show-gear", {"Total weight="}},
+    {"Contacts", "show-contacts", {"Money left="}},
+};
+
+// Characters built through data/round_trip/*.ivb, on every page, come back from their files as
+// they were saved: Open asks nothing but the file, every page shows the same, and the second save
+// is the first byte for byte. Open is chosen on the page each script ends on.
+TEST_F(ScriptRunnerTest, SavedCharactersOpenAsTheyWereSaved) {
+  platform_.SetEcho({});
+  auto displays = [this] {
+    std::string shown;
+    for (const auto& display : kPageDisplays) {
+      out_.str("");
+      Run("page " + std::string(display.page) + "\n" + display.show + "\n");
+      std::istringstream lines(out_.str());
+      for (std::string line; std::getline(lines, line);) {
+        bool kept = display.kept.empty();
+        for (const std::string& start : display.kept) kept = kept || line.starts_with(start);
+        if (kept) shown += line + "\n";
+      }
+    }
+    out_.str("");
+    return shown + Output("show-priorities\nshow-points\nprint EdgeSum edge-points\n");
+  };
+  for (const auto& entry : std::filesystem::directory_iterator(IVGEN_TEST_DATA "/round_trip")) {
+    const std::string name = entry.path().filename().string();
+    Start("[Character Generator]\r\nmaxpoints=150\r\nMaxAbsEpts=6\r\n");
+    err_.str("");
+    ASSERT_EQ(Run(ReadWholeFile(entry.path().string()).value_or("")), RunStatus::Finished) << name << err_.str();
+    const int openFrom = editor_->CurrentPage();
+    const std::string built = displays();
+    editor_->SelectPage(openFrom);
+    ASSERT_EQ(Run("answer \"" + Path("first.iv3") + "\"\nsaveas\n"), RunStatus::Finished) << name;
+    platform_.ClearLog();
+    Run("answer \"" + Path("first.iv3") + "\"\nopen\n");
+    EXPECT_EQ(Log().size(), 1u) << name << ": " << Log().back();
+    EXPECT_EQ(editor_->CurrentPage(), kPageRace) << name;
+    EXPECT_FALSE(editor_->Document().Modified) << name;
+    EXPECT_EQ(displays(), built) << name;
+    Run("answer \"" + Path("second.iv3") + "\"\nsaveas\n");
+    EXPECT_EQ(Read("second.iv3"), Read("first.iv3")) << name;
+  }
+}
+
+// The catalog listings and the Books page print as data/*.out pins them (the listings first, as
+// the books script allows another book), and books.dat is saved.
+TEST_F(CatalogCommandsTest, BooksAndListsPrintAsThePagesShowThem) {
+  for (const std::string name : {"lists", "books"}) {
+    out_.str("");
+    EXPECT_EQ(Output(ReadWholeFile(IVGEN_TEST_DATA "/" + name + ".ivb").value_or("")),
+              ReadWholeFile(IVGEN_TEST_DATA "/" + name + ".out").value_or("<none>"));
+    EXPECT_EQ(err_.str(), "") << name;
+  }
+  EXPECT_EQ(Read("books.dat"), "! Ironveil sourcebooks\r\n*Ironveil Core;IV3\r\n*Street Companion;SC\r\n");
+}
+
+TEST_F(CatalogCommandsTest, RefusesWhatIsNotThere) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"books-select-allowed SC\n",
+       "test.ivb:1: books-select-allowed: expects the code of a book in \"Source books allowed\"\n"},
+      {"list gear-group 1\n",
+       "test.ivb:1: list: expects the number of a gear group without groups under it, as 'list gear' shows it\n"},
+      {"list gear-group 99999999999999999999\n",
+       "test.ivb:1: list: expects the number of a gear group without groups under it, as 'list gear' shows it\n"},
+      {"list spells Z\n", "test.ivb:1: list: expects the code letter of a spell category\n"},
+      {"list armour\n",
+       "test.ivb:1: list: expects cyberware, bioware, gear, gear-group N, spell-categories, spells CODE, powers, "
+       "traditions, edges, flaws, metatypes [RACE], skills or ranges\n"},
+  };
+  for (const auto& [script, error] : cases) {
+    err_.str("");
+    Run(script);
+    EXPECT_EQ(err_.str(), error) << script;
+  }
 }
 
 }  // namespace

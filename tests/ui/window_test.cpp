@@ -1,0 +1,406 @@
+// The window clicked as a player would under the offscreen platform, prompts answered by the
+// scripted platform: its pages, menus and dialogs drive the Editor and show what the rules decided.
+#include <gtest/gtest.h>
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTest>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <memory>
+#include <string>
+
+#include "record/text_file.h"
+#include "support/program_test.h"
+#include "ui/implant_lists.h"
+#include "ui/main_window.h"
+#include "ui/options_dialog.h"
+#include "ui/print_options_dialog.h"
+
+namespace ivgen {
+namespace {
+
+// A started program in a folder of its own and its main window.
+class WindowTest : public test_support::ProgramTest {
+ protected:
+  explicit WindowTest(const std::string& catalogs = IVGEN_BUNDLED_DATA) : ProgramTest(catalogs) { Start(); }
+
+  /// The window, made and shown at first use, so a test may set the Editor up before.
+  MainWindow& Window() {
+    if (!window_) {
+      window_ = std::make_unique<MainWindow>(*editor_, nullptr);
+      window_->resize(1024, 720);
+      window_->show();
+    }
+    return *window_;
+  }
+  MainWindow& ShowPage(int page) {
+    Window().Pages()->setCurrentIndex(page);
+    return *window_;
+  }
+  template <typename T = QWidget>
+  T* Find(const char* name) {
+    T* widget = Window().findChild<T*>(name);
+    EXPECT_NE(widget, nullptr) << name;
+    return widget;
+  }
+  QString Text(const char* field) { return Find<QLineEdit>(field)->text(); }
+  /// The menu item with that text, in any menu or submenu.
+  QAction* MenuItem(const QString& text) {
+    for (QAction* menu : Window().menuBar()->actions()) {
+      for (QAction* item : menu->menu()->actions()) {
+        if (item->text() == text) return item;
+      }
+    }
+    ADD_FAILURE() << text.toStdString();
+    return nullptr;
+  }
+  /// Clicks the row, then double-clicks it when asked: a real double-click is a click, then a
+  /// second click that the view takes as a double-click.
+  static void ClickRow(QAbstractItemView* view, const QModelIndex& row, bool twice = false) {
+    view->scrollTo(row);
+    const QPoint at = view->visualRect(row).center();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
+    if (twice) QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, at);
+  }
+  /// Saves a picture when IVGEN_SCREENSHOTS names a folder, for looking at the layout.
+  static void Shot(QWidget& widget, const QString& name) {
+    const QString folder = qEnvironmentVariable("IVGEN_SCREENSHOTS");
+    if (folder.isEmpty()) return;
+    widget.show();
+    QApplication::processEvents();
+    widget.grab().save(folder + "/" + name + ".png");
+  }
+
+  std::unique_ptr<MainWindow> window_;
+};
+
+using PagesTest = WindowTest;
+
+class MainWindowTest : public WindowTest {
+ protected:
+  QStringList MenuItems(const QString& title) {
+    QStringList items;
+    for (QAction* menu : Window().menuBar()->actions()) {
+      for (QAction* item : menu->menu()->actions()) {
+        if (menu->text() == title && !item->isSeparator()) items << item->text();
+      }
+    }
+    return items;
+  }
+};
+
+TEST_F(MainWindowTest, OpensOnPrioritiesWithTheTwelvePagesAndMenus) {
+  QStringList tabs;
+  for (int page = 0; page < Window().Pages()->count(); ++page) tabs << Window().Pages()->tabText(page);
+  EXPECT_EQ(tabs, (QStringList{"Priorities", "Race", "Attributes", "Skills", "Cyberware", "Bioware", "Spells",
+                               "Phys. Adept", "Gear", "BioInfo", "Books", "Contacts"}));
+  EXPECT_EQ(Window().Pages()->currentIndex(), 0);
+  EXPECT_EQ(Window().windowTitle(), "Ironveil Character Generator 3.2.6 - 2 July 2000");
+  // Every page fits a 1024x768 screen with room for a task bar.
+  EXPECT_LE(Window().minimumSizeHint().width(), 1024);
+  EXPECT_LE(Window().minimumSizeHint().height(), 720);
+  EXPECT_EQ(MenuItems("&File"),
+            (QStringList{"&New", "&Open...", "&Save", "Save &As...", "Propert&ies", "&Print to HTML", "E&xit"}));
+  EXPECT_EQ(MenuItems("&View"), (QStringList{"Status &Bar", "&Refresh", "&Character Gen.", "&Options..."}));
+  EXPECT_EQ(MenuItems("&Help"), (QStringList{"&Contents", "&Search For Help On...", "&About"}));
+
+  for (int page = 0; page < Window().Pages()->count(); ++page) {
+    ShowPage(page);
+    Shot(Window(), QString("page%1").arg(page));
+  }
+}
+
+TEST_F(MainWindowTest, NewAsksOnlyAfterAnEditAndClearsThePages) {
+  MenuItem("&New")->trigger();
+  EXPECT_TRUE(platform_.Log().empty());
+  ShowPage(9);
+  QTest::keyClicks(Find("StreetName"), "Nyx");
+  EXPECT_TRUE(editor_->Record().StreetName == "Nyx" && editor_->Document().Modified);
+  platform_.QueueAnswer("No");
+  MenuItem("&New")->trigger();
+  EXPECT_EQ(platform_.Log(), std::vector<std::string>{"message [New character] (warning, Yes/No/Cancel) Current "
+                                                      "character has been modified.\\n\\rDo you want do save "
+                                                      "changes? -> No"});
+  EXPECT_EQ(Text("StreetName"), "");
+}
+
+TEST_F(MainWindowTest, OptionsDialogRefusesOutOfRangeAndStaysOpen) {
+  editor_->Options().Open();  // the scripted platform records the dialog without blocking
+  OptionsDialog dialog(*editor_, nullptr);
+  dialog.findChild<QLineEdit*>("maxpoints")->setText("201");
+  QTest::mouseClick(dialog.findChild<QPushButton*>("done"), Qt::LeftButton);
+  EXPECT_EQ(platform_.Log().back(), "message [Ironveil Character Generator] (OK) Invalid entry... <0..200> only -> OK");
+  EXPECT_TRUE(editor_->Options().IsOpen() && editor_->CurrentSettings().maxpoints == 0);
+}
+
+TEST_F(MainWindowTest, PrintOptionsDialogChoosesWhatTheSheetHolds) {
+  const std::string sheet = (folder_ / "nyx.htm").string();
+  editor_->Sheet().PrintToHtml();  // the scripted platform records the dialog without blocking
+  PrintOptionsDialog dialog(*editor_, nullptr);
+  auto* picture = dialog.findChild<QLineEdit*>("pictureFile");
+  EXPECT_EQ(picture->text(), ".\\iv.gif");
+  picture->clear();
+  QTest::keyClicks(picture, "nyx.gif");
+  QTest::mouseClick(dialog.findChild<QCheckBox*>("printPicture"), Qt::LeftButton);
+  QTest::mouseClick(dialog.findChild<QCheckBox*>("chkPrOp1"), Qt::LeftButton);
+  platform_.QueueAnswer(sheet);
+  QTest::mouseClick(dialog.findChild<QPushButton*>("print"), Qt::LeftButton);
+  EXPECT_FALSE(editor_->Sheet().IsOpen());
+  EXPECT_EQ(editor_->Sheet().WrittenSheet(), sheet);
+  const std::string bytes = ReadWholeFile(sheet).value_or("");
+  EXPECT_NE(bytes.find("<tr><img src=\"nyx.gif\""), std::string::npos);
+  EXPECT_NE(bytes.find("<!-- Cyber  -->"), std::string::npos);
+  EXPECT_EQ(bytes.find("<!-- Bio  -->"), std::string::npos);
+}
+
+TEST_F(PagesTest, PriorityRowsMoveAndTheMagicOptionsFollow) {
+  auto* areas = Find<QListWidget>("priorityAreas");
+  auto* values = Find<QListWidget>("priorityValues");
+  ASSERT_EQ(values->count(), 5);
+  EXPECT_EQ(values->item(2)->text(), QString::fromUtf8("90,000\u00a5"));
+  // Clicking in the value column selects the row in both columns.
+  values->setCurrentRow(4);
+  EXPECT_EQ(areas->currentRow(), 4);
+  for (int i = 0; i < 3; ++i) Find<QToolButton>("priorityUp")->click();
+  EXPECT_EQ(areas->item(1)->text() + " " + values->item(1)->text(), "Magic Aspected");
+  EXPECT_EQ(values->currentRow(), 1);
+  EXPECT_TRUE(Find<QGroupBox>("adeptGroup")->isVisible());
+  Find<QRadioButton>("adept0")->click();  // click(): a radio button only takes clicks on its label
+  EXPECT_TRUE(editor_->Record().Adept == 0 && editor_->Record().MagicPts == 0 && editor_->Document().Modified);
+
+  EXPECT_FALSE(Find("money")->isVisible());
+  Find<QCheckBox>("overrideLimits")->click();
+  EXPECT_TRUE(Find("money")->isVisible() && editor_->Record().norules == 1);
+}
+
+TEST_F(PagesTest, RaceOptionsOpenWhenThePrioritiesPageIsLeft) {
+  // The race page is built when first shown; until the priorities page is left it offers nothing.
+  EXPECT_FALSE(editor_->Race().View().optionEnabled[2]);
+  ShowPage(1);
+  auto* dwarf = Find<QRadioButton>("raceDwarf");
+  EXPECT_TRUE(dwarf->isEnabled() && !Find("raceElf")->isEnabled());
+  dwarf->click();
+  EXPECT_EQ(Find<QListWidget>("raceDesc")->item(0)->text(), "Thermographic Vision");
+  EXPECT_FALSE(Find("metaGroup")->isVisible());
+  ShowPage(2);
+  EXPECT_TRUE(editor_->Record().OnceThru);
+  EXPECT_EQ(Text("StrengthRacial") + " " + Text("StrengthTotal"), "2 3");
+}
+
+TEST_F(PagesTest, AttributeButtonsStopAtTheCeilingAndPoolsAreTyped) {
+  ShowPage(2);
+  EXPECT_TRUE(Find<QLineEdit>("QuicknessBase")->isReadOnly());
+  for (int i = 0; i < 7; ++i) Find<QToolButton>("QuicknessUp")->click();
+  EXPECT_EQ(Text("QuicknessBase") + " " + Text("AttributePoints") + " " + Text("ReactionBase"), "6 11/30 3");
+  EXPECT_FALSE(Find("QuicknessOverMaximum")->isVisible());
+  Find<QToolButton>("QuicknessDown")->click();
+  EXPECT_EQ(Text("QuicknessBase"), "5");
+  QTest::keyClicks(Find("lblPool1"), "Rigging");
+  EXPECT_EQ(editor_->Record().Pools.lblPool1, "Rigging");
+}
+
+TEST_F(PagesTest, CharacterGenMenuSwitchesTheGenerator) {
+  QMenu* menu = MenuItem("&Character Gen.")->menu();
+  QStringList items;
+  for (QAction* item : menu->actions()) items << item->text();
+  EXPECT_EQ(items, (QStringList{"Priority", "Point System", "Existing Character"}));
+  EXPECT_TRUE(menu->actions()[0]->isChecked());
+  menu->actions()[1]->trigger();
+  EXPECT_TRUE(editor_->Record().GeneratorPoints);
+  EXPECT_EQ(platform_.Log(), std::vector<std::string>{"dialog PointGeneration"});
+  menu->actions()[2]->trigger();
+  EXPECT_EQ(editor_->Record().norules, 1);
+  EXPECT_TRUE(menu->actions()[2]->isChecked());
+}
+
+TEST_F(PagesTest, SkillsListsAddSpinnersAndPools) {
+  ShowPage(3);
+  auto* categories = Find<QListWidget>("skillCategories");
+  auto* skills = Find<QListWidget>("catalogSkills");
+  auto* list = Find<QTreeWidget>("characterSkills");
+  categories->setCurrentRow(categories->count() - 4);  // Street Knowledge
+  skills->setCurrentRow(0);
+  EXPECT_TRUE(Find("furtherSpecialization")->isVisible());
+  Find<QListWidget>("specializations")->setCurrentRow(0);
+  platform_.QueueAnswer("Redmond");
+  Find<QPushButton>("furtherSpecialization")->click();
+  // A double-click on the skill adds it plain although a specialization was chosen.
+  ClickRow(skills, skills->indexFromItem(skills->item(0)), true);
+  ASSERT_EQ(list->topLevelItemCount(), 2);
+  EXPECT_EQ(list->topLevelItem(0)->text(0) + " " + list->topLevelItem(0)->text(1),
+            "Gang Lore (KNO)/Local Gangs/Redmond [1/3]");
+  EXPECT_EQ(list->topLevelItem(1)->text(0) + " " + list->topLevelItem(1)->text(1), "Gang Lore (KNO) [1]");
+  EXPECT_EQ(Text("knowledgePoints"), "4/5");
+  // Above Intelligence 1 the next point costs two, and only one is left.
+  Find<QToolButton>("skillRaise")->click();
+  EXPECT_EQ(list->topLevelItem(1)->text(1), "[1]");
+  EXPECT_FALSE(Find("skillAdjusters")->isVisible());
+  Shot(Window(), "skills");
+  Find<QPushButton>("removeSkill")->click();
+  EXPECT_TRUE(list->topLevelItemCount() == 1 && !Find("removeSkill")->isEnabled());
+  EXPECT_EQ(Text("knowledgePoints"), "3/5");
+}
+
+TEST_F(PagesTest, ImplantsBoughtByDoubleClickAndTheInstalledListFollows) {
+  ShowPage(4);
+  auto* catalog = Find<CatalogTreeView>("cyberCatalog");
+  auto* installed = Find<EntryListView>("installedCyberware");
+  auto buy = [this](QTreeWidget* tree, const char* name) {
+    const auto rows = tree->findItems(name, Qt::MatchExactly | Qt::MatchRecursive);
+    ASSERT_EQ(rows.size(), 1) << name;
+    ClickRow(tree, tree->indexFromItem(rows[0]), true);
+  };
+  EXPECT_FALSE(Find("cyberLimbs")->isVisible());
+  Find<QRadioButton>("gradeAlpha")->click();
+  buy(catalog, "Skull Port");
+  Find<QRadioButton>("gradeStandard")->click();
+  buy(catalog, "Cyber Arms, Obvious");
+  ASSERT_EQ(installed->topLevelItemCount(), 2);
+  EXPECT_EQ(installed->topLevelItem(0)->text(0), "Skull Port(A)");
+  EXPECT_EQ(Text("essence") + " " + Text("moneyLeft"), "3.84 38000");
+  EXPECT_TRUE(Find("cyberLimbs")->isVisible());
+  EXPECT_FALSE(Find("removeCyberware")->isEnabled());
+  ClickRow(installed, installed->indexFromItem(installed->topLevelItem(0)));
+  EXPECT_TRUE(Find<QRadioButton>("gradeAlpha")->isChecked());
+  Shot(Window(), "cyberware");
+  Find<QPushButton>("removeCyberware")->click();
+  EXPECT_TRUE(installed->topLevelItemCount() == 1 && !Find("removeCyberware")->isEnabled());
+
+  ShowPage(5);
+  Find<QRadioButton>("typeCultured")->click();
+  buy(Find<CatalogTreeView>("bioCatalog"), "Nocturnal Retina");
+  EXPECT_EQ(Text("bioIndex") + " " + Text("essenceIndex"), "0.15 7");
+  EXPECT_FALSE(Find("excessiveBioware")->isVisible());
+  Shot(Window(), "bioware");
+  EXPECT_TRUE(platform_.Log().empty());
+}
+
+class MagicPagesTest : public WindowTest {
+ protected:
+  MagicPagesTest() {
+    editor_->Priorities().SelectRow(4);
+    for (int i = 0; i < 3; ++i) editor_->Priorities().MoveUp();  // magic at B
+  }
+};
+
+TEST_F(MagicPagesTest, MagicianAddsARaisesAndBuysSpellPoints) {
+  editor_->Priorities().MoveUp();
+  editor_->Priorities().SelectRow(3);
+  editor_->Priorities().MoveUp();  // Resources at C: 90,000 nuyen
+  ShowPage(6);
+  ASSERT_TRUE(Find("spellGroup")->isVisible());
+  Find<QListWidget>("traditions")->setCurrentRow(2);
+  auto* catalog = Find<QTreeWidget>("spellCatalog");
+  ASSERT_GT(catalog->topLevelItemCount(), 3);
+  EXPECT_EQ(catalog->headerItem()->text(3), "Dur.");
+  emit catalog->itemDoubleClicked(catalog->topLevelItem(0), 0);
+  catalog->setCurrentItem(catalog->topLevelItem(3));
+  Find<QPushButton>("addSpell")->click();
+  auto* chosen = Find<QTreeWidget>("chosenSpells");
+  ASSERT_EQ(chosen->topLevelItemCount(), 2);
+  EXPECT_FALSE(Find("spellUp")->isEnabled());
+  chosen->setCurrentItem(chosen->topLevelItem(1));
+  Find<QToolButton>("spellUp")->click();
+  Find<QToolButton>("spellUp")->click();
+  EXPECT_EQ(chosen->topLevelItem(1)->text(6) + " " + Text("spellPoints"), "[03] 4/25");
+  Find<QPushButton>("buySpellPoints")->click();
+  EXPECT_EQ(Text("spellPoints") + " " + Text("spellMoneyLeft"), "4/26 65000");
+  EXPECT_TRUE(editor_->Record().Tradition == 2 && editor_->Document().Modified);
+  Shot(Window(), "spells");
+}
+
+TEST_F(MagicPagesTest, AdeptBuysALeveledPowerAndRemovesIt) {
+  editor_->Priorities().ChooseAdept(0);
+  ShowPage(7);
+  ASSERT_TRUE(Find("powerGroup")->isVisible());
+  auto* catalog = Find<QTreeWidget>("powerCatalog");
+  catalog->setCurrentItem(catalog->findItems("Iron Palm*", Qt::MatchExactly).value(0));
+  EXPECT_EQ(Text("powerCost"), "0.50");
+  platform_.QueueAnswer("2");
+  Find<QPushButton>("buyPower")->click();
+  auto* owned = Find<QTreeWidget>("ownedPowers");
+  ASSERT_EQ(owned->topLevelItemCount(), 1);
+  EXPECT_EQ(owned->topLevelItem(0)->text(0) + " " + Text("powerPoints"), "Iron Palm*[2] 1/6");
+  Shot(Window(), "powers");
+  EXPECT_FALSE(Find("removePower")->isEnabled());
+  owned->setCurrentItem(owned->topLevelItem(0));
+  Find<QPushButton>("removePower")->click();
+  EXPECT_EQ(std::to_string(owned->topLevelItemCount()) + " " + Text("powerPoints").toStdString(), "0 0/6");
+}
+
+TEST_F(PagesTest, GearBoughtByCountAndAFreeContactAdded) {
+  ShowPage(8);
+  auto* tree = Find<QTreeWidget>("gearTree");
+  tree->expandAll();
+  ClickRow(tree, tree->indexFromItem(tree->findItems("Blades", Qt::MatchExactly | Qt::MatchRecursive).value(0)));
+  auto* shop = Find<QListWidget>("gearShop");
+  ClickRow(shop, shop->indexFromItem(shop->findItems("Survival Knife", Qt::MatchExactly).value(0)));
+  EXPECT_EQ(Find<QLabel>("gearItemTitle")->text(), "Survival Knife");
+  auto* count = Find<QLineEdit>("gearCount");
+  count->selectAll();
+  QTest::keyClicks(count, "3");
+  QTest::mouseClick(Find<QPushButton>("gearBuy"), Qt::LeftButton);
+  EXPECT_EQ(count->text(), "1");
+  EXPECT_EQ(Find<QTreeWidget>("gearOwned")->topLevelItem(1)->text(0), "Survival Knife                [3]");
+  EXPECT_EQ(Find<QLabel>("gearWeight")->text() + " " + Find<QLabel>("gearMoney")->text(), "1.8 89730");
+  Shot(Window(), "gear");
+
+  ShowPage(11);
+  QTest::keyClicks(Find("contactField0"), "Mara");
+  QTest::mouseClick(Find<QPushButton>("contactAdd"), Qt::LeftButton);
+  auto* list = Find<QTreeWidget>("contactList");
+  ASSERT_EQ(list->topLevelItemCount(), 1);
+  EXPECT_EQ(list->topLevelItem(0)->text(0) + " " + list->topLevelItem(0)->text(kContactPriceField) + " " +
+                Find<QLabel>("contactMoney")->text(),
+            "Mara 0 89730");
+  EXPECT_FALSE(Find("contactRemove")->isEnabled());
+  EXPECT_TRUE(editor_->Document().Modified);
+  Shot(Window(), "contacts");
+}
+
+class BooksPageTest : public WindowTest {
+ protected:
+  BooksPageTest() : WindowTest(IVGEN_CATALOG_FIXTURES "/small") {}
+};
+
+TEST_F(BooksPageTest, MovesABookSavesItAndReloads) {
+  ShowPage(10);
+  auto* allowed = Find<QTreeWidget>("allowedBooks");
+  auto* notAllowed = Find<QTreeWidget>("notAllowedBooks");
+  ASSERT_EQ(notAllowed->topLevelItemCount(), 1);
+  EXPECT_EQ(notAllowed->topLevelItem(0)->text(0) + " " + notAllowed->topLevelItem(0)->text(1), "Street Companion SC");
+  EXPECT_FALSE(Find("moveToAllowed")->isEnabled());
+  ClickRow(notAllowed, notAllowed->indexFromItem(notAllowed->topLevelItem(0)));
+  EXPECT_TRUE(Find("moveToAllowed")->isEnabled());
+  QTest::mouseClick(Find<QPushButton>("moveToAllowed"), Qt::LeftButton);
+  EXPECT_EQ(std::pair(allowed->topLevelItemCount(), notAllowed->topLevelItemCount()), std::pair(2, 0));
+  EXPECT_FALSE(Find("moveToAllowed")->isEnabled()) << "disabled until an entry is clicked again";
+
+  QTest::mouseClick(Find<QPushButton>("saveBooks"), Qt::LeftButton);
+  EXPECT_EQ(Read("books.dat"), "! Ironveil sourcebooks\r\n*Ironveil Core;IV3\r\n*Street Companion;SC\r\n");
+  EXPECT_EQ(editor_->CurrentCatalogs().cyberware.size(), 2u);
+  QTest::mouseClick(Find<QPushButton>("reloadDatafiles"), Qt::LeftButton);
+  EXPECT_EQ(editor_->CurrentCatalogs().cyberware.size(), 3u);
+  EXPECT_EQ(platform_.Log().front(), "progress [Reloading files] Loading ....");
+  EXPECT_FALSE(platform_.Busy());
+}
+
+}  // namespace
+}  // namespace ivgen
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+  QApplication app(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
