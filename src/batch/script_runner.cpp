@@ -6,9 +6,9 @@
 #include "batch/gear_commands.h"
 #include "batch/implant_commands.h"
 #include "batch/magic_commands.h"
+#include "batch/points_commands.h"
 #include "batch/sheet_commands.h"
 #include "batch/skills_commands.h"
-#include "batch/points_commands.h"
 
 #include "record/cp1252.h"
 #include "record/text_file.h"
@@ -142,7 +142,8 @@ std::string PathArgument(const ScriptLine& line, size_t skipWords) {
   ScriptLine spelled;
   std::string error;
   // As UTF-8 the line parses as it did as text.
-  if (line.utf8.empty() || !ParseScriptLine(line.utf8, spelled, error)) return TextToPath(TextArgument(line, skipWords));
+  if (line.utf8.empty() || !ParseScriptLine(line.utf8, spelled, error))
+    return TextToPath(TextArgument(line, skipWords));
   return TextArgument(spelled, skipWords);
 }
 

@@ -76,7 +76,7 @@ std::optional<SkillCatalog> LoadSkills(const std::string& folder, LoadNotes* not
       const size_t open = text.find('(');
       const std::string code = open == std::string::npos ? "" : UpperCase(text.substr(open + 1, 3));
       static constexpr std::array<std::string_view, 10> kCodes = {"BOD", "QCK", "STR", "CHA", "INT",
-                                                                   "WIL", "RCT", "REA", "KNO", "LAN"};
+                                                                  "WIL", "RCT", "REA", "KNO", "LAN"};
       if (std::find(kCodes.begin(), kCodes.end(), code) == kCodes.end()) {
         note("the skill's first parentheses hold no attribute code, \"KNO\" or \"LAN\"");
       }
