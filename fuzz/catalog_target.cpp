@@ -63,6 +63,8 @@ class NoHooks final : public CreationHooks {
   void RefreshContacts() override {}
   void RefreshOverrideView() override {}
   void OfferSheetName(const std::string&) override {}
+  void RestorePointGeneration() override {}
+  void CalcEdgePts() override {}
 };
 
 // Each race offers its metatypes; choosing each, then leaving the page, reads every field of every
