@@ -68,8 +68,12 @@ void ScriptRunner::AddCatalogCommands() {
   });
   commands_["books-select-allowed"] = selectByCode(true);
   commands_["books-select-not-allowed"] = selectByCode(false);
-  commands_["books-disallow"] = NoArguments([this] { editor_.Books().MoveToNotAllowed(); });
-  commands_["books-allow"] = NoArguments([this] { editor_.Books().MoveToAllowed(); });
+  commands_["books-disallow"] =
+      Reachable([this] { return editor_.Books().Lists().moveToNotAllowedEnabled; }, "the move to not allowed button",
+                NoArguments([this] { editor_.Books().MoveToNotAllowed(); }));
+  commands_["books-allow"] =
+      Reachable([this] { return editor_.Books().Lists().moveToAllowedEnabled; }, "the move to allowed button",
+                NoArguments([this] { editor_.Books().MoveToAllowed(); }));
   commands_["books-save"] = NoArguments([this] { editor_.Books().Save(); });
   commands_["books-reload"] = NoArguments([this] { editor_.Books().Reload(); });
   commands_["book-allowed"] = [this](const ScriptLine& line, std::string& error) {

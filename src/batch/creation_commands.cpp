@@ -159,13 +159,8 @@ void AddCreationCommands(Editor& editor, std::ostream& out, std::map<std::string
 
   // A player cannot click a control that is hidden or disabled; a script that tries is wrong.
   auto reachable = [&editor](std::function<bool(const Editor&)> shown, std::string what, BatchCommand command) {
-    return [&editor, shown, what, command](const ScriptLine& line, std::string& error) {
-      if (!shown(editor)) {
-        error = what + " cannot be used now";
-        return false;
-      }
-      return command(line, error);
-    };
+    return Reachable([&editor, shown = std::move(shown)] { return shown(editor); }, std::move(what),
+                     std::move(command));
   };
 
   commands["priority-row"] = [&editor](const ScriptLine& line, std::string& error) {

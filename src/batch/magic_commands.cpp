@@ -46,17 +46,6 @@ BatchCommand ClickLine(std::function<const std::vector<std::string>&()> list, st
   };
 }
 
-// A player cannot use a control that is hidden or disabled; a script that tries is wrong.
-BatchCommand Reachable(std::function<bool()> usable, std::string what, BatchCommand command) {
-  return [usable, what, command](const ScriptLine& line, std::string& error) {
-    if (!usable()) {
-      error = what + " cannot be used now";
-      return false;
-    }
-    return command(line, error);
-  };
-}
-
 // The add and buy commands: with a name the line is clicked first, as a double-click does.
 BatchCommand ClickAndAct(std::function<const std::vector<std::string>&()> list, std::string what,
                          std::function<void(int)> click, std::function<void()> act) {

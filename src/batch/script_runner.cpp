@@ -110,6 +110,17 @@ BatchCommand OnOffArgument(std::function<void(bool)> action) {
   };
 }
 
+BatchCommand Reachable(std::function<bool()> usable, std::string what, BatchCommand command) {
+  return [usable = std::move(usable), what = std::move(what), command = std::move(command)](const ScriptLine& line,
+                                                                                            std::string& error) {
+    if (!usable()) {
+      error = what + " cannot be used now";
+      return false;
+    }
+    return command(line, error);
+  };
+}
+
 ScriptRunner::ScriptRunner(ScriptedPlatform& platform, Editor& editor, std::ostream& out)
     : platform_(platform), editor_(editor), terminal_(out), converter_(out.rdbuf()), out_(&converter_) {
   AddCommands();

@@ -63,6 +63,9 @@ class Utf8Output : public std::streambuf {
 std::optional<bool> OnOff(const std::string& word);
 /// A command that takes one word, on or off, and runs one action with it.
 BatchCommand OnOffArgument(std::function<void(bool)> action);
+/// A player cannot use a control that is hidden or disabled; a script that tries is wrong:
+/// `command` runs only while `usable` says so, else "WHAT cannot be used now".
+BatchCommand Reachable(std::function<bool()> usable, std::string what, BatchCommand command);
 
 enum class RunStatus { Finished, ProgramEnded, ScriptError, StartupFailed };
 

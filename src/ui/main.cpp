@@ -48,8 +48,7 @@ int main(int argc, char** argv) {
   platform.SetSplash(splash);
   Centre(*splash);
   splash->show();
-  // No event processing here: a start-up over in a blink never paints the splash; a prompt during
-  // start-up runs the event loop, and the splash shows behind it.
+  QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 
   if (!editor.Startup()) return 1;
   if (!editor.Frame().splashVisible && splash) splash->close();

@@ -132,9 +132,11 @@ void QtPlatform::CloseDialog(Dialog dialog) {
 
 void QtPlatform::ProgressShow(const std::string& title, const std::string& label) {
   progressTitle_ = title;
+  progressFirstLabel_ = label;
   progressLabel_ = label;
   progressClock_.start();
-  if (progress_) ShowProgress();
+  // Over a shown window (Reload Datafiles) the player asked for the load: show it at once.
+  if (progress_ || (parent_ && parent_->isVisible())) ShowProgress();
 }
 
 void QtPlatform::ProgressStep(const std::string& label) {
@@ -153,7 +155,10 @@ void QtPlatform::ShowProgress() {
     progress_->setWindowModality(Qt::NonModal);
   }
   progress_->setWindowTitle(ToQt(progressTitle_));
-  progress_->setLabelText(ToQt(progressLabel_));
+  // "Loading ...." stays above the name of the catalog being loaded.
+  const std::string label =
+      progressLabel_ == progressFirstLabel_ ? progressLabel_ : progressFirstLabel_ + "\n" + progressLabel_;
+  progress_->setLabelText(ToQt(label));
   progress_->show();
   QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }

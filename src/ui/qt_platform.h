@@ -55,6 +55,7 @@ class QtPlatform : public Platform {
   // The progress window appears only for a load long enough for a person to see it.
   QElapsedTimer progressClock_;
   std::string progressTitle_;
+  std::string progressFirstLabel_;
   std::string progressLabel_;
   bool busy_ = false;
   RandomSource random_;
