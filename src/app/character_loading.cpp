@@ -57,6 +57,8 @@ void ReadGeneration(RulesContext& ctx, const CharacterFile& file) {
     const int16_t metatype = record.SelIndex;
     ChooseRace(ctx, record.Rsel);
     ctx.hooks.RestorePointGeneration();
+    // The dialog's path-of-the-magician tick is what lets the character buy "Magical Power".
+    record.PhysAdMagic = record.PtsPhysAdMagic != 0 ? 1 : 0;
     // The race choice starts a new metatype list; the file's choice in it stays.
     record.SelIndex = metatype;
     KeepWithin(record.SelIndex, static_cast<int>(ctx.state.race.metaList.size()));

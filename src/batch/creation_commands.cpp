@@ -218,6 +218,10 @@ void AddCreationCommands(Editor& editor, std::ostream& out, std::map<std::string
     return true;
   };
   commands["metatype"] = [&editor](const ScriptLine& line, std::string& error) {
+    if (!editor.Race().View().metaGroupVisible) {
+      error = "the metatype list cannot be used now";
+      return false;
+    }
     const std::vector<std::string>& list = editor.Race().View().metaList;
     const std::string wanted = line.words.size() == 1 ? line.words[0] : line.rest;
     for (size_t i = 0; i < list.size(); ++i) {

@@ -65,8 +65,8 @@ bool CharacterFile::ReadGeneration(CharacterRecord& record) const {
   for (const RecordField& field : SectionFields(section)) {
     const std::string value = Get(section, field.key);
     if (field.presence == FieldPresence::NonNegative && !ini_.Has(section, field.key)) {
-      // The writer leaves out an option with nothing selected.
-      *field.int16(record) = -1;
+      // A missing key reads as "", which is 0: the first option.
+      *field.int16(record) = 0;
     } else if (field.kind == FieldKind::Flag) {
       *field.flag(record) = CInt(Val(value)) == 1;
     } else if (!record.GeneratorPoints && IsPriorityArea(field.key)) {

@@ -146,8 +146,16 @@ bool SetNoRulesOption(RulesContext& ctx, PointGenerationView& view, BuildAccount
 
 bool SetMagicOption(RulesContext& ctx, PointGenerationView& view, BuildAccount& account, bool on) {
   view.magic = on;
+  // Without magic there is no path of the magician: the hidden option would make Done turn a
+  // mundane character into a physical adept.
+  bool changed = false;
+  if (!on && ctx.record.PtsPhysAdMagic != 0) {
+    ctx.record.PtsPhysAdMagic = 0;
+    ApplyPhysAdMagician(ctx.record);
+    changed = true;
+  }
   RecalcPoints(ctx, view, account);
-  return false;
+  return changed;
 }
 
 bool ChoosePointMagic(RulesContext& ctx, PointGenerationView& view, BuildAccount& account, int choice) {
@@ -255,6 +263,7 @@ bool PointGenerationDone(RulesContext& ctx, PointGenerationView& view, BuildAcco
   // the new race choice.
   ctx.state.pages.page = kPageRace;
   PageChange(ctx, kPagePriorities);
+  if (!view.magic || view.magicChoice != 0) record.PtsPhysAdMagic = 0;
   ApplyPhysAdMagician(record);
   ctx.platform.CloseDialog(Dialog::PointGeneration);
   return true;

@@ -66,7 +66,12 @@ void ChooseRace(RulesContext& ctx, int i) {
   RaceView& view = ctx.state.race;
   record.Rsel = static_cast<int16_t>(i);
   const bool meta = MetaOn(record);
-  if (!meta && !record.Shapeshift) ApplyBaseRace(ctx, i);
+  if (!meta && !record.Shapeshift) {
+    ApplyBaseRace(ctx, i);
+  } else {
+    // A metatype or animal form is no base troll: its dermal armour goes with the base race.
+    SetTrollArmour(ctx, false);
+  }
 
   if ((meta && i > 0) || (record.Shapeshift && i == 0)) {
     const char code = RaceCode(i)[0];
@@ -209,8 +214,11 @@ void OfferRaces(RulesContext& ctx, bool keepRace) {
     enabled = {true, false, true, true, false};
   } else {
     enabled = {true, false, false, false, false};
-    // A new character is human without the race ever having been chosen; it gets its name.
-    if (!keepRace && (record.Rsel != kHuman || record.Race.empty())) ChooseRace(ctx, kHuman);
+  }
+  // Race at E selects Human, also when Override Limits offers every race: a new character is
+  // human without the race ever having been chosen, and gets its name.
+  if (!GhoulTransformed(record) && record.PriRace == 4 && !keepRace && (record.Rsel != kHuman || record.Race.empty())) {
+    ChooseRace(ctx, kHuman);
   }
 }
 

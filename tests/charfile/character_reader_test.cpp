@@ -81,8 +81,8 @@ TEST(CharacterReader, HandWrittenFiles) {
        [](const CharacterRecord& r) { return r.Description; }, "\r\n\r\na b~c\r\n"},
       {"[Priorities]\nRace= 4 \nRsel= 1 \nMagic= 3 \nAttributes= 2 \nSkills= 1 \nResources= 0 \n", rows,
        "43210 Rsel 1"},
-      // Rows that do not name each row once are not taken; a missing option is none.
-      {"[Priorities]\nRace= 0 \nMagic= 0 \nAttributes= 2 \nSkills= 1 \nResources= 3 \n", rows, "34012 Rsel -1"},
+      // Rows that do not name each row once are not taken; a missing option reads as "", the first one.
+      {"[Priorities]\nRace= 0 \nMagic= 0 \nAttributes= 2 \nSkills= 1 \nResources= 3 \n", rows, "34012 Rsel 0"},
       {"[Priorities]\nRace= 5 \nRsel= 2 \nMagic= 3 \nAttributes= 2 \nSkills= 1 \nResources= 0 \n", rows,
        "34012 Rsel 2"},
       // The writer leaves the default picture out; a cleared picture stays cleared.
