@@ -259,6 +259,9 @@ bool PointGenerationDone(RulesContext& ctx, PointGenerationView& view, BuildAcco
   }
   // A transformed ghoul keeps its racial values: the race options are closed to it as well.
   if (!GhoulTransformed(record)) ChooseRace(ctx, record.Rsel);
+  // A shapeshifter who became another race loses the Essence of 8 now, not at the next visit to
+  // the cyberware page.
+  ctx.hooks.RecountCyberwareEssence();
   // The values are all written before the one page change, so the race page offers the races of
   // the new race choice.
   ctx.state.pages.page = kPageRace;

@@ -42,7 +42,10 @@ bool MetaOn(const CharacterRecord& record) {
   return record.GeneratorPoints && (record.PtsMeta != 0 || record.Shapeshift);
 }
 
-bool GhoulTransformed(const CharacterRecord& record) { return record.Race.starts_with(kGhoulPrefix); }
+bool GhoulTransformed(const CharacterRecord& record) {
+  return record.Race.starts_with(kGhoulPrefix) ||
+         std::find(record.RaceDesc.begin(), record.RaceDesc.end(), kGhoulTrait) != record.RaceDesc.end();
+}
 
 const std::array<RaceInfo, kRaceCount>& Races() {
   static const std::array<RaceInfo, kRaceCount> races = {{

@@ -17,6 +17,8 @@ inline constexpr const char* kRaceNotOffered = "The chosen race is not offered a
 inline constexpr const char* kUnknownRaceMods = "Unknown Race Mods";
 /// What the ghoul transformation puts before the race text.
 inline constexpr const char* kGhoulPrefix = "Ghoul-";
+/// The race description line the transformation adds; the race name can be retyped, this cannot.
+inline constexpr const char* kGhoulTrait = "Immunity to VITAS plague";
 
 struct RaceInfo {
   const char* name;

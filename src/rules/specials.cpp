@@ -96,7 +96,7 @@ bool BeginGhoul(RulesContext& ctx, SpecialsView& view) {
   OfferRaces(ctx);
   record.Edges.insert(record.Edges.end(), kGhoulFlaws.begin(), kGhoulFlaws.end());
   record.RaceDesc.emplace_back("Dual-natured being");
-  record.RaceDesc.emplace_back("Immunity to VITAS plague");
+  record.RaceDesc.emplace_back(kGhoulTrait);
 
   const AttributeRow& will = record.Attr[kWillpower];
   // A hand-written file can hold any Willpower; no character comes near the cap, and no test hangs.
@@ -183,10 +183,10 @@ bool RaiseAnimalAttribute(RulesContext& ctx, SpecialsView& view, int i) {
   if (!(value < kAnimalMaximum || override)) return false;
   cell = IntText(static_cast<int64_t>(value) + 1);
   SCalcMaxUsed(ctx, view);
+  // The step taken back still counts as a change, as the attribute buttons count it.
   if (record.AttributePointsUsed > record.Attributes && !override) {
     cell = IntText(value);
     SCalcMaxUsed(ctx, view);
-    return false;
   }
   return true;
 }
@@ -197,8 +197,9 @@ bool LowerAnimalAttribute(RulesContext& ctx, SpecialsView& view, int i) {
   view.overLimit = false;
   std::string& cell = record.Animal.Attr[i].Base;
   const int32_t value = CLng(CellValue(cell));
-  if (value <= 1) return false;
-  cell = IntText(static_cast<int64_t>(value) - 1);
+  // Down at 1 changes nothing but still recounts and marks the character, as the attribute
+  // buttons do.
+  if (value > 1) cell = IntText(static_cast<int64_t>(value) - 1);
   SCalcMaxUsed(ctx, view);
   return true;
 }

@@ -108,8 +108,11 @@ TEST_F(SpecialsTest, AnimalForm) {
   EXPECT_EQ(view.pointsDisplay, "22/30");
   for (int k = 0; k < 8; ++k) LowerAnimalAttribute(ctx, view, 0);
   EXPECT_EQ(animal.Attr[0].Base, "1");
+  // A step taken back, and Down at 1, still mark the character changed, as the attribute buttons do.
   record.Attributes = 17;
-  EXPECT_FALSE(RaiseAnimalAttribute(ctx, view, 2));
+  EXPECT_TRUE(RaiseAnimalAttribute(ctx, view, 2));
+  EXPECT_EQ(animal.Attr[2].Base, "1");
+  EXPECT_TRUE(LowerAnimalAttribute(ctx, view, 2));
   record.norules = 1;
   for (int k = 0; k < 7; ++k) RaiseAnimalAttribute(ctx, view, 2);
   EXPECT_EQ(animal.Attr[2].Base, "8");
