@@ -33,8 +33,13 @@ bool ReloadDatafiles(const std::string& folder, const BookLists& books, Catalogs
     platform.ProgressStep(std::string(step.label));
     if (step.load(folder, catalogs)) continue;
     if (step.file == kCyberwareFile) {
-      // The cyberware catalog has always been optional: its page stays empty.
-      platform.Message(CyberwareNotFoundMessage(folder), kAppTitle, Icon::None, Buttons::Ok);
+      // The cyberware catalog has always been optional: its page stays empty. One that is there
+      // but cannot be read says why rather than that it is missing.
+      if (FindCatalogFile(folder, step.file)) {
+        ReportMissing(platform, folder, step.file, Icon::Warning);
+      } else {
+        platform.Message(CyberwareNotFoundMessage(folder), kAppTitle, Icon::None, Buttons::Ok);
+      }
       continue;
     }
     ReportMissing(platform, folder, step.file, button ? Icon::Warning : Icon::Critical);

@@ -78,6 +78,7 @@ bool Editor::ReloadCatalogs(bool atStartup) {
   spells_.CatalogsReloaded(tradition, catalogSelection_.spellCategory);
   powers_.CatalogsReloaded();
   cyberware_.CatalogsReloaded();
+  points_.CatalogsReloaded(catalogs_);
   bioware_.CatalogsReloaded();
   return loaded;
 }

@@ -69,6 +69,11 @@ class PointsUnit {
 
   // What the Editor runs: New, after every action, and the creation rules' hooks.
   void Reset(RulesContext& ctx);
+  /// A load selects the first edge and the first flaw, so "Add Edge" and "Add Flaw" take them.
+  void CatalogsReloaded(const Catalogs& catalogs) {
+    edges_.selectedEdge = catalogs.edges.edges.empty() ? -1 : 0;
+    edges_.selectedFlaw = catalogs.edges.flaws.empty() ? -1 : 0;
+  }
   void Refresh(RulesContext& ctx);
   void SCalcMaxUsed(RulesContext& ctx) { ivgen::SCalcMaxUsed(ctx, specials_); }
   void GhoulCheck(RulesContext& ctx) { ivgen::GhoulCheck(ctx, specials_); }

@@ -37,6 +37,21 @@ void NoteUnlistedSpells(const std::string& folder, const SpellCatalog& spells, L
   }
 }
 
+// Entries keep their fields apart with TABs; one typed into a line splits a field in two.
+void NoteTabs(const std::string& folder, LoadNotes& notes) {
+  for (std::string_view file : {kBooksFile, kSkillsFile, kCyberwareFile, kBiowareFile, kSpellsFile, kTraditionsFile,
+                                kPowersFile, kGearFile, kEdgesFile, kMetatypesFile, kRangesFile}) {
+    const auto text = ReadCatalog(folder, file);
+    if (!text) continue;
+    for (size_t i = 0; i < text->lines.size(); ++i) {
+      if (!IsComment(text->lines[i]) && text->lines[i].find('\t') != std::string::npos) {
+        notes.Problem(text->name, static_cast<int>(i) + 1,
+                      "holds a TAB, which the program puts between an entry's fields: use blanks");
+      }
+    }
+  }
+}
+
 bool BookKnown(const BookUse& use, const std::vector<std::string>& codes) {
   for (const std::string& code : codes) {
     switch (use.match) {
@@ -83,6 +98,7 @@ std::vector<CatalogProblem> CheckCatalogFolder(const std::string& folder) {
   NoteFileProblems(LoadMetatypes(folder, &notes), folder, kMetatypesFile, notes);
   NoteFileProblems(LoadRanges(folder, &notes), folder, kRangesFile, notes);
 
+  NoteTabs(folder, notes);
   if (books) {
     std::vector<std::string> codes;
     for (const auto* list : {&books->allowed, &books->notAllowed}) {

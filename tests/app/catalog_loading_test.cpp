@@ -112,6 +112,11 @@ TEST_F(ReloadDatafilesTest, ACatalogThatCannotBeReadIsReported) {
        ReloadTrigger::Button,
        {{7, kTell + "(warning, OK) Could not read " + folder + "gear.dat: Is a directory -> OK"}},
        "gear 0, edges Ambidextrous"},
+      // The optional cyberware catalog too: it was reported missing, and start-up goes on.
+      {"cyber.dat/",
+       ReloadTrigger::StartUp,
+       {{2, kTell + "(warning, OK) Could not read " + folder + "cyber.dat: Is a directory -> OK"}},
+       "cyber 0, bio 2"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.removed);

@@ -27,6 +27,10 @@ TEST_F(EditorTest, StartsWithTheDefaultPictureAndNoSplash) {
   EXPECT_EQ(editor.Record().GraphicsFilename, "face.gif");
   EXPECT_FALSE(editor.Frame().splashVisible);
   EXPECT_EQ(editor.CurrentPage(), 0);
+  // The edges dialog's two add buttons take the first entries until another is clicked, also
+  // after New.
+  editor.New();
+  EXPECT_EQ(std::pair(editor.Points().Edges().selectedEdge, editor.Points().Edges().selectedFlaw), std::pair(0, 0));
 }
 
 // A failed write keeps the old file, the file name and the changes, and says why.
