@@ -34,18 +34,6 @@ void ApplyCodes(RulesContext& ctx, const std::string& codes) {
   if (!codes.empty()) ModifyAttributeS(ctx, codes, false);
 }
 
-// The race priority "Done" gives the dialog's race choice: it decides which races the race page
-// offers.
-void RestorePointRacePriority(CharacterRecord& record) {
-  if (record.PtsRsel == 0 || record.Shapeshift) {
-    record.PriRace = 4;
-  } else if (record.PtsRsel == 1) {
-    record.PriRace = 3;
-  } else if (record.PtsRsel == 2) {
-    record.PriRace = 2;
-  }
-}
-
 void ReadGeneration(RulesContext& ctx, const CharacterFile& file) {
   CharacterRecord& record = ctx.record;
   const bool rowsRead = file.ReadGeneration(record);
@@ -53,7 +41,8 @@ void ReadGeneration(RulesContext& ctx, const CharacterFile& file) {
   if (record.GeneratorPoints) {
     KeepWithin(record.PtsRsel, kPointRaceCount);
     KeepWithin(record.PtsResourceSel, kResourceCount);
-    RestorePointRacePriority(record);
+    // The race priority "Done" gave decides which races the race page offers.
+    SetPointRacePriority(record);
     const int16_t metatype = record.SelIndex;
     ChooseRace(ctx, record.Rsel);
     ctx.hooks.RestorePointGeneration();

@@ -231,13 +231,7 @@ void OpenEdgesFromPoints(RulesContext& ctx, PointGenerationView& view, EdgesView
   RecalcPoints(ctx, view, account);
 }
 
-bool PointGenerationDone(RulesContext& ctx, PointGenerationView& view, BuildAccount& account) {
-  CharacterRecord& record = ctx.record;
-  record.GeneratorPoints = true;
-  // New keeps the dialog's choices but not the shapeshifter they made; the choice makes it again.
-  if (record.PtsRsel == kShapeShifterChoice && !record.Shapeshift) {
-    ChoosePointRace(ctx, view, account, kShapeShifterChoice);
-  }
+void SetPointRacePriority(CharacterRecord& record) {
   if (record.PtsRsel == 0 || record.Shapeshift) {
     record.PriRace = 4;
   } else if (record.PtsRsel == 1) {
@@ -245,6 +239,16 @@ bool PointGenerationDone(RulesContext& ctx, PointGenerationView& view, BuildAcco
   } else if (record.PtsRsel == 2) {
     record.PriRace = 2;
   }
+}
+
+bool PointGenerationDone(RulesContext& ctx, PointGenerationView& view, BuildAccount& account) {
+  CharacterRecord& record = ctx.record;
+  record.GeneratorPoints = true;
+  // New keeps the dialog's choices but not the shapeshifter they made; the choice makes it again.
+  if (record.PtsRsel == kShapeShifterChoice && !record.Shapeshift) {
+    ChoosePointRace(ctx, view, account, kShapeShifterChoice);
+  }
+  SetPointRacePriority(record);
   const int resource = record.PtsResourceSel;
   record.Maxresources = resource >= 0 && resource < kResourceCount ? kResourceNuyen[resource] : kResourceNuyen[0];
   WriteMagic(record, view);

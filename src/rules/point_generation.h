@@ -90,6 +90,10 @@ void RaiseActiveSkills(RulesContext& ctx, PointGenerationView& view, BuildAccoun
 void LowerActiveSkills(RulesContext& ctx, PointGenerationView& view, BuildAccount& account);
 /// "Edges && Flaws": opens the edges and flaws dialog; the points are counted again after it.
 void OpenEdgesFromPoints(RulesContext& ctx, PointGenerationView& view, EdgesView& edges, BuildAccount& account);
+/// The race priority the dialog's race choice gives (Human and the shapeshifter E, Dwarf/Ork D,
+/// Elf/Troll C): it decides which races the race page offers.
+void SetPointRacePriority(CharacterRecord& record);
+
 /// "Done": writes the choices into the character; within maxpoints (or with Override Limits) it
 /// applies the race, moves to the race page and closes, otherwise it shows
 /// "Cannot exceed maximum points!" and stays open with the values written. Returns true.
