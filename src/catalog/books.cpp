@@ -37,7 +37,7 @@ std::optional<BookLists> LoadBooks(const std::string& folder, LoadNotes* notes) 
   if (!catalog) return std::nullopt;
   BookLists books;
   int lineNumber = 0;
-  for (const std::string& line : catalog->lines) {
+  for (std::string_view line : catalog->lines) {
     ++lineNumber;
     if (IsComment(line)) continue;
     const size_t semicolon = line.find(';');
@@ -46,7 +46,7 @@ std::optional<BookLists> LoadBooks(const std::string& folder, LoadNotes* notes) 
         notes->Problem(catalog->name, lineNumber, "no \";\" between title and code; the line is skipped");
       continue;
     }
-    const std::string entry = line.substr(0, semicolon) + '\t' + line.substr(semicolon + 1);
+    const std::string entry = std::string(line.substr(0, semicolon)) + '\t' + std::string(line.substr(semicolon + 1));
     if (entry.front() == '*') {
       books.allowed.push_back(Unguarded(entry.substr(1)));
     } else {
@@ -90,14 +90,14 @@ bool BookAllowed(const BookLists& books, std::string_view code) {
   return false;
 }
 
-std::string BooksFileText(const std::vector<std::string>& lines, const BookLists& books) {
+std::string BooksFileText(const std::vector<std::string_view>& lines, const BookLists& books) {
   std::string text;
-  for (const std::string& line : lines) {
+  for (std::string_view line : lines) {
     const size_t semicolon = line.find(';');
     if (IsComment(line) || semicolon == std::string::npos) {
       text += line;
     } else {
-      std::string title = line.substr(0, semicolon);
+      std::string title(line.substr(0, semicolon));
       if (!title.empty() && title.front() == '*') title.erase(0, 1);
       title = Unguarded(std::move(title));
       // A title found anywhere within an allowed entry counts: "Core" is allowed beside
@@ -106,7 +106,8 @@ std::string BooksFileText(const std::vector<std::string>& lines, const BookLists
       for (const std::string& entry : books.allowed) {
         if (entry.find(title) != std::string::npos) allowed = true;
       }
-      text += (allowed ? "*" : NeedsGuard(title) ? " " : "") + title + ";" + line.substr(semicolon + 1);
+      text += (allowed ? "*" : NeedsGuard(title) ? " " : "") + title + ";";
+      text += line.substr(semicolon + 1);
     }
     text += kCrLf;
   }

@@ -51,7 +51,7 @@ bool BookAllowed(const BookLists& books, std::string_view code);
 
 /// The text books.dat gets for the current choice: each book line re-marked with "*" when its
 /// title occurs within some allowed entry; comments and lines without ";" unchanged; CR LF ends.
-std::string BooksFileText(const std::vector<std::string>& lines, const BookLists& books);
+std::string BooksFileText(const std::vector<std::string_view>& lines, const BookLists& books);
 
 /// Rewrites books.dat with the current choice. The new file is complete before it replaces the
 /// old one, so a failure leaves books.dat as it was; the result names the path.

@@ -27,7 +27,7 @@ void NoteUnlistedSpells(const std::string& folder, const SpellCatalog& spells, L
   std::set<std::string> codes;
   for (const std::string& category : spells.categories) codes.insert(UpperCase(category.substr(category.size() - 1)));
   for (size_t i = 0; i < text->lines.size(); ++i) {
-    const std::string& line = text->lines[i];
+    const std::string_view line = text->lines[i];
     if (line.empty() || line[0] == '!' || line[0] == '#') continue;
     const std::string code(Cut(line, 76, 1));
     if (!code.empty() && codes.count(UpperCase(code)) == 0) {

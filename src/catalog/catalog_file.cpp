@@ -45,10 +45,16 @@ std::optional<CatalogText> ReadCatalog(const std::string& folder, std::string_vi
     if (problem != nullptr) *problem = IoResult::Failure(CatalogPath(folder, name), std::strerror(ENOENT));
     return std::nullopt;
   }
-  const auto bytes = ReadWholeFile(*path, problem);
+  auto bytes = ReadWholeFile(*path, problem);
   if (!bytes) return std::nullopt;
-  return CatalogText{*path, std::filesystem::path(*path).filename().string(), SplitLines(WithoutByteOrderMark(*bytes)),
-                     HasByteOrderMark(*bytes)};
+  CatalogText text{*path,
+                   std::filesystem::path(*path).filename().string(),
+                   std::make_shared<const std::string>(std::move(*bytes)),
+                   {},
+                   false};
+  text.byteOrderMark = HasByteOrderMark(*text.bytes);
+  text.lines = SplitLineViews(WithoutByteOrderMark(*text.bytes));
+  return text;
 }
 
 }  // namespace ivgen

@@ -2,6 +2,7 @@
 // lines it skips or cuts short, so the catalog checker can tell a data author where they are.
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -53,7 +54,10 @@ std::optional<std::string> FindCatalogFile(const std::string& folder, std::strin
 struct CatalogText {
   std::string path;
   std::string name;  // the file's own name, as the folder spells it
-  std::vector<std::string> lines;
+  /// The lines look into the file's bytes, which they share, so a catalog's lines are never
+  /// copied one by one.
+  std::shared_ptr<const std::string> bytes;
+  std::vector<std::string_view> lines;
   /// The file began with a UTF-8 byte order mark, which the lines leave out.
   bool byteOrderMark = false;
 };

@@ -25,7 +25,7 @@ std::optional<EdgeCatalog> LoadEdges(const std::string& folder, std::string_view
   if (!catalog) return std::nullopt;
   EdgeCatalog result;
   int lineNumber = 0;
-  for (const std::string& line : catalog->lines) {
+  for (std::string_view line : catalog->lines) {
     ++lineNumber;
     if (IsComment(line)) continue;
     if (line.empty() && notes != nullptr)

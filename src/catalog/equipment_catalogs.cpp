@@ -14,7 +14,7 @@ std::optional<CatalogTree> LoadCyberware(const std::string& folder, std::string_
   const auto catalog = ReadCatalog(folder, kCyberwareFile);
   if (!catalog) return std::nullopt;
   CatalogTree tree;
-  ForEachAllowedLine(*catalog, allowedBooks, notes, [&](const std::string& line, int lineNumber) {
+  ForEachAllowedLine(*catalog, allowedBooks, notes, [&](std::string_view line, int lineNumber) {
     const std::string codes = Trim(Cut(line, 70, 24));
     NoteUnreadColumns(notes, catalog->name, lineNumber, line,
                       {{34, 38}, {43, 43}, {59, 59}, {64, 64}, {66, 69}, {94, 94}});
@@ -32,7 +32,7 @@ std::optional<CatalogTree> LoadBioware(const std::string& folder, std::string_vi
   const auto catalog = ReadCatalog(folder, kBiowareFile);
   if (!catalog) return std::nullopt;
   CatalogTree tree;
-  ForEachAllowedLine(*catalog, allowedBooks, notes, [&](const std::string& line, int lineNumber) {
+  ForEachAllowedLine(*catalog, allowedBooks, notes, [&](std::string_view line, int lineNumber) {
     const std::string codes = Trim(Cut(line, 60, 29));
     NoteUnreadColumns(notes, catalog->name, lineNumber, line, {{44, 44}, {56, 59}, {89, 89}});
     NoteModifierCodes(notes, catalog->name, lineNumber, codes);

@@ -121,7 +121,7 @@ std::optional<GearCatalog> LoadGear(const std::string& folder, LoadNotes* notes)
   if (!catalog) return std::nullopt;
   GearCatalog gear;
   int lineNumber = 0;
-  for (const std::string& line : catalog->lines) {
+  for (std::string_view line : catalog->lines) {
     ++lineNumber;
     if (IsComment(line)) continue;
     if (line.empty()) {
@@ -198,7 +198,7 @@ std::optional<GearGroup> ShowGearGroup(const std::string& folder, const GearCata
   if (groupLine < 1 || groupLine >= static_cast<double>(catalog->lines.size())) return group;
   bool pageReferences = false;
   for (size_t i = static_cast<size_t>(groupLine); i < catalog->lines.size(); ++i) {
-    const std::string& line = catalog->lines[i];
+    const std::string_view line = catalog->lines[i];
     if (!IsItemLine(line)) break;
     const auto item = ParseGearItem(line, catalog->name, static_cast<int>(i) + 1, gear, notes);
     if (!item) continue;
@@ -216,7 +216,7 @@ std::optional<GearGroup> ShowGearGroup(const std::string& folder, const GearCata
 void NoteGearItems(const CatalogText& text, const GearCatalog& gear, LoadNotes& notes) {
   bool inGroup = false;
   for (size_t i = 0; i < text.lines.size(); ++i) {
-    const std::string& line = text.lines[i];
+    const std::string_view line = text.lines[i];
     const int lineNumber = static_cast<int>(i) + 1;
     const bool levelLine = !line.empty() && IsLevelDigit(line[0]);
     // The listing goes on through every line whose third character is "*", as ShowGearGroup does.

@@ -53,7 +53,7 @@ bool InAllowedBooks(std::string_view allowedBooks, std::string_view code, const 
 template <typename Visit>
 void ForEachAllowedLine(const CatalogText& catalog, std::string_view allowedBooks, LoadNotes* notes, Visit&& visit) {
   int lineNumber = 0;
-  for (const std::string& line : catalog.lines) {
+  for (std::string_view line : catalog.lines) {
     ++lineNumber;
     if (IsComment(line)) continue;
     const auto code = FixedColumnBookCode(line, catalog.name, lineNumber, notes);

@@ -22,7 +22,7 @@ std::optional<SpellCatalog> LoadSpells(const std::string& folder, std::string_vi
   SpellCatalog spells;
   bool overflowNoted = false;
   int lineNumber = 0;
-  for (const std::string& line : catalog->lines) {
+  for (std::string_view line : catalog->lines) {
     ++lineNumber;
     if (IsComment(line)) continue;
     if (!line.empty() && line.front() == '#') {
@@ -31,7 +31,7 @@ std::optional<SpellCatalog> LoadSpells(const std::string& folder, std::string_vi
         if (notes != nullptr) notes->Problem(catalog->name, lineNumber, "category line has no \"/\"; skipped");
         continue;
       }
-      spells.categories.push_back(line.substr(1, slash - 1) + '\t' + line.back());
+      spells.categories.push_back(std::string(line.substr(1, slash - 1)) + '\t' + line.back());
       continue;
     }
     const auto code = FixedColumnBookCode(line, catalog->name, lineNumber, notes);
@@ -86,7 +86,7 @@ std::optional<std::vector<std::string>> LoadPowers(const std::string& folder, st
   const auto catalog = ReadCatalog(folder, kPowersFile);
   if (!catalog) return std::nullopt;
   std::vector<std::string> powers;
-  ForEachAllowedLine(*catalog, allowedBooks, notes, [&](const std::string& line, int lineNumber) {
+  ForEachAllowedLine(*catalog, allowedBooks, notes, [&](std::string_view line, int lineNumber) {
     const std::string codes = TrimRight(Cut(line, 50, 19));
     NoteUnreadColumns(notes, catalog->name, lineNumber, line, {{44, 49}, {69, 69}});
     NoteModifierCodes(notes, catalog->name, lineNumber, codes);
@@ -102,7 +102,7 @@ std::optional<std::vector<std::string>> LoadTraditions(const std::string& folder
   if (!catalog) return std::nullopt;
   std::vector<std::string> traditions{std::string(kHermeticMage)};
   ForEachAllowedLine(*catalog, allowedBooks, notes,
-                     [&](const std::string& line, int) { traditions.push_back(TrimRight(CutFrom(line, 11))); });
+                     [&](std::string_view line, int) { traditions.push_back(TrimRight(CutFrom(line, 11))); });
   return traditions;
 }
 

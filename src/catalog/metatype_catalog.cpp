@@ -9,7 +9,7 @@ std::optional<MetaLines> LoadMetatypes(const std::string& folder, LoadNotes* not
   if (!catalog) return std::nullopt;
   MetaLines lines;
   for (size_t i = 0; i < catalog->lines.size(); ++i) {
-    const std::string& line = catalog->lines[i];
+    const std::string_view line = catalog->lines[i];
     const int lineNumber = static_cast<int>(i) + 1;
     if (i >= kMetaLinesMax) {
       if (notes != nullptr) {

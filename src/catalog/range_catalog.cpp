@@ -38,7 +38,7 @@ std::optional<std::vector<RangeRow>> LoadRanges(const std::string& folder, LoadN
   if (!catalog) return std::nullopt;
   std::vector<RangeRow> rows;
   int lineNumber = 0;
-  for (const std::string& line : catalog->lines) {
+  for (std::string_view line : catalog->lines) {
     ++lineNumber;
     if (IsComment(line)) continue;
     auto skip = [&](std::string what) {

@@ -35,7 +35,7 @@ std::optional<SkillCatalog> LoadSkills(const std::string& folder, LoadNotes* not
   std::array<int, 4> last = {-1, -1, -1, -1};
   int next = 0;
   int lineNumber = 0;
-  for (const std::string& line : catalog->lines) {
+  for (std::string_view line : catalog->lines) {
     ++lineNumber;
     auto note = [&](std::string what) {
       if (notes != nullptr) notes->Problem(catalog->name, lineNumber, std::move(what));
@@ -56,7 +56,7 @@ std::optional<SkillCatalog> LoadSkills(const std::string& folder, LoadNotes* not
       text = line.substr(1);
     } else if (first == ' ' && line.size() >= 3 && line[1] == ' ') {
       level = 3;
-      text = line[2] == '*' ? line.substr(3) + " ->" : line.substr(2);
+      text = line[2] == '*' ? std::string(line.substr(3)) + " ->" : std::string(line.substr(2));
     } else {
       note("line starts with neither \"#\", a letter, nor one or two spaces and a text; it makes no node");
       continue;

@@ -109,20 +109,25 @@ std::string_view WithoutByteOrderMark(std::string_view bytes) {
   return HasByteOrderMark(bytes) ? bytes.substr(kByteOrderMark.size()) : bytes;
 }
 
-std::vector<std::string> SplitLines(std::string_view text) {
-  std::vector<std::string> lines;
+std::vector<std::string_view> SplitLineViews(std::string_view text) {
+  std::vector<std::string_view> lines;
   size_t start = 0;
   size_t i = 0;
   while (i < text.size()) {
     if (text[i] == '\r' || text[i] == '\n') {
-      lines.emplace_back(text.substr(start, i - start));
+      lines.push_back(text.substr(start, i - start));
       if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
       start = i + 1;
     }
     ++i;
   }
-  if (start < text.size()) lines.emplace_back(text.substr(start));
+  if (start < text.size()) lines.push_back(text.substr(start));
   return lines;
+}
+
+std::vector<std::string> SplitLines(std::string_view text) {
+  const std::vector<std::string_view> views = SplitLineViews(text);
+  return std::vector<std::string>(views.begin(), views.end());
 }
 
 IoResult ReplaceFile(const std::string& path, std::string_view bytes) {

@@ -43,6 +43,8 @@ bool HasByteOrderMark(std::string_view bytes);
 std::string_view WithoutByteOrderMark(std::string_view bytes);
 /// Lines of a text ended by CR LF, LF or a lone CR; a final line break adds no empty line.
 std::vector<std::string> SplitLines(std::string_view text);
+/// The same lines, as views into the text.
+std::vector<std::string_view> SplitLineViews(std::string_view text);
 /// Writes bytes to a new temporary file beside the target and renames it over the target. A link
 /// is followed: the file it points to is replaced and the link stays. An existing target must be
 /// a regular file the person may write, and keeps its permission bits. On failure the target is
