@@ -29,6 +29,12 @@ void KeepWithin(int16_t& index, int count) {
   if (index < 0 || index >= count) index = -1;
 }
 
+// An option outside its choices is ignored: the first one, as a missing key reads, so what a save
+// then writes opens to the same character.
+void FirstIfOutside(int16_t& option, int count) {
+  if (option < 0 || option >= count) option = 0;
+}
+
 // An entry's modifier codes apply as buying it applied them.
 void ApplyCodes(RulesContext& ctx, const std::string& codes) {
   if (!codes.empty()) ModifyAttributeS(ctx, codes, false);
@@ -37,10 +43,10 @@ void ApplyCodes(RulesContext& ctx, const std::string& codes) {
 void ReadGeneration(RulesContext& ctx, const CharacterFile& file) {
   CharacterRecord& record = ctx.record;
   const bool rowsRead = file.ReadGeneration(record);
-  KeepWithin(record.Rsel, kRaceCount);
+  FirstIfOutside(record.Rsel, kRaceCount);
   if (record.GeneratorPoints) {
-    KeepWithin(record.PtsRsel, kPointRaceCount);
-    KeepWithin(record.PtsResourceSel, kResourceCount);
+    FirstIfOutside(record.PtsRsel, kPointRaceCount);
+    FirstIfOutside(record.PtsResourceSel, kResourceCount);
     // The race priority "Done" gave decides which races the race page offers.
     SetPointRacePriority(record);
     const int16_t metatype = record.SelIndex;

@@ -106,3 +106,26 @@ TEST_F(CharacterLoadingTest, EveryPrefixOfAGoldenFileOpens) {
 
 }  // namespace
 }  // namespace ivgen
+
+namespace ivgen {
+namespace {
+
+// An option outside its choices is ignored as the first one; it read as none, which a save left
+// out and the next open read as the first: the reopened character differed from the saved one.
+TEST_F(CharacterLoadingTest, AnOptionOutsideItsChoicesOpensAsTheFirstAndSavesAsItOpens) {
+  for (const char* generation : {"[Priorities]\nRsel= 7 \n",
+                                 "[System]\nGenerator=Points\n[PointSys]\nRsel= -2 \n"
+                                 "ResourceSel= 9 \n"}) {
+    SCOPED_TRACE(generation);
+    Write("odd.iv3", std::string("[Character]\nShapeshift=0\n") + generation);
+    Open(Path("odd.iv3"));
+    EXPECT_EQ(editor_->Record().Rsel + editor_->Record().PtsRsel, 0);
+    const std::string saved = editor_->FileText();
+    Write("saved.iv3", saved);
+    Open(Path("saved.iv3"));
+    EXPECT_EQ(editor_->FileText(), saved);
+  }
+}
+
+}  // namespace
+}  // namespace ivgen
