@@ -383,7 +383,8 @@ TEST_F(SkillsTest, RemoveAndReorderKeepTheSelectionOnItsEntry) {
 }
 
 // Whatever the player does within the pools, the step costs agree with the recount, so no
-// action of the page alone ever shows a "STOP".
+// action of the page alone shows a "STOP" (with linked attributes above 1: at 1 the further
+// specialization is checked at 2 while the recount charges 3, as the rules have it).
 TEST_F(SkillsTest, RandomActionsNeverOverspend) {
   std::mt19937 random(7);
   auto pick = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
