@@ -45,8 +45,8 @@ void SkillsUnit::AdjustBase(int step) {
   host_.Run([this, step](RulesContext& ctx) { return AdjustBaseRating(ctx, view_, step); });
 }
 
-void SkillsUnit::AdjustSpec(int step) {
-  host_.Run([this, step](RulesContext& ctx) { return AdjustSpecRating(ctx, view_, step); });
+void SkillsUnit::AdjustSpecialization(int step) {
+  host_.Run([this, step](RulesContext& ctx) { return AdjustSpecializationRating(ctx, view_, step); });
 }
 
 void SkillsUnit::Remove() {

@@ -31,7 +31,7 @@ class SkillsUnit {
   void Lower();
   /// "Base Skill" and "Spec. Skill" (step +1 or -1).
   void AdjustBase(int step);
-  void AdjustSpec(int step);
+  void AdjustSpecialization(int step);
   void Remove();
   /// The reorder buttons; the order is kept without marking the character changed.
   void MoveUp();

@@ -35,8 +35,8 @@ void ShowSkills(const Editor& editor, std::ostream& out) {
         << (static_cast<int>(i) == view.selected ? "  <" : "") << "\n";
   }
   out << "Rating: " << shown(true, view.spinnerEnabled) << ", Remove: " << shown(true, view.removeEnabled) << ", "
-      << kBaseSkillLabel << " and " << kSpecSkillLabel << ": " << shown(view.adjustersVisible, view.spinnerEnabled)
-      << "\n";
+      << kBaseSkillLabel << " and " << kSpecializationSkillLabel << ": "
+      << shown(view.adjustersVisible, view.spinnerEnabled) << "\n";
   out << "Active skills=" << Pool(view.active) << ", Knowledge skills=" << Pool(view.knowledge)
       << ", Language skills=" << Pool(view.language) << "\n";
 }
@@ -104,7 +104,7 @@ void AddSkillsCommands(Editor& editor, std::ostream& out, std::map<std::string, 
 
   commands["skill-category"] = pick(&SkillsView::categories, "category", [&unit](int i) { unit.SelectCategory(i); });
   commands["skill"] = pick(&SkillsView::skills, "skill", [&unit](int i) { unit.SelectCatalogSkill(i); });
-  commands["skill-spec"] =
+  commands["skill-specialization"] =
       pick(&SkillsView::specializations, "specialization", [&unit](int i) { unit.SelectSpecialization(i); });
   commands["skill-add"] = when([&view] { return view.addEnabled; }, "Add Skill", [&unit] { unit.Add(); });
   commands["skill-further"] = when([&view] { return view.furtherVisible && view.furtherEnabled; },
@@ -114,8 +114,10 @@ void AddSkillsCommands(Editor& editor, std::ostream& out, std::map<std::string, 
   commands["skill-lower"] = when(selected, "the rating spinner", [&unit] { unit.Lower(); });
   commands["skill-base-up"] = when(adjusters, kBaseSkillLabel, [&unit] { unit.AdjustBase(1); });
   commands["skill-base-down"] = when(adjusters, kBaseSkillLabel, [&unit] { unit.AdjustBase(-1); });
-  commands["skill-spec-up"] = when(adjusters, kSpecSkillLabel, [&unit] { unit.AdjustSpec(1); });
-  commands["skill-spec-down"] = when(adjusters, kSpecSkillLabel, [&unit] { unit.AdjustSpec(-1); });
+  commands["skill-specialization-up"] =
+      when(adjusters, kSpecializationSkillLabel, [&unit] { unit.AdjustSpecialization(1); });
+  commands["skill-specialization-down"] =
+      when(adjusters, kSpecializationSkillLabel, [&unit] { unit.AdjustSpecialization(-1); });
   commands["skill-remove"] = when([&view] { return view.removeEnabled; }, "Remove", [&unit] { unit.Remove(); });
   commands["skill-move-up"] = NoArguments([&unit] { unit.MoveUp(); });
   commands["skill-move-down"] = NoArguments([&unit] { unit.MoveDown(); });

@@ -29,7 +29,7 @@ std::string WithRatings(std::string_view entry, SkillRatings ratings) {
   std::string out(entry.substr(0, open));
   out += "[" + IntText(ratings.base);
   // "[B/0]" would cost -1 and pay the player back; a specialization at 0 is a plain skill.
-  if (ratings.spec > 0) out += "/" + IntText(ratings.spec);
+  if (ratings.specialization > 0) out += "/" + IntText(ratings.specialization);
   return out + "]";
 }
 
@@ -44,7 +44,7 @@ std::string CountedClassCode(std::string_view entry) {
 
 int EntryCost(const CharacterRecord& record, std::string_view entry) {
   const SkillRatings ratings = ParseSkillEntry(entry);
-  const int effective = ratings.spec > 0 ? ratings.spec - 1 : ratings.base;
+  const int effective = ratings.specialization > 0 ? ratings.specialization - 1 : ratings.base;
   const int linked = Attrvalue(record, CountedClassCode(entry));
   return effective <= linked ? effective : 2 * effective - linked;
 }
@@ -271,13 +271,13 @@ bool RaiseSkill(RulesContext& ctx, SkillsView& view) {
   SkillRatings ratings = ParseSkillEntry(*entry);
   const std::string code = SkillClassCode(*entry);
   const int linked = Attrvalue(ctx.record, code);
-  const int step = linked < ratings.base + 1 || linked < ratings.spec ? 2 : 1;
-  const bool underCeilings = ratings.base < 6 && ratings.spec < 7;
+  const int step = linked < ratings.base + 1 || linked < ratings.specialization ? 2 : 1;
+  const bool underCeilings = ratings.base < 6 && ratings.specialization < 7;
   if (ctx.record.norules == 0 && !underCeilings) return false;
-  if (std::max(ratings.base, ratings.spec) >= kRatingMax) return false;
+  if (std::max(ratings.base, ratings.specialization) >= kRatingMax) return false;
   if (!PayFromPool(ctx.record, code, step)) return false;
   ++ratings.base;
-  if (ratings.spec > 0) ++ratings.spec;
+  if (ratings.specialization > 0) ++ratings.specialization;
   return Rewrite(ctx, view, *entry, ratings);
 }
 
@@ -288,11 +288,11 @@ bool LowerSkill(RulesContext& ctx, SkillsView& view) {
   if (ratings.base <= 1) return false;
   const std::string code = SkillClassCode(*entry);
   const int linked = Attrvalue(ctx.record, code);
-  const int refund = linked < ratings.base || linked < ratings.spec - 1 ? 2 : 1;
+  const int refund = linked < ratings.base || linked < ratings.specialization - 1 ? 2 : 1;
   int16_t& used = Pool(ctx.record, PoolOfClass(code)).used;
   used = CInt(used - refund);
   --ratings.base;
-  if (ratings.spec > 0) --ratings.spec;
+  if (ratings.specialization > 0) --ratings.specialization;
   return Rewrite(ctx, view, *entry, ratings);
 }
 
@@ -310,12 +310,12 @@ bool AdjustBaseRating(RulesContext& ctx, SkillsView& view, int step) {
   return Rewrite(ctx, view, *entry, ratings);
 }
 
-bool AdjustSpecRating(RulesContext& ctx, SkillsView& view, int step) {
+bool AdjustSpecializationRating(RulesContext& ctx, SkillsView& view, int step) {
   std::string* entry = SelectedEntry(ctx, view);
   if (ctx.record.norules == 0 || entry == nullptr) return false;
   SkillRatings ratings = ParseSkillEntry(*entry);
-  if (ratings.spec <= 0 || step == 0 || (step > 0 && ratings.spec >= kRatingMax)) return false;
-  ratings.spec += step > 0 ? 1 : -1;
+  if (ratings.specialization <= 0 || step == 0 || (step > 0 && ratings.specialization >= kRatingMax)) return false;
+  ratings.specialization += step > 0 ? 1 : -1;
   return Rewrite(ctx, view, *entry, ratings);
 }
 

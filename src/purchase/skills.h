@@ -15,7 +15,7 @@ inline constexpr const char* kSpecializationTitle = "Specialization";
 inline constexpr const char* kKnowledgeSkillTitle = "Knowledge skill";
 inline constexpr const char* kKnowledgeSkillPrompt = "Enter knowledge specialization";
 inline constexpr const char* kBaseSkillLabel = "Base Skill";
-inline constexpr const char* kSpecSkillLabel = "Spec. Skill";
+inline constexpr const char* kSpecializationSkillLabel = "Spec. Skill";
 inline constexpr const char* kSkillStopMarker = "STOP";
 /// At most this many skills of a category, and specializations of a skill, are listed.
 inline constexpr int kSkillListMax = 51;
@@ -64,7 +64,7 @@ struct SkillsView {
 /// A skill entry's general rating B and specialization rating S (0 for a plain skill).
 struct SkillRatings {
   int base = 0;
-  int spec = 0;
+  int specialization = 0;
 };
 
 /// The ratings of an entry: the numbers in the brackets after its last TAB. Missing or
@@ -100,7 +100,7 @@ bool LowerSkill(RulesContext& ctx, SkillsView& view);
 /// The "Base Skill" and "Spec. Skill" adjusters (step +1 or -1): only with Override Limits, no
 /// ceilings and no pool check. A specialization lowered to 0 leaves a plain skill.
 bool AdjustBaseRating(RulesContext& ctx, SkillsView& view, int step);
-bool AdjustSpecRating(RulesContext& ctx, SkillsView& view, int step);
+bool AdjustSpecializationRating(RulesContext& ctx, SkillsView& view, int step);
 /// Removes the selected entry.
 bool RemoveSkill(RulesContext& ctx, SkillsView& view);
 /// Moves the selected entry one place; the selection follows. False at the ends or with none.

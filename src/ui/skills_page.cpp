@@ -139,9 +139,9 @@ SkillsPage::SkillsPage(Editor& editor, QWidget* parent) : PageView(editor, paren
   adjust->addWidget(Arrow("baseSkillUp", Qt::UpArrow, [](Editor& e) { e.Skills().AdjustBase(1); }));
   adjust->addWidget(Arrow("baseSkillDown", Qt::DownArrow, [](Editor& e) { e.Skills().AdjustBase(-1); }));
   adjust->addSpacing(16);
-  adjust->addWidget(new QLabel(kSpecSkillLabel, this));
-  adjust->addWidget(Arrow("specSkillUp", Qt::UpArrow, [](Editor& e) { e.Skills().AdjustSpec(1); }));
-  adjust->addWidget(Arrow("specSkillDown", Qt::DownArrow, [](Editor& e) { e.Skills().AdjustSpec(-1); }));
+  adjust->addWidget(new QLabel(kSpecializationSkillLabel, this));
+  adjust->addWidget(Arrow("specSkillUp", Qt::UpArrow, [](Editor& e) { e.Skills().AdjustSpecialization(1); }));
+  adjust->addWidget(Arrow("specSkillDown", Qt::DownArrow, [](Editor& e) { e.Skills().AdjustSpecialization(-1); }));
   adjust->addStretch();
 
   auto* poolGrid = new QGridLayout;

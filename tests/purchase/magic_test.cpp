@@ -241,7 +241,7 @@ class SkillsTest : public RulesTest {
   }
 
   /// Runs one action of the page: "add C S P" (rows of tests/purchase/data/skills.dat, -1 for
-  /// none), "further C S P", "select N", "raise", "lower", "base+", "spec-", "remove", "up", ...
+  /// none), "further C S P", "select N", "raise", "lower", "base+", "specialization-", "remove", "up", ...
   bool Do(const std::string& action) {
     int c = -1, s = -1, p = -1, n = -1;
     if (std::sscanf(action.c_str(), "add %d %d %d", &c, &s, &p) == 3 ||
@@ -255,7 +255,8 @@ class SkillsTest : public RulesTest {
     if (action == "raise") return RaiseSkill(ctx, view);
     if (action == "lower") return LowerSkill(ctx, view);
     if (action.starts_with("base")) return AdjustBaseRating(ctx, view, action[4] == '+' ? 1 : -1);
-    if (action.starts_with("spec")) return AdjustSpecRating(ctx, view, action[4] == '+' ? 1 : -1);
+    if (action.starts_with("specialization"))
+      return AdjustSpecializationRating(ctx, view, action.back() == '+' ? 1 : -1);
     if (action == "remove") return RemoveSkill(ctx, view);
     return action == "up" ? MoveSkillUp(ctx, view) : MoveSkillDown(ctx, view);
   }
@@ -308,9 +309,9 @@ TEST_F(SkillsTest, SpinnerCeilingsFloorAndPool) {
       {"Brawling (STR)\t[1/3]", "lower", 0, 50, "Brawling (STR)\t[1/3]"},
       {"Brawling (STR)\t[2/4]", "lower", 0, 50, "Brawling (STR)\t[1/3]"},
       {"Brawling (STR)/Ring [2]\t[2]", "lower", 0, 50, "Brawling (STR)/Ring [2]\t[1]"},
-      {"Brawling (STR)\t[3/5]", "spec+", 0, 50, "Brawling (STR)\t[3/5]"},  // adjusters need Override
-      {"Brawling (STR)\t[3/5]", "base+", 1, 0, "Brawling (STR)\t[4/5]"},   // and pay no heed to the pool
-      {"Brawling (STR)\t[3/1]", "spec-", 1, 0, "Brawling (STR)\t[3]"},
+      {"Brawling (STR)\t[3/5]", "specialization+", 0, 50, "Brawling (STR)\t[3/5]"},  // adjusters need Override
+      {"Brawling (STR)\t[3/5]", "base+", 1, 0, "Brawling (STR)\t[4/5]"},             // and pay no heed to the pool
+      {"Brawling (STR)\t[3/1]", "specialization-", 1, 0, "Brawling (STR)\t[3]"},
   };
   for (const auto& [entry, action, override, allowance, after] : cases) {
     record.norules = override;
