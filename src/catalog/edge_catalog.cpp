@@ -30,26 +30,26 @@ std::optional<EdgeCatalog> LoadEdges(const std::string& folder, std::string_view
     if (IsComment(line)) continue;
     if (line.empty() && notes != nullptr)
       notes->Problem(catalog->name, lineNumber, "empty line; it loads as a flaw with no name");
-    const std::string book = TrimRight(Cut(line, 40, 5));
+    const std::string_view book = TrimRightView(Cut(line, 40, 5));
     if (!book.empty()) {
       const size_t dash = book.find('-');
-      if (dash == std::string::npos) {
+      if (dash == std::string_view::npos) {
         if (notes != nullptr) {
-          notes->Problem(catalog->name, lineNumber,
-                         "book reference \"" + book + "\" in columns 40-44 has no \"-\"; the line is skipped");
+          notes->Problem(
+              catalog->name, lineNumber,
+              "book reference \"" + std::string(book) + "\" in columns 40-44 has no \"-\"; the line is skipped");
         }
         continue;
       }
-      const std::string code = book.substr(0, dash);
+      const std::string_view code = book.substr(0, dash);
       if (notes != nullptr) notes->Book(catalog->name, lineNumber, code, BookMatch::Substring);
       const bool everyBook = notes != nullptr && notes->everyBook;
       if (!everyBook && allowedBooks.find(code) == std::string_view::npos) continue;
     }
-    const std::string description = TrimRight(CutFrom(line, 48));
+    const std::string_view description = TrimRightView(CutFrom(line, 48));
     NoteUnreadColumns(notes, catalog->name, lineNumber, line, {{37, 39}, {45, 47}});
     NoteDescriptionCodes(notes, catalog->name, lineNumber, description);
-    std::string entry =
-        TrimRight(Cut(line, 2, 31)) + '\t' + TrimRight(Cut(line, 33, 4)) + '\t' + book + '\t' + description;
+    std::string entry = JoinTabs({TrimRightView(Cut(line, 2, 31)), TrimRightView(Cut(line, 33, 4)), book, description});
     if (Cut(line, 1, 1) == "E") {
       result.edges.push_back(std::move(entry));
     } else {

@@ -130,12 +130,19 @@ std::optional<GearCatalog> LoadGear(const std::string& folder, LoadNotes* notes)
     }
     if (IsLevelDigit(line[0])) {
       if (IsItemLine(line)) continue;
-      const std::string text(CutFrom(line, 3));
-      if (notes != nullptr && text.find(',') != std::string::npos) {
+      const std::string_view title = CutFrom(line, 3);
+      if (notes != nullptr && title.find(',') != std::string_view::npos) {
         notes->Problem(catalog->name, lineNumber, "group title holds \",\", which the gear tree uses as separator");
       }
-      if (notes != nullptr && Trim(text).empty()) notes->Problem(catalog->name, lineNumber, "group line has no title");
-      AddGearNode(gear.tree, text + "\t\t\t\t\t\t\t\t\t," + std::to_string(lineNumber), line[0] - '0');
+      if (notes != nullptr && TrimView(title).empty()) {
+        notes->Problem(catalog->name, lineNumber, "group line has no title");
+      }
+      static constexpr std::string_view kToLine = "\t\t\t\t\t\t\t\t\t,";
+      const std::string number = std::to_string(lineNumber);
+      std::string text;
+      text.reserve(title.size() + kToLine.size() + number.size());
+      text.append(title).append(kToLine).append(number);
+      AddGearNode(gear.tree, std::move(text), line[0] - '0');
     } else {
       ReadTypeLine(line, catalog->name, lineNumber, gear, notes);
     }

@@ -16,18 +16,19 @@ std::string_view CutFrom(std::string_view line, size_t column) {
   return line.substr(column - 1);
 }
 
-std::optional<std::string> FixedColumnBookCode(std::string_view line, std::string_view file, int lineNumber,
-                                               LoadNotes* notes) {
-  const std::string reference = TrimRight(Cut(line, 1, 10));
+std::optional<std::string_view> FixedColumnBookCode(std::string_view line, std::string_view file, int lineNumber,
+                                                    LoadNotes* notes) {
+  const std::string_view reference = TrimRightView(Cut(line, 1, 10));
   const size_t dash = reference.find('-');
-  if (dash == std::string::npos) {
+  if (dash == std::string_view::npos) {
     if (notes != nullptr) {
-      notes->Problem(file, lineNumber,
-                     "book reference \"" + reference + "\" in columns 1-10 has no \"-\"; the line is skipped");
+      notes->Problem(
+          file, lineNumber,
+          "book reference \"" + std::string(reference) + "\" in columns 1-10 has no \"-\"; the line is skipped");
     }
     return std::nullopt;
   }
-  std::string code = reference.substr(0, dash);
+  const std::string_view code = reference.substr(0, dash);
   if (notes != nullptr) notes->Book(file, lineNumber, code, BookMatch::Exact);
   return code;
 }
@@ -48,19 +49,38 @@ void NoteUnreadColumns(LoadNotes* notes, std::string_view file, int lineNumber, 
 
 bool InAllowedBooks(std::string_view allowedBooks, std::string_view code, const LoadNotes* notes) {
   if (notes != nullptr && notes->everyBook) return true;
-  const std::string bracketed = "[" + std::string(code) + "]";
-  return allowedBooks.find(bracketed) != std::string_view::npos;
+  // "[" + code + "]" looked for without building it: this runs for every catalog line.
+  for (size_t at = allowedBooks.find(code); at != std::string_view::npos; at = allowedBooks.find(code, at + 1)) {
+    const size_t end = at + code.size();
+    if (at > 0 && allowedBooks[at - 1] == '[' && end < allowedBooks.size() && allowedBooks[end] == ']') return true;
+  }
+  return false;
 }
 
-std::string TreeEntry(const std::vector<std::string>& fields) {
+namespace {
+
+// Sized first, so an entry is one allocation.
+template <typename Fields>
+std::string JoinTreeFields(const Fields& fields) {
+  static constexpr std::string_view kWide = "\t\t\t\t\t\t\t";
+  size_t size = kWide.size() + fields.size();
+  for (const auto& field : fields) size += field.size();
   std::string entry;
-  for (size_t i = 0; i < fields.size(); ++i) {
-    if (i == 1) entry += "\t\t\t\t\t\t\t";
+  entry.reserve(size);
+  size_t i = 0;
+  for (const auto& field : fields) {
+    if (i == 1) entry += kWide;
     if (i > 1) entry += '\t';
-    entry += fields[i];
+    entry += field;
+    ++i;
   }
   return entry;
 }
+
+}  // namespace
+
+std::string TreeEntry(std::initializer_list<std::string_view> fields) { return JoinTreeFields(fields); }
+std::string TreeEntry(const std::vector<std::string>& fields) { return JoinTreeFields(fields); }
 
 std::vector<std::string> TreeEntryFields(std::string_view entry) {
   const size_t wide = entry.find("\t\t\t\t\t\t\t");

@@ -33,8 +33,8 @@ std::string_view CutFrom(std::string_view line, size_t column);
 
 /// The book code of a fixed-column line: the text before the first "-" of columns 1-10.
 /// A reference without "-" is malformed: noted, and nothing is returned.
-std::optional<std::string> FixedColumnBookCode(std::string_view line, std::string_view file, int lineNumber,
-                                               LoadNotes* notes);
+std::optional<std::string_view> FixedColumnBookCode(std::string_view line, std::string_view file, int lineNumber,
+                                                    LoadNotes* notes);
 
 /// The last column of a range that runs to the end of the line.
 inline constexpr size_t kToLineEnd = static_cast<size_t>(-1);
@@ -63,6 +63,7 @@ void ForEachAllowedLine(const CatalogText& catalog, std::string_view allowedBook
 }
 
 /// A tree entry: the fields joined by Tab, with seven Tabs after the name so it shows in columns.
+std::string TreeEntry(std::initializer_list<std::string_view> fields);
 std::string TreeEntry(const std::vector<std::string>& fields);
 /// The fields of a tree entry, in the order they were given to TreeEntry.
 std::vector<std::string> TreeEntryFields(std::string_view entry);

@@ -9,9 +9,9 @@ namespace ivgen {
 namespace {
 
 // Drain is written like (F/2)+1S; the spell page shows only the part up to the first ")".
-std::string DrainPart(std::string_view field) {
+std::string_view DrainPart(std::string_view field) {
   const size_t close = field.find(')');
-  return close == std::string_view::npos ? std::string() : std::string(field.substr(0, close + 1));
+  return close == std::string_view::npos ? std::string_view() : field.substr(0, close + 1);
 }
 
 }  // namespace
@@ -44,27 +44,20 @@ std::optional<SpellCatalog> LoadSpells(const std::string& folder, std::string_vi
       overflowNoted = true;
       continue;
     }
-    const std::string drain(Cut(line, 64, 12));
+    const std::string_view drain = Cut(line, 64, 12);
     NoteUnreadColumns(notes, catalog->name, lineNumber, line, {{41, 44}, {53, 56}, {63, 63}, {77, kToLineEnd}});
     if (notes != nullptr) {
-      if (DrainPart(drain).empty() && !Trim(drain).empty()) {
-        notes->Problem(catalog->name, lineNumber, "drain \"" + drain + "\" (columns 64-75) has no \")\"; shown empty");
+      if (DrainPart(drain).empty() && !TrimView(drain).empty()) {
+        notes->Problem(catalog->name, lineNumber,
+                       "drain \"" + std::string(drain) + "\" (columns 64-75) has no \")\"; shown empty");
       }
       if (Cut(line, 76, 1).empty()) notes->Problem(catalog->name, lineNumber, "no category code in column 76");
     }
-    std::string entry = TrimRight(Cut(line, 11, 29));
-    entry += '\t';
-    entry += TrimRight(Cut(line, 40, 1));
-    entry += '\t';
-    entry += TrimRight(Cut(line, 45, 7));
-    entry += '\t';
-    entry += Cut(line, 52, 1);
-    entry += '\t';
-    entry += Cut(line, 57, 6);
-    entry += '\t';
-    entry += DrainPart(drain);
-    entry += "\t%";
-    entry += TrimRight(Cut(line, 1, 10));
+    // The book reference and the category letter are one field: "%" + reference + letter.
+    std::string entry =
+        JoinTabs({TrimRightView(Cut(line, 11, 29)), TrimRightView(Cut(line, 40, 1)), TrimRightView(Cut(line, 45, 7)),
+                  Cut(line, 52, 1), Cut(line, 57, 6), DrainPart(drain), "%"});
+    entry += TrimRightView(Cut(line, 1, 10));
     entry += Cut(line, 76, 1);
     spells.SpellLines.push_back(std::move(entry));
   }
@@ -87,11 +80,11 @@ std::optional<std::vector<std::string>> LoadPowers(const std::string& folder, st
   if (!catalog) return std::nullopt;
   std::vector<std::string> powers;
   ForEachAllowedLine(*catalog, allowedBooks, notes, [&](std::string_view line, int lineNumber) {
-    const std::string codes = TrimRight(Cut(line, 50, 19));
+    const std::string_view codes = TrimRightView(Cut(line, 50, 19));
     NoteUnreadColumns(notes, catalog->name, lineNumber, line, {{44, 49}, {69, 69}});
     NoteModifierCodes(notes, catalog->name, lineNumber, codes);
-    powers.push_back(JoinTabs({TrimRight(Cut(line, 11, 29)), TrimRight(Cut(line, 40, 4)), codes,
-                               TrimRight(Cut(line, 1, 9)), TrimRight(CutFrom(line, 70))}));
+    powers.push_back(JoinTabs({TrimRightView(Cut(line, 11, 29)), TrimRightView(Cut(line, 40, 4)), codes,
+                               TrimRightView(Cut(line, 1, 9)), TrimRightView(CutFrom(line, 70))}));
   });
   return powers;
 }
@@ -102,7 +95,7 @@ std::optional<std::vector<std::string>> LoadTraditions(const std::string& folder
   if (!catalog) return std::nullopt;
   std::vector<std::string> traditions{std::string(kHermeticMage)};
   ForEachAllowedLine(*catalog, allowedBooks, notes,
-                     [&](std::string_view line, int) { traditions.push_back(TrimRight(CutFrom(line, 11))); });
+                     [&](std::string_view line, int) { traditions.emplace_back(TrimRightView(CutFrom(line, 11))); });
   return traditions;
 }
 

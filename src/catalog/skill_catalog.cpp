@@ -12,8 +12,8 @@ void AddSkillNode(SkillCatalog& skills, int index, std::string_view text, int le
   auto& table = skills.SkillTable;
   if (static_cast<size_t>(index) >= table.size()) table.resize(static_cast<size_t>(index) + 1);
   SkillNode& node = table[static_cast<size_t>(index)];
-  node.Name = std::string(text.substr(0, 50));
-  node.Name.resize(50, ' ');
+  node.Name.assign(50, ' ');
+  text.substr(0, 50).copy(node.Name.data(), 50);
   node.Level = static_cast<int16_t>(level);
   const bool hasParent = parent >= 0 && parent < static_cast<int>(table.size()) && parent != index;
   node.Parent = static_cast<int16_t>(hasParent ? parent : -1);
@@ -31,6 +31,7 @@ std::optional<SkillCatalog> LoadSkills(const std::string& folder, LoadNotes* not
   const auto catalog = ReadCatalog(folder, kSkillsFile);
   if (!catalog) return std::nullopt;
   SkillCatalog skills;
+  skills.SkillTable.reserve(std::min(catalog->lines.size(), kSkillNodesMax));
   // The last node of each level 0-3, -1 for none.
   std::array<int, 4> last = {-1, -1, -1, -1};
   int next = 0;
@@ -44,7 +45,8 @@ std::optional<SkillCatalog> LoadSkills(const std::string& folder, LoadNotes* not
     if (line.empty() || line[0] == '!') continue;
     const char first = line[0];
     int level = -1;
-    std::string text;
+    std::string_view text;
+    std::string marked;  // a level-3 line's text with the arrow it is shown with
     if (first == '#') {
       level = 0;
       text = line.substr(1);
@@ -56,7 +58,12 @@ std::optional<SkillCatalog> LoadSkills(const std::string& folder, LoadNotes* not
       text = line.substr(1);
     } else if (first == ' ' && line.size() >= 3 && line[1] == ' ') {
       level = 3;
-      text = line[2] == '*' ? std::string(line.substr(3)) + " ->" : std::string(line.substr(2));
+      if (line[2] == '*') {
+        marked = std::string(line.substr(3)) + " ->";
+        text = marked;
+      } else {
+        text = line.substr(2);
+      }
     } else {
       note("line starts with neither \"#\", a letter, nor one or two spaces and a text; it makes no node");
       continue;
@@ -70,11 +77,12 @@ std::optional<SkillCatalog> LoadSkills(const std::string& folder, LoadNotes* not
            " skill categories; this line and the rest are left out");
       break;
     }
-    if (text.size() > 50) note("text is longer than 50 characters and is cut to \"" + text.substr(0, 50) + "\"");
-    if (level == 1) {
+    if (text.size() > 50)
+      note("text is longer than 50 characters and is cut to \"" + std::string(text.substr(0, 50)) + "\"");
+    if (level == 1 && notes != nullptr) {
       // The skill pages read the class from the three characters after the first "(".
       const size_t open = text.find('(');
-      const std::string code = open == std::string::npos ? "" : UpperCase(text.substr(open + 1, 3));
+      const std::string code = open == std::string_view::npos ? "" : UpperCase(text.substr(open + 1, 3));
       static constexpr std::array<std::string_view, 10> kCodes = {"BOD", "QCK", "STR", "CHA", "INT",
                                                                   "WIL", "RCT", "REA", "KNO", "LAN"};
       if (std::find(kCodes.begin(), kCodes.end(), code) == kCodes.end()) {
@@ -86,7 +94,7 @@ std::optional<SkillCatalog> LoadSkills(const std::string& folder, LoadNotes* not
       note("no node of level " + std::to_string(level - 1) + " above this line to belong to");
     AddSkillNode(skills, next, text, level, parent, last[static_cast<size_t>(level)]);
     if (level == 0) {
-      skills.categories.push_back(text);
+      skills.categories.emplace_back(text);
       skills.SkillCategoryStart.push_back(static_cast<int16_t>(next));
     }
     last[static_cast<size_t>(level)] = next;

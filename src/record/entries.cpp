@@ -31,32 +31,49 @@ std::string TabField(std::string_view entry, size_t n) {
   return std::string(entry.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start));
 }
 
-std::string JoinTabs(const std::vector<std::string>& fields) {
+namespace {
+
+// Sized first, so an entry is one allocation however many fields it has.
+template <typename Fields>
+std::string JoinFields(const Fields& fields) {
+  size_t size = fields.size();
+  for (const auto& field : fields) size += field.size();
   std::string joined;
-  for (size_t i = 0; i < fields.size(); ++i) {
-    if (i > 0) joined += kTab;
-    joined += fields[i];
+  joined.reserve(size);
+  bool first = true;
+  for (const auto& field : fields) {
+    if (!first) joined += kTab;
+    joined += field;
+    first = false;
   }
   return joined;
 }
+
+}  // namespace
+
+std::string JoinTabs(const std::vector<std::string>& fields) { return JoinFields(fields); }
+std::string JoinTabs(std::initializer_list<std::string_view> fields) { return JoinFields(fields); }
 
 namespace {
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 }  // namespace
 
-std::string Trim(std::string_view text) {
+std::string_view TrimView(std::string_view text) {
   size_t start = 0;
   size_t end = text.size();
   while (start < end && IsBlank(text[start])) ++start;
   while (end > start && IsBlank(text[end - 1])) --end;
-  return std::string(text.substr(start, end - start));
+  return text.substr(start, end - start);
 }
 
-std::string TrimRight(std::string_view text) {
+std::string_view TrimRightView(std::string_view text) {
   size_t end = text.size();
   while (end > 0 && IsBlank(text[end - 1])) --end;
-  return std::string(text.substr(0, end));
+  return text.substr(0, end);
 }
+
+std::string Trim(std::string_view text) { return std::string(TrimView(text)); }
+std::string TrimRight(std::string_view text) { return std::string(TrimRightView(text)); }
 
 std::string UpperCase(std::string_view text) {
   std::string result(text);

@@ -1,6 +1,7 @@
 // TAB-separated list entries: every list of the character record stores its fields this way.
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,14 +16,17 @@ std::vector<std::string> SplitTabs(std::string_view entry);
 std::string TabField(std::string_view entry, size_t n);
 /// Joins fields with TAB between them.
 std::string JoinTabs(const std::vector<std::string>& fields);
+std::string JoinTabs(std::initializer_list<std::string_view> fields);
 
 /// Splits at every occurrence of a separator character.
 std::vector<std::string> Split(std::string_view text, char separator);
 
 /// Leading and trailing blanks (spaces and tabs) removed.
 std::string Trim(std::string_view text);
+std::string_view TrimView(std::string_view text);
 /// Trailing blanks (spaces and tabs) removed.
 std::string TrimRight(std::string_view text);
+std::string_view TrimRightView(std::string_view text);
 /// ASCII upper case; bytes above 127 stay as they are.
 std::string UpperCase(std::string_view text);
 /// ASCII lower case; bytes above 127 stay as they are.
