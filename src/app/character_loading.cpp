@@ -47,6 +47,7 @@ void ReadGeneration(RulesContext& ctx, const CharacterFile& file) {
   if (record.GeneratorPoints) {
     FirstIfOutside(record.PtsRsel, kPointRaceCount);
     FirstIfOutside(record.PtsResourceSel, kResourceCount);
+    record.PtsAttributes = record.Attributes;
     // The race priority "Done" gave decides which races the race page offers.
     SetPointRacePriority(record);
     const int16_t metatype = record.SelIndex;

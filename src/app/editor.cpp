@@ -102,6 +102,8 @@ bool Editor::Startup() {
   if (!LoadStartupLists(programFolder_, bookLists_, catalogs_.skills, platform_)) return false;
   record_.GeneratorPoints = false;
   if (!ReloadCatalogs(true)) return false;
+  // The first load chose the first tradition for the character; nothing is the player's work yet.
+  document_.Modified = false;
   New();
   frame_.splashVisible = false;
   creation_.pages.page = kPagePriorities;
@@ -152,16 +154,16 @@ void Editor::Open() {
   if (New() == NewOutcome::KeptUnsaved) return;
   const std::string path = platform_.OpenFile({"Open", kCharacterFilter, "iv3", ""});
   if (path.empty()) return;
-  // A cancelled save prompt leaves the old character; reading starts from a new one.
-  ResetCharacter();
   IoResult problem;
   const std::optional<CharacterFile> file = CharacterFile::Load(path, problem);
   if (!file) {
     // Every key of a missing file would read empty and make a shapeshifter; the person is told
-    // instead, and the new character stays.
+    // instead, and whatever character is there stays, the one kept at the save prompt too.
     Tell(problem.Describe("open"), Icon::Warning);
     return;
   }
+  // A cancelled save prompt leaves the old character; reading starts from a new one.
+  ResetCharacter();
   document_.CurrentFile = path;
   Run([&](RulesContext& ctx) {
     LoadCharacter(ctx, *file, settings_.DefaultGIF);

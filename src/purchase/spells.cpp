@@ -164,11 +164,10 @@ std::string TraditionName(const CharacterRecord& record, const Catalogs& catalog
 }
 
 bool KeepTradition(RulesContext& ctx, const std::string& name) {
-  // An index the old list did not hold either is left for the player to see.
-  if (name.empty()) return false;
-  int16_t index = -1;
+  // The list comes back with its first entry chosen; a tradition it still holds is chosen again.
+  int16_t index = ctx.catalogs.traditions.empty() ? -1 : 0;
   const std::vector<std::string>& traditions = ctx.catalogs.traditions;
-  for (size_t i = 0; i < traditions.size(); ++i) {
+  for (size_t i = 0; i < traditions.size() && !name.empty(); ++i) {
     if (traditions[i] == name) {
       index = static_cast<int16_t>(i);
       break;

@@ -85,9 +85,9 @@ bool Tradition(RulesContext& ctx, int index);
 /// The name of the character's tradition, "" when it has none or the list no longer holds it.
 std::string TraditionName(const CharacterRecord& record, const Catalogs& catalogs);
 
-/// After the tradition list was reloaded: the tradition of that name is chosen again; when the
-/// new list no longer holds it, none is chosen. An empty name (no tradition, or an index the old
-/// list did not hold) changes nothing. True when the record's index changed.
+/// After the tradition list was (re)loaded: the tradition of that name is chosen again; when the
+/// new list does not hold it (or there was none), its first entry, "Hermetic mage", is chosen,
+/// as the list selects it. True when the record's index changed.
 bool KeepTradition(RulesContext& ctx, const std::string& name);
 
 }  // namespace ivgen

@@ -78,7 +78,8 @@ const std::array kFields = {
     Int16("PointSys", "Race", AT(Rsel)),
     Int16("PointSys", "Rsel", AT(PtsRsel), P::NonNegative),
     Int16("PointSys", "Magic", AT(PriMagic)),
-    Int16("PointSys", "Attributes", AT(PtsAttributes)),
+    // One field with [Character]'s: an "ATR" code after "Done" shows in both lines alike.
+    Int16("PointSys", "Attributes", AT(Attributes)),
     Int16("PointSys", "Skills", AT(PtsSkills)),
     Int16("PointSys", "ResourceSel", AT(PtsResourceSel), P::NonNegative),
     Int16("PointSys", "Meta", AT(PtsMeta)),

@@ -156,6 +156,14 @@ TEST_F(EditorTest, OpenRunsNewFirstAndNeverLeavesAHalfReadCharacter) {
   EXPECT_EQ(editor.Record().StreetName, "");
   EXPECT_EQ(editor.Document().CurrentFile, "");
   EXPECT_EQ(editor.Frame().title, kNewTitle);
+
+  // The character kept at the save prompt survives a file that cannot be read.
+  editor.Texts().Set("StreetName", "Kit");
+  platform_.QueueAnswer("Cancel");
+  platform_.QueueAnswer(Path("absent.iv3"));
+  editor.Open();
+  EXPECT_EQ(editor.Record().StreetName, "Kit");
+  EXPECT_TRUE(editor.Document().Modified);
 }
 
 TEST_F(EditorTest, TextsDropLineBreaksAndMarkTheCharacterModified) {

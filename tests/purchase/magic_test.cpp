@@ -126,7 +126,10 @@ TEST_F(SpellsTest, TraditionIsChosenAndFoundAgainByNameAfterAReload) {
   EXPECT_EQ(TraditionName(record, catalogs), "Totem: Owl");
   catalogs.traditions = {"Hermetic mage"};
   EXPECT_TRUE(KeepTradition(ctx, "Totem: Owl"));
-  EXPECT_EQ(record.Tradition, -1);
+  EXPECT_EQ(record.Tradition, 0) << "a tradition no longer listed falls back to the first entry";
+  record.Tradition = -1;
+  EXPECT_TRUE(KeepTradition(ctx, ""));
+  EXPECT_EQ(record.Tradition, 0) << "the first load chooses the first entry";
 }
 
 enum CatalogPower { kTemperedBody, kIronPalm, kHonedSkill, kMagicalPower, kSpiritShout, kQuickenedNerves, kEidetic };
