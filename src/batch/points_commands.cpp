@@ -21,15 +21,6 @@ constexpr std::array<std::string_view, 3> kAnimalKeys = {"Body", "Quickness", "S
 
 const char* OnOffText(bool on) { return on ? "on" : "off"; }
 
-// The modal dialog in front, if any; the animal-form window is modeless and never in the way.
-std::optional<Dialog> FrontDialog(const ScriptedPlatform& platform) {
-  const std::vector<Dialog>& open = platform.OpenDialogs();
-  for (auto it = open.rbegin(); it != open.rend(); ++it) {
-    if (*it != Dialog::AnimalForm) return *it;
-  }
-  return std::nullopt;
-}
-
 std::string Entry(const std::string& entry) { return ReplaceAll(entry, "\t", " | "); }
 
 // The name of an edge or flaw: the text before its first TAB.
@@ -115,13 +106,7 @@ void AddPointsCommands(Editor& editor, const ScriptedPlatform& platform, std::os
   // belongs to (none for the main window), `shown` its own hidden or disabled state.
   auto reachable = [&platform](std::optional<Dialog> front, std::function<bool()> shown, std::string what,
                                BatchCommand command) {
-    return [&platform, front, shown, what, command](const ScriptLine& line, std::string& error) {
-      if (FrontDialog(platform) != front || !shown()) {
-        error = what + " cannot be used now";
-        return false;
-      }
-      return command(line, error);
-    };
+    return InWindow(platform, front, what, Reachable(shown, what, command));
   };
   auto always = [] { return true; };
   auto onOff = [](std::function<void(bool)> action) {

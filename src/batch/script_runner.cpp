@@ -1,5 +1,7 @@
 #include "batch/script_runner.h"
 
+#include <set>
+
 #include "record/record_fields.h"
 
 #include "batch/creation_commands.h"
@@ -121,6 +123,20 @@ BatchCommand Reachable(std::function<bool()> usable, std::string what, BatchComm
   };
 }
 
+std::optional<Dialog> FrontDialog(const ScriptedPlatform& platform) {
+  const std::vector<Dialog>& open = platform.OpenDialogs();
+  for (auto it = open.rbegin(); it != open.rend(); ++it) {
+    if (*it != Dialog::AnimalForm) return *it;
+  }
+  return std::nullopt;
+}
+
+BatchCommand InWindow(const ScriptedPlatform& platform, std::optional<Dialog> window, std::string what,
+                      BatchCommand command) {
+  return Reachable([&platform, window] { return FrontDialog(platform) == window; }, std::move(what),
+                   std::move(command));
+}
+
 ScriptRunner::ScriptRunner(ScriptedPlatform& platform, Editor& editor, std::ostream& out)
     : platform_(platform), editor_(editor), terminal_(out), converter_(out.rdbuf()), out_(&converter_) {
   AddCommands();
@@ -133,6 +149,20 @@ void ScriptRunner::SayPath(const std::string& text, const std::string& path) {
 namespace {
 
 std::string Flag(bool value) { return value ? "true" : "false"; }
+
+// What a script may do whatever window is in front: queue answers, print, and use the dialogs'
+// own controls (each checks its dialog) and the animal-form window's (it checks for itself).
+// Every other command is the main window's, out of reach while a modal dialog is open.
+bool NotTheMainWindows(const std::string& verb) {
+  static const std::set<std::string, std::less<>> kVerbs = {
+      "answer",       "roll",           "print",    "echo",          "show-file",   "list",
+      "book-allowed", "books",          "about-ok", "about-sysinfo", "options-set", "options-browse",
+      "options-done", "options-cancel", "edge-add", "flaw-add",      "edge-remove", "edges-done"};
+  for (const char* prefix : {"show-", "points-", "print-options-", "animal-"}) {
+    if (verb.starts_with(prefix)) return true;
+  }
+  return kVerbs.contains(verb);
+}
 
 }  // namespace
 
@@ -341,6 +371,9 @@ void ScriptRunner::AddCommands() {
   AddSkillsCommands(editor_, out_, commands_);
   AddImplantCommands(editor_, out_, commands_);
   AddPointsCommands(editor_, platform_, out_, commands_);
+  for (auto& [verb, command] : commands_) {
+    if (!NotTheMainWindows(verb)) command = InWindow(platform_, std::nullopt, "the main window", std::move(command));
+  }
 }
 
 RunStatus ScriptRunner::Run(std::istream& script, const std::string& scriptName, std::ostream& err) {

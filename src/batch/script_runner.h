@@ -66,6 +66,12 @@ BatchCommand OnOffArgument(std::function<void(bool)> action);
 /// A player cannot use a control that is hidden or disabled; a script that tries is wrong:
 /// `command` runs only while `usable` says so, else "WHAT cannot be used now".
 BatchCommand Reachable(std::function<bool()> usable, std::string what, BatchCommand command);
+/// The modal dialog in front, if any; the animal-form window is modeless and never in the way.
+std::optional<Dialog> FrontDialog(const ScriptedPlatform& platform);
+/// A control of `window` (none: the main window) takes clicks only while no other modal dialog
+/// is in front of it: `command` runs only then, else "WHAT cannot be used now".
+BatchCommand InWindow(const ScriptedPlatform& platform, std::optional<Dialog> window, std::string what,
+                      BatchCommand command);
 
 enum class RunStatus { Finished, ProgramEnded, ScriptError, StartupFailed };
 

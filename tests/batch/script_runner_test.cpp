@@ -86,6 +86,17 @@ TEST_F(ScriptRunnerTest, RefusesControlsThePlayerCannotReach) {
       << err_.str();
   EXPECT_EQ(editor_->Record().Rsel, 4);
   EXPECT_EQ(editor_->Record().Maxresources, 5000);
+
+  // A modal dialog keeps the main window's menus and pages out of reach, the one under it too.
+  for (const auto& [script, error] :
+       {std::pair{"page Priorities\ngenerator-points\npoints-edges\ngenerator-priority\n",
+                  "test.ivb:4: generator-priority: the main window cannot be used now\n"},
+        std::pair{"edges-done\npage Race\n", "test.ivb:2: page: the main window cannot be used now\n"}}) {
+    err_.str("");
+    EXPECT_EQ(Run(script), RunStatus::ScriptError) << script;
+    EXPECT_EQ(err_.str(), error);
+  }
+  EXPECT_TRUE(editor_->Record().GeneratorPoints);
 }
 
 // What each page shows of a character, looked at as a player would: the page is visited, and the
