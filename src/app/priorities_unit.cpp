@@ -43,11 +43,11 @@ void PrioritiesUnit::SetMoneyText(std::string text) {
 }
 
 void PrioritiesUnit::ChoosePriorityGenerator() {
-  host_.Run(ViewOnly([](RulesContext& ctx) { ivgen::ChoosePriorityGenerator(ctx); }));
+  host_.Run([](RulesContext& ctx) { return ivgen::ChoosePriorityGenerator(ctx); });
 }
 
 void PrioritiesUnit::ChoosePointGenerator() {
-  host_.Run(ViewOnly([](RulesContext& ctx) { ivgen::ChoosePointGenerator(ctx); }));
+  host_.Run([](RulesContext& ctx) { return ivgen::ChoosePointGenerator(ctx); });
 }
 
 }  // namespace ivgen

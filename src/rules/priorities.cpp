@@ -1,6 +1,7 @@
 #include "rules/priorities.h"
 
 #include <algorithm>
+#include <tuple>
 
 #include "record/entries.h"
 #include "record/values.h"
@@ -206,8 +207,14 @@ bool SetGradeText(RulesContext& ctx, std::string_view text) {
 
 void SetMoneyText(RulesContext& ctx, std::string_view text) { ctx.state.priorities.moneyText = std::string(text); }
 
-void ChoosePriorityGenerator(RulesContext& ctx) {
+bool ChoosePriorityGenerator(RulesContext& ctx) {
   CharacterRecord& record = ctx.record;
+  // What the switch may rewrite: the method, and the values the ranking shown sets again.
+  auto written = [&record] {
+    return std::tuple(record.GeneratorPoints, record.PriRace, record.PriMagic, record.PriAttributes, record.PriSkills,
+                      record.PriResources, record.Adept, record.MagicPts, record.PhysAdMagic);
+  };
+  const auto before = written();
   record.GeneratorPoints = false;
   ctx.platform.CloseDialog(Dialog::PointGeneration);
   ctx.state.race.metaGroupVisible = false;
@@ -215,13 +222,16 @@ void ChoosePriorityGenerator(RulesContext& ctx) {
   // Build points may have set the race and magic values; they follow the ranking shown again.
   ShowPriorityTable(ctx);
   SwitchPage(ctx, kPagePriorities);
+  return written() != before;
 }
 
-void ChoosePointGenerator(RulesContext& ctx) {
+bool ChoosePointGenerator(RulesContext& ctx) {
+  const bool changed = !ctx.record.GeneratorPoints;
   ctx.record.GeneratorPoints = true;
   // The dialog's "MetaVariants" and shapeshifter, kept from before, offer metatypes again.
   ctx.state.race.metaGroupVisible = MetaOn(ctx.record) || ctx.record.Shapeshift;
   if (ctx.state.pages.page == kPagePriorities) ctx.platform.RunDialog(Dialog::PointGeneration);
+  return changed;
 }
 
 }  // namespace ivgen

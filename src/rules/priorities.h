@@ -60,9 +60,10 @@ bool SetGradeText(RulesContext& ctx, std::string_view text);
 /// The "Money" field typed.
 void SetMoneyText(RulesContext& ctx, std::string_view text);
 
-/// The menu item "Priority": back to priorities and page 0.
-void ChoosePriorityGenerator(RulesContext& ctx);
-/// The menu item "Point System": build points; opens their dialog when page 0 shows.
-void ChoosePointGenerator(RulesContext& ctx);
+/// The menu item "Priority": back to priorities and page 0; true when what a save writes changed.
+bool ChoosePriorityGenerator(RulesContext& ctx);
+/// The menu item "Point System": build points; opens their dialog when page 0 shows. True when
+/// the character was under priorities.
+bool ChoosePointGenerator(RulesContext& ctx);
 
 }  // namespace ivgen
