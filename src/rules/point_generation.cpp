@@ -257,7 +257,14 @@ bool PointGenerationDone(RulesContext& ctx, PointGenerationView& view, BuildAcco
   record.PtsSkills = CInt(Val(view.activeSkills));
   RecalcPoints(ctx, view, account);
 
+  // The values are all written before the one page change, so the race page offers the races of
+  // the new race choice and shows the new money left, over budget too.
+  auto toRacePage = [&ctx] {
+    ctx.state.pages.page = kPageRace;
+    PageChange(ctx, kPagePriorities);
+  };
   if (account.BuildPointsUsed + EdgeSum(record) > account.maxpoints && !Override(record)) {
+    toRacePage();
     ctx.platform.Message(kOverBudgetMessage, kAppTitle, Icon::None, Buttons::Ok);
     return true;
   }
@@ -266,10 +273,7 @@ bool PointGenerationDone(RulesContext& ctx, PointGenerationView& view, BuildAcco
   // A shapeshifter who became another race loses the Essence of 8 now, not at the next visit to
   // the cyberware page.
   ctx.hooks.RecountCyberwareEssence();
-  // The values are all written before the one page change, so the race page offers the races of
-  // the new race choice.
-  ctx.state.pages.page = kPageRace;
-  PageChange(ctx, kPagePriorities);
+  toRacePage();
   if (!view.magic || view.magicChoice != 0) record.PtsPhysAdMagic = 0;
   ApplyPhysAdMagician(record);
   ctx.platform.CloseDialog(Dialog::PointGeneration);

@@ -94,7 +94,7 @@ TEST_F(PointGenerationTest, DoneOverBudgetKeepsWhatItWrote) {
   ChooseResources(ctx, view, account, 7);
   SetAttributePointsText(ctx, view, account, "40");
   EXPECT_EQ(Done(), std::vector<std::string>{kOverBudget});
-  EXPECT_EQ(state.pages.page, kPagePriorities);
+  EXPECT_EQ(state.pages.page, kPageRace);
   EXPECT_EQ(record.Maxresources, 1000000);
   EXPECT_EQ(record.Attributes, 40);
   EXPECT_EQ(record.PtsSkills, 27);
