@@ -129,13 +129,13 @@ std::vector<std::string> ShowMetatypeLine(RulesContext& ctx, int index) {
   std::vector<std::string> traits;
   const std::vector<std::string> fields = MetatypeFields(line);
   for (size_t k = 0; k < fields.size(); ++k) {
-    const std::string field = Trim(fields[k]);
+    // The numbers lose their blanks, as a reopened file would take them; a trait reads as written.
     if (k < kMetaFieldCount) {
-      view.metaFields[k] = field;
+      view.metaFields[k] = Trim(fields[k]);
     } else if (shapeForm && k < kMetaFieldCount + kAnimalFieldCount) {
-      view.animalFields[k - kMetaFieldCount] = field;
+      view.animalFields[k - kMetaFieldCount] = Trim(fields[k]);
     } else {
-      traits.push_back(field);
+      traits.push_back(fields[k]);
     }
   }
   return traits;

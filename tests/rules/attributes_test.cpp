@@ -187,7 +187,7 @@ class RaceTest : public RulesTest {
  protected:
   RaceTest() {
     SetMetaLines({
-        "E Night Elf      |0|2|0|2|0|0|3|Low Light Vision|F-Sun Sensitivity[]|Keen Ears|$",
+        "E Night Elf      | 0|2|0|2|0|0|3|Low Light Vision|F-Sun Sensitivity[]|Keen Ears (+1) |$",
         "D Hill Dwarf     |2|0|2|0|0|1|2|Thermographic Vision|$",
         "E Wood Elf       |1|1|0|1|-1|0|3|$",
         "H SSWolf         |0|0|0|-1|0|0|3|2|1|1|4|1|1|Keen Smell|F-Allergy Silver[]|$",
@@ -236,7 +236,7 @@ TEST_F(RaceTest, MetatypeListOffersTheLinesOfTheRace) {
   record.PtsMeta = 1;
   ChooseRace(ctx, kElf);
   EXPECT_EQ(Joined(state.race.metaList),
-            "Night Elf      |0|2|0|2|0|0|3|Low Light Vision|F-Sun Sensitivity[]|Keen Ears|$ | "
+            "Night Elf      | 0|2|0|2|0|0|3|Low Light Vision|F-Sun Sensitivity[]|Keen Ears (+1) |$ | "
             "Wood Elf       |1|1|0|1|-1|0|3|$");
   // The metatype supplies the modifiers: the race choice writes none of them.
   EXPECT_EQ(Look(), ": 0 0 0 0 0 0 x3 [] body 0");
@@ -264,7 +264,7 @@ TEST_F(RaceTest, ChoosingAMetatypeFillsItsFields) {
   ChooseMetatype(ctx, 0);
   EXPECT_EQ(state.race.modCaption, "Night Elf Race Mods");
   EXPECT_EQ(Joined(state.race.metaFields), "0 | 2 | 0 | 2 | 0 | 0 | 3");
-  EXPECT_EQ(Joined(record.RaceDesc), "Low Light Vision | F-Sun Sensitivity[] | Keen Ears");
+  EXPECT_EQ(Joined(record.RaceDesc), "Low Light Vision | F-Sun Sensitivity[] | Keen Ears (+1) ");
   EXPECT_FALSE(state.race.shapeFieldsVisible);
   // A shorter line leaves nothing of the longer one behind; a choice outside the list is none.
   ChooseMetatype(ctx, 1);
