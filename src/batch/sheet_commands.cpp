@@ -39,26 +39,26 @@ void ShowPrintOptions(const SheetUnit& sheet, std::ostream& out) {
 void AddSheetCommands(Editor& editor, ScriptedPlatform& platform, std::ostream& out,
                       std::map<std::string, BatchCommand>& commands) {
   SheetUnit& sheet = editor.Sheet();
-  // The dialog's controls exist only while it is open, and it is modal: the menu waits for it.
-  auto inDialog = [&sheet](bool wanted, BatchCommand command) {
-    return [&sheet, wanted, command](const ScriptLine& line, std::string& error) {
-      if (sheet.IsOpen() != wanted) {
-        error =
-            wanted ? "the Print Options dialog is not open" : "cannot be used while the Print Options dialog is open";
+  // The dialog's controls exist only while it is open; being modal, it keeps the menu (a command
+  // of the main window) waiting.
+  auto inDialog = [&sheet](BatchCommand command) {
+    return [&sheet, command](const ScriptLine& line, std::string& error) {
+      if (!sheet.IsOpen()) {
+        error = "the Print Options dialog is not open";
         return false;
       }
       return command(line, error);
     };
   };
 
-  commands["print-to-html"] = inDialog(false, NoArguments([&sheet] { sheet.PrintToHtml(); }));
-  commands["print-options-file"] = inDialog(true, [&sheet](const ScriptLine& line, std::string&) {
+  commands["print-to-html"] = NoArguments([&sheet] { sheet.PrintToHtml(); });
+  commands["print-options-file"] = inDialog([&sheet](const ScriptLine& line, std::string&) {
     sheet.SetPictureFile(line.words.size() == 1 ? line.words[0] : line.rest);
     return true;
   });
-  commands["print-options-browse"] = inDialog(true, NoArguments([&sheet] { sheet.BrowsePicture(); }));
-  commands["print-options-picture"] = inDialog(true, OnOffArgument([&sheet](bool on) { sheet.SetPrintPicture(on); }));
-  commands["print-options-section"] = inDialog(true, [&sheet](const ScriptLine& line, std::string& error) {
+  commands["print-options-browse"] = inDialog(NoArguments([&sheet] { sheet.BrowsePicture(); }));
+  commands["print-options-picture"] = inDialog(OnOffArgument([&sheet](bool on) { sheet.SetPrintPicture(on); }));
+  commands["print-options-section"] = inDialog([&sheet](const ScriptLine& line, std::string& error) {
     // A caption with a blank may be quoted or written as two words.
     const std::string caption =
         line.words.size() == 3 ? line.words[0] + " " + line.words[1] : (line.words.empty() ? "" : line.words[0]);
@@ -71,7 +71,7 @@ void AddSheetCommands(Editor& editor, ScriptedPlatform& platform, std::ostream& 
     sheet.SetSection(*box, *on);
     return true;
   });
-  commands["print-options-kind"] = inDialog(true, [&sheet](const ScriptLine& line, std::string& error) {
+  commands["print-options-kind"] = inDialog([&sheet](const ScriptLine& line, std::string& error) {
     const auto kind = line.words.size() == 1 ? ChoiceOf(line.words[0], kSheetKindCaptions) : std::nullopt;
     if (!kind) {
       error = "expects Standard, Magician, Decker, Rigger or a number from 0 to 5";
@@ -80,12 +80,12 @@ void AddSheetCommands(Editor& editor, ScriptedPlatform& platform, std::ostream& 
     sheet.SetSheetKind(*kind);
     return true;
   });
-  commands["print-options-print"] = inDialog(true, NoArguments([&sheet] { sheet.Print(); }));
-  commands["print-options-cancel"] = inDialog(true, NoArguments([&sheet] { sheet.Cancel(); }));
+  commands["print-options-print"] = inDialog(NoArguments([&sheet] { sheet.Print(); }));
+  commands["print-options-cancel"] = inDialog(NoArguments([&sheet] { sheet.Cancel(); }));
   commands["show-print-options"] = NoArguments([&sheet, &out] { ShowPrintOptions(sheet, out); });
   // A sheet for each character of a game: the warning answered as queued (OK when nothing is),
   // the dialog's choices as last left, and the file dialog answered with the path.
-  commands["print-sheet"] = inDialog(false, [&sheet, &platform](const ScriptLine& line, std::string& error) {
+  commands["print-sheet"] = [&sheet, &platform](const ScriptLine& line, std::string& error) {
     const std::string path = line.words.size() == 1 ? line.words[0] : line.rest;
     if (path.empty()) {
       error = "expects the file name of the sheet";
@@ -96,7 +96,7 @@ void AddSheetCommands(Editor& editor, ScriptedPlatform& platform, std::ostream& 
     platform.QueueAnswer(path, PathArgument(line));
     sheet.Print();
     return true;
-  });
+  };
 }
 
 }  // namespace ivgen
