@@ -103,7 +103,8 @@ bool UpdateContact(RulesContext& ctx, ContactsView& view) {
     record.Level1Contacts = counted;
     return false;
   }
-  view.selected = static_cast<int>(record.Contacts.size()) - 1;
+  // The chosen entry is gone; the buttons stay as they were and act on nothing until a click.
+  view.selected = -1;
   return true;
 }
 

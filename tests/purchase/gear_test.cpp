@@ -245,17 +245,22 @@ TEST_F(ContactsTest, TypedTextsCannotBreakTheEntry) {
       "12 10000");
 }
 
-// Short of money an updated contact stays where it was, and so does the count of level-1
-// contacts; removing refunds the price the entry holds and leaves the count alone.
+// An update leaves nothing chosen, so pressing it twice charges once. Short of money an updated
+// contact stays where it was, and so does the count of level-1 contacts; removing refunds the
+// price the entry holds and leaves the count alone.
 TEST_F(ContactsTest, UpdateChargesAgainAndRemovalRefunds) {
   record.Maxresources = 30000;
   Add(ctx, contacts, "Ash", "2");
   Add(ctx, contacts, "Bo", "1");
   SelectContact(ctx, contacts, 0);
   EXPECT_TRUE(UpdateContact(ctx, contacts));
+  EXPECT_FALSE(UpdateContact(ctx, contacts) || RemoveContact(ctx, contacts));
+  EXPECT_EQ(record.NuyenSpent, 20000);
+  SelectContact(ctx, contacts, 1);
   EXPECT_TRUE(UpdateContact(ctx, contacts));
   EXPECT_EQ(record.NuyenSpent, 30000);
   const std::vector<std::string> before = record.Contacts;
+  SelectContact(ctx, contacts, 1);
   EXPECT_FALSE(UpdateContact(ctx, contacts));
   EXPECT_EQ(Joined(platform.Log()), kNotEnough);
   record.Level1Contacts = 2;
