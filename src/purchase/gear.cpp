@@ -179,8 +179,8 @@ bool BuyGear(RulesContext& ctx, GearView& view, const BookLists& books) {
   const int pricePosition = PricePosition(ctx, type);
   // An internal mount costs what the last firearm cost, so that is the price it is checked at.
   const bool internalMount = type != kGearTypeContact && entry.find(kInternalMark) != std::string::npos;
-  const std::optional<int64_t> asked =
-      internalMount ? view.lastWeaponPrice : AskedOrListedPrice(ctx, GearEntryField(entry, pricePosition));
+  const std::string priceText = GearEntryField(entry, pricePosition);
+  const std::optional<int64_t> asked = internalMount ? view.lastWeaponPrice : AskedOrListedPrice(ctx, priceText);
   if (!asked || *asked < 0) return false;
   const int64_t price = *asked;
 
@@ -194,9 +194,10 @@ bool BuyGear(RulesContext& ctx, GearView& view, const BookLists& books) {
     return true;
   }
 
-  // The entry keeps the unit price it was bought at, which its removal refunds.
+  // A price the catalog leaves open is written in, so the removal refunds what was charged; a
+  // listed price keeps the catalog's text, which reads as the same number.
   std::vector<std::string> values = EntryValues(entry);
-  SetValue(values, pricePosition, IntText(price));
+  if (internalMount || (!priceText.empty() && priceText.back() == '?')) SetValue(values, pricePosition, IntText(price));
   const int weightPosition = FieldIndex(Gear(ctx), type, "Weight");
   const double weight = Val(GearEntryField(entry, weightPosition));
   if (weightPosition > 0 && weight > 0)

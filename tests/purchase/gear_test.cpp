@@ -78,9 +78,9 @@ const std::string kIllegal =
 std::string Padded(const std::string& name) { return name + std::string(kGearNameWidth - name.size(), ' '); }
 
 // The scenario buys knives by the three; here a "[" in a catalog name is not a count, a count is
-// read as a whole number, a price the game master types is asked for, and a cancel or a negative
-// price buys nothing. The refund ignores Override Limits, so a purchase it made free gives money
-// back.
+// read as a whole number, a price the game master types is asked for and written in while a
+// listed one keeps its text, and a cancel or a negative price buys nothing. The refund ignores Override Limits, so a
+// purchase it made free gives money back.
 TEST_F(GearTest, BuyingChargesPriceTimesCountAndRemovingRefundsIt) {
   const struct {
     const char *name, *data, *count;
@@ -94,6 +94,7 @@ TEST_F(GearTest, BuyingChargesPriceTimesCountAndRemovingRefundsIt) {
       {"Custom Pistol", "3|10(c)|1.2|Ask GM?|IV3-38|", "1", "lots", false, 0, "\t3|10(c)|1.2|0|IV3-38|"},
       {"Custom Pistol", "3|10(c)|1.2|Ask GM?|IV3-38|", "1", "-5", false, 0, nullptr},
       {"Flares [box of 6]", "1|5|1|100|IV3-1|", "2", nullptr, false, 200, "[2]\t1|5|2|100|IV3-1|"},
+      {"Flashlight", "1|5|1|99.5|IV3-1|", "2", nullptr, false, 200, "[2]\t1|5|2|99.5|IV3-1|"},
       {"Smartlink Adapter", "5|top|0|200|IV3-280|", "1", nullptr, false, 200, "  \t5|top|0|200|IV3-280|"},
       {"Gyro Mount", "6|under|6|900|IV3-12|", "2.5", nullptr, false, 1800, "[2]  \t6|under|12|900|IV3-12|"},
       {"Flare", "1|9|0.5|10|GL|", "0", nullptr, false, 0, nullptr},
