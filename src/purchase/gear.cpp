@@ -157,18 +157,19 @@ void ShowGearItem(RulesContext& ctx, GearView& view, const BookLists& books, int
   view.shopSelected = index;
   const std::string& entry = view.shopItems[static_cast<size_t>(index)];
   ShowEntry(ctx, view, entry, kGearNameWidth, kGearShownFields);
-  view.valuesEnabled = Buyable(ctx, books, entry);
+  view.shopItemBuyable = Buyable(ctx, books, entry);
+  view.valuesEnabled = view.shopItemBuyable;
   view.buyEnabled = true;
 }
 
 void SetGearCount(GearView& view, std::string text) { view.countText = std::move(text); }
 
-bool BuyGear(RulesContext& ctx, GearView& view, const BookLists& books) {
+bool BuyGear(RulesContext& ctx, GearView& view) {
   if (view.shopSelected < 0 || view.shopSelected >= static_cast<int>(view.shopItems.size())) return false;
   CharacterRecord& record = ctx.record;
   const std::string entry = view.shopItems[static_cast<size_t>(view.shopSelected)];
   const int type = GearEntryType(entry);
-  if (!Buyable(ctx, books, entry)) {
+  if (!view.shopItemBuyable) {
     ctx.platform.Message(kIllegalItemMessage, kIllegalItemTitle, Icon::None, Buttons::Ok);
     return false;
   }

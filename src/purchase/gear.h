@@ -45,6 +45,9 @@ struct GearView {
   std::vector<GearField> fields;
   /// False greys the values out: the shop item's book is not allowed and it cannot be bought.
   bool valuesEnabled = true;
+  /// The mark the chosen shop item got when it was shown, kept while an owned entry is shown:
+  /// buying goes by it, so what was shown greyed out is refused even if the books changed since.
+  bool shopItemBuyable = true;
 
   /// The selected entry of the character's gear list.
   int ownedSelected = -1;
@@ -85,9 +88,10 @@ void ShowGearItem(RulesContext& ctx, GearView& view, const BookLists& books, int
 /// The number-of-items box.
 void SetGearCount(GearView& view, std::string text);
 
-/// Buys countText of the chosen shop item. Refused silently when money is short, the count is
-/// below 1, or the price is negative, cancelled or left empty. True when something was bought.
-bool BuyGear(RulesContext& ctx, GearView& view, const BookLists& books);
+/// Buys countText of the chosen shop item; one marked not buyable is refused with a message.
+/// Refused silently when money is short, the count is below 1, or the price is negative,
+/// cancelled or left empty. True when something was bought.
+bool BuyGear(RulesContext& ctx, GearView& view);
 
 /// Chooses an entry of the character's gear list and shows it; an index outside does nothing.
 void SelectOwnedGear(RulesContext& ctx, GearView& view, int index);

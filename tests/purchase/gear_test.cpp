@@ -59,7 +59,7 @@ class PurchaseTest : public RulesTest {
   bool Buy(const std::string& name, const std::string& data, const std::string& count = "1") {
     Offer(name, data);
     SetGearCount(view, count);
-    return BuyGear(ctx, view, books);
+    return BuyGear(ctx, view);
   }
 
   BookLists books;
@@ -130,6 +130,15 @@ TEST_F(GearTest, BuyingChargesPriceTimesCountAndRemovingRefundsIt) {
     EXPECT_EQ(view.itemTitle, "");
     EXPECT_FALSE(view.removeEnabled);
   }
+  // Buy goes by the mark the item was shown with, whatever the books say since.
+  Offer("Thermal Blade", "1|6|1.2|750|GL-12|");
+  books.allowed.push_back("Grey Lanes\tGL");
+  platform.ClearLog();
+  EXPECT_FALSE(BuyGear(ctx, view));
+  EXPECT_EQ(Joined(platform.Log()), kIllegal);
+  Offer("Thermal Blade", "1|6|1.2|750|GL-12|");
+  books.allowed.pop_back();
+  EXPECT_TRUE(BuyGear(ctx, view));
 }
 
 // Before any firearm an internal mount costs nothing; a firearm above 16 bits is remembered whole,
@@ -176,7 +185,7 @@ TEST_F(GearTest, TheItemPanelShowsTwelveShopFieldsAndTenOwnedOnes) {
   ASSERT_EQ(view.fields.size(), 12U);
   EXPECT_EQ(view.fields[11].name + "=" + view.fields[11].value, "F12=12");
   SetGearCount(view, "2");
-  BuyGear(ctx, view, books);
+  BuyGear(ctx, view);
   SelectOwnedGear(ctx, view, 1);
   EXPECT_EQ(view.itemTitle, "Wide Thing" + std::string(18, ' ') + "[2]");
   EXPECT_EQ(view.fields.size(), 10U);
