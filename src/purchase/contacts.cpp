@@ -114,7 +114,9 @@ bool RemoveContact(RulesContext& ctx, ContactsView& view) {
   const auto place = record.Contacts.begin() + view.selected;
   SpendNuyen(record, -int64_t{CLng(Val(TabField(*place, kContactPriceField)))});
   record.Contacts.erase(place);
-  Deselect(view);
+  // Update stays enabled, and with nothing chosen does nothing.
+  view.selected = -1;
+  view.removeEnabled = false;
   ShowMoney(ctx, view);
   return true;
 }

@@ -78,8 +78,9 @@ std::string GearEntryField(std::string_view entry, int i);
 /// The count a purchase wrote as "[N]" after the 30-character name; 1 when there is none.
 int64_t GearEntryCount(std::string_view entry);
 
-/// A click on a node of the gear tree: a node without children lists its group. A gear.dat that
-/// cannot be read is reported and leaves the list empty.
+/// A click on a node of the gear tree: a node without children lists its group, with nothing
+/// chosen; the item panel and the buy button stay as they were. A gear.dat that cannot be read
+/// is reported and leaves the list empty.
 void ClickGearGroup(RulesContext& ctx, GearView& view, const std::string& folder, const BookLists& books, size_t node);
 
 /// Chooses a shop entry and shows it in the item panel; an index outside the list does nothing.
