@@ -13,7 +13,7 @@ void GearUnit::ChooseItem(int index) {
 void GearUnit::SetCount(std::string text) { SetGearCount(view_, std::move(text)); }
 
 void GearUnit::Buy() {
-  host_.Run([this](RulesContext& ctx) { return BuyGear(ctx, view_, books_); });
+  host_.Run([this](RulesContext& ctx) { return BuyGear(ctx, view_); });
 }
 
 void GearUnit::BuyItem(int index) {

@@ -103,7 +103,8 @@ bool UpdateContact(RulesContext& ctx, ContactsView& view) {
     record.Level1Contacts = counted;
     return false;
   }
-  view.selected = static_cast<int>(record.Contacts.size()) - 1;
+  // The chosen entry is gone; the buttons stay as they were and act on nothing until a click.
+  view.selected = -1;
   return true;
 }
 
@@ -113,7 +114,9 @@ bool RemoveContact(RulesContext& ctx, ContactsView& view) {
   const auto place = record.Contacts.begin() + view.selected;
   SpendNuyen(record, -int64_t{CLng(Val(TabField(*place, kContactPriceField)))});
   record.Contacts.erase(place);
-  Deselect(view);
+  // Update stays enabled, and with nothing chosen does nothing.
+  view.selected = -1;
+  view.removeEnabled = false;
   ShowMoney(ctx, view);
   return true;
 }

@@ -147,8 +147,9 @@ void ClickGearGroup(RulesContext& ctx, GearView& view, const std::string& folder
   if (!group) return;
   view.groupTitle = group->title;
   view.shopItems = std::move(group->items);
+  // The panel still shows the item chosen last, and buy stays enabled; with the list refilled
+  // nothing is chosen, so it buys nothing.
   view.shopSelected = -1;
-  view.buyEnabled = false;
   if (!group->file.ok) ctx.platform.Message(group->file.Describe("read"), kAppTitle, Icon::Warning, Buttons::Ok);
 }
 
@@ -157,18 +158,19 @@ void ShowGearItem(RulesContext& ctx, GearView& view, const BookLists& books, int
   view.shopSelected = index;
   const std::string& entry = view.shopItems[static_cast<size_t>(index)];
   ShowEntry(ctx, view, entry, kGearNameWidth, kGearShownFields);
-  view.valuesEnabled = Buyable(ctx, books, entry);
+  view.shopItemBuyable = Buyable(ctx, books, entry);
+  view.valuesEnabled = view.shopItemBuyable;
   view.buyEnabled = true;
 }
 
 void SetGearCount(GearView& view, std::string text) { view.countText = std::move(text); }
 
-bool BuyGear(RulesContext& ctx, GearView& view, const BookLists& books) {
+bool BuyGear(RulesContext& ctx, GearView& view) {
   if (view.shopSelected < 0 || view.shopSelected >= static_cast<int>(view.shopItems.size())) return false;
   CharacterRecord& record = ctx.record;
   const std::string entry = view.shopItems[static_cast<size_t>(view.shopSelected)];
   const int type = GearEntryType(entry);
-  if (!Buyable(ctx, books, entry)) {
+  if (!view.shopItemBuyable) {
     ctx.platform.Message(kIllegalItemMessage, kIllegalItemTitle, Icon::None, Buttons::Ok);
     return false;
   }
@@ -179,8 +181,8 @@ bool BuyGear(RulesContext& ctx, GearView& view, const BookLists& books) {
   const int pricePosition = PricePosition(ctx, type);
   // An internal mount costs what the last firearm cost, so that is the price it is checked at.
   const bool internalMount = type != kGearTypeContact && entry.find(kInternalMark) != std::string::npos;
-  const std::optional<int64_t> asked =
-      internalMount ? view.lastWeaponPrice : AskedOrListedPrice(ctx, GearEntryField(entry, pricePosition));
+  const std::string priceText = GearEntryField(entry, pricePosition);
+  const std::optional<int64_t> asked = internalMount ? view.lastWeaponPrice : AskedOrListedPrice(ctx, priceText);
   if (!asked || *asked < 0) return false;
   const int64_t price = *asked;
 
@@ -194,9 +196,10 @@ bool BuyGear(RulesContext& ctx, GearView& view, const BookLists& books) {
     return true;
   }
 
-  // The entry keeps the unit price it was bought at, which its removal refunds.
+  // A price the catalog leaves open is written in, so the removal refunds what was charged; a
+  // listed price keeps the catalog's text, which reads as the same number.
   std::vector<std::string> values = EntryValues(entry);
-  SetValue(values, pricePosition, IntText(price));
+  if (internalMount || (!priceText.empty() && priceText.back() == '?')) SetValue(values, pricePosition, IntText(price));
   const int weightPosition = FieldIndex(Gear(ctx), type, "Weight");
   const double weight = Val(GearEntryField(entry, weightPosition));
   if (weightPosition > 0 && weight > 0)

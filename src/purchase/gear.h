@@ -45,6 +45,9 @@ struct GearView {
   std::vector<GearField> fields;
   /// False greys the values out: the shop item's book is not allowed and it cannot be bought.
   bool valuesEnabled = true;
+  /// The mark the chosen shop item got when it was shown, kept while an owned entry is shown:
+  /// buying goes by it, so what was shown greyed out is refused even if the books changed since.
+  bool shopItemBuyable = true;
 
   /// The selected entry of the character's gear list.
   int ownedSelected = -1;
@@ -75,8 +78,9 @@ std::string GearEntryField(std::string_view entry, int i);
 /// The count a purchase wrote as "[N]" after the 30-character name; 1 when there is none.
 int64_t GearEntryCount(std::string_view entry);
 
-/// A click on a node of the gear tree: a node without children lists its group. A gear.dat that
-/// cannot be read is reported and leaves the list empty.
+/// A click on a node of the gear tree: a node without children lists its group, with nothing
+/// chosen; the item panel and the buy button stay as they were. A gear.dat that cannot be read
+/// is reported and leaves the list empty.
 void ClickGearGroup(RulesContext& ctx, GearView& view, const std::string& folder, const BookLists& books, size_t node);
 
 /// Chooses a shop entry and shows it in the item panel; an index outside the list does nothing.
@@ -85,9 +89,10 @@ void ShowGearItem(RulesContext& ctx, GearView& view, const BookLists& books, int
 /// The number-of-items box.
 void SetGearCount(GearView& view, std::string text);
 
-/// Buys countText of the chosen shop item. Refused silently when money is short, the count is
-/// below 1, or the price is negative, cancelled or left empty. True when something was bought.
-bool BuyGear(RulesContext& ctx, GearView& view, const BookLists& books);
+/// Buys countText of the chosen shop item; one marked not buyable is refused with a message.
+/// Refused silently when money is short, the count is below 1, or the price is negative,
+/// cancelled or left empty. True when something was bought.
+bool BuyGear(RulesContext& ctx, GearView& view);
 
 /// Chooses an entry of the character's gear list and shows it; an index outside does nothing.
 void SelectOwnedGear(RulesContext& ctx, GearView& view, int index);

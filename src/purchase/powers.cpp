@@ -119,8 +119,6 @@ bool RemovePower(RulesContext& ctx, PowersView& view) {
   owned.erase(owned.begin() + view.selectedOwned);
   view.selectedOwned = -1;
   view.removeEnabled = false;
-  view.shownCost.clear();
-  view.shownNote.clear();
   if (!fields[2].empty()) ModifyAttributeS(ctx, fields[2], true);
   return true;
 }

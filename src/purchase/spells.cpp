@@ -125,7 +125,9 @@ bool RemoveSpell(RulesContext& ctx, SpellsView& view) {
   if (entry == nullptr) return false;
   const int n = SpellPoints(*entry);
   ctx.record.Spells.erase(ctx.record.Spells.begin() + view.selectedChosen);
-  SelectChosenSpell(ctx, view, -1);
+  // The spin buttons stay enabled, and with nothing chosen do nothing.
+  view.selectedChosen = -1;
+  view.removeEnabled = false;
   ctx.record.SpellPointsUsed -= static_cast<float>(n);
   ShowSpellPoints(ctx);
   return true;

@@ -59,7 +59,7 @@ class PurchaseTest : public RulesTest {
   bool Buy(const std::string& name, const std::string& data, const std::string& count = "1") {
     Offer(name, data);
     SetGearCount(view, count);
-    return BuyGear(ctx, view, books);
+    return BuyGear(ctx, view);
   }
 
   BookLists books;
@@ -78,9 +78,9 @@ const std::string kIllegal =
 std::string Padded(const std::string& name) { return name + std::string(kGearNameWidth - name.size(), ' '); }
 
 // The scenario buys knives by the three; here a "[" in a catalog name is not a count, a count is
-// read as a whole number, a price the game master types is asked for, and a cancel or a negative
-// price buys nothing. The refund ignores Override Limits, so a purchase it made free gives money
-// back.
+// read as a whole number, a price the game master types is asked for and written in while a
+// listed one keeps its text, and a cancel or a negative price buys nothing. The refund ignores Override Limits, so a
+// purchase it made free gives money back.
 TEST_F(GearTest, BuyingChargesPriceTimesCountAndRemovingRefundsIt) {
   const struct {
     const char *name, *data, *count;
@@ -94,6 +94,7 @@ TEST_F(GearTest, BuyingChargesPriceTimesCountAndRemovingRefundsIt) {
       {"Custom Pistol", "3|10(c)|1.2|Ask GM?|IV3-38|", "1", "lots", false, 0, "\t3|10(c)|1.2|0|IV3-38|"},
       {"Custom Pistol", "3|10(c)|1.2|Ask GM?|IV3-38|", "1", "-5", false, 0, nullptr},
       {"Flares [box of 6]", "1|5|1|100|IV3-1|", "2", nullptr, false, 200, "[2]\t1|5|2|100|IV3-1|"},
+      {"Flashlight", "1|5|1|99.5|IV3-1|", "2", nullptr, false, 200, "[2]\t1|5|2|99.5|IV3-1|"},
       {"Smartlink Adapter", "5|top|0|200|IV3-280|", "1", nullptr, false, 200, "  \t5|top|0|200|IV3-280|"},
       {"Gyro Mount", "6|under|6|900|IV3-12|", "2.5", nullptr, false, 1800, "[2]  \t6|under|12|900|IV3-12|"},
       {"Flare", "1|9|0.5|10|GL|", "0", nullptr, false, 0, nullptr},
@@ -129,6 +130,15 @@ TEST_F(GearTest, BuyingChargesPriceTimesCountAndRemovingRefundsIt) {
     EXPECT_EQ(view.itemTitle, "");
     EXPECT_FALSE(view.removeEnabled);
   }
+  // Buy goes by the mark the item was shown with, whatever the books say since.
+  Offer("Thermal Blade", "1|6|1.2|750|GL-12|");
+  books.allowed.push_back("Grey Lanes\tGL");
+  platform.ClearLog();
+  EXPECT_FALSE(BuyGear(ctx, view));
+  EXPECT_EQ(Joined(platform.Log()), kIllegal);
+  Offer("Thermal Blade", "1|6|1.2|750|GL-12|");
+  books.allowed.pop_back();
+  EXPECT_TRUE(BuyGear(ctx, view));
 }
 
 // Before any firearm an internal mount costs nothing; a firearm above 16 bits is remembered whole,
@@ -175,7 +185,7 @@ TEST_F(GearTest, TheItemPanelShowsTwelveShopFieldsAndTenOwnedOnes) {
   ASSERT_EQ(view.fields.size(), 12U);
   EXPECT_EQ(view.fields[11].name + "=" + view.fields[11].value, "F12=12");
   SetGearCount(view, "2");
-  BuyGear(ctx, view, books);
+  BuyGear(ctx, view);
   SelectOwnedGear(ctx, view, 1);
   EXPECT_EQ(view.itemTitle, "Wide Thing" + std::string(18, ' ') + "[2]");
   EXPECT_EQ(view.fields.size(), 10U);
@@ -245,17 +255,22 @@ TEST_F(ContactsTest, TypedTextsCannotBreakTheEntry) {
       "12 10000");
 }
 
-// Short of money an updated contact stays where it was, and so does the count of level-1
-// contacts; removing refunds the price the entry holds and leaves the count alone.
+// An update leaves nothing chosen, so pressing it twice charges once. Short of money an updated
+// contact stays where it was, and so does the count of level-1 contacts; removing refunds the
+// price the entry holds and leaves the count alone.
 TEST_F(ContactsTest, UpdateChargesAgainAndRemovalRefunds) {
   record.Maxresources = 30000;
   Add(ctx, contacts, "Ash", "2");
   Add(ctx, contacts, "Bo", "1");
   SelectContact(ctx, contacts, 0);
   EXPECT_TRUE(UpdateContact(ctx, contacts));
+  EXPECT_FALSE(UpdateContact(ctx, contacts) || RemoveContact(ctx, contacts));
+  EXPECT_EQ(record.NuyenSpent, 20000);
+  SelectContact(ctx, contacts, 1);
   EXPECT_TRUE(UpdateContact(ctx, contacts));
   EXPECT_EQ(record.NuyenSpent, 30000);
   const std::vector<std::string> before = record.Contacts;
+  SelectContact(ctx, contacts, 1);
   EXPECT_FALSE(UpdateContact(ctx, contacts));
   EXPECT_EQ(Joined(platform.Log()), kNotEnough);
   record.Level1Contacts = 2;
