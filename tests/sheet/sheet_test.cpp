@@ -292,18 +292,13 @@ TEST_F(PrintSheetTest, FinalizationCutsTheMoneyAndAddsACashRoll) {
     record.NuyenSpent = c.spent;
     record.norules = c.norules;
     record.OnceThru = false;
-    record.GraphicsFilename = "old.gif";
     if (c.norules == 0) platform.QueueRandom(c.random);
-    PrintOptions options;
-    options.pictureFile = "new.gif";
-    const Finalization done = FinalizeCharacter(record, options, platform);
+    const Finalization done = FinalizeCharacter(record, platform);
     EXPECT_EQ(record.Resources(), c.leftAfter);
     EXPECT_EQ(record.OnceThru, c.norules == 0);
-    EXPECT_EQ(record.GraphicsFilename, "new.gif");
     UndoFinalization(record, done);
     EXPECT_EQ(record.NuyenSpent, c.spent);
     EXPECT_FALSE(record.OnceThru);
-    EXPECT_EQ(record.GraphicsFilename, "old.gif");
   }
 }
 
