@@ -108,7 +108,7 @@ void MakeStreetSamurai(CharacterRecord& r) {
 void MakeShapeshifter(CharacterRecord& r) {
   SetIdentity(
       r, {"Greyfang", "Ines Marrow", "Shapeshifter", "Human", "Female", "", "61", "Amber", "Grey", "", "", "", ""});
-  r.RaceDesc = {"Wolf form"};
+  r.RaceDesc = {"Wolf form", ""};
   r.Shapeshift = true;
   SetAttributes(r, "3 0 0 0 3, 4 0 0 0 4, 3 0 0 0 3, 3 0 0 1 4, 4 0 0 0 4, 5 0 0 0 5");
   r.EssenceText = "8";
