@@ -290,7 +290,7 @@ TEST(LoadBooks, SortsBooksByTheirMarkAndBookAllowedIgnoresCase) {
 
 // Comments and broken lines keep their place; every title found within an allowed entry is
 // marked; a title that starts like a mark ("!" once made a comment of it, "*" an allowed book)
-// stays the book it was.
+// stays the book it was. No scratch file is left in the folder.
 TEST(SaveBooks, RewritesOnlyTheMarks) {
   CatalogFolder folder;
   const struct {
@@ -314,6 +314,7 @@ TEST(SaveBooks, RewritesOnlyTheMarks) {
   };
   for (const auto& c : cases) {
     folder.WriteBytes("books.dat", c.before);
+    folder.WriteBytes("booksdat.dat", "*Stale;ST\r\n");
     auto books = *LoadBooks(folder.Path());
     books.allowed = c.allowed;
     const IoResult result = SaveBooks(folder.Path(), books);
