@@ -26,19 +26,6 @@ TEST(ScriptedPlatform, AnswersFromTheQueueAndDefaultsToTheFirstButton) {
                             }));
 }
 
-// As in the window, a save dialog's answer without an extension gets the default one.
-TEST(ScriptedPlatform, SaveDialogAddsTheDefaultExtensionToANameWithoutOne) {
-  const char* cases[][3] = {{"nyx", ".htm", "nyx.htm"},
-                            {"nyx.txt", ".htm", "nyx.txt"},
-                            {"old.d/nyx", "iv3", "old.d/nyx.iv3"},
-                            {"", "iv3", ""}};
-  for (const auto& c : cases) {
-    ScriptedPlatform platform;
-    platform.QueueAnswer(c[0]);
-    EXPECT_EQ(platform.SaveFile({"SaveAs", "Ironveil 3 (*.iv3)|*.iv3", c[1], ""}), c[2]);
-  }
-}
-
 TEST(ScriptedPlatform, QueuedRollsComeFirstThenARepeatableSequence) {
   ScriptedPlatform first(7);
   ScriptedPlatform second(7);
