@@ -44,10 +44,15 @@ bool SheetUnit::Print() {
   if (!open_) return false;
   open_ = false;
   platform_.CloseDialog(Dialog::PrintOptions);
+  // The picture is the character's from here on, even when no sheet gets written: the next print
+  // offers it again. Printing changes the picture and the money left, yet leaves Modified as it was.
+  host_.Run([&](RulesContext& ctx) {
+    ctx.record.GraphicsFilename = options_.pictureFile;
+    return false;
+  });
   const std::string path = AskSheetPath(sheetName_, platform_);
   if (path.empty()) return false;
   bool written = false;
-  // Printing changes the money left and the picture, yet leaves Modified as it was.
   host_.Run([&](RulesContext& ctx) {
     written = PrintSheet(ctx.record, ctx.catalogs, options_, sheetName_, path, ctx.platform);
     return false;

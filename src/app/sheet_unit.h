@@ -32,7 +32,8 @@ class SheetUnit {
   void SetSection(int box, bool on);
   /// Sheet kind 0 to 5; another number changes nothing.
   void SetSheetKind(int kind);
-  /// "Print": closes the dialog, asks for the file, finalizes the character and writes the sheet.
+  /// "Print": keeps the box's picture as the character's, closes the dialog, asks for the file,
+  /// finalizes the character and writes the sheet.
   /// True when the sheet was written.
   bool Print();
   /// "Cancel": closes the dialog; nothing is printed.

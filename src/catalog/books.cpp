@@ -1,5 +1,7 @@
 #include "catalog/books.h"
 
+#include <filesystem>
+
 #include "catalog/line_syntax.h"
 #include "record/entries.h"
 
@@ -117,7 +119,16 @@ std::string BooksFileText(const std::vector<std::string_view>& lines, const Book
 IoResult SaveBooks(const std::string& folder, const BookLists& books) {
   const auto catalog = ReadCatalog(folder, kBooksFile);
   if (!catalog) return IoResult::Failure(CatalogPath(folder, kBooksFile), "the file cannot be read");
-  return ReplaceFile(catalog->path, BooksFileText(catalog->lines, books));
+  IoResult result = ReplaceFile(catalog->path, BooksFileText(catalog->lines, books));
+  if (result.ok) {
+    // A leftover is no reason to report a save that worked; only a plain file is ours to remove.
+    const std::filesystem::path scratch = CatalogPath(folder, kBooksScratchFile);
+    std::error_code ignored;
+    if (std::filesystem::is_regular_file(std::filesystem::symlink_status(scratch, ignored))) {
+      std::filesystem::remove(scratch, ignored);
+    }
+  }
+  return result;
 }
 
 }  // namespace ivgen

@@ -17,6 +17,8 @@ inline constexpr const char* kIllegalItemTitle = "Illegal item";
 inline constexpr const char* kIllegalItemMessage = "You can't get this item!\r\nIt is not in the allowed sourcebooks.";
 
 inline constexpr std::string_view kBooksFile = "books.dat";
+/// The scratch name older saves wrote through; a save leaves none behind.
+inline constexpr std::string_view kBooksScratchFile = "booksdat.dat";
 
 /// The two lists, entries "title<Tab>code" in the order added, with their selections and the
 /// enabled state of the move button beside each list.
@@ -54,7 +56,8 @@ bool BookAllowed(const BookLists& books, std::string_view code);
 std::string BooksFileText(const std::vector<std::string_view>& lines, const BookLists& books);
 
 /// Rewrites books.dat with the current choice. The new file is complete before it replaces the
-/// old one, so a failure leaves books.dat as it was; the result names the path.
+/// old one, so a failure leaves books.dat as it was; the result names the path. A save that
+/// succeeds removes a scratch file left in the folder.
 IoResult SaveBooks(const std::string& folder, const BookLists& books);
 
 }  // namespace ivgen

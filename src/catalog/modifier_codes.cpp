@@ -12,7 +12,9 @@ bool IsModifierCode(std::string_view code) {
 
 std::vector<std::string> ModifierListFaults(std::string_view list) {
   std::vector<std::string> faults;
-  for (const std::string& piece : Split(list, ',')) {
+  for (const std::string& raw : Split(list, ',')) {
+    // The attribute rules trim each piece before applying it.
+    const std::string piece = Trim(raw);
     if (piece.empty()) continue;
     const std::string quoted = "\"" + piece + "\"";
     if (piece[0] != '+' && piece[0] != '-') {

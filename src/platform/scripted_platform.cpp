@@ -1,6 +1,8 @@
 #include "platform/scripted_platform.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <string_view>
 
 #include "record/cp1252.h"
 
@@ -42,6 +44,15 @@ std::string Lower(std::string text) {
   std::transform(text.begin(), text.end(), text.begin(),
                  [](unsigned char c) { return static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c); });
   return text;
+}
+
+// The window's save dialog adds the default extension to a file name that has none; a script's
+// answer becomes the same file.
+std::string WithDefaultExtension(const std::string& path, std::string_view extension) {
+  if (!extension.empty() && extension.front() == '.') extension.remove_prefix(1);
+  const std::string name = std::filesystem::path(path).filename().string();
+  if (extension.empty() || name.empty() || name.find('.') != std::string::npos) return path;
+  return path + "." + std::string(extension);
 }
 
 }  // namespace
@@ -117,8 +128,9 @@ std::string ScriptedPlatform::Input(const std::string& prompt, const std::string
   return typed;
 }
 
-std::string ScriptedPlatform::FileDialog(const char* kind, const FileRequest& request) {
-  const std::string path = NextAnswer().value_or(Queued{}).path;
+std::string ScriptedPlatform::FileDialog(const char* kind, const FileRequest& request, bool addExtension) {
+  std::string path = NextAnswer().value_or(Queued{}).path;
+  if (addExtension) path = WithDefaultExtension(path, request.defaultExtension);
   const std::string head = std::string(kind) + " [" + request.title + "] " + request.filter +
                            (request.proposedName.empty() ? "" : " {" + Visible(request.proposedName) + "}") + " -> \"";
   // The path stays one line, and reaches a terminal with every character it has.
@@ -126,9 +138,9 @@ std::string ScriptedPlatform::FileDialog(const char* kind, const FileRequest& re
   return path;
 }
 
-std::string ScriptedPlatform::OpenFile(const FileRequest& request) { return FileDialog("open-file", request); }
+std::string ScriptedPlatform::OpenFile(const FileRequest& request) { return FileDialog("open-file", request, false); }
 
-std::string ScriptedPlatform::SaveFile(const FileRequest& request) { return FileDialog("save-file", request); }
+std::string ScriptedPlatform::SaveFile(const FileRequest& request) { return FileDialog("save-file", request, true); }
 
 void ScriptedPlatform::RunDialog(Dialog dialog) {
   Record(std::string("dialog ") + DialogName(dialog));

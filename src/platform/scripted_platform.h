@@ -64,7 +64,8 @@ class ScriptedPlatform : public Platform {
   /// Logs a line; `terminal` is its UTF-8 form when it holds a path.
   void Record(std::string line, std::optional<std::string> terminal = std::nullopt);
   std::optional<Queued> NextAnswer();
-  std::string FileDialog(const char* kind, const FileRequest& request);
+  /// The answered path; a save dialog adds the request's extension to a name without one.
+  std::string FileDialog(const char* kind, const FileRequest& request, bool addExtension);
 
   std::deque<Queued> answers_;
   std::deque<double> randoms_;

@@ -7,12 +7,10 @@
 
 namespace ivgen {
 
-Finalization FinalizeCharacter(CharacterRecord& record, const PrintOptions& options, Platform& platform) {
+Finalization FinalizeCharacter(CharacterRecord& record, Platform& platform) {
   Finalization done;
   done.nuyenSpentBefore = record.NuyenSpent;
   done.onceThruBefore = record.OnceThru;
-  done.pictureBefore = record.GraphicsFilename;
-  record.GraphicsFilename = options.pictureFile;
   if (record.norules != 0) return done;
 
   done.applied = true;
@@ -26,7 +24,6 @@ Finalization FinalizeCharacter(CharacterRecord& record, const PrintOptions& opti
 }
 
 void UndoFinalization(CharacterRecord& record, const Finalization& finalization) {
-  record.GraphicsFilename = finalization.pictureBefore;
   if (!finalization.applied) return;
   record.NuyenSpent = finalization.nuyenSpentBefore;
   record.OnceThru = finalization.onceThruBefore;
@@ -45,7 +42,7 @@ std::string AskSheetPath(const std::string& proposedName, Platform& platform) {
 
 bool PrintSheet(CharacterRecord& record, const Catalogs& catalogs, const PrintOptions& options,
                 std::string_view sheetName, const std::string& path, Platform& platform) {
-  const Finalization finalization = FinalizeCharacter(record, options, platform);
+  const Finalization finalization = FinalizeCharacter(record, platform);
   const IoResult written = WriteSheetFile(path, WriteSheet(record, catalogs, options, sheetName));
   if (!written.ok) {
     UndoFinalization(record, finalization);

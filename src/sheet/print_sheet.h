@@ -30,12 +30,11 @@ struct Finalization {
   int16_t roll = 0;
   int32_t nuyenSpentBefore = 0;
   bool onceThruBefore = false;
-  std::string pictureBefore;
 };
 
 /// Unless Override Limits is on: OnceThru on, the money left cut to the smallest whole number not
-/// below a tenth of it, plus 300 times one die. The picture becomes the print options' picture.
-Finalization FinalizeCharacter(CharacterRecord& record, const PrintOptions& options, Platform& platform);
+/// below a tenth of it, plus 300 times one die.
+Finalization FinalizeCharacter(CharacterRecord& record, Platform& platform);
 /// Puts back what FinalizeCharacter changed.
 void UndoFinalization(CharacterRecord& record, const Finalization& finalization);
 
@@ -50,7 +49,7 @@ bool ConfirmFinalization(const CharacterRecord& record, Platform& platform);
 std::string AskSheetPath(const std::string& proposedName, Platform& platform);
 
 /// Finalizes, writes the sheet to path and tells the person the outcome. When the sheet cannot
-/// be written the failure is shown with the path and the character is as it was before. True
+/// be written the failure is shown with the path and the finalization is undone. True
 /// when the sheet was written.
 bool PrintSheet(CharacterRecord& record, const Catalogs& catalogs, const PrintOptions& options,
                 std::string_view sheetName, const std::string& path, Platform& platform);

@@ -108,7 +108,7 @@ void WriteIdentityBlock(SheetText& out, const CharacterRecord& record, const Pri
   out.Line("<tr><th colspan=4>" + Cell(record.Description) + "</th></tr>");
   if (!record.RaceDesc.empty()) {
     out.Line("<tr><th class=h2 colspan=4>Racial Description</th></tr>");
-    for (const std::string& line : record.RaceDesc) out.Line("<tr><th colspan=4>" + EscapeHtml(line) + "</th></tr>");
+    for (const std::string& line : record.RaceDesc) out.Line("<tr><th colspan=4>" + Cell(line) + "</th></tr>");
   }
   out.Lines({"</table>", "</div>"});
 }

@@ -2,51 +2,29 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
-#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include "app/editor.h"
 #include "record/entries.h"
-#include "ui/qt_text.h"
+#include "ui/page_parts.h"
 
 namespace ivgen {
 
 namespace {
 
-QTreeWidget* BookList(const QString& name, QWidget* parent) {
-  auto* list = new QTreeWidget(parent);
-  list->setObjectName(name);
-  list->setColumnCount(2);
-  list->setHeaderLabels({QObject::tr("Title"), QObject::tr("Code")});
-  list->setRootIsDecorated(false);
-  list->setSelectionMode(QAbstractItemView::SingleSelection);
-  list->header()->setStretchLastSection(false);
-  list->header()->setSectionResizeMode(0, QHeaderView::Stretch);
-  list->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
-  return list;
-}
-
 void Fill(QTreeWidget* list, const std::vector<std::string>& entries, int selected) {
-  const QSignalBlocker block(list);
-  list->clear();
-  for (const std::string& entry : entries) {
-    new QTreeWidgetItem(list, {ToQt(TabField(entry, 0)), ToQt(TabField(entry, 1))});
-  }
-  if (selected >= 0 && selected < list->topLevelItemCount()) {
-    list->setCurrentItem(list->topLevelItem(selected));
-  } else {
-    list->setCurrentItem(nullptr);
-    list->clearSelection();
-  }
+  std::vector<std::vector<std::string>> rows;
+  rows.reserve(entries.size());
+  for (const std::string& entry : entries) rows.push_back({TabField(entry, 0), TabField(entry, 1)});
+  ShowRows(list, rows, selected);
 }
 
 }  // namespace
 
 BooksPage::BooksPage(Editor& editor, QWidget* parent) : PageView(editor, parent) {
-  allowed_ = BookList("allowedBooks", this);
-  notAllowed_ = BookList("notAllowedBooks", this);
+  allowed_ = ColumnList("allowedBooks", {tr("Title"), tr("Code")}, this);
+  notAllowed_ = ColumnList("notAllowedBooks", {tr("Title"), tr("Code")}, this);
   moveToNotAllowed_ = new QPushButton(tr("Not allowed >>"), this);
   moveToNotAllowed_->setObjectName("moveToNotAllowed");
   moveToAllowed_ = new QPushButton(tr("<< Allowed"), this);
@@ -56,12 +34,14 @@ BooksPage::BooksPage(Editor& editor, QWidget* parent) : PageView(editor, parent)
   auto* reload = new QPushButton(tr("Reload Datafiles"), this);
   reload->setObjectName("reloadDatafiles");
 
-  connect(allowed_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
-    editor_.Books().SelectAllowed(allowed_->indexOfTopLevelItem(item));
+  // The highlight is the selection, whether a click or the arrow keys moved it, so the move
+  // buttons always move the book the player sees highlighted.
+  connect(allowed_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
+    editor_.Books().SelectAllowed(RowOf(allowed_, item));
     Refresh();
   });
-  connect(notAllowed_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
-    editor_.Books().SelectNotAllowed(notAllowed_->indexOfTopLevelItem(item));
+  connect(notAllowed_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
+    editor_.Books().SelectNotAllowed(RowOf(notAllowed_, item));
     Refresh();
   });
   connect(moveToNotAllowed_, &QPushButton::clicked, this, [this] {

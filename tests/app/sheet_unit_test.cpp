@@ -22,7 +22,8 @@ class SheetUnitTest : public test_support::ProgramTest {
   }
 };
 
-// Called off at the warning, in the dialog or at the file dialog: nothing written, nothing changed.
+// Called off at the warning, in the dialog or at the file dialog: nothing written, nothing
+// finalized; once "Print" was pressed the picture typed in the box is the character's.
 TEST_F(SheetUnitTest, CalledOffAtAnyPromptChangesNothing) {
   struct Case {
     const char* warning;
@@ -54,12 +55,18 @@ TEST_F(SheetUnitTest, CalledOffAtAnyPromptChangesNothing) {
       sheet.Cancel();
     }
     EXPECT_EQ(platform_.Log(), c.log);
-    EXPECT_EQ(editor_->FileText(), before);
+    if (!c.pressPrint) {
+      EXPECT_EQ(editor_->FileText(), before);
+    }
+    EXPECT_EQ(editor_->Record().GraphicsFilename, c.pressPrint ? "other.gif" : "");
     EXPECT_EQ(editor_->Record().NuyenSpent, record.NuyenSpent);
     EXPECT_FALSE(editor_->Record().OnceThru);
     EXPECT_EQ(editor_->Document().Modified, modified);
     EXPECT_EQ(sheet.WrittenSheet(), "");
   }
+  platform_.QueueAnswer("OK");
+  sheet.PrintToHtml();
+  EXPECT_EQ(sheet.Options().pictureFile, "other.gif");
 }
 
 TEST_F(SheetUnitTest, PrintFinalizesAndWritesTheSheetUnderTheNameOfTheLastPageChange) {

@@ -173,7 +173,7 @@ TEST(ModifierListFaults, AcceptsTheAttributeTableAndNamesEveryOtherPiece) {
       {"", ""},
       {"+1RCT,-2CHA,+1INI*,,+3XOD,-1MAG,+0ATR,+1BOD,+2STR,+1WIL,+1VCR,+1IMP,+1BAL,+1CPL,+1RIL,+1XHR", ""},
       {"+1REA", "modifier code \"+1REA\" names \"REA\", which is not an attribute code"},
-      {"+1RCT, +1INI", "modifier code \" +1INI\" does not start with \"+\" or \"-\""},
+      {" +1RCT, +1INI ,1BOD", "modifier code \"1BOD\" does not start with \"+\" or \"-\""},
       {"+XRCT", "modifier code \"+XRCT\" has no digit after its sign"},
       {"+1bod", "modifier code \"+1bod\" names \"bod\", which is not an attribute code"},
       {"+1RCT**", "modifier code \"+1RCT**\" names \"RCT*\", which is not an attribute code"},
@@ -290,7 +290,7 @@ TEST(LoadBooks, SortsBooksByTheirMarkAndBookAllowedIgnoresCase) {
 
 // Comments and broken lines keep their place; every title found within an allowed entry is
 // marked; a title that starts like a mark ("!" once made a comment of it, "*" an allowed book)
-// stays the book it was.
+// stays the book it was. No scratch file is left in the folder.
 TEST(SaveBooks, RewritesOnlyTheMarks) {
   CatalogFolder folder;
   const struct {
@@ -314,6 +314,7 @@ TEST(SaveBooks, RewritesOnlyTheMarks) {
   };
   for (const auto& c : cases) {
     folder.WriteBytes("books.dat", c.before);
+    folder.WriteBytes("booksdat.dat", "*Stale;ST\r\n");
     auto books = *LoadBooks(folder.Path());
     books.allowed = c.allowed;
     const IoResult result = SaveBooks(folder.Path(), books);

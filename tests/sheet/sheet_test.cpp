@@ -108,7 +108,7 @@ void MakeStreetSamurai(CharacterRecord& r) {
 void MakeShapeshifter(CharacterRecord& r) {
   SetIdentity(
       r, {"Greyfang", "Ines Marrow", "Shapeshifter", "Human", "Female", "", "61", "Amber", "Grey", "", "", "", ""});
-  r.RaceDesc = {"Wolf form"};
+  r.RaceDesc = {"Wolf form", ""};
   r.Shapeshift = true;
   SetAttributes(r, "3 0 0 0 3, 4 0 0 0 4, 3 0 0 0 3, 3 0 0 1 4, 4 0 0 0 4, 5 0 0 0 5");
   r.EssenceText = "8";
@@ -292,18 +292,13 @@ TEST_F(PrintSheetTest, FinalizationCutsTheMoneyAndAddsACashRoll) {
     record.NuyenSpent = c.spent;
     record.norules = c.norules;
     record.OnceThru = false;
-    record.GraphicsFilename = "old.gif";
     if (c.norules == 0) platform.QueueRandom(c.random);
-    PrintOptions options;
-    options.pictureFile = "new.gif";
-    const Finalization done = FinalizeCharacter(record, options, platform);
+    const Finalization done = FinalizeCharacter(record, platform);
     EXPECT_EQ(record.Resources(), c.leftAfter);
     EXPECT_EQ(record.OnceThru, c.norules == 0);
-    EXPECT_EQ(record.GraphicsFilename, "new.gif");
     UndoFinalization(record, done);
     EXPECT_EQ(record.NuyenSpent, c.spent);
     EXPECT_FALSE(record.OnceThru);
-    EXPECT_EQ(record.GraphicsFilename, "old.gif");
   }
 }
 

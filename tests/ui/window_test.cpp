@@ -393,6 +393,18 @@ TEST_F(BooksPageTest, MovesABookSavesItAndReloads) {
   EXPECT_EQ(editor_->CurrentCatalogs().cyberware.size(), 3u);
   EXPECT_EQ(platform_.Log().front(), "progress [Reloading files] Loading ....");
   EXPECT_FALSE(platform_.Busy());
+
+  // The arrow keys move the highlight, and the button moves the highlighted book.
+  auto titles = [](QTreeWidget* list) {
+    QStringList shown;
+    for (int i = 0; i < list->topLevelItemCount(); ++i) shown << list->topLevelItem(i)->text(0);
+    return shown.join(", ").toStdString();
+  };
+  ClickRow(allowed, allowed->indexFromItem(allowed->topLevelItem(0)));
+  QTest::keyClick(allowed, Qt::Key_Down);
+  QTest::mouseClick(Find<QPushButton>("moveToNotAllowed"), Qt::LeftButton);
+  EXPECT_EQ(titles(allowed) + " | " + titles(notAllowed), "Ironveil Core | Street Companion");
+  Shot(Window(), "books");
 }
 
 }  // namespace
