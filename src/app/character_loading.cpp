@@ -102,6 +102,9 @@ void LoadCharacter(RulesContext& ctx, const CharacterFile& file, const std::stri
   // Ceiling codes are checked against the racial maxima of the cells just read.
   RecalcRacialMax(record);
   RecalcDerived(ctx);
+  // The maxima the codes below raise are not in yet: a marker set now would be false and, as only
+  // the spin buttons hide one, would stay. The replay and later recalculations set the true ones.
+  ctx.state.attributes.overMaximum = {};
   if (record.Shapeshift) file.ReadShapeshift(record);
   file.ReadDicePools(record);
 

@@ -84,6 +84,14 @@ TEST_F(CharacterLoadingTest, HandWrittenFilesReplayTheirCodesAndKeepWhatTheyStor
   EXPECT_TRUE(r.OnceThru);
   EXPECT_TRUE(r.Powers.empty());
   EXPECT_EQ(r.Attr[kQuickness].Modifier, "0");
+
+  // A Body that cyberware's higher ceiling allows is not over it; one past that ceiling is.
+  for (const auto& [body, over] : {std::pair{"7", false}, std::pair{"8", true}}) {
+    Write("wired.iv3", std::string("[Attributes]\nBody=") + body +
+                           "+0/0=7\n[Cyberware]\nCyber0=Bone_Lacing~1.00~9000~IV3-300~+1XOD\n");
+    Open(Path("wired.iv3"));
+    EXPECT_EQ(e.Creation().attributes.overMaximum[kBody], over) << body;
+  }
 }
 
 // A file cut short anywhere, as a failed copy leaves it, still opens.
