@@ -137,3 +137,23 @@ TEST_F(CharacterLoadingTest, AnOptionOutsideItsChoicesOpensAsTheFirstAndSavesAsI
 
 }  // namespace
 }  // namespace ivgen
+
+namespace ivgen {
+namespace {
+
+// Large floats are saved in exponent form and open to the same value; a size past any float is
+// held at a bound rather than saved as "inf", which opened as 0.
+TEST_F(CharacterLoadingTest, LargeNumbersOpenAsTheyWereSaved) {
+  Write("big.iv3",
+        "[Character]\nMagicPts= 1.234568E+08 \n[Attributes]\nBody Index=1E999\n[Gear]\nTotalWeight=1.2E+07\n");
+  Open(Path("big.iv3"));
+  const std::string saved = editor_->FileText();
+  for (const char* line : {"MagicPts= 1.234568E+08 \r\n", "Body Index=9999999827968.00\r\n", "TotalWeight=1.2E+07\r\n"})
+    EXPECT_NE(saved.find(line), std::string::npos) << line << " in\n" << saved;
+  Write("saved.iv3", saved);
+  Open(Path("saved.iv3"));
+  EXPECT_EQ(editor_->FileText(), saved);
+}
+
+}  // namespace
+}  // namespace ivgen
