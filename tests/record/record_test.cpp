@@ -209,14 +209,14 @@ TEST_F(TextFileTest, ReadWholeFileRefusesWhatIsNoFileOfOurs) {
 }
 
 // An editor's byte order mark before the first section hides nothing; values are trimmed and
-// unquoted, the first occurrence wins, keys and sections match in any case, a repeated section
-// adds its keys, and a value is cut to 4095 characters.
+// unquoted, the first occurrence of a key and of a section wins (a section named again in any case
+// is not read), keys and sections match in any case, and a value is cut to 4095 characters.
 TEST(IniFile, FollowsTheProfileReaderConventions) {
   const IniFile ini = IniFile::Load(IVGEN_TEST_DATA "/profile.ini");
   const std::pair<const char*, const char*> cases[] = {
       {"maxpoints", "120"}, {"MaxAbsEpts", "6"}, {"DefaultGIF", "face one.gif"},
       {"Quoted", "single"}, {"Half", "\"open"},  {"Empty", ""},
-      {"Missing", ""},      {"Late", "1"},
+      {"Missing", ""},      {"Late", ""},
   };
   for (const auto& [key, value] : cases) EXPECT_EQ(ini.Get("CHARACTER GENERATOR", key), value) << key;
   EXPECT_TRUE(ini.Has("Character Generator", "Empty") && !ini.Has("Character Generator", "Missing"));
