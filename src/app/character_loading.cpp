@@ -102,6 +102,9 @@ void LoadCharacter(RulesContext& ctx, const CharacterFile& file, const std::stri
   // Ceiling codes are checked against the racial maxima of the cells just read.
   RecalcRacialMax(record);
   RecalcDerived(ctx);
+  // The maxima the codes below raise are not in yet: a marker set now would be false and, as only
+  // the spin buttons hide one, would stay. The replay and later recalculations set the true ones.
+  ctx.state.attributes.overMaximum = {};
   if (record.Shapeshift) file.ReadShapeshift(record);
   file.ReadDicePools(record);
 
@@ -127,7 +130,7 @@ void LoadCharacter(RulesContext& ctx, const CharacterFile& file, const std::stri
   const std::vector<std::string> powers = record.Adept == 0 ? file.List(kPowerList) : std::vector<std::string>{};
   for (const std::string& entry : powers) {
     record.Powers.push_back(entry);
-    record.PowerPointsUsed += static_cast<float>(Val(TabField(entry, 1)));
+    record.PowerPointsUsed += static_cast<float>(HeldAmount(Val(TabField(entry, 1))));
     ShowPowerPoints(ctx);
     ApplyCodes(ctx, TabField(entry, 2));
   }
@@ -139,7 +142,7 @@ void LoadCharacter(RulesContext& ctx, const CharacterFile& file, const std::stri
   for (const std::string& entry : file.List(kSpellList)) {
     record.Spells.push_back(entry);
     if (const size_t open = entry.find('['); open != std::string::npos) {
-      record.SpellPointsUsed += static_cast<float>(Val(std::string_view(entry).substr(open + 1)));
+      record.SpellPointsUsed += static_cast<float>(HeldAmount(Val(std::string_view(entry).substr(open + 1))));
     }
     ShowSpellPoints(ctx);
   }

@@ -15,10 +15,11 @@ constexpr char kYen = '\xA5';
 constexpr char kEmptyLineMarker = '\xB6';
 constexpr std::array<std::string_view, 5> kPriorityAreas = {"Race", "Magic", "Attributes", "Skills", "Resources"};
 
-// Files written under a comma locale load anywhere.
+// Files written under a comma locale load anywhere. A hand-edited size is held where a float
+// holds it, so it is not shown and saved as "inf".
 double DecimalValue(std::string text) {
   if (const size_t comma = text.find(','); comma != std::string::npos) text[comma] = '.';
-  return Val(text);
+  return HeldAmount(Val(text));
 }
 
 // The text before the first "+" and the text from there to the first `end` after it. A cell the
@@ -135,7 +136,7 @@ std::optional<int16_t> CharacterFile::Tradition() const {
   return CInt(Val(value));
 }
 
-float CharacterFile::TotalWeight() const { return static_cast<float>(Val(Get("Gear", "TotalWeight"))); }
+float CharacterFile::TotalWeight() const { return static_cast<float>(HeldAmount(Val(Get("Gear", "TotalWeight")))); }
 
 std::string CharacterFile::Description() const {
   std::string text;

@@ -61,12 +61,7 @@ void ShowDetails(CyberwareView& view, const std::vector<std::string>& fields) {
 
 }  // namespace
 
-int64_t Hundredths(double amount) {
-  // An amount no catalog reaches (a hand-edited file) is held at a bound, so the sums stay exact.
-  constexpr double kMost = 1e13;
-  if (std::isnan(amount)) return 0;
-  return std::llround(Val(FormatFixed2(std::clamp(amount, -kMost, kMost))) * 100.0);
-}
+int64_t Hundredths(double amount) { return std::llround(Val(FormatFixed2(HeldAmount(amount))) * 100.0); }
 
 std::string BookCodeOf(std::string_view reference) {
   return TrimRight(reference.substr(0, std::min(reference.find('-'), reference.size())));

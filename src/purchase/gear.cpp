@@ -243,7 +243,7 @@ void RecountGearWeight(RulesContext& ctx, GearView& view) {
   for (size_t i = static_cast<size_t>(DivLineWhere(record.Gear)); i < record.Gear.size(); ++i) {
     const std::string& entry = record.Gear[i];
     const int weightPosition = FieldIndex(Gear(ctx), GearEntryType(entry), "Weight");
-    if (weightPosition > 0) total = static_cast<float>(total + Val(GearEntryField(entry, weightPosition)));
+    if (weightPosition > 0) total = static_cast<float>(total + HeldAmount(Val(GearEntryField(entry, weightPosition))));
   }
   record.TotalWeight = total;
   view.totalWeight = GeneralNumber(total);

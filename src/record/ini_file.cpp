@@ -1,5 +1,7 @@
 #include "record/ini_file.h"
 
+#include <set>
+
 #include "record/entries.h"
 #include "record/text_file.h"
 
@@ -20,13 +22,16 @@ IniFile IniFile::Parse(std::string_view text) {
   IniFile ini;
   std::string section;
   bool inSection = false;
+  // A section named again is not read: only the first of a name counts, as the profile reader
+  // the format follows finds it.
+  std::set<std::string> seen;
   for (const std::string& raw : SplitLines(WithoutByteOrderMark(text))) {
     const std::string line = Trim(raw);
     if (line.empty()) continue;
     if (line.front() == '[') {
       const size_t close = line.find(']');
       section = UpperCase(Trim(line.substr(1, close == std::string::npos ? std::string::npos : close - 1)));
-      inSection = true;
+      inSection = seen.insert(section).second;
       continue;
     }
     const size_t equals = line.find('=');

@@ -1,7 +1,8 @@
 // An INI-form file parsed once and asked any number of times, with the conventions players'
 // settings files and character files rely on: section and key names compared without regard to
-// case, values trimmed and stripped of one pair of surrounding quotes, the first occurrence wins,
-// and "" for anything missing.
+// case, values trimmed and stripped of one pair of surrounding quotes, the first occurrence wins
+// (of a key in its section, and of a section: a section named again is not read), and "" for
+// anything missing.
 #pragma once
 
 #include <map>

@@ -164,7 +164,7 @@ void SetFieldValue(CharacterRecord& record, const RecordField& field, std::strin
       *field.int32(record) = CLng(Val(value));
       break;
     case FieldKind::Float:
-      *field.real(record) = static_cast<float>(Val(value));
+      *field.real(record) = static_cast<float>(HeldAmount(Val(value)));
       break;
     case FieldKind::Flag:
       // Character files from other language settings say "Faux"; "false" is not one of them.

@@ -1,10 +1,37 @@
 #include "record/values.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
 
 namespace ivgen {
+
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+size_t SkipDigits(std::string_view text, size_t i) {
+  while (i < text.size() && IsDigit(text[i])) ++i;
+  return i;
+}
+
+// A number past the double range overflows when its leading digit stands above the units.
+double OutOfRange(std::string_view mantissa, std::string_view exponent) {
+  const size_t point = std::min(mantissa.find('.'), mantissa.size());
+  const size_t first = mantissa.find_first_not_of("0.");
+  if (first == std::string_view::npos) return 0;
+  int64_t scale = first < point ? static_cast<int64_t>(point - first) - 1 : -static_cast<int64_t>(first - point);
+  int64_t power = 0;
+  const bool down = !exponent.empty() && exponent[0] == '-';
+  for (char c : exponent) {
+    if (IsDigit(c) && power < 100000) power = power * 10 + (c - '0');
+  }
+  scale += down ? -power : power;
+  return scale > 0 ? std::numeric_limits<double>::infinity() : 0;
+}
+
+}  // namespace
 
 double Val(std::string_view text) {
   size_t i = 0;
@@ -14,26 +41,28 @@ double Val(std::string_view text) {
     negative = text[i] == '-';
     ++i;
   }
-  double whole = 0;
-  bool any = false;
-  while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
-    whole = whole * 10 + (text[i] - '0');
-    any = true;
-    ++i;
-  }
-  double fraction = 0;
+  const size_t start = i;
+  i = SkipDigits(text, i);
+  bool any = i > start;
   if (i < text.size() && text[i] == '.') {
-    ++i;
-    double scale = 0.1;
-    while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
-      fraction += (text[i] - '0') * scale;
-      scale /= 10;
-      any = true;
-      ++i;
-    }
+    const size_t fraction = i + 1;
+    i = SkipDigits(text, fraction);
+    any = any || i > fraction;
   }
   if (!any) return 0;
-  const double value = whole + fraction;
+  const std::string_view mantissa = text.substr(start, i - start);
+  // The exponent form a large float is written in; an "E" without digits after it ends the number.
+  std::string_view exponent;
+  if (i < text.size() && (text[i] == 'E' || text[i] == 'e')) {
+    size_t digits = i + 1;
+    if (digits < text.size() && (text[digits] == '+' || text[digits] == '-')) ++digits;
+    if (const size_t end = SkipDigits(text, digits); end > digits) exponent = text.substr(i + 1, end - i - 1);
+  }
+  // from_chars ignores the locale, so "." is the decimal point everywhere.
+  const char* first = text.data() + start;
+  const char* last = exponent.empty() ? mantissa.data() + mantissa.size() : exponent.data() + exponent.size();
+  double value = 0;
+  if (std::from_chars(first, last, value).ec == std::errc::result_out_of_range) value = OutOfRange(mantissa, exponent);
   return negative ? -value : value;
 }
 
@@ -69,6 +98,8 @@ std::string Significant(double value, int digits) {
 }
 
 }  // namespace
+
+double HeldAmount(double amount) { return std::isnan(amount) ? 0 : std::clamp(amount, -kMostAmount, kMostAmount); }
 
 int16_t CInt(double value) { return RoundHeld<int16_t>(value); }
 

@@ -7,9 +7,15 @@
 
 namespace ivgen {
 
-/// The leading number of a text: leading blanks, an optional sign, digits and a decimal point.
-/// An empty or non-numeric text gives 0.
+/// The leading number of a text: leading blanks, an optional sign, digits, a decimal point and an
+/// exponent ("1.2E+07"; an "E" without digits is not read). An empty or non-numeric text gives 0.
 double Val(std::string_view text);
+
+/// An amount no catalog reaches (a hand-edited file) is held at this bound, so sums of hundredths
+/// stay exact and a 32-bit float never overflows.
+inline constexpr double kMostAmount = 1e13;
+/// The amount held within plus or minus kMostAmount; NaN gives 0.
+double HeldAmount(double amount);
 
 /// Nearest whole number with halves to even, held at the ends of the 16-bit range.
 int16_t CInt(double value);

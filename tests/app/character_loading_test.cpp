@@ -84,6 +84,14 @@ TEST_F(CharacterLoadingTest, HandWrittenFilesReplayTheirCodesAndKeepWhatTheyStor
   EXPECT_TRUE(r.OnceThru);
   EXPECT_TRUE(r.Powers.empty());
   EXPECT_EQ(r.Attr[kQuickness].Modifier, "0");
+
+  // A Body that cyberware's higher ceiling allows is not over it; one past that ceiling is.
+  for (const auto& [body, over] : {std::pair{"7", false}, std::pair{"8", true}}) {
+    Write("wired.iv3", std::string("[Attributes]\nBody=") + body +
+                           "+0/0=7\n[Cyberware]\nCyber0=Bone_Lacing~1.00~9000~IV3-300~+1XOD\n");
+    Open(Path("wired.iv3"));
+    EXPECT_EQ(e.Creation().attributes.overMaximum[kBody], over) << body;
+  }
 }
 
 // A file cut short anywhere, as a failed copy leaves it, still opens.
@@ -125,6 +133,26 @@ TEST_F(CharacterLoadingTest, AnOptionOutsideItsChoicesOpensAsTheFirstAndSavesAsI
     Open(Path("saved.iv3"));
     EXPECT_EQ(editor_->FileText(), saved);
   }
+}
+
+}  // namespace
+}  // namespace ivgen
+
+namespace ivgen {
+namespace {
+
+// Large floats are saved in exponent form and open to the same value; a size past any float is
+// held at a bound rather than saved as "inf", which opened as 0.
+TEST_F(CharacterLoadingTest, LargeNumbersOpenAsTheyWereSaved) {
+  Write("big.iv3",
+        "[Character]\nMagicPts= 1.234568E+08 \n[Attributes]\nBody Index=1E999\n[Gear]\nTotalWeight=1.2E+07\n");
+  Open(Path("big.iv3"));
+  const std::string saved = editor_->FileText();
+  for (const char* line : {"MagicPts= 1.234568E+08 \r\n", "Body Index=9999999827968.00\r\n", "TotalWeight=1.2E+07\r\n"})
+    EXPECT_NE(saved.find(line), std::string::npos) << line << " in\n" << saved;
+  Write("saved.iv3", saved);
+  Open(Path("saved.iv3"));
+  EXPECT_EQ(editor_->FileText(), saved);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
 
 #include "record/character_record.h"
@@ -22,10 +23,12 @@ using test_support::Joined;
 namespace fs = std::filesystem;
 
 TEST(Val, ReadsTheLeadingNumberLeniently) {
+  constexpr double kInf = HUGE_VAL;
   const std::pair<const char*, double> cases[] = {
-      {"", 0},      {"abc", 0},  {"12", 12},      {"  7", 7},    {"-3", -3},           {"+4", 4},
-      {"1.5", 1.5}, {".5", 0.5}, {"-.25", -0.25}, {"22/30", 22}, {"3+2", 3},           {"5.8.1", 5.8},
-      {"-", 0},     {".", 0},    {"\t9x", 9},     {"0.00", 0},   {"12500\xA5", 12500},
+      {"", 0},      {"abc", 0},  {"12", 12},      {"  7", 7},      {"-3", -3},           {"+4", 4},
+      {"1.5", 1.5}, {".5", 0.5}, {"-.25", -0.25}, {"22/30", 22},   {"3+2", 3},           {"5.8.1", 5.8},
+      {"-", 0},     {".", 0},    {"\t9x", 9},     {"0.00", 0},     {"12500\xA5", 12500}, {"1.2E+07", 1.2e7},
+      {"3E", 3},    {"2Ex", 2},  {"4e+", 4},      {"1E999", kInf}, {"1E-999", 0},        {"-2.5e-1", -0.25},
   };
   for (const auto& [text, value] : cases) EXPECT_DOUBLE_EQ(Val(text), value) << "'" << text << "'";
 }
@@ -206,14 +209,14 @@ TEST_F(TextFileTest, ReadWholeFileRefusesWhatIsNoFileOfOurs) {
 }
 
 // An editor's byte order mark before the first section hides nothing; values are trimmed and
-// unquoted, the first occurrence wins, keys and sections match in any case, a repeated section
-// adds its keys, and a value is cut to 4095 characters.
+// unquoted, the first occurrence of a key and of a section wins (a section named again in any case
+// is not read), keys and sections match in any case, and a value is cut to 4095 characters.
 TEST(IniFile, FollowsTheProfileReaderConventions) {
   const IniFile ini = IniFile::Load(IVGEN_TEST_DATA "/profile.ini");
   const std::pair<const char*, const char*> cases[] = {
       {"maxpoints", "120"}, {"MaxAbsEpts", "6"}, {"DefaultGIF", "face one.gif"},
       {"Quoted", "single"}, {"Half", "\"open"},  {"Empty", ""},
-      {"Missing", ""},      {"Late", "1"},
+      {"Missing", ""},      {"Late", ""},
   };
   for (const auto& [key, value] : cases) EXPECT_EQ(ini.Get("CHARACTER GENERATOR", key), value) << key;
   EXPECT_TRUE(ini.Has("Character Generator", "Empty") && !ini.Has("Character Generator", "Missing"));
