@@ -82,7 +82,10 @@ void LoadCharacter(RulesContext& ctx, const CharacterFile& file, const std::stri
   const int16_t initiation = record.Initiation;
   // The option takes the file's state as a click would: its handling runs only when that state
   // differs, and it clears the initiation, which the file's replaces.
-  if ((record.norules != 0) != overrideWas) SetOverrideLimits(ctx, record.norules != 0);
+  if (const bool fileOverride = record.norules != 0; fileOverride != overrideWas) {
+    record.norules = overrideWas ? 1 : 0;
+    SetOverrideLimits(ctx, fileOverride);
+  }
   record.Initiation = initiation;
   if (initiation != 0) {
     ctx.state.priorities.initiationEnabled = true;
@@ -92,7 +95,7 @@ void LoadCharacter(RulesContext& ctx, const CharacterFile& file, const std::stri
 
   ReadGeneration(ctx, file);
   ChooseRace(ctx, record.Rsel);
-  SetPhysAdMagic(ctx, record.PhysAdMagic != 0);
+  // The path-of-the-magician tick shows what the file holds; ticking it again would change nothing.
   // A race name the player typed stays; a file without one gets the race's.
   if (!raceName.empty()) record.Race = raceName;
   record.RaceDesc = file.List(kRaceDescList);

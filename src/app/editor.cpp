@@ -274,10 +274,7 @@ void Editor::AboutOk() {
 void Editor::HideSplash() { frame_.splashVisible = false; }
 
 void Editor::SelectPage(int page) {
-  Run([page](RulesContext& ctx) {
-    SwitchPage(ctx, page);
-    return false;
-  });
+  Run([page](RulesContext& ctx) { return SwitchPage(ctx, page); });
 }
 
 }  // namespace ivgen

@@ -41,6 +41,8 @@ struct AttributeRow {
   /// Changed only by the R-codes; never written to the file.
   std::string BioModifier = "0";
   std::string Total = "1";
+
+  bool operator==(const AttributeRow&) const = default;
 };
 
 /// A row of base, modifier and total (Reaction, Initiative dice, Magic, Combat pool, animal form).
@@ -48,6 +50,8 @@ struct DerivedRow {
   std::string Base = "0";
   std::string Modifier = "0";
   std::string Total = "0";
+
+  bool operator==(const DerivedRow&) const = default;
 };
 
 /// The animal form of a shapeshifter.
@@ -59,6 +63,8 @@ struct ShapeshiftGroup {
   // An animal acts with one die before its form's modifier, as a person does.
   DerivedRow Initative{"1", "0", "1"};
   int16_t SSindex = -1;
+
+  bool operator==(const ShapeshiftGroup&) const = default;
 };
 
 /// The texts of the dice pools shown on the attributes page.
@@ -73,6 +79,8 @@ struct DicePools {
   std::string lblPool2;
   std::string txtPool1;
   std::string txtPool2;
+
+  bool operator==(const DicePools&) const = default;
 };
 
 struct CharacterRecord {
@@ -188,6 +196,9 @@ struct CharacterRecord {
   }
   /// Whether spells and the spell pool are kept (magic priority A or B).
   bool MagicUser() const { return PriMagic == 0 || PriMagic == 1; }
+
+  /// Whether an action changed the character, where it cannot tell field by field.
+  bool operator==(const CharacterRecord&) const = default;
 };
 
 /// The file, if any, behind the record and whether the record differs from it.

@@ -54,21 +54,23 @@ void ApplyPriorityGrants(CharacterRecord& record) {
   if (const int32_t nuyen = ResourceGrant(record.PriResources); nuyen >= 0) record.Maxresources = nuyen;
 }
 
-void SwitchPage(RulesContext& ctx, int page) {
+bool SwitchPage(RulesContext& ctx, int page) {
   PageState& view = ctx.state.pages;
-  if (page < 0 || page > kPageContacts || page == view.page) return;
+  if (page < 0 || page > kPageContacts || page == view.page) return false;
   const int previous = view.page;
   view.page = page;
-  PageChange(ctx, previous);
+  return PageChange(ctx, previous);
 }
 
 namespace {
 
 // An opened character holds its grants, money and race already: leaving the priorities page
 // does not apply them again, and the race options are offered without choosing one.
-void ChangePage(RulesContext& ctx, int previousPage, bool opened) {
+bool ChangePage(RulesContext& ctx, int previousPage, bool opened) {
   CharacterRecord& record = ctx.record;
   PageState& view = ctx.state.pages;
+  const int32_t moneyBefore = record.Maxresources;
+  bool moneyTyped = false;
 
   ctx.hooks.OfferSheetName(record.StreetName);
   RecalcDerived(ctx);
@@ -92,7 +94,10 @@ void ChangePage(RulesContext& ctx, int previousPage, bool opened) {
     // An empty or zero "Money" field keeps the grant: only a real sum is an existing
     // character's money.
     const int32_t money = CLng(Val(ctx.state.priorities.moneyText));
-    if (record.norules != 0 && money > 0) record.Maxresources = money;
+    if (record.norules != 0 && money > 0) {
+      moneyTyped = money != moneyBefore;
+      record.Maxresources = money;
+    }
     ctx.hooks.ShowMoneyLeft();
     // Whatever page comes next, the race options follow the race priority just left.
     OfferRaces(ctx);
@@ -122,11 +127,12 @@ void ChangePage(RulesContext& ctx, int previousPage, bool opened) {
   if (previousPage == kPageAttributes) ctx.platform.CloseDialog(Dialog::AnimalForm);
 
   RefreshPage(ctx, page);
+  return moneyTyped;
 }
 
 }  // namespace
 
-void PageChange(RulesContext& ctx, int previousPage) { ChangePage(ctx, previousPage, false); }
+bool PageChange(RulesContext& ctx, int previousPage) { return ChangePage(ctx, previousPage, false); }
 
 void ShowOpenedCharacter(RulesContext& ctx) {
   PageState& view = ctx.state.pages;

@@ -7,12 +7,13 @@
 namespace ivgen {
 
 /// The player shows another page: the page changes and PageChange runs. The page already
-/// showing, or one outside 0..11, does nothing.
-void SwitchPage(RulesContext& ctx, int page);
+/// showing, or one outside 0..11, does nothing. True when the typed money changed the character.
+bool SwitchPage(RulesContext& ctx, int page);
 
 /// Runs after the page shown (ctx.state.pages.page) changed from previousPage. A page it moves
-/// to itself does not run it again.
-void PageChange(RulesContext& ctx, int previousPage);
+/// to itself does not run it again. True when an existing character's typed "Money" changed
+/// the money granted: that is the player's edit, where the grants are the rules' own.
+bool PageChange(RulesContext& ctx, int previousPage);
 
 /// Shows an opened character on the race page. The page change runs as for the player, except
 /// that the grants, the typed money and the race are not applied again over what the file holds.

@@ -99,6 +99,7 @@ void RestorePointGeneration(RulesContext& ctx, PointGenerationView& view, BuildA
 bool ChoosePointRace(RulesContext& ctx, PointGenerationView& view, BuildAccount& account, int choice) {
   if (choice < 0 || choice >= kPointRaceCount) return false;
   CharacterRecord& record = ctx.record;
+  const CharacterRecord before = record;
   record.PtsRsel = static_cast<int16_t>(choice);
   if (choice == kShapeShifterChoice) {
     view.resourcesEnabled = false;
@@ -114,7 +115,8 @@ bool ChoosePointRace(RulesContext& ctx, PointGenerationView& view, BuildAccount&
     if (record.PtsMeta == 0) ctx.state.race.metaGroupVisible = false;
   }
   RecalcPoints(ctx, view, account);
-  return true;
+  // A radio button reports a click on the choice already made as well.
+  return record != before;
 }
 
 bool SetMetaVariants(RulesContext& ctx, PointGenerationView& view, BuildAccount& account, bool on) {
@@ -243,6 +245,9 @@ void SetPointRacePriority(CharacterRecord& record) {
 
 bool PointGenerationDone(RulesContext& ctx, PointGenerationView& view, BuildAccount& account) {
   CharacterRecord& record = ctx.record;
+  // Showing page 0 under points opens the dialog, and leaving it runs Done: only a Done that
+  // changes the character is an edit.
+  const CharacterRecord before = record;
   record.GeneratorPoints = true;
   // New keeps the dialog's choices but not the shapeshifter they made; the choice makes it again.
   if (record.PtsRsel == kShapeShifterChoice && !record.Shapeshift) {
@@ -266,7 +271,7 @@ bool PointGenerationDone(RulesContext& ctx, PointGenerationView& view, BuildAcco
   if (account.BuildPointsUsed + EdgeSum(record) > account.maxpoints && !Override(record)) {
     toRacePage();
     ctx.platform.Message(kOverBudgetMessage, kAppTitle, Icon::None, Buttons::Ok);
-    return true;
+    return record != before;
   }
   // A transformed ghoul keeps its racial values: the race options are closed to it as well.
   if (!GhoulTransformed(record)) ChooseRace(ctx, record.Rsel);
@@ -277,7 +282,7 @@ bool PointGenerationDone(RulesContext& ctx, PointGenerationView& view, BuildAcco
   if (!view.magic || view.magicChoice != 0) record.PtsPhysAdMagic = 0;
   ApplyPhysAdMagician(record);
   ctx.platform.CloseDialog(Dialog::PointGeneration);
-  return true;
+  return record != before;
 }
 
 }  // namespace ivgen

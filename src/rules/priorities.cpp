@@ -166,6 +166,8 @@ bool ChooseAdept(RulesContext& ctx, int choice) {
 bool SetPhysAdMagic(RulesContext& ctx, bool on) {
   if (!ctx.state.priorities.physAdVisible) return false;
   CharacterRecord& record = ctx.record;
+  // Ticking it again would take back spell points a "Magical Power" gave since.
+  if ((record.PhysAdMagic != 0) == on) return false;
   if (on) {
     record.MagicPts = 0;
     record.Adept = 0;
@@ -178,6 +180,8 @@ bool SetPhysAdMagic(RulesContext& ctx, bool on) {
 
 bool SetOverrideLimits(RulesContext& ctx, bool on) {
   CharacterRecord& record = ctx.record;
+  // Only a switch clears the initiation tick; setting the state it has changes nothing.
+  if ((record.norules != 0) == on) return false;
   record.norules = on ? 1 : 0;
   ctx.state.priorities.initiationEnabled = true;
   record.Initiation = 0;

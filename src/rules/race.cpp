@@ -94,8 +94,10 @@ void ChooseRace(RulesContext& ctx, int i) {
 
 bool ClickRace(RulesContext& ctx, int i) {
   if (!ValidRace(i) || !ctx.state.race.optionEnabled[i]) return false;
+  // A radio button reports a click on the race already chosen as well.
+  const CharacterRecord before = ctx.record;
   ChooseRace(ctx, i);
-  return true;
+  return ctx.record != before;
 }
 
 std::string MetatypeName(std::string_view line) {
