@@ -48,7 +48,6 @@ bool OptionsUnit::Done() {
   const double maxpoints = Val(fields_.maxpoints);
   const double maxAbsEpts = Val(fields_.MaxAbsEpts);
   const double maxFlawEdge = Val(fields_.MaxFlawEdge);
-  // All three are checked before any takes effect, so a refused dialog changes nothing.
   if (maxpoints < 0 || maxpoints > 200) {
     Tell("Invalid entry... <0..200> only");
     return false;
@@ -57,6 +56,10 @@ bool OptionsUnit::Done() {
     Tell("Invalid entry  <0..10> only");
     return false;
   }
+  // The two point limits take effect once they pass, before the edge/flaw count is checked;
+  // a refused count leaves the file unwritten.
+  settings_.maxpoints = CInt(maxpoints);
+  settings_.MaxAbsEpts = CInt(maxAbsEpts);
   if (maxFlawEdge < 0 || maxFlawEdge > 10) {
     Tell("Invalid entry  <0..10> only");
     return false;
@@ -68,8 +71,6 @@ bool OptionsUnit::Done() {
     return false;
   }
   // The picture and the edge/flaw count take effect at the next start.
-  settings_.maxpoints = CInt(maxpoints);
-  settings_.MaxAbsEpts = CInt(maxAbsEpts);
   lastWritten_ = fields_;
   open_ = false;
   platform_.CloseDialog(Dialog::Options);
