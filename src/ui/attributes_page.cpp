@@ -56,7 +56,8 @@ void AttributesPage::Show(const QString& name, const std::string& text) { cells_
 AttributesPage::AttributesPage(Editor& editor, QWidget* parent) : PageView(editor, parent) {
   auto* attributes = new QGroupBox(tr("Attributes"), this);
   auto* grid = new QGridLayout(attributes);
-  const QStringList headers = {tr("Base"), QString(), tr("Racial"), tr("Modifier"), tr("Total")};
+  // Bioware's own column, so each row visibly adds up to its total.
+  const QStringList headers = {tr("Base"), QString(), tr("Racial"), tr("Modifier"), tr("Bio"), tr("Total")};
   for (int c = 0; c < headers.size(); ++c) grid->addWidget(new QLabel(headers[c], this), 0, c + 1);
   for (int i = 0; i < kAttributeCount; ++i) {
     const QString key = ToQt(std::string(kAttributeKeys[i]));
@@ -64,6 +65,7 @@ AttributesPage::AttributesPage(Editor& editor, QWidget* parent) : PageView(edito
     row.base = Cell(key + "Base");
     row.racial = Cell(key + "Racial");
     row.modifier = Cell(key + "Modifier");
+    row.bio = Cell(key + "Bio");
     row.total = Cell(key + "Total");
     row.overMaximum = Marker(tr("over max."), this);
     row.overMaximum->setObjectName(key + "OverMaximum");
@@ -82,8 +84,9 @@ AttributesPage::AttributesPage(Editor& editor, QWidget* parent) : PageView(edito
     grid->addLayout(spin, i + 1, 2);
     grid->addWidget(row.racial, i + 1, 3);
     grid->addWidget(row.modifier, i + 1, 4);
-    grid->addWidget(row.total, i + 1, 5);
-    grid->addWidget(row.overMaximum, i + 1, 6);
+    grid->addWidget(row.bio, i + 1, 5);
+    grid->addWidget(row.total, i + 1, 6);
+    grid->addWidget(row.overMaximum, i + 1, 7);
   }
   overSpent_ = Marker(tr("over-spent"), this);
   overSpent_->setObjectName("attributePointsOverSpent");
@@ -92,8 +95,8 @@ AttributesPage::AttributesPage(Editor& editor, QWidget* parent) : PageView(edito
   points->addWidget(Cell("AttributePoints"));
   points->addWidget(overSpent_);
   points->addStretch();
-  grid->addLayout(points, kAttributeCount + 1, 0, 1, 7);
-  grid->setColumnStretch(7, 1);
+  grid->addLayout(points, kAttributeCount + 1, 0, 1, 8);
+  grid->setColumnStretch(8, 1);
 
   auto* derived = new QGroupBox(tr("Derived"), this);
   auto* derivedForm = new QFormLayout(derived);
@@ -113,7 +116,10 @@ AttributesPage::AttributesPage(Editor& editor, QWidget* parent) : PageView(edito
   poolForm->addRow(tr("Combat"), Triple(Cell("CombatBase"), Cell("CombatModifier"), Cell("CombatTotal")));
   poolForm->addRow(tr("Control"), Cell("Control"));
   poolForm->addRow(tr("Spell"), Cell("SpellPool"));
-  poolForm->addRow(tr("Astral"), TypedPool("Astral"));
+  QLineEdit* astral = TypedPool("Astral");
+  // A number, aligned with the computed pools above it.
+  astral->setAlignment(Qt::AlignRight);
+  poolForm->addRow(tr("Astral"), astral);
   poolForm->addRow(tr("Karma"), TypedPool("Karma"));
   poolForm->addRow(tr("Hacking"), TypedPool("Hacking"));
   for (const char* n : {"1", "2"}) {
@@ -162,6 +168,7 @@ void AttributesPage::Refresh() {
     Show(key + "Base", cells.Base);
     Show(key + "Racial", cells.Racial);
     Show(key + "Modifier", cells.Modifier);
+    Show(key + "Bio", cells.BioModifier);
     Show(key + "Total", cells.Total);
     rows_[i].overMaximum->setVisible(view.overMaximum[i]);
   }

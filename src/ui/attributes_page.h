@@ -24,6 +24,7 @@ class AttributesPage : public PageView {
     QLineEdit* base = nullptr;
     QLineEdit* racial = nullptr;
     QLineEdit* modifier = nullptr;
+    QLineEdit* bio = nullptr;
     QLineEdit* total = nullptr;
     QLabel* overMaximum = nullptr;
   };
