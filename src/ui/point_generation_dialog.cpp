@@ -128,6 +128,7 @@ PointGenerationDialog::PointGenerationDialog(Editor& editor, QWidget* parent) : 
   note->setWordWrap(true);
   auto* edges = new QPushButton("Edges && Flaws", this);
   edges->setObjectName("pointEdges");
+  edges->setAutoDefault(false);
   auto* done = new QPushButton("Done", this);
   done->setObjectName("pointDone");
   done->setDefault(true);
