@@ -26,12 +26,13 @@ GearPage::GearPage(Editor& editor, QWidget* parent) : PageView(editor, parent) {
   tree_->setHeaderLabel(tr("Gear"));
   tree_->setMinimumWidth(220);
   // The highlighted node is the one acted on, however it got there: a click, the arrow keys, or
-  // a collapse that moved it to the branch.
+  // a closed branch.
   connect(tree_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
     if (item == nullptr) return;
     editor_.Gear().ClickGroup(item->data(0, Qt::UserRole).toULongLong());
     emit Changed();
   });
+  ChooseClosedBranches(tree_);
 
   groupTitle_ = new QLabel(this);
   groupTitle_->setObjectName("gearGroupTitle");

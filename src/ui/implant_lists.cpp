@@ -51,6 +51,7 @@ CatalogTreeView::CatalogTreeView(const QString& name, std::vector<ListColumn> co
           [this](QTreeWidgetItem* item) { emit NodeChosen(item->data(0, kNodeRole).toInt()); });
   connect(this, &QTreeWidget::itemDoubleClicked, this,
           [this](QTreeWidgetItem* item) { emit NodeDoubleClicked(item->data(0, kNodeRole).toInt()); });
+  ChooseClosedBranches(this);
 }
 
 void CatalogTreeView::Show(const CatalogTree& tree, int selected) {

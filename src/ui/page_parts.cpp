@@ -51,6 +51,17 @@ void ShowRows(QTreeWidget* list, const std::vector<std::vector<std::string>>& ro
   FillRows(list, texts, selected);
 }
 
+void ChooseClosedBranches(QTreeWidget* tree) {
+  QObject::connect(tree, &QTreeWidget::itemCollapsed, tree, [tree](QTreeWidgetItem* branch) {
+    for (QTreeWidgetItem* item = tree->currentItem(); item != nullptr; item = item->parent()) {
+      if (item->parent() == branch) {
+        tree->setCurrentItem(branch);
+        return;
+      }
+    }
+  });
+}
+
 int RowOf(QTreeWidget* list, QTreeWidgetItem* item) { return item == nullptr ? -1 : list->indexOfTopLevelItem(item); }
 
 QLineEdit* ReadOnlyField(const QString& name, QWidget* parent) {

@@ -17,6 +17,9 @@ QTreeWidget* ColumnList(const QString& name, const QStringList& headings, QWidge
 void FillRows(QTreeWidget* list, const std::vector<QStringList>& rows, int selected);
 void ShowRows(QTreeWidget* list, const std::vector<std::vector<std::string>>& rows, int selected);
 
+/// A closed branch that hides the current item becomes current, so nothing unseen stays chosen.
+void ChooseClosedBranches(QTreeWidget* tree);
+
 /// The row of an item, -1 for none.
 int RowOf(QTreeWidget* list, QTreeWidgetItem* item);
 

@@ -270,6 +270,9 @@ TEST_F(PagesTest, ImplantsBoughtByDoubleClickAndTheInstalledListFollows) {
   EXPECT_EQ(installed->topLevelItem(0)->text(0), "Skull Port(A)");
   EXPECT_EQ(Text("essence") + " " + Text("moneyLeft"), "3.84 38000");
   EXPECT_TRUE(Find("cyberLimbs")->isVisible());
+  // Closing the branch of the chosen item chooses the branch: nothing unseen to buy or shown.
+  catalog->collapseItem(catalog->currentItem()->parent());
+  EXPECT_TRUE(!Find("buyCyberware")->isEnabled() && Text("basePrice").isEmpty());
   EXPECT_FALSE(Find("removeCyberware")->isEnabled());
   // The arrow keys move the highlight, and Remove takes the highlighted entry.
   ClickRow(installed, installed->indexFromItem(installed->topLevelItem(1)));
