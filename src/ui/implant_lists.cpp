@@ -78,6 +78,8 @@ void CatalogTreeView::Show(const CatalogTree& tree, int selected) {
     // Columns fit the items, which only count while their category is open.
     expandAll();
     for (int c = 0; c < columnCount(); ++c) resizeColumnToContents(c);
+    // A little room past the longest name, so it does not run into the Essence column.
+    setColumnWidth(0, columnWidth(0) + fontMetrics().averageCharWidth() * 2);
     collapseAll();
   }
   QTreeWidgetItem* current = nullptr;
