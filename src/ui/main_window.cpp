@@ -177,8 +177,9 @@ void MainWindow::OpenDialog(Dialog dialog, bool modal) {
   if (!slot) return;
   if (view != nullptr) connect(view, &DialogView::Changed, this, &MainWindow::Refresh);
   if (!modal) {
-    slot->show();
+    slot->adjustSize();
     PlaceBeside(slot);
+    slot->show();
     return;
   }
   slot->setAttribute(Qt::WA_DeleteOnClose);
