@@ -34,10 +34,15 @@ class BiowareUnit {
   /// Another book choice renumbers the tree: the chosen node would name another item.
   void CatalogsReloaded() {
     view_.selectedItem = -1;
-    for (std::string* box : {&view_.basePrice, &view_.bioIndexCost, &view_.calculatedPrice, &view_.notes}) box->clear();
+    view_.buyEnabled = false;
+    ClearItemBoxes();
   }
 
  private:
+  void ClearItemBoxes() {
+    for (std::string* box : {&view_.basePrice, &view_.bioIndexCost, &view_.calculatedPrice, &view_.notes}) box->clear();
+  }
+
   UnitHost& host_;
   const BookLists& books_;
   BiowareView view_;

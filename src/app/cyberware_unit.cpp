@@ -5,6 +5,8 @@ namespace ivgen {
 void CyberwareUnit::ChooseItem(int node) {
   host_.Run([this, node](RulesContext& ctx) {
     ShowCyberwareItem(ctx, view_, node);
+    // A category or nothing chosen: the boxes must not go on showing the item before.
+    if (!view_.buyEnabled) ClearItemBoxes();
     return false;
   });
 }

@@ -39,13 +39,17 @@ class CyberwareUnit {
   /// Another book choice renumbers the tree: the chosen node would name another item.
   void CatalogsReloaded() {
     view_.selectedItem = -1;
-    for (std::string* box : {&view_.basePrice, &view_.essenceCost, &view_.notes, &view_.streetIndex,
-                             &view_.calculatedPrice, &view_.modifiedEssence}) {
-      box->clear();
-    }
+    view_.buyEnabled = false;
+    ClearItemBoxes();
   }
 
  private:
+  void ClearItemBoxes() {
+    for (std::string* box : {&view_.basePrice, &view_.essenceCost, &view_.notes, &view_.streetIndex,
+                             &view_.calculatedPrice, &view_.modifiedEssence})
+      box->clear();
+  }
+
   UnitHost& host_;
   const BookLists& books_;
   CyberwareView view_;

@@ -53,6 +53,7 @@ void ShowNotes(BiowareView& view, const std::vector<std::string>& fields) {
 void ShowBiowareItem(RulesContext& ctx, BiowareView& view, int node) {
   view.selectedItem = node;
   const std::vector<std::string> fields = CatalogItemFields(ctx.catalogs.bioware, node, kNote + 1);
+  view.buyEnabled = !fields.empty();
   if (fields.empty()) return;
   const BioOffer offer = Offer(fields, view.type);
   view.basePrice = IntText(CLng(Val(fields[kPrice])));

@@ -25,6 +25,8 @@ inline constexpr std::array<std::string_view, kBiowareTypeCount> kBiowareTypeNam
 struct BiowareView {
   /// Node of the catalog tree last chosen; -1 for none.
   int selectedItem = -1;
+  /// The chosen node is an item, not a category: there is something to buy.
+  bool buyEnabled = false;
   int type = kTypeStandard;
 
   // The detail boxes.

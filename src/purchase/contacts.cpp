@@ -103,8 +103,8 @@ bool UpdateContact(RulesContext& ctx, ContactsView& view) {
     record.Level1Contacts = counted;
     return false;
   }
-  // The chosen entry is gone; the buttons stay as they were and act on nothing until a click.
-  view.selected = -1;
+  // The chosen entry is gone: nothing is left for Update or Remove until a click.
+  Deselect(view);
   return true;
 }
 
@@ -114,9 +114,7 @@ bool RemoveContact(RulesContext& ctx, ContactsView& view) {
   const auto place = record.Contacts.begin() + view.selected;
   SpendNuyen(record, -int64_t{CLng(Val(TabField(*place, kContactPriceField)))});
   record.Contacts.erase(place);
-  // Update stays enabled, and with nothing chosen does nothing.
-  view.selected = -1;
-  view.removeEnabled = false;
+  Deselect(view);
   ShowMoney(ctx, view);
   return true;
 }

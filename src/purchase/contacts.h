@@ -53,11 +53,11 @@ void SetContactField(ContactsView& view, int index, std::string_view text);
 bool AddContact(RulesContext& ctx, ContactsView& view);
 
 /// Takes the chosen contact out, unrefunded, and adds it again from the eight texts at the end
-/// of the list, leaving no contact chosen. When money is short the contact stays as it was, where
-/// it was, and chosen.
+/// of the list, leaving no contact chosen and "Update" and "Remove" disabled. When money is short the contact stays as
+/// it was, where it was, and chosen.
 bool UpdateContact(RulesContext& ctx, ContactsView& view);
 
-/// Removes the chosen contact and refunds the price it holds.
+/// Removes the chosen contact and refunds the price it holds, leaving no contact chosen.
 bool RemoveContact(RulesContext& ctx, ContactsView& view);
 
 /// Empties the eight texts; the level becomes "1".

@@ -91,6 +91,7 @@ std::vector<std::string> InstalledCyberFields(std::string_view entry) {
 void ShowCyberwareItem(RulesContext& ctx, CyberwareView& view, int node) {
   view.selectedItem = node;
   const std::vector<std::string> fields = CatalogItemFields(ctx.catalogs.cyberware, node, kGroup + 1);
+  view.buyEnabled = !fields.empty();
   if (fields.empty()) return;
   const CyberOffer offer = Offer(fields, view.grade, view.used);
   ShowDetails(view, fields);

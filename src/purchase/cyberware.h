@@ -29,6 +29,8 @@ inline constexpr std::string_view kNothingSaved = "x";
 struct CyberwareView {
   /// Node of the catalog tree last chosen; -1 for none.
   int selectedItem = -1;
+  /// The chosen node is an item, not a category: there is something to buy.
+  bool buyEnabled = false;
   int grade = kGradeStandard;
   bool used = false;
 

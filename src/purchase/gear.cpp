@@ -147,9 +147,9 @@ void ClickGearGroup(RulesContext& ctx, GearView& view, const std::string& folder
   if (!group) return;
   view.groupTitle = group->title;
   view.shopItems = std::move(group->items);
-  // The panel still shows the item chosen last, and buy stays enabled; with the list refilled
-  // nothing is chosen, so it buys nothing.
+  // With the list refilled nothing is chosen, so there is nothing to buy.
   view.shopSelected = -1;
+  view.buyEnabled = false;
   if (!group->file.ok) ctx.platform.Message(group->file.Describe("read"), kAppTitle, Icon::Warning, Buttons::Ok);
 }
 

@@ -79,7 +79,7 @@ std::string GearEntryField(std::string_view entry, int i);
 int64_t GearEntryCount(std::string_view entry);
 
 /// A click on a node of the gear tree: a node without children lists its group, with nothing
-/// chosen; the item panel and the buy button stay as they were. A gear.dat that cannot be read
+/// chosen and the buy button disabled; the item panel stays as it was. A gear.dat that cannot be read
 /// is reported and leaves the list empty.
 void ClickGearGroup(RulesContext& ctx, GearView& view, const std::string& folder, const BookLists& books, size_t node);
 

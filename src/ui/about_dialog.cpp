@@ -28,6 +28,7 @@ AboutDialog::AboutDialog(Editor& editor, QWidget* parent) : QDialog(parent), edi
   ok->setDefault(true);
   auto* sysInfo = new QPushButton("&System Info...", this);
   sysInfo->setObjectName("sysinfo");
+  sysInfo->setAutoDefault(false);
 
   auto* text = new QVBoxLayout;
   text->addWidget(name);

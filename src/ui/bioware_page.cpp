@@ -45,7 +45,8 @@ BiowarePage::BiowarePage(Editor& editor, QWidget* parent) : PageView(editor, par
                                 this);
 
   auto* buttons = new QHBoxLayout;
-  buttons->addWidget(ActionButton(tr("Buy"), "buyBioware", this, run([](BiowareUnit& unit) { unit.Buy(); })));
+  buy_ = ActionButton(tr("Buy"), "buyBioware", this, run([](BiowareUnit& unit) { unit.Buy(); }));
+  buttons->addWidget(buy_);
   remove_ = ActionButton(tr("Remove"), "removeBioware", this, run([](BiowareUnit& unit) { unit.Remove(); }));
   buttons->addWidget(remove_);
   buttons->addStretch();
@@ -82,6 +83,7 @@ void BiowarePage::Refresh() {
   SetBoxText(bioIndexCost_, view.bioIndexCost);
   SetBoxText(calculatedPrice_, view.calculatedPrice);
   SetLabelText(notes_, view.notes);
+  buy_->setEnabled(view.buyEnabled);
   remove_->setEnabled(view.removeEnabled);
   installed_->Show(editor_.Record().Bioware, view.selectedInstalled);
   SetBoxText(bioIndex_, view.bioIndex);

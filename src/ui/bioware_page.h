@@ -25,6 +25,7 @@ class BiowarePage : public PageView {
   QLineEdit* bioIndexCost_ = nullptr;
   QLineEdit* calculatedPrice_ = nullptr;
   QLabel* notes_ = nullptr;
+  QPushButton* buy_ = nullptr;
   QPushButton* remove_ = nullptr;
   EntryListView* installed_ = nullptr;
   QLineEdit* bioIndex_ = nullptr;

@@ -105,10 +105,14 @@ ContactsPage::ContactsPage(Editor& editor, QWidget* parent) : PageView(editor, p
   list_->setHeaderLabels(headings);
   list_->setRootIsDecorated(false);
   list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-  connect(list_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* row) {
+  auto choose = [this](QTreeWidgetItem* row) {
+    if (row == nullptr) return;
     editor_.Contacts().Choose(list_->indexOfTopLevelItem(row));
     emit Changed();
-  });
+  };
+  connect(list_, &QTreeWidget::currentItemChanged, this, choose);
+  // A click on the contact already current loads its texts again over what was typed since.
+  connect(list_, &QTreeWidget::itemClicked, this, choose);
   QToolButton* up = ArrowButton(Qt::UpArrow, "contactUp", this);
   QToolButton* down = ArrowButton(Qt::DownArrow, "contactDown", this);
   connect(up, &QToolButton::clicked, this, act(&ContactsUnit::MoveUp));

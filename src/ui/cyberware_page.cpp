@@ -54,7 +54,8 @@ CyberwarePage::CyberwarePage(Editor& editor, QWidget* parent) : PageView(editor,
                                 this);
 
   auto* buttons = new QHBoxLayout;
-  buttons->addWidget(ActionButton(tr("Buy"), "buyCyberware", this, run([](CyberwareUnit& unit) { unit.Buy(); })));
+  buy_ = ActionButton(tr("Buy"), "buyCyberware", this, run([](CyberwareUnit& unit) { unit.Buy(); }));
+  buttons->addWidget(buy_);
   remove_ = ActionButton(tr("Remove"), "removeCyberware", this, run([](CyberwareUnit& unit) { unit.Remove(); }));
   buttons->addWidget(remove_);
   buttons->addStretch();
@@ -100,6 +101,7 @@ void CyberwarePage::Refresh() {
   SetBoxText(calculatedPrice_, view.calculatedPrice);
   SetBoxText(modifiedEssence_, view.modifiedEssence);
   SetLabelText(notes_, view.notes);
+  buy_->setEnabled(view.buyEnabled);
   remove_->setEnabled(view.removeEnabled);
   installed_->Show(editor_.Record().Cyberware, view.selectedInstalled);
   SetBoxText(essence_, view.essence);

@@ -29,6 +29,7 @@ class CyberwarePage : public PageView {
   QLineEdit* calculatedPrice_ = nullptr;
   QLineEdit* modifiedEssence_ = nullptr;
   QLabel* notes_ = nullptr;
+  QPushButton* buy_ = nullptr;
   QPushButton* remove_ = nullptr;
   EntryListView* installed_ = nullptr;
   QLineEdit* essence_ = nullptr;

@@ -55,6 +55,8 @@ EdgesDialog::EdgesDialog(Editor& editor, QWidget* parent) : DialogView(editor, p
   addFlaw->setObjectName("addFlaw");
   remove_ = new QPushButton(tr("Remove"), this);
   remove_->setObjectName("remove");
+  // Enter closes the dialog, whichever button was clicked last.
+  for (QPushButton* button : {addEdge, addFlaw, remove_}) button->setAutoDefault(false);
   auto* done = new QPushButton("Done", this);
   done->setObjectName("edgesDone");
   done->setDefault(true);

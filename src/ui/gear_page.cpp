@@ -20,37 +20,33 @@ QToolButton* ArrowButton(Qt::ArrowType type, const QString& name, QWidget* paren
   return button;
 }
 
-void FillRows(QTreeWidget* list, const std::vector<QStringList>& rows, int selected) {
-  const QSignalBlocker block(list);
-  list->clear();
-  for (const QStringList& row : rows) new QTreeWidgetItem(list, row);
-  if (selected >= 0 && selected < list->topLevelItemCount()) {
-    list->setCurrentItem(list->topLevelItem(selected));
-  } else {
-    list->setCurrentItem(nullptr);
-    list->clearSelection();
-  }
-}
-
 GearPage::GearPage(Editor& editor, QWidget* parent) : PageView(editor, parent) {
   tree_ = new QTreeWidget(this);
   tree_->setObjectName("gearTree");
   tree_->setHeaderLabel(tr("Gear"));
   tree_->setMinimumWidth(220);
-  connect(tree_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
+  // The highlighted node is the one acted on, however it got there: a click, the arrow keys, or
+  // a closed branch.
+  connect(tree_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
+    if (item == nullptr) return;
     editor_.Gear().ClickGroup(item->data(0, Qt::UserRole).toULongLong());
     emit Changed();
   });
+  ChooseClosedBranches(tree_);
 
   groupTitle_ = new QLabel(this);
   groupTitle_->setObjectName("gearGroupTitle");
   shop_ = new QListWidget(this);
   shop_->setObjectName("gearShop");
   shop_->setMinimumWidth(230);
-  connect(shop_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+  auto chooseShopItem = [this](QListWidgetItem* item) {
+    if (item == nullptr) return;
     editor_.Gear().ChooseItem(shop_->row(item));
     emit Changed();
-  });
+  };
+  connect(shop_, &QListWidget::currentItemChanged, this, chooseShopItem);
+  // A click on the row already current shows it again, after an owned entry took the panel.
+  connect(shop_, &QListWidget::itemClicked, this, chooseShopItem);
   connect(shop_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
     editor_.Gear().BuyItem(shop_->row(item));
     emit Changed();
@@ -102,10 +98,13 @@ GearPage::GearPage(Editor& editor, QWidget* parent) : PageView(editor, parent) {
   owned_->setHeaderLabels({tr("Gear (carried below the divider)"), tr("Type and values")});
   owned_->setRootIsDecorated(false);
   owned_->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-  connect(owned_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* row) {
+  auto chooseOwned = [this](QTreeWidgetItem* row) {
+    if (row == nullptr) return;
     editor_.Gear().ChooseOwned(owned_->indexOfTopLevelItem(row));
     emit Changed();
-  });
+  };
+  connect(owned_, &QTreeWidget::currentItemChanged, this, chooseOwned);
+  connect(owned_, &QTreeWidget::itemClicked, this, chooseOwned);
   QToolButton* up = ArrowButton(Qt::UpArrow, "gearUp", this);
   QToolButton* down = ArrowButton(Qt::DownArrow, "gearDown", this);
   connect(up, &QToolButton::clicked, this, [this] {
@@ -170,9 +169,17 @@ void GearPage::Refresh() {
   groupTitle_->setText(ToQt(view.groupTitle));
   {
     const QSignalBlocker block(shop_);
-    shop_->clear();
-    for (const std::string& entry : view.shopItems) shop_->addItem(ToQt(Trim(entry.substr(0, entry.find(kTab)))));
-    shop_->setCurrentRow(view.shopSelected);
+    const int count = static_cast<int>(view.shopItems.size());
+    while (shop_->count() > count) delete shop_->takeItem(shop_->count() - 1);
+    while (shop_->count() < count) shop_->addItem(QString());
+    for (int i = 0; i < count; ++i) {
+      const std::string& entry = view.shopItems[static_cast<size_t>(i)];
+      const QString name = ToQt(Trim(entry.substr(0, entry.find(kTab))));
+      if (shop_->item(i)->text() != name) shop_->item(i)->setText(name);
+    }
+    if (shop_->currentRow() != view.shopSelected) shop_->setCurrentRow(view.shopSelected);
+    if (view.shopSelected < 0) shop_->clearSelection();
+    shop_->viewport()->update();
   }
   itemTitle_->setText(ToQt(view.itemTitle));
   for (size_t i = 0; i < kGearShownFields; ++i) {

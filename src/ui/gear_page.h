@@ -15,15 +15,13 @@
 #include <vector>
 
 #include "purchase/gear.h"
+#include "ui/page_parts.h"
 #include "ui/page_view.h"
 
 namespace ivgen {
 
 /// A small up or down button beside a list.
 QToolButton* ArrowButton(Qt::ArrowType type, const QString& name, QWidget* parent);
-
-/// Shows one row per entry in a list of columns, selecting the row `selected` (none for -1).
-void FillRows(QTreeWidget* list, const std::vector<QStringList>& rows, int selected);
 
 class GearPage : public PageView {
   Q_OBJECT

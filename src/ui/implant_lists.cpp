@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "record/entries.h"
+#include "ui/page_parts.h"
 #include "ui/qt_text.h"
 
 namespace ivgen {
@@ -50,6 +51,7 @@ CatalogTreeView::CatalogTreeView(const QString& name, std::vector<ListColumn> co
           [this](QTreeWidgetItem* item) { emit NodeChosen(item->data(0, kNodeRole).toInt()); });
   connect(this, &QTreeWidget::itemDoubleClicked, this,
           [this](QTreeWidgetItem* item) { emit NodeDoubleClicked(item->data(0, kNodeRole).toInt()); });
+  ChooseClosedBranches(this);
 }
 
 void CatalogTreeView::Show(const CatalogTree& tree, int selected) {
@@ -76,6 +78,8 @@ void CatalogTreeView::Show(const CatalogTree& tree, int selected) {
     // Columns fit the items, which only count while their category is open.
     expandAll();
     for (int c = 0; c < columnCount(); ++c) resizeColumnToContents(c);
+    // A little room past the longest name, so it does not run into the Essence column.
+    setColumnWidth(0, columnWidth(0) + fontMetrics().averageCharWidth() * 2);
     collapseAll();
   }
   QTreeWidgetItem* current = nullptr;
@@ -92,21 +96,21 @@ EntryListView::EntryListView(const QString& name, std::vector<ListColumn> column
     : QTreeWidget(parent), columns_(std::move(columns)) {
   SetUp(this, name, columns_);
   setRootIsDecorated(false);
-  connect(this, &QTreeWidget::itemClicked, this,
-          [this](QTreeWidgetItem* item) { emit EntryChosen(indexOfTopLevelItem(item)); });
+  auto choose = [this](QTreeWidgetItem* item) {
+    if (item != nullptr) emit EntryChosen(indexOfTopLevelItem(item));
+  };
+  connect(this, &QTreeWidget::currentItemChanged, this, choose);
+  // A click on the row already current shows it again, after the catalog took the boxes.
+  connect(this, &QTreeWidget::itemClicked, this, choose);
 }
 
 void EntryListView::Show(const std::vector<std::string>& entries, int selected) {
-  const QSignalBlocker block(this);
-  if (entries != shown_) {
-    clear();
-    for (const std::string& entry : entries) new QTreeWidgetItem(this, Cells(SplitTabs(entry), columns_));
-    shown_ = entries;
-    for (int c = 0; c + 1 < columnCount(); ++c) resizeColumnToContents(c);
-  }
-  QTreeWidgetItem* current = selected >= 0 && selected < topLevelItemCount() ? topLevelItem(selected) : nullptr;
-  if (currentItem() != current) setCurrentItem(current);
-  if (current == nullptr) clearSelection();
+  std::vector<QStringList> rows;
+  for (const std::string& entry : entries) rows.push_back(Cells(SplitTabs(entry), columns_));
+  FillRows(this, rows, selected);
+  if (entries == shown_) return;
+  shown_ = entries;
+  for (int c = 0; c + 1 < columnCount(); ++c) resizeColumnToContents(c);
 }
 
 QGroupBox* BoxGroup(const QString& title, const std::vector<std::pair<QString, QWidget*>>& boxes, QWidget* parent,

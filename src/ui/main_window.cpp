@@ -5,11 +5,13 @@
 #include <QDesktopServices>
 #include <QFile>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/editor.h"
 #include "ui/about_dialog.h"
@@ -175,12 +177,26 @@ void MainWindow::OpenDialog(Dialog dialog, bool modal) {
   if (!slot) return;
   if (view != nullptr) connect(view, &DialogView::Changed, this, &MainWindow::Refresh);
   if (!modal) {
+    slot->adjustSize();
+    PlaceBeside(slot);
     slot->show();
     return;
   }
   slot->setAttribute(Qt::WA_DeleteOnClose);
   slot->exec();
   Refresh();
+}
+
+// A modeless window goes beside the window rather than over the page it works with: to the right
+// when the screen has room, else against the window's right edge.
+void MainWindow::PlaceBeside(QWidget* window) {
+  const QRect main = frameGeometry();
+  const QSize size = window->frameGeometry().size();
+  const QRect screen = this->screen()->availableGeometry();
+  int x = main.right() + 1;
+  if (x + size.width() - 1 > screen.right()) x = main.right() - size.width() + 1;
+  window->move(std::max(x, screen.left()),
+               std::clamp(main.top(), screen.top(), std::max(screen.top(), screen.bottom() - size.height() + 1)));
 }
 
 void MainWindow::CloseDialog(Dialog dialog) {

@@ -36,6 +36,7 @@ class MainWindow : public QMainWindow {
   void OpenDialog(Dialog dialog, bool modal);
   void BuildPage(int index);
   void CloseDialog(Dialog dialog);
+  void PlaceBeside(QWidget* window);
   QAction* AddAction(QMenu* menu, const QString& text, void (MainWindow::*slot)(), const QKeySequence& key = {});
 
   void OnNew();

@@ -25,6 +25,7 @@ OptionsDialog::OptionsDialog(Editor& editor, QWidget* parent) : QDialog(parent),
   defaultGif_->setObjectName("DefaultGIF");
   maxFlawEdge_->setObjectName("MaxFlawEdge");
   auto* browse = new QPushButton("...", this);
+  browse->setAutoDefault(false);
   browse->setObjectName("browse");
   browse->setToolTip("Choose a picture");
   browse->setFixedWidth(browse->fontMetrics().horizontalAdvance("...") * 3);
@@ -42,6 +43,7 @@ OptionsDialog::OptionsDialog(Editor& editor, QWidget* parent) : QDialog(parent),
   done->setObjectName("done");
   done->setDefault(true);
   cancel->setObjectName("cancel");
+  cancel->setAutoDefault(false);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(frame);
   layout->addWidget(buttons);

@@ -20,30 +20,46 @@ QTreeWidget* ColumnList(const QString& name, const QStringList& headings, QWidge
   return list;
 }
 
-void ShowRows(QTreeWidget* list, const std::vector<std::vector<std::string>>& rows, int selected) {
+void FillRows(QTreeWidget* list, const std::vector<QStringList>& rows, int selected) {
   const QSignalBlocker block(list);
-  bool same = list->topLevelItemCount() == static_cast<int>(rows.size());
-  for (int r = 0; same && r < list->topLevelItemCount(); ++r) {
-    const QTreeWidgetItem* item = list->topLevelItem(r);
-    for (int c = 0; same && c < list->columnCount(); ++c) {
-      const std::string field = static_cast<size_t>(c) < rows[r].size() ? rows[r][c] : std::string();
-      same = item->text(c) == ToQt(field);
+  // Rows are rewritten in place and only the surplus is taken away: a list cleared and refilled
+  // kept drawing a removed row until something repainted it.
+  const int count = static_cast<int>(rows.size());
+  while (list->topLevelItemCount() > count) delete list->takeTopLevelItem(list->topLevelItemCount() - 1);
+  while (list->topLevelItemCount() < count) list->addTopLevelItem(new QTreeWidgetItem);
+  for (int r = 0; r < count; ++r) {
+    QTreeWidgetItem* item = list->topLevelItem(r);
+    const QStringList& row = rows[static_cast<size_t>(r)];
+    for (int c = 0; c < list->columnCount(); ++c) {
+      const QString text = c < row.size() ? row[c] : QString();
+      if (item->text(c) != text) item->setText(c, text);
     }
   }
-  if (!same) {
-    list->clear();
-    for (const std::vector<std::string>& row : rows) {
-      auto* item = new QTreeWidgetItem(list);
-      for (int c = 0; c < list->columnCount() && static_cast<size_t>(c) < row.size(); ++c)
-        item->setText(c, ToQt(row[c]));
+  QTreeWidgetItem* current = selected >= 0 && selected < count ? list->topLevelItem(selected) : nullptr;
+  if (list->currentItem() != current) list->setCurrentItem(current);
+  if (current == nullptr) list->clearSelection();
+  list->viewport()->update();
+}
+
+void ShowRows(QTreeWidget* list, const std::vector<std::vector<std::string>>& rows, int selected) {
+  std::vector<QStringList> texts;
+  for (const std::vector<std::string>& row : rows) {
+    QStringList cells;
+    for (const std::string& field : row) cells << ToQt(field);
+    texts.push_back(cells);
+  }
+  FillRows(list, texts, selected);
+}
+
+void ChooseClosedBranches(QTreeWidget* tree) {
+  QObject::connect(tree, &QTreeWidget::itemCollapsed, tree, [tree](QTreeWidgetItem* branch) {
+    for (QTreeWidgetItem* item = tree->currentItem(); item != nullptr; item = item->parent()) {
+      if (item->parent() == branch) {
+        tree->setCurrentItem(branch);
+        return;
+      }
     }
-  }
-  if (selected >= 0 && selected < list->topLevelItemCount()) {
-    list->setCurrentItem(list->topLevelItem(selected));
-  } else {
-    list->setCurrentItem(nullptr);
-    list->clearSelection();
-  }
+  });
 }
 
 int RowOf(QTreeWidget* list, QTreeWidgetItem* item) { return item == nullptr ? -1 : list->indexOfTopLevelItem(item); }

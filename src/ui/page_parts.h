@@ -13,8 +13,12 @@ namespace ivgen {
 QTreeWidget* ColumnList(const QString& name, const QStringList& headings, QWidget* parent);
 
 /// Shows the rows, fields in columns, with row `selected` current (none when outside the rows).
-/// The list is rebuilt only when its rows changed, and no signal is sent.
+/// No signal is sent.
+void FillRows(QTreeWidget* list, const std::vector<QStringList>& rows, int selected);
 void ShowRows(QTreeWidget* list, const std::vector<std::vector<std::string>>& rows, int selected);
+
+/// A closed branch that hides the current item becomes current, so nothing unseen stays chosen.
+void ChooseClosedBranches(QTreeWidget* tree);
 
 /// The row of an item, -1 for none.
 int RowOf(QTreeWidget* list, QTreeWidgetItem* item);

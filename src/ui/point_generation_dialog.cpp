@@ -128,6 +128,7 @@ PointGenerationDialog::PointGenerationDialog(Editor& editor, QWidget* parent) : 
   note->setWordWrap(true);
   auto* edges = new QPushButton("Edges && Flaws", this);
   edges->setObjectName("pointEdges");
+  edges->setAutoDefault(false);
   auto* done = new QPushButton("Done", this);
   done->setObjectName("pointDone");
   done->setDefault(true);
@@ -143,6 +144,12 @@ PointGenerationDialog::PointGenerationDialog(Editor& editor, QWidget* parent) : 
   left->addWidget(optionGroup);
   left->addWidget(magic_);
   left->addWidget(magicGroup_);
+  // The magic choices keep their room while hidden, so ticking Magic does not move the buttons.
+  for (QWidget* part : {static_cast<QWidget*>(magicGroup_), static_cast<QWidget*>(physAd_)}) {
+    QSizePolicy policy = part->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    part->setSizePolicy(policy);
+  }
   left->addStretch();
   auto* right = new QVBoxLayout;
   right->addWidget(resources_);

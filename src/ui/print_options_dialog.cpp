@@ -21,6 +21,7 @@ PrintOptionsDialog::PrintOptionsDialog(Editor& editor, QWidget* parent) : QDialo
   picture_->setObjectName("pictureFile");
   auto* browse = new QPushButton("Browse", pictureFrame);
   browse->setObjectName("browse");
+  browse->setAutoDefault(false);
   printPicture_ = new QCheckBox("Print", pictureFrame);
   printPicture_->setObjectName("printPicture");
   auto* pictureRow = new QHBoxLayout(pictureFrame);
@@ -58,6 +59,7 @@ PrintOptionsDialog::PrintOptionsDialog(Editor& editor, QWidget* parent) : QDialo
   print->setObjectName("print");
   print->setDefault(true);
   cancel->setObjectName("cancel");
+  cancel->setAutoDefault(false);
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(pictureFrame);

@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/editor.h"
 #include "ui/qt_text.h"
@@ -179,6 +180,9 @@ SkillsPage::SkillsPage(Editor& editor, QWidget* parent) : PageView(editor, paren
 void SkillsPage::Refresh() {
   const SkillsView& view = editor_.Skills().View();
   Show(categories_, view.categories, view.category);
+  // Whole rows only: a row cut in half at the bottom reads as a clipped list.
+  if (const int rows = std::min(categories_->count(), 12); rows > 0)
+    categories_->setFixedHeight(categories_->sizeHintForRow(0) * rows + 2 * categories_->frameWidth());
   Show(skills_, view.skills, view.skill);
   Show(specializations_, view.specializations, view.specialization);
   add_->setEnabled(view.addEnabled);

@@ -94,6 +94,15 @@ TEST_F(PointsDialogsTest, EdgesJoinByDoubleClickAndLeaveByRemove) {
   chosen->setCurrentRow(0);
   remove->click();
   EXPECT_EQ(chosen->count(), 0);
+  // Enter is Done, even after another button was clicked.
+  platform_.ShowDialog(Dialog::EdgesFlaws);
+  dialog.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+  QTest::mouseClick(Find<QPushButton>(dialog, "addEdge"), Qt::LeftButton);
+  platform_.ClearLog();
+  QTest::keyClick(&dialog, Qt::Key_Return);
+  EXPECT_EQ(chosen->count(), 1);
+  EXPECT_EQ(platform_.Log(), std::vector<std::string>{"closed EdgesFlaws"});
 }
 
 TEST_F(PointsDialogsTest, AnimalFormSpinsTheNaturalValues) {

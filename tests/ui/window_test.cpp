@@ -261,6 +261,7 @@ TEST_F(PagesTest, ImplantsBoughtByDoubleClickAndTheInstalledListFollows) {
     ClickRow(tree, tree->indexFromItem(rows[0]), true);
   };
   EXPECT_FALSE(Find("cyberLimbs")->isVisible());
+  EXPECT_FALSE(Find("buyCyberware")->isEnabled()) << "nothing chosen to buy";
   Find<QRadioButton>("gradeAlpha")->click();
   buy(catalog, "Skull Port");
   Find<QRadioButton>("gradeStandard")->click();
@@ -269,12 +270,18 @@ TEST_F(PagesTest, ImplantsBoughtByDoubleClickAndTheInstalledListFollows) {
   EXPECT_EQ(installed->topLevelItem(0)->text(0), "Skull Port(A)");
   EXPECT_EQ(Text("essence") + " " + Text("moneyLeft"), "3.84 38000");
   EXPECT_TRUE(Find("cyberLimbs")->isVisible());
+  // Closing the branch of the chosen item chooses the branch: nothing unseen to buy or shown.
+  catalog->collapseItem(catalog->currentItem()->parent());
+  EXPECT_TRUE(!Find("buyCyberware")->isEnabled() && Text("basePrice").isEmpty());
   EXPECT_FALSE(Find("removeCyberware")->isEnabled());
-  ClickRow(installed, installed->indexFromItem(installed->topLevelItem(0)));
+  // The arrow keys move the highlight, and Remove takes the highlighted entry.
+  ClickRow(installed, installed->indexFromItem(installed->topLevelItem(1)));
+  QTest::keyClick(installed, Qt::Key_Up);
   EXPECT_TRUE(Find<QRadioButton>("gradeAlpha")->isChecked());
   Shot(Window(), "cyberware");
   Find<QPushButton>("removeCyberware")->click();
-  EXPECT_TRUE(installed->topLevelItemCount() == 1 && !Find("removeCyberware")->isEnabled());
+  ASSERT_TRUE(installed->topLevelItemCount() == 1 && !Find("removeCyberware")->isEnabled());
+  EXPECT_EQ(installed->topLevelItem(0)->text(0), "Cyber Arms, Obvious");
 
   ShowPage(5);
   Find<QRadioButton>("typeCultured")->click();
@@ -344,6 +351,7 @@ TEST_F(PagesTest, GearBoughtByCountAndAFreeContactAdded) {
   tree->expandAll();
   ClickRow(tree, tree->indexFromItem(tree->findItems("Blades", Qt::MatchExactly | Qt::MatchRecursive).value(0)));
   auto* shop = Find<QListWidget>("gearShop");
+  EXPECT_FALSE(Find("gearBuy")->isEnabled()) << "a fresh group has nothing chosen";
   ClickRow(shop, shop->indexFromItem(shop->findItems("Survival Knife", Qt::MatchExactly).value(0)));
   EXPECT_EQ(Find<QLabel>("gearItemTitle")->text(), "Survival Knife");
   auto* count = Find<QLineEdit>("gearCount");
