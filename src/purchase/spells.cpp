@@ -125,9 +125,8 @@ bool RemoveSpell(RulesContext& ctx, SpellsView& view) {
   if (entry == nullptr) return false;
   const int n = SpellPoints(*entry);
   ctx.record.Spells.erase(ctx.record.Spells.begin() + view.selectedChosen);
-  // The spin buttons stay enabled, and with nothing chosen do nothing.
-  view.selectedChosen = -1;
-  view.removeEnabled = false;
+  // Nothing is chosen now: the buttons that act on a chosen spell are disabled, not left dead.
+  SelectChosenSpell(ctx, view, -1);
   ctx.record.SpellPointsUsed -= static_cast<float>(n);
   ShowSpellPoints(ctx);
   return true;

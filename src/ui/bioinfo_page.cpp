@@ -60,6 +60,8 @@ BioInfoPage::BioInfoPage(Editor& editor, QWidget* parent) : PageView(editor, par
   auto* descriptionBox = new QGroupBox(tr("Description"), this);
   auto* descriptionLayout = new QVBoxLayout(descriptionBox);
   description_ = new QPlainTextEdit(this);
+  // Tab moves on to the next field, as in every other box of the page.
+  description_->setTabChangesFocus(true);
   description_->setObjectName("Description");
   descriptionLayout->addWidget(description_);
   connect(description_, &QPlainTextEdit::textChanged, this, [this] {

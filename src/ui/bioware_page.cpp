@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "app/editor.h"
+#include "ui/page_parts.h"
 #include "ui/qt_text.h"
 
 namespace ivgen {
@@ -73,6 +74,7 @@ BiowarePage::BiowarePage(Editor& editor, QWidget* parent) : PageView(editor, par
   connect(installed_, &EntryListView::EntryChosen, this,
           [run](int index) { run([index](BiowareUnit& unit) { unit.SelectInstalled(index); })(); });
   LayOutImplantPage(this, tr("Bioware"), catalog_, {typeGroup, details, buttons, totals, warning_}, installed_);
+  KeepFocusNear(remove_, installed_);
 }
 
 void BiowarePage::Refresh() {

@@ -128,6 +128,7 @@ ContactsPage::ContactsPage(Editor& editor, QWidget* parent) : PageView(editor, p
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top);
   layout->addLayout(bottom, 1);
+  KeepFocusNear(remove_, list_);
 }
 
 void ContactsPage::Refresh() {

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "app/editor.h"
+#include "ui/page_parts.h"
 #include "ui/qt_text.h"
 
 namespace ivgen {
@@ -88,6 +89,7 @@ CyberwarePage::CyberwarePage(Editor& editor, QWidget* parent) : PageView(editor,
   connect(installed_, &EntryListView::EntryChosen, this,
           [run](int index) { run([index](CyberwareUnit& unit) { unit.SelectInstalled(index); })(); });
   LayOutImplantPage(this, tr("Cyberware"), catalog_, {gradeGroup, details, buttons, below}, installed_);
+  KeepFocusNear(remove_, installed_);
 }
 
 void CyberwarePage::Refresh() {

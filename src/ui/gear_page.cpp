@@ -141,6 +141,7 @@ GearPage::GearPage(Editor& editor, QWidget* parent) : PageView(editor, parent) {
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(shopping, 3);
   layout->addLayout(owning, 2);
+  KeepFocusNear(remove_, owned_);
 }
 
 // The tree is rebuilt only when a reload changed the catalog, so what the player opened stays open.

@@ -62,6 +62,16 @@ void ChooseClosedBranches(QTreeWidget* tree) {
   });
 }
 
+void KeepFocusNear(QAbstractButton* button, QWidget* list) {
+  // Queued, so it runs after the click's own handling has refreshed the page.
+  QObject::connect(
+      button, &QAbstractButton::clicked, list,
+      [button, list] {
+        if (!button->isEnabled()) list->setFocus();
+      },
+      Qt::QueuedConnection);
+}
+
 int RowOf(QTreeWidget* list, QTreeWidgetItem* item) { return item == nullptr ? -1 : list->indexOfTopLevelItem(item); }
 
 QLineEdit* ReadOnlyField(const QString& name, QWidget* parent) {

@@ -1,6 +1,7 @@
 // Pieces the purchase pages share: lists whose entries show in columns, and read-only fields.
 #pragma once
 
+#include <QAbstractButton>
 #include <QLineEdit>
 #include <QStringList>
 #include <QTreeWidget>
@@ -19,6 +20,10 @@ void ShowRows(QTreeWidget* list, const std::vector<std::vector<std::string>>& ro
 
 /// A closed branch that hides the current item becomes current, so nothing unseen stays chosen.
 void ChooseClosedBranches(QTreeWidget* tree);
+
+/// A button that disables itself would hand the keyboard to the next one in the chain (on the
+/// spells page, a purchase); the list it acted on takes the focus back instead.
+void KeepFocusNear(QAbstractButton* button, QWidget* list);
 
 /// The row of an item, -1 for none.
 int RowOf(QTreeWidget* list, QTreeWidgetItem* item);

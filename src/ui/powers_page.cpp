@@ -74,6 +74,7 @@ PowersPage::PowersPage(Editor& editor, QWidget* parent) : PageView(editor, paren
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(powerGroup_);
+  KeepFocusNear(remove_, owned_);
 }
 
 void PowersPage::Refresh() {

@@ -172,6 +172,8 @@ void RacePage::Refresh() {
   albino_->setEnabled(specials.albinoEnabled);
   albino_->setChecked(specials.albino);
   albinoFlaw_->setVisible(specials.albinoFlawVisible);
+  // The flaw is chosen with the option; once the race page is completed neither can change.
+  albinoFlaw_->setEnabled(specials.albinoEnabled);
   for (int i = 0; i < kAlbinoFlawCount; ++i) albinoFlaws_[i]->setChecked(specials.albinoFlaw == i);
 }
 

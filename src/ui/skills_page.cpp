@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "app/editor.h"
+#include "ui/page_parts.h"
 #include "ui/qt_text.h"
 
 namespace ivgen {
@@ -128,9 +129,9 @@ SkillsPage::SkillsPage(Editor& editor, QWidget* parent) : PageView(editor, paren
     emit Changed();
   });
   auto* order = new QLabel(tr("Order"), this);
-  auto* commands =
-      Row({spinner_, remove_, order, Arrow("skillMoveUp", Qt::UpArrow, [](Editor& e) { e.Skills().MoveUp(); }),
-           Arrow("skillMoveDown", Qt::DownArrow, [](Editor& e) { e.Skills().MoveDown(); })});
+  auto* commands = Row({spinner_, remove_, order,
+                        moveUp_ = Arrow("skillMoveUp", Qt::UpArrow, [](Editor& e) { e.Skills().MoveUp(); }),
+                        moveDown_ = Arrow("skillMoveDown", Qt::DownArrow, [](Editor& e) { e.Skills().MoveDown(); })});
 
   adjusters_ = new QWidget(this);
   adjusters_->setObjectName("skillAdjusters");
@@ -175,6 +176,7 @@ SkillsPage::SkillsPage(Editor& editor, QWidget* parent) : PageView(editor, paren
   auto* layout = new QHBoxLayout(this);
   layout->addWidget(catalog, 1);
   layout->addWidget(character, 1);
+  KeepFocusNear(remove_, list_);
 }
 
 void SkillsPage::Refresh() {
@@ -203,6 +205,9 @@ void SkillsPage::Refresh() {
   }
   spinner_->setEnabled(view.spinnerEnabled);
   remove_->setEnabled(view.removeEnabled);
+  // The order arrows move the selected skill, as Remove removes it.
+  moveUp_->setEnabled(view.removeEnabled);
+  moveDown_->setEnabled(view.removeEnabled);
   adjusters_->setVisible(view.adjustersVisible);
   adjusters_->setEnabled(view.spinnerEnabled);
 

@@ -36,6 +36,8 @@ class SkillsPage : public PageView {
   QTreeWidget* list_ = nullptr;
   QWidget* spinner_ = nullptr;
   QPushButton* remove_ = nullptr;
+  QToolButton* moveUp_ = nullptr;
+  QToolButton* moveDown_ = nullptr;
   QWidget* adjusters_ = nullptr;
   std::array<PoolRow, 3> pools_{};
 };

@@ -130,6 +130,7 @@ SpellsPage::SpellsPage(Editor& editor, QWidget* parent) : PageView(editor, paren
   auto* layout = new QHBoxLayout(this);
   layout->addWidget(traditionGroup, 2);
   layout->addWidget(spellGroup_, 5);
+  KeepFocusNear(remove_, chosen_);
 }
 
 void SpellsPage::Refresh() {
