@@ -111,10 +111,15 @@ void AddImplantCommands(Editor& editor, std::ostream& out, std::map<std::string,
     };
   };
   // The words after the item's name pick its options first; each is one the page offers.
-  auto buy = [](const CatalogTree& tree, std::function<bool(const std::string&)> option, std::function<void()> button,
-                std::function<void(int)> doubleClick) {
-    return [&tree, option, button, doubleClick](const ScriptLine& line, std::string& error) {
+  // The button is enabled only while a catalog item is chosen; a double-click chooses one.
+  auto buy = [](const CatalogTree& tree, std::function<bool(const std::string&)> option, std::function<bool()> enabled,
+                std::function<void()> button, std::function<void(int)> doubleClick) {
+    return [&tree, option, enabled, button, doubleClick](const ScriptLine& line, std::string& error) {
       if (line.words.empty()) {
+        if (!enabled()) {
+          error = "Buy cannot be used now";
+          return false;
+        }
         button();
         return true;
       }
@@ -185,7 +190,8 @@ void AddImplantCommands(Editor& editor, std::ostream& out, std::map<std::string,
     return true;
   };
   commands["cyber-buy"] = buy(
-      catalogs.cyberware, cyberOption, [&cyber] { cyber.Buy(); }, [&cyber](int node) { cyber.BuyItem(node); });
+      catalogs.cyberware, cyberOption, [&cyber] { return cyber.View().buyEnabled; }, [&cyber] { cyber.Buy(); },
+      [&cyber](int node) { cyber.BuyItem(node); });
   const BatchCommand cyberSelect = select(true, [&cyber](int index) { cyber.SelectInstalled(index); });
   commands["cyber-select"] = cyberSelect;
   commands["cyber-remove"] = remove(
@@ -222,7 +228,8 @@ void AddImplantCommands(Editor& editor, std::ostream& out, std::map<std::string,
     return true;
   };
   commands["bio-buy"] = buy(
-      catalogs.bioware, bioOption, [&bio] { bio.Buy(); }, [&bio](int node) { bio.BuyItem(node); });
+      catalogs.bioware, bioOption, [&bio] { return bio.View().buyEnabled; }, [&bio] { bio.Buy(); },
+      [&bio](int node) { bio.BuyItem(node); });
   const BatchCommand bioSelect = select(false, [&bio](int index) { bio.SelectInstalled(index); });
   commands["bio-select"] = bioSelect;
   commands["bio-remove"] = remove(

@@ -269,13 +269,20 @@ void ScriptRunner::AddCommands() {
   commands_["help-search"] = NoArguments([this] { editor_.HelpSearch(); });
   commands_["statusbar"] = NoArguments([this] { editor_.ToggleStatusBar(); });
   commands_["about"] = NoArguments([this] { editor_.ShowAbout(); });
-  commands_["about-sysinfo"] = NoArguments([this] { editor_.AboutSystemInfo(); });
-  commands_["about-ok"] = NoArguments([this] { editor_.AboutOk(); });
+  // A dialog's buttons exist only while it is open: without it a Done would write blank settings.
+  auto inAbout = [this](BatchCommand command) {
+    return InWindow(platform_, Dialog::About, "the About box", std::move(command));
+  };
+  auto inOptions = [this](BatchCommand command) {
+    return InWindow(platform_, Dialog::Options, "the Options dialog", std::move(command));
+  };
+  commands_["about-sysinfo"] = inAbout(NoArguments([this] { editor_.AboutSystemInfo(); }));
+  commands_["about-ok"] = inAbout(NoArguments([this] { editor_.AboutOk(); }));
   commands_["options"] = NoArguments([this] { editor_.Options().Open(); });
-  commands_["options-browse"] = NoArguments([this] { editor_.Options().Browse(); });
-  commands_["options-done"] = NoArguments([this] { editor_.Options().Done(); });
-  commands_["options-cancel"] = NoArguments([this] { editor_.Options().Cancel(); });
-  commands_["options-set"] = [this](const ScriptLine& line, std::string& error) {
+  commands_["options-browse"] = inOptions(NoArguments([this] { editor_.Options().Browse(); }));
+  commands_["options-done"] = inOptions(NoArguments([this] { editor_.Options().Done(); }));
+  commands_["options-cancel"] = inOptions(NoArguments([this] { editor_.Options().Cancel(); }));
+  commands_["options-set"] = inOptions([this](const ScriptLine& line, std::string& error) {
     static const char* const kKeys[] = {"maxpoints", "MaxAbsEpts", "DefaultGIF", "MaxFlawEdge"};
     if (line.words.empty()) {
       error = "expects a field name and its text";
@@ -289,7 +296,7 @@ void ScriptRunner::AddCommands() {
     }
     error = "unknown Options field '" + line.words[0] + "'";
     return false;
-  };
+  });
   commands_["set"] = [this](const ScriptLine& line, std::string& error) {
     if (line.words.empty() || !editor_.Texts().Set(line.words[0], TextArgument(line, 1))) {
       error = "expects the name of a text the player types and its value";
@@ -332,7 +339,8 @@ void ScriptRunner::AddCommands() {
     return true;
   };
   commands_["echo"] = [this](const ScriptLine& line, std::string&) {
-    Say(line.rest);
+    // A quoted text prints as it reads, as every other command takes it.
+    Say(TextArgument(line));
     return true;
   };
   // The file a save would write now, one file line per output line (CR LF shown as a line end,

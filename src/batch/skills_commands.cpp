@@ -119,8 +119,11 @@ void AddSkillsCommands(Editor& editor, std::ostream& out, std::map<std::string, 
   commands["skill-specialization-down"] =
       when(adjusters, kSpecializationSkillLabel, [&unit] { unit.AdjustSpecialization(-1); });
   commands["skill-remove"] = when([&view] { return view.removeEnabled; }, "Remove", [&unit] { unit.Remove(); });
-  commands["skill-move-up"] = NoArguments([&unit] { unit.MoveUp(); });
-  commands["skill-move-down"] = NoArguments([&unit] { unit.MoveDown(); });
+  // The order arrows move the chosen skill: they are enabled while Remove is.
+  commands["skill-move-up"] =
+      when([&view] { return view.removeEnabled; }, "the order arrows", [&unit] { unit.MoveUp(); });
+  commands["skill-move-down"] =
+      when([&view] { return view.removeEnabled; }, "the order arrows", [&unit] { unit.MoveDown(); });
   commands["show-skills"] = NoArguments([&editor, &out] { ShowSkills(editor, out); });
 }
 

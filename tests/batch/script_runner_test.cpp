@@ -70,6 +70,12 @@ TEST_F(ScriptRunnerTest, RefusesControlsThePlayerCannotReach) {
       {"physad on\n", "test.ivb:1: physad: PhysAd: Path of the Magician cannot be used now\n"},
       {"initiation on\n", "test.ivb:1: initiation: Initiation/Geas Mod cannot be used now\n"},
       {"money 5000\n", "test.ivb:1: money: the Money field cannot be used now\n"},
+      // A dialog's buttons without the dialog: a Done would have written blank settings.
+      {"options-set maxpoints 77\n", "test.ivb:1: options-set: the Options dialog cannot be used now\n"},
+      {"about-ok\n", "test.ivb:1: about-ok: the About box cannot be used now\n"},
+      // Buttons disabled with nothing chosen.
+      {"page Cyberware\ncyber-buy\n", "test.ivb:2: cyber-buy: Buy cannot be used now\n"},
+      {"page Skills\nskill-move-up\n", "test.ivb:2: skill-move-up: the order arrows cannot be used now\n"},
   };
   for (const auto& [script, error] : cases) {
     err_.str("");
