@@ -409,7 +409,12 @@ RunStatus ScriptRunner::Run(std::istream& script, const std::string& scriptName,
       err << scriptName << ":" << lineNumber << ": unknown command '" << line.verb << "'\n";
       return RunStatus::ScriptError;
     }
-    if (!command->second(line, error)) {
+    bool done = command->second(line, error);
+    if (const auto misfit = platform_.TakeMisfit(); done && misfit) {
+      done = false;
+      error = *misfit;
+    }
+    if (!done) {
       err << scriptName << ":" << lineNumber << ": " << line.verb << ": " << error << "\n";
       return RunStatus::ScriptError;
     }

@@ -106,16 +106,23 @@ std::optional<ScriptedPlatform::Queued> ScriptedPlatform::NextAnswer() {
 Answer ScriptedPlatform::Message(const std::string& text, const std::string& title, Icon icon, Buttons buttons) {
   const std::vector<Answer> offered = ButtonsOf(buttons);
   Answer chosen = offered.front();
-  if (auto answer = NextAnswer()) {
-    const std::string wanted = Lower(answer->text);
-    for (Answer candidate : offered) {
-      if (Lower(AnswerName(candidate)) == wanted) chosen = candidate;
-    }
-  }
   std::string names;
   for (Answer candidate : offered) {
     if (!names.empty()) names += '/';
     names += AnswerName(candidate);
+  }
+  if (auto answer = NextAnswer()) {
+    const std::string wanted = Lower(answer->text);
+    bool fits = false;
+    for (Answer candidate : offered) {
+      if (Lower(AnswerName(candidate)) == wanted) {
+        chosen = candidate;
+        fits = true;
+      }
+    }
+    // A script that meant to decline must not go on as if it had: the box takes its first
+    // button, as a box without an answer does, and the script stops after the command.
+    if (!fits) misfit_ = "answer '" + answer->text + "' is not a button of the box (" + names + ")";
   }
   Record("message [" + title + "] (" + IconName(icon) + names + ") " + Visible(text) + " -> " + AnswerName(chosen));
   return chosen;

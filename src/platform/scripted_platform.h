@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/platform.h"
@@ -26,6 +27,9 @@ class ScriptedPlatform : public Platform {
   /// Queues the next value of the uniform generator.
   void QueueRandom(double value) { randoms_.push_back(value); }
   size_t PendingAnswers() const { return answers_.size(); }
+  /// Why the last message box could not take its queued answer (it names none of the box's
+  /// buttons), once; nothing when every answer fitted.
+  std::optional<std::string> TakeMisfit() { return std::exchange(misfit_, std::nullopt); }
 
   /// Every prompt so far, one line each, in order.
   const std::vector<std::string>& Log() const { return log_; }
@@ -71,6 +75,7 @@ class ScriptedPlatform : public Platform {
   std::deque<double> randoms_;
   std::vector<std::string> log_;
   std::function<void(const std::string&)> echo_;
+  std::optional<std::string> misfit_;
   std::vector<Dialog> openDialogs_;
   bool busy_ = false;
   bool progressVisible_ = false;

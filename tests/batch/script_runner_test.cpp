@@ -58,6 +58,12 @@ TEST_F(ScriptRunnerTest, StopsAtTheFirstErrorNamingTheLine) {
             RunStatus::ScriptError);
   EXPECT_EQ(err_.str(), "test.ivb:4: unknown command 'frobnicate'\n");
   EXPECT_EQ(editor_->Record().StreetName, "Nyx");
+
+  // An answer that names none of the box's buttons stops the script rather than pass for one.
+  err_.str("");
+  EXPECT_EQ(Run("answer No\nprint-to-html\nset StreetName Vex\n"), RunStatus::ScriptError);
+  EXPECT_EQ(err_.str(), "test.ivb:2: print-to-html: answer 'No' is not a button of the box (OK/Cancel)\n");
+  EXPECT_EQ(editor_->Record().StreetName, "Nyx");
 }
 
 TEST_F(ScriptRunnerTest, RefusesControlsThePlayerCannotReach) {
