@@ -2,6 +2,7 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -70,6 +71,11 @@ SpellsPage::SpellsPage(Editor& editor, QWidget* parent) : PageView(editor, paren
   connect(add, &QPushButton::clicked, this, [this, &spells] { Act([&spells] { spells.Add(); }); });
 
   chosen_ = ColumnList("chosenSpells", SpellHeadings({tr("Pts"), tr("Book")}), this);
+  // A narrow window scrolls the spell lists sideways rather than cut the names short.
+  for (QTreeWidget* list : {catalog_, chosen_}) {
+    list->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    list->header()->setStretchLastSection(true);
+  }
   connect(chosen_, &QTreeWidget::currentItemChanged, this, [this, &spells](QTreeWidgetItem* item) {
     Act([&spells, row = RowOf(chosen_, item)] { spells.SelectChosen(row); });
   });
