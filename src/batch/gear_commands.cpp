@@ -81,18 +81,6 @@ void ShowContacts(const Editor& editor, std::ostream& out) {
   out << "Money left=" << view.moneyLeft << "\n";
 }
 
-// A control the player cannot click at the moment refuses the script line.
-BatchCommand When(std::function<bool()> enabled, std::string what, BatchCommand command) {
-  return [enabled = std::move(enabled), what = std::move(what), command = std::move(command)](const ScriptLine& line,
-                                                                                              std::string& error) {
-    if (!enabled()) {
-      error = what + " cannot be used now";
-      return false;
-    }
-    return command(line, error);
-  };
-}
-
 // A command whose one argument picks an entry of a list.
 BatchCommand Choosing(std::function<std::vector<std::string>()> texts, std::string what,
                       std::function<void(int)> action) {
@@ -136,15 +124,15 @@ void AddGearCommands(Editor& editor, std::ostream& out, std::map<std::string, Ba
     return true;
   };
   const BatchCommand buyButton =
-      When([&gear] { return gear.View().buyEnabled; }, "the buy button", NoArguments([&gear] { gear.Buy(); }));
+      Reachable([&gear] { return gear.View().buyEnabled; }, "the buy button", NoArguments([&gear] { gear.Buy(); }));
   const BatchCommand doubleClick = Choosing(shop, "an item of the shop list", [&gear](int i) { gear.BuyItem(i); });
   commands["gear-buy"] = [buyButton, doubleClick](const ScriptLine& line, std::string& error) {
     return line.words.empty() ? buyButton(line, error) : doubleClick(line, error);
   };
   commands["gear-select"] = Choosing([&editor, numbers] { return numbers(editor.Record().Gear.size()); },
                                      "an entry of the gear list", [&gear](int i) { gear.ChooseOwned(i); });
-  commands["gear-remove"] =
-      When([&gear] { return gear.View().removeEnabled; }, "the remove button", NoArguments([&gear] { gear.Remove(); }));
+  commands["gear-remove"] = Reachable([&gear] { return gear.View().removeEnabled; }, "the remove button",
+                                      NoArguments([&gear] { gear.Remove(); }));
   commands["gear-up"] = NoArguments([&gear] { gear.MoveUp(); });
   commands["gear-down"] = NoArguments([&gear] { gear.MoveDown(); });
   commands["show-gear"] = NoArguments([&editor, &out] { ShowGear(editor, out); });
@@ -168,10 +156,10 @@ void AddGearCommands(Editor& editor, std::ostream& out, std::map<std::string, Ba
     return true;
   };
   commands["contact-add"] = NoArguments([&contacts] { contacts.Add(); });
-  commands["contact-update"] = When([&contacts] { return contacts.View().updateEnabled; }, "Update",
-                                    NoArguments([&contacts] { contacts.Update(); }));
-  commands["contact-remove"] = When([&contacts] { return contacts.View().removeEnabled; }, "Remove",
-                                    NoArguments([&contacts] { contacts.Remove(); }));
+  commands["contact-update"] = Reachable([&contacts] { return contacts.View().updateEnabled; }, "Update",
+                                         NoArguments([&contacts] { contacts.Update(); }));
+  commands["contact-remove"] = Reachable([&contacts] { return contacts.View().removeEnabled; }, "Remove",
+                                         NoArguments([&contacts] { contacts.Remove(); }));
   commands["contact-clear"] = NoArguments([&contacts] { contacts.Clear(); });
   commands["contact-select"] = Choosing([&editor, numbers] { return numbers(editor.Record().Contacts.size()); },
                                         "a contact", [&contacts](int i) { contacts.Choose(i); });

@@ -86,19 +86,9 @@ void AddSkillsCommands(Editor& editor, std::ostream& out, std::map<std::string, 
   };
   // A player cannot use a control that is hidden or disabled; a script that tries is wrong.
   auto when = [](std::function<bool()> usable, std::string what, std::function<void()> action) {
-    return [usable, what, action](const ScriptLine& line, std::string& error) {
-      if (!line.words.empty()) {
-        error = "takes no arguments";
-        return false;
-      }
-      if (!usable()) {
-        error = what + " cannot be used now";
-        return false;
-      }
-      action();
-      return true;
-    };
+    return Reachable(std::move(usable), std::move(what), NoArguments(std::move(action)));
   };
+
   auto selected = [&view] { return view.spinnerEnabled; };
   auto adjusters = [&view] { return view.adjustersVisible && view.spinnerEnabled; };
 
