@@ -6,7 +6,6 @@
 #include "app/character_loading.h"
 #include "charfile/character_reader.h"
 #include "charfile/character_writer.h"
-#include "record/cp1252.h"
 #include "record/text_file.h"
 #include "record/values.h"
 #include "rules/attributes.h"
@@ -32,7 +31,7 @@ Editor::Editor(Platform& platform, std::string programFolder, std::string comman
 
 std::string Editor::SettingsFile() const { return SettingsPath(kSettingsFileName, programFolder_, commandLine_); }
 
-void Editor::Tell(const std::string& text, Icon icon) { platform_.Message(text, kAppTitle, icon, Buttons::Ok); }
+void Editor::Tell(const ShownText& text, Icon icon) { platform_.Message(text, kAppTitle, icon, Buttons::Ok); }
 
 RulesContext Editor::Context() { return RulesContext{record_, creation_, platform_, hooks_, catalogs_}; }
 
@@ -175,8 +174,8 @@ void Editor::Open() {
   document_.Modified = false;
 }
 
-std::string Editor::OpenedTitle() const {
-  return "Ironveil CharGen 3 - [" + PathToText(FileNameOf(document_.CurrentFile)) + "]";
+ShownText Editor::OpenedTitle() const {
+  return "Ironveil CharGen 3 - [" + ShownText::Path(FileNameOf(document_.CurrentFile)) + "]";
 }
 
 std::string Editor::FileText() {

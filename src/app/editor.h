@@ -25,6 +25,7 @@
 #include "catalog/catalogs.h"
 #include "platform/platform.h"
 #include "record/character_record.h"
+#include "record/shown_text.h"
 #include "rules/creation_state.h"
 
 namespace ivgen {
@@ -39,7 +40,7 @@ enum class NewOutcome { Reset, Cancelled, KeptUnsaved };
 
 /// What the window's frame shows that is not a field of the record.
 struct FrameView {
-  std::string title;
+  ShownText title;
   bool statusBarVisible = true;
   bool splashVisible = false;
   std::string splashVersion;
@@ -186,8 +187,8 @@ class Editor final : private UnitHost {
   bool ReloadCatalogs(bool atStartup);
   /// Writes the character to path; on success it becomes the current file.
   bool WriteTo(const std::string& path);
-  std::string OpenedTitle() const;
-  void Tell(const std::string& text, Icon icon = Icon::None);
+  ShownText OpenedTitle() const;
+  void Tell(const ShownText& text, Icon icon = Icon::None);
 
   Platform& platform_;
   std::string programFolder_;

@@ -6,7 +6,7 @@
 
 namespace ivgen {
 
-void OptionsUnit::Tell(const std::string& text, Icon icon) { platform_.Message(text, kAppTitle, icon, Buttons::Ok); }
+void OptionsUnit::Tell(const ShownText& text, Icon icon) { platform_.Message(text, kAppTitle, icon, Buttons::Ok); }
 
 OptionsFields OptionsUnit::InEffect() const {
   // After a Done the file holds values that partly take effect only at the next start; the
@@ -36,7 +36,7 @@ void OptionsUnit::SetField(std::string_view key, std::string text) {
 void OptionsUnit::Browse() {
   const std::string path = platform_.OpenFile({"Open", kPictureFilter, "", ""});
   if (path.empty()) return;
-  std::string refusal;
+  ShownText refusal;
   if (const auto text = PictureFieldText(path, refusal)) {
     fields_.DefaultGIF = *text;
   } else {

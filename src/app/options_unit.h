@@ -41,7 +41,7 @@ class OptionsUnit {
  private:
   /// The fields as the dialog opens: the settings in effect, or what it last wrote.
   OptionsFields InEffect() const;
-  void Tell(const std::string& text, Icon icon = Icon::None);
+  void Tell(const ShownText& text, Icon icon = Icon::None);
 
   Settings& settings_;
   Platform& platform_;

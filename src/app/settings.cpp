@@ -52,16 +52,15 @@ Settings LoadSettings(const std::string& path, Platform& platform) {
   return SettingsFrom(ini);
 }
 
-std::optional<std::string> PictureFieldText(const std::string& path, std::string& refusal) {
+std::optional<std::string> PictureFieldText(const std::string& path, ShownText& refusal, std::string_view keeper) {
+  const std::string cannotKeep = std::string(keeper) + " cannot keep";
   if (path.find_first_of("\r\n") != std::string::npos) {
-    refusal =
-        "The picture's file name holds a line break, which the settings file cannot keep.\r\nChoose another "
-        "picture.";
+    refusal = "The picture's file name holds a line break, which " + cannotKeep + ".\r\nChoose another picture.";
     return std::nullopt;
   }
   std::string text = PathToText(path);
   if (TextToPath(text) != AsUtf8(path)) {
-    refusal = "The picture's file name holds characters the settings file cannot keep: " + text +
+    refusal = "The picture's file name holds characters " + cannotKeep + ": " + ShownText::Path(path) +
               "\r\nChoose another picture.";
     return std::nullopt;
   }

@@ -4,11 +4,13 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "catalog/catalog_file.h"
 #include "platform/platform.h"
 #include "record/ini_file.h"
+#include "record/shown_text.h"
 
 namespace ivgen {
 
@@ -45,10 +47,11 @@ Settings SettingsFrom(const IniFile& ini);
 /// person is told which file.
 Settings LoadSettings(const std::string& path, Platform& platform);
 
-/// The Options dialog's picture field for a file chosen with its browse button; nothing, with the
-/// message to show, when ivgen.ini could not keep the name: a line break would start a setting of
-/// its own, and a character outside Windows-1252 would be lost.
-std::optional<std::string> PictureFieldText(const std::string& path, std::string& refusal);
+/// A picture's field text for a file chosen with a browse button; nothing, with the message to
+/// show, when the file that keeps the name (`keeper`, as the message names it) could not: a line
+/// break would start a line of its own, and a character outside Windows-1252 would be lost.
+std::optional<std::string> PictureFieldText(const std::string& path, ShownText& refusal,
+                                            std::string_view keeper = "the settings file");
 
 /// What the catalog checker says of a settings file: that it cannot be read, starts with a byte
 /// order mark, has no settings section, or holds a number the Options dialog would refuse.

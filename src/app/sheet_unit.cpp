@@ -1,6 +1,6 @@
 #include "app/sheet_unit.h"
 
-#include "record/cp1252.h"
+#include "app/settings.h"
 #include "sheet/print_sheet.h"
 
 namespace ivgen {
@@ -25,7 +25,15 @@ void SheetUnit::SetPictureFile(std::string text) {
 void SheetUnit::BrowsePicture() {
   if (!open_) return;
   const std::string path = platform_.OpenFile({kPictureDialogTitle, kPictureDialogFilter, "", ""});
-  if (!path.empty()) options_.pictureFile = PathToText(path);
+  if (path.empty()) return;
+  // The character file keeps the name and the sheet links it: a name either would change is
+  // refused rather than quietly become another file's.
+  ShownText refusal;
+  if (const auto text = PictureFieldText(path, refusal, "the character file")) {
+    options_.pictureFile = *text;
+  } else {
+    platform_.Message(refusal, kAppTitle, Icon::Warning, Buttons::Ok);
+  }
 }
 
 void SheetUnit::SetPrintPicture(bool on) {

@@ -24,7 +24,8 @@ class SheetUnit {
   // The dialog's controls; each does nothing while the dialog is closed.
   /// The "Insert Graphics [FileName]" box, as typed; line breaks are dropped.
   void SetPictureFile(std::string text);
-  /// "Browse": a picture chosen in the open-file dialog replaces the box's text.
+  /// "Browse": a picture chosen in the open-file dialog replaces the box's text; a name the
+  /// character file cannot keep is refused with a message.
   void BrowsePicture();
   /// The "Print" tick of the picture.
   void SetPrintPicture(bool on);

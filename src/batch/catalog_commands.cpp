@@ -120,7 +120,7 @@ void ScriptRunner::AddCatalogCommands() {
         return false;
       }
       Say(group->title);
-      if (!group->file.ok) Say("  (" + ScriptedPlatform::Visible(group->file.Describe("read")) + ")");
+      if (!group->file.ok) SayShown("  (" + group->file.Describe("read") + ")");
       for (const std::string& item : group->items) {
         Say("  " + TrimRight(item.substr(0, item.find('\t'))) + " | " + item.substr(item.find('\t') + 1));
       }

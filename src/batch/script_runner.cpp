@@ -142,9 +142,7 @@ ScriptRunner::ScriptRunner(ScriptedPlatform& platform, Editor& editor, std::ostr
   AddCommands();
 }
 
-void ScriptRunner::SayPath(const std::string& text, const std::string& path) {
-  terminal_ << Cp1252ToUtf8(text) << ScriptedPlatform::Visible(AsUtf8(path)) << "\n";
-}
+void ScriptRunner::SayShown(const ShownText& text) { terminal_ << ScriptedPlatform::Visible(text.Utf8()) << "\n"; }
 
 namespace {
 
@@ -195,7 +193,7 @@ std::optional<std::string> ScriptRunner::Printable(const std::string& name) cons
   const Settings& settings = editor_.CurrentSettings();
   const OptionsFields& options = editor_.Options().Fields();
   const std::map<std::string, std::function<std::string()>> values = {
-      {"title", [&] { return ScriptedPlatform::Visible(frame.title); }},
+      {"title", [&] { return ScriptedPlatform::Visible(frame.title.Text()); }},
       {"page", [&] { return std::string(kPageCaptions[editor_.CurrentPage()]); }},
       {"statusbar", [&] { return Flag(frame.statusBarVisible); }},
       {"about", [&] { return frame.aboutVersion; }},
@@ -210,7 +208,7 @@ std::optional<std::string> ScriptRunner::Printable(const std::string& name) cons
       {"options.MaxAbsEpts", [&] { return options.MaxAbsEpts; }},
       {"options.DefaultGIF", [&] { return options.DefaultGIF; }},
       {"options.MaxFlawEdge", [&] { return options.MaxFlawEdge; }},
-      {"GraphicsFilename", [&] { return record.GraphicsFilename; }},
+      {"GraphicsFilename", [&] { return ScriptedPlatform::Visible(record.GraphicsFilename); }},
       {"Description", [&] { return ScriptedPlatform::Visible(record.Description); }},
   };
   if (const auto it = values.find(name); it != values.end()) return it->second();
@@ -325,8 +323,9 @@ void ScriptRunner::AddCommands() {
       return false;
     }
     for (const std::string& name : line.words) {
-      if (name == "CurrentFile") {
-        SayPath(name + "=", editor_.Document().CurrentFile);
+      if (name == "CurrentFile" || name == "title") {
+        SayShown(name + "=" +
+                 (name == "title" ? editor_.Frame().title : ShownText::Path(editor_.Document().CurrentFile)));
         continue;
       }
       const auto value = Printable(name);

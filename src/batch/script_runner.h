@@ -94,8 +94,8 @@ class ScriptRunner {
   /// The Books page and the catalog listings (batch/catalog_commands.cpp).
   void AddCatalogCommands();
   void Say(const std::string& text) { out_ << text << "\n"; }
-  /// A line that ends in a path, shown with every character it has and kept to one line.
-  void SayPath(const std::string& text, const std::string& path);
+  /// A line that names a path, shown with every character it has and kept to one line.
+  void SayShown(const ShownText& text);
 
   ScriptedPlatform& platform_;
   Editor& editor_;

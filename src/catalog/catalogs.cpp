@@ -1,7 +1,5 @@
 #include "catalog/catalogs.h"
 
-#include "record/cp1252.h"
-
 namespace ivgen {
 
 namespace {
@@ -64,10 +62,10 @@ CatalogSelections FirstSelections(const Catalogs& catalogs) {
           first(catalogs.edges.flaws)};
 }
 
-std::string CatalogNotFoundMessage(const std::string& path) { return "File not found: " + PathToText(path); }
+ShownText CatalogNotFoundMessage(const std::string& path) { return "File not found: " + ShownText::Path(path); }
 
-std::string CyberwareNotFoundMessage(const std::string& folder) {
-  return "Crash: " + PathToText(FolderWithSeparator(folder)) + "Cyber.dat" + " not found.!";
+ShownText CyberwareNotFoundMessage(const std::string& folder) {
+  return "Crash: " + ShownText::Path(FolderWithSeparator(folder)) + "Cyber.dat not found.!";
 }
 
 std::optional<std::string_view> LoadStartupLists(const std::string& folder, BookLists& books, SkillCatalog& skills) {

@@ -17,6 +17,7 @@
 #include "catalog/metatype_catalog.h"
 #include "catalog/range_catalog.h"
 #include "catalog/skill_catalog.h"
+#include "record/shown_text.h"
 
 namespace ivgen {
 
@@ -46,9 +47,9 @@ struct CatalogSelections {
 CatalogSelections FirstSelections(const Catalogs& catalogs);
 
 /// The message that names a catalog that cannot be opened.
-std::string CatalogNotFoundMessage(const std::string& path);
+ShownText CatalogNotFoundMessage(const std::string& path);
 /// The message of a missing cyberware catalog, which is optional.
-std::string CyberwareNotFoundMessage(const std::string& folder);
+ShownText CyberwareNotFoundMessage(const std::string& folder);
 
 /// Start-up's first catalogs: the sourcebook lists from books.dat, then skills.dat. The name of
 /// the first file that cannot be opened (start-up ends there), or nothing when both loaded.

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "record/shown_text.h"
+
 namespace ivgen {
 
 /// Title of message boxes that have no title of their own.
@@ -31,8 +33,9 @@ class Platform {
   virtual ~Platform() = default;
 
   /// Shows a message box and returns the button pressed; closing the box answers Cancel where
-  /// the box has one, otherwise its first button.
-  virtual Answer Message(const std::string& text, const std::string& title, Icon icon, Buttons buttons) = 0;
+  /// the box has one, otherwise its first button. A path in the text shows as the file system
+  /// spells it.
+  virtual Answer Message(const ShownText& text, const std::string& title, Icon icon, Buttons buttons) = 0;
   /// Input box: the typed text, or "" when cancelled.
   virtual std::string Input(const std::string& prompt, const std::string& title, const std::string& initial) = 0;
   /// Open-file dialog: the chosen path in the file system's bytes, or "" when cancelled. The

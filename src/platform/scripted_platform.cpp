@@ -103,7 +103,7 @@ std::optional<ScriptedPlatform::Queued> ScriptedPlatform::NextAnswer() {
   return answer;
 }
 
-Answer ScriptedPlatform::Message(const std::string& text, const std::string& title, Icon icon, Buttons buttons) {
+Answer ScriptedPlatform::Message(const ShownText& text, const std::string& title, Icon icon, Buttons buttons) {
   const std::vector<Answer> offered = ButtonsOf(buttons);
   Answer chosen = offered.front();
   std::string names;
@@ -124,7 +124,9 @@ Answer ScriptedPlatform::Message(const std::string& text, const std::string& tit
     // button, as a box without an answer does, and the script stops after the command.
     if (!fits) misfit_ = "answer '" + answer->text + "' is not a button of the box (" + names + ")";
   }
-  Record("message [" + title + "] (" + IconName(icon) + names + ") " + Visible(text) + " -> " + AnswerName(chosen));
+  const std::string head = "message [" + title + "] (" + IconName(icon) + names + ") ";
+  const std::string tail = std::string(" -> ") + AnswerName(chosen);
+  Record(head + Visible(text.Text()) + tail, Cp1252ToUtf8(head) + Visible(text.Utf8()) + tail);
   return chosen;
 }
 

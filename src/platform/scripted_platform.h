@@ -43,7 +43,7 @@ class ScriptedPlatform : public Platform {
   bool Busy() const { return busy_; }
   bool ProgressVisible() const { return progressVisible_; }
 
-  Answer Message(const std::string& text, const std::string& title, Icon icon, Buttons buttons) override;
+  Answer Message(const ShownText& text, const std::string& title, Icon icon, Buttons buttons) override;
   std::string Input(const std::string& prompt, const std::string& title, const std::string& initial) override;
   std::string OpenFile(const FileRequest& request) override;
   std::string SaveFile(const FileRequest& request) override;

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "record/cp1252.h"
+#include "record/shown_text.h"
 
 namespace ivgen {
 
@@ -29,8 +30,8 @@ struct IoResult {
   static IoResult Success(std::string path) { return {true, std::move(path), {}}; }
   static IoResult Failure(std::string path, std::string reason) { return {false, std::move(path), std::move(reason)}; }
   /// "Could not write <path>: <reason>" style text for a message box.
-  std::string Describe(std::string_view verb) const {
-    return "Could not " + std::string(verb) + " " + PathToText(path) + ": " + PathToText(reason);
+  ShownText Describe(std::string_view verb) const {
+    return "Could not " + std::string(verb) + " " + ShownText::Path(path) + ": " + PathToText(reason);
   }
 };
 

@@ -1,6 +1,5 @@
 #include "sheet/print_sheet.h"
 
-#include "record/cp1252.h"
 #include "record/values.h"
 #include "rules/attributes.h"
 #include "sheet/sheet_frame.h"
@@ -50,7 +49,7 @@ bool PrintSheet(CharacterRecord& record, const Catalogs& catalogs, const PrintOp
                      Buttons::Ok);
     return false;
   }
-  platform.Message(kSheetWritten + PathToText(path), kAppTitle, Icon::None, Buttons::Ok);
+  platform.Message(kSheetWritten + ShownText::Path(path), kAppTitle, Icon::None, Buttons::Ok);
   return true;
 }
 

@@ -25,8 +25,8 @@ QString QtFilter(const std::string& filter) {
 namespace {
 
 // Message texts use CR LF and LF CR; Qt wants plain line feeds.
-QString MessageText(const std::string& text) {
-  QString shown = ToQt(text);
+QString MessageText(const QString& text) {
+  QString shown = text;
   shown.replace("\r\n", "\n");
   shown.replace("\n\r", "\n");
   shown.replace('\r', '\n');
@@ -39,11 +39,11 @@ void QtPlatform::CloseSplash() {
   if (splash_) splash_->close();
 }
 
-Answer QtPlatform::Message(const std::string& text, const std::string& title, Icon icon, Buttons buttons) {
+Answer QtPlatform::Message(const ShownText& text, const std::string& title, Icon icon, Buttons buttons) {
   CloseSplash();
   QMessageBox box(parent_);
   box.setWindowTitle(ToQt(title));
-  box.setText(MessageText(text));
+  box.setText(MessageText(ToQt(text)));
   switch (icon) {
     case Icon::None:
       box.setIcon(QMessageBox::NoIcon);
@@ -99,7 +99,7 @@ std::string QtPlatform::Input(const std::string& prompt, const std::string& titl
   CloseSplash();
   bool ok = false;
   const QString typed =
-      QInputDialog::getText(parent_, ToQt(title), MessageText(prompt), QLineEdit::Normal, ToQt(initial), &ok);
+      QInputDialog::getText(parent_, ToQt(title), MessageText(ToQt(prompt)), QLineEdit::Normal, ToQt(initial), &ok);
   return ok ? FromQt(typed) : std::string();
 }
 

@@ -30,7 +30,7 @@ class QtPlatform : public Platform {
   void SetSplash(QWidget* splash) { splash_ = splash; }
   void SetDialogHooks(DialogHooks hooks) { hooks_ = std::move(hooks); }
 
-  Answer Message(const std::string& text, const std::string& title, Icon icon, Buttons buttons) override;
+  Answer Message(const ShownText& text, const std::string& title, Icon icon, Buttons buttons) override;
   std::string Input(const std::string& prompt, const std::string& title, const std::string& initial) override;
   std::string OpenFile(const FileRequest& request) override;
   std::string SaveFile(const FileRequest& request) override;

@@ -5,10 +5,12 @@
 #include <string>
 
 #include "record/cp1252.h"
+#include "record/shown_text.h"
 
 namespace ivgen {
 
 inline QString ToQt(const std::string& text) { return QString::fromUtf8(Cp1252ToUtf8(text)); }
+inline QString ToQt(const ShownText& text) { return QString::fromUtf8(text.Utf8()); }
 inline std::string FromQt(const QString& text) { return Utf8ToCp1252(text.toUtf8().toStdString()); }
 
 }  // namespace ivgen

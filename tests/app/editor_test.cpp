@@ -33,7 +33,8 @@ TEST_F(EditorTest, StartsWithTheDefaultPictureAndNoSplash) {
   EXPECT_EQ(std::pair(editor.Points().Edges().selectedEdge, editor.Points().Edges().selectedFlaw), std::pair(0, 0));
 }
 
-// A failed write keeps the old file, the file name and the changes, and says why.
+// A failed write keeps the old file, the file name and the changes, and says why, naming the file
+// as the file system spells it.
 TEST_F(EditorTest, AFailedSaveKeepsTheOldFileAndTheCharacterModified) {
   Editor& editor = Start();
   editor.Texts().Set("StreetName", "Nyx");
@@ -56,6 +57,9 @@ TEST_F(EditorTest, AFailedSaveKeepsTheOldFileAndTheCharacterModified) {
        "missing/nyx.iv3", ": No such file or directory -> OK"},
       {"a read-only file", [&] { return platform_.QueueAnswer(Path("locked.iv3")), editor.SaveAs(); }, "locked.iv3",
        ": the file is read-only -> OK"},
+      {"a folder named outside Windows-1252",
+       [&] { return platform_.QueueAnswer(Path("\u65E5\u672C/nyx.iv3")), editor.SaveAs(); }, "\u65E5\u672C/nyx.iv3",
+       ": No such file or directory -> OK"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
@@ -68,9 +72,9 @@ TEST_F(EditorTest, AFailedSaveKeepsTheOldFileAndTheCharacterModified) {
     EXPECT_EQ(Read("locked.iv3"), "old");
     const std::string told =
         kTell + "(warning, OK) The character was not saved.\\r\\nCould not write " + Path(c.target);
-    EXPECT_EQ(Log().back().substr(0, told.size()), told);
+    EXPECT_EQ(LastShown().substr(0, told.size()), told);
     if (!c.reason.empty()) {
-      EXPECT_EQ(Log().back().substr(told.size()), c.reason);
+      EXPECT_EQ(LastShown().substr(told.size()), c.reason);
     }
   }
 }
@@ -104,7 +108,7 @@ TEST_F(EditorTest, NewAsksOnlyWhenModifiedAndHonoursEachAnswer) {
   }
   EXPECT_TRUE(fs::exists(Path("kept.iv3")));
   EXPECT_EQ(editor.Document().CurrentFile, "");
-  EXPECT_EQ(editor.Frame().title, kNewTitle);
+  EXPECT_EQ(editor.Frame().title.Text(), kNewTitle);
 }
 
 TEST_F(EditorTest, NewClearsTypedTextsAndPoolsAndKeepsKarma) {
@@ -155,7 +159,7 @@ TEST_F(EditorTest, OpenRunsNewFirstAndNeverLeavesAHalfReadCharacter) {
   EXPECT_NE(Log()[2].find("Could not open " + Path("absent.iv3")), std::string::npos) << Log()[2];
   EXPECT_EQ(editor.Record().StreetName, "");
   EXPECT_EQ(editor.Document().CurrentFile, "");
-  EXPECT_EQ(editor.Frame().title, kNewTitle);
+  EXPECT_EQ(editor.Frame().title.Text(), kNewTitle);
 
   // The character kept at the save prompt survives a file that cannot be read.
   editor.Texts().Set("StreetName", "Kit");
@@ -253,19 +257,51 @@ TEST_F(EditorTest, OptionsWriteTheSettingsFileNamedOnTheCommandLineAndSayWhenThe
   EXPECT_NE(Log().back().find("Could not write " + Path("no/such/folder/ivgen.ini")), std::string::npos);
 }
 
-TEST_F(EditorTest, ThePictureBrowserRefusesANameThatWouldInjectASetting) {
+// Each browser keeps a picture's name in a file of lines: a line break once set MaxFlawEdge past
+// its check or split the sheet's picture link, and a name outside Windows-1252 became "??.gif".
+TEST_F(EditorTest, ThePictureBrowsersRefuseANameTheirFileCannotKeep) {
   Editor& editor = Start();
-  editor.Options().Open();
-  platform_.QueueAnswer("/pics/x\nMaxFlawEdge=99\n.gif");
-  editor.Options().Browse();
-  EXPECT_EQ(Log().back(), kTell +
-                              "(warning, OK) The picture's file name holds a line break, which the settings file "
-                              "cannot keep.\\r\\nChoose another picture. -> OK");
-  platform_.QueueAnswer("/pics/me.gif");
-  editor.Options().Browse();
-  EXPECT_TRUE(editor.Options().Done());
-  EXPECT_EQ(Read("ivgen.ini"),
-            "[Character Generator]\r\nmaxpoints=0\r\nMaxAbsEpts=0\r\nDefaultGIF=/pics/me.gif\r\nMaxFlawEdge=5\r\n");
+  const struct {
+    const char* dialog;
+    const char* keeper;
+    std::function<void()> open, browse;
+    std::function<std::string()> field, finish;
+    std::string kept;
+  } browsers[] = {
+      {"Options", "the settings file", [&] { editor.Options().Open(); }, [&] { editor.Options().Browse(); },
+       [&] { return editor.Options().Fields().DefaultGIF; },
+       [&] { return editor.Options().Done() ? Read("ivgen.ini") : "<not done>"; },
+       "[Character Generator]\r\nmaxpoints=0\r\nMaxAbsEpts=0\r\nDefaultGIF=/pics/zo\xEB.gif\r\nMaxFlawEdge=5\r\n"},
+      {"Print Options", "the character file", [&] { editor.Sheet().PrintToHtml(); },
+       [&] { editor.Sheet().BrowsePicture(); }, [&] { return editor.Sheet().Options().pictureFile; },
+       [&] {
+         editor.Sheet().SetPrintPicture(true);
+         platform_.QueueAnswer(Path("nyx.htm"));
+         editor.Sheet().Print();
+         const std::string sheet = Read("nyx.htm");
+         const size_t link = sheet.find("<img src=\"") + 10;
+         return editor.Record().GraphicsFilename + " " + sheet.substr(link, sheet.find('"', link) - link);
+       },
+       "/pics/zo\xEB.gif /pics/zo\xEB.gif"},
+  };
+  for (const auto& b : browsers) {
+    SCOPED_TRACE(b.dialog);
+    b.open();
+    const std::string before = b.field();
+    const std::string refused = kTell + "(warning, OK) The picture's file name holds ";
+    platform_.QueueAnswer("/pics/x\r\nMaxFlawEdge=99\n.gif");
+    b.browse();
+    EXPECT_EQ(LastShown(),
+              refused + "a line break, which " + b.keeper + " cannot keep.\\r\\nChoose another picture. -> OK");
+    platform_.QueueAnswer("/pics/\u65E5\u672C.gif");
+    b.browse();
+    EXPECT_EQ(LastShown(), refused + "characters " + b.keeper +
+                               " cannot keep: /pics/\u65E5\u672C.gif\\r\\nChoose another picture. -> OK");
+    EXPECT_EQ(b.field(), before);
+    platform_.QueueAnswer("/pics/zo\u00EB.gif");
+    b.browse();
+    EXPECT_EQ(b.finish(), b.kept);
+  }
 }
 
 TEST_F(EditorTest, FixedMessagesAndTheAboutBox) {

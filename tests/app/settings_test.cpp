@@ -81,13 +81,13 @@ TEST(PictureFieldText, TakesOnlyNamesTheSettingsFileCanKeep) {
       {"/home/gm/x\nMaxFlawEdge=99\n.gif", nullptr,
        "The picture's file name holds a line break, which the settings file cannot keep.\r\nChoose another picture."},
       {"/home/gm/\u65E5\u672C.gif", nullptr,
-       "The picture's file name holds characters the settings file cannot keep: /home/gm/??.gif\r\nChoose another "
-       "picture."},
+       "The picture's file name holds characters the settings file cannot keep: /home/gm/\u65E5\u672C.gif\r\nChoose "
+       "another picture."},
   };
   for (const auto& [path, text, message] : cases) {
-    std::string refusal;
+    ShownText refusal;
     EXPECT_EQ(PictureFieldText(path, refusal).value_or("<refused>"), text != nullptr ? text : "<refused>") << path;
-    EXPECT_EQ(refusal, message);
+    EXPECT_EQ(refusal.Utf8(), message);
   }
 }
 

@@ -18,7 +18,9 @@ namespace ivgen::test_support {
 class ProgramTest : public ::testing::Test {
  protected:
   explicit ProgramTest(const std::string& catalogs = IVGEN_BUNDLED_DATA)
-      : folder_(FreshProgramFolder("program", catalogs)) {}
+      : folder_(FreshProgramFolder("program", catalogs)) {
+    platform_.SetEcho([this](const std::string& line) { shown_ = line; });
+  }
   ~ProgramTest() override { std::filesystem::remove_all(folder_); }
 
   /// Starts the program, with `ini` as its settings file when given, and forgets what start-up
@@ -37,10 +39,13 @@ class ProgramTest : public ::testing::Test {
     ASSERT_TRUE(ReplaceFile(Path(name), bytes).ok) << name;
   }
   const std::vector<std::string>& Log() const { return platform_.Log(); }
+  /// The last prompt as the screen shows it: UTF-8, with every path as the file system spells it.
+  const std::string& LastShown() const { return shown_; }
 
   std::filesystem::path folder_;
   ScriptedPlatform platform_;
   std::unique_ptr<Editor> editor_;
+  std::string shown_;
 };
 
 }  // namespace ivgen::test_support
