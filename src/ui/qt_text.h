@@ -10,6 +10,7 @@
 namespace ivgen {
 
 inline QString ToQt(const std::string& text) { return QString::fromUtf8(Cp1252ToUtf8(text)); }
+inline QString ToQt(const char* text) { return ToQt(std::string(text)); }
 inline QString ToQt(const ShownText& text) { return QString::fromUtf8(text.Utf8()); }
 inline std::string FromQt(const QString& text) { return Utf8ToCp1252(text.toUtf8().toStdString()); }
 

@@ -318,7 +318,7 @@ TEST(SaveBooks, RewritesOnlyTheMarks) {
     auto books = *LoadBooks(folder.Path());
     books.allowed = c.allowed;
     const IoResult result = SaveBooks(folder.Path(), books);
-    ASSERT_TRUE(result.ok) << result.Describe("write");
+    ASSERT_TRUE(result.ok) << result.Describe("write").Utf8();
     EXPECT_EQ(folder.Read("books.dat"), c.after);
     EXPECT_EQ(folder.Read("booksdat.dat"), "<none>");
   }

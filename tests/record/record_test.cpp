@@ -204,7 +204,7 @@ TEST_F(TextFileTest, ReadWholeFileRefusesWhatIsNoFileOfOurs) {
   for (const auto& c : cases) {
     IoResult problem;
     EXPECT_FALSE(ReadWholeFile(c.path, &problem).has_value()) << c.path;
-    EXPECT_EQ(problem.Describe("read"), "Could not read " + c.path + ": " + c.reason);
+    EXPECT_EQ(problem.Describe("read").Text(), "Could not read " + c.path + ": " + c.reason);
   }
 }
 

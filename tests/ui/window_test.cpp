@@ -120,7 +120,7 @@ TEST_F(MainWindowTest, OpensOnPrioritiesWithTheTwelvePagesAndMenus) {
   }
 }
 
-TEST_F(MainWindowTest, NewAsksOnlyAfterAnEditAndClearsThePages) {
+TEST_F(MainWindowTest, NewAsksOnlyAfterAnEditAndClearsThePagesAndSaveAsNamesTheFile) {
   MenuItem("&New")->trigger();
   EXPECT_TRUE(platform_.Log().empty());
   ShowPage(9);
@@ -132,6 +132,10 @@ TEST_F(MainWindowTest, NewAsksOnlyAfterAnEditAndClearsThePages) {
                                                       "character has been modified.\\n\\rDo you want do save "
                                                       "changes? -> No"});
   EXPECT_EQ(Text("StreetName"), "");
+  // The title names the saved file as it is spelled, also outside Windows-1252.
+  platform_.QueueAnswer((folder_ / "\u65E5\u672C.iv3").string());
+  MenuItem("Save &As...")->trigger();
+  EXPECT_EQ(Window().windowTitle(), QString::fromUtf8("Ironveil CharGen 3 - [\u65E5\u672C.iv3]"));
 }
 
 TEST_F(MainWindowTest, OptionsDialogRefusesOutOfRangeAndStaysOpen) {
