@@ -57,7 +57,9 @@ bool OptionsUnit::Done() {
     return false;
   }
   // The two point limits take effect once they pass, before the edge/flaw count is checked;
-  // a refused count leaves the file unwritten.
+  // a refused count leaves the file unwritten. A failed write takes them back: limits the file
+  // does not hold would silently change at the next start.
+  const Settings before = settings_;
   settings_.maxpoints = CInt(maxpoints);
   settings_.MaxAbsEpts = CInt(maxAbsEpts);
   if (maxFlawEdge < 0 || maxFlawEdge > 10) {
@@ -67,6 +69,7 @@ bool OptionsUnit::Done() {
   const IoResult written = ReplaceFile(
       settingsFile_, SettingsFileText(fields_.maxpoints, fields_.MaxAbsEpts, fields_.DefaultGIF, fields_.MaxFlawEdge));
   if (!written.ok) {
+    settings_ = before;
     Tell("The settings were not saved.\r\n" + written.Describe("write"), Icon::Warning);
     return false;
   }

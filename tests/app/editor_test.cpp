@@ -248,13 +248,31 @@ TEST_F(EditorTest, OptionsWriteTheSettingsFileNamedOnTheCommandLineAndSayWhenThe
   EXPECT_FALSE(fs::exists(Path("ivgen.ini")));
   EXPECT_EQ(Read("table.ini").substr(0, 37), "[Character Generator]\r\nmaxpoints=95\r\n");
 
+  // A failed write takes back only what its own Done put in effect.
   Editor& unwritable = Start("", Path("no/such/folder/ivgen.ini"));
-  unwritable.Options().Open();
-  unwritable.Options().SetField("maxpoints", "50");
-  EXPECT_FALSE(unwritable.Options().Done());
-  EXPECT_TRUE(unwritable.Options().IsOpen());
-  EXPECT_EQ(unwritable.CurrentSettings().maxpoints, 50) << "in effect, as after a refused edge/flaw count";
-  EXPECT_NE(Log().back().find("Could not write " + Path("no/such/folder/ivgen.ini")), std::string::npos);
+  OptionsUnit& options = unwritable.Options();
+  const auto limits = [&] {
+    return std::to_string(unwritable.CurrentSettings().maxpoints) + " " +
+           std::to_string(unwritable.CurrentSettings().MaxAbsEpts);
+  };
+  options.Open();
+  for (const auto& [key, text] : {std::pair{"maxpoints", "50"}, {"MaxAbsEpts", "4"}, {"MaxFlawEdge", "11"}}) {
+    options.SetField(key, text);
+  }
+  EXPECT_FALSE(options.Done());
+  EXPECT_EQ(limits(), "50 4") << "in effect after a refused edge/flaw count";
+  for (const auto& [key, text] : {std::pair{"maxpoints", "101"}, {"MaxAbsEpts", "9"}, {"MaxFlawEdge", "3"}}) {
+    options.SetField(key, text);
+  }
+  EXPECT_FALSE(options.Done());
+  EXPECT_TRUE(options.IsOpen());
+  EXPECT_EQ(limits(), "50 4");
+  EXPECT_EQ(Log().back(), kTell + "(warning, OK) The settings were not saved.\\r\\nCould not write " +
+                              Path("no/such/folder/ivgen.ini") + ": No such file or directory -> OK");
+  options.Cancel();
+  options.Open();
+  EXPECT_EQ(options.Fields().maxpoints + " " + options.Fields().MaxAbsEpts, "50 4");
+  EXPECT_EQ(limits(), "50 4");
 }
 
 // Each browser keeps a picture's name in a file of lines: a line break once set MaxFlawEdge past

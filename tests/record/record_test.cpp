@@ -3,10 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 #include <algorithm>
+#include <cerrno>
+#include <chrono>
 #include <cmath>
+#include <cstring>
 #include <filesystem>
+#include <functional>
 
 #include "record/character_record.h"
 #include "record/cp1252.h"
@@ -186,6 +192,151 @@ TEST_F(TextFileTest, ReplaceFileWritesThroughLinksAndNeverThroughPlantedOnes) {
   EXPECT_EQ(Read("shared/nyx.iv3"), kBytes);
   EXPECT_EQ(Read("victim.txt"), "another user's file");
   EXPECT_EQ(std::distance(fs::directory_iterator(folder_ / "shared"), fs::directory_iterator()), 1);
+}
+
+// A second person on the machine: true when `act` succeeded run as that user in a child process.
+constexpr uid_t kFriend = 65534;
+bool AsFriend(const std::function<bool()>& act) {
+  const pid_t child = ::fork();
+  if (child == 0) {
+    const bool done =
+        ::setresgid(kFriend, kFriend, kFriend) == 0 && ::setresuid(kFriend, kFriend, kFriend) == 0 && act();
+    ::_exit(done ? 0 : 1);
+  }
+  int status = 0;
+  return child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+// In a sticky folder anyone may write to, only the saver's and the folder owner's links are
+// followed: anyone else's could lead a save onto the saver's own files.
+TEST(MayFollowLink, FollowsOthersLinksOnlyOutsideSharedFolders) {
+  constexpr uid_t kMe = 1000;
+  constexpr uid_t kFolderOwner = 0;
+  constexpr uid_t kOther = 1001;
+  const struct {
+    uid_t linkOwner;
+    mode_t folder;
+    bool followed;
+  } cases[] = {
+      {kOther, 01777, false}, {kMe, 01777, true},    {kFolderOwner, 01777, true},
+      {kOther, 0777, true},   {kOther, 01775, true}, {kOther, 01755, true},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(MayFollowLink(kMe, c.linkOwner, kFolderOwner, S_IFDIR | c.folder), c.followed)
+        << c.linkOwner << " " << std::oct << c.folder;
+  }
+}
+
+// The same for real: another user plants links in a shared folder, one to the saver's notes and
+// one to a file that does not exist yet.
+TEST_F(TextFileTest, ReplaceFileRefusesAnotherUsersLinkInASharedFolder) {
+  if (::geteuid() != 0) GTEST_SKIP() << "a second user needs root";
+  fs::create_directory(folder_ / "table");
+  fs::permissions(folder_ / "table", fs::perms(01777));
+  ASSERT_TRUE(ReplaceFile(Path("notes.txt"), "my notes").ok);
+  ASSERT_TRUE(AsFriend([&] {
+    return ::symlink(Path("notes.txt").c_str(), Path("table/nyx.iv3").c_str()) == 0 &&
+           ::symlink(Path("ghost.txt").c_str(), Path("table/ghost.iv3").c_str()) == 0;
+  }));
+  fs::create_symlink(Path("notes.txt"), Path("table/mine.iv3"));
+  const struct {
+    const char* link;
+    int folder;
+    const char* notes;  // afterwards; the link's name when written through
+    bool refused;
+  } cases[] = {
+      {"nyx.iv3", 01777, "my notes", true},
+      {"ghost.iv3", 01777, "my notes", true},
+      {"mine.iv3", 01777, "mine.iv3", false},
+      {"nyx.iv3", 0777, "nyx.iv3", false},
+  };
+  for (const auto& c : cases) {
+    fs::permissions(folder_ / "table", fs::perms(c.folder));
+    const std::string link = Path(std::string("table/") + c.link);
+    const IoResult result = ReplaceFile(link, c.link);
+    EXPECT_EQ(
+        result.ok ? "written" : result.Describe("write"),
+        c.refused ? "Could not write " + link + ": another user's link in a shared folder is not followed" : "written");
+    EXPECT_EQ(Read("notes.txt"), c.notes) << c.link;
+  }
+  EXPECT_FALSE(fs::exists(Path("ghost.txt")));
+}
+
+// A file shared with a friend through an ACL, or marked by another program, stays so. ACL bytes:
+// version 2, then tag, permissions and id of each entry: the owner, the friend, the group, the
+// mask and the others.
+TEST_F(TextFileTest, ReplaceFileKeepsExtendedAttributesAndACLs) {
+  std::string acl("\x02\0\0\0", 4);
+  for (const auto& [tag, perm, id] : {std::tuple<uint16_t, uint16_t, uint32_t>{0x01, 6, ~0u},
+                                      {0x02, 6, kFriend},
+                                      {0x04, 4, ~0u},
+                                      {0x10, 6, ~0u},
+                                      {0x20, 4, ~0u}}) {
+    char entry[8];
+    std::memcpy(entry, &tag, 2);
+    std::memcpy(entry + 2, &perm, 2);
+    std::memcpy(entry + 4, &id, 4);
+    acl.append(entry, sizeof entry);
+  }
+  const std::pair<const char*, std::string> attributes[] = {{"user.ivgen.table", "Friday game"},
+                                                            {"system.posix_acl_access", acl}};
+  const std::string path = Path("nyx.iv3");
+  ASSERT_TRUE(ReplaceFile(path, "old").ok);
+  std::vector<std::pair<const char*, std::string>> kept;
+  for (const auto& [name, value] : attributes) {
+    if (::setxattr(path.c_str(), name, value.data(), value.size(), 0) == 0) {
+      kept.emplace_back(name, value);
+    } else {
+      ASSERT_TRUE(errno == ENOTSUP || errno == EOPNOTSUPP) << name << ": " << std::strerror(errno);
+    }
+  }
+  if (kept.empty()) GTEST_SKIP() << "the file system keeps no extended attributes";
+  const fs::perms mode = fs::status(path).permissions();
+
+  ASSERT_TRUE(ReplaceFile(path, kBytes).ok);
+  EXPECT_EQ(Read("nyx.iv3"), kBytes);
+  EXPECT_EQ(fs::status(path).permissions(), mode);
+  for (const auto& [name, value] : kept) {
+    std::string now(value.size() + 16, '\0');
+    const ssize_t got = ::getxattr(path.c_str(), name, now.data(), now.size());
+    EXPECT_EQ(now.substr(0, got < 0 ? 0 : static_cast<size_t>(got)), value) << name;
+  }
+  if (::geteuid() == 0 && kept.size() == 2) {
+    EXPECT_TRUE(AsFriend([&] { return ::access(path.c_str(), W_OK) == 0; })) << "the friend may still write";
+  }
+}
+
+// A save killed while writing left a full-size temporary file; a later save in that folder
+// removes the person's own that are more than an hour old, and nothing else.
+TEST_F(TextFileTest, ReplaceFileRemovesStaleTemporaryFiles) {
+  const struct {
+    const char* name;
+    int minutes;  // since it was last written
+    char kind;    // 'f' a file of the person's, 'o' another user's, 'd' a folder
+    bool removed;
+  } cases[] = {
+      {".~ivgenAb12Cd", 61, 'f', true},   {".~ivgenZz99yy", 50, 'f', false},  {".~ivgenAb12C", 120, 'f', false},
+      {".~ivgen-b12Cd", 120, 'f', false}, {"x~ivgenAb12Cd", 120, 'f', false}, {".~ivgenFolder", 120, 'd', false},
+      {".~ivgenOthers", 120, 'o', false},
+  };
+  std::vector<std::string> expected = {"nyx.iv3"};
+  for (const auto& c : cases) {
+    if (c.kind == 'o' && ::geteuid() != 0) continue;
+    if (c.kind == 'd') {
+      fs::create_directory(Path(c.name));
+    } else {
+      ASSERT_TRUE(ReplaceFile(Path(c.name), "half a character").ok);
+    }
+    if (c.kind == 'o') {
+      ASSERT_EQ(::chown(Path(c.name).c_str(), kFriend, kFriend), 0);
+    }
+    fs::last_write_time(Path(c.name), fs::file_time_type::clock::now() - std::chrono::minutes(c.minutes));
+    if (!c.removed) expected.emplace_back(c.name);
+  }
+  std::sort(expected.begin(), expected.end());
+
+  ASSERT_TRUE(ReplaceFile(Path("nyx.iv3"), kBytes).ok);
+  EXPECT_EQ(Names(), expected);
 }
 
 TEST_F(TextFileTest, ReadWholeFileRefusesWhatIsNoFileOfOurs) {
