@@ -5,6 +5,7 @@
 #include "app/unit_host.h"
 #include "catalog/books.h"
 #include "purchase/bioware.h"
+#include "record/money.h"
 
 namespace ivgen {
 
@@ -30,7 +31,7 @@ class BiowareUnit {
   // What the Editor runs for other pages, inside an action it is already running.
   void Recount(RulesContext& ctx) { RecountBioIndex(ctx, view_); }
   void Reset(RulesContext& ctx) { ResetBioware(ctx, view_); }
-  void Refresh(const CharacterRecord& record) { ShowBiowareMoney(record, view_); }
+  void Refresh(const CharacterRecord& record) { ShowMoneyLeft(record, view_); }
   /// Another book choice renumbers the tree: the chosen node would name another item.
   void CatalogsReloaded() {
     view_.selectedItem = -1;

@@ -76,13 +76,13 @@ void LoadCharacter(RulesContext& ctx, const CharacterFile& file, const std::stri
   // The file's gear list brings its own divider.
   record.Gear.clear();
 
-  const bool overrideWas = record.norules != 0;
+  const bool overrideWas = record.OverrideLimits();
   file.ReadCharacter(record, defaultGif);
   const std::string raceName = record.Race;
   const int16_t initiation = record.Initiation;
   // The option takes the file's state as a click would: its handling runs only when that state
   // differs, and it clears the initiation, which the file's replaces.
-  if (const bool fileOverride = record.norules != 0; fileOverride != overrideWas) {
+  if (const bool fileOverride = record.OverrideLimits(); fileOverride != overrideWas) {
     record.norules = overrideWas ? 1 : 0;
     SetOverrideLimits(ctx, fileOverride);
   }
@@ -163,7 +163,7 @@ void LoadCharacter(RulesContext& ctx, const CharacterFile& file, const std::stri
   ShowSpellPoints(ctx);
   // The "Money" field shows an existing character's money, so leaving the priorities page
   // later keeps it.
-  if (record.norules != 0) SetMoneyText(ctx, IntText(record.Maxresources));
+  if (record.OverrideLimits()) SetMoneyText(ctx, IntText(record.Maxresources));
   ShowOpenedCharacter(ctx);
 }
 

@@ -5,6 +5,7 @@
 
 #include "app/unit_host.h"
 #include "purchase/contacts.h"
+#include "record/money.h"
 
 namespace ivgen {
 
@@ -28,7 +29,7 @@ class ContactsUnit {
   void MoveDown();
 
   /// The money-left display, after any purchase or refund on any page.
-  void ShowMoney() { ShowMoneyLeft(host_.Record(), view_); }
+  void ShowMoneyLeft() { ivgen::ShowMoneyLeft(host_.Record(), view_); }
   /// New: the page's texts are cleared and nothing is chosen.
   void Reset();
 

@@ -154,14 +154,14 @@ class Editor final : private UnitHost {
     }
     void ShowStandardView() override;
     void ShowMoneyLeft() override {
-      editor_.gear_.ShowMoney();
-      editor_.contacts_.ShowMoney();
+      editor_.gear_.ShowMoneyLeft();
+      editor_.contacts_.ShowMoneyLeft();
     }
     void RecountSkillPoints() override { editor_.skills_.Recount(); }
     void RecountCyberwareEssence() override;
     void RecountBioIndex() override;
     void RefreshGearTotals() override { editor_.gear_.RecountWeight(); }
-    void RefreshContacts() override { editor_.contacts_.ShowMoney(); }
+    void RefreshContacts() override { editor_.contacts_.ShowMoneyLeft(); }
     void RefreshOverrideView() override { editor_.skills_.RefreshOverrideView(); }
     void OfferSheetName(const std::string& streetName) override { editor_.sheet_.OfferSheetName(streetName); }
     void RestorePointGeneration() override {

@@ -7,6 +7,7 @@
 #include "app/unit_host.h"
 #include "catalog/books.h"
 #include "purchase/gear.h"
+#include "record/money.h"
 
 namespace ivgen {
 
@@ -37,7 +38,7 @@ class GearUnit {
   /// Entering the page: the carried weight and money left again.
   void RecountWeight();
   /// The money-left display, after any purchase or refund on any page.
-  void ShowMoney() { ShowMoneyLeft(host_.Record(), view_); }
+  void ShowMoneyLeft() { ivgen::ShowMoneyLeft(host_.Record(), view_); }
   /// New: nothing of the fresh gear list is chosen.
   void Reset();
 

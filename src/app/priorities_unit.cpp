@@ -28,7 +28,7 @@ void PrioritiesUnit::SetOverrideLimits(bool on) {
   host_.Run([on](RulesContext& ctx) { return ivgen::SetOverrideLimits(ctx, on); });
 }
 
-void PrioritiesUnit::ToggleExistingCharacter() { SetOverrideLimits(host_.Record().norules == 0); }
+void PrioritiesUnit::ToggleExistingCharacter() { SetOverrideLimits(!host_.Record().OverrideLimits()); }
 
 void PrioritiesUnit::SetInitiation(bool on) {
   host_.Run([on](RulesContext& ctx) { return ivgen::SetInitiation(ctx, on); });

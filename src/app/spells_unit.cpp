@@ -1,5 +1,7 @@
 #include "app/spells_unit.h"
 
+#include "record/money.h"
+
 namespace ivgen {
 
 std::string SpellsUnit::TraditionName() const { return ivgen::TraditionName(host_.Record(), host_.CurrentCatalogs()); }
@@ -49,7 +51,7 @@ void SpellsUnit::BuyPoints() {
   host_.Run([this](RulesContext& ctx) { return BuySpellPoints(ctx, view_); });
 }
 
-void SpellsUnit::Refresh(RulesContext& ctx) { ShowSpellsMoneyLeft(ctx, view_); }
+void SpellsUnit::Refresh(RulesContext& ctx) { ShowMoneyLeft(ctx.record, view_); }
 
 void SpellsUnit::NewCharacter() { SelectChosen(-1); }
 

@@ -49,7 +49,8 @@ void ShowPriorities(const Editor& editor, std::ostream& out) {
       << "\n";
   out << "Initiation/Geas Mod=" << (record.Initiation ? "on" : "off") << (view.initiationEnabled ? "" : " (disabled)")
       << ", grade " << view.gradeText << "\n";
-  out << "Override Limits (Existing Char)=" << (record.norules ? "on, Money " + view.moneyText : "off") << "\n";
+  out << "Override Limits (Existing Char)=" << (record.OverrideLimits() ? "on, Money " + view.moneyText : "off")
+      << "\n";
   out << "MagicPts=" << GeneralNumber(record.MagicPts) << "\n";
 }
 

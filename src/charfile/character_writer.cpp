@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "charfile/list_keys.h"
+#include "record/money.h"
 #include "record/record_fields.h"
 #include "record/values.h"
 
@@ -167,9 +168,7 @@ void WriteAttributes(FileBuilder& file, const CharacterRecord& r) {
   file.Value("Essence", GeneralNumber(r.Essence));
   file.Text("RunMult", r.RunMult);
   file.Value("Body Index", FormatFixed2(r.BodyIndex));
-  // Widened so an extreme balance cannot overflow.
-  const int64_t left = static_cast<int64_t>(r.Maxresources) - static_cast<int64_t>(r.NuyenSpent);
-  file.Value("Resources", std::to_string(left) + kYen);
+  file.Value("Resources", MoneyLeftText(r) + kYen);
   file.Empty();
 }
 

@@ -6,6 +6,7 @@
 #include "purchase/cyberware.h"
 #include "purchase/gear.h"
 #include "record/entries.h"
+#include "record/money.h"
 #include "record/values.h"
 #include "rules/attributes.h"
 
@@ -74,10 +75,9 @@ bool BuyBioware(RulesContext& ctx, BiowareView& view, const BookLists& books) {
   CharacterRecord& record = ctx.record;
   const BioOffer offer = Offer(fields, view.type);
   if (!ItemBookAllowed(ctx, books, fields[kBook])) return false;
-  const bool overriding = record.norules != 0;
+  const bool overriding = record.OverrideLimits();
   // The item's own Bio-index is held against Essence, not against the Bio-index total.
-  if (!overriding && (Hundredths(record.Essence) < offer.bioIndex ||
-                      static_cast<int64_t>(record.NuyenSpent) + offer.price > record.Maxresources)) {
+  if (!overriding && (Hundredths(record.Essence) < offer.bioIndex || !CanAfford(record, offer.price))) {
     ctx.platform.Message(kInsufficientBioIndex, kAppTitle, Icon::None, Buttons::Ok);
     return false;
   }
@@ -113,7 +113,7 @@ bool RemoveBioware(RulesContext& ctx, BiowareView& view) {
   const int index = view.selectedInstalled;
   if (!view.removeEnabled || index < 0 || static_cast<size_t>(index) >= record.Bioware.size()) return false;
   const std::string codes = TabField(record.Bioware[index], kCodes);
-  SpendNuyen(record, -int64_t{CLng(Val(TabField(record.Bioware[index], kPrice)))});
+  RefundNuyen(record, CLng(Val(TabField(record.Bioware[index], kPrice))));
   record.Bioware.erase(record.Bioware.begin() + index);
   if (!codes.empty()) ModifyAttributeS(ctx, codes, true);
   RecountBioIndex(ctx, view);
@@ -141,11 +141,7 @@ void RecountBioIndex(RulesContext& ctx, BiowareView& view) {
   notes.erase(std::remove(first, notes.end(), kExcessBiowareNote), notes.end());
   if (excessive && !noted) notes.emplace_back(kExcessBiowareNote);
   view.excessiveWarning = excessive;
-  ShowBiowareMoney(record, view);
-}
-
-void ShowBiowareMoney(const CharacterRecord& record, BiowareView& view) {
-  view.moneyLeft = IntText(record.Resources());
+  ShowMoneyLeft(record, view);
 }
 
 void ResetBioware(RulesContext& ctx, BiowareView& view) {

@@ -65,9 +65,6 @@ bool RemoveBioware(RulesContext& ctx, BiowareView& view);
 /// note, and the money left.
 void RecountBioIndex(RulesContext& ctx, BiowareView& view);
 
-/// The money-left display, as the record holds it now.
-void ShowBiowareMoney(const CharacterRecord& record, BiowareView& view);
-
 /// A new character: nothing installed chosen, and the totals recounted.
 void ResetBioware(RulesContext& ctx, BiowareView& view);
 

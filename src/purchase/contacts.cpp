@@ -5,6 +5,7 @@
 
 #include "record/entries.h"
 #include "record/ini_file.h"
+#include "record/money.h"
 #include "record/values.h"
 
 namespace ivgen {
@@ -25,14 +26,13 @@ void Deselect(ContactsView& view) {
   view.updateEnabled = false;
 }
 
-void ShowMoney(RulesContext& ctx, ContactsView& view) {
+// Gear shows the same money.
+void ShowMoneyLeftBothPages(RulesContext& ctx, ContactsView& view) {
   ShowMoneyLeft(ctx.record, view);
   ctx.hooks.ShowMoneyLeft();
 }
 
 }  // namespace
-
-void ShowMoneyLeft(const CharacterRecord& record, ContactsView& view) { view.moneyLeft = MoneyLeftText(record); }
 
 void SetContactField(ContactsView& view, int index, std::string_view text) {
   if (index < 0 || index >= kContactTextFields) return;
@@ -76,7 +76,7 @@ bool AddContact(RulesContext& ctx, ContactsView& view) {
     if (record.Level1Contacts < std::numeric_limits<int16_t>::max()) ++record.Level1Contacts;
   }
 
-  if (int64_t{record.NuyenSpent} + price > record.Maxresources) {
+  if (!CanAfford(record, price)) {
     ctx.platform.Message(kNotEnoughNuyen, kAppTitle, Icon::None, Buttons::Ok);
     return false;
   }
@@ -86,7 +86,7 @@ bool AddContact(RulesContext& ctx, ContactsView& view) {
   fields[kContactPriceField] = view.price;
   SpendNuyen(record, price);
   record.Contacts.push_back(JoinTabs(fields));
-  ShowMoney(ctx, view);
+  ShowMoneyLeftBothPages(ctx, view);
   return true;
 }
 
@@ -112,10 +112,10 @@ bool RemoveContact(RulesContext& ctx, ContactsView& view) {
   CharacterRecord& record = ctx.record;
   if (!HasSelection(record, view)) return false;
   const auto place = record.Contacts.begin() + view.selected;
-  SpendNuyen(record, -int64_t{CLng(Val(TabField(*place, kContactPriceField)))});
+  RefundNuyen(record, CLng(Val(TabField(*place, kContactPriceField))));
   record.Contacts.erase(place);
   Deselect(view);
-  ShowMoney(ctx, view);
+  ShowMoneyLeftBothPages(ctx, view);
   return true;
 }
 

@@ -40,9 +40,6 @@ struct ContactsView {
   std::string moneyLeft = "0";
 };
 
-/// The contacts page's money-left display.
-void ShowMoneyLeft(const CharacterRecord& record, ContactsView& view);
-
 /// Typing into one of the eight texts. A TAB or "~" would split the entry when it is saved and
 /// becomes a blank; line breaks become CR LF; the eight together are cut to what a saved entry
 /// holds. An index outside 0..7 does nothing.

@@ -6,6 +6,7 @@
 
 #include "purchase/gear.h"
 #include "record/entries.h"
+#include "record/money.h"
 #include "record/values.h"
 #include "rules/attributes.h"
 
@@ -47,8 +48,6 @@ CyberOffer Offer(const std::vector<std::string>& fields, int grade, bool used) {
 }
 
 std::string HundredthsText(int64_t hundredths) { return FormatFixed2(static_cast<double>(hundredths) / 100.0); }
-
-bool Overriding(const CharacterRecord& record) { return record.norules != 0; }
 
 // A shapeshifter's Essence starts at 8 once the race page made it one.
 double BaseEssence(const CharacterRecord& record) { return record.Shapeshift && record.OnceThru ? 8.0 : 6.0; }
@@ -118,12 +117,11 @@ bool BuyCyberware(RulesContext& ctx, CyberwareView& view, const BookLists& books
   CharacterRecord& record = ctx.record;
   const CyberOffer offer = Offer(fields, view.grade, view.used);
   if (!ItemBookAllowed(ctx, books, fields[kBook])) return false;
-  if (!Overriding(record) && (Hundredths(record.Essence) < offer.essence ||
-                              static_cast<int64_t>(record.NuyenSpent) + offer.price > record.Maxresources)) {
+  if (!record.OverrideLimits() && (Hundredths(record.Essence) < offer.essence || !CanAfford(record, offer.price))) {
     ctx.platform.Message(kInsufficientEssence, kAppTitle, Icon::None, Buttons::Ok);
     return false;
   }
-  if (!Overriding(record)) SpendNuyen(record, offer.price);
+  if (!record.OverrideLimits()) SpendNuyen(record, offer.price);
   record.Essence -= static_cast<double>(offer.essence) / 100.0;
 
   fields[kName] = offer.name;
@@ -159,7 +157,7 @@ bool RemoveCyberware(RulesContext& ctx, CyberwareView& view) {
   if (!view.removeEnabled || index < 0 || static_cast<size_t>(index) >= record.Cyberware.size()) return false;
   const std::vector<std::string> fields = InstalledCyberFields(record.Cyberware[index]);
   record.Essence += static_cast<double>(Hundredths(Val(fields[kEssence]))) / 100.0;
-  SpendNuyen(record, -int64_t{CLng(Val(fields[kPrice]))});
+  RefundNuyen(record, CLng(Val(fields[kPrice])));
   record.Cyberware.erase(record.Cyberware.begin() + index);
   if (!fields[kCodes].empty()) ModifyAttributeS(ctx, fields[kCodes], true);
   RecountCyberwareEssence(ctx, view);
@@ -199,7 +197,7 @@ void RecountCyberwareEssence(RulesContext& ctx, CyberwareView& view) {
 
 void ShowEssenceAndMoney(const CharacterRecord& record, CyberwareView& view) {
   view.essence = FormatFixed2(record.Essence);
-  view.moneyLeft = IntText(record.Resources());
+  ShowMoneyLeft(record, view);
 }
 
 void ShowCyberLimbsView(RulesContext& ctx, CyberwareView& view) {

@@ -7,6 +7,7 @@
 #include "catalog/gear_catalog.h"
 #include "purchase/contacts.h"
 #include "record/entries.h"
+#include "record/money.h"
 #include "record/values.h"
 
 namespace ivgen {
@@ -74,10 +75,6 @@ std::optional<int64_t> AskedOrListedPrice(RulesContext& ctx, std::string_view pr
   return CLng(Val(answer));
 }
 
-bool CanAfford(const CharacterRecord& record, int64_t amount) {
-  return record.norules != 0 || int64_t{record.NuyenSpent} + amount <= int64_t{record.Maxresources};
-}
-
 void BuyContact(RulesContext& ctx, GearView& view, std::string_view entry, double level, int64_t price) {
   CharacterRecord& record = ctx.record;
   const std::string name(NamePart(entry));
@@ -89,7 +86,7 @@ void BuyContact(RulesContext& ctx, GearView& view, std::string_view entry, doubl
   const int16_t counted = CountLevel1Contacts(record);
   record.Level1Contacts = level == 1 && counted < std::numeric_limits<int16_t>::max() ? counted + 1 : counted;
   // One contact is one person, whatever the number of items says.
-  if (record.norules == 0) SpendNuyen(record, price);
+  if (!record.OverrideLimits()) SpendNuyen(record, price);
   RecountGearWeight(ctx, view);
   ctx.platform.Message(kAddedToContactsMessage, kAppTitle, Icon::None, Buttons::Ok);
   record.Contacts.push_back(JoinTabs(fields));
@@ -107,21 +104,6 @@ bool MoveListEntry(std::vector<std::string>& list, int& selected, int step) {
   selected = target;
   return true;
 }
-
-std::string MoneyLeftText(const CharacterRecord& record) {
-  return IntText(int64_t{record.Maxresources} - record.NuyenSpent);
-}
-
-void SpendNuyen(CharacterRecord& record, int64_t amount) {
-  constexpr int64_t kMax = std::numeric_limits<int32_t>::max();
-  constexpr int64_t kMin = std::numeric_limits<int32_t>::min();
-  // Money left is Maxresources - NuyenSpent in 32 bits too, so it bounds NuyenSpent as well.
-  const int64_t low = std::max(kMin, record.Maxresources - kMax);
-  const int64_t high = std::min(kMax, record.Maxresources - kMin);
-  record.NuyenSpent = static_cast<int32_t>(std::clamp(int64_t{record.NuyenSpent} + amount, low, high));
-}
-
-void ShowMoneyLeft(const CharacterRecord& record, GearView& view) { view.moneyLeft = MoneyLeftText(record); }
 
 int GearEntryType(std::string_view entry) {
   const std::vector<std::string> values = EntryValues(entry);
@@ -188,7 +170,7 @@ bool BuyGear(RulesContext& ctx, GearView& view) {
 
   double level = 0;
   if (type == kGearTypeContact) level = Val(GearEntryField(entry, FieldIndex(Gear(ctx), type, "Level")));
-  if (!CanAfford(record, price * n)) return false;
+  if (!record.OverrideLimits() && !CanAfford(record, price * n)) return false;
   if (type == kGearTypeWeapon) view.lastWeaponPrice = price;
 
   if (type == kGearTypeContact) {
@@ -209,7 +191,7 @@ bool BuyGear(RulesContext& ctx, GearView& view) {
   if (n > 1) name += "[" + IntText(n) + "]";
   if (type == 5 || type == 6) name += "  ";
   record.Gear.push_back(JoinEntry(name, values));
-  if (record.norules == 0) SpendNuyen(record, price * n);
+  if (!record.OverrideLimits()) SpendNuyen(record, price * n);
   RecountGearWeight(ctx, view);
   view.countText = "1";
   return true;
@@ -231,7 +213,7 @@ bool RemoveGear(RulesContext& ctx, GearView& view) {
   view.ownedSelected = -1;
   view.removeEnabled = false;
   const int64_t price = CLng(Val(GearEntryField(entry, PricePosition(ctx, GearEntryType(entry)))));
-  SpendNuyen(record, -price * GearEntryCount(entry));
+  RefundNuyen(record, price * GearEntryCount(entry));
   ClearPanel(view);
   RecountGearWeight(ctx, view);
   return true;

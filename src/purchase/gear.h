@@ -62,15 +62,6 @@ struct GearView {
   int64_t lastWeaponPrice = 0;
 };
 
-/// Money left, Maxresources - NuyenSpent, as every page that shows it writes it.
-std::string MoneyLeftText(const CharacterRecord& record);
-
-/// Adds to NuyenSpent (a refund is negative), held where NuyenSpent and money left still fit.
-void SpendNuyen(CharacterRecord& record, int64_t amount);
-
-/// The gear page's money-left display.
-void ShowMoneyLeft(const CharacterRecord& record, GearView& view);
-
 /// Gear type of an entry: the number between its first tab and the next "|"; 0 without a tab.
 int GearEntryType(std::string_view entry);
 /// Value i (1-based, as the type's field names count) of a shop or gear entry; "" past the end.

@@ -273,7 +273,7 @@ bool RaiseSkill(RulesContext& ctx, SkillsView& view) {
   const int linked = Attrvalue(ctx.record, code);
   const int step = linked < ratings.base + 1 || linked < ratings.specialization ? 2 : 1;
   const bool underCeilings = ratings.base < 6 && ratings.specialization < 7;
-  if (ctx.record.norules == 0 && !underCeilings) return false;
+  if (!ctx.record.OverrideLimits() && !underCeilings) return false;
   if (std::max(ratings.base, ratings.specialization) >= kRatingMax) return false;
   if (!PayFromPool(ctx.record, code, step)) return false;
   ++ratings.base;
@@ -298,7 +298,7 @@ bool LowerSkill(RulesContext& ctx, SkillsView& view) {
 
 bool AdjustBaseRating(RulesContext& ctx, SkillsView& view, int step) {
   std::string* entry = SelectedEntry(ctx, view);
-  if (ctx.record.norules == 0 || entry == nullptr) return false;
+  if (!ctx.record.OverrideLimits() || entry == nullptr) return false;
   SkillRatings ratings = ParseSkillEntry(*entry);
   if (step > 0 && ratings.base > 0 && ratings.base < kRatingMax) {
     ++ratings.base;
@@ -312,7 +312,7 @@ bool AdjustBaseRating(RulesContext& ctx, SkillsView& view, int step) {
 
 bool AdjustSpecializationRating(RulesContext& ctx, SkillsView& view, int step) {
   std::string* entry = SelectedEntry(ctx, view);
-  if (ctx.record.norules == 0 || entry == nullptr) return false;
+  if (!ctx.record.OverrideLimits() || entry == nullptr) return false;
   SkillRatings ratings = ParseSkillEntry(*entry);
   if (ratings.specialization <= 0 || step == 0 || (step > 0 && ratings.specialization >= kRatingMax)) return false;
   ratings.specialization += step > 0 ? 1 : -1;
@@ -357,6 +357,6 @@ void RecountSkillPoints(RulesContext& ctx, SkillsView& view) {
   RefreshList(record, view);
 }
 
-void ShowOverrideView(RulesContext& ctx, SkillsView& view) { view.adjustersVisible = ctx.record.norules != 0; }
+void ShowOverrideView(RulesContext& ctx, SkillsView& view) { view.adjustersVisible = ctx.record.OverrideLimits(); }
 
 }  // namespace ivgen

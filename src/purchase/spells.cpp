@@ -4,6 +4,7 @@
 
 #include "purchase/gear.h"
 #include "record/entries.h"
+#include "record/money.h"
 #include "record/values.h"
 #include "rules/attributes.h"
 
@@ -102,7 +103,7 @@ bool RaiseSpellPoints(RulesContext& ctx, SpellsView& view) {
   CharacterRecord& record = ctx.record;
   const int n = SpellPoints(*entry);
   const bool withinLimits = record.SpellPointsUsed < record.MagicPts && n < kMaxSpellPoints;
-  if (!(record.norules != 0 || withinLimits) || n >= kSpellPointsCeiling) return false;
+  if (!(record.OverrideLimits() || withinLimits) || n >= kSpellPointsCeiling) return false;
   SetSpellPoints(*entry, n + 1);
   record.SpellPointsUsed += 1;
   ShowSpellPoints(ctx);
@@ -136,20 +137,17 @@ bool BuySpellPoints(RulesContext& ctx, SpellsView& view) {
   CharacterRecord& record = ctx.record;
   // At or past the ceiling, also when a MAG code carried the points beyond it.
   if (record.MagicPts >= kMaxBoughtSpellPoints) return false;
-  const int64_t leftAfter =
-      static_cast<int64_t>(record.Maxresources) - (static_cast<int64_t>(record.NuyenSpent) + kSpellPointPrice);
-  const bool bought = leftAfter > 0;
+  // A spell point must leave at least one nuyen.
+  const bool bought = CanAfford(record, kSpellPointPrice + 1);
   if (bought) {
     record.MagicPts += 1;
     SpendNuyen(record, kSpellPointPrice);
   }
   ctx.hooks.ShowMoneyLeft();
-  ShowSpellsMoneyLeft(ctx, view);
+  ShowMoneyLeft(record, view);
   ShowSpellPoints(ctx);
   return bought;
 }
-
-void ShowSpellsMoneyLeft(RulesContext& ctx, SpellsView& view) { view.moneyLeft = IntText(ctx.record.Resources()); }
 
 bool Tradition(RulesContext& ctx, int index) {
   if (index < 0 || static_cast<size_t>(index) >= ctx.catalogs.traditions.size()) return false;

@@ -75,9 +75,6 @@ bool RemoveSpell(RulesContext& ctx, SpellsView& view);
 /// points are available; Override Limits changes neither limit. True when bought.
 bool BuySpellPoints(RulesContext& ctx, SpellsView& view);
 
-/// Brings the page's nuyen left up to date.
-void ShowSpellsMoneyLeft(RulesContext& ctx, SpellsView& view);
-
 /// A tradition or totem chosen from the tradition list; an index outside it changes nothing.
 /// True when the choice changed.
 bool Tradition(RulesContext& ctx, int index);

@@ -3,7 +3,6 @@
 // Field names are the character file's keys, letter for letter (Initative, Maxresources, norules).
 #pragma once
 
-#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string>
@@ -188,12 +187,8 @@ struct CharacterRecord {
   int16_t LanguagePointsUsed = 0;
   int16_t AttributePointsUsed = 6;
 
-  /// Nuyen left: Maxresources - NuyenSpent, the value the file stores as Resources.
-  /// Money left; a file can hold a balance past what 32 bits hold, and that is shown at the limit.
-  int32_t Resources() const {
-    const int64_t left = int64_t{Maxresources} - NuyenSpent;
-    return static_cast<int32_t>(std::clamp<int64_t>(left, INT32_MIN, INT32_MAX));
-  }
+  /// Override Limits (an existing character): the rules' limits give way.
+  bool OverrideLimits() const { return norules != 0; }
   /// Whether spells and the spell pool are kept (magic priority A or B).
   bool MagicUser() const { return PriMagic == 0 || PriMagic == 1; }
 

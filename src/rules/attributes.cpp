@@ -212,7 +212,7 @@ bool RaiseAttribute(RulesContext& ctx, int i) {
   CharacterRecord& record = ctx.record;
   bool& marker = ctx.state.attributes.overMaximum[i];
   marker = false;
-  const bool override = record.norules != 0;
+  const bool override = record.OverrideLimits();
   const int32_t base = CLng(CellValue(record.Attr[i].Base));
   if (!(base < record.NaturalMax[i] || override)) return false;
 

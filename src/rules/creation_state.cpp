@@ -44,7 +44,7 @@ void RefreshCreationView(RulesContext& ctx) {
   const CharacterRecord& record = ctx.record;
   PriorityView& priorities = ctx.state.priorities;
   priorities.gradeEnabled = priorities.initiationEnabled && record.Initiation != 0;
-  priorities.moneyVisible = record.norules != 0;
+  priorities.moneyVisible = record.OverrideLimits();
   ctx.state.attributes.essenceIndexText = GeneralNumber(record.Essence + 3);
 }
 

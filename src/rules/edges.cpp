@@ -11,8 +11,6 @@ namespace ivgen {
 
 namespace {
 
-bool Override(const CharacterRecord& record) { return record.norules != 0; }
-
 void Tell(RulesContext& ctx, const std::string& text) {
   ctx.platform.Message(text, kAppTitle, Icon::None, Buttons::Ok);
 }
@@ -78,7 +76,7 @@ bool AddEdge(RulesContext& ctx, EdgesView& view, const BuildAccount& account) {
   if (!value) return false;
   // Points spent in a dialog the player has left behind must not block edges under priorities.
   const int used = ctx.record.GeneratorPoints ? account.BuildPointsUsed : 0;
-  if (used + *value + EdgeSum(ctx.record) > account.maxpoints && !Override(ctx.record)) return false;
+  if (used + *value + EdgeSum(ctx.record) > account.maxpoints && !ctx.record.OverrideLimits()) return false;
   return Append(ctx, view, account, *entry);
 }
 
@@ -103,7 +101,7 @@ bool RemoveEdge(RulesContext& ctx, EdgesView& view, const BuildAccount& account)
 bool EdgesDone(RulesContext& ctx, EdgesView& view, const BuildAccount& account) {
   const CharacterRecord& record = ctx.record;
   CalcEdgePts(ctx, view, account);
-  const bool override = Override(record);
+  const bool override = record.OverrideLimits();
   if (std::abs(view.EdgeSum) > std::abs(account.MaxAbsEpts) && !override) {
     Tell(ctx, kExceedAbsMaxMessage + IntText(view.EdgeSum) + "/" + IntText(account.MaxAbsEpts));
     return false;

@@ -94,7 +94,7 @@ bool ChangePage(RulesContext& ctx, int previousPage, bool opened) {
     // An empty or zero "Money" field keeps the grant: only a real sum is an existing
     // character's money.
     const int32_t money = CLng(Val(ctx.state.priorities.moneyText));
-    if (record.norules != 0 && money > 0) {
+    if (record.OverrideLimits() && money > 0) {
       moneyTyped = money != moneyBefore;
       record.Maxresources = money;
     }

@@ -12,8 +12,6 @@ namespace {
 constexpr std::array<int, kPointRaceCount> kRaceCosts = {0, 5, 10, 25};
 constexpr int kMinimumAttributePoints = 6;
 
-bool Override(const CharacterRecord& record) { return record.norules != 0; }
-
 int ResourceCost(int choice) {
   if (choice == 0) return -5;
   return choice >= 2 && choice < kResourceCount ? 5 * (choice - 1) : 0;
@@ -26,7 +24,7 @@ int MagicCost(const PointGenerationView& view) {
 
 // Whether `step` more build points still fit within maxpoints.
 bool Fits(RulesContext& ctx, const PointGenerationView& view, const BuildAccount& account, int step) {
-  return PointCost(ctx.record, view) + EdgeSum(ctx.record) + step <= account.maxpoints || Override(ctx.record);
+  return PointCost(ctx.record, view) + EdgeSum(ctx.record) + step <= account.maxpoints || ctx.record.OverrideLimits();
 }
 
 void StepField(std::string& field, double step) { field = GeneralNumber(Val(field) + step); }
@@ -142,7 +140,7 @@ bool SetNoRulesOption(RulesContext& ctx, PointGenerationView& view, BuildAccount
   const bool changed = SetCheck(ctx.record.PtsNoRules, on);
   RecalcPoints(ctx, view, account);
   // The priorities page's option follows, with everything its own switch does.
-  if ((ctx.record.norules != 0) != on) SetOverrideLimits(ctx, on);
+  if (ctx.record.OverrideLimits() != on) SetOverrideLimits(ctx, on);
   return changed;
 }
 
@@ -209,7 +207,8 @@ void RaiseAttributePoints(RulesContext& ctx, PointGenerationView& view, BuildAcc
 
 void LowerAttributePoints(RulesContext& ctx, PointGenerationView& view, BuildAccount& account) {
   // One point for each of the six attributes is the floor.
-  if (Val(view.attributePoints) > kMinimumAttributePoints || Override(ctx.record)) StepField(view.attributePoints, -1);
+  if (Val(view.attributePoints) > kMinimumAttributePoints || ctx.record.OverrideLimits())
+    StepField(view.attributePoints, -1);
   RecalcPoints(ctx, view, account);
 }
 
@@ -268,7 +267,7 @@ bool PointGenerationDone(RulesContext& ctx, PointGenerationView& view, BuildAcco
     ctx.state.pages.page = kPageRace;
     PageChange(ctx, kPagePriorities);
   };
-  if (account.BuildPointsUsed + EdgeSum(record) > account.maxpoints && !Override(record)) {
+  if (account.BuildPointsUsed + EdgeSum(record) > account.maxpoints && !record.OverrideLimits()) {
     toRacePage();
     ctx.platform.Message(kOverBudgetMessage, kAppTitle, Icon::None, Buttons::Ok);
     return record != before;

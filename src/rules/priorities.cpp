@@ -181,7 +181,7 @@ bool SetPhysAdMagic(RulesContext& ctx, bool on) {
 bool SetOverrideLimits(RulesContext& ctx, bool on) {
   CharacterRecord& record = ctx.record;
   // Only a switch clears the initiation tick; setting the state it has changes nothing.
-  if ((record.norules != 0) == on) return false;
+  if (record.OverrideLimits() == on) return false;
   record.norules = on ? 1 : 0;
   ctx.state.priorities.initiationEnabled = true;
   record.Initiation = 0;

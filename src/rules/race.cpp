@@ -213,7 +213,7 @@ void OfferRaces(RulesContext& ctx, bool keepRace) {
   // Choosing a race again would silently replace the transformed racial values and traits.
   if (GhoulTransformed(record)) {
     enabled.fill(false);
-  } else if (record.norules != 0 || (record.PriRace != 3 && record.PriRace != 4)) {
+  } else if (record.OverrideLimits() || (record.PriRace != 3 && record.PriRace != 4)) {
     enabled.fill(true);
   } else if (record.PriRace == 3) {
     enabled = {true, false, true, true, false};

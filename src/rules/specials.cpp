@@ -177,7 +177,7 @@ bool RaiseAnimalAttribute(RulesContext& ctx, SpecialsView& view, int i) {
   CharacterRecord& record = ctx.record;
   if (!ValidAnimal(record, i)) return false;
   view.overLimit = false;
-  const bool override = record.norules != 0;
+  const bool override = record.OverrideLimits();
   std::string& cell = record.Animal.Attr[i].Base;
   const int32_t value = CLng(CellValue(cell));
   if (!(value < kAnimalMaximum || override)) return false;

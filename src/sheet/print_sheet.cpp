@@ -1,5 +1,6 @@
 #include "sheet/print_sheet.h"
 
+#include "record/money.h"
 #include "record/values.h"
 #include "rules/attributes.h"
 #include "sheet/sheet_frame.h"
@@ -10,11 +11,11 @@ Finalization FinalizeCharacter(CharacterRecord& record, Platform& platform) {
   Finalization done;
   done.nuyenSpentBefore = record.NuyenSpent;
   done.onceThruBefore = record.OnceThru;
-  if (record.norules != 0) return done;
+  if (record.OverrideLimits()) return done;
 
   done.applied = true;
   record.OnceThru = true;
-  const double left = static_cast<double>(record.Maxresources) - record.NuyenSpent;
+  const double left = MoneyLeft(record);
   done.roll = Rollsix(platform);
   // Subtracting whole nuyen after the floor gives the same as before it; IntFloor keeps the
   // result inside the account's range.
@@ -32,7 +33,7 @@ IoResult WriteSheetFile(const std::string& path, std::string_view bytes) { retur
 
 bool ConfirmFinalization(const CharacterRecord& record, Platform& platform) {
   const Answer answer = platform.Message(kFinalizeWarning, kAppTitle, Icon::None, Buttons::OkCancel);
-  return answer != Answer::Cancel || record.norules != 0;
+  return answer != Answer::Cancel || record.OverrideLimits();
 }
 
 std::string AskSheetPath(const std::string& proposedName, Platform& platform) {

@@ -3,6 +3,7 @@
 #include <array>
 #include <vector>
 
+#include "record/money.h"
 #include "record/values.h"
 #include "sheet/sheet_gear.h"
 #include "sheet/sheet_sections.h"
@@ -120,7 +121,7 @@ void WriteAssetsBlock(SheetText& out, const CharacterRecord& record) {
   out.Line("<td colspan=2 width=" + Quoted(50) + ">&nbsp;&yen;</td></tr>");
   out.Lines({"<tr><th colspan=2>Credstick</th>", "<td colspan=2>&nbsp;&yen;</td></tr>"});
   out.Line("<tr><th colspan=2>Credstick</th>");
-  out.Line("<td colspan=2>" + IntText(record.Resources()) + "&yen;</td></tr>");
+  out.Line("<td colspan=2>" + MoneyLeftText(record) + "&yen;</td></tr>");
   for (int i = 0; i < 2; ++i) out.Lines({"<tr><th colspan=2>&nbsp;</th>", "<td colspan=2>&nbsp;</td></tr>"});
   out.Blank();
 

@@ -162,7 +162,7 @@ void PrioritiesPage::Refresh() {
   initiation_->setChecked(record.Initiation != 0);
   grade_->setEnabled(view.gradeEnabled);
   if (grade_->text() != ToQt(view.gradeText)) grade_->setText(ToQt(view.gradeText));
-  override_->setChecked(record.norules != 0);
+  override_->setChecked(record.OverrideLimits());
   moneyLabel_->setVisible(view.moneyVisible);
   money_->setVisible(view.moneyVisible);
   if (money_->text() != ToQt(view.moneyText)) money_->setText(ToQt(view.moneyText));
@@ -178,7 +178,7 @@ QMenu* CreateCharacterGenMenu(Editor& editor, QWidget* parent, std::function<voi
     points->setEnabled(editor.Priorities().View().pointSystemAvailable);
     priority->setChecked(!editor.Record().GeneratorPoints);
     points->setChecked(editor.Record().GeneratorPoints);
-    existing->setChecked(editor.Record().norules != 0);
+    existing->setChecked(editor.Record().OverrideLimits());
   };
   QObject::connect(menu, &QMenu::aboutToShow, menu, marks);
   QObject::connect(priority, &QAction::triggered, menu, [&editor, changed, marks] {

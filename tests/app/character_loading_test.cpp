@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "record/money.h"
 #include "record/values.h"
 #include "support/program_test.h"
 
@@ -38,7 +39,7 @@ class CharacterLoadingTest : public test_support::ProgramTest {
       out += " " + row.Base + "+" + row.Racial + "/" + row.Modifier + "=" + row.Total;
     out += " RCT " + r.Reaction.Total + " INI " + r.Initative.Total + " MAG " + r.Magic.Total + " pools " +
            r.Pools.Combat + "," + r.Pools.Control + "," + r.Pools.Magic + "," + r.Pools.Astral + " left " +
-           std::to_string(r.Resources()) + "/" + std::to_string(r.Maxresources) + " skills " +
+           std::to_string(MoneyLeft(r)) + "/" + std::to_string(r.Maxresources) + " skills " +
            std::to_string(r.PtsSkills);
     return out;
   }
@@ -91,6 +92,46 @@ TEST_F(CharacterLoadingTest, HandWrittenFilesReplayTheirCodesAndKeepWhatTheyStor
                            "+0/0=7\n[Cyberware]\nCyber0=Bone_Lacing~1.00~9000~IV3-300~+1XOD\n");
     Open(Path("wired.iv3"));
     EXPECT_EQ(e.Creation().attributes.overMaximum[kBody], over) << body;
+  }
+}
+
+// A hand-edited balance past what 32 bits hold: the purchase pages, the sheet and the save all
+// show it held at the bound, and the saved file opens to the same number.
+TEST_F(CharacterLoadingTest, ABalancePastThirtyTwoBitsShowsAndSavesOneNumber) {
+  Editor& e = *editor_;
+  const struct {
+    const char *maxresources, *resources, *shown;
+  } cases[] = {
+      {"2147483647", "4294967295", "2147483647"},
+      {"-2147483648", "-4294967295", "-2147483648"},
+      {"5000", "-12000", "-12000"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.resources);
+    Write("rich.iv3", std::string("[Character]\nStreetName=Rich\nnorules= 1 \nMaxresources= ") + c.maxresources +
+                          " \n[Attributes]\nResources=" + c.resources +
+                          "\xA5\n[Cyberware]\nCyber0=Jack~0.20~1000~IV3-1~!0\n");
+    Open(Path("rich.iv3"));
+    const std::string shown = std::string(c.shown) + " " + c.shown + " " + c.shown + " " + c.shown + " " + c.shown;
+    for (int page : {kPageCyberware, kPageBioware, kPageSpells, kPageGear, kPageContacts}) {
+      e.SelectPage(page);
+      EXPECT_EQ(e.Cyberware().View().moneyLeft + " " + e.Bioware().View().moneyLeft + " " +
+                    e.Spells().View().moneyLeft + " " + e.Gear().View().moneyLeft + " " + e.Contacts().View().moneyLeft,
+                shown)
+          << page;
+    }
+    const std::string saved = e.FileText();
+    EXPECT_NE(saved.find("\r\nResources=" + std::string(c.shown) + "\xA5\r\n"), std::string::npos) << saved;
+
+    platform_.QueueAnswer("OK");
+    e.Sheet().PrintToHtml();
+    platform_.QueueAnswer(Path("rich.htm"));
+    ASSERT_TRUE(e.Sheet().Print());
+    EXPECT_NE(Read("rich.htm").find("<td colspan=2>" + std::string(c.shown) + "&yen;</td></tr>"), std::string::npos);
+
+    Write("saved.iv3", saved);
+    Open(Path("saved.iv3"));
+    EXPECT_EQ(e.FileText(), saved);
   }
 }
 

@@ -6,7 +6,9 @@
 
 #include <filesystem>
 #include <functional>
+#include <random>
 
+#include "purchase/contacts.h"
 #include "support/file_size_limit.h"
 #include "support/program_test.h"
 
@@ -77,6 +79,71 @@ TEST_F(EditorTest, AFailedSaveKeepsTheOldFileAndTheCharacterModified) {
       EXPECT_EQ(LastShown().substr(told.size()), c.reason);
     }
   }
+}
+
+// Whatever is bought, given back or left on whichever page, every page that shows money left shows
+// the same number, and it is the number a save stores.
+TEST_F(EditorTest, EveryPageShowsTheMoneyLeftASaveStores) {
+  Editor& editor = Start();
+  // Resources first and magic second: money to spend and spell points to buy it with.
+  PrioritiesUnit& priorities = editor.Priorities();
+  priorities.SelectRow(2);
+  priorities.MoveUp();
+  priorities.MoveUp();
+  priorities.SelectRow(4);
+  for (int i = 0; i < 3; ++i) priorities.MoveUp();
+  const Catalogs& catalogs = editor.CurrentCatalogs();
+  std::mt19937 random(11);
+  auto pick = [&](size_t n) { return n == 0 ? -1 : static_cast<int>(random() % n); };
+  const int pages[] = {kPagePriorities, kPageRace, kPageCyberware, kPageBioware, kPageSpells, kPageGear, kPageContacts};
+  int spendings = 0;
+  for (int step = 0; step < 400; ++step) {
+    const int32_t spentBefore = editor.Record().NuyenSpent;
+    const bool buy = pick(3) != 0;
+    const int page = editor.CurrentPage();
+    CyberwareUnit& cyber = editor.Cyberware();
+    BiowareUnit& bio = editor.Bioware();
+    if (pick(4) == 0) {
+      editor.SelectPage(pages[pick(std::size(pages))]);
+    } else if (page == kPageCyberware || page == kPageBioware) {
+      const bool implant = page == kPageCyberware;
+      const size_t installed = (implant ? editor.Record().Cyberware : editor.Record().Bioware).size();
+      if (buy) implant ? cyber.BuyItem(pick(catalogs.cyberware.size())) : bio.BuyItem(pick(catalogs.bioware.size()));
+      if (!buy) implant ? cyber.SelectInstalled(pick(installed)) : bio.SelectInstalled(pick(installed));
+      if (!buy) implant ? cyber.Remove() : bio.Remove();
+    } else if (page == kPageSpells) {
+      editor.Spells().BuyPoints();
+    } else if (page == kPageGear && buy) {
+      editor.Gear().ClickGroup(static_cast<size_t>(pick(catalogs.gear.tree.size())));
+      editor.Gear().SetCount(std::to_string(1 + pick(3)));
+      editor.Gear().BuyItem(pick(editor.Gear().View().shopItems.size()));
+    } else if (page == kPageGear) {
+      editor.Gear().ChooseOwned(pick(editor.Record().Gear.size()));
+      editor.Gear().Remove();
+    } else if (page == kPageContacts && buy) {
+      editor.Contacts().SetField(kContactLevelField, std::to_string(1 + pick(3)));
+      editor.Contacts().Add();
+    } else if (page == kPageContacts) {
+      editor.Contacts().Choose(pick(editor.Record().Contacts.size()));
+      editor.Contacts().Remove();
+    }
+    if (editor.Record().NuyenSpent != spentBefore) ++spendings;
+
+    const std::string saved = editor.FileText();
+    const size_t at = saved.find("\r\nResources=", saved.find("[Attributes]"));
+    ASSERT_NE(at, std::string::npos);
+    const std::string stored = saved.substr(at + 12, saved.find('\xA5', at) - at - 12);
+    // Gear and contacts bring their display up to date when entered; the implant and spell pages
+    // after every action.
+    std::string shown = editor.Cyberware().View().moneyLeft + " " + editor.Bioware().View().moneyLeft + " " +
+                        editor.Spells().View().moneyLeft;
+    if (editor.CurrentPage() == kPageGear) shown += " " + editor.Gear().View().moneyLeft;
+    if (editor.CurrentPage() == kPageContacts) shown += " " + editor.Contacts().View().moneyLeft;
+    std::string expected = stored + " " + stored + " " + stored;
+    if (editor.CurrentPage() == kPageGear || editor.CurrentPage() == kPageContacts) expected += " " + stored;
+    ASSERT_EQ(shown, expected) << "step " << step;
+  }
+  EXPECT_GT(spendings, 100) << "the sequence spends and refunds";
 }
 
 TEST_F(EditorTest, NewAsksOnlyWhenModifiedAndHonoursEachAnswer) {

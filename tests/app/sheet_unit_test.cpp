@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "record/money.h"
 #include "support/program_test.h"
 
 namespace ivgen {
@@ -71,7 +72,7 @@ TEST_F(SheetUnitTest, CalledOffAtAnyPromptChangesNothing) {
 
 TEST_F(SheetUnitTest, PrintFinalizesAndWritesTheSheetUnderTheNameOfTheLastPageChange) {
   SheetUnit& sheet = editor_->Sheet();
-  const int32_t left = editor_->Record().Resources();
+  const int32_t left = MoneyLeft(editor_->Record());
   const bool modified = editor_->Document().Modified;
   sheet.PrintToHtml();
   EXPECT_EQ(sheet.Options().pictureFile, ".\\iv.gif");
@@ -85,7 +86,7 @@ TEST_F(SheetUnitTest, PrintFinalizesAndWritesTheSheetUnderTheNameOfTheLastPageCh
   EXPECT_EQ(platform_.Log().back(),
             "message [Ironveil Character Generator] (OK) Created HTML Character file: " + path + " -> OK");
   EXPECT_EQ(sheet.WrittenSheet(), path);
-  EXPECT_EQ(editor_->Record().Resources(), (left + 9) / 10 + 300);
+  EXPECT_EQ(MoneyLeft(editor_->Record()), (left + 9) / 10 + 300);
   EXPECT_TRUE(editor_->Record().OnceThru);
   EXPECT_EQ(editor_->Record().GraphicsFilename, "nyx.jpg");
   EXPECT_EQ(editor_->Document().Modified, modified);

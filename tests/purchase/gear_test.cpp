@@ -14,6 +14,7 @@
 #include "purchase/cyberware.h"
 #include "purchase/gear.h"
 #include "record/entries.h"
+#include "record/money.h"
 #include "record/values.h"
 #include "rules/rules_fixture.h"
 #include "support/joined.h"

@@ -13,6 +13,7 @@
 #include "purchase/powers.h"
 #include "purchase/skills.h"
 #include "purchase/spells.h"
+#include "record/money.h"
 #include "rules/rules_fixture.h"
 #include "support/joined.h"
 
@@ -113,7 +114,7 @@ TEST_F(SpellsTest, SpellPointsAreBoughtWhileOneNuyenStaysLeftUpToFifty) {
     view.moneyLeft = "?";
     EXPECT_EQ(BuySpellPoints(ctx, view), bought) << left << " " << magicPts;
     EXPECT_EQ(record.MagicPts, magicPts + (bought ? 1 : 0));
-    EXPECT_EQ(record.Resources(), bought ? 1 : left);
+    EXPECT_EQ(MoneyLeft(record), bought ? 1 : left);
     EXPECT_EQ(view.moneyLeft, moneyLeft);
   }
 }

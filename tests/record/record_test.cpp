@@ -17,6 +17,7 @@
 #include "record/character_record.h"
 #include "record/cp1252.h"
 #include "record/ini_file.h"
+#include "record/money.h"
 #include "record/text_file.h"
 #include "record/values.h"
 #include "support/joined.h"
@@ -102,7 +103,7 @@ TEST(ResetRecordFields, GivesANewCharacterAndKeepsWhatNewKeeps) {
   ResetRecordFields(r, "face.gif");
   EXPECT_EQ(r.StreetName + "|" + r.GraphicsFilename + "|" + r.Attr[2].Base + r.Attr[2].Racial + r.Attr[2].Total,
             "|face.gif|101");
-  EXPECT_EQ(std::to_string(r.norules) + " " + std::to_string(r.Attributes) + " " + std::to_string(r.Resources()) + " " +
+  EXPECT_EQ(std::to_string(r.norules) + " " + std::to_string(r.Attributes) + " " + std::to_string(MoneyLeft(r)) + " " +
                 std::to_string(r.Tradition) + " " + std::to_string(r.AttributePointsUsed),
             "1 27 400000 2 6");
   EXPECT_FALSE(r.Shapeshift || r.GeneratorPoints);

@@ -14,6 +14,7 @@
 #include "catalog/gear_catalog.h"
 #include "catalog/range_catalog.h"
 #include "record/entries.h"
+#include "record/money.h"
 #include "record/text_file.h"
 #include "rules/rules_fixture.h"
 #include "sheet/print_sheet.h"
@@ -294,7 +295,7 @@ TEST_F(PrintSheetTest, FinalizationCutsTheMoneyAndAddsACashRoll) {
     record.OnceThru = false;
     if (c.norules == 0) platform.QueueRandom(c.random);
     const Finalization done = FinalizeCharacter(record, platform);
-    EXPECT_EQ(record.Resources(), c.leftAfter);
+    EXPECT_EQ(MoneyLeft(record), c.leftAfter);
     EXPECT_EQ(record.OnceThru, c.norules == 0);
     UndoFinalization(record, done);
     EXPECT_EQ(record.NuyenSpent, c.spent);
