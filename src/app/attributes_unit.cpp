@@ -12,4 +12,6 @@ void AttributesUnit::Lower(int i) {
   host_.Run([i](RulesContext& ctx) { return LowerAttribute(ctx, i); });
 }
 
+void AttributesUnit::Reset(RulesContext& ctx) { RecalcDerived(ctx); }
+
 }  // namespace ivgen

@@ -27,8 +27,6 @@ void ContactsUnit::MoveDown() {
   host_.Run(ViewOnly([this](RulesContext& ctx) { MoveContactDown(ctx, view_); }));
 }
 
-void ContactsUnit::Reset() {
-  host_.Run(ViewOnly([this](RulesContext& ctx) { ResetContactsPage(ctx, view_); }));
-}
+void ContactsUnit::Reset(RulesContext& ctx) { ResetContactsPage(ctx, view_); }
 
 }  // namespace ivgen

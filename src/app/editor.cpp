@@ -39,12 +39,12 @@ RulesContext Editor::Context() { return RulesContext{record_, creation_, platfor
 void Editor::Run(const Action& action) {
   RulesContext ctx = Context();
   const bool changed = action(ctx);
-  RefreshCreationView(ctx);
-  spells_.Refresh(ctx);
-  cyberware_.Refresh(record_);
-  bioware_.Refresh(record_);
-  points_.Refresh(ctx);
+  RefreshAll(ctx);
   if (changed) document_.Modified = true;
+}
+
+void Editor::RefreshAll(RulesContext& ctx) {
+  for (Unit* unit : units_) unit->Refresh(ctx);
 }
 
 void Editor::Recalculate() {
@@ -54,32 +54,15 @@ void Editor::Recalculate() {
   });
 }
 
-void Editor::Hooks::ShowStandardView() {
-  RulesContext ctx = editor_.Context();
-  editor_.cyberware_.StandardView(ctx);
-}
-
-void Editor::Hooks::RecountCyberwareEssence() {
-  RulesContext ctx = editor_.Context();
-  editor_.cyberware_.Recount(ctx);
-}
-
-void Editor::Hooks::RecountBioIndex() {
-  RulesContext ctx = editor_.Context();
-  editor_.bioware_.Recount(ctx);
-}
-
 bool Editor::ReloadCatalogs(bool atStartup) {
-  // The tradition is kept by its name: another book choice may move it in the list.
-  const std::string tradition = spells_.TraditionName();
   const bool loaded = ReloadDatafiles(programFolder_, bookLists_, catalogs_, platform_,
                                       atStartup ? ReloadTrigger::StartUp : ReloadTrigger::Button);
   catalogSelection_ = FirstSelections(catalogs_);
-  spells_.CatalogsReloaded(tradition, catalogSelection_.spellCategory);
-  powers_.CatalogsReloaded();
-  cyberware_.CatalogsReloaded();
-  points_.CatalogsReloaded(catalogs_);
-  bioware_.CatalogsReloaded();
+  Run([this](RulesContext& ctx) {
+    bool changed = false;
+    for (Unit* unit : units_) changed = unit->CatalogsReloaded(ctx) || changed;
+    return changed;
+  });
   return loaded;
 }
 
@@ -115,20 +98,10 @@ void Editor::ResetCharacter() {
   document_.CurrentFile.clear();
   frame_.title = kNewTitlePrefix + std::string(kVersionText);
   ResetRecordFields(record_, settings_.DefaultGIF);
-  sheet_.ForgetSheetName();
   Run([this](RulesContext& ctx) {
-    ResetCreation(ctx);
-    points_.Reset(ctx);
-    RecalcDerived(ctx);
-    bioware_.Reset(ctx);
-    cyberware_.Reset(ctx);
+    for (Unit* unit : units_) unit->Reset(ctx);
     return false;
   });
-  gear_.Reset();
-  contacts_.Reset();
-  spells_.NewCharacter();
-  powers_.NewCharacter();
-  skills_.Reset();
   document_.Modified = false;
   frame_.pictureVisible = false;
 }

@@ -3,6 +3,7 @@
 // page. The window and ivgen-batch call the units' actions and refresh from their views.
 #pragma once
 
+#include <array>
 #include <string>
 
 #include "app/attributes_unit.h"
@@ -10,6 +11,7 @@
 #include "app/books_unit.h"
 #include "app/contacts_unit.h"
 #include "app/cyberware_unit.h"
+#include "app/document.h"
 #include "app/gear_unit.h"
 #include "app/options_unit.h"
 #include "app/points_unit.h"
@@ -135,46 +137,63 @@ class Editor final : private UnitHost {
   void Run(const Action& action) override;
   RulesContext Context();
 
-  /// What the rules ask of the units of other pages.
+  /// Every unit, after the action has run: the one place views are brought up to date.
+  void RefreshAll(RulesContext& ctx);
+
+  /// What the rules ask of the units of other pages. Each runs inside the action that asked, on
+  /// the same document; none starts an action of its own.
   class Hooks final : public CreationHooks {
    public:
     explicit Hooks(Editor& editor) : editor_(editor) {}
     void SCalcMaxUsed() override {
-      Points([](PointsUnit& unit, RulesContext& ctx) { unit.SCalcMaxUsed(ctx); });
+      With([this](RulesContext& ctx) { editor_.points_.SCalcMaxUsed(ctx); });
     }
     void GhoulCheck() override {
-      Points([](PointsUnit& unit, RulesContext& ctx) { unit.GhoulCheck(ctx); });
+      With([this](RulesContext& ctx) { editor_.points_.GhoulCheck(ctx); });
     }
     void AlbinoChoice() override {
-      Points([](PointsUnit& unit, RulesContext& ctx) { unit.AlbinoChoice(ctx); });
+      With([this](RulesContext& ctx) { editor_.points_.AlbinoChoice(ctx); });
     }
     void AlbinoFlaw() override {
-      Points([](PointsUnit& unit, RulesContext& ctx) { unit.AlbinoFlaw(ctx); });
+      With([this](RulesContext& ctx) { editor_.points_.AlbinoFlaw(ctx); });
     }
-    void ShowStandardView() override;
+    void ShowStandardView() override {
+      With([this](RulesContext& ctx) { editor_.cyberware_.StandardView(ctx); });
+    }
     void ShowMoneyLeft() override {
       editor_.gear_.ShowMoney();
       editor_.contacts_.ShowMoney();
     }
-    void RecountSkillPoints() override { editor_.skills_.Recount(); }
-    void RecountCyberwareEssence() override;
-    void RecountBioIndex() override;
-    void RefreshGearTotals() override { editor_.gear_.RecountWeight(); }
+    void RecountSkillPoints() override {
+      With([this](RulesContext& ctx) { editor_.skills_.Recount(ctx); });
+    }
+    void RecountCyberwareEssence() override {
+      With([this](RulesContext& ctx) { editor_.cyberware_.Recount(ctx); });
+    }
+    void RecountBioIndex() override {
+      With([this](RulesContext& ctx) { editor_.bioware_.Recount(ctx); });
+    }
+    void RefreshGearTotals() override {
+      With([this](RulesContext& ctx) { editor_.gear_.RecountWeight(ctx); });
+    }
     void RefreshContacts() override { editor_.contacts_.ShowMoney(); }
-    void RefreshOverrideView() override { editor_.skills_.RefreshOverrideView(); }
+    void RefreshOverrideView() override {
+      With([this](RulesContext& ctx) { editor_.skills_.RefreshOverrideView(ctx); });
+    }
     void OfferSheetName(const std::string& streetName) override { editor_.sheet_.OfferSheetName(streetName); }
     void RestorePointGeneration() override {
-      Points([](PointsUnit& unit, RulesContext& ctx) { unit.RestorePointGeneration(ctx); });
+      With([this](RulesContext& ctx) { editor_.points_.RestorePointGeneration(ctx); });
     }
     void CalcEdgePts() override {
-      Points([](PointsUnit& unit, RulesContext& ctx) { unit.CalcEdgePts(ctx); });
+      With([this](RulesContext& ctx) { editor_.points_.CalcEdgePts(ctx); });
     }
 
    private:
+    // The context holds references only, so this is the document the running action changes.
     template <typename Call>
-    void Points(Call call) {
+    void With(Call call) {
       RulesContext ctx = editor_.Context();
-      call(editor_.points_, ctx);
+      call(ctx);
     }
     Editor& editor_;
   };
@@ -193,30 +212,37 @@ class Editor final : private UnitHost {
   std::string programFolder_;
   std::string commandLine_;
   Settings settings_;
-  CharacterRecord record_;
+  ivgen::Document doc_;
+  CharacterRecord& record_ = doc_.record;
+  CreationState& creation_ = doc_.creation;
   DocumentState document_;
   FrameView frame_;
   BookLists bookLists_;
   Catalogs catalogs_;
   CatalogSelections catalogSelection_;
-  CreationState creation_;
   Hooks hooks_{*this};
 
   PrioritiesUnit priorities_{*this};
   RaceUnit race_{*this};
   AttributesUnit attributes_{*this};
-  SkillsUnit skills_{*this};
+  SkillsUnit skills_{*this, doc_.skills};
   TextsUnit texts_{*this};
   BooksUnit books_{bookLists_, platform_, programFolder_, [this] { ReloadCatalogs(false); }};
   OptionsUnit options_{settings_, platform_, SettingsFile()};
-  SheetUnit sheet_{*this, platform_};
-  GearUnit gear_{*this, bookLists_, programFolder_};
-  ContactsUnit contacts_{*this};
-  SpellsUnit spells_{*this, bookLists_};
-  PowersUnit powers_{*this, bookLists_};
-  CyberwareUnit cyberware_{*this, bookLists_};
-  BiowareUnit bioware_{*this, bookLists_};
-  PointsUnit points_{*this, settings_};
+  SheetUnit sheet_{*this, platform_, doc_.sheet};
+  GearUnit gear_{*this, doc_.gear, bookLists_, programFolder_};
+  ContactsUnit contacts_{*this, doc_.contacts};
+  SpellsUnit spells_{*this, doc_.spells, bookLists_};
+  PowersUnit powers_{*this, doc_.powers, bookLists_};
+  CyberwareUnit cyberware_{*this, doc_.cyberware, bookLists_};
+  BiowareUnit bioware_{*this, doc_.bioware, bookLists_};
+  PointsUnit points_{*this, settings_, doc_.generation, doc_.edges, doc_.specials, doc_.account};
+
+  /// The units by page, then the dialogs'; New, a reload and every action run through all of them
+  /// in this order.
+  std::array<Unit*, kPageCount + 2> units_{&priorities_, &race_,     &attributes_, &skills_, &cyberware_,
+                                           &bioware_,    &spells_,   &powers_,     &gear_,   &texts_,
+                                           &books_,      &contacts_, &points_,     &sheet_};
 };
 
 }  // namespace ivgen

@@ -38,12 +38,4 @@ void GearUnit::MoveDown() {
   host_.Run(ViewOnly([this](RulesContext& ctx) { MoveGearDown(ctx, view_); }));
 }
 
-void GearUnit::RecountWeight() {
-  host_.Run(ViewOnly([this](RulesContext& ctx) { RecountGearWeight(ctx, view_); }));
-}
-
-void GearUnit::Reset() {
-  host_.Run(ViewOnly([this](RulesContext& ctx) { ResetGearPage(ctx, view_); }));
-}
-
 }  // namespace ivgen

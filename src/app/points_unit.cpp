@@ -160,7 +160,7 @@ void PointsUnit::UnhideShifter() {
 void PointsUnit::Reset(RulesContext& ctx) {
   account_.BuildPointsUsed = 0;
   edges_ = EdgesView{};
-  CatalogsReloaded(ctx.catalogs);
+  CatalogsReloaded(ctx);
   ResetSpecials(ctx, specials_);
   // New sets the method to priorities, so metatypes are no longer offered.
   ctx.state.race.metaGroupVisible = MetaOn(ctx.record) || ctx.record.Shapeshift;

@@ -24,8 +24,11 @@ void PowersUnit::Remove() {
   host_.Run([this](RulesContext& ctx) { return RemovePower(ctx, view_); });
 }
 
-void PowersUnit::NewCharacter() { SelectOwned(-1); }
+void PowersUnit::Reset(RulesContext& ctx) { SelectOwnedPower(ctx, view_, -1); }
 
-void PowersUnit::CatalogsReloaded() { ShowPower(-1); }
+bool PowersUnit::CatalogsReloaded(RulesContext& ctx) {
+  ivgen::ShowPower(ctx, view_, -1);
+  return false;
+}
 
 }  // namespace ivgen

@@ -62,21 +62,11 @@ void SkillsUnit::MoveDown() {
   Quietly([&](RulesContext& ctx) { MoveSkillDown(ctx, view_); });
 }
 
-void SkillsUnit::Reset() {
-  Quietly([&](RulesContext& ctx) {
-    ShowSkillCategories(ctx, view_);
-    SelectSkill(ctx, view_, -1);
-    RecountSkillPoints(ctx, view_);
-    ShowOverrideView(ctx, view_);
-  });
-}
-
-void SkillsUnit::Recount() {
-  Quietly([&](RulesContext& ctx) { RecountSkillPoints(ctx, view_); });
-}
-
-void SkillsUnit::RefreshOverrideView() {
-  Quietly([&](RulesContext& ctx) { ShowOverrideView(ctx, view_); });
+void SkillsUnit::Reset(RulesContext& ctx) {
+  ShowSkillCategories(ctx, view_);
+  SelectSkill(ctx, view_, -1);
+  RecountSkillPoints(ctx, view_);
+  ShowOverrideView(ctx, view_);
 }
 
 }  // namespace ivgen

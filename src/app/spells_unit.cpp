@@ -49,15 +49,16 @@ void SpellsUnit::BuyPoints() {
   host_.Run([this](RulesContext& ctx) { return BuySpellPoints(ctx, view_); });
 }
 
-void SpellsUnit::Refresh(RulesContext& ctx) { ShowSpellsMoneyLeft(ctx, view_); }
+void SpellsUnit::Refresh(RulesContext& ctx) {
+  ShowSpellsMoneyLeft(ctx, view_);
+  tradition_ = TraditionName();
+}
 
-void SpellsUnit::NewCharacter() { SelectChosen(-1); }
+void SpellsUnit::Reset(RulesContext& ctx) { SelectChosenSpell(ctx, view_, -1); }
 
-void SpellsUnit::CatalogsReloaded(const std::string& traditionName, int category) {
-  host_.Run([this, &traditionName, category](RulesContext& ctx) {
-    SelectSpellCategory(ctx, view_, category);
-    return KeepTradition(ctx, traditionName);
-  });
+bool SpellsUnit::CatalogsReloaded(RulesContext& ctx) {
+  SelectSpellCategory(ctx, view_, FirstSelections(ctx.catalogs).spellCategory);
+  return KeepTradition(ctx, tradition_);
 }
 
 }  // namespace ivgen

@@ -21,6 +21,22 @@ Action ViewOnly(Rule rule) {
   };
 }
 
+/// What the Editor asks of every page's and dialog's unit. The Editor keeps them in one table and
+/// runs these for all of them: Refresh after every action, in one loop, so no view is forgotten.
+class Unit {
+ public:
+  /// New: the unit's part of a fresh character, after the record was reset.
+  virtual void Reset(RulesContext&) {}
+  /// The catalogs were loaded again; selections into them are chosen afresh. True when that
+  /// changed what a save writes.
+  virtual bool CatalogsReloaded(RulesContext&) { return false; }
+  /// After every action: brings what the unit shows up to date with the document. Reads no file.
+  virtual void Refresh(RulesContext&) {}
+
+ protected:
+  ~Unit() = default;
+};
+
 class UnitHost {
  public:
   /// Runs the action over the document, brings every view up to date, and sets Modified when

@@ -38,6 +38,7 @@ struct ContactsView {
   bool removeEnabled = false;
   bool updateEnabled = false;
   std::string moneyLeft = "0";
+  bool operator==(const ContactsView&) const = default;
 };
 
 /// The contacts page's money-left display.
