@@ -4,7 +4,9 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "app/attributes_unit.h"
 #include "app/bioware_unit.h"
@@ -74,6 +76,18 @@ class Editor final : private UnitHost {
   /// The bytes a save would write now.
   std::string FileText();
 
+  // Undo and redo: back to the last New, Open or Reload Datafiles.
+  bool CanUndo() const { return !undo_.empty(); }
+  bool CanRedo() const { return !redo_.empty(); }
+  /// The Edit menu's texts: "&Undo Buy Reflex Weave", or "&Undo" when there is nothing to undo.
+  std::string UndoText() const;
+  std::string RedoText() const;
+  /// False when there is nothing to undo (or redo).
+  bool Undo();
+  bool Redo();
+  /// What the status bar says about the last command; "" when nothing.
+  const std::string& StatusText() const { return status_; }
+
   // Menu commands with fixed messages, the About box and the splash.
   void Properties();
   void HelpContents();
@@ -135,6 +149,9 @@ class Editor final : private UnitHost {
 
  private:
   void Run(const Action& action) override;
+  void Name(std::string action) override { nextAction_ = std::move(action); }
+  void BeginStep(std::string action) override;
+  void EndStep() override;
   RulesContext Context();
 
   /// Every unit, after the action has run: the one place views are brought up to date.
@@ -198,6 +215,55 @@ class Editor final : private UnitHost {
     Editor& editor_;
   };
 
+  /// The document as it was before an action, and what the die would have rolled next.
+  struct UndoStep {
+    std::string action;
+    ivgen::Document document;
+    DieState die;
+  };
+  UndoStep Snapshot(std::string action) const { return {std::move(action), doc_, platform_.SaveDie()}; }
+  /// Keeps a finished step when it changed the character.
+  void Keep(UndoStep step);
+  /// Moves the document one step along the history, from one list to the other.
+  bool Travel(std::vector<UndoStep>& from, std::vector<UndoStep>& to);
+  /// New, Open and a reload start the history afresh.
+  void ForgetHistory();
+  /// Remembers what the file holds now, for Modified after undo and redo.
+  void MarkSaved();
+
+  /// Watches the rules open and close the modal point and edge dialogs, so everything done in
+  /// them is one undo step; passes everything on to the platform.
+  class DialogWatch final : public Platform {
+   public:
+    explicit DialogWatch(Editor& editor) : editor_(editor) {}
+    Answer Message(const std::string& text, const std::string& title, Icon icon, Buttons buttons) override {
+      return Real().Message(text, title, icon, buttons);
+    }
+    std::string Input(const std::string& prompt, const std::string& title, const std::string& initial) override {
+      return Real().Input(prompt, title, initial);
+    }
+    std::string OpenFile(const FileRequest& request) override { return Real().OpenFile(request); }
+    std::string SaveFile(const FileRequest& request) override { return Real().SaveFile(request); }
+    void RunDialog(Dialog dialog) override;
+    void ShowDialog(Dialog dialog) override { Real().ShowDialog(dialog); }
+    void CloseDialog(Dialog dialog) override;
+    void ProgressShow(const std::string& title, const std::string& label) override {
+      Real().ProgressShow(title, label);
+    }
+    void ProgressStep(const std::string& label) override { Real().ProgressStep(label); }
+    void ProgressHide() override { Real().ProgressHide(); }
+    void SetBusy(bool busy) override { Real().SetBusy(busy); }
+    double NextRandom() override { return Real().NextRandom(); }
+    DieState SaveDie() const override { return editor_.platform_.SaveDie(); }
+    void RestoreDie(const DieState& die) override { Real().RestoreDie(die); }
+
+   private:
+    Platform& Real() { return editor_.platform_; }
+    Editor& editor_;
+    bool pointsOpen_ = false;
+    bool edgesOpen_ = false;
+  };
+
   void ResetCharacter();
   /// The values that follow from the attributes, as a save writes them.
   void Recalculate();
@@ -221,6 +287,24 @@ class Editor final : private UnitHost {
   Catalogs catalogs_;
   CatalogSelections catalogSelection_;
   Hooks hooks_{*this};
+  DialogWatch watch_{*this};
+
+  std::vector<UndoStep> undo_;
+  std::vector<UndoStep> redo_;
+  std::string nextAction_;
+  /// The outermost action running, as it found the document; nested runs (a modal dialog's
+  /// controls under the window) belong to it.
+  std::optional<UndoStep> running_;
+  int runDepth_ = 0;
+  /// An open step (a dialog, a print) and how many BeginStep calls it still waits to be ended.
+  std::optional<UndoStep> open_;
+  int openDepth_ = 0;
+  /// The bytes the last save or Open left in the file (or a new character's): undo and redo
+  /// set Modified by them.
+  std::string savedText_;
+  std::string status_;
+  /// The last step kept; typing into the same field again joins it.
+  std::string lastKept_;
 
   PrioritiesUnit priorities_{*this};
   RaceUnit race_{*this};

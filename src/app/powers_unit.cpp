@@ -10,6 +10,7 @@ void PowersUnit::ShowPower(int index) {
 }
 
 void PowersUnit::Buy() {
+  host_.Name("Buy");
   host_.Run([this](RulesContext& ctx) { return BuyPower(ctx, view_, books_); });
 }
 
@@ -21,6 +22,7 @@ void PowersUnit::SelectOwned(int index) {
 }
 
 void PowersUnit::Remove() {
+  host_.Name("Remove");
   host_.Run([this](RulesContext& ctx) { return RemovePower(ctx, view_); });
 }
 

@@ -5,6 +5,7 @@ namespace ivgen {
 std::string SpellsUnit::TraditionName() const { return ivgen::TraditionName(host_.Record(), host_.CurrentCatalogs()); }
 
 void SpellsUnit::ChooseTradition(int index) {
+  host_.Name("Choose Tradition");
   host_.Run([index](RulesContext& ctx) { return Tradition(ctx, index); });
 }
 
@@ -23,6 +24,7 @@ void SpellsUnit::SelectSpell(int index) {
 }
 
 void SpellsUnit::Add() {
+  host_.Name("Add");
   host_.Run([this](RulesContext& ctx) { return AddSpell(ctx, view_, books_); });
 }
 
@@ -34,18 +36,22 @@ void SpellsUnit::SelectChosen(int index) {
 }
 
 void SpellsUnit::Raise() {
+  host_.Name("Raise");
   host_.Run([this](RulesContext& ctx) { return RaiseSpellPoints(ctx, view_); });
 }
 
 void SpellsUnit::Lower() {
+  host_.Name("Lower");
   host_.Run([this](RulesContext& ctx) { return LowerSpellPoints(ctx, view_); });
 }
 
 void SpellsUnit::Remove() {
+  host_.Name("Remove");
   host_.Run([this](RulesContext& ctx) { return RemoveSpell(ctx, view_); });
 }
 
 void SpellsUnit::BuyPoints() {
+  host_.Name("Buy Spell Points");
   host_.Run([this](RulesContext& ctx) { return BuySpellPoints(ctx, view_); });
 }
 
