@@ -36,6 +36,8 @@ class QuietPlatform : public Platform {
   void ProgressHide() override {}
   void SetBusy(bool) override {}
   double NextRandom() override { return 0.0; }
+  DieState SaveDie() const override { return {}; }
+  void RestoreDie(const DieState&) override {}
 };
 
 std::string SourceFolder() {

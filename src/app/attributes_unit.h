@@ -5,7 +5,7 @@
 
 namespace ivgen {
 
-class AttributesUnit {
+class AttributesUnit final : public Unit {
  public:
   explicit AttributesUnit(UnitHost& host) : host_(host) {}
 
@@ -14,6 +14,9 @@ class AttributesUnit {
   /// The up and down buttons of attribute row i, 0 Body to 5 Willpower.
   void Raise(int i);
   void Lower(int i);
+
+  /// New: the values that follow from the reset attributes.
+  void Reset(RulesContext& ctx) override;
 
  private:
   UnitHost& host_;

@@ -19,6 +19,7 @@ void BiowareUnit::ChooseType(int type) {
 }
 
 void BiowareUnit::Buy() {
+  host_.Name("Buy");
   host_.Run([this](RulesContext& ctx) { return BuyBioware(ctx, view_, books_); });
 }
 
@@ -37,6 +38,7 @@ void BiowareUnit::SelectInstalled(int index) {
 }
 
 void BiowareUnit::Remove() {
+  host_.Name("Remove");
   host_.Run([this](RulesContext& ctx) { return RemoveBioware(ctx, view_); });
 }
 

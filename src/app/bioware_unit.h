@@ -9,9 +9,9 @@
 
 namespace ivgen {
 
-class BiowareUnit {
+class BiowareUnit final : public Unit {
  public:
-  BiowareUnit(UnitHost& host, const BookLists& books) : host_(host), books_(books) {}
+  BiowareUnit(UnitHost& host, BiowareView& view, const BookLists& books) : host_(host), view_(view), books_(books) {}
 
   const BiowareView& View() const { return view_; }
 
@@ -30,13 +30,14 @@ class BiowareUnit {
 
   // What the Editor runs for other pages, inside an action it is already running.
   void Recount(RulesContext& ctx) { RecountBioIndex(ctx, view_); }
-  void Reset(RulesContext& ctx) { ResetBioware(ctx, view_); }
-  void Refresh(const CharacterRecord& record) { ShowMoneyLeft(record, view_); }
+  void Reset(RulesContext& ctx) override { ResetBioware(ctx, view_); }
+  void Refresh(RulesContext& ctx) override { ShowMoneyLeft(ctx.record, view_); }
   /// Another book choice renumbers the tree: the chosen node would name another item.
-  void CatalogsReloaded() {
+  bool CatalogsReloaded(RulesContext&) override {
     view_.selectedItem = -1;
     view_.buyEnabled = false;
     ClearItemBoxes();
+    return false;
   }
 
  private:
@@ -45,8 +46,8 @@ class BiowareUnit {
   }
 
   UnitHost& host_;
+  BiowareView& view_;
   const BookLists& books_;
-  BiowareView view_;
 };
 
 }  // namespace ivgen

@@ -5,12 +5,13 @@
 #include <functional>
 #include <string>
 
+#include "app/unit_host.h"
 #include "catalog/books.h"
 #include "platform/platform.h"
 
 namespace ivgen {
 
-class BooksUnit {
+class BooksUnit final : public Unit {
  public:
   /// reload runs ReloadDatafiles for the allowed books, as the button does.
   BooksUnit(BookLists& books, Platform& platform, const std::string& folder, std::function<void()> reload)

@@ -9,9 +9,9 @@
 
 namespace ivgen {
 
-class ContactsUnit {
+class ContactsUnit final : public Unit {
  public:
-  explicit ContactsUnit(UnitHost& host) : host_(host) {}
+  ContactsUnit(UnitHost& host, ContactsView& view) : host_(host), view_(view) {}
 
   const ContactsView& View() const { return view_; }
 
@@ -31,11 +31,11 @@ class ContactsUnit {
   /// The money-left display, after any purchase or refund on any page.
   void ShowMoneyLeft() { ivgen::ShowMoneyLeft(host_.Record(), view_); }
   /// New: the page's texts are cleared and nothing is chosen.
-  void Reset();
+  void Reset(RulesContext& ctx) override;
 
  private:
   UnitHost& host_;
-  ContactsView view_;
+  ContactsView& view_;
 };
 
 }  // namespace ivgen

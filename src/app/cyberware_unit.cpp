@@ -26,6 +26,7 @@ void CyberwareUnit::SetUsed(bool used) {
 }
 
 void CyberwareUnit::Buy() {
+  host_.Name("Buy");
   host_.Run([this](RulesContext& ctx) { return BuyCyberware(ctx, view_, books_); });
 }
 
@@ -44,6 +45,7 @@ void CyberwareUnit::SelectInstalled(int index) {
 }
 
 void CyberwareUnit::Remove() {
+  host_.Name("Remove");
   host_.Run([this](RulesContext& ctx) { return RemoveCyberware(ctx, view_); });
 }
 

@@ -8,9 +8,10 @@
 
 namespace ivgen {
 
-class CyberwareUnit {
+class CyberwareUnit final : public Unit {
  public:
-  CyberwareUnit(UnitHost& host, const BookLists& books) : host_(host), books_(books) {}
+  CyberwareUnit(UnitHost& host, CyberwareView& view, const BookLists& books)
+      : host_(host), view_(view), books_(books) {}
 
   const CyberwareView& View() const { return view_; }
 
@@ -34,13 +35,14 @@ class CyberwareUnit {
   // What the Editor runs for other pages, inside an action it is already running.
   void Recount(RulesContext& ctx) { RecountCyberwareEssence(ctx, view_); }
   void StandardView(RulesContext& ctx) { ShowStandardView(ctx, view_); }
-  void Reset(RulesContext& ctx) { ResetCyberware(ctx, view_); }
-  void Refresh(const CharacterRecord& record) { ShowEssenceAndMoney(record, view_); }
+  void Reset(RulesContext& ctx) override { ResetCyberware(ctx, view_); }
+  void Refresh(RulesContext& ctx) override { ShowEssenceAndMoney(ctx.record, view_); }
   /// Another book choice renumbers the tree: the chosen node would name another item.
-  void CatalogsReloaded() {
+  bool CatalogsReloaded(RulesContext&) override {
     view_.selectedItem = -1;
     view_.buyEnabled = false;
     ClearItemBoxes();
+    return false;
   }
 
  private:
@@ -51,8 +53,8 @@ class CyberwareUnit {
   }
 
   UnitHost& host_;
+  CyberwareView& view_;
   const BookLists& books_;
-  CyberwareView view_;
 };
 
 }  // namespace ivgen

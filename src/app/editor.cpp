@@ -1,5 +1,6 @@
 #include "app/editor.h"
 
+#include <algorithm>
 #include <filesystem>
 
 #include "app/catalog_loading.h"
@@ -33,17 +34,153 @@ std::string Editor::SettingsFile() const { return SettingsPath(kSettingsFileName
 
 void Editor::Tell(const ShownText& text, Icon icon) { platform_.Message(text, kAppTitle, icon, Buttons::Ok); }
 
-RulesContext Editor::Context() { return RulesContext{record_, creation_, platform_, hooks_, catalogs_}; }
+RulesContext Editor::Context() { return RulesContext{record_, creation_, watch_, hooks_, catalogs_}; }
 
 void Editor::Run(const Action& action) {
+  std::string name = std::exchange(nextAction_, {});
+  const bool outermost = runDepth_ == 0;
+  if (outermost) status_.clear();
+  if (outermost && !open_ && !name.empty()) running_ = Snapshot(std::move(name));
+  ++runDepth_;
   RulesContext ctx = Context();
   const bool changed = action(ctx);
-  RefreshCreationView(ctx);
-  spells_.Refresh(ctx);
-  cyberware_.Refresh(record_);
-  bioware_.Refresh(record_);
-  points_.Refresh(ctx);
+  RefreshAll(ctx);
+  --runDepth_;
   if (changed) document_.Modified = true;
+  if (!outermost) return;
+  std::optional<UndoStep> finished = std::exchange(running_, std::nullopt);
+  if (open_ && openDepth_ == 0) finished = std::exchange(open_, std::nullopt);
+  if (finished && !open_) Keep(std::move(*finished));
+}
+
+void Editor::BeginStep(std::string action) {
+  if (openDepth_++ > 0) return;
+  // Opened inside an action: the step begins where that action began.
+  if (running_) {
+    open_ = std::exchange(running_, std::nullopt);
+    open_->action = std::move(action);
+  } else {
+    open_ = Snapshot(std::move(action));
+  }
+}
+
+void Editor::EndStep() {
+  if (openDepth_ == 0 || --openDepth_ > 0) return;
+  // Ended inside an action: that action's end keeps the step.
+  if (runDepth_ > 0) return;
+  if (open_) Keep(*std::exchange(open_, std::nullopt));
+}
+
+namespace {
+
+// The name an undo step gives an entry: its first column, without a count, rating or padding.
+std::string EntryName(const std::string& entry) {
+  std::string name = entry.substr(0, entry.find('\t'));
+  name = name.substr(0, name.find('['));
+  while (!name.empty() && (name.back() == ' ' || name.front() == ' ')) {
+    if (name.back() == ' ')
+      name.pop_back();
+    else
+      name.erase(name.begin());
+  }
+  return name;
+}
+
+// The entry an action added, removed or changed, for the undo step's name; "" when no list or
+// more than one entry changed.
+std::string ChangedEntry(const CharacterRecord& before, const CharacterRecord& after) {
+  for (auto list :
+       {&CharacterRecord::Skills, &CharacterRecord::Cyberware, &CharacterRecord::Bioware, &CharacterRecord::Spells,
+        &CharacterRecord::Powers, &CharacterRecord::Gear, &CharacterRecord::Contacts, &CharacterRecord::Edges}) {
+    const std::vector<std::string>& old = before.*list;
+    const std::vector<std::string>& now = after.*list;
+    if (old == now) continue;
+    const std::vector<std::string>& longer = now.size() >= old.size() ? now : old;
+    const size_t common = std::min(old.size(), now.size());
+    size_t i = 0;
+    while (i < common && old[i] == now[i]) ++i;
+    if (old.size() == now.size() && !std::equal(old.begin() + i + 1, old.end(), now.begin() + i + 1)) return "";
+    return i < longer.size() ? EntryName(longer[i]) : "";
+  }
+  return "";
+}
+
+}  // namespace
+
+void Editor::Keep(UndoStep step) {
+  // A step that changed nothing a save writes (a selection, a page shown) is no step.
+  if (step.document.record == record_) return;
+  // Typing into one field is one step until something else is done.
+  if (step.action.starts_with("Typing ") && redo_.empty() && !undo_.empty() && undo_.back().action == step.action &&
+      lastKept_ == step.action) {
+    return;
+  }
+  lastKept_ = step.action;
+  // "Buy" names what was bought; a step that names its subject itself ("Raise Body") keeps it.
+  static constexpr std::array<std::string_view, 7> kVerbs = {"Buy",   "Add",  "Remove", "Raise",
+                                                             "Lower", "Move", "Update"};
+  if (std::find(kVerbs.begin(), kVerbs.end(), step.action) != kVerbs.end()) {
+    const std::string entry = ChangedEntry(step.document.record, record_);
+    if (!entry.empty()) step.action += " " + entry;
+  }
+  constexpr size_t kMaxSteps = 500;
+  if (undo_.size() == kMaxSteps) undo_.erase(undo_.begin());
+  undo_.push_back(std::move(step));
+  redo_.clear();
+}
+
+bool Editor::Travel(std::vector<UndoStep>& from, std::vector<UndoStep>& to) {
+  if (from.empty() || open_ || runDepth_ > 0) return false;
+  lastKept_.clear();
+  UndoStep step = std::move(from.back());
+  from.pop_back();
+  to.push_back(Snapshot(step.action));
+  doc_ = std::move(step.document);
+  platform_.RestoreDie(step.die);
+  RulesContext ctx = Context();
+  RefreshAll(ctx);
+  document_.Modified = CharacterFileText(record_, {kVersionText, settings_.DefaultGIF}) != savedText_;
+  return true;
+}
+
+bool Editor::Undo() { return Travel(undo_, redo_); }
+
+bool Editor::Redo() { return Travel(redo_, undo_); }
+
+std::string Editor::UndoText() const { return undo_.empty() ? "&Undo" : "&Undo " + undo_.back().action; }
+
+std::string Editor::RedoText() const { return redo_.empty() ? "&Redo" : "&Redo " + redo_.back().action; }
+
+void Editor::ForgetHistory() {
+  undo_.clear();
+  redo_.clear();
+  lastKept_.clear();
+  running_.reset();
+  open_.reset();
+  openDepth_ = 0;
+}
+
+void Editor::MarkSaved() { savedText_ = CharacterFileText(record_, {kVersionText, settings_.DefaultGIF}); }
+
+void Editor::DialogWatch::RunDialog(Dialog dialog) {
+  if (dialog == Dialog::PointGeneration && !pointsOpen_) {
+    pointsOpen_ = true;
+    editor_.BeginStep("Point Generation");
+  } else if (dialog == Dialog::EdgesFlaws && !edgesOpen_) {
+    edgesOpen_ = true;
+    editor_.BeginStep("Edges and Flaws");
+  }
+  Real().RunDialog(dialog);
+}
+
+void Editor::DialogWatch::CloseDialog(Dialog dialog) {
+  Real().CloseDialog(dialog);
+  if (dialog == Dialog::PointGeneration && std::exchange(pointsOpen_, false)) editor_.EndStep();
+  if (dialog == Dialog::EdgesFlaws && std::exchange(edgesOpen_, false)) editor_.EndStep();
+}
+
+void Editor::RefreshAll(RulesContext& ctx) {
+  for (Unit* unit : units_) unit->Refresh(ctx);
 }
 
 void Editor::Recalculate() {
@@ -53,32 +190,18 @@ void Editor::Recalculate() {
   });
 }
 
-void Editor::Hooks::ShowStandardView() {
-  RulesContext ctx = editor_.Context();
-  editor_.cyberware_.StandardView(ctx);
-}
-
-void Editor::Hooks::RecountCyberwareEssence() {
-  RulesContext ctx = editor_.Context();
-  editor_.cyberware_.Recount(ctx);
-}
-
-void Editor::Hooks::RecountBioIndex() {
-  RulesContext ctx = editor_.Context();
-  editor_.bioware_.Recount(ctx);
-}
-
 bool Editor::ReloadCatalogs(bool atStartup) {
-  // The tradition is kept by its name: another book choice may move it in the list.
-  const std::string tradition = spells_.TraditionName();
   const bool loaded = ReloadDatafiles(programFolder_, bookLists_, catalogs_, platform_,
                                       atStartup ? ReloadTrigger::StartUp : ReloadTrigger::Button);
   catalogSelection_ = FirstSelections(catalogs_);
-  spells_.CatalogsReloaded(tradition, catalogSelection_.spellCategory);
-  powers_.CatalogsReloaded();
-  cyberware_.CatalogsReloaded();
-  points_.CatalogsReloaded(catalogs_);
-  bioware_.CatalogsReloaded();
+  Run([this](RulesContext& ctx) {
+    bool changed = false;
+    for (Unit* unit : units_) changed = unit->CatalogsReloaded(ctx) || changed;
+    return changed;
+  });
+  // The catalogs' lists and indexes an older document refers to may have changed.
+  if (!atStartup && (CanUndo() || CanRedo())) status_ = "Undo history cleared: the data files were reloaded.";
+  ForgetHistory();
   return loaded;
 }
 
@@ -114,20 +237,12 @@ void Editor::ResetCharacter() {
   document_.CurrentFile.clear();
   frame_.title = kNewTitlePrefix + std::string(kVersionText);
   ResetRecordFields(record_, settings_.DefaultGIF);
-  sheet_.ForgetSheetName();
   Run([this](RulesContext& ctx) {
-    ResetCreation(ctx);
-    points_.Reset(ctx);
-    RecalcDerived(ctx);
-    bioware_.Reset(ctx);
-    cyberware_.Reset(ctx);
+    for (Unit* unit : units_) unit->Reset(ctx);
     return false;
   });
-  gear_.Reset();
-  contacts_.Reset();
-  spells_.NewCharacter();
-  powers_.NewCharacter();
-  skills_.Reset();
+  ForgetHistory();
+  MarkSaved();
   document_.Modified = false;
   frame_.pictureVisible = false;
 }
@@ -171,6 +286,8 @@ void Editor::Open() {
   });
   document_.DefaultSaveName = record_.StreetName;
   frame_.title = OpenedTitle();
+  ForgetHistory();
+  MarkSaved();
   document_.Modified = false;
 }
 
@@ -192,6 +309,7 @@ bool Editor::WriteTo(const std::string& path) {
     case SaveOutcome::Written:
       document_.CurrentFile = path;
       document_.Modified = false;
+      MarkSaved();
       frame_.title = OpenedTitle();
       return true;
     case SaveOutcome::NoFileName:
@@ -273,6 +391,8 @@ void Editor::AboutOk() {
 void Editor::HideSplash() { frame_.splashVisible = false; }
 
 void Editor::SelectPage(int page) {
+  // Leaving a page may apply what it granted, so a page change that changed the character is a step.
+  Name("Page Change");
   Run([page](RulesContext& ctx) { return SwitchPage(ctx, page); });
 }
 

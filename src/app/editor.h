@@ -3,13 +3,17 @@
 // page. The window and ivgen-batch call the units' actions and refresh from their views.
 #pragma once
 
+#include <array>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "app/attributes_unit.h"
 #include "app/bioware_unit.h"
 #include "app/books_unit.h"
 #include "app/contacts_unit.h"
 #include "app/cyberware_unit.h"
+#include "app/document.h"
 #include "app/gear_unit.h"
 #include "app/options_unit.h"
 #include "app/points_unit.h"
@@ -73,6 +77,18 @@ class Editor final : private UnitHost {
   /// The bytes a save would write now.
   std::string FileText();
 
+  // Undo and redo: back to the last New, Open or Reload Datafiles.
+  bool CanUndo() const { return !undo_.empty(); }
+  bool CanRedo() const { return !redo_.empty(); }
+  /// The Edit menu's texts: "&Undo Buy Reflex Weave", or "&Undo" when there is nothing to undo.
+  std::string UndoText() const;
+  std::string RedoText() const;
+  /// False when there is nothing to undo (or redo).
+  bool Undo();
+  bool Redo();
+  /// What the status bar says about the last command; "" when nothing.
+  const std::string& StatusText() const { return status_; }
+
   // Menu commands with fixed messages, the About box and the splash.
   void Properties();
   void HelpContents();
@@ -134,50 +150,119 @@ class Editor final : private UnitHost {
 
  private:
   void Run(const Action& action) override;
+  void Name(std::string action) override { nextAction_ = std::move(action); }
+  void BeginStep(std::string action) override;
+  void EndStep() override;
   RulesContext Context();
 
-  /// What the rules ask of the units of other pages.
+  /// Every unit, after the action has run: the one place views are brought up to date.
+  void RefreshAll(RulesContext& ctx);
+
+  /// What the rules ask of the units of other pages. Each runs inside the action that asked, on
+  /// the same document; none starts an action of its own.
   class Hooks final : public CreationHooks {
    public:
     explicit Hooks(Editor& editor) : editor_(editor) {}
     void SCalcMaxUsed() override {
-      Points([](PointsUnit& unit, RulesContext& ctx) { unit.SCalcMaxUsed(ctx); });
+      With([this](RulesContext& ctx) { editor_.points_.SCalcMaxUsed(ctx); });
     }
     void GhoulCheck() override {
-      Points([](PointsUnit& unit, RulesContext& ctx) { unit.GhoulCheck(ctx); });
+      With([this](RulesContext& ctx) { editor_.points_.GhoulCheck(ctx); });
     }
     void AlbinoChoice() override {
-      Points([](PointsUnit& unit, RulesContext& ctx) { unit.AlbinoChoice(ctx); });
+      With([this](RulesContext& ctx) { editor_.points_.AlbinoChoice(ctx); });
     }
     void AlbinoFlaw() override {
-      Points([](PointsUnit& unit, RulesContext& ctx) { unit.AlbinoFlaw(ctx); });
+      With([this](RulesContext& ctx) { editor_.points_.AlbinoFlaw(ctx); });
     }
-    void ShowStandardView() override;
+    void ShowStandardView() override {
+      With([this](RulesContext& ctx) { editor_.cyberware_.StandardView(ctx); });
+    }
     void ShowMoneyLeft() override {
       editor_.gear_.ShowMoneyLeft();
       editor_.contacts_.ShowMoneyLeft();
     }
-    void RecountSkillPoints() override { editor_.skills_.Recount(); }
-    void RecountCyberwareEssence() override;
-    void RecountBioIndex() override;
-    void RefreshGearTotals() override { editor_.gear_.RecountWeight(); }
+    void RecountSkillPoints() override {
+      With([this](RulesContext& ctx) { editor_.skills_.Recount(ctx); });
+    }
+    void RecountCyberwareEssence() override {
+      With([this](RulesContext& ctx) { editor_.cyberware_.Recount(ctx); });
+    }
+    void RecountBioIndex() override {
+      With([this](RulesContext& ctx) { editor_.bioware_.Recount(ctx); });
+    }
+    void RefreshGearTotals() override {
+      With([this](RulesContext& ctx) { editor_.gear_.RecountWeight(ctx); });
+    }
     void RefreshContacts() override { editor_.contacts_.ShowMoneyLeft(); }
-    void RefreshOverrideView() override { editor_.skills_.RefreshOverrideView(); }
+    void RefreshOverrideView() override {
+      With([this](RulesContext& ctx) { editor_.skills_.RefreshOverrideView(ctx); });
+    }
     void OfferSheetName(const std::string& streetName) override { editor_.sheet_.OfferSheetName(streetName); }
     void RestorePointGeneration() override {
-      Points([](PointsUnit& unit, RulesContext& ctx) { unit.RestorePointGeneration(ctx); });
+      With([this](RulesContext& ctx) { editor_.points_.RestorePointGeneration(ctx); });
     }
     void CalcEdgePts() override {
-      Points([](PointsUnit& unit, RulesContext& ctx) { unit.CalcEdgePts(ctx); });
+      With([this](RulesContext& ctx) { editor_.points_.CalcEdgePts(ctx); });
     }
 
    private:
+    // The context holds references only, so this is the document the running action changes.
     template <typename Call>
-    void Points(Call call) {
+    void With(Call call) {
       RulesContext ctx = editor_.Context();
-      call(editor_.points_, ctx);
+      call(ctx);
     }
     Editor& editor_;
+  };
+
+  /// The document as it was before an action, and what the die would have rolled next.
+  struct UndoStep {
+    std::string action;
+    ivgen::Document document;
+    DieState die;
+  };
+  UndoStep Snapshot(std::string action) const { return {std::move(action), doc_, platform_.SaveDie()}; }
+  /// Keeps a finished step when it changed the character.
+  void Keep(UndoStep step);
+  /// Moves the document one step along the history, from one list to the other.
+  bool Travel(std::vector<UndoStep>& from, std::vector<UndoStep>& to);
+  /// New, Open and a reload start the history afresh.
+  void ForgetHistory();
+  /// Remembers what the file holds now, for Modified after undo and redo.
+  void MarkSaved();
+
+  /// Watches the rules open and close the modal point and edge dialogs, so everything done in
+  /// them is one undo step; passes everything on to the platform.
+  class DialogWatch final : public Platform {
+   public:
+    explicit DialogWatch(Editor& editor) : editor_(editor) {}
+    Answer Message(const ShownText& text, const std::string& title, Icon icon, Buttons buttons) override {
+      return Real().Message(text, title, icon, buttons);
+    }
+    std::string Input(const std::string& prompt, const std::string& title, const std::string& initial) override {
+      return Real().Input(prompt, title, initial);
+    }
+    std::string OpenFile(const FileRequest& request) override { return Real().OpenFile(request); }
+    std::string SaveFile(const FileRequest& request) override { return Real().SaveFile(request); }
+    void RunDialog(Dialog dialog) override;
+    void ShowDialog(Dialog dialog) override { Real().ShowDialog(dialog); }
+    void CloseDialog(Dialog dialog) override;
+    void ProgressShow(const std::string& title, const std::string& label) override {
+      Real().ProgressShow(title, label);
+    }
+    void ProgressStep(const std::string& label) override { Real().ProgressStep(label); }
+    void ProgressHide() override { Real().ProgressHide(); }
+    void SetBusy(bool busy) override { Real().SetBusy(busy); }
+    double NextRandom() override { return Real().NextRandom(); }
+    DieState SaveDie() const override { return editor_.platform_.SaveDie(); }
+    void RestoreDie(const DieState& die) override { Real().RestoreDie(die); }
+
+   private:
+    Platform& Real() { return editor_.platform_; }
+    Editor& editor_;
+    bool pointsOpen_ = false;
+    bool edgesOpen_ = false;
   };
 
   void ResetCharacter();
@@ -194,30 +279,55 @@ class Editor final : private UnitHost {
   std::string programFolder_;
   std::string commandLine_;
   Settings settings_;
-  CharacterRecord record_;
+  ivgen::Document doc_;
+  CharacterRecord& record_ = doc_.record;
+  CreationState& creation_ = doc_.creation;
   DocumentState document_;
   FrameView frame_;
   BookLists bookLists_;
   Catalogs catalogs_;
   CatalogSelections catalogSelection_;
-  CreationState creation_;
   Hooks hooks_{*this};
+  DialogWatch watch_{*this};
+
+  std::vector<UndoStep> undo_;
+  std::vector<UndoStep> redo_;
+  std::string nextAction_;
+  /// The outermost action running, as it found the document; nested runs (a modal dialog's
+  /// controls under the window) belong to it.
+  std::optional<UndoStep> running_;
+  int runDepth_ = 0;
+  /// An open step (a dialog, a print) and how many BeginStep calls it still waits to be ended.
+  std::optional<UndoStep> open_;
+  int openDepth_ = 0;
+  /// The bytes the last save or Open left in the file (or a new character's): undo and redo
+  /// set Modified by them.
+  std::string savedText_;
+  std::string status_;
+  /// The last step kept; typing into the same field again joins it.
+  std::string lastKept_;
 
   PrioritiesUnit priorities_{*this};
   RaceUnit race_{*this};
   AttributesUnit attributes_{*this};
-  SkillsUnit skills_{*this};
+  SkillsUnit skills_{*this, doc_.skills};
   TextsUnit texts_{*this};
   BooksUnit books_{bookLists_, platform_, programFolder_, [this] { ReloadCatalogs(false); }};
   OptionsUnit options_{settings_, platform_, SettingsFile()};
-  SheetUnit sheet_{*this, platform_};
-  GearUnit gear_{*this, bookLists_, programFolder_};
-  ContactsUnit contacts_{*this};
-  SpellsUnit spells_{*this, bookLists_};
-  PowersUnit powers_{*this, bookLists_};
-  CyberwareUnit cyberware_{*this, bookLists_};
-  BiowareUnit bioware_{*this, bookLists_};
-  PointsUnit points_{*this, settings_};
+  SheetUnit sheet_{*this, platform_, doc_.sheet};
+  GearUnit gear_{*this, doc_.gear, bookLists_, programFolder_};
+  ContactsUnit contacts_{*this, doc_.contacts};
+  SpellsUnit spells_{*this, doc_.spells, bookLists_};
+  PowersUnit powers_{*this, doc_.powers, bookLists_};
+  CyberwareUnit cyberware_{*this, doc_.cyberware, bookLists_};
+  BiowareUnit bioware_{*this, doc_.bioware, bookLists_};
+  PointsUnit points_{*this, settings_, doc_.generation, doc_.edges, doc_.specials, doc_.account};
+
+  /// The units by page, then the dialogs'; New, a reload and every action run through all of them
+  /// in this order.
+  std::array<Unit*, kPageCount + 2> units_{&priorities_, &race_,     &attributes_, &skills_, &cyberware_,
+                                           &bioware_,    &spells_,   &powers_,     &gear_,   &texts_,
+                                           &books_,      &contacts_, &points_,     &sheet_};
 };
 
 }  // namespace ivgen

@@ -13,6 +13,7 @@ void GearUnit::ChooseItem(int index) {
 void GearUnit::SetCount(std::string text) { SetGearCount(view_, std::move(text)); }
 
 void GearUnit::Buy() {
+  host_.Name("Buy");
   host_.Run([this](RulesContext& ctx) { return BuyGear(ctx, view_); });
 }
 
@@ -26,24 +27,19 @@ void GearUnit::ChooseOwned(int index) {
 }
 
 void GearUnit::Remove() {
+  host_.Name("Remove");
   host_.Run([this](RulesContext& ctx) { return RemoveGear(ctx, view_); });
 }
 
 // Reordering is not a change the save prompt asks about.
 void GearUnit::MoveUp() {
+  host_.Name("Move");
   host_.Run(ViewOnly([this](RulesContext& ctx) { MoveGearUp(ctx, view_); }));
 }
 
 void GearUnit::MoveDown() {
+  host_.Name("Move");
   host_.Run(ViewOnly([this](RulesContext& ctx) { MoveGearDown(ctx, view_); }));
-}
-
-void GearUnit::RecountWeight() {
-  host_.Run(ViewOnly([this](RulesContext& ctx) { RecountGearWeight(ctx, view_); }));
-}
-
-void GearUnit::Reset() {
-  host_.Run(ViewOnly([this](RulesContext& ctx) { ResetGearPage(ctx, view_); }));
 }
 
 }  // namespace ivgen

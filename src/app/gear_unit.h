@@ -11,10 +11,10 @@
 
 namespace ivgen {
 
-class GearUnit {
+class GearUnit final : public Unit {
  public:
-  GearUnit(UnitHost& host, const BookLists& books, const std::string& folder)
-      : host_(host), books_(books), folder_(folder) {}
+  GearUnit(UnitHost& host, GearView& view, const BookLists& books, const std::string& folder)
+      : host_(host), view_(view), books_(books), folder_(folder) {}
 
   const GearView& View() const { return view_; }
 
@@ -36,17 +36,17 @@ class GearUnit {
   void MoveDown();
 
   /// Entering the page: the carried weight and money left again.
-  void RecountWeight();
+  void RecountWeight(RulesContext& ctx) { RecountGearWeight(ctx, view_); }
   /// The money-left display, after any purchase or refund on any page.
   void ShowMoneyLeft() { ivgen::ShowMoneyLeft(host_.Record(), view_); }
   /// New: nothing of the fresh gear list is chosen.
-  void Reset();
+  void Reset(RulesContext& ctx) override { ResetGearPage(ctx, view_); }
 
  private:
   UnitHost& host_;
+  GearView& view_;
   const BookLists& books_;
   const std::string& folder_;
-  GearView view_;
 };
 
 }  // namespace ivgen

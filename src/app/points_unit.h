@@ -13,9 +13,16 @@
 
 namespace ivgen {
 
-class PointsUnit {
+class PointsUnit final : public Unit {
  public:
-  PointsUnit(UnitHost& host, const Settings& settings) : host_(host), settings_(settings) {}
+  PointsUnit(UnitHost& host, const Settings& settings, PointGenerationView& generation, EdgesView& edges,
+             SpecialsView& specials, BuildAccount& account)
+      : host_(host),
+        settings_(settings),
+        generation_(generation),
+        edges_(edges),
+        specials_(specials),
+        account_(account) {}
 
   const PointGenerationView& Generation() const { return generation_; }
   const EdgesView& Edges() const { return edges_; }
@@ -68,13 +75,14 @@ class PointsUnit {
   void UnhideShifter();
 
   // What the Editor runs: New, after every action, and the creation rules' hooks.
-  void Reset(RulesContext& ctx);
+  void Reset(RulesContext& ctx) override;
   /// A load selects the first edge and the first flaw, so "Add Edge" and "Add Flaw" take them.
-  void CatalogsReloaded(const Catalogs& catalogs) {
-    edges_.selectedEdge = catalogs.edges.edges.empty() ? -1 : 0;
-    edges_.selectedFlaw = catalogs.edges.flaws.empty() ? -1 : 0;
+  bool CatalogsReloaded(RulesContext& ctx) override {
+    edges_.selectedEdge = ctx.catalogs.edges.edges.empty() ? -1 : 0;
+    edges_.selectedFlaw = ctx.catalogs.edges.flaws.empty() ? -1 : 0;
+    return false;
   }
-  void Refresh(RulesContext& ctx);
+  void Refresh(RulesContext& ctx) override;
   void SCalcMaxUsed(RulesContext& ctx) { ivgen::SCalcMaxUsed(ctx, specials_); }
   void GhoulCheck(RulesContext& ctx) { ivgen::GhoulCheck(ctx, specials_); }
   void AlbinoChoice(RulesContext& ctx) { ivgen::AlbinoChoice(ctx, specials_); }
@@ -94,10 +102,10 @@ class PointsUnit {
 
   UnitHost& host_;
   const Settings& settings_;
-  PointGenerationView generation_;
-  EdgesView edges_;
-  SpecialsView specials_;
-  BuildAccount account_;
+  PointGenerationView& generation_;
+  EdgesView& edges_;
+  SpecialsView& specials_;
+  BuildAccount& account_;
 };
 
 }  // namespace ivgen

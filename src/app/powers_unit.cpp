@@ -10,6 +10,7 @@ void PowersUnit::ShowPower(int index) {
 }
 
 void PowersUnit::Buy() {
+  host_.Name("Buy");
   host_.Run([this](RulesContext& ctx) { return BuyPower(ctx, view_, books_); });
 }
 
@@ -21,11 +22,15 @@ void PowersUnit::SelectOwned(int index) {
 }
 
 void PowersUnit::Remove() {
+  host_.Name("Remove");
   host_.Run([this](RulesContext& ctx) { return RemovePower(ctx, view_); });
 }
 
-void PowersUnit::NewCharacter() { SelectOwned(-1); }
+void PowersUnit::Reset(RulesContext& ctx) { SelectOwnedPower(ctx, view_, -1); }
 
-void PowersUnit::CatalogsReloaded() { ShowPower(-1); }
+bool PowersUnit::CatalogsReloaded(RulesContext& ctx) {
+  ivgen::ShowPower(ctx, view_, -1);
+  return false;
+}
 
 }  // namespace ivgen

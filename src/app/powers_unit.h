@@ -9,9 +9,9 @@
 
 namespace ivgen {
 
-class PowersUnit {
+class PowersUnit final : public Unit {
  public:
-  PowersUnit(UnitHost& host, const BookLists& books) : host_(host), books_(books) {}
+  PowersUnit(UnitHost& host, PowersView& view, const BookLists& books) : host_(host), view_(view), books_(books) {}
 
   const PowersView& View() const { return view_; }
   /// The power group; the page change shows it only for a physical adept.
@@ -27,14 +27,14 @@ class PowersUnit {
   void Remove();
 
   /// A new character: none of its powers is chosen.
-  void NewCharacter();
+  void Reset(RulesContext& ctx) override;
   /// The catalogs were reloaded: no catalog power is chosen.
-  void CatalogsReloaded();
+  bool CatalogsReloaded(RulesContext& ctx) override;
 
  private:
   UnitHost& host_;
+  PowersView& view_;
   const BookLists& books_;
-  PowersView view_;
 };
 
 }  // namespace ivgen

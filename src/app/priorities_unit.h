@@ -8,7 +8,7 @@
 
 namespace ivgen {
 
-class PrioritiesUnit {
+class PrioritiesUnit final : public Unit {
  public:
   explicit PrioritiesUnit(UnitHost& host) : host_(host) {}
 
@@ -34,6 +34,11 @@ class PrioritiesUnit {
   /// The menu items "Priority" and "Point System".
   void ChoosePriorityGenerator();
   void ChoosePointGenerator();
+
+  /// New: what the priority, race and attribute pages show for a new character.
+  void Reset(RulesContext& ctx) override { ResetCreation(ctx); }
+  /// The flags and texts of the three creation pages that follow from the record.
+  void Refresh(RulesContext& ctx) override { RefreshCreationView(ctx); }
 
  private:
   UnitHost& host_;

@@ -5,7 +5,7 @@
 
 namespace ivgen {
 
-class RaceUnit {
+class RaceUnit final : public Unit {
  public:
   explicit RaceUnit(UnitHost& host) : host_(host) {}
 

@@ -50,6 +50,7 @@ void SheetUnit::SetSheetKind(int kind) {
 
 bool SheetUnit::Print() {
   if (!open_) return false;
+  const StepScope step(host_, "Print to HTML");
   open_ = false;
   platform_.CloseDialog(Dialog::PrintOptions);
   // The picture is the character's from here on, even when no sheet gets written: the next print

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "app/document.h"
 #include "app/unit_host.h"
 #include "platform/platform.h"
 #include "sheet/print_options.h"
@@ -13,9 +14,15 @@ namespace ivgen {
 /// Asked by the window once a sheet was written.
 inline constexpr const char* kOpenSheetQuestion = "Open the character sheet in your browser?";
 
-class SheetUnit {
+class SheetUnit final : public Unit {
  public:
-  SheetUnit(UnitHost& host, Platform& platform) : host_(host), platform_(platform) {}
+  SheetUnit(UnitHost& host, Platform& platform, SheetState& state)
+      : host_(host),
+        platform_(platform),
+        options_(state.options),
+        open_(state.open),
+        sheetName_(state.sheetName),
+        written_(state.written) {}
 
   /// The File menu's "Print to HTML": the warning, then the print options dialog. The print goes
   /// on from the dialog's "Print" button.
@@ -49,15 +56,16 @@ class SheetUnit {
 
   /// Page changes copy the street name here; a new character starts without one.
   void OfferSheetName(const std::string& streetName) { sheetName_ = streetName; }
-  void ForgetSheetName() { sheetName_.clear(); }
+  /// A new character starts without a sheet name.
+  void Reset(RulesContext&) override { sheetName_.clear(); }
 
  private:
   UnitHost& host_;
   Platform& platform_;
-  PrintOptions options_;
-  bool open_ = false;
-  std::string sheetName_;
-  std::string written_;
+  PrintOptions& options_;
+  bool& open_;
+  std::string& sheetName_;
+  std::string& written_;
 };
 
 }  // namespace ivgen

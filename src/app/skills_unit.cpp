@@ -22,10 +22,12 @@ void SkillsUnit::SelectSpecialization(int row) {
 }
 
 void SkillsUnit::Add() {
+  host_.Name("Add");
   host_.Run([this](RulesContext& ctx) { return AddSkill(ctx, view_); });
 }
 
 void SkillsUnit::AddFurther() {
+  host_.Name("Add Specialization");
   host_.Run([this](RulesContext& ctx) { return AddKnowledgeSpecialization(ctx, view_); });
 }
 
@@ -34,49 +36,46 @@ void SkillsUnit::Select(int index) {
 }
 
 void SkillsUnit::Raise() {
+  host_.Name("Raise");
   host_.Run([this](RulesContext& ctx) { return RaiseSkill(ctx, view_); });
 }
 
 void SkillsUnit::Lower() {
+  host_.Name("Lower");
   host_.Run([this](RulesContext& ctx) { return LowerSkill(ctx, view_); });
 }
 
 void SkillsUnit::AdjustBase(int step) {
+  host_.Name("Adjust Base Skill");
   host_.Run([this, step](RulesContext& ctx) { return AdjustBaseRating(ctx, view_, step); });
 }
 
 void SkillsUnit::AdjustSpecialization(int step) {
+  host_.Name("Adjust Spec. Skill");
   host_.Run([this, step](RulesContext& ctx) { return AdjustSpecializationRating(ctx, view_, step); });
 }
 
 void SkillsUnit::Remove() {
+  host_.Name("Remove");
   host_.Run([this](RulesContext& ctx) { return RemoveSkill(ctx, view_); });
 }
 
 // Reordering leaves the character unmodified, as for every list with up and down buttons.
 void SkillsUnit::MoveUp() {
+  host_.Name("Move");
   Quietly([&](RulesContext& ctx) { MoveSkillUp(ctx, view_); });
 }
 
 void SkillsUnit::MoveDown() {
+  host_.Name("Move");
   Quietly([&](RulesContext& ctx) { MoveSkillDown(ctx, view_); });
 }
 
-void SkillsUnit::Reset() {
-  Quietly([&](RulesContext& ctx) {
-    ShowSkillCategories(ctx, view_);
-    SelectSkill(ctx, view_, -1);
-    RecountSkillPoints(ctx, view_);
-    ShowOverrideView(ctx, view_);
-  });
-}
-
-void SkillsUnit::Recount() {
-  Quietly([&](RulesContext& ctx) { RecountSkillPoints(ctx, view_); });
-}
-
-void SkillsUnit::RefreshOverrideView() {
-  Quietly([&](RulesContext& ctx) { ShowOverrideView(ctx, view_); });
+void SkillsUnit::Reset(RulesContext& ctx) {
+  ShowSkillCategories(ctx, view_);
+  SelectSkill(ctx, view_, -1);
+  RecountSkillPoints(ctx, view_);
+  ShowOverrideView(ctx, view_);
 }
 
 }  // namespace ivgen

@@ -9,9 +9,9 @@
 
 namespace ivgen {
 
-class SkillsUnit {
+class SkillsUnit final : public Unit {
  public:
-  explicit SkillsUnit(UnitHost& host) : host_(host) {}
+  SkillsUnit(UnitHost& host, SkillsView& view) : host_(host), view_(view) {}
 
   const SkillsView& View() const { return view_; }
 
@@ -38,17 +38,17 @@ class SkillsUnit {
   void MoveDown();
 
   /// A new character: the category list, no entry selected, the pools recounted.
-  void Reset();
-  /// The seams other pages reach through the Editor's hooks.
-  void Recount();
-  void RefreshOverrideView();
+  void Reset(RulesContext& ctx) override;
+  /// The seams other pages reach through the Editor's hooks, inside the action that runs.
+  void Recount(RulesContext& ctx) { RecountSkillPoints(ctx, view_); }
+  void RefreshOverrideView(RulesContext& ctx) { ShowOverrideView(ctx, view_); }
 
  private:
   /// Runs a step that changes nothing a save writes.
   void Quietly(const std::function<void(RulesContext&)>& step);
 
   UnitHost& host_;
-  SkillsView view_;
+  SkillsView& view_;
 };
 
 }  // namespace ivgen

@@ -7,6 +7,7 @@ namespace ivgen {
 std::string SpellsUnit::TraditionName() const { return ivgen::TraditionName(host_.Record(), host_.CurrentCatalogs()); }
 
 void SpellsUnit::ChooseTradition(int index) {
+  host_.Name("Choose Tradition");
   host_.Run([index](RulesContext& ctx) { return Tradition(ctx, index); });
 }
 
@@ -25,6 +26,7 @@ void SpellsUnit::SelectSpell(int index) {
 }
 
 void SpellsUnit::Add() {
+  host_.Name("Add");
   host_.Run([this](RulesContext& ctx) { return AddSpell(ctx, view_, books_); });
 }
 
@@ -36,30 +38,35 @@ void SpellsUnit::SelectChosen(int index) {
 }
 
 void SpellsUnit::Raise() {
+  host_.Name("Raise");
   host_.Run([this](RulesContext& ctx) { return RaiseSpellPoints(ctx, view_); });
 }
 
 void SpellsUnit::Lower() {
+  host_.Name("Lower");
   host_.Run([this](RulesContext& ctx) { return LowerSpellPoints(ctx, view_); });
 }
 
 void SpellsUnit::Remove() {
+  host_.Name("Remove");
   host_.Run([this](RulesContext& ctx) { return RemoveSpell(ctx, view_); });
 }
 
 void SpellsUnit::BuyPoints() {
+  host_.Name("Buy Spell Points");
   host_.Run([this](RulesContext& ctx) { return BuySpellPoints(ctx, view_); });
 }
 
-void SpellsUnit::Refresh(RulesContext& ctx) { ShowMoneyLeft(ctx.record, view_); }
+void SpellsUnit::Refresh(RulesContext& ctx) {
+  ShowMoneyLeft(ctx.record, view_);
+  tradition_ = TraditionName();
+}
 
-void SpellsUnit::NewCharacter() { SelectChosen(-1); }
+void SpellsUnit::Reset(RulesContext& ctx) { SelectChosenSpell(ctx, view_, -1); }
 
-void SpellsUnit::CatalogsReloaded(const std::string& traditionName, int category) {
-  host_.Run([this, &traditionName, category](RulesContext& ctx) {
-    SelectSpellCategory(ctx, view_, category);
-    return KeepTradition(ctx, traditionName);
-  });
+bool SpellsUnit::CatalogsReloaded(RulesContext& ctx) {
+  SelectSpellCategory(ctx, view_, FirstSelections(ctx.catalogs).spellCategory);
+  return KeepTradition(ctx, tradition_);
 }
 
 }  // namespace ivgen

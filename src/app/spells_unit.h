@@ -10,9 +10,9 @@
 
 namespace ivgen {
 
-class SpellsUnit {
+class SpellsUnit final : public Unit {
  public:
-  SpellsUnit(UnitHost& host, const BookLists& books) : host_(host), books_(books) {}
+  SpellsUnit(UnitHost& host, SpellsView& view, const BookLists& books) : host_(host), view_(view), books_(books) {}
 
   const SpellsView& View() const { return view_; }
   /// The spell purchase group; the page change hides it while no spell points are available.
@@ -38,17 +38,19 @@ class SpellsUnit {
   void BuyPoints();
 
   /// After every action: what other pages may have changed (money left).
-  void Refresh(RulesContext& ctx);
+  void Refresh(RulesContext& ctx) override;
   /// A new character: none of its spells is chosen.
-  void NewCharacter();
+  void Reset(RulesContext& ctx) override;
   /// The catalogs were reloaded: the category the reload selected is listed again and the
-  /// tradition of that name chosen again.
-  void CatalogsReloaded(const std::string& traditionName, int category);
+  /// tradition chosen before is chosen again by its name.
+  bool CatalogsReloaded(RulesContext& ctx) override;
 
  private:
   UnitHost& host_;
+  SpellsView& view_;
   const BookLists& books_;
-  SpellsView view_;
+  /// The tradition chosen when the last action ended: a reload may move it in the list.
+  std::string tradition_;
 };
 
 }  // namespace ivgen

@@ -28,6 +28,7 @@ bool TextsUnit::Set(std::string_view key, std::string text) {
   const RecordField* field = TypedField(key);
   if (field == nullptr) return false;
   text = WithoutLineBreaks(text);
+  host_.Name("Typing " + std::string(key));
   host_.Run([field, &text](RulesContext& ctx) {
     if (FieldValue(ctx.record, *field) == text) return false;
     SetFieldValue(ctx.record, *field, text);
@@ -53,6 +54,7 @@ void TextsUnit::SetDescription(std::string text) {
       normalized += text[i];
     }
   }
+  host_.Name("Typing Description");
   host_.Run([&normalized](RulesContext& ctx) {
     if (normalized == ctx.record.Description) return false;
     ctx.record.Description = std::move(normalized);

@@ -10,7 +10,7 @@
 
 namespace ivgen {
 
-class TextsUnit {
+class TextsUnit final : public Unit {
  public:
   explicit TextsUnit(UnitHost& host) : host_(host) {}
 

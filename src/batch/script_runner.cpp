@@ -267,6 +267,13 @@ void ScriptRunner::AddCommands() {
   commands_["help-search"] = NoArguments([this] { editor_.HelpSearch(); });
   commands_["statusbar"] = NoArguments([this] { editor_.ToggleStatusBar(); });
   commands_["about"] = NoArguments([this] { editor_.ShowAbout(); });
+  // As the Edit menu's items, which are disabled with nothing to undo or redo.
+  commands_["undo"] = Reachable([this] { return editor_.CanUndo(); }, "Undo", NoArguments([this] { editor_.Undo(); }));
+  commands_["redo"] = Reachable([this] { return editor_.CanRedo(); }, "Redo", NoArguments([this] { editor_.Redo(); }));
+  commands_["show-undo"] = NoArguments([this] {
+    out_ << "undo=" << editor_.UndoText() << "\n"
+         << "redo=" << editor_.RedoText() << "\n";
+  });
   // A dialog's buttons exist only while it is open: without it a Done would write blank settings.
   auto inAbout = [this](BatchCommand command) {
     return InWindow(platform_, Dialog::About, "the About box", std::move(command));

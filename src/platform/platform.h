@@ -3,8 +3,10 @@
 // and the die. The window implements it with Qt; ivgen-batch and the tests with a script.
 #pragma once
 
+#include <deque>
 #include <string>
 
+#include "platform/random_source.h"
 #include "record/shown_text.h"
 
 namespace ivgen {
@@ -23,6 +25,14 @@ struct FileRequest {
   std::string filter;
   std::string defaultExtension;
   std::string proposedName;
+};
+
+/// Everything that decides the die's next rolls: undo puts it back, so an undone roll comes out
+/// the same when the action is done again.
+struct DieState {
+  RandomSource source;
+  /// Rolls queued ahead (scripts and tests); empty in the window.
+  std::deque<double> queued;
 };
 
 /// The program's modal and modeless dialogs; their content is state of the Editor.
@@ -62,6 +72,8 @@ class Platform {
 
   /// The next value of the uniform generator, in [0, 1).
   virtual double NextRandom() = 0;
+  virtual DieState SaveDie() const = 0;
+  virtual void RestoreDie(const DieState& die) = 0;
 };
 
 /// The caption of a message-box button.

@@ -55,6 +55,11 @@ class ScriptedPlatform : public Platform {
   void ProgressHide() override;
   void SetBusy(bool busy) override { busy_ = busy; }
   double NextRandom() override;
+  DieState SaveDie() const override { return {random_, randoms_}; }
+  void RestoreDie(const DieState& die) override {
+    random_ = die.source;
+    randoms_ = die.queued;
+  }
 
   /// Text with CR and LF made visible, so one prompt is one line of output.
   static std::string Visible(const std::string& text);

@@ -44,6 +44,7 @@ struct BiowareView {
   std::string essenceIndex = "9";
   bool excessiveWarning = false;
   std::string moneyLeft = "0";
+  bool operator==(const BiowareView&) const = default;
 };
 
 /// Chooses a node of the catalog tree and shows the item as the chosen type would buy it; a

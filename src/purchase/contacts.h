@@ -38,6 +38,7 @@ struct ContactsView {
   bool removeEnabled = false;
   bool updateEnabled = false;
   std::string moneyLeft = "0";
+  bool operator==(const ContactsView&) const = default;
 };
 
 /// Typing into one of the eight texts. A TAB or "~" would split the entry when it is saved and

@@ -59,6 +59,7 @@ struct CyberwareView {
   /// Base Strength and base Quickness as they were before the limbs view replaced them.
   std::string savedStrength{kNothingSaved};
   std::string savedQuickness{kNothingSaved};
+  bool operator==(const CyberwareView&) const = default;
 };
 
 /// An amount of Essence or Bio-index in whole hundredths, rounded as its "0.00" form shows it.

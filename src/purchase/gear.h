@@ -28,6 +28,7 @@ inline constexpr const char* kAddedToContactsMessage = "Added to contact page!";
 struct GearField {
   std::string name;
   std::string value;
+  bool operator==(const GearField&) const = default;
 };
 
 /// Everything the gear page shows that the rules decide.
@@ -60,6 +61,7 @@ struct GearView {
   /// What the last firearm bought cost, which an internal mount costs again. Lives as long as
   /// the program, not the character: New and Open keep it.
   int64_t lastWeaponPrice = 0;
+  bool operator==(const GearView&) const = default;
 };
 
 /// Gear type of an entry: the number between its first tab and the next "|"; 0 without a tab.

@@ -24,6 +24,7 @@ struct PowersView {
   std::string shownCost;
   std::string shownNote;
   bool removeEnabled = false;
+  bool operator==(const PowersView&) const = default;
 };
 
 /// Whether the character may buy "Magical Power": a physical adept on the path of the magician

@@ -26,6 +26,7 @@ enum class SkillPool { Active, Knowledge, Language };
 struct SkillPoolView {
   std::string display = "0/0";
   bool stop = false;
+  bool operator==(const SkillPoolView&) const = default;
 };
 
 /// Everything the skills page shows that the rules decide.
@@ -59,6 +60,7 @@ struct SkillsView {
   SkillPoolView active;
   SkillPoolView knowledge;
   SkillPoolView language;
+  bool operator==(const SkillsView&) const = default;
 };
 
 /// A skill entry's general rating B and specialization rating S (0 for a plain skill).

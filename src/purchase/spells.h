@@ -37,6 +37,7 @@ struct SpellsView {
   bool spinnerEnabled = false;
   /// Nuyen left, a plain whole number.
   std::string moneyLeft = "0";
+  bool operator==(const SpellsView&) const = default;
 };
 
 /// A spell catalog entry or a chosen spell cut into its shown columns: the name and the five data

@@ -39,6 +39,7 @@ struct AttributeView {
   /// X-codes applied and not yet taken back, in order: attribute index and signed amount.
   /// NaturalMax is recomputed from these when one is taken back.
   std::vector<std::pair<int, int>> ceilingCodes;
+  bool operator==(const AttributeView&) const = default;
 };
 
 /// The priorities page: the ranking, its value column and the magic options.
@@ -66,6 +67,7 @@ struct PriorityView {
   bool moneyVisible = false;
   /// The menu item "Point System" can be chosen.
   bool pointSystemAvailable = true;
+  bool operator==(const PriorityView&) const = default;
 };
 
 /// The race page: which races are offered, the metatype group and its fields.
@@ -81,6 +83,7 @@ struct RaceView {
   bool metaGroupVisible = false;
   /// The troll's dermal armour is counted in the Body modifier.
   bool trollArmour = false;
+  bool operator==(const RaceView&) const = default;
 };
 
 /// Which page shows and what page changes decide for pages of other units.
@@ -89,6 +92,7 @@ struct PageState {
   bool spellGroupVisible = false;
   bool powerGroupVisible = false;
   bool unhideShifterVisible = false;
+  bool operator==(const PageState&) const = default;
 };
 
 struct CreationState {
@@ -96,6 +100,7 @@ struct CreationState {
   PriorityView priorities;
   RaceView race;
   PageState pages;
+  bool operator==(const CreationState&) const = default;
 };
 
 /// Work of the creation rules that belongs to units of other pages; the Editor implements it by

@@ -22,6 +22,7 @@ struct BuildAccount {
   int16_t MaxFlawEdge = 5;
   /// Spent in the point-generation dialog; 0 for a new character.
   int16_t BuildPointsUsed = 0;
+  bool operator==(const BuildAccount&) const = default;
 };
 
 /// What the edges and flaws dialog shows.
@@ -34,6 +35,7 @@ struct EdgesView {
   int selectedFlaw = -1;
   int selectedEntry = -1;
   bool removeEnabled = false;
+  bool operator==(const EdgesView&) const = default;
 };
 
 /// The number between an entry's first "[" and the "]" after it; none for an entry without "[".

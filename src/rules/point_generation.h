@@ -50,6 +50,7 @@ struct PointGenerationView {
   std::string pointsDisplay = "0/0";
   /// The resources group; a shapeshifter starts with 5K.
   bool resourcesEnabled = true;
+  bool operator==(const PointGenerationView&) const = default;
 };
 
 /// Build points of a dialog state: race, options, resources, magic, 2 per attribute point and 1

@@ -32,6 +32,7 @@ struct SpecialsView {
   std::string pointsDisplay = "6/0";
   /// More attribute points used than granted.
   bool overLimit = false;
+  bool operator==(const SpecialsView&) const = default;
 };
 
 /// The animal form's Combat Pool: half of the animal Quickness total and the character's own

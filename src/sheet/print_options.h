@@ -38,6 +38,7 @@ struct PrintOptions {
   bool printPicture = false;
   std::array<bool, kPrintSectionCount> sections{};
   int sheetKind = 0;
+  bool operator==(const PrintOptions&) const = default;
 };
 
 }  // namespace ivgen

@@ -81,6 +81,11 @@ void MainWindow::BuildMenus() {
   file->addSeparator();
   AddAction(file, "E&xit", &MainWindow::OnExit, QKeySequence::Quit);
 
+  QMenu* edit = menuBar()->addMenu("&Edit");
+  undoAction_ = AddAction(edit, "&Undo", &MainWindow::OnUndo, QKeySequence::Undo);
+  redoAction_ = AddAction(edit, "&Redo", &MainWindow::OnRedo);
+  redoAction_->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+
   QMenu* view = menuBar()->addMenu("&View");
   statusBarAction_ = AddAction(view, "Status &Bar", &MainWindow::OnStatusBar);
   statusBarAction_->setCheckable(true);
@@ -106,6 +111,21 @@ void MainWindow::BuildMenus() {
   toolbar->addAction(openAction);
   toolbar->addAction(saveAction);
   toolbar->addAction(printAction);
+  toolbar->addSeparator();
+  undoAction_->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
+  redoAction_->setIcon(style()->standardIcon(QStyle::SP_ArrowForward));
+  toolbar->addAction(undoAction_);
+  toolbar->addAction(redoAction_);
+}
+
+void MainWindow::OnUndo() {
+  editor_.Undo();
+  Refresh();
+}
+
+void MainWindow::OnRedo() {
+  editor_.Redo();
+  Refresh();
 }
 
 void MainWindow::BuildPage(int index) {
@@ -131,6 +151,11 @@ void MainWindow::Refresh() {
   const DocumentState& document = editor_.Document();
   QString status = document.CurrentFile.empty() ? tr("New character") : ToQt(document.CurrentFile);
   if (document.Modified) status += tr(" (modified)");
+  if (!editor_.StatusText().empty()) status += " - " + ToQt(editor_.StatusText());
+  undoAction_->setText(ToQt(editor_.UndoText()));
+  undoAction_->setEnabled(editor_.CanUndo());
+  redoAction_->setText(ToQt(editor_.RedoText()));
+  redoAction_->setEnabled(editor_.CanRedo());
   statusText_->setText(status);
   BuildPage(pages_->currentIndex());
   for (PageView* view : views_) {

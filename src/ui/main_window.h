@@ -52,12 +52,16 @@ class MainWindow : public QMainWindow {
   void OnHelpSearch();
   void OnAbout();
   void OnRefresh() { Refresh(); }
+  void OnUndo();
+  void OnRedo();
 
   Editor& editor_;
   QtPlatform* platform_ = nullptr;
   QTabWidget* pages_ = nullptr;
   std::vector<PageView*> views_;
   QAction* statusBarAction_ = nullptr;
+  QAction* undoAction_ = nullptr;
+  QAction* redoAction_ = nullptr;
   QLabel* statusText_ = nullptr;
   /// The dialogs on screen; a modal one over another is closed first.
   std::map<Dialog, QPointer<QDialog>> dialogs_;

@@ -42,6 +42,8 @@ class QtPlatform : public Platform {
   void ProgressHide() override;
   void SetBusy(bool busy) override;
   double NextRandom() override { return random_.Next(); }
+  DieState SaveDie() const override { return {random_, {}}; }
+  void RestoreDie(const DieState& die) override { random_ = die.source; }
 
  private:
   static constexpr qint64 kProgressDelayMs = 300;
