@@ -46,6 +46,16 @@ std::string PathArgument(const ScriptLine& line, size_t skipWords = 0);
 /// A whole number written in digits, from low to high; nothing for anything else, however long.
 std::optional<int64_t> WholeNumber(std::string_view word, int64_t low, int64_t high);
 
+/// A value of the die's generator, in [0, 1), written in decimal digits ("0.5", ".95", "0");
+/// nothing for anything else.
+std::optional<double> DieValue(std::string_view word);
+
+/// The whole script named on the command line: a file, a pipe, or standard input for "-". It is
+/// read before its first line runs and no further than the limit of every file the program
+/// reads, so a device such as /dev/zero cannot run on without end. Nothing for a script that
+/// cannot be read, a folder or one past the limit; `problem` then says so, naming the script.
+std::optional<std::string> ReadScript(const std::string& name, std::string& problem);
+
 /// Turns the Windows-1252 text written to it into UTF-8 for the stream beneath.
 class Utf8Output : public std::streambuf {
  public:
