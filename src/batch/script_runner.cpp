@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <set>
@@ -143,6 +144,21 @@ std::optional<std::string> ReadScript(const std::string& name, std::string& prob
     }
     bytes.append(buffer, static_cast<size_t>(got));
   }
+}
+
+std::string ConfinedPath(const std::string& folder, const std::string& path) {
+  if (path.empty()) return path;
+  std::string inside = folder;
+  for (size_t start = 0; start <= path.size();) {
+    const size_t slash = std::min(path.find('/', start), path.size());
+    const std::string name = path.substr(start, slash - start);
+    if (!name.empty() && name != "." && name != "..") {
+      if (inside.empty() || inside.back() != '/') inside += '/';
+      inside += name;
+    }
+    start = slash + 1;
+  }
+  return inside;
 }
 
 int Utf8Output::overflow(int c) {

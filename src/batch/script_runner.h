@@ -56,6 +56,26 @@ std::optional<double> DieValue(std::string_view word);
 /// cannot be read, a folder or one past the limit; `problem` then says so, naming the script.
 std::optional<std::string> ReadScript(const std::string& name, std::string& problem);
 
+/// The path's names without "", "." and "..", under `folder`, so no path leads outside a folder
+/// that holds no links; "" stays "", a cancelled dialog.
+std::string ConfinedPath(const std::string& folder, const std::string& path);
+
+/// A scripted person whose file dialogs lead only inside `folder`, however the answer was queued
+/// or spelled: the fuzzing of scripts runs Save, Open and Print there and nowhere else.
+class ConfinedPlatform : public ScriptedPlatform {
+ public:
+  explicit ConfinedPlatform(std::string folder) : folder_(std::move(folder)) {}
+  std::string OpenFile(const FileRequest& request) override {
+    return ConfinedPath(folder_, ScriptedPlatform::OpenFile(request));
+  }
+  std::string SaveFile(const FileRequest& request) override {
+    return ConfinedPath(folder_, ScriptedPlatform::SaveFile(request));
+  }
+
+ private:
+  std::string folder_;
+};
+
 /// Turns the Windows-1252 text written to it into UTF-8 for the stream beneath.
 class Utf8Output : public std::streambuf {
  public:

@@ -140,6 +140,29 @@ TEST_F(ScriptRunnerTest, RollTakesDecimalValuesBelowOne) {
   EXPECT_EQ(platform_.NextRandom(), 0.5);
 }
 
+// Scripts fuzzed with their file commands keep their files inside their folder: no file dialog
+// leads out of it, whether answered or given a sheet's name, and an empty answer still cancels.
+TEST(ConfinedPath, LeadsNowhereOutsideTheFolder) {
+  for (const auto& [path, inside] : {std::pair{"/etc/passwd", "F/etc/passwd"}, std::pair{"../../x.iv3", "F/x.iv3"},
+                                     std::pair{"a/./b/..//c", "F/a/b/c"}, std::pair{"/..", "F"}, std::pair{"", ""}}) {
+    EXPECT_EQ(ConfinedPath("F", path), inside) << path;
+  }
+}
+
+TEST_F(ScriptRunnerTest, ConfinedScriptsWriteOnlyInTheirFolder) {
+  ConfinedPlatform platform(Folder());
+  Editor editor(platform, Folder(), "");
+  ASSERT_TRUE(editor.Startup());
+  std::istringstream script(
+      "set StreetName Nyx\nanswer ../../nyx.iv3\nsaveas\nanswer \"\"\nsaveas\nprint-sheet ../nyx.htm\n");
+  ScriptRunner runner(platform, editor, out_);
+  EXPECT_EQ(runner.Run(script, "test.ivb", err_), RunStatus::Finished) << err_.str();
+  EXPECT_NE(Read("nyx.iv3").find("StreetName=Nyx\r\n"), std::string::npos);
+  EXPECT_EQ(editor.Document().CurrentFile, Path("nyx.iv3"));
+  EXPECT_NE(Read("nyx.htm"), "<none>");
+  EXPECT_FALSE(std::filesystem::exists(folder_.parent_path() / "nyx.htm"));
+}
+
 // What each page shows of a character, looked at as a player would: the page is visited, and the
 // lines kept are those that start as listed (every line when none is). The entries of the lists
 // are compared in the file; what is chosen or typed in a shop or an input box is no part of the
