@@ -1,7 +1,9 @@
 // One target per catalog, chosen when built (IVGEN_FUZZ_CATALOG): the input becomes that catalog
 // beside small ones, the editor starts over them, and the pages that show the catalog's tables are
 // clicked through as a player would, or listed as ivgen-batch lists them.
+#include <algorithm>
 #include <cstring>
+#include <filesystem>
 
 #include "fuzz_support.h"
 #include "rules/race.h"
@@ -11,13 +13,26 @@ namespace {
 
 using Listing = void (*)(ScriptedPlatform&, Editor&);
 
-// Every group clicked, every item of its shop list chosen and bought, with money to spend.
+// Each click reopens gear.dat, as the page does, so clicking every group of a large file would
+// take most of a second; a few groups and items, spread over the tree and shifted by the input's
+// size, reach every one of them over a run.
+constexpr size_t kGearClicks = 8;
+constexpr size_t kGearBuys = 4;
+
+size_t Spread(size_t count, size_t wanted) { return std::max<size_t>(1, count / wanted); }
+
+// Groups clicked, items of their shop lists chosen and bought, with money to spend.
 void ListGear(ScriptedPlatform& platform, Editor& editor) {
+  const size_t shift = std::filesystem::file_size(Folder().PathOf("gear.dat"));
   RunScript(platform, editor, "list gear\noverride on\nmoney 100000000\n");
   GearUnit& gear = editor.Gear();
-  for (size_t node = 0; node < editor.CurrentCatalogs().gear.tree.size(); ++node) {
+  const size_t groups = editor.CurrentCatalogs().gear.tree.size();
+  const size_t groupStep = Spread(groups, kGearClicks);
+  for (size_t node = shift % groupStep; node < groups; node += groupStep) {
     gear.ClickGroup(node);
-    for (size_t item = 0; item < gear.View().shopItems.size(); ++item) {
+    const size_t items = gear.View().shopItems.size();
+    const size_t itemStep = Spread(items, kGearBuys);
+    for (size_t item = shift % itemStep; item < items; item += itemStep) {
       gear.ChooseItem(static_cast<int>(item));
       gear.BuyItem(static_cast<int>(item));
     }

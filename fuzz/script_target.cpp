@@ -1,20 +1,19 @@
-// The script reader and the commands it drives, over small catalogs. Answers are left out, so no
-// file dialog gets a path: whatever the script does, it writes nothing outside its folder.
+// The script reader and the commands it drives, over small catalogs, the file commands included:
+// every path a file dialog returns is taken inside the input's own fresh folder, so Save, Save
+// As, Open and Print (print-sheet too) write and read there and nowhere else.
 #include "fuzz_support.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace ivgen;
-  std::string script;
-  for (const std::string& line : SplitLines(fuzz::Bytes(data, size))) {
-    ScriptLine parsed;
-    std::string error;
-    if (ParseScriptLine(line, parsed, error) && parsed.verb == "answer") continue;
-    script += line + "\n";
-  }
   fuzz::ProgramFolder& folder = fuzz::Folder();
-  folder.Reset();  // books-save and options-done change the folder
-  ScriptedPlatform platform;
+  folder.Reset();
+  ConfinedPlatform platform(folder.Path());
   Editor editor(platform, folder.Path(), "");
-  if (editor.Startup()) fuzz::RunScript(platform, editor, script);
+  if (!editor.Startup()) return 0;
+  std::ostringstream out;
+  std::ostringstream errors;
+  std::istringstream script{std::string(fuzz::Bytes(data, size))};
+  ScriptRunner runner(platform, editor, out);
+  runner.Run(script, "fuzz", errors);
   return 0;
 }

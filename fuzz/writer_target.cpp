@@ -1,63 +1,166 @@
-// The character writer, over records filled from the input: every line ends with CR LF, and
-// every list entry and description line the writer keeps is found again by a reader that stops at
-// the first missing or empty key.
+// The character writer, over records filled from the input: every line ends with CR LF, and the
+// real reader gets every value back as the file's format keeps it (line breaks dropped outside the
+// description and contacts, blanks and TABs in entries escaped, a value that starts or ends with
+// a blank, a TAB or a quote wrapped in quotes of its own).
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include <algorithm>
+#include <array>
+#include <tuple>
+
+#include "charfile/character_reader.h"
 #include "charfile/character_writer.h"
 #include "fuzz_support.h"
+#include "record/record_fields.h"
+#include "record/values.h"
 
 namespace ivgen::fuzz {
 namespace {
 
-// Entries that keep no character after their line breaks are left out by the writer.
-size_t KeptEntries(const std::vector<std::string>& entries, bool keepBreaks) {
-  size_t kept = 0;
-  for (const std::string& entry : entries) {
-    if (keepBreaks ? !entry.empty() : entry.find_first_not_of("\r\n") != std::string::npos) ++kept;
+constexpr const char* kDefaultGif = "face.gif";
+
+bool IsBreak(char c) { return c == '\r' || c == '\n'; }
+
+std::string WithoutBreaks(std::string_view text) {
+  std::string kept;
+  for (char c : text) {
+    if (!IsBreak(c)) kept += c;
   }
   return kept;
 }
 
-size_t KeysReadBack(const IniFile& ini, const char* section, const char* prefix) {
-  size_t count = 0;
-  while (!ini.Get(section, prefix + std::to_string(count)).empty()) ++count;
-  return count;
+// An entry as the reader gives it back: "_" and "~" are the file's blank and TAB, so a written
+// "_" comes back a blank; a contact's line break is "__", two blanks.
+std::string EntryReadBack(std::string_view entry, bool keepBreaks) {
+  std::string back;
+  for (size_t i = 0; i < entry.size(); ++i) {
+    const char c = entry[i];
+    if (IsBreak(c)) {
+      if (c == '\r' && i + 1 < entry.size() && entry[i + 1] == '\n') ++i;
+      if (keepBreaks) back += "  ";
+    } else {
+      back += c == '_' ? ' ' : c == '~' ? '\t' : c;
+    }
+  }
+  return back;
 }
 
-// Each line of the description is one Line key; an empty last line, after a final break, is
-// where the reader stops.
-size_t DescriptionLines(const std::string& description) { return SplitLines(description).size(); }
+std::vector<std::string> ListReadBack(const std::vector<std::string>& entries, bool keepBreaks) {
+  std::vector<std::string> back;
+  for (const std::string& entry : entries) {
+    std::string read = EntryReadBack(entry, keepBreaks);
+    if (!read.empty()) back.push_back(std::move(read));
+  }
+  return back;
+}
+
+// Each line comes back ended by CR LF; a line that starts with the empty-line mark reads as
+// empty, as the format has always read it.
+std::string DescriptionReadBack(std::string_view description) {
+  std::string back;
+  for (std::string line : SplitLines(description)) {
+    if (line.starts_with('\xB6')) line.clear();
+    std::replace(line.begin(), line.end(), '_', ' ');
+    back += line + std::string(kCrLf);
+  }
+  return back;
+}
+
+// Whether the five priority rows are 0 to 4 once each, the only rows the reader takes.
+bool RowsTaken(const CharacterRecord& r) {
+  std::array<int16_t, 5> rows = {r.PriRace, r.PriMagic, r.PriAttributes, r.PriSkills, r.PriResources};
+  std::sort(rows.begin(), rows.end());
+  return rows == std::array<int16_t, 5>{0, 1, 2, 3, 4};
+}
 
 void Fill(FuzzedDataProvider& in, CharacterRecord& r) {
   auto text = [&] { return in.ConsumeRandomLengthString(24); };
-  auto list = [&](std::vector<std::string>& entries) {
-    entries.resize(in.ConsumeIntegralInRange<size_t>(0, 4));
-    for (std::string& entry : entries) entry = in.ConsumeRandomLengthString(40);
-  };
-  r.GeneratorPoints = in.ConsumeBool();
-  for (std::string* field : {&r.StreetName,    &r.RealName,         &r.Archetype,      &r.Race,
-                             &r.Gender,        &r.Height,           &r.Weight,         &r.Eyes,
-                             &r.Hair,          &r.Birthdate,        &r.Birthplace,     &r.KarmaTotal,
-                             &r.KarmaRemain,   &r.GraphicsFilename, &r.RunMult,        &r.Pools.Karma,
-                             &r.Pools.Hacking, &r.Pools.Astral,     &r.Pools.lblPool1, &r.Pools.txtPool1,
-                             &r.Attr[0].Base,  &r.Attr[5].Total}) {
-    *field = text();
+  // The program holds every amount within kMostAmount, and so does the reader.
+  auto heldFloat = [&] { return in.ConsumeFloatingPointInRange<float>(-kMostAmount, kMostAmount); };
+  auto number = [&] { return std::to_string(in.ConsumeIntegralInRange(-99, 99)); };
+  for (const RecordField& field : RecordFields()) {
+    switch (field.kind) {
+      case FieldKind::Text:
+        *field.text(r) = text();
+        break;
+      case FieldKind::Int16:
+        // Options and priority rows are small; any value must survive all the same.
+        *field.int16(r) = in.ConsumeBool() ? in.ConsumeIntegralInRange<int16_t>(-1, 5) : in.ConsumeIntegral<int16_t>();
+        break;
+      case FieldKind::Int32:
+        *field.int32(r) = in.ConsumeIntegral<int32_t>();
+        break;
+      case FieldKind::Float:
+        *field.real(r) = heldFloat();
+        break;
+      case FieldKind::Flag:
+        *field.flag(r) = in.ConsumeBool();
+        break;
+    }
   }
-  r.Adept = in.ConsumeIntegralInRange<int16_t>(-1, 4);
-  r.PriMagic = in.ConsumeIntegralInRange<int16_t>(0, 4);
-  r.Shapeshift = in.ConsumeBool();
-  r.PtsRsel = in.ConsumeIntegral<int16_t>();
-  r.Grade = in.ConsumeIntegral<int16_t>();
-  r.Maxresources = in.ConsumeIntegral<int32_t>();
+  if (in.ConsumeBool()) {
+    std::array<int16_t, 5> rows = {0, 1, 2, 3, 4};
+    for (int n = in.ConsumeIntegralInRange(0, 119); n > 0; --n) std::next_permutation(rows.begin(), rows.end());
+    std::tie(r.PriRace, r.PriMagic, r.PriAttributes, r.PriSkills, r.PriResources) =
+        std::tuple(rows[0], rows[1], rows[2], rows[3], rows[4]);
+  }
+  if (in.ConsumeBool()) r.GraphicsFilename = kDefaultGif;
+  for (AttributeRow& row : r.Attr) {
+    row.Base = number();
+    row.Racial = number();
+  }
+  r.Reaction.Base = number();
+  r.Initative.Base = number();
+  for (DerivedRow* row :
+       {&r.Animal.Attr[0], &r.Animal.Attr[1], &r.Animal.Attr[2], &r.Animal.Reaction, &r.Animal.Initative}) {
+    row->Base = number();
+    row->Modifier = number();
+  }
+  r.RunMult = text();
+  r.Animal.RunMult = text();
   r.NuyenSpent = in.ConsumeIntegral<int32_t>();
-  r.MagicPts = in.ConsumeFloatingPoint<float>();
-  r.TotalWeight = in.ConsumeFloatingPoint<float>();
-  r.Essence = in.ConsumeFloatingPoint<double>();
+  r.Essence = in.ConsumeFloatingPointInRange(-10.0, 10.0);
+  r.BodyIndex = in.ConsumeFloatingPointInRange(-10.0f, 10.0f);
+  r.TotalWeight = heldFloat();
   for (auto* entries :
        {&r.RaceDesc, &r.Edges, &r.Skills, &r.Cyberware, &r.Bioware, &r.Powers, &r.Spells, &r.Gear, &r.Contacts}) {
-    list(*entries);
+    entries->resize(in.ConsumeIntegralInRange<size_t>(0, 4));
+    for (std::string& entry : *entries) entry = in.ConsumeRandomLengthString(40);
   }
   r.Description = in.ConsumeRandomLengthString(120);
+}
+
+// Whether the writer writes the field for this character; a field left out is the reader's to
+// default and not compared.
+bool Written(const CharacterRecord& r, const RecordField& field) {
+  switch (field.presence) {
+    case FieldPresence::NonNegative:
+      return *field.int16(const_cast<CharacterRecord&>(r)) >= 0;
+    case FieldPresence::MagicUser:
+      return r.MagicUser();
+    default:
+      return true;
+  }
+}
+
+void CheckFields(const CharacterRecord& written, const CharacterRecord& read, std::string_view section,
+                 bool rowsTaken) {
+  CharacterRecord expected = written;
+  expected.Initiation = written.Initiation >= 1 ? 1 : 0;
+  if (expected.Initiation == 0) expected.Grade = 0;
+  for (const RecordField& field : SectionFields(section)) {
+    if (!Written(written, field)) continue;
+    if (section == "Priorities" && !rowsTaken && field.kind == FieldKind::Int16 && field.key != "Rsel" &&
+        field.key != "PhysAdMagic") {
+      continue;
+    }
+    const std::string want =
+        field.kind == FieldKind::Text ? WithoutBreaks(FieldValue(expected, field)) : FieldValue(expected, field);
+    const std::string got = FieldValue(read, field);
+    if (got != want)
+      std::fprintf(stderr, "%s: wrote [%s], read [%s]\n", std::string(field.key).c_str(), want.c_str(), got.c_str());
+    Check(got == want, "every single value is read back as written");
+  }
 }
 
 }  // namespace
@@ -69,7 +172,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FuzzedDataProvider in(data, size);
   CharacterRecord record;
   fuzz::Fill(in, record);
-  const std::string bytes = CharacterFileText(record, {"3.2.6 - 2 July 2000", "face.gif"});
+  const std::string bytes = CharacterFileText(record, {"3.2.6 - 2 July 2000", fuzz::kDefaultGif});
 
   Check(bytes.size() >= 2 && bytes.substr(bytes.size() - 2) == kCrLf, "the file ends with CR LF");
   for (size_t i = 0; i < bytes.size(); ++i) {
@@ -77,35 +180,66 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (bytes[i] == '\n') Check(i > 0 && bytes[i - 1] == '\r', "an LF follows a CR");
   }
 
-  const IniFile ini = IniFile::Parse(bytes);
+  // Read as Open reads, step by step.
+  const CharacterFile file(IniFile::Parse(bytes));
+  CharacterRecord read;
+  file.ReadCharacter(read, fuzz::kDefaultGif);
+  const bool rowsTaken = file.ReadGeneration(read);
+  file.ReadAttributes(read);
+  file.ReadShapeshift(read);
+  file.ReadDicePools(read);
+
+  Check(read.GeneratorPoints == record.GeneratorPoints, "the generation method is read back");
+  fuzz::CheckFields(record, read, "Character", rowsTaken);
+  const std::string_view generation = record.GeneratorPoints ? "PointSys" : "Priorities";
+  fuzz::CheckFields(record, read, generation, rowsTaken);
+  if (!record.GeneratorPoints) Check(rowsTaken == fuzz::RowsTaken(record), "priority rows are taken when valid");
+  fuzz::CheckFields(record, read, "Dice pools", rowsTaken);
+  if (record.MagicUser()) Check(file.Tradition() == record.Tradition, "the tradition is read back");
+
+  for (int i = 0; i < kAttributeCount; ++i) {
+    Check(read.Attr[i].Base == record.Attr[i].Base && read.Attr[i].Racial == record.Attr[i].Racial,
+          "attribute cells are read back");
+  }
+  Check(read.Reaction.Base == record.Reaction.Base && read.Initative.Base == record.Initative.Base,
+        "reaction and initiative are read back");
+  Check(read.RunMult == fuzz::WithoutBreaks(record.RunMult), "the run multiplier is read back");
+  Check(GeneralNumber(read.Essence) == GeneralNumber(record.Essence), "Essence is read back");
+  Check(FormatFixed2(read.BodyIndex) == FormatFixed2(record.BodyIndex), "the Bio-index is read back");
+  Check(read.NuyenSpent == record.NuyenSpent, "the money spent is read back from the balance");
+  if (record.Shapeshift) {
+    for (int i = 0; i < 3; ++i)
+      Check(read.Animal.Attr[i].Base == record.Animal.Attr[i].Base &&
+                read.Animal.Attr[i].Modifier == record.Animal.Attr[i].Modifier,
+            "the animal form's cells are read back");
+    Check(read.Animal.Reaction.Base == record.Animal.Reaction.Base &&
+              read.Animal.Reaction.Modifier == record.Animal.Reaction.Modifier &&
+              read.Animal.Initative.Base == record.Animal.Initative.Base &&
+              read.Animal.Initative.Modifier == record.Animal.Initative.Modifier,
+          "the animal form's cells are read back");
+    Check(read.Animal.RunMult == fuzz::WithoutBreaks(record.Animal.RunMult), "the animal run multiplier is read back");
+  }
+
   const struct {
-    const char* section;
-    const char* prefix;
+    const ListKeys& keys;
     const std::vector<std::string>& entries;
     bool written;
   } lists[] = {
-      {"RaceDesc", "Desc", record.RaceDesc, true},
-      {"Edges", "Edge", record.Edges, true},
-      {"Skills", "Skill", record.Skills, true},
-      {"Cyberware", "Cyber", record.Cyberware, !record.Cyberware.empty()},
-      {"Bioware", "Bio", record.Bioware, !record.Bioware.empty()},
-      {"Powers", "Power", record.Powers, record.Adept == 0},
-      {"Magic", "Spell", record.Spells, record.MagicUser()},
-      {"Gear", "Gear", record.Gear, true},
+      {kRaceDescList, record.RaceDesc, true},
+      {kEdgeList, record.Edges, true},
+      {kSkillList, record.Skills, true},
+      {kCyberList, record.Cyberware, true},
+      {kBioList, record.Bioware, true},
+      {kPowerList, record.Powers, record.Adept == 0},
+      {kSpellList, record.Spells, record.MagicUser()},
+      {kGearList, record.Gear, true},
   };
   for (const auto& list : lists) {
-    if (list.written) {
-      Check(fuzz::KeysReadBack(ini, list.section, list.prefix) == fuzz::KeptEntries(list.entries, false),
-            "every list entry written is read back");
-    }
+    if (list.written)
+      Check(file.List(list.keys) == fuzz::ListReadBack(list.entries, false), "every list entry is read back");
   }
-  Check(fuzz::KeysReadBack(ini, "Contacts", "Contact") == fuzz::KeptEntries(record.Contacts, true),
-        "every contact written is read back");
-  Check(fuzz::KeysReadBack(ini, "Description", "Line") == fuzz::DescriptionLines(record.Description),
-        "every description line is read back");
-  for (const char* key : {"StreetName", "RealName", "Adept", "Initiation", "Grade", "norules", "Shapeshift", "OnceThru",
-                          "CurSkill", "Attributes", "MagicPts", "Maxresources"}) {
-    Check(ini.Has("Character", key), "every key of [Character] is written");
-  }
+  Check(file.List(kContactList) == fuzz::ListReadBack(record.Contacts, true), "every contact is read back");
+  Check(file.Description() == fuzz::DescriptionReadBack(record.Description), "the description is read back");
+  Check(GeneralNumber(file.TotalWeight()) == GeneralNumber(record.TotalWeight), "the total weight is read back");
   return 0;
 }

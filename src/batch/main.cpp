@@ -1,7 +1,8 @@
 // ivgen-batch: runs a script of editor actions without a window, for game masters who produce
 // many characters and for the end-to-end tests.
-#include <fstream>
 #include <iostream>
+#include <optional>
+#include <sstream>
 #include <string>
 
 #include "app/editor.h"
@@ -64,16 +65,13 @@ int main(int argc, char** argv) {
     std::cerr << kUsage;
     return 2;
   }
-  std::ifstream file;
-  std::istream* script = &std::cin;
-  if (scriptName != "-") {
-    file.open(scriptName, std::ios::binary);
-    if (!file) {
-      std::cerr << "ivgen-batch: cannot open script " << scriptName << "\n";
-      return 2;
-    }
-    script = &file;
+  std::string problem;
+  const std::optional<std::string> text = ivgen::ReadScript(scriptName, problem);
+  if (!text) {
+    std::cerr << "ivgen-batch: " << problem << "\n";
+    return 2;
   }
+  std::istringstream script(*text);
 
   // The terminal and the files a game master compares output with are UTF-8.
   ivgen::ScriptedPlatform platform;
@@ -88,7 +86,7 @@ int main(int argc, char** argv) {
   }
   platform.SetEcho([](const std::string& line) { std::cout << line << "\n"; });
   ivgen::ScriptRunner runner(platform, editor, std::cout);
-  const ivgen::RunStatus status = runner.Run(*script, scriptName == "-" ? "<stdin>" : scriptName, std::cerr);
+  const ivgen::RunStatus status = runner.Run(script, scriptName == "-" ? "<stdin>" : scriptName, std::cerr);
   std::cout.flush();
   return status == ivgen::RunStatus::ScriptError ? 2 : 0;
 }

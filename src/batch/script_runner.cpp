@@ -1,5 +1,12 @@
 #include "batch/script_runner.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <set>
 
 #include "record/record_fields.h"
@@ -85,6 +92,73 @@ std::optional<int64_t> WholeNumber(std::string_view word, int64_t low, int64_t h
   for (char digit : word) value = value * 10 + (digit - '0');
   if (value < low || value > high) return std::nullopt;
   return value;
+}
+
+std::optional<double> DieValue(std::string_view word) {
+  // Digits with at most one point: the leading-number reading would take "abc" or "nan" for 0
+  // and "0x10" or "0.5x" for their first digits.
+  const size_t point = word.find('.');
+  const bool plain = word.find_first_not_of("0123456789.") == std::string_view::npos &&
+                     word.find_first_of("0123456789") != std::string_view::npos &&
+                     (point == std::string_view::npos || word.find('.', point + 1) == std::string_view::npos);
+  if (!plain) return std::nullopt;
+  const double value = Val(word);
+  if (value >= 1) return std::nullopt;
+  return value;
+}
+
+std::optional<std::string> ReadScript(const std::string& name, std::string& problem) {
+  const bool standardInput = name == "-";
+  const std::string shown = standardInput ? "<stdin>" : name;
+  // Blocking, unlike the catalogs' reader: a pipe is a script that is still being written.
+  const int file = standardInput ? STDIN_FILENO : ::open(name.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
+  if (file < 0) {
+    problem = "cannot open script " + name;
+    return std::nullopt;
+  }
+  struct Closer {
+    int file;
+    bool owned;
+    ~Closer() {
+      if (owned) ::close(file);
+    }
+  } closer{file, !standardInput};
+  struct stat info {};
+  if (::fstat(file, &info) == 0 && S_ISDIR(info.st_mode)) {
+    problem = "script " + shown + " is a folder";
+    return std::nullopt;
+  }
+  std::string bytes;
+  char buffer[64 * 1024];
+  for (;;) {
+    const ssize_t got = ::read(file, buffer, sizeof buffer);
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) {
+      problem = "cannot read script " + shown + ": " + std::strerror(errno);
+      return std::nullopt;
+    }
+    if (got == 0) return bytes;
+    if (bytes.size() + static_cast<size_t>(got) > kMaxFileSize) {
+      problem = "script " + shown + " is larger than " + std::to_string(kMaxFileSize / (1024 * 1024)) + " MB";
+      return std::nullopt;
+    }
+    bytes.append(buffer, static_cast<size_t>(got));
+  }
+}
+
+std::string ConfinedPath(const std::string& folder, const std::string& path) {
+  if (path.empty()) return path;
+  std::string inside = folder;
+  for (size_t start = 0; start <= path.size();) {
+    const size_t slash = std::min(path.find('/', start), path.size());
+    const std::string name = path.substr(start, slash - start);
+    if (!name.empty() && name != "." && name != "..") {
+      if (inside.empty() || inside.back() != '/') inside += '/';
+      inside += name;
+    }
+    start = slash + 1;
+  }
+  return inside;
 }
 
 int Utf8Output::overflow(int c) {
@@ -244,16 +318,12 @@ void ScriptRunner::AddCommands() {
     return true;
   };
   commands_["roll"] = [this](const ScriptLine& line, std::string& error) {
-    if (line.words.size() != 1) {
+    const auto value = line.words.size() == 1 ? DieValue(line.words[0]) : std::nullopt;
+    if (!value) {
       error = "expects one value in [0, 1)";
       return false;
     }
-    const double value = Val(line.words[0]);
-    if (value < 0 || value >= 1) {
-      error = "expects one value in [0, 1)";
-      return false;
-    }
-    platform_.QueueRandom(value);
+    platform_.QueueRandom(*value);
     return true;
   };
   commands_["new"] = NoArguments([this] { editor_.New(); });

@@ -46,6 +46,36 @@ std::string PathArgument(const ScriptLine& line, size_t skipWords = 0);
 /// A whole number written in digits, from low to high; nothing for anything else, however long.
 std::optional<int64_t> WholeNumber(std::string_view word, int64_t low, int64_t high);
 
+/// A value of the die's generator, in [0, 1), written in decimal digits ("0.5", ".95", "0");
+/// nothing for anything else.
+std::optional<double> DieValue(std::string_view word);
+
+/// The whole script named on the command line: a file, a pipe, or standard input for "-". It is
+/// read before its first line runs and no further than the limit of every file the program
+/// reads, so a device such as /dev/zero cannot run on without end. Nothing for a script that
+/// cannot be read, a folder or one past the limit; `problem` then says so, naming the script.
+std::optional<std::string> ReadScript(const std::string& name, std::string& problem);
+
+/// The path's names without "", "." and "..", under `folder`, so no path leads outside a folder
+/// that holds no links; "" stays "", a cancelled dialog.
+std::string ConfinedPath(const std::string& folder, const std::string& path);
+
+/// A scripted person whose file dialogs lead only inside `folder`, however the answer was queued
+/// or spelled: the fuzzing of scripts runs Save, Open and Print there and nowhere else.
+class ConfinedPlatform : public ScriptedPlatform {
+ public:
+  explicit ConfinedPlatform(std::string folder) : folder_(std::move(folder)) {}
+  std::string OpenFile(const FileRequest& request) override {
+    return ConfinedPath(folder_, ScriptedPlatform::OpenFile(request));
+  }
+  std::string SaveFile(const FileRequest& request) override {
+    return ConfinedPath(folder_, ScriptedPlatform::SaveFile(request));
+  }
+
+ private:
+  std::string folder_;
+};
+
 /// Turns the Windows-1252 text written to it into UTF-8 for the stream beneath.
 class Utf8Output : public std::streambuf {
  public:

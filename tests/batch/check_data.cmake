@@ -1,17 +1,26 @@
-# Runs ivgen-batch --check-data on FOLDER (relative to WORKDIR) and compares its output with
-# EXPECTED (when given) and its exit status with STATUS.
+# Runs ivgen-batch --check-data on FOLDER (relative to WORKDIR), or on SCRIPT when given, and
+# compares its output with EXPECTED and its errors with ERRORS (when given) and its exit status
+# with STATUS.
+if(DEFINED SCRIPT)
+  set(arguments ${SCRIPT})
+else()
+  set(arguments --check-data ${FOLDER})
+endif()
 execute_process(
-  COMMAND ${BATCH} --check-data ${FOLDER}
+  COMMAND ${BATCH} ${arguments}
   WORKING_DIRECTORY ${WORKDIR}
   OUTPUT_VARIABLE actual
   ERROR_VARIABLE errors
   RESULT_VARIABLE status)
 if(NOT status EQUAL STATUS)
-  message(FATAL_ERROR "ivgen-batch --check-data ended with ${status}, not ${STATUS}:\n${errors}\n${actual}")
+  message(FATAL_ERROR "ivgen-batch ${arguments} ended with ${status}, not ${STATUS}:\n${errors}\n${actual}")
 endif()
 if(EXPECTED)
   file(READ ${EXPECTED} expected)
   if(NOT actual STREQUAL expected)
     message(FATAL_ERROR "output differs from ${EXPECTED}:\n${actual}")
   endif()
+endif()
+if(DEFINED ERRORS AND NOT errors STREQUAL "${ERRORS}\n")
+  message(FATAL_ERROR "errors differ from '${ERRORS}':\n${errors}")
 endif()

@@ -3,6 +3,7 @@
 #include "batch/script_runner.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <sstream>
@@ -24,6 +25,20 @@ TEST(ParseScriptLine, SplitsWordsAndResolvesQuotes) {
   EXPECT_EQ(line.words, (std::vector<std::string>{""}));
   EXPECT_FALSE(ParseScriptLine("set StreetName \"open", line, error));
   EXPECT_EQ(error, "a quoted text is not closed");
+}
+
+// A script comes whole from a pipe, as from <(make-script); a missing one keeps its message.
+TEST(ReadScript, ReadsPipesWhole) {
+  int ends[2];
+  ASSERT_EQ(::pipe(ends), 0);
+  const std::string script = "set StreetName Nyx\nroll 0.5\n";
+  ASSERT_EQ(::write(ends[1], script.data(), script.size()), static_cast<ssize_t>(script.size()));
+  ::close(ends[1]);
+  std::string problem;
+  EXPECT_EQ(ReadScript("/dev/fd/" + std::to_string(ends[0]), problem), script) << problem;
+  ::close(ends[0]);
+  EXPECT_EQ(ReadScript("/nonexistent/x.ivb", problem), std::nullopt);
+  EXPECT_EQ(problem, "cannot open script /nonexistent/x.ivb");
 }
 
 // A started program and a runner that prints what it shows, as ivgen-batch does.
@@ -109,6 +124,43 @@ TEST_F(ScriptRunnerTest, RefusesControlsThePlayerCannotReach) {
     EXPECT_EQ(err_.str(), error);
   }
   EXPECT_TRUE(editor_->Record().GeneratorPoints);
+}
+
+// The die takes decimal digits only; what the leading-number reading would make something of
+// is a script error, and nothing is queued for the next roll.
+TEST_F(ScriptRunnerTest, RollTakesDecimalValuesBelowOne) {
+  for (const char* word : {"abc", "0x10", "nan", "inf", "0.5x", "1", "1.0", "-0.5", "0.5.1", ".", "1e-3"}) {
+    err_.str("");
+    EXPECT_EQ(Run(std::string("roll ") + word + "\n"), RunStatus::ScriptError) << word;
+    EXPECT_EQ(err_.str(), "test.ivb:1: roll: expects one value in [0, 1)\n") << word;
+  }
+  EXPECT_EQ(Run("roll 0\nroll .95\nroll 0.5\n"), RunStatus::Finished) << err_.str();
+  EXPECT_EQ(platform_.NextRandom(), 0.0);
+  EXPECT_EQ(platform_.NextRandom(), 0.95);
+  EXPECT_EQ(platform_.NextRandom(), 0.5);
+}
+
+// Scripts fuzzed with their file commands keep their files inside their folder: no file dialog
+// leads out of it, whether answered or given a sheet's name, and an empty answer still cancels.
+TEST(ConfinedPath, LeadsNowhereOutsideTheFolder) {
+  for (const auto& [path, inside] : {std::pair{"/etc/passwd", "F/etc/passwd"}, std::pair{"../../x.iv3", "F/x.iv3"},
+                                     std::pair{"a/./b/..//c", "F/a/b/c"}, std::pair{"/..", "F"}, std::pair{"", ""}}) {
+    EXPECT_EQ(ConfinedPath("F", path), inside) << path;
+  }
+}
+
+TEST_F(ScriptRunnerTest, ConfinedScriptsWriteOnlyInTheirFolder) {
+  ConfinedPlatform platform(Folder());
+  Editor editor(platform, Folder(), "");
+  ASSERT_TRUE(editor.Startup());
+  std::istringstream script(
+      "set StreetName Nyx\nanswer ../../nyx.iv3\nsaveas\nanswer \"\"\nsaveas\nprint-sheet ../nyx.htm\n");
+  ScriptRunner runner(platform, editor, out_);
+  EXPECT_EQ(runner.Run(script, "test.ivb", err_), RunStatus::Finished) << err_.str();
+  EXPECT_NE(Read("nyx.iv3").find("StreetName=Nyx\r\n"), std::string::npos);
+  EXPECT_EQ(editor.Document().CurrentFile, Path("nyx.iv3"));
+  EXPECT_NE(Read("nyx.htm"), "<none>");
+  EXPECT_FALSE(std::filesystem::exists(folder_.parent_path() / "nyx.htm"));
 }
 
 // What each page shows of a character, looked at as a player would: the page is visited, and the
