@@ -162,6 +162,10 @@ void Editor::Open() {
     Tell(problem.Describe("open"), Icon::Warning);
     return;
   }
+  if (!file->IsCharacter()) {
+    Tell(PathToText(path) + kNotACharacter, Icon::Warning);
+    return;
+  }
   // A cancelled save prompt leaves the old character; reading starts from a new one.
   ResetCharacter();
   document_.CurrentFile = path;
@@ -170,6 +174,7 @@ void Editor::Open() {
     points_.Opened(ctx);
     return false;
   });
+  gear_.ShowOpenedWeight();
   document_.DefaultSaveName = record_.StreetName;
   frame_.title = OpenedTitle();
   document_.Modified = false;

@@ -7,6 +7,7 @@
 #include "app/unit_host.h"
 #include "catalog/books.h"
 #include "purchase/gear.h"
+#include "record/values.h"
 
 namespace ivgen {
 
@@ -36,6 +37,8 @@ class GearUnit {
 
   /// Entering the page: the carried weight and money left again.
   void RecountWeight();
+  /// Open: the carried weight the file holds, as the page shows it until it recounts.
+  void ShowOpenedWeight() { view_.totalWeight = GeneralNumber(host_.Record().TotalWeight); }
   /// The money-left display, after any purchase or refund on any page.
   void ShowMoney() { ShowMoneyLeft(host_.Record(), view_); }
   /// New: nothing of the fresh gear list is chosen.

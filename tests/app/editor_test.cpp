@@ -146,24 +146,45 @@ TEST_F(EditorTest, OpenRunsNewFirstAndNeverLeavesAHalfReadCharacter) {
   EXPECT_EQ(Log().back(), "open-file [Open] Ironveil 3 (*.iv3)|*.iv3 -> \"\"");
   EXPECT_EQ(editor.Record().StreetName, "Nyx");
 
-  // A file that cannot be read: a message naming it, and a plain new character.
-  platform_.ClearLog();
-  platform_.QueueAnswer("No");
-  platform_.QueueAnswer(Path("absent.iv3"));
-  editor.Open();
-  ASSERT_EQ(Log().size(), 3u);
-  EXPECT_NE(Log()[2].find("Could not open " + Path("absent.iv3")), std::string::npos) << Log()[2];
-  EXPECT_EQ(editor.Record().StreetName, "");
-  EXPECT_EQ(editor.Document().CurrentFile, "");
-  EXPECT_EQ(editor.Frame().title, kNewTitle);
+  // A file that cannot be read, or text that is no character (section names in any case make
+  // one): a message naming it, and a plain new character. The next save asks for a name instead
+  // of writing over the text.
+  const std::string notes = "Buy milk\r\n[Characters]\r\nEggs=12\r\n";
+  Write("notes.txt", notes);
+  const std::pair<std::string, std::string> refused[] = {
+      {"absent.iv3", "(warning, OK) Could not open " + Path("absent.iv3") + ": "},
+      {"notes.txt", "(warning, OK) " + Path("notes.txt") + " is not an Ironveil character file -> OK"},
+  };
+  for (const auto& [name, said] : refused) {
+    editor.Texts().Set("StreetName", "Nyx");
+    platform_.ClearLog();
+    platform_.QueueAnswer("No");
+    platform_.QueueAnswer(Path(name));
+    editor.Open();
+    ASSERT_EQ(Log().size(), 3u);
+    EXPECT_NE(Log()[2].find("message [Ironveil Character Generator] " + said), std::string::npos) << Log()[2];
+    EXPECT_EQ(editor.Record().StreetName, "");
+    EXPECT_EQ(editor.Document().CurrentFile, "");
+    EXPECT_EQ(editor.Frame().title, kNewTitle);
+  }
+  EXPECT_FALSE(editor.Save());
+  EXPECT_EQ(Read("notes.txt"), notes);
+  for (const char* text : {"[system]\n", "Note\n[ CHARACTER ]\nStreetName=Ash\n"}) {
+    Write("lower.iv3", text);
+    platform_.QueueAnswer(Path("lower.iv3"));
+    editor.Open();
+    EXPECT_EQ(editor.Document().CurrentFile, Path("lower.iv3")) << text;
+  }
 
-  // The character kept at the save prompt survives a file that cannot be read.
-  editor.Texts().Set("StreetName", "Kit");
-  platform_.QueueAnswer("Cancel");
-  platform_.QueueAnswer(Path("absent.iv3"));
-  editor.Open();
-  EXPECT_EQ(editor.Record().StreetName, "Kit");
-  EXPECT_TRUE(editor.Document().Modified);
+  // The character kept at the save prompt survives a file that cannot be read or holds none.
+  for (const char* name : {"absent.iv3", "notes.txt"}) {
+    editor.Texts().Set("StreetName", "Kit");
+    platform_.QueueAnswer("Cancel");
+    platform_.QueueAnswer(Path(name));
+    editor.Open();
+    EXPECT_EQ(editor.Record().StreetName, "Kit");
+    EXPECT_TRUE(editor.Document().Modified);
+  }
 }
 
 TEST_F(EditorTest, TextsDropLineBreaksAndMarkTheCharacterModified) {
