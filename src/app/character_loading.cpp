@@ -159,6 +159,12 @@ void LoadCharacter(RulesContext& ctx, const CharacterFile& file, const std::stri
   record.Maxresources = stored.Maxresources;
   record.NuyenSpent = stored.NuyenSpent;
   record.Attributes = stored.Attributes;
+  if (record.GeneratorPoints) {
+    // The file's points hold what the codes added; the dialog shows only those bought, or its
+    // next Done would add the codes twice.
+    record.PtsAttributes = CInt(stored.Attributes - ctx.state.attributes.codePoints);
+    ctx.hooks.RestorePointGeneration();
+  }
   record.MagicPts = stored.MagicPts;
   ShowSpellPoints(ctx);
   // The "Money" field shows an existing character's money, so leaving the priorities page

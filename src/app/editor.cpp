@@ -276,6 +276,10 @@ void Editor::Open() {
     Tell(problem.Describe("open"), Icon::Warning);
     return;
   }
+  if (!file->IsCharacter()) {
+    Tell(ShownText::Path(path) + kNotACharacter, Icon::Warning);
+    return;
+  }
   // A cancelled save prompt leaves the old character; reading starts from a new one.
   ResetCharacter();
   document_.CurrentFile = path;
@@ -284,6 +288,7 @@ void Editor::Open() {
     points_.Opened(ctx);
     return false;
   });
+  gear_.ShowOpenedWeight();
   document_.DefaultSaveName = record_.StreetName;
   frame_.title = OpenedTitle();
   ForgetHistory();

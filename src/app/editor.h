@@ -37,6 +37,8 @@ namespace ivgen {
 inline constexpr const char* kVersionText = "3.2.6 - 2 July 2000";
 inline constexpr const char* kShortVersion = "3.2.6";
 inline constexpr const char* kCharacterFilter = "Ironveil 3 (*.iv3)|*.iv3";
+/// Follows the path of a file Open refuses for holding no character.
+inline constexpr const char* kNotACharacter = " is not an Ironveil character file";
 inline constexpr const char* kSavePrompt = "Current character has been modified.\n\rDo you want do save changes?";
 
 /// How a New that may ask to save ended.
@@ -136,6 +138,7 @@ class Editor final : private UnitHost {
   const PointsUnit& Points() const { return points_; }
 
   // The document, to read.
+  const ivgen::Document& CurrentDocument() const { return doc_; }
   const CharacterRecord& Record() const override { return record_; }
   const DocumentState& Document() const { return document_; }
   const CreationState& Creation() const override { return creation_; }

@@ -8,6 +8,7 @@
 #include "catalog/books.h"
 #include "purchase/gear.h"
 #include "record/money.h"
+#include "record/values.h"
 
 namespace ivgen {
 
@@ -37,6 +38,8 @@ class GearUnit final : public Unit {
 
   /// Entering the page: the carried weight and money left again.
   void RecountWeight(RulesContext& ctx) { RecountGearWeight(ctx, view_); }
+  /// Open: the carried weight the file holds, as the page shows it until it recounts.
+  void ShowOpenedWeight() { view_.totalWeight = GeneralNumber(host_.Record().TotalWeight); }
   /// The money-left display, after any purchase or refund on any page.
   void ShowMoneyLeft() { ivgen::ShowMoneyLeft(host_.Record(), view_); }
   /// New: nothing of the fresh gear list is chosen.

@@ -103,10 +103,11 @@ std::string BooksFileText(const std::vector<std::string_view>& lines, const Book
       if (!title.empty() && title.front() == '*') title.erase(0, 1);
       title = Unguarded(std::move(title));
       // A title found anywhere within an allowed entry counts: "Core" is allowed beside
-      // "Core Rules". Kept, since existing books.dat files were saved this way.
+      // "Core Rules". Kept, since existing books.dat files were saved this way. An empty title
+      // would be found in every entry, so it is found in none.
       bool allowed = false;
       for (const std::string& entry : books.allowed) {
-        if (entry.find(title) != std::string::npos) allowed = true;
+        if (!title.empty() && entry.find(title) != std::string::npos) allowed = true;
       }
       text += (allowed ? "*" : NeedsGuard(title) ? " " : "") + title + ";";
       text += line.substr(semicolon + 1);

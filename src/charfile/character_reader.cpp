@@ -45,6 +45,8 @@ std::optional<CharacterFile> CharacterFile::Load(const std::string& path, IoResu
   return CharacterFile(std::move(ini));
 }
 
+bool CharacterFile::IsCharacter() const { return ini_.HasSection("System") || ini_.HasSection("Character"); }
+
 void CharacterFile::ReadCharacter(CharacterRecord& record, const std::string& defaultGif) const {
   record.GeneratorPoints = Get("System", "Generator") == "Points";
   for (const RecordField& field : SectionFields("Character")) {

@@ -23,6 +23,10 @@ class CharacterFile {
   /// The file at path; nothing when it cannot be read, and problem then says why.
   static std::optional<CharacterFile> Load(const std::string& path, IoResult& problem);
 
+  /// Whether the file has a [System] or a [Character] section: any other text would open as a
+  /// nearly empty character that the next save writes over it.
+  bool IsCharacter() const;
+
   /// [System] and [Character]. A missing GraphicsFilename is defaultGif (the writer leaves the
   /// default out), an empty one stays empty. Grade is read only with Initiation 1 or more, which
   /// reads as 1. Shapeshift and OnceThru are false only for "0", "False" or "Faux".

@@ -1,7 +1,5 @@
 #include "record/ini_file.h"
 
-#include <set>
-
 #include "record/entries.h"
 #include "record/text_file.h"
 
@@ -24,14 +22,13 @@ IniFile IniFile::Parse(std::string_view text) {
   bool inSection = false;
   // A section named again is not read: only the first of a name counts, as the profile reader
   // the format follows finds it.
-  std::set<std::string> seen;
   for (const std::string& raw : SplitLines(WithoutByteOrderMark(text))) {
     const std::string line = Trim(raw);
     if (line.empty()) continue;
     if (line.front() == '[') {
       const size_t close = line.find(']');
       section = UpperCase(Trim(line.substr(1, close == std::string::npos ? std::string::npos : close - 1)));
-      inSection = seen.insert(section).second;
+      inSection = ini.sections_.insert(section).second;
       continue;
     }
     const size_t equals = line.find('=');
@@ -58,5 +55,7 @@ std::string IniFile::Get(std::string_view section, std::string_view key) const {
 bool IniFile::Has(std::string_view section, std::string_view key) const {
   return values_.count({UpperCase(Trim(section)), UpperCase(Trim(key))}) != 0;
 }
+
+bool IniFile::HasSection(std::string_view section) const { return sections_.count(UpperCase(Trim(section))) != 0; }
 
 }  // namespace ivgen

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <map>
+#include <set>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -29,9 +30,12 @@ class IniFile {
   std::string Get(std::string_view section, std::string_view key) const;
   /// Whether the key is present in the section (even with an empty value).
   bool Has(std::string_view section, std::string_view key) const;
+  /// Whether the section is named in the file, with or without keys.
+  bool HasSection(std::string_view section) const;
 
  private:
   std::map<std::pair<std::string, std::string>, std::string> values_;
+  std::set<std::string> sections_;
 };
 
 }  // namespace ivgen

@@ -107,6 +107,7 @@ bool ModifyAttribute(RulesContext& ctx, std::string_view codeText, bool reverse)
     AddHeld(record.VcrLevel, signedAmount);
   } else if (code == "ATR") {
     AddHeld(record.Attributes, signedAmount);
+    ctx.state.attributes.codePoints += signedAmount;
   } else if (code == "MAG") {
     const float step = amount > 0 ? 6.0f : -6.0f;
     record.MagicPts += reverse ? -step : step;
@@ -115,6 +116,10 @@ bool ModifyAttribute(RulesContext& ctx, std::string_view codeText, bool reverse)
   }
   RecalcAttributeTotals(ctx);
   return true;
+}
+
+int16_t GrantWithCodes(const RulesContext& ctx, int granted) {
+  return static_cast<int16_t>(std::clamp(granted + ctx.state.attributes.codePoints, -32768, 32767));
 }
 
 void RecalcAttributeTotals(RulesContext& ctx) {

@@ -21,6 +21,9 @@ void ModifyAttributeS(RulesContext& ctx, std::string_view list, bool reverse);
 /// Returns false when the code is not one of the table's, changing nothing.
 bool ModifyAttribute(RulesContext& ctx, std::string_view code, bool reverse = false);
 
+/// Attribute points granted, plus what the codes of the character's entries add to them.
+int16_t GrantWithCodes(const RulesContext& ctx, int granted);
+
 /// Totals of the six attributes; shows the over-maximum marker of a base above NaturalMax.
 void RecalcAttributeTotals(RulesContext& ctx);
 

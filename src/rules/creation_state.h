@@ -39,6 +39,8 @@ struct AttributeView {
   /// X-codes applied and not yet taken back, in order: attribute index and signed amount.
   /// NaturalMax is recomputed from these when one is taken back.
   std::vector<std::pair<int, int>> ceilingCodes;
+  /// What the "ATR" codes applied and not yet taken back add to Attributes; a grant keeps it.
+  int codePoints = 0;
   bool operator==(const AttributeView&) const = default;
 };
 

@@ -46,9 +46,10 @@ void RefreshPage(RulesContext& ctx, int page) {
 
 }  // namespace
 
-void ApplyPriorityGrants(CharacterRecord& record) {
+void ApplyPriorityGrants(RulesContext& ctx) {
+  CharacterRecord& record = ctx.record;
   if (const int points = AttributeGrant(record.PriAttributes); points >= 0) {
-    record.Attributes = static_cast<int16_t>(points);
+    record.Attributes = GrantWithCodes(ctx, points);
   }
   if (const int skills = SkillGrant(record.PriSkills); skills >= 0) record.PtsSkills = static_cast<int16_t>(skills);
   if (const int32_t nuyen = ResourceGrant(record.PriResources); nuyen >= 0) record.Maxresources = nuyen;
@@ -89,7 +90,7 @@ bool ChangePage(RulesContext& ctx, int previousPage, bool opened) {
         ctx.platform.RunDialog(Dialog::PointGeneration);
       }
     } else {
-      ApplyPriorityGrants(record);
+      ApplyPriorityGrants(ctx);
     }
     // An empty or zero "Money" field keeps the grant: only a real sum is an existing
     // character's money.

@@ -20,7 +20,7 @@ bool PageChange(RulesContext& ctx, int previousPage);
 void ShowOpenedCharacter(RulesContext& ctx);
 
 /// Attribute points, active skill points and nuyen from the three priority rows; a row outside
-/// 0..4 leaves its grant as it was.
-void ApplyPriorityGrants(CharacterRecord& record);
+/// 0..4 leaves its grant as it was. The attribute points keep what "ATR" codes added to them.
+void ApplyPriorityGrants(RulesContext& ctx);
 
 }  // namespace ivgen

@@ -1,6 +1,7 @@
 #include "rules/point_generation.h"
 
 #include "record/values.h"
+#include "rules/attributes.h"
 #include "rules/page_change.h"
 #include "rules/priorities.h"
 #include "rules/race.h"
@@ -256,8 +257,8 @@ bool PointGenerationDone(RulesContext& ctx, PointGenerationView& view, BuildAcco
   const int resource = record.PtsResourceSel;
   record.Maxresources = resource >= 0 && resource < kResourceCount ? kResourceNuyen[resource] : kResourceNuyen[0];
   WriteMagic(record, view);
-  record.Attributes = CInt(Val(view.attributePoints));
-  record.PtsAttributes = record.Attributes;
+  record.PtsAttributes = CInt(Val(view.attributePoints));
+  record.Attributes = GrantWithCodes(ctx, record.PtsAttributes);
   record.PtsSkills = CInt(Val(view.activeSkills));
   RecalcPoints(ctx, view, account);
 

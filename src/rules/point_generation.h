@@ -95,7 +95,8 @@ void OpenEdgesFromPoints(RulesContext& ctx, PointGenerationView& view, EdgesView
 /// Elf/Troll C): it decides which races the race page offers.
 void SetPointRacePriority(CharacterRecord& record);
 
-/// "Done": writes the choices into the character; within maxpoints (or with Override Limits) it
+/// "Done": writes the choices into the character (Attributes: the points bought plus what the
+/// "ATR" codes of its entries add); within maxpoints (or with Override Limits) it
 /// applies the race, moves to the race page and closes, otherwise it shows
 /// "Cannot exceed maximum points!" and stays open with the values written. Returns true.
 bool PointGenerationDone(RulesContext& ctx, PointGenerationView& view, BuildAccount& account);

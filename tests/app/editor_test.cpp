@@ -146,6 +146,76 @@ TEST_F(EditorTest, EveryPageShowsTheMoneyLeftASaveStores) {
   EXPECT_GT(spendings, 100) << "the sequence spends and refunds";
 }
 
+// Undone all the way, the character is what a save wrote before the first action, and it is not
+// modified; redone all the way, it is what it was at the end. Every step undone and redone brings
+// back the same document, so what every page shows follows from the document alone.
+TEST_F(EditorTest, UndoAndRedoWalkTheWholeHistory) {
+  Editor& editor = Start();
+  const std::string start = editor.FileText();
+  PrioritiesUnit& priorities = editor.Priorities();
+  priorities.SelectRow(2);
+  priorities.MoveUp();
+  priorities.MoveUp();
+  const Catalogs& catalogs = editor.CurrentCatalogs();
+  std::mt19937 random(5);
+  auto pick = [&](size_t n) { return n == 0 ? -1 : static_cast<int>(random() % n); };
+  const int pages[] = {kPagePriorities, kPageRace,   kPageAttributes, kPageSkills, kPageCyberware,
+                       kPageBioware,    kPageSpells, kPageGear,       kPageBioInfo, kPageContacts};
+  for (int step = 0; step < 300; ++step) {
+    const bool buy = pick(3) != 0;
+    const int page = editor.CurrentPage();
+    if (pick(4) == 0) {
+      editor.SelectPage(pages[pick(std::size(pages))]);
+    } else if (page == kPageRace) {
+      editor.Race().Click(pick(kRaceCount));
+    } else if (page == kPageAttributes) {
+      buy ? editor.Attributes().Raise(pick(kAttributeCount)) : editor.Attributes().Lower(pick(kAttributeCount));
+    } else if (page == kPageSkills) {
+      SkillsUnit& skills = editor.Skills();
+      skills.SelectCategory(pick(skills.View().categories.size()));
+      skills.SelectCatalogSkill(pick(skills.View().skills.size()));
+      if (buy) skills.Add();
+      skills.Select(pick(editor.Record().Skills.size()));
+      buy ? skills.Raise() : skills.Remove();
+    } else if (page == kPageCyberware) {
+      buy ? editor.Cyberware().BuyItem(pick(catalogs.cyberware.size()))
+          : (editor.Cyberware().SelectInstalled(pick(editor.Record().Cyberware.size())), editor.Cyberware().Remove());
+    } else if (page == kPageBioware) {
+      buy ? editor.Bioware().BuyItem(pick(catalogs.bioware.size()))
+          : (editor.Bioware().SelectInstalled(pick(editor.Record().Bioware.size())), editor.Bioware().Remove());
+    } else if (page == kPageGear && buy) {
+      editor.Gear().ClickGroup(static_cast<size_t>(pick(catalogs.gear.tree.size())));
+      editor.Gear().BuyItem(pick(editor.Gear().View().shopItems.size()));
+    } else if (page == kPageGear) {
+      editor.Gear().ChooseOwned(pick(editor.Record().Gear.size()));
+      pick(2) == 0 ? editor.Gear().MoveUp() : editor.Gear().Remove();
+    } else if (page == kPageBioInfo) {
+      editor.Texts().Set("StreetName", "Nyx " + std::to_string(step % 5));
+    } else if (page == kPageContacts) {
+      buy ? editor.Contacts().Add() : (editor.Contacts().Choose(pick(editor.Record().Contacts.size())),
+                                       editor.Contacts().Remove());
+    }
+    if (!editor.CanUndo()) continue;
+    const Document before = editor.CurrentDocument();
+    const bool modified = editor.Document().Modified;
+    ASSERT_TRUE(editor.Undo());
+    ASSERT_TRUE(editor.Redo());
+    ASSERT_TRUE(editor.CurrentDocument() == before) << "step " << step << ": " << editor.UndoText();
+    ASSERT_EQ(editor.Document().Modified, modified) << "step " << step;
+  }
+  const std::string end = editor.FileText();
+  int steps = 0;
+  while (editor.Undo()) ++steps;
+  EXPECT_GT(steps, 100) << "the sequence changes the character";
+  EXPECT_EQ(editor.FileText(), start);
+  EXPECT_FALSE(editor.Document().Modified);
+  EXPECT_EQ(editor.UndoText(), "&Undo");
+  while (editor.Redo()) --steps;
+  EXPECT_EQ(steps, 0);
+  EXPECT_EQ(editor.FileText(), end);
+  EXPECT_TRUE(editor.Document().Modified);
+}
+
 TEST_F(EditorTest, NewAsksOnlyWhenModifiedAndHonoursEachAnswer) {
   Editor& editor = Start();
   EXPECT_EQ(editor.New(), NewOutcome::Reset);
@@ -217,24 +287,45 @@ TEST_F(EditorTest, OpenRunsNewFirstAndNeverLeavesAHalfReadCharacter) {
   EXPECT_EQ(Log().back(), "open-file [Open] Ironveil 3 (*.iv3)|*.iv3 -> \"\"");
   EXPECT_EQ(editor.Record().StreetName, "Nyx");
 
-  // A file that cannot be read: a message naming it, and a plain new character.
-  platform_.ClearLog();
-  platform_.QueueAnswer("No");
-  platform_.QueueAnswer(Path("absent.iv3"));
-  editor.Open();
-  ASSERT_EQ(Log().size(), 3u);
-  EXPECT_NE(Log()[2].find("Could not open " + Path("absent.iv3")), std::string::npos) << Log()[2];
-  EXPECT_EQ(editor.Record().StreetName, "");
-  EXPECT_EQ(editor.Document().CurrentFile, "");
-  EXPECT_EQ(editor.Frame().title.Text(), kNewTitle);
+  // A file that cannot be read, or text that is no character (section names in any case make
+  // one): a message naming it, and a plain new character. The next save asks for a name instead
+  // of writing over the text.
+  const std::string notes = "Buy milk\r\n[Characters]\r\nEggs=12\r\n";
+  Write("notes.txt", notes);
+  const std::pair<std::string, std::string> refused[] = {
+      {"absent.iv3", "(warning, OK) Could not open " + Path("absent.iv3") + ": "},
+      {"notes.txt", "(warning, OK) " + Path("notes.txt") + " is not an Ironveil character file -> OK"},
+  };
+  for (const auto& [name, said] : refused) {
+    editor.Texts().Set("StreetName", "Nyx");
+    platform_.ClearLog();
+    platform_.QueueAnswer("No");
+    platform_.QueueAnswer(Path(name));
+    editor.Open();
+    ASSERT_EQ(Log().size(), 3u);
+    EXPECT_NE(Log()[2].find("message [Ironveil Character Generator] " + said), std::string::npos) << Log()[2];
+    EXPECT_EQ(editor.Record().StreetName, "");
+    EXPECT_EQ(editor.Document().CurrentFile, "");
+    EXPECT_EQ(editor.Frame().title.Text(), kNewTitle);
+  }
+  EXPECT_FALSE(editor.Save());
+  EXPECT_EQ(Read("notes.txt"), notes);
+  for (const char* text : {"[system]\n", "Note\n[ CHARACTER ]\nStreetName=Ash\n"}) {
+    Write("lower.iv3", text);
+    platform_.QueueAnswer(Path("lower.iv3"));
+    editor.Open();
+    EXPECT_EQ(editor.Document().CurrentFile, Path("lower.iv3")) << text;
+  }
 
-  // The character kept at the save prompt survives a file that cannot be read.
-  editor.Texts().Set("StreetName", "Kit");
-  platform_.QueueAnswer("Cancel");
-  platform_.QueueAnswer(Path("absent.iv3"));
-  editor.Open();
-  EXPECT_EQ(editor.Record().StreetName, "Kit");
-  EXPECT_TRUE(editor.Document().Modified);
+  // The character kept at the save prompt survives a file that cannot be read or holds none.
+  for (const char* name : {"absent.iv3", "notes.txt"}) {
+    editor.Texts().Set("StreetName", "Kit");
+    platform_.QueueAnswer("Cancel");
+    platform_.QueueAnswer(Path(name));
+    editor.Open();
+    EXPECT_EQ(editor.Record().StreetName, "Kit");
+    EXPECT_TRUE(editor.Document().Modified);
+  }
 }
 
 TEST_F(EditorTest, TextsDropLineBreaksAndMarkTheCharacterModified) {

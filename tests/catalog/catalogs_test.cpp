@@ -289,7 +289,7 @@ TEST(LoadBooks, SortsBooksByTheirMarkAndBookAllowedIgnoresCase) {
 }
 
 // Comments and broken lines keep their place; every title found within an allowed entry is
-// marked; a title that starts like a mark ("!" once made a comment of it, "*" an allowed book)
+// marked, an empty title never; a title that starts like a mark ("!" once made a comment of it, "*" an allowed book)
 // stays the book it was. No scratch file is left in the folder.
 TEST(SaveBooks, RewritesOnlyTheMarks) {
   CatalogFolder folder;
@@ -305,6 +305,7 @@ TEST(SaveBooks, RewritesOnlyTheMarks) {
        {"Core Rules\tCR"},
        "*Core;IV3\r\n*Core Rules;CR\r\n*Rules;RU\r\nMagic;MG\r\n"},
       {"Core;IV3\r\n*Core Rules;CR\r\nRules;RU\r\n", {}, "Core;IV3\r\nCore Rules;CR\r\nRules;RU\r\n"},
+      {";XX\r\n*;YY\r\nCore;IV3\r\n", {"Core Rules\tCR"}, ";XX\r\n;YY\r\n*Core;IV3\r\n"},
       {"*!Hidden Lore;HL\r\n**Star Atlas;SA\r\n*Core;IV3\r\n",
        {"Core\tIV3"},
        " !Hidden Lore;HL\r\n *Star Atlas;SA\r\n*Core;IV3\r\n"},

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "rules/edges.h"
 #include "rules/priorities.h"
 #include "rules/race.h"
 #include "rules_fixture.h"
@@ -100,6 +101,24 @@ TEST_F(PointGenerationTest, DoneOverBudgetKeepsWhatItWrote) {
   EXPECT_EQ(record.PtsSkills, 27);
   SetNoRulesOption(ctx, view, account, true);
   EXPECT_EQ(Done(), std::vector<std::string>{"closed PointGeneration"});
+}
+
+// Done grants the points bought and keeps what an "ATR" code chosen before it added, so removing
+// that edge afterwards takes back only what it gave.
+TEST_F(PointGenerationTest, DoneKeepsWhatAttributeCodesAdded) {
+  catalogs.edges.edges = {"Gifted\t[2]\t\t+2ATR"};
+  EdgesView edges;
+  SelectEdge(ctx, edges, 0);
+  ASSERT_TRUE(AddEdge(ctx, edges, account));
+  SetAttributePointsText(ctx, view, account, "20");
+  Done();
+  EXPECT_EQ(record.Attributes, 22);
+  EXPECT_EQ(record.PtsAttributes, 20);
+  SelectEntry(ctx, edges, 0);
+  RemoveEdge(ctx, edges, account);
+  EXPECT_EQ(record.Attributes, 20);
+  Done();
+  EXPECT_EQ(record.Attributes, 20);
 }
 
 TEST_F(PointGenerationTest, DoneWritesTheMagic) {

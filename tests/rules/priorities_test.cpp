@@ -6,6 +6,7 @@
 
 #include "record/values.h"
 #include "rules/attributes.h"
+#include "rules/edges.h"
 #include "rules/page_change.h"
 #include "rules/priorities.h"
 #include "rules/race.h"
@@ -206,6 +207,17 @@ TEST_F(PageChangeTest, LeavingThePrioritiesPageAppliesTheGrants) {
   SwitchPage(ctx, kPageGear);
   EXPECT_EQ(record.PtsSkills, 50);
   EXPECT_EQ(record.Attributes, 27);
+
+  // What an "ATR" code added stays beside the grant.
+  catalogs.edges.edges = {"Gifted\t[2]\t\t+2ATR"};
+  EdgesView edges;
+  BuildAccount account;
+  account.maxpoints = 120;
+  SelectEdge(ctx, edges, 0);
+  ASSERT_TRUE(AddEdge(ctx, edges, account));
+  SwitchPage(ctx, kPagePriorities);
+  SwitchPage(ctx, kPageRace);
+  EXPECT_EQ(record.Attributes, 29);
 }
 
 TEST_F(PageChangeTest, MoneyOfAnExistingCharacter) {
