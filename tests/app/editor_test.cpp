@@ -159,7 +159,7 @@ TEST_F(EditorTest, UndoAndRedoWalkTheWholeHistory) {
   const Catalogs& catalogs = editor.CurrentCatalogs();
   std::mt19937 random(5);
   auto pick = [&](size_t n) { return n == 0 ? -1 : static_cast<int>(random() % n); };
-  const int pages[] = {kPagePriorities, kPageRace,   kPageAttributes, kPageSkills, kPageCyberware,
+  const int pages[] = {kPagePriorities, kPageRace,   kPageAttributes, kPageSkills,  kPageCyberware,
                        kPageBioware,    kPageSpells, kPageGear,       kPageBioInfo, kPageContacts};
   for (int step = 0; step < 300; ++step) {
     const bool buy = pick(3) != 0;
@@ -192,8 +192,8 @@ TEST_F(EditorTest, UndoAndRedoWalkTheWholeHistory) {
     } else if (page == kPageBioInfo) {
       editor.Texts().Set("StreetName", "Nyx " + std::to_string(step % 5));
     } else if (page == kPageContacts) {
-      buy ? editor.Contacts().Add() : (editor.Contacts().Choose(pick(editor.Record().Contacts.size())),
-                                       editor.Contacts().Remove());
+      buy ? editor.Contacts().Add()
+          : (editor.Contacts().Choose(pick(editor.Record().Contacts.size())), editor.Contacts().Remove());
     }
     if (!editor.CanUndo()) continue;
     const Document before = editor.CurrentDocument();

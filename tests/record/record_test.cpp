@@ -256,7 +256,7 @@ TEST_F(TextFileTest, ReplaceFileRefusesAnotherUsersLinkInASharedFolder) {
     const std::string link = Path(std::string("table/") + c.link);
     const IoResult result = ReplaceFile(link, c.link);
     EXPECT_EQ(
-        result.ok ? "written" : result.Describe("write"),
+        result.ok ? "written" : result.Describe("write").Text(),
         c.refused ? "Could not write " + link + ": another user's link in a shared folder is not followed" : "written");
     EXPECT_EQ(Read("notes.txt"), c.notes) << c.link;
   }
