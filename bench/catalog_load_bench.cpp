@@ -14,31 +14,13 @@
 
 #include "app/catalog_loading.h"
 #include "catalog/catalogs.h"
+#include "quiet_platform.h"
 #include "record/text_file.h"
 
 namespace ivgen {
 namespace {
 
 namespace fs = std::filesystem;
-
-// The reload path without a window: the progress and message calls cost nothing here.
-class QuietPlatform : public Platform {
- public:
-  Answer Message(const std::string&, const std::string&, Icon, Buttons) override { return Answer::Ok; }
-  std::string Input(const std::string&, const std::string&, const std::string&) override { return ""; }
-  std::string OpenFile(const FileRequest&) override { return ""; }
-  std::string SaveFile(const FileRequest&) override { return ""; }
-  void RunDialog(Dialog) override {}
-  void ShowDialog(Dialog) override {}
-  void CloseDialog(Dialog) override {}
-  void ProgressShow(const std::string&, const std::string&) override {}
-  void ProgressStep(const std::string&) override {}
-  void ProgressHide() override {}
-  void SetBusy(bool) override {}
-  double NextRandom() override { return 0.0; }
-  DieState SaveDie() const override { return {}; }
-  void RestoreDie(const DieState&) override {}
-};
 
 std::string SourceFolder() {
   const char* chosen = std::getenv("IVGEN_BENCH_DATA");
