@@ -104,10 +104,11 @@ std::string BooksFileText(const std::vector<std::string_view>& lines, const Book
       title = Unguarded(std::move(title));
       // A title found anywhere within an allowed entry counts: "Core" is allowed beside
       // "Core Rules". Kept, since existing books.dat files were saved this way. An empty title
-      // would be found in every entry, so it is found in none.
+      // would be found in every entry, so only the allowed entry of that very line counts.
+      const std::string whole = title + '\t' + std::string(line.substr(semicolon + 1));
       bool allowed = false;
       for (const std::string& entry : books.allowed) {
-        if (!title.empty() && entry.find(title) != std::string::npos) allowed = true;
+        if (title.empty() ? entry == whole : entry.find(title) != std::string::npos) allowed = true;
       }
       text += (allowed ? "*" : NeedsGuard(title) ? " " : "") + title + ";";
       text += line.substr(semicolon + 1);

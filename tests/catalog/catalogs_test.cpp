@@ -306,6 +306,7 @@ TEST(SaveBooks, RewritesOnlyTheMarks) {
        "*Core;IV3\r\n*Core Rules;CR\r\n*Rules;RU\r\nMagic;MG\r\n"},
       {"Core;IV3\r\n*Core Rules;CR\r\nRules;RU\r\n", {}, "Core;IV3\r\nCore Rules;CR\r\nRules;RU\r\n"},
       {";XX\r\n*;YY\r\nCore;IV3\r\n", {"Core Rules\tCR"}, ";XX\r\n;YY\r\n*Core;IV3\r\n"},
+      {";XX\r\n*;YY\r\n", {"\tYY"}, ";XX\r\n*;YY\r\n"},
       {"*!Hidden Lore;HL\r\n**Star Atlas;SA\r\n*Core;IV3\r\n",
        {"Core\tIV3"},
        " !Hidden Lore;HL\r\n *Star Atlas;SA\r\n*Core;IV3\r\n"},
