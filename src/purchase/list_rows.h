@@ -24,7 +24,7 @@ struct EdgeRow {
   /// The point value as written, brackets and all.
   std::string value;
   std::string book;
-  /// The attribute modifier codes the entry applies.
+  /// Its description, or the attribute modifier codes it applies; the lists show it as a tip.
   std::string description;
   std::vector<std::string> cells;
 };
