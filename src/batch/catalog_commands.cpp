@@ -18,9 +18,7 @@ std::string Columns(std::string_view entry) { return ReplaceAll(entry, "\t", " |
 // A tree entry's fields as columns, without the empty ones at its end.
 std::string JoinFields(std::vector<std::string> fields) {
   while (fields.size() > 1 && fields.back().empty()) fields.pop_back();
-  std::string joined;
-  for (size_t i = 0; i < fields.size(); ++i) joined += (i > 0 ? " | " : "") + fields[i];
-  return joined;
+  return Join(fields, " | ");
 }
 
 std::string Indent(int levels) { return std::string(static_cast<size_t>(std::max(levels, 0)) * 2, ' '); }
