@@ -4,7 +4,8 @@
 
 #include "batch/script_runner.h"
 #include "catalog/line_syntax.h"
-#include "record/entries.h"
+#include "purchase/list_rows.h"
+#include "record/text.h"
 #include "record/values.h"
 
 namespace ivgen {
@@ -17,16 +18,15 @@ std::string Columns(std::string_view entry) { return ReplaceAll(entry, "\t", " |
 // A tree entry's fields as columns, without the empty ones at its end.
 std::string JoinFields(std::vector<std::string> fields) {
   while (fields.size() > 1 && fields.back().empty()) fields.pop_back();
-  std::string joined;
-  for (size_t i = 0; i < fields.size(); ++i) joined += (i > 0 ? " | " : "") + fields[i];
-  return joined;
+  return Join(fields, " | ");
 }
 
 std::string Indent(int levels) { return std::string(static_cast<size_t>(std::max(levels, 0)) * 2, ' '); }
 
 int FindCode(const std::vector<std::string>& list, const std::string& code) {
-  for (size_t i = 0; i < list.size(); ++i) {
-    if (TabField(list[i], 1) == code) return static_cast<int>(i);
+  const std::vector<BookRow> rows = BookRows(list);
+  for (size_t i = 0; i < rows.size(); ++i) {
+    if (rows[i].code == code) return static_cast<int>(i);
   }
   return -1;
 }
@@ -57,8 +57,9 @@ void ScriptRunner::AddCatalogCommands() {
     const BookLists& books = editor_.Books().Lists();
     auto show = [this](const char* label, const std::vector<std::string>& list, int selected) {
       Say(label);
-      for (size_t i = 0; i < list.size(); ++i) {
-        Say("  " + Columns(list[i]) + (static_cast<int>(i) == selected ? "  (selected)" : ""));
+      const std::vector<BookRow> rows = BookRows(list);
+      for (size_t i = 0; i < rows.size(); ++i) {
+        Say("  " + Join(rows[i].cells, " | ") + (static_cast<int>(i) == selected ? "  (selected)" : ""));
       }
     };
     show("Source books allowed", books.allowed, books.allowedSelected);
@@ -105,10 +106,9 @@ void ScriptRunner::AddCatalogCommands() {
     } else if (what == "bioware") {
       tree(catalogs.bioware);
     } else if (what == "gear") {
+      const std::vector<std::string> titles = GearGroupTitles(catalogs.gear.tree);
       for (size_t i = 0; i < catalogs.gear.tree.size(); ++i) {
-        const TreeNode& node = catalogs.gear.tree[i];
-        Say(Indent(node.indent - 1) + IntText(static_cast<int64_t>(i) + 1) + " " +
-            node.text.substr(0, node.text.find('\t')));
+        Say(Indent(catalogs.gear.tree[i].indent - 1) + IntText(static_cast<int64_t>(i) + 1) + " " + titles[i]);
       }
     } else if (what == "gear-group") {
       const auto number = WholeNumber(argument, 1, static_cast<int64_t>(catalogs.gear.tree.size()));

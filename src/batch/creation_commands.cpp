@@ -3,7 +3,7 @@
 #include <array>
 #include <cctype>
 
-#include "record/entries.h"
+#include "record/text.h"
 #include "record/values.h"
 #include "rules/priorities.h"
 #include "rules/race.h"

@@ -11,7 +11,7 @@
 
 #include "app/editor.h"
 #include "batch/script_runner.h"
-#include "record/entries.h"
+#include "record/text.h"
 
 namespace ivgen {
 

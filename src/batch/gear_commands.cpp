@@ -5,7 +5,8 @@
 #include <vector>
 
 #include "platform/scripted_platform.h"
-#include "record/entries.h"
+#include "purchase/list_rows.h"
+#include "record/text.h"
 #include "record/values.h"
 
 namespace ivgen {
@@ -22,24 +23,11 @@ std::optional<int> Pick(const std::vector<std::string>& texts, const std::string
   return std::nullopt;
 }
 
-std::vector<std::string> ShopNames(const GearView& view) {
-  std::vector<std::string> names;
-  for (const std::string& item : view.shopItems) names.push_back(Trim(item.substr(0, item.find(kTab))));
-  return names;
-}
-
-std::vector<std::string> GroupTitles(const Editor& editor) {
-  std::vector<std::string> titles;
-  for (const TreeNode& node : editor.CurrentCatalogs().gear.tree)
-    titles.push_back(node.text.substr(0, node.text.find(kTab)));
-  return titles;
-}
-
 std::string Marked(int i, int selected) { return i == selected ? "  <" : ""; }
 
 void ShowGear(const Editor& editor, std::ostream& out) {
   const GearView& view = editor.Gear().View();
-  const std::vector<std::string> names = ShopNames(view);
+  const std::vector<std::string> names = GearShopNames(view.shopItems);
   out << "Group:" << (view.groupTitle.empty() ? "" : " " + view.groupTitle) << "\n";
   for (size_t i = 0; i < names.size(); ++i) {
     out << "  " << i + 1 << " " << names[i] << Marked(static_cast<int>(i), view.shopSelected) << "\n";
@@ -49,9 +37,9 @@ void ShowGear(const Editor& editor, std::ostream& out) {
   for (const GearField& field : view.fields) out << "  " << field.name << "=" << field.value << "\n";
   out << "Number of items=" << view.countText << ", buy: " << Enabled(view.buyEnabled) << "\n";
   out << "Gear:\n";
-  const std::vector<std::string>& gear = editor.Record().Gear;
+  const std::vector<GearRow> gear = GearRows(editor.Record().Gear, editor.CurrentCatalogs().gear);
   for (size_t i = 0; i < gear.size(); ++i) {
-    out << "  " << i + 1 << " " << ReplaceAll(gear[i], "\t", " | ") << Marked(static_cast<int>(i), view.ownedSelected)
+    out << "  " << i + 1 << " " << Join(gear[i].cells, " | ") << Marked(static_cast<int>(i), view.ownedSelected)
         << "\n";
   }
   out << "remove: " << Enabled(view.removeEnabled) << "\n";
@@ -67,15 +55,10 @@ void ShowContacts(const Editor& editor, std::ostream& out) {
   }
   out << "Price=" << view.price << "\n";
   out << "Contacts:\n";
-  const std::vector<std::string>& contacts = editor.Record().Contacts;
+  const std::vector<ContactRow> contacts = ContactRows(editor.Record().Contacts);
   for (size_t i = 0; i < contacts.size(); ++i) {
-    // Fields 9 to 11 are always empty.
-    std::vector<std::string> fields = SplitTabs(contacts[i]);
-    fields.resize(kContactPriceField + 1);
-    std::string columns;
-    for (const std::string& field : fields) columns += (columns.empty() ? "" : " | ") + field;
-    out << "  " << i + 1 << " " << ScriptedPlatform::Visible(columns) << Marked(static_cast<int>(i), view.selected)
-        << "\n";
+    out << "  " << i + 1 << " " << ScriptedPlatform::Visible(Join(contacts[i].cells, " | "))
+        << Marked(static_cast<int>(i), view.selected) << "\n";
   }
   out << "update: " << Enabled(view.updateEnabled) << ", remove: " << Enabled(view.removeEnabled) << "\n";
   out << "Money left=" << view.moneyLeft << "\n";
@@ -109,15 +92,16 @@ std::optional<int> ContactField(const std::string& word) {
 void AddGearCommands(Editor& editor, std::ostream& out, std::map<std::string, BatchCommand>& commands) {
   GearUnit& gear = editor.Gear();
   ContactsUnit& contacts = editor.Contacts();
-  auto shop = [&gear] { return ShopNames(gear.View()); };
+  auto shop = [&gear] { return GearShopNames(gear.View().shopItems); };
   auto numbers = [](size_t count) {
     std::vector<std::string> texts(count);
     for (size_t i = 0; i < count; ++i) texts[i] = IntText(static_cast<int64_t>(i) + 1);
     return texts;
   };
 
-  commands["gear-group"] = Choosing([&editor] { return GroupTitles(editor); }, "a node of the gear tree",
-                                    [&gear](int node) { gear.ClickGroup(static_cast<size_t>(node)); });
+  commands["gear-group"] =
+      Choosing([&editor] { return GearGroupTitles(editor.CurrentCatalogs().gear.tree); }, "a node of the gear tree",
+               [&gear](int node) { gear.ClickGroup(static_cast<size_t>(node)); });
   commands["gear-item"] = Choosing(shop, "an item of the shop list", [&gear](int i) { gear.ChooseItem(i); });
   commands["gear-count"] = [&gear](const ScriptLine& line, std::string&) {
     gear.SetCount(line.words.size() == 1 ? line.words[0] : line.rest);

@@ -5,7 +5,8 @@
 #include <vector>
 
 #include "catalog/line_syntax.h"
-#include "record/entries.h"
+#include "purchase/list_rows.h"
+#include "record/text.h"
 
 namespace ivgen {
 
@@ -53,11 +54,11 @@ std::optional<int> Position(const std::string& word, size_t count) {
   return std::nullopt;
 }
 
-void ShowInstalled(std::ostream& out, const std::vector<std::string>& list, int selected) {
+template <typename Row>
+void ShowInstalled(std::ostream& out, const std::vector<Row>& rows, int selected) {
   out << "Installed:\n";
-  for (size_t i = 0; i < list.size(); ++i) {
-    out << "  " << i + 1 << " " << ReplaceAll(list[i], "\t", " | ") << (static_cast<int>(i) == selected ? "  <" : "")
-        << "\n";
+  for (size_t i = 0; i < rows.size(); ++i) {
+    out << "  " << i + 1 << " " << Join(rows[i].cells, " | ") << (static_cast<int>(i) == selected ? "  <" : "") << "\n";
   }
 }
 
@@ -68,7 +69,7 @@ void ShowCyberware(const Editor& editor, std::ostream& out) {
   out << "Details: Price=" << view.basePrice << ", Essence=" << view.essenceCost
       << ", Street Index=" << view.streetIndex << ", Notes=" << view.notes
       << ", Calculated Price=" << view.calculatedPrice << ", Modified Essence=" << view.modifiedEssence << "\n";
-  ShowInstalled(out, editor.Record().Cyberware, view.selectedInstalled);
+  ShowInstalled(out, CyberwareRows(editor.Record().Cyberware), view.selectedInstalled);
   out << "Remove=" << (view.removeEnabled ? "enabled" : "disabled") << "\n";
   out << "Essence=" << view.essence << ", Nuyen left=" << view.moneyLeft << "\n";
   out << "Cyber limbs="
@@ -84,7 +85,7 @@ void ShowBioware(const Editor& editor, std::ostream& out) {
   out << "Chosen=" << NodeName(editor.CurrentCatalogs().bioware, view.selectedItem) << "\n";
   out << "Details: Price=" << view.basePrice << ", Bio-index=" << view.bioIndexCost
       << ", Calculated Price=" << view.calculatedPrice << ", Notes=" << view.notes << "\n";
-  ShowInstalled(out, editor.Record().Bioware, view.selectedInstalled);
+  ShowInstalled(out, BiowareRows(editor.Record().Bioware), view.selectedInstalled);
   out << "Remove=" << (view.removeEnabled ? "enabled" : "disabled") << "\n";
   out << "Bio-index=" << view.bioIndex << ", Essence Index=" << view.essenceIndex << ", Nuyen left=" << view.moneyLeft
       << "\n";

@@ -2,14 +2,13 @@
 
 #include <vector>
 
-#include "record/entries.h"
+#include "purchase/list_rows.h"
+#include "record/text.h"
 #include "record/values.h"
 
 namespace ivgen {
 
 namespace {
-
-std::string Columns(std::string_view entry) { return ReplaceAll(entry, "\t", " | "); }
 
 std::string Enabled(bool on) { return on ? "enabled" : "disabled"; }
 
@@ -17,8 +16,9 @@ std::string Enabled(bool on) { return on ? "enabled" : "disabled"; }
 // number from 0, or the start of its text.
 std::optional<int> FindLine(const std::vector<std::string>& list, const std::string& wanted) {
   if (wanted.empty()) return std::nullopt;
-  for (size_t i = 0; i < list.size(); ++i) {
-    if (TabField(list[i], 0) == wanted) return static_cast<int>(i);
+  const std::vector<std::string> names = EntryNames(list);
+  for (size_t i = 0; i < names.size(); ++i) {
+    if (names[i] == wanted) return static_cast<int>(i);
   }
   if (wanted.find_first_not_of("0123456789") == std::string::npos && wanted.size() < 5) {
     const int i = std::stoi(wanted);
@@ -66,16 +66,16 @@ void ShowSpells(const Editor& editor, std::ostream& out) {
     out << "Spell purchase: hidden\n";
     return;
   }
-  const auto& categories = editor.CurrentCatalogs().spells.categories;
-  out << "Category=" << (view.selectedCategory >= 0 ? TabField(categories[view.selectedCategory], 0) : "none")
-      << ", spell="
-      << (view.selectedSpell >= 0 ? TabField(view.categorySpells[view.selectedSpell], 0) : std::string("none")) << "\n";
+  const std::vector<std::string> categoryNames = EntryNames(editor.CurrentCatalogs().spells.categories);
+  const std::vector<std::string> spellNames = EntryNames(view.categorySpells);
+  out << "Category=" << (view.selectedCategory >= 0 ? categoryNames[view.selectedCategory] : "none")
+      << ", spell=" << (view.selectedSpell >= 0 ? spellNames[view.selectedSpell] : std::string("none")) << "\n";
   out << "Name";
   for (std::string_view heading : kSpellColumnHeadings) out << " | " << heading;
   out << " | Points | Book\n";
-  const std::vector<std::string>& spells = editor.Record().Spells;
+  const std::vector<SpellRow> spells = SpellRows(editor.Record().Spells);
   for (size_t i = 0; i < spells.size(); ++i) {
-    out << "  " << Columns(spells[i]) << (static_cast<int>(i) == view.selectedChosen ? "  <" : "") << "\n";
+    out << "  " << Join(spells[i].cells, " | ") << (static_cast<int>(i) == view.selectedChosen ? "  <" : "") << "\n";
   }
   out << "Spell points=" << unit.PointsDisplay() << (unit.OverSpent() ? " [over-spent]" : "") << "\n";
   out << "Money left=" << view.moneyLeft << "\n";
@@ -89,14 +89,13 @@ void ShowPowers(const Editor& editor, std::ostream& out) {
     out << "Adept powers: hidden\n";
     return;
   }
-  const auto& catalog = editor.CurrentCatalogs().powers;
-  out << "Catalog power=" << (view.selectedPower >= 0 ? TabField(catalog[view.selectedPower], 0) : std::string("none"))
-      << "\n";
+  const std::vector<std::string> catalog = EntryNames(editor.CurrentCatalogs().powers);
+  out << "Catalog power=" << (view.selectedPower >= 0 ? catalog[view.selectedPower] : std::string("none")) << "\n";
   out << "Cost=" << view.shownCost << ", Note=" << view.shownNote << "\n";
   out << "Name | Cost | Modifiers | Book | Note\n";
-  const std::vector<std::string>& powers = editor.Record().Powers;
+  const std::vector<PowerRow> powers = PowerRows(editor.Record().Powers);
   for (size_t i = 0; i < powers.size(); ++i) {
-    out << "  " << Columns(powers[i]) << (static_cast<int>(i) == view.selectedOwned ? "  <" : "") << "\n";
+    out << "  " << Join(powers[i].cells, " | ") << (static_cast<int>(i) == view.selectedOwned ? "  <" : "") << "\n";
   }
   out << "Power points=" << unit.PointsDisplay() << "\n";
   out << "remove: " << Enabled(view.removeEnabled) << "\n";
@@ -132,8 +131,9 @@ void AddMagicCommands(Editor& editor, std::ostream& out, std::map<std::string, B
   commands["spell-category"] =
       spellGroup("the spell categories", [&catalogs, &spells](const ScriptLine& line, std::string& error) {
         const std::vector<std::string>& list = catalogs.spells.categories;
-        for (size_t i = 0; i < list.size(); ++i) {
-          if (UpperCase(TabField(list[i], 1)) == UpperCase(Wanted(line))) {
+        const std::vector<SpellCategoryRow> rows = SpellCategoryRows(list);
+        for (size_t i = 0; i < rows.size(); ++i) {
+          if (UpperCase(rows[i].code) == UpperCase(Wanted(line))) {
             spells.SelectCategory(static_cast<int>(i));
             return true;
           }

@@ -5,7 +5,8 @@
 #include <vector>
 
 #include "batch/creation_commands.h"
-#include "record/entries.h"
+#include "purchase/list_rows.h"
+#include "record/text.h"
 #include "record/values.h"
 
 namespace ivgen {
@@ -21,14 +22,10 @@ constexpr std::array<std::string_view, 3> kAnimalKeys = {"Body", "Quickness", "S
 
 const char* OnOffText(bool on) { return on ? "on" : "off"; }
 
-std::string Entry(const std::string& entry) { return ReplaceAll(entry, "\t", " | "); }
-
-// The name of an edge or flaw: the text before its first TAB.
-std::string EntryName(const std::string& entry) { return TabField(entry, 0); }
-
 std::optional<int> NamedEntry(const std::vector<std::string>& list, const std::string& wanted) {
-  for (size_t i = 0; i < list.size(); ++i) {
-    if (EntryName(list[i]) == wanted) return static_cast<int>(i);
+  const std::vector<std::string> names = EntryNames(list);
+  for (size_t i = 0; i < names.size(); ++i) {
+    if (names[i] == wanted) return static_cast<int>(i);
   }
   return IndexOf(wanted, list);
 }
@@ -68,10 +65,10 @@ void ShowPoints(const Editor& editor, std::ostream& out) {
 
 void ShowEdges(const Editor& editor, std::ostream& out) {
   const EdgesView& view = editor.Points().Edges();
-  const std::vector<std::string>& edges = editor.Record().Edges;
+  const std::vector<EdgeRow> edges = EdgeRows(editor.Record().Edges);
   out << "Edges and flaws: " << view.pointsDisplay << "\n";
   for (size_t i = 0; i < edges.size(); ++i) {
-    out << "  " << Entry(edges[i]) << (view.selectedEntry == static_cast<int>(i) ? "  <" : "") << "\n";
+    out << "  " << Join(edges[i].cells, " | ") << (view.selectedEntry == static_cast<int>(i) ? "  <" : "") << "\n";
   }
   out << "Remove=" << (view.removeEnabled ? "enabled" : "disabled") << "\n";
 }

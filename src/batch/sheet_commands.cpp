@@ -4,7 +4,7 @@
 #include <optional>
 #include <string_view>
 
-#include "record/entries.h"
+#include "record/text.h"
 #include "record/values.h"
 
 namespace ivgen {

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "app/editor.h"
+#include "purchase/list_rows.h"
 #include "ui/page_parts.h"
 #include "ui/qt_text.h"
 
@@ -62,15 +63,9 @@ BiowarePage::BiowarePage(Editor& editor, QWidget* parent) : PageView(editor, par
   warning_->setObjectName("excessiveBioware");
   warning_->setStyleSheet("color: white; background: #b00000; padding: 2px 6px; font-weight: bold;");
 
-  installed_ = new EntryListView("installedBioware",
-                                 {{tr("Installed"), 0},
-                                  {tr("Bio-index"), 1},
-                                  {tr("Price"), 2},
-                                  {tr("Book"), 3},
-                                  {tr("Type"), 4},
-                                  {tr("Modifiers"), 5},
-                                  {tr("Notes"), 6}},
-                                 this);
+  installed_ = new EntryListView(
+      "installedBioware",
+      {tr("Installed"), tr("Bio-index"), tr("Price"), tr("Book"), tr("Type"), tr("Modifiers"), tr("Notes")}, this);
   connect(installed_, &EntryListView::EntryChosen, this,
           [run](int index) { run([index](BiowareUnit& unit) { unit.SelectInstalled(index); })(); });
   LayOutImplantPage(this, tr("Bioware"), catalog_, {typeGroup, details, buttons, totals, warning_}, installed_);
@@ -87,7 +82,12 @@ void BiowarePage::Refresh() {
   SetLabelText(notes_, view.notes);
   buy_->setEnabled(view.buyEnabled);
   remove_->setEnabled(view.removeEnabled);
-  installed_->Show(editor_.Record().Bioware, view.selectedInstalled);
+  std::vector<QStringList> rows;
+  for (const BiowareRow& row : BiowareRows(editor_.Record().Bioware)) {
+    rows.push_back({ToQt(row.name), ToQt(row.bioIndex), ToQt(row.price), ToQt(row.book), ToQt(row.type),
+                    ToQt(row.codes), ToQt(row.notes)});
+  }
+  installed_->Show(rows, view.selectedInstalled);
   SetBoxText(bioIndex_, view.bioIndex);
   SetBoxText(essenceIndex_, view.essenceIndex);
   SetBoxText(moneyLeft_, view.moneyLeft);

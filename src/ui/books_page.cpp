@@ -6,7 +6,7 @@
 #include <QVBoxLayout>
 
 #include "app/editor.h"
-#include "record/entries.h"
+#include "purchase/list_rows.h"
 #include "ui/page_parts.h"
 
 namespace ivgen {
@@ -15,8 +15,7 @@ namespace {
 
 void Fill(QTreeWidget* list, const std::vector<std::string>& entries, int selected) {
   std::vector<std::vector<std::string>> rows;
-  rows.reserve(entries.size());
-  for (const std::string& entry : entries) rows.push_back({TabField(entry, 0), TabField(entry, 1)});
+  for (BookRow& row : BookRows(entries)) rows.push_back({std::move(row.title), std::move(row.code)});
   ShowRows(list, rows, selected);
 }
 

@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 
 #include "app/editor.h"
-#include "record/entries.h"
+#include "purchase/list_rows.h"
 #include "ui/gear_page.h"
 #include "ui/qt_text.h"
 
@@ -18,7 +18,7 @@ namespace {
 constexpr int kDescriptionField = 6;
 
 // The texts hold line breaks as CR LF; the text box holds them as LF.
-QString Plain(const std::string& text) { return ToQt(ReplaceAll(text, "\r\n", "\n")); }
+QString Plain(const std::string& text) { return ToQt(text).replace("\r\n", "\n"); }
 
 QPushButton* Button(const QString& caption, const QString& name, QWidget* parent) {
   auto* button = new QPushButton(caption, parent);
@@ -146,9 +146,9 @@ void ContactsPage::Refresh() {
   price_->setText(ToQt(view.price));
   money_->setText(ToQt(view.moneyLeft));
   std::vector<QStringList> rows;
-  for (const std::string& entry : editor_.Record().Contacts) {
+  for (const ContactRow& contact : ContactRows(editor_.Record().Contacts)) {
     QStringList row;
-    for (int i = 0; i <= kContactPriceField; ++i) row << ToQt(TabField(entry, static_cast<size_t>(i))).simplified();
+    for (const std::string& cell : contact.cells) row << ToQt(cell).simplified();
     rows.push_back(row);
   }
   FillRows(list_, rows, view.selected);

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "app/editor.h"
+#include "purchase/list_rows.h"
 #include "ui/page_parts.h"
 #include "ui/qt_text.h"
 
@@ -78,14 +79,9 @@ CyberwarePage::CyberwarePage(Editor& editor, QWidget* parent) : PageView(editor,
   below->addWidget(BoxGroup(tr("Totals"), {{tr("Essence"), essence_}, {tr("Nuyen left"), moneyLeft_}}, this, 1), 1);
   below->addWidget(limbs_, 1);
 
-  installed_ = new EntryListView("installedCyberware",
-                                 {{tr("Installed"), 0},
-                                  {tr("Essence"), 1},
-                                  {tr("Price"), 2},
-                                  {tr("Book"), 3},
-                                  {tr("Modifiers"), 4},
-                                  {tr("Notes"), 6}},
-                                 this);
+  installed_ =
+      new EntryListView("installedCyberware",
+                        {tr("Installed"), tr("Essence"), tr("Price"), tr("Book"), tr("Modifiers"), tr("Notes")}, this);
   connect(installed_, &EntryListView::EntryChosen, this,
           [run](int index) { run([index](CyberwareUnit& unit) { unit.SelectInstalled(index); })(); });
   LayOutImplantPage(this, tr("Cyberware"), catalog_, {gradeGroup, details, buttons, below}, installed_);
@@ -105,7 +101,12 @@ void CyberwarePage::Refresh() {
   SetLabelText(notes_, view.notes);
   buy_->setEnabled(view.buyEnabled);
   remove_->setEnabled(view.removeEnabled);
-  installed_->Show(editor_.Record().Cyberware, view.selectedInstalled);
+  std::vector<QStringList> rows;
+  for (const CyberwareRow& row : CyberwareRows(editor_.Record().Cyberware)) {
+    rows.push_back(
+        {ToQt(row.name), ToQt(row.essence), ToQt(row.price), ToQt(row.book), ToQt(row.codes), ToQt(row.notes)});
+  }
+  installed_->Show(rows, view.selectedInstalled);
   SetBoxText(essence_, view.essence);
   SetBoxText(moneyLeft_, view.moneyLeft);
   limbs_->setVisible(view.limbsFrameVisible);

@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 
 #include "app/editor.h"
-#include "record/entries.h"
+#include "purchase/list_rows.h"
 #include "ui/qt_text.h"
 
 namespace ivgen {
@@ -17,18 +17,16 @@ namespace {
 // An entry as the lists show it: name and value, the description as its tip.
 void Fill(QListWidget* list, const std::vector<std::string>& entries, int selected) {
   const QSignalBlocker block(list);
+  const std::vector<EdgeRow> rows = EdgeRows(entries);
   QStringList texts;
-  for (const std::string& entry : entries) {
-    const std::string value = TabField(entry, 1);
-    texts << ToQt(TabField(entry, 0) + (value.empty() ? "" : "  " + value));
-  }
+  for (const EdgeRow& row : rows) texts << ToQt(row.name + (row.value.empty() ? "" : "  " + row.value));
   QStringList shown;
   for (int i = 0; i < list->count(); ++i) shown << list->item(i)->text();
   if (shown != texts) {
     list->clear();
-    for (size_t i = 0; i < entries.size(); ++i) {
+    for (size_t i = 0; i < rows.size(); ++i) {
       auto* item = new QListWidgetItem(texts[static_cast<int>(i)], list);
-      item->setToolTip(ToQt(TabField(entries[i], 3)));
+      item->setToolTip(ToQt(rows[i].description));
     }
   }
   if (list->currentRow() != selected) list->setCurrentRow(selected);

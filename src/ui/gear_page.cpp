@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 
 #include "app/editor.h"
-#include "record/entries.h"
+#include "purchase/list_rows.h"
 #include "ui/qt_text.h"
 
 namespace ivgen {
@@ -151,13 +151,14 @@ void GearPage::FillTree() {
   for (const TreeNode& node : nodes) texts.push_back(node.text);
   if (texts == treeTexts_) return;
   treeTexts_ = std::move(texts);
+  const std::vector<std::string> titles = GearGroupTitles(nodes);
   const QSignalBlocker block(tree_);
   tree_->clear();
   std::vector<QTreeWidgetItem*> parents;
   for (size_t i = 0; i < nodes.size(); ++i) {
     const int level = std::max(nodes[i].indent, 1);
     parents.resize(std::min(parents.size(), static_cast<size_t>(level - 1)));
-    const QStringList title = {ToQt(nodes[i].text.substr(0, nodes[i].text.find(kTab)))};
+    const QStringList title = {ToQt(titles[i])};
     auto* item = parents.empty() ? new QTreeWidgetItem(tree_, title) : new QTreeWidgetItem(parents.back(), title);
     item->setData(0, Qt::UserRole, static_cast<qulonglong>(i));
     parents.push_back(item);
@@ -170,12 +171,12 @@ void GearPage::Refresh() {
   groupTitle_->setText(ToQt(view.groupTitle));
   {
     const QSignalBlocker block(shop_);
-    const int count = static_cast<int>(view.shopItems.size());
+    const std::vector<std::string> names = GearShopNames(view.shopItems);
+    const int count = static_cast<int>(names.size());
     while (shop_->count() > count) delete shop_->takeItem(shop_->count() - 1);
     while (shop_->count() < count) shop_->addItem(QString());
     for (int i = 0; i < count; ++i) {
-      const std::string& entry = view.shopItems[static_cast<size_t>(i)];
-      const QString name = ToQt(Trim(entry.substr(0, entry.find(kTab))));
+      const QString name = ToQt(names[static_cast<size_t>(i)]);
       if (shop_->item(i)->text() != name) shop_->item(i)->setText(name);
     }
     if (shop_->currentRow() != view.shopSelected) shop_->setCurrentRow(view.shopSelected);
@@ -196,9 +197,8 @@ void GearPage::Refresh() {
   buy_->setEnabled(view.buyEnabled);
 
   std::vector<QStringList> rows;
-  for (const std::string& entry : editor_.Record().Gear) {
-    const size_t tab = entry.find(kTab);
-    rows.push_back({ToQt(entry.substr(0, tab)), tab == std::string::npos ? QString() : ToQt(entry.substr(tab + 1))});
+  for (const GearRow& row : GearRows(editor_.Record().Gear, editor_.CurrentCatalogs().gear)) {
+    rows.push_back({ToQt(row.name), ToQt(row.values)});
   }
   FillRows(owned_, rows, view.ownedSelected);
   remove_->setEnabled(view.removeEnabled);

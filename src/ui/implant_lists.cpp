@@ -6,7 +6,6 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "record/entries.h"
 #include "ui/page_parts.h"
 #include "ui/qt_text.h"
 
@@ -28,10 +27,10 @@ QStringList Cells(const std::vector<std::string>& fields, const std::vector<List
   return cells;
 }
 
-void SetUp(QTreeWidget* list, const QString& name, const std::vector<ListColumn>& columns) {
+void SetUp(QTreeWidget* list, const QString& name, const QStringList& headings) {
   list->setObjectName(name);
-  list->setColumnCount(static_cast<int>(columns.size()));
-  list->setHeaderLabels(Headings(columns));
+  list->setColumnCount(static_cast<int>(headings.size()));
+  list->setHeaderLabels(headings);
   list->setSelectionMode(QAbstractItemView::SingleSelection);
   list->setAllColumnsShowFocus(true);
   list->header()->setStretchLastSection(true);
@@ -42,7 +41,7 @@ void SetUp(QTreeWidget* list, const QString& name, const std::vector<ListColumn>
 
 CatalogTreeView::CatalogTreeView(const QString& name, std::vector<ListColumn> columns, QWidget* parent)
     : QTreeWidget(parent), columns_(std::move(columns)) {
-  SetUp(this, name, columns_);
+  SetUp(this, name, Headings(columns_));
   connect(this, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
     if (item != nullptr) emit NodeChosen(item->data(0, kNodeRole).toInt());
   });
@@ -92,9 +91,8 @@ void CatalogTreeView::Show(const CatalogTree& tree, int selected) {
   }
 }
 
-EntryListView::EntryListView(const QString& name, std::vector<ListColumn> columns, QWidget* parent)
-    : QTreeWidget(parent), columns_(std::move(columns)) {
-  SetUp(this, name, columns_);
+EntryListView::EntryListView(const QString& name, const QStringList& headings, QWidget* parent) : QTreeWidget(parent) {
+  SetUp(this, name, headings);
   setRootIsDecorated(false);
   auto choose = [this](QTreeWidgetItem* item) {
     if (item != nullptr) emit EntryChosen(indexOfTopLevelItem(item));
@@ -104,12 +102,10 @@ EntryListView::EntryListView(const QString& name, std::vector<ListColumn> column
   connect(this, &QTreeWidget::itemClicked, this, choose);
 }
 
-void EntryListView::Show(const std::vector<std::string>& entries, int selected) {
-  std::vector<QStringList> rows;
-  for (const std::string& entry : entries) rows.push_back(Cells(SplitTabs(entry), columns_));
+void EntryListView::Show(const std::vector<QStringList>& rows, int selected) {
   FillRows(this, rows, selected);
-  if (entries == shown_) return;
-  shown_ = entries;
+  if (rows == shown_) return;
+  shown_ = rows;
   for (int c = 0; c + 1 < columnCount(); ++c) resizeColumnToContents(c);
 }
 

@@ -43,15 +43,14 @@ class CatalogTreeView : public QTreeWidget {
 class EntryListView : public QTreeWidget {
   Q_OBJECT
  public:
-  EntryListView(const QString& name, std::vector<ListColumn> columns, QWidget* parent);
-  void Show(const std::vector<std::string>& entries, int selected);
+  EntryListView(const QString& name, const QStringList& headings, QWidget* parent);
+  void Show(const std::vector<QStringList>& rows, int selected);
 
  signals:
   void EntryChosen(int index);
 
  private:
-  std::vector<ListColumn> columns_;
-  std::vector<std::string> shown_;
+  std::vector<QStringList> shown_;
 };
 
 /// A group of labelled boxes, `perRow` a row; a box named "notes" takes a whole row of its own.

@@ -131,7 +131,7 @@ void MainWindow::OnRedo() {
 void MainWindow::BuildPage(int index) {
   if (index < 0 || index >= static_cast<int>(views_.size()) || views_[index] != nullptr) return;
   QWidget* holder = pages_->widget(index);
-  PageView* view = CreatePage(index, pages_->tabText(index), editor_, holder);
+  PageView* view = CreatePage(static_cast<Page>(index), editor_, holder);
   view->setObjectName("page" + QString::number(index));
   connect(view, &PageView::Changed, this, &MainWindow::Refresh);
   holder->layout()->addWidget(view);

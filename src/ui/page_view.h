@@ -22,13 +22,4 @@ class PageView : public QWidget {
   Editor& editor_;
 };
 
-/// A page whose controls belong to a part of the program still being written: it says so
-/// instead of showing dead controls.
-class PendingPage : public PageView {
-  Q_OBJECT
- public:
-  PendingPage(Editor& editor, const QString& caption, QWidget* parent);
-  void Refresh() override {}
-};
-
 }  // namespace ivgen

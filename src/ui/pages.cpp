@@ -1,8 +1,5 @@
 #include "ui/pages.h"
 
-#include <QLabel>
-#include <QVBoxLayout>
-
 #include "ui/attributes_page.h"
 #include "ui/bioinfo_page.h"
 #include "ui/bioware_page.h"
@@ -18,43 +15,34 @@
 
 namespace ivgen {
 
-PendingPage::PendingPage(Editor& editor, const QString& caption, QWidget* parent) : PageView(editor, parent) {
-  auto* note = new QLabel(tr("The %1 page is not available in this version yet.").arg(caption), this);
-  note->setAlignment(Qt::AlignCenter);
-  note->setWordWrap(true);
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(note);
-}
-
-PageView* CreatePage(int index, const QString& caption, Editor& editor, QWidget* parent) {
-  switch (index) {
-    case 0:
+PageView* CreatePage(Page page, Editor& editor, QWidget* parent) {
+  switch (page) {
+    case kPagePriorities:
       return new PrioritiesPage(editor, parent);
-    case 1:
+    case kPageRace:
       return new RacePage(editor, parent);
-    case 2:
+    case kPageAttributes:
       return new AttributesPage(editor, parent);
-    case 8:
-      return new GearPage(editor, parent);
-    case 6:
-      return new SpellsPage(editor, parent);
-    case 7:
-      return new PowersPage(editor, parent);
-    case 3:
+    case kPageSkills:
       return new SkillsPage(editor, parent);
-    case 4:
+    case kPageCyberware:
       return new CyberwarePage(editor, parent);
-    case 5:
+    case kPageBioware:
       return new BiowarePage(editor, parent);
-    case 9:
+    case kPageSpells:
+      return new SpellsPage(editor, parent);
+    case kPagePowers:
+      return new PowersPage(editor, parent);
+    case kPageGear:
+      return new GearPage(editor, parent);
+    case kPageBioInfo:
       return new BioInfoPage(editor, parent);
-    case 10:
+    case kPageBooks:
       return new BooksPage(editor, parent);
-    case 11:
+    case kPageContacts:
       return new ContactsPage(editor, parent);
-    default:
-      return new PendingPage(editor, caption, parent);
   }
+  return nullptr;
 }
 
 }  // namespace ivgen

@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 
 #include "app/editor.h"
-#include "record/entries.h"
+#include "purchase/list_rows.h"
 #include "ui/page_parts.h"
 #include "ui/qt_text.h"
 
@@ -82,11 +82,11 @@ void PowersPage::Refresh() {
   const PowersView& view = powers.View();
   powerGroup_->setVisible(powers.GroupVisible());
   std::vector<std::vector<std::string>> rows;
-  for (const std::string& entry : editor_.CurrentCatalogs().powers) rows.push_back(SplitTabs(entry));
+  for (PowerRow& row : PowerRows(editor_.CurrentCatalogs().powers)) rows.push_back(std::move(row.cells));
   ShowRows(catalog_, rows, view.selectedPower);
   rows.clear();
-  for (const std::string& entry : editor_.Record().Powers) {
-    rows.push_back({TabField(entry, 0), TabField(entry, 1), TabField(entry, 4)});
+  for (PowerRow& row : PowerRows(editor_.Record().Powers)) {
+    rows.push_back({std::move(row.name), std::move(row.cost), std::move(row.note)});
   }
   ShowRows(owned_, rows, view.selectedOwned);
   remove_->setEnabled(view.removeEnabled);

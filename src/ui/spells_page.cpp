@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 
 #include "app/editor.h"
-#include "record/entries.h"
+#include "purchase/list_rows.h"
 #include "ui/page_parts.h"
 #include "ui/qt_text.h"
 
@@ -159,13 +159,13 @@ void SpellsPage::Refresh() {
 
   spellGroup_->setVisible(spells.GroupVisible());
   QStringList categories;
-  for (const std::string& entry : catalogs.spells.categories) categories << ToQt(TabField(entry, 0));
+  for (const std::string& name : EntryNames(catalogs.spells.categories)) categories << ToQt(name);
   showList(categories_, categories, view.selectedCategory);
   std::vector<std::vector<std::string>> rows;
   for (const std::string& entry : view.categorySpells) rows.push_back(SpellColumns(entry));
   ShowRows(catalog_, rows, view.selectedSpell);
   rows.clear();
-  for (const std::string& entry : editor_.Record().Spells) rows.push_back(SplitTabs(entry));
+  for (SpellRow& row : SpellRows(editor_.Record().Spells)) rows.push_back(std::move(row.cells));
   ShowRows(chosen_, rows, view.selectedChosen);
 
   up_->setEnabled(view.spinnerEnabled);

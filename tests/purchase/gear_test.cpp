@@ -13,6 +13,7 @@
 #include "purchase/contacts.h"
 #include "purchase/cyberware.h"
 #include "purchase/gear.h"
+#include "purchase/list_rows.h"
 #include "record/entries.h"
 #include "record/money.h"
 #include "record/values.h"
@@ -566,6 +567,43 @@ TEST_F(ImplantsTest, ExcessiveBiowareWarnsWithOneNote) {
   RemoveBio(1);
   EXPECT_EQ(record.RaceDesc, std::vector<std::string>{"Low-light vision"});
   EXPECT_FALSE(bio.excessiveWarning);
+}
+
+std::string Columns(const std::vector<std::string>& cells) { return Joined(cells, "|"); }
+
+// What the lists show, column by column: a count after the padded name, the divider, carried gear
+// below it, a grade code at the end of cyberware, and entries short of fields.
+TEST_F(GearTest, ListRowsNameTheColumnsOfEveryList) {
+  const std::vector<GearRow> gear = GearRows({Padded("Survival Knife") + "[3]\t1|4|0.5|40|IV3-120|",
+                                              std::string(kGearDivider), Padded("Rope") + "\t1|2|1|15|"},
+                                             catalogs.gear);
+  ASSERT_EQ(gear.size(), 3u);
+  EXPECT_EQ(gear[0].name, Padded("Survival Knife") + "[3]");
+  EXPECT_EQ(gear[0].values, "1|4|0.5|40|IV3-120|");
+  EXPECT_EQ(Columns({gear[0].item, IntText(gear[0].count), IntText(gear[0].type), gear[0].weight, gear[0].price}),
+            "Survival Knife|3|1|0.5|40");
+  EXPECT_EQ(Columns({gear[0].carried ? "1" : "0", gear[1].divider ? "1" : "0", gear[1].carried ? "1" : "0",
+                     gear[2].carried ? "1" : "0"}),
+            "0|1|0|1");
+
+  const std::vector<ContactRow> contact = ContactRows({"Mara\tFixer\t\t\t\t2"});
+  EXPECT_EQ(Columns({contact[0].name, contact[0].level, contact[0].price}), "Mara|2|");
+  EXPECT_EQ(contact[0].cells.size(), 9u);
+
+  const std::vector<CyberwareRow> cyber = CyberwareRows({"Datajack (Used)\t0.10\t900\tIV3-300\t+1INT\t1\tJack!2"});
+  EXPECT_EQ(Columns({cyber[0].name, cyber[0].essence, cyber[0].price, cyber[0].codes, cyber[0].notes, cyber[0].grade}),
+            "Datajack (Used)|0.10|900|+1INT|Jack!2|2");
+  EXPECT_EQ(CyberwareRows({"Old Eyes\t0.20"})[0].grade, "");
+
+  const std::vector<BiowareRow> bio = BiowareRows({"Cultured Tendons\t0.40\t12000\tIV3-90\tB\t+1QCK"});
+  EXPECT_EQ(Columns({bio[0].bioIndex, bio[0].type, bio[0].codes, bio[0].notes}), "0.40|B|+1QCK|");
+
+  EXPECT_EQ(Columns({EdgeRows({"Lucky"})[0].name, EdgeRows({"Lucky"})[0].value}), "Lucky|");
+  const std::vector<PowerRow> power = PowerRows({"Iron Palm[2]\t1.00\t\tIV3-150\tstrikes hard"});
+  EXPECT_EQ(Columns({power[0].name, power[0].cost, power[0].note}), "Iron Palm[2]|1.00|strikes hard");
+  const std::vector<SpellRow> spell = SpellRows({"Sparkfall\tM\tLOS\tI\tT\t(P)S\t[03]\tIV3-200"});
+  EXPECT_EQ(Columns({spell[0].name, spell[0].points, spell[0].book}), "Sparkfall|[03]|IV3-200");
+  EXPECT_EQ(Columns(GearShopNames({Padded("Rope") + "\t1|2|"})), "Rope");
 }
 
 }  // namespace

@@ -72,6 +72,13 @@ class WindowTest : public test_support::ProgramTest {
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
     if (twice) QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, at);
   }
+  /// A list row's cells (the heading row's with no row given), " | " between them.
+  static QString Cells(QTreeWidget* list, int row = -1) {
+    const QTreeWidgetItem* item = row < 0 ? list->headerItem() : list->topLevelItem(row);
+    QStringList cells;
+    for (int c = 0; c < list->columnCount(); ++c) cells << item->text(c);
+    return cells.join(" | ");
+  }
   /// Saves a picture when IVGEN_SCREENSHOTS names a folder, for looking at the layout.
   static void Shot(QWidget& widget, const QString& name) {
     const QString folder = qEnvironmentVariable("IVGEN_SCREENSHOTS");
@@ -271,7 +278,9 @@ TEST_F(PagesTest, ImplantsBoughtByDoubleClickAndTheInstalledListFollows) {
   Find<QRadioButton>("gradeStandard")->click();
   buy(catalog, "Cyber Arms, Obvious");
   ASSERT_EQ(installed->topLevelItemCount(), 2);
-  EXPECT_EQ(installed->topLevelItem(0)->text(0), "Skull Port(A)");
+  EXPECT_EQ(Cells(installed), "Installed | Essence | Price | Book | Modifiers | Notes");
+  EXPECT_EQ(Cells(installed, 0),
+            "Skull Port(A) | 0.16 | 2000 | IV3-201 |  | Cable jack behind the ear for decks, drones and chips.");
   EXPECT_EQ(Text("essence") + " " + Text("moneyLeft"), "3.84 38000");
   EXPECT_TRUE(Find("cyberLimbs")->isVisible());
   // Closing the branch of the chosen item chooses the branch: nothing unseen to buy or shown.
@@ -290,6 +299,10 @@ TEST_F(PagesTest, ImplantsBoughtByDoubleClickAndTheInstalledListFollows) {
   ShowPage(5);
   Find<QRadioButton>("typeCultured")->click();
   buy(Find<CatalogTreeView>("bioCatalog"), "Nocturnal Retina");
+  auto* bioware = Find<EntryListView>("installedBioware");
+  EXPECT_EQ(Cells(bioware), "Installed | Bio-index | Price | Book | Type | Modifiers | Notes");
+  EXPECT_EQ(Cells(bioware, 0),
+            "Cul.Nocturnal Retina | 0.15 | 36000 | IV3-236 | c |  | Low-light vision without implants.");
   EXPECT_EQ(Text("bioIndex") + " " + Text("essenceIndex"), "0.15 7");
   EXPECT_FALSE(Find("excessiveBioware")->isVisible());
   Shot(Window(), "bioware");
@@ -363,7 +376,8 @@ TEST_F(PagesTest, GearBoughtByCountAndAFreeContactAdded) {
   QTest::keyClicks(count, "3");
   QTest::mouseClick(Find<QPushButton>("gearBuy"), Qt::LeftButton);
   EXPECT_EQ(count->text(), "1");
-  EXPECT_EQ(Find<QTreeWidget>("gearOwned")->topLevelItem(1)->text(0), "Survival Knife                [3]");
+  EXPECT_EQ(Cells(Find<QTreeWidget>("gearOwned"), 1),
+            "Survival Knife                [3] | 1|7|0|(STR+1)L|1.8|1|90|IV3-262|");
   EXPECT_EQ(Find<QLabel>("gearWeight")->text() + " " + Find<QLabel>("gearMoney")->text(), "1.8 89730");
   Shot(Window(), "gear");
 
@@ -372,9 +386,10 @@ TEST_F(PagesTest, GearBoughtByCountAndAFreeContactAdded) {
   QTest::mouseClick(Find<QPushButton>("contactAdd"), Qt::LeftButton);
   auto* list = Find<QTreeWidget>("contactList");
   ASSERT_EQ(list->topLevelItemCount(), 1);
-  EXPECT_EQ(list->topLevelItem(0)->text(0) + " " + list->topLevelItem(0)->text(kContactPriceField) + " " +
-                Find<QLabel>("contactMoney")->text(),
-            "Mara 0 89730");
+  EXPECT_EQ(Cells(list),
+            "Name | Archetype | Occupation | Location | LTG# | Affiliation | Race & Description | "
+            "History and Relationships | Price");
+  EXPECT_EQ(Cells(list, 0) + " " + Find<QLabel>("contactMoney")->text(), "Mara |  |  |  |  | 1 |  |  | 0 89730");
   EXPECT_FALSE(Find("contactRemove")->isEnabled());
   EXPECT_TRUE(editor_->Document().Modified);
   Shot(Window(), "contacts");
