@@ -24,6 +24,7 @@ void BiowareUnit::Buy() {
 }
 
 void BiowareUnit::BuyItem(int node) {
+  host_.Name("Buy");
   host_.Run([this, node](RulesContext& ctx) {
     ShowBiowareItem(ctx, view_, node);
     return BuyBioware(ctx, view_, books_);

@@ -31,6 +31,7 @@ void CyberwareUnit::Buy() {
 }
 
 void CyberwareUnit::BuyItem(int node) {
+  host_.Name("Buy");
   host_.Run([this, node](RulesContext& ctx) {
     ShowCyberwareItem(ctx, view_, node);
     return BuyCyberware(ctx, view_, books_);
@@ -50,6 +51,7 @@ void CyberwareUnit::Remove() {
 }
 
 void CyberwareUnit::ShowLimbs() {
+  host_.Name("Cyber Arms/Legs");
   host_.Run([this](RulesContext& ctx) {
     ShowCyberLimbsView(ctx, view_);
     return false;
@@ -57,6 +59,7 @@ void CyberwareUnit::ShowLimbs() {
 }
 
 void CyberwareUnit::ShowStandard() {
+  host_.Name("Standard View");
   host_.Run([this](RulesContext& ctx) {
     ShowStandardView(ctx, view_);
     return false;

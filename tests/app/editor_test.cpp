@@ -162,6 +162,7 @@ TEST_F(EditorTest, UndoAndRedoWalkTheWholeHistory) {
   const int pages[] = {kPagePriorities, kPageRace,   kPageAttributes, kPageSkills,  kPageCyberware,
                        kPageBioware,    kPageSpells, kPageGear,       kPageBioInfo, kPageContacts};
   for (int step = 0; step < 300; ++step) {
+    const CharacterRecord earlier = editor.Record();
     const bool buy = pick(3) != 0;
     const int page = editor.CurrentPage();
     if (pick(4) == 0) {
@@ -174,9 +175,9 @@ TEST_F(EditorTest, UndoAndRedoWalkTheWholeHistory) {
       SkillsUnit& skills = editor.Skills();
       skills.SelectCategory(pick(skills.View().categories.size()));
       skills.SelectCatalogSkill(pick(skills.View().skills.size()));
-      if (buy) skills.Add();
       skills.Select(pick(editor.Record().Skills.size()));
-      buy ? skills.Raise() : skills.Remove();
+      // One step each: an added skill, a raised one or a removed one.
+      pick(2) == 0 ? skills.Add() : buy ? skills.Raise() : skills.Remove();
     } else if (page == kPageCyberware) {
       buy ? editor.Cyberware().BuyItem(pick(catalogs.cyberware.size()))
           : (editor.Cyberware().SelectInstalled(pick(editor.Record().Cyberware.size())), editor.Cyberware().Remove());
@@ -195,10 +196,12 @@ TEST_F(EditorTest, UndoAndRedoWalkTheWholeHistory) {
       buy ? editor.Contacts().Add()
           : (editor.Contacts().Choose(pick(editor.Record().Contacts.size())), editor.Contacts().Remove());
     }
-    if (!editor.CanUndo()) continue;
+    // Every action that changed the character is one step: undone, the character is as before it.
+    if (editor.Record() == earlier) continue;
     const Document before = editor.CurrentDocument();
     const bool modified = editor.Document().Modified;
     ASSERT_TRUE(editor.Undo());
+    ASSERT_TRUE(editor.Record() == earlier) << "step " << step << ": " << editor.RedoText();
     ASSERT_TRUE(editor.Redo());
     ASSERT_TRUE(editor.CurrentDocument() == before) << "step " << step << ": " << editor.UndoText();
     ASSERT_EQ(editor.Document().Modified, modified) << "step " << step;

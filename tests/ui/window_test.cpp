@@ -87,14 +87,6 @@ class WindowTest : public test_support::ProgramTest {
     QApplication::processEvents();
     widget.grab().save(folder + "/" + name + ".png");
   }
-
-  std::unique_ptr<MainWindow> window_;
-};
-
-using PagesTest = WindowTest;
-
-class MainWindowTest : public WindowTest {
- protected:
   QStringList MenuItems(const QString& title) {
     QStringList items;
     for (QAction* menu : Window().menuBar()->actions()) {
@@ -104,7 +96,20 @@ class MainWindowTest : public WindowTest {
     }
     return items;
   }
+  /// Item i of the Edit menu: 0 Undo, 1 Redo.
+  QAction* EditAction(int i) {
+    for (QAction* menu : Window().menuBar()->actions()) {
+      if (menu->text() == "&Edit") return menu->menu()->actions().at(i);
+    }
+    return nullptr;
+  }
+
+  std::unique_ptr<MainWindow> window_;
 };
+
+using PagesTest = WindowTest;
+
+using MainWindowTest = WindowTest;
 
 TEST_F(MainWindowTest, OpensOnPrioritiesWithTheTwelvePagesAndMenus) {
   QStringList tabs;
@@ -118,6 +123,7 @@ TEST_F(MainWindowTest, OpensOnPrioritiesWithTheTwelvePagesAndMenus) {
   EXPECT_LE(Window().minimumSizeHint().height(), 720);
   EXPECT_EQ(MenuItems("&File"),
             (QStringList{"&New", "&Open...", "&Save", "Save &As...", "Propert&ies", "&Print to HTML", "E&xit"}));
+  EXPECT_EQ(MenuItems("&Edit"), (QStringList{"&Undo", "&Redo"}));
   EXPECT_EQ(MenuItems("&View"), (QStringList{"Status &Bar", "&Refresh", "&Character Gen.", "&Options..."}));
   EXPECT_EQ(MenuItems("&Help"), (QStringList{"&Contents", "&Search For Help On...", "&About"}));
 
@@ -295,6 +301,14 @@ TEST_F(PagesTest, ImplantsBoughtByDoubleClickAndTheInstalledListFollows) {
   Find<QPushButton>("removeCyberware")->click();
   ASSERT_TRUE(installed->topLevelItemCount() == 1 && !Find("removeCyberware")->isEnabled());
   EXPECT_EQ(installed->topLevelItem(0)->text(0), "Cyber Arms, Obvious");
+  // Undo puts the implant back, named in the Edit menu; redo takes it out again.
+  EXPECT_EQ(MenuItems("&Edit"), (QStringList{"&Undo Remove Skull Port(A)", "&Redo"}));
+  EditAction(0)->trigger();
+  EXPECT_EQ(installed->topLevelItemCount(), 2);
+  EXPECT_EQ(MenuItems("&Edit"), (QStringList{"&Undo Buy Cyber Arms, Obvious", "&Redo Remove Skull Port(A)"}));
+  EditAction(1)->trigger();
+  EXPECT_EQ(installed->topLevelItemCount(), 1);
+  EXPECT_FALSE(EditAction(1)->isEnabled());
 
   ShowPage(5);
   Find<QRadioButton>("typeCultured")->click();
