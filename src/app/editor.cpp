@@ -7,6 +7,7 @@
 #include "app/character_loading.h"
 #include "charfile/character_reader.h"
 #include "charfile/character_writer.h"
+#include "record/text.h"
 #include "record/text_file.h"
 #include "record/values.h"
 #include "rules/attributes.h"
@@ -74,16 +75,9 @@ void Editor::EndStep() {
 namespace {
 
 // The name an undo step gives an entry: its first column, without a count, rating or padding.
-std::string EntryName(const std::string& entry) {
-  std::string name = entry.substr(0, entry.find('\t'));
-  name = name.substr(0, name.find('['));
-  while (!name.empty() && (name.back() == ' ' || name.front() == ' ')) {
-    if (name.back() == ' ')
-      name.pop_back();
-    else
-      name.erase(name.begin());
-  }
-  return name;
+std::string EntryName(std::string_view entry) {
+  const std::string_view name = entry.substr(0, entry.find('\t'));
+  return Trim(name.substr(0, name.find('[')));
 }
 
 // The entry an action added, removed or changed, for the undo step's name; "" when no list or
