@@ -16,7 +16,7 @@
 #include "rules/creation_state.h"
 #include "rules/edges.h"
 #include "rules/point_generation.h"
-#include "rules/specials.h"
+#include "rules/race.h"
 #include "sheet/print_options.h"
 
 namespace ivgen {

@@ -279,7 +279,7 @@ void Editor::Open() {
   document_.CurrentFile = path;
   Run([&](RulesContext& ctx) {
     LoadCharacter(ctx, *file, settings_.DefaultGIF);
-    points_.Opened(ctx);
+    race_.Opened(ctx);
     return false;
   });
   gear_.ShowOpenedWeight();

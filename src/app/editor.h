@@ -8,15 +8,17 @@
 #include <string>
 #include <vector>
 
+#include "app/animal_form_unit.h"
 #include "app/attributes_unit.h"
 #include "app/bioware_unit.h"
 #include "app/books_unit.h"
 #include "app/contacts_unit.h"
 #include "app/cyberware_unit.h"
 #include "app/document.h"
+#include "app/edges_unit.h"
 #include "app/gear_unit.h"
 #include "app/options_unit.h"
-#include "app/points_unit.h"
+#include "app/point_generation_unit.h"
 #include "app/powers_unit.h"
 #include "app/priorities_unit.h"
 #include "app/race_unit.h"
@@ -134,8 +136,13 @@ class Editor final : private UnitHost {
   const CyberwareUnit& Cyberware() const { return cyberware_; }
   BiowareUnit& Bioware() { return bioware_; }
   const BiowareUnit& Bioware() const { return bioware_; }
-  PointsUnit& Points() { return points_; }
-  const PointsUnit& Points() const { return points_; }
+  // The dialogs' units.
+  PointGenerationUnit& PointGeneration() { return pointGeneration_; }
+  const PointGenerationUnit& PointGeneration() const { return pointGeneration_; }
+  EdgesUnit& EdgesAndFlaws() { return edges_; }
+  const EdgesUnit& EdgesAndFlaws() const { return edges_; }
+  AnimalFormUnit& AnimalForm() { return animalForm_; }
+  const AnimalFormUnit& AnimalForm() const { return animalForm_; }
 
   // The document, to read.
   const ivgen::Document& CurrentDocument() const { return doc_; }
@@ -167,16 +174,16 @@ class Editor final : private UnitHost {
    public:
     explicit Hooks(Editor& editor) : editor_(editor) {}
     void SCalcMaxUsed() override {
-      With([this](RulesContext& ctx) { editor_.points_.SCalcMaxUsed(ctx); });
+      With([this](RulesContext& ctx) { editor_.race_.SCalcMaxUsed(ctx); });
     }
     void GhoulCheck() override {
-      With([this](RulesContext& ctx) { editor_.points_.GhoulCheck(ctx); });
+      With([this](RulesContext& ctx) { editor_.race_.GhoulCheck(ctx); });
     }
     void AlbinoChoice() override {
-      With([this](RulesContext& ctx) { editor_.points_.AlbinoChoice(ctx); });
+      With([this](RulesContext& ctx) { editor_.race_.AlbinoChoice(ctx); });
     }
     void AlbinoFlaw() override {
-      With([this](RulesContext& ctx) { editor_.points_.AlbinoFlaw(ctx); });
+      With([this](RulesContext& ctx) { editor_.race_.AlbinoFlaw(ctx); });
     }
     void ShowStandardView() override {
       With([this](RulesContext& ctx) { editor_.cyberware_.StandardView(ctx); });
@@ -203,10 +210,10 @@ class Editor final : private UnitHost {
     }
     void OfferSheetName(const std::string& streetName) override { editor_.sheet_.OfferSheetName(streetName); }
     void RestorePointGeneration() override {
-      With([this](RulesContext& ctx) { editor_.points_.RestorePointGeneration(ctx); });
+      With([this](RulesContext& ctx) { editor_.pointGeneration_.RestorePointGeneration(ctx); });
     }
     void CalcEdgePts() override {
-      With([this](RulesContext& ctx) { editor_.points_.CalcEdgePts(ctx); });
+      With([this](RulesContext& ctx) { editor_.edges_.CalcEdgePts(ctx); });
     }
 
    private:
@@ -311,7 +318,7 @@ class Editor final : private UnitHost {
   std::string lastKept_;
 
   PrioritiesUnit priorities_{*this};
-  RaceUnit race_{*this};
+  RaceUnit race_{*this, doc_.specials};
   AttributesUnit attributes_{*this};
   SkillsUnit skills_{*this, doc_.skills};
   TextsUnit texts_{*this};
@@ -324,13 +331,15 @@ class Editor final : private UnitHost {
   PowersUnit powers_{*this, doc_.powers, bookLists_};
   CyberwareUnit cyberware_{*this, doc_.cyberware, bookLists_};
   BiowareUnit bioware_{*this, doc_.bioware, bookLists_};
-  PointsUnit points_{*this, settings_, doc_.generation, doc_.edges, doc_.specials, doc_.account};
+  PointGenerationUnit pointGeneration_{*this, settings_, doc_.generation, doc_.edges, doc_.account};
+  EdgesUnit edges_{*this, settings_, doc_.edges, doc_.account};
+  AnimalFormUnit animalForm_{*this, doc_.specials};
 
   /// The units by page, then the dialogs'; New, a reload and every action run through all of them
   /// in this order.
-  std::array<Unit*, kPageCount + 2> units_{&priorities_, &race_,     &attributes_, &skills_, &cyberware_,
-                                           &bioware_,    &spells_,   &powers_,     &gear_,   &texts_,
-                                           &books_,      &contacts_, &points_,     &sheet_};
+  std::array<Unit*, kPageCount + 4> units_{&priorities_,      &race_,   &attributes_, &skills_, &cyberware_, &bioware_,
+                                           &spells_,          &powers_, &gear_,       &texts_,  &books_,     &contacts_,
+                                           &pointGeneration_, &edges_,  &animalForm_, &sheet_};
 };
 
 }  // namespace ivgen

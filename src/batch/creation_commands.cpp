@@ -7,7 +7,7 @@
 #include "record/values.h"
 #include "rules/priorities.h"
 #include "rules/race.h"
-#include "rules/specials.h"
+#include "rules/race.h"
 
 namespace ivgen {
 
@@ -82,7 +82,7 @@ void ShowRace(const Editor& editor, std::ostream& out) {
     for (const std::string& field : view.animalFields) out << " " << field;
     out << "\n";
   }
-  const SpecialsView& specials = editor.Points().Specials();
+  const SpecialsView& specials = editor.Race().Specials();
   out << "Albino=" << (specials.albino ? "on" : "off") << (specials.albinoEnabled ? "" : " (disabled)");
   if (specials.albinoFlawVisible) out << ", Albino Flaw=" << AlbinoFlawCaption(specials.albinoFlaw);
   out << "\n";
@@ -106,7 +106,7 @@ void ShowAttributes(const Editor& editor, std::ostream& out) {
   out << "Attribute points=" << view.pointsDisplay << (view.overSpent ? " [over-spent]" : "") << "\n";
   out << "Knowledge=" << record.KnowledgeAllowance << ", Language=" << record.LanguageAllowance << "\n";
   // The buttons of the special kinds show only for them.
-  if (editor.Points().Specials().ghoulButtonVisible) out << "Begin Ghoul\n";
+  if (editor.Race().Specials().ghoulButtonVisible) out << "Begin Ghoul\n";
   if (editor.Creation().pages.unhideShifterVisible) out << "Unhide Shifter\n";
 }
 

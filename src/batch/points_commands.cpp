@@ -37,7 +37,7 @@ std::string Row(const DerivedRow& row) { return row.Base + "+" + row.Modifier + 
 
 void ShowPoints(const Editor& editor, std::ostream& out) {
   const CharacterRecord& record = editor.Record();
-  const PointGenerationView& view = editor.Points().Generation();
+  const PointGenerationView& view = editor.PointGeneration().View();
   const int race = record.PtsRsel;
   out << "Character Generation Using Points\n";
   out << "Race=" << (race >= 0 && race < kPointRaceCount ? kPointRaceCaptions[race] : "none") << "\n";
@@ -64,7 +64,7 @@ void ShowPoints(const Editor& editor, std::ostream& out) {
 }
 
 void ShowEdges(const Editor& editor, std::ostream& out) {
-  const EdgesView& view = editor.Points().Edges();
+  const EdgesView& view = editor.EdgesAndFlaws().View();
   const std::vector<EdgeRow> edges = EdgeRows(editor.Record().Edges);
   out << "Edges and flaws: " << view.pointsDisplay << "\n";
   for (size_t i = 0; i < edges.size(); ++i) {
@@ -75,7 +75,7 @@ void ShowEdges(const Editor& editor, std::ostream& out) {
 
 void ShowAnimal(const Editor& editor, std::ostream& out) {
   const ShapeshiftGroup& animal = editor.Record().Animal;
-  const SpecialsView& view = editor.Points().Specials();
+  const SpecialsView& view = editor.AnimalForm().View();
   out << "Shapeshifter Animal Attributes\n";
   for (size_t i = 0; i < kAnimalKeys.size(); ++i) out << kAnimalKeys[i] << "=" << Row(animal.Attr[i]) << "\n";
   out << "Running Multiplier=" << animal.RunMult << "\n";
@@ -88,17 +88,16 @@ void ShowAnimal(const Editor& editor, std::ostream& out) {
 }  // namespace
 
 std::optional<std::string> PointsPrintable(const Editor& editor, const std::string& name) {
-  const PointsUnit& points = editor.Points();
-  if (name == "BuildPointsUsed") return IntText(points.Account().BuildPointsUsed);
-  if (name == "EdgeSum") return IntText(points.Edges().EdgeSum);
-  if (name == "points") return points.Generation().pointsDisplay;
-  if (name == "edge-points") return points.Edges().pointsDisplay;
+  if (name == "BuildPointsUsed") return IntText(editor.PointGeneration().Account().BuildPointsUsed);
+  if (name == "EdgeSum") return IntText(editor.EdgesAndFlaws().View().EdgeSum);
+  if (name == "points") return editor.PointGeneration().View().pointsDisplay;
+  if (name == "edge-points") return editor.EdgesAndFlaws().View().pointsDisplay;
   return std::nullopt;
 }
 
 void AddPointsCommands(Editor& editor, const ScriptedPlatform& platform, std::ostream& out,
                        std::map<std::string, BatchCommand>& commands) {
-  PointsUnit& points = editor.Points();
+  PointGenerationUnit& points = editor.PointGeneration();
   // A control answers only where the player could reach it: `front` is the modal dialog it
   // belongs to (none for the main window), `shown` its own hidden or disabled state.
   auto reachable = [&platform](std::optional<Dialog> front, std::function<bool()> shown, std::string what,
@@ -140,14 +139,14 @@ void AddPointsCommands(Editor& editor, const ScriptedPlatform& platform, std::os
   commands["points-norules"] = inDialog("NoRules", onOff([&points](bool on) { points.SetNoRules(on); }));
   commands["points-magic"] = inDialog("Magic", onOff([&points](bool on) { points.SetMagic(on); }));
   commands["points-magic-choice"] = reachable(
-      dialog, [&points] { return points.Generation().magic; }, "the magic choice",
+      dialog, [&points] { return points.View().magic; }, "the magic choice",
       choice(kMagicNames, "Full Mage/Shaman, Physical Adept, Elementalist, Sorcerer, Conjurer or Shamanist",
              [&points](int i) { points.ChooseMagic(i); }));
   commands["points-physad"] = reachable(
-      dialog, [&points] { return points.Generation().magic && points.Generation().physAdVisible; }, "PhysAd:Magician",
+      dialog, [&points] { return points.View().magic && points.View().physAdVisible; }, "PhysAd:Magician",
       onOff([&points](bool on) { points.SetPhysAdMagician(on); }));
   commands["points-resources"] = reachable(
-      dialog, [&points] { return points.Generation().resourcesEnabled; }, "the resources",
+      dialog, [&points] { return points.View().resourcesEnabled; }, "the resources",
       choice(kResourceCaptions, "500, 5K, 20K, 90K, 200K, 400K, 650K or 1000K",
              [&points](int i) { points.ChooseResources(i); }));
   commands["points-attributes"] =
@@ -164,6 +163,7 @@ void AddPointsCommands(Editor& editor, const ScriptedPlatform& platform, std::os
   commands["points-done"] = inDialog("Done", NoArguments([&points] { points.Done(); }));
 
   const std::optional<Dialog> edges = Dialog::EdgesFlaws;
+  EdgesUnit& edgesFlaws = editor.EdgesAndFlaws();
   const CharacterRecord& record = editor.Record();
   const Catalogs& catalogs = editor.CurrentCatalogs();
   auto named = [](std::function<const std::vector<std::string>&()> list, std::function<void(int)> action) {
@@ -174,66 +174,69 @@ void AddPointsCommands(Editor& editor, const ScriptedPlatform& platform, std::os
       return i.has_value();
     };
   };
-  commands["edges"] = reachable(std::nullopt, always, "Edges && Flaws", NoArguments([&points] { points.OpenEdges(); }));
+  commands["edges"] =
+      reachable(std::nullopt, always, "Edges && Flaws", NoArguments([&edgesFlaws] { edgesFlaws.Open(); }));
   commands["edge-add"] = reachable(edges, always, "the edges list",
                                    named(
                                        [&catalogs]() -> auto& { return catalogs.edges.edges; },
-                                       [&points](int i) {
-                                         points.SelectEdge(i);
-                                         points.AddEdge();
+                                       [&edgesFlaws](int i) {
+                                         edgesFlaws.SelectEdge(i);
+                                         edgesFlaws.AddEdge();
                                        }));
   commands["flaw-add"] = reachable(edges, always, "the flaws list",
                                    named(
                                        [&catalogs]() -> auto& { return catalogs.edges.flaws; },
-                                       [&points](int i) {
-                                         points.SelectFlaw(i);
-                                         points.AddFlaw();
+                                       [&edgesFlaws](int i) {
+                                         edgesFlaws.SelectFlaw(i);
+                                         edgesFlaws.AddFlaw();
                                        }));
   commands["edge-remove"] = reachable(edges, always, "the character's list",
                                       named(
                                           [&record]() -> auto& { return record.Edges; },
-                                          [&points](int i) {
-                                            points.SelectEntry(i);
-                                            points.Remove();
+                                          [&edgesFlaws](int i) {
+                                            edgesFlaws.SelectEntry(i);
+                                            edgesFlaws.Remove();
                                           }));
-  commands["edges-done"] = reachable(edges, always, "Done", NoArguments([&points] { points.EdgesDone(); }));
+  commands["edges-done"] = reachable(edges, always, "Done", NoArguments([&edgesFlaws] { edgesFlaws.Done(); }));
 
-  const SpecialsView& specials = points.Specials();
+  RaceUnit& race = editor.Race();
+  AnimalFormUnit& animalForm = editor.AnimalForm();
+  const SpecialsView& specials = race.Specials();
   const CreationState& creation = editor.Creation();
   commands["begin-ghoul"] = reachable(
       std::nullopt, [&specials] { return specials.ghoulButtonVisible; }, "Begin Ghoul",
-      NoArguments([&points] { points.BeginGhoul(); }));
+      NoArguments([&race] { race.BeginGhoul(); }));
   commands["albino"] = reachable(
       std::nullopt, [&specials, &creation] { return specials.albinoEnabled && creation.race.metaGroupVisible; },
-      "Albino", onOff([&points](bool on) { points.SetAlbino(on); }));
+      "Albino", onOff([&race](bool on) { race.SetAlbino(on); }));
   commands["albino-flaw"] = reachable(
       std::nullopt, [&specials] { return specials.albinoFlawVisible; }, "Albino Flaw",
       choice(kAlbinoFlawCaptions,
              "Bio-Rejection, Color Blind, Low Pain Tol., Night Blindness or "
              "Sensitive System",
-             [&points](int i) { points.ChooseAlbinoFlaw(i); }));
+             [&race](int i) { race.ChooseAlbinoFlaw(i); }));
   commands["unhide-shifter"] = reachable(
       std::nullopt, [&creation] { return creation.pages.unhideShifterVisible; }, "Unhide Shifter",
-      NoArguments([&points] { points.UnhideShifter(); }));
+      NoArguments([&animalForm] { animalForm.Unhide(); }));
   auto animalShown = [&platform] {
     const std::vector<Dialog>& open = platform.OpenDialogs();
     return std::find(open.begin(), open.end(), Dialog::AnimalForm) != open.end();
   };
   auto animal = [&](bool up) {
     return reachable(std::nullopt, animalShown, "the animal form",
-                     [&points, up](const ScriptLine& line, std::string& error) {
+                     [&animalForm, up](const ScriptLine& line, std::string& error) {
                        auto i = line.words.size() == 1 ? IndexOf(line.words[0], kAnimalCodes) : std::nullopt;
                        if (!i && line.words.size() == 1) i = IndexOf(line.words[0], kAnimalKeys);
                        if (!i) error = "expects BOD, QCK or STR or its name";
-                       if (i && up) points.RaiseAnimal(*i);
-                       if (i && !up) points.LowerAnimal(*i);
+                       if (i && up) animalForm.Raise(*i);
+                       if (i && !up) animalForm.Lower(*i);
                        return i.has_value();
                      });
   };
   commands["animal-up"] = animal(true);
   commands["animal-down"] = animal(false);
   commands["animal-hide"] =
-      reachable(std::nullopt, animalShown, "Hide", NoArguments([&points] { points.HideAnimalForm(); }));
+      reachable(std::nullopt, animalShown, "Hide", NoArguments([&animalForm] { animalForm.Hide(); }));
 
   commands["show-points"] = NoArguments([&editor, &out] { ShowPoints(editor, out); });
   commands["show-edges"] = NoArguments([&editor, &out] { ShowEdges(editor, out); });

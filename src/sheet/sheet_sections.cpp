@@ -9,7 +9,7 @@
 
 #include "record/entries.h"
 #include "record/values.h"
-#include "rules/specials.h"
+#include "rules/race.h"
 
 namespace ivgen {
 

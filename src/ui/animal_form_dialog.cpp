@@ -32,8 +32,8 @@ AnimalFormDialog::AnimalFormDialog(Editor& editor, QWidget* parent) : DialogView
   for (int i = 0; i < 3; ++i) {
     const QString key = kAnimalNames[i];
     QHBoxLayout* spin = SpinButtons(
-        this, "animal" + key, [this, i] { Act([this, i] { editor_.Points().RaiseAnimal(i); }); },
-        [this, i] { Act([this, i] { editor_.Points().LowerAnimal(i); }); });
+        this, "animal" + key, [this, i] { Act([this, i] { editor_.AnimalForm().Raise(i); }); },
+        [this, i] { Act([this, i] { editor_.AnimalForm().Lower(i); }); });
     grid->addWidget(new QLabel(key, this), i + 1, 0);
     grid->addWidget(Cell("animal" + key + "Base"), i + 1, 1);
     grid->addLayout(spin, i + 1, 2);
@@ -62,7 +62,7 @@ AnimalFormDialog::AnimalFormDialog(Editor& editor, QWidget* parent) : DialogView
 
   auto* hide = new QPushButton("Hide", this);
   hide->setObjectName("animalHide");
-  connect(hide, &QPushButton::clicked, this, [this] { Act([this] { editor_.Points().HideAnimalForm(); }); });
+  connect(hide, &QPushButton::clicked, this, [this] { Act([this] { editor_.AnimalForm().Hide(); }); });
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
   buttons->addWidget(hide);
@@ -74,7 +74,7 @@ AnimalFormDialog::AnimalFormDialog(Editor& editor, QWidget* parent) : DialogView
 
 void AnimalFormDialog::Refresh() {
   const ShapeshiftGroup& animal = editor_.Record().Animal;
-  const SpecialsView& view = editor_.Points().Specials();
+  const SpecialsView& view = editor_.AnimalForm().View();
   for (int i = 0; i < 3; ++i) {
     const QString key = QString("animal") + kAnimalNames[i];
     Show(key + "Base", animal.Attr[i].Base);
@@ -94,7 +94,7 @@ void AnimalFormDialog::Refresh() {
 }
 
 void AnimalFormDialog::reject() {
-  Act([this] { editor_.Points().HideAnimalForm(); });
+  Act([this] { editor_.AnimalForm().Hide(); });
 }
 
 }  // namespace ivgen

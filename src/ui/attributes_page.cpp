@@ -137,13 +137,13 @@ AttributesPage::AttributesPage(Editor& editor, QWidget* parent) : PageView(edito
   beginGhoul_ = new QPushButton("Begin Ghoul", this);
   beginGhoul_->setObjectName("beginGhoul");
   connect(beginGhoul_, &QPushButton::clicked, this, [this] {
-    editor_.Points().BeginGhoul();
+    editor_.Race().BeginGhoul();
     emit Changed();
   });
   unhideShifter_ = new QPushButton("Unhide Shifter", this);
   unhideShifter_->setObjectName("unhideShifter");
   connect(unhideShifter_, &QPushButton::clicked, this, [this] {
-    editor_.Points().UnhideShifter();
+    editor_.AnimalForm().Unhide();
     emit Changed();
   });
   auto* specials = new QHBoxLayout;
@@ -174,7 +174,7 @@ void AttributesPage::Refresh() {
   }
   Show("AttributePoints", view.pointsDisplay);
   overSpent_->setVisible(view.overSpent);
-  beginGhoul_->setVisible(editor_.Points().Specials().ghoulButtonVisible);
+  beginGhoul_->setVisible(editor_.Race().Specials().ghoulButtonVisible);
   unhideShifter_->setVisible(editor_.Creation().pages.unhideShifterVisible);
   Show("ReactionBase", record.Reaction.Base);
   Show("ReactionModifier", record.Reaction.Modifier);

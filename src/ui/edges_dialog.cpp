@@ -66,18 +66,20 @@ EdgesDialog::EdgesDialog(Editor& editor, QWidget* parent) : DialogView(editor, p
   points_->setAlignment(Qt::AlignRight);
 
   connect(edges_, &QListWidget::currentRowChanged, this,
-          [this](int row) { Act([this, row] { editor_.Points().SelectEdge(row); }); });
+          [this](int row) { Act([this, row] { editor_.EdgesAndFlaws().SelectEdge(row); }); });
   connect(flaws_, &QListWidget::currentRowChanged, this,
-          [this](int row) { Act([this, row] { editor_.Points().SelectFlaw(row); }); });
+          [this](int row) { Act([this, row] { editor_.EdgesAndFlaws().SelectFlaw(row); }); });
   connect(chosen_, &QListWidget::currentRowChanged, this,
-          [this](int row) { Act([this, row] { editor_.Points().SelectEntry(row); }); });
+          [this](int row) { Act([this, row] { editor_.EdgesAndFlaws().SelectEntry(row); }); });
   // A double click is the add button of its list.
-  connect(edges_, &QListWidget::itemDoubleClicked, this, [this] { Act([this] { editor_.Points().AddEdge(); }); });
-  connect(flaws_, &QListWidget::itemDoubleClicked, this, [this] { Act([this] { editor_.Points().AddFlaw(); }); });
-  connect(addEdge, &QPushButton::clicked, this, [this] { Act([this] { editor_.Points().AddEdge(); }); });
-  connect(addFlaw, &QPushButton::clicked, this, [this] { Act([this] { editor_.Points().AddFlaw(); }); });
-  connect(remove_, &QPushButton::clicked, this, [this] { Act([this] { editor_.Points().Remove(); }); });
-  connect(done, &QPushButton::clicked, this, [this] { Act([this] { editor_.Points().EdgesDone(); }); });
+  connect(edges_, &QListWidget::itemDoubleClicked, this,
+          [this] { Act([this] { editor_.EdgesAndFlaws().AddEdge(); }); });
+  connect(flaws_, &QListWidget::itemDoubleClicked, this,
+          [this] { Act([this] { editor_.EdgesAndFlaws().AddFlaw(); }); });
+  connect(addEdge, &QPushButton::clicked, this, [this] { Act([this] { editor_.EdgesAndFlaws().AddEdge(); }); });
+  connect(addFlaw, &QPushButton::clicked, this, [this] { Act([this] { editor_.EdgesAndFlaws().AddFlaw(); }); });
+  connect(remove_, &QPushButton::clicked, this, [this] { Act([this] { editor_.EdgesAndFlaws().Remove(); }); });
+  connect(done, &QPushButton::clicked, this, [this] { Act([this] { editor_.EdgesAndFlaws().Done(); }); });
 
   auto* grid = new QGridLayout;
   grid->addWidget(new QLabel(tr("Edges"), this), 0, 0);
@@ -102,7 +104,7 @@ EdgesDialog::EdgesDialog(Editor& editor, QWidget* parent) : DialogView(editor, p
 }
 
 void EdgesDialog::Refresh() {
-  const EdgesView& view = editor_.Points().Edges();
+  const EdgesView& view = editor_.EdgesAndFlaws().View();
   const EdgeCatalog& catalog = editor_.CurrentCatalogs().edges;
   Fill(edges_, catalog.edges, view.selectedEdge);
   Fill(flaws_, catalog.flaws, view.selectedFlaw);
@@ -112,7 +114,7 @@ void EdgesDialog::Refresh() {
 }
 
 void EdgesDialog::reject() {
-  Act([this] { editor_.Points().EdgesDone(); });
+  Act([this] { editor_.EdgesAndFlaws().Done(); });
 }
 
 }  // namespace ivgen

@@ -43,7 +43,8 @@ PointGenerationDialog::PointGenerationDialog(Editor& editor, QWidget* parent) : 
   auto* raceLayout = new QVBoxLayout(raceGroup);
   for (int i = 0; i < kPointRaceCount; ++i) {
     races_[i] = Choice(kPointRaceCaptions[i], "pointRace" + QString::number(i), this);
-    connect(races_[i], &QRadioButton::clicked, this, [this, i] { Act([this, i] { editor_.Points().ChooseRace(i); }); });
+    connect(races_[i], &QRadioButton::clicked, this,
+            [this, i] { Act([this, i] { editor_.PointGeneration().ChooseRace(i); }); });
     raceLayout->addWidget(races_[i]);
   }
 
@@ -54,27 +55,30 @@ PointGenerationDialog::PointGenerationDialog(Editor& editor, QWidget* parent) : 
   otaku_ = Check("Otaku (+30 Pts)", "otaku", this);
   noRules_ = Check("NoRules (Existing Character)", "noRules", this);
   connect(metaVariants_, &QCheckBox::clicked, this,
-          [this](bool on) { Act([this, on] { editor_.Points().SetMetaVariants(on); }); });
-  connect(ghoul_, &QCheckBox::clicked, this, [this](bool on) { Act([this, on] { editor_.Points().SetGhoul(on); }); });
-  connect(otaku_, &QCheckBox::clicked, this, [this](bool on) { Act([this, on] { editor_.Points().SetOtaku(on); }); });
+          [this](bool on) { Act([this, on] { editor_.PointGeneration().SetMetaVariants(on); }); });
+  connect(ghoul_, &QCheckBox::clicked, this,
+          [this](bool on) { Act([this, on] { editor_.PointGeneration().SetGhoul(on); }); });
+  connect(otaku_, &QCheckBox::clicked, this,
+          [this](bool on) { Act([this, on] { editor_.PointGeneration().SetOtaku(on); }); });
   connect(noRules_, &QCheckBox::clicked, this,
-          [this](bool on) { Act([this, on] { editor_.Points().SetNoRules(on); }); });
+          [this](bool on) { Act([this, on] { editor_.PointGeneration().SetNoRules(on); }); });
   for (QCheckBox* option : {metaVariants_, ghoul_, otaku_, noRules_}) optionLayout->addWidget(option);
 
   magic_ = Check("Magic", "magic", this);
-  connect(magic_, &QCheckBox::clicked, this, [this](bool on) { Act([this, on] { editor_.Points().SetMagic(on); }); });
+  connect(magic_, &QCheckBox::clicked, this,
+          [this](bool on) { Act([this, on] { editor_.PointGeneration().SetMagic(on); }); });
   magicGroup_ = new QGroupBox(this);
   magicGroup_->setObjectName("magicGroup");
   auto* magicLayout = new QVBoxLayout(magicGroup_);
   for (int i = 0; i < kPointMagicCount; ++i) {
     magicChoices_[i] = Choice(kPointMagicCaptions[i], "pointMagic" + QString::number(i), this);
     connect(magicChoices_[i], &QRadioButton::clicked, this,
-            [this, i] { Act([this, i] { editor_.Points().ChooseMagic(i); }); });
+            [this, i] { Act([this, i] { editor_.PointGeneration().ChooseMagic(i); }); });
     magicLayout->addWidget(magicChoices_[i]);
   }
   physAd_ = Check("PhysAd:Magician", "pointPhysAd", this);
   connect(physAd_, &QCheckBox::clicked, this,
-          [this](bool on) { Act([this, on] { editor_.Points().SetPhysAdMagician(on); }); });
+          [this](bool on) { Act([this, on] { editor_.PointGeneration().SetPhysAdMagician(on); }); });
   magicLayout->addWidget(physAd_);
 
   resources_ = new QGroupBox("Resources (in nuyen)", this);
@@ -83,24 +87,26 @@ PointGenerationDialog::PointGenerationDialog(Editor& editor, QWidget* parent) : 
   for (int i = 0; i < kResourceCount; ++i) {
     resourceChoices_[i] = Choice(kResourceCaptions[i], "resource" + QString::number(i), this);
     connect(resourceChoices_[i], &QRadioButton::clicked, this,
-            [this, i] { Act([this, i] { editor_.Points().ChooseResources(i); }); });
+            [this, i] { Act([this, i] { editor_.PointGeneration().ChooseResources(i); }); });
     resourceLayout->addWidget(resourceChoices_[i], i, 0);
     resourceLayout->addWidget(new QLabel(kResourceLabels[i], this), i, 1);
   }
 
   // A number field with its spin buttons and the price of one step.
   auto numberRow = [this](QLineEdit*& field, const QString& name, const char* price,
-                          std::function<void(PointsUnit&, std::string)> set, std::function<void(PointsUnit&)> up,
-                          std::function<void(PointsUnit&)> down) {
+                          std::function<void(PointGenerationUnit&, std::string)> set,
+                          std::function<void(PointGenerationUnit&)> up,
+                          std::function<void(PointGenerationUnit&)> down) {
     field = new QLineEdit(this);
     field->setObjectName(name);
     field->setMaximumWidth(56);
     field->setAlignment(Qt::AlignRight);
-    connect(field, &QLineEdit::textEdited, this,
-            [this, set](const QString& text) { Act([this, set, &text] { set(editor_.Points(), FromQt(text)); }); });
+    connect(field, &QLineEdit::textEdited, this, [this, set](const QString& text) {
+      Act([this, set, &text] { set(editor_.PointGeneration(), FromQt(text)); });
+    });
     QHBoxLayout* row = SpinButtons(
-        this, name, [this, up] { Act([this, up] { up(editor_.Points()); }); },
-        [this, down] { Act([this, down] { down(editor_.Points()); }); });
+        this, name, [this, up] { Act([this, up] { up(editor_.PointGeneration()); }); },
+        [this, down] { Act([this, down] { down(editor_.PointGeneration()); }); });
     row->insertWidget(0, field);
     row->addWidget(new QLabel(price, this));
     row->addStretch();
@@ -108,12 +114,12 @@ PointGenerationDialog::PointGenerationDialog(Editor& editor, QWidget* parent) : 
   };
   auto* numbers = new QGridLayout;
   numbers->addWidget(new QLabel("Attribute Points", this), 0, 0);
-  numbers->addLayout(numberRow(attributePoints_, "attributePoints", "+ 2 Pts", &PointsUnit::SetAttributePoints,
-                               &PointsUnit::RaiseAttributePoints, &PointsUnit::LowerAttributePoints),
+  numbers->addLayout(numberRow(attributePoints_, "attributePoints", "+ 2 Pts", &PointGenerationUnit::SetAttributePoints,
+                               &PointGenerationUnit::RaiseAttributePoints, &PointGenerationUnit::LowerAttributePoints),
                      0, 1);
   numbers->addWidget(new QLabel("Active Skills", this), 1, 0);
-  numbers->addLayout(numberRow(activeSkills_, "activeSkills", "+ 1 Pts", &PointsUnit::SetActiveSkills,
-                               &PointsUnit::RaiseActiveSkills, &PointsUnit::LowerActiveSkills),
+  numbers->addLayout(numberRow(activeSkills_, "activeSkills", "+ 1 Pts", &PointGenerationUnit::SetActiveSkills,
+                               &PointGenerationUnit::RaiseActiveSkills, &PointGenerationUnit::LowerActiveSkills),
                      1, 1);
   points_ = new QLineEdit(this);
   points_->setObjectName("points");
@@ -132,8 +138,9 @@ PointGenerationDialog::PointGenerationDialog(Editor& editor, QWidget* parent) : 
   auto* done = new QPushButton("Done", this);
   done->setObjectName("pointDone");
   done->setDefault(true);
-  connect(edges, &QPushButton::clicked, this, [this] { Act([this] { editor_.Points().OpenEdgesFromPoints(); }); });
-  connect(done, &QPushButton::clicked, this, [this] { Act([this] { editor_.Points().Done(); }); });
+  connect(edges, &QPushButton::clicked, this,
+          [this] { Act([this] { editor_.PointGeneration().OpenEdgesFromPoints(); }); });
+  connect(done, &QPushButton::clicked, this, [this] { Act([this] { editor_.PointGeneration().Done(); }); });
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(edges);
   buttons->addStretch();
@@ -161,13 +168,13 @@ PointGenerationDialog::PointGenerationDialog(Editor& editor, QWidget* parent) : 
   layout->addLayout(left);
   layout->addLayout(right);
 
-  editor_.Points().Activate();
+  editor_.PointGeneration().Activate();
   Refresh();
 }
 
 void PointGenerationDialog::Refresh() {
   const CharacterRecord& record = editor_.Record();
-  const PointGenerationView& view = editor_.Points().Generation();
+  const PointGenerationView& view = editor_.PointGeneration().View();
   for (int i = 0; i < kPointRaceCount; ++i) races_[i]->setChecked(record.PtsRsel == i);
   metaVariants_->setChecked(record.PtsMeta != 0);
   ghoul_->setChecked(record.PtsGhoul != 0);
@@ -186,7 +193,7 @@ void PointGenerationDialog::Refresh() {
 }
 
 void PointGenerationDialog::reject() {
-  Act([this] { editor_.Points().Done(); });
+  Act([this] { editor_.PointGeneration().Done(); });
 }
 
 }  // namespace ivgen

@@ -8,7 +8,6 @@
 
 #include "app/editor.h"
 #include "rules/race.h"
-#include "rules/specials.h"
 #include "ui/qt_text.h"
 
 namespace ivgen {
@@ -66,7 +65,7 @@ RacePage::RacePage(Editor& editor, QWidget* parent) : PageView(editor, parent) {
   auto* edges = new QPushButton("Edges && Flaws", this);
   edges->setObjectName("raceEdges");
   connect(edges, &QPushButton::clicked, this, [this] {
-    editor_.Points().OpenEdges();
+    editor_.EdgesAndFlaws().Open();
     emit Changed();
   });
   left->addWidget(edges, 0, Qt::AlignLeft);
@@ -108,7 +107,7 @@ RacePage::RacePage(Editor& editor, QWidget* parent) : PageView(editor, parent) {
   albino_ = new QCheckBox("Albino", this);
   albino_->setObjectName("albino");
   connect(albino_, &QCheckBox::clicked, this, [this](bool on) {
-    editor_.Points().SetAlbino(on);
+    editor_.Race().SetAlbino(on);
     emit Changed();
   });
   metaLayout->addWidget(albino_);
@@ -120,7 +119,7 @@ RacePage::RacePage(Editor& editor, QWidget* parent) : PageView(editor, parent) {
     albinoFlaws_[i]->setObjectName("albinoFlaw" + QString::number(i));
     albinoFlaws_[i]->setAutoExclusive(false);
     connect(albinoFlaws_[i], &QRadioButton::clicked, this, [this, i] {
-      editor_.Points().ChooseAlbinoFlaw(i);
+      editor_.Race().ChooseAlbinoFlaw(i);
       emit Changed();
     });
     flawLayout->addWidget(albinoFlaws_[i], i / 3, i % 3);
@@ -168,7 +167,7 @@ void RacePage::Refresh() {
   for (int k = 0; k < 7; ++k) SetText(metaFields_[k], view.metaFields[k]);
   animal_->setVisible(view.shapeFieldsVisible);
   for (int k = 0; k < 6; ++k) SetText(animalFields_[k], view.animalFields[k]);
-  const SpecialsView& specials = editor_.Points().Specials();
+  const SpecialsView& specials = editor_.Race().Specials();
   albino_->setEnabled(specials.albinoEnabled);
   albino_->setChecked(specials.albino);
   albinoFlaw_->setVisible(specials.albinoFlawVisible);

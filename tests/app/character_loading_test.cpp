@@ -172,8 +172,8 @@ TEST_F(CharacterLoadingTest, APointsCharacterOpensWithThePointsItBought) {
   Open(Path("gifted.iv3"));
   Editor& e = *editor_;
   EXPECT_EQ(e.Record().Attributes, 22);
-  EXPECT_EQ(e.Points().Generation().attributePoints, "20");
-  e.Points().Done();
+  EXPECT_EQ(e.PointGeneration().View().attributePoints, "20");
+  e.PointGeneration().Done();
   EXPECT_EQ(e.Record().Attributes, 22);
   const std::string saved = e.FileText();
   EXPECT_NE(saved.find("\r\nAttributes= 22 \r\nSkills= 27 \r\n"), std::string::npos) << saved;

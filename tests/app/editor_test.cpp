@@ -32,7 +32,7 @@ TEST_F(EditorTest, StartsWithTheDefaultPictureAndNoSplash) {
   // The edges dialog's two add buttons take the first entries until another is clicked, also
   // after New.
   editor.New();
-  EXPECT_EQ(std::pair(editor.Points().Edges().selectedEdge, editor.Points().Edges().selectedFlaw), std::pair(0, 0));
+  EXPECT_EQ(std::pair(editor.EdgesAndFlaws().View().selectedEdge, editor.EdgesAndFlaws().View().selectedFlaw), std::pair(0, 0));
 }
 
 // A failed write keeps the old file, the file name and the changes, and says why, naming the file

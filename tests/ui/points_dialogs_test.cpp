@@ -106,9 +106,9 @@ TEST_F(PointsDialogsTest, EdgesJoinByDoubleClickAndLeaveByRemove) {
 }
 
 TEST_F(PointsDialogsTest, AnimalFormSpinsTheNaturalValues) {
-  editor_.Points().ChooseRace(kShapeShifterChoice);
-  editor_.Points().SetAttributePoints("12");
-  editor_.Points().Done();
+  editor_.PointGeneration().ChooseRace(kShapeShifterChoice);
+  editor_.PointGeneration().SetAttributePoints("12");
+  editor_.PointGeneration().Done();
   editor_.SelectPage(kPageAttributes);
   AnimalFormDialog dialog(editor_, nullptr);
   dialog.show();

@@ -1,4 +1,4 @@
-#include "rules/specials.h"
+#include "rules/race.h"
 
 #include <string>
 #include <vector>
