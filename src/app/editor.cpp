@@ -129,10 +129,8 @@ bool Editor::Travel(std::vector<UndoStep>& from, std::vector<UndoStep>& to) {
   UndoStep step = std::move(from.back());
   from.pop_back();
   to.push_back(Snapshot(step.action));
-  doc_ = std::move(step.document);
   platform_.RestoreDie(step.die);
-  RulesContext ctx = Context();
-  RefreshAll(ctx);
+  Adopt(std::move(step.document));
   document_.Modified = CharacterFileText(record_, {kVersionText, settings_.DefaultGIF}) != savedText_;
   return true;
 }
@@ -171,6 +169,12 @@ void Editor::DialogWatch::CloseDialog(Dialog dialog) {
   Real().CloseDialog(dialog);
   if (dialog == Dialog::PointGeneration && std::exchange(pointsOpen_, false)) editor_.EndStep();
   if (dialog == Dialog::EdgesFlaws && std::exchange(edgesOpen_, false)) editor_.EndStep();
+}
+
+void Editor::Adopt(ivgen::Document document) {
+  doc_ = std::move(document);
+  RulesContext ctx = Context();
+  RefreshAll(ctx);
 }
 
 void Editor::RefreshAll(RulesContext& ctx) {

@@ -146,6 +146,8 @@ class Editor final : private UnitHost {
 
   // The document, to read.
   const ivgen::Document& CurrentDocument() const { return doc_; }
+  /// Makes `document` the character, as undo does: every unit computes its view from it.
+  void Adopt(ivgen::Document document);
   const CharacterRecord& Record() const override { return record_; }
   const DocumentState& Document() const { return document_; }
   const CreationState& Creation() const override { return creation_; }
