@@ -78,8 +78,10 @@ endif()
 
 # Options and Save Settings write into the player's folder, created for them.
 run_batch("options\noptions-set maxpoints 150\noptions-done\nbooks-select-allowed IV3\nbooks-disallow\nbooks-save\n")
-file(READ ${config}/ivgen/ivgen.ini written)
-if(NOT written STREQUAL "[Character Generator]\r\nmaxpoints=150\r\nMaxAbsEpts=6\r\nDefaultGIF=\r\nMaxFlawEdge=5\r\n")
+# Compared as hex, since file(READ) would drop the carriage returns.
+file(READ ${config}/ivgen/ivgen.ini written HEX)
+string(HEX "[Character Generator]\r\nmaxpoints=150\r\nMaxAbsEpts=6\r\nDefaultGIF=\r\nMaxFlawEdge=5\r\n" wanted)
+if(NOT written STREQUAL wanted)
   message(FATAL_ERROR "the player's ivgen.ini holds:\n${written}")
 endif()
 foreach(file ivgen.ini books.dat)
