@@ -264,7 +264,15 @@ NewOutcome Editor::New() {
 
 void Editor::Open() {
   if (New() == NewOutcome::KeptUnsaved) return;
-  const std::string path = platform_.OpenFile({"Open", kCharacterFilter, "iv3", ""});
+  Load(platform_.OpenFile({"Open", kCharacterFilter, "iv3", ""}));
+}
+
+void Editor::OpenNamed(const std::string& path) {
+  if (New() == NewOutcome::KeptUnsaved) return;
+  Load(path);
+}
+
+void Editor::Load(const std::string& path) {
   if (path.empty()) return;
   IoResult problem;
   const std::optional<CharacterFile> file = CharacterFile::Load(path, problem);

@@ -71,6 +71,8 @@ class Editor final : private UnitHost {
   // Document commands.
   NewOutcome New();
   void Open();
+  /// Open with the file already chosen, as a double click in a file manager names it.
+  void OpenNamed(const std::string& path);
   /// True when the character was written.
   bool Save();
   bool SaveAs();
@@ -285,6 +287,8 @@ class Editor final : private UnitHost {
   /// Writes the character to path; on success it becomes the current file.
   bool WriteTo(const std::string& path);
   ShownText OpenedTitle() const;
+  /// Open's reading of the chosen file; nothing for "".
+  void Load(const std::string& path);
   void Tell(const ShownText& text, Icon icon = Icon::None);
 
   Platform& platform_;
@@ -325,7 +329,7 @@ class Editor final : private UnitHost {
   SkillsUnit skills_{*this, doc_.skills};
   TextsUnit texts_{*this};
   BooksUnit books_{bookLists_, platform_, programFolder_, [this] { ReloadCatalogs(false); }};
-  OptionsUnit options_{settings_, platform_, SettingsFile()};
+  OptionsUnit options_{settings_, platform_, SettingsSavePath(programFolder_, commandLine_)};
   SheetUnit sheet_{*this, platform_, doc_.sheet};
   GearUnit gear_{*this, doc_.gear, bookLists_, programFolder_};
   ContactsUnit contacts_{*this, doc_.contacts};

@@ -1,5 +1,6 @@
 #include "app/options_unit.h"
 
+#include "catalog/data_folders.h"
 #include "record/cp1252.h"
 #include "record/text_file.h"
 #include "record/values.h"
@@ -66,6 +67,7 @@ bool OptionsUnit::Done() {
     Tell("Invalid entry  <0..10> only");
     return false;
   }
+  PreparePlayerFolderFor(settingsFile_);
   const IoResult written = ReplaceFile(
       settingsFile_, SettingsFileText(fields_.maxpoints, fields_.MaxAbsEpts, fields_.DefaultGIF, fields_.MaxFlawEdge));
   if (!written.ok) {

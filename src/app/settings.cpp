@@ -3,7 +3,9 @@
 #include <filesystem>
 
 #include "catalog/catalog_checker.h"
+#include "catalog/data_folders.h"
 #include "record/cp1252.h"
+#include "record/text.h"
 #include "record/values.h"
 
 namespace ivgen {
@@ -21,9 +23,19 @@ std::string CommandLineText(int argc, const char* const* argv) {
 std::string SettingsPath(const std::string& name, const std::string& programFolder, const std::string& commandLine) {
   if (name.find('/') != std::string::npos || name.find('\\') != std::string::npos) return name;
   if (!commandLine.empty()) return commandLine;
+  if (auto copy = PlayerCopy(programFolder, name)) return *copy;
   std::string folder = programFolder;
   if (!folder.empty() && folder.back() != '/' && folder.back() != '\\') folder += '/';
   return folder + name;
+}
+
+std::string SettingsSavePath(const std::string& programFolder, const std::string& commandLine) {
+  if (!commandLine.empty()) return commandLine;
+  return CatalogPath(SaveFolder(programFolder), kSettingsFileName);
+}
+
+bool NamesCharacter(const std::string& commandLine) {
+  return commandLine.size() > 4 && LowerCase(commandLine.substr(commandLine.size() - 4)) == ".iv3";
 }
 
 std::string ReadSetting(const std::string& fileName, const std::string& section, const std::string& key,

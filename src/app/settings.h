@@ -30,8 +30,17 @@ struct Settings {
 std::string CommandLineText(int argc, const char* const* argv);
 
 /// Where a settings file name points: a name holding "/" or "\" is used unchanged; a bare name
-/// is the command-line text when that is not empty, otherwise the name in the program folder.
+/// is the command-line text when that is not empty, otherwise the player's copy of an installed
+/// layout when there is one, otherwise the name in the program folder.
 std::string SettingsPath(const std::string& name, const std::string& programFolder, const std::string& commandLine);
+
+/// Where the Options dialog writes ivgen.ini: the command-line text when that is not empty, else
+/// the player's folder in an installed layout, else the program folder.
+std::string SettingsSavePath(const std::string& programFolder, const std::string& commandLine);
+
+/// Whether the command-line text names a character to open (it ends in ".iv3", in any case)
+/// rather than a settings file.
+bool NamesCharacter(const std::string& commandLine);
 
 /// One value of an INI file named as SettingsPath resolves it; "" when the file, section or key
 /// is missing. Values are trimmed.

@@ -4,10 +4,14 @@
 #include <optional>
 #include <sstream>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "app/editor.h"
+#include "app/settings.h"
 #include "batch/script_runner.h"
 #include "catalog/catalog_checker.h"
+#include "catalog/data_folders.h"
 #include "platform/program_folder.h"
 #include "platform/scripted_platform.h"
 #include "record/cp1252.h"
@@ -23,8 +27,16 @@ constexpr const char* kUsage =
 // The catalog checker, over the folder's settings file too: one line per problem, then the
 // count; 1 when anything was found.
 int CheckData(const std::string& folder) {
+  // In an installed layout the player's copies are what would be loaded; each is named first.
+  std::vector<std::string_view> names(ivgen::CatalogFileNames().begin(), ivgen::CatalogFileNames().end());
+  names.push_back(ivgen::kSettingsFileName);
+  for (std::string_view name : names) {
+    if (const auto copy = ivgen::PlayerCopy(folder, name)) {
+      std::cout << "using " << ivgen::ScriptedPlatform::Visible(ivgen::AsUtf8(*copy)) << "\n";
+    }
+  }
   auto problems = ivgen::CheckCatalogFolder(folder);
-  for (auto& problem : ivgen::CheckSettingsFile(ivgen::CatalogPath(folder, ivgen::kSettingsFileName))) {
+  for (auto& problem : ivgen::CheckSettingsFile(ivgen::SettingsPath(ivgen::kSettingsFileName, folder, ""))) {
     problems.push_back(std::move(problem));
   }
   ivgen::SortProblems(problems);

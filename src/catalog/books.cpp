@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "catalog/data_folders.h"
 #include "catalog/line_syntax.h"
 #include "record/entries.h"
 
@@ -121,10 +122,15 @@ std::string BooksFileText(const std::vector<std::string_view>& lines, const Book
 IoResult SaveBooks(const std::string& folder, const BookLists& books) {
   const auto catalog = ReadCatalog(folder, kBooksFile);
   if (!catalog) return IoResult::Failure(CatalogPath(folder, kBooksFile), "the file cannot be read");
-  IoResult result = ReplaceFile(catalog->path, BooksFileText(catalog->lines, books));
+  // An installed copy's own file stays as shipped; the player's copy takes the save.
+  std::string target = catalog->path;
+  if (IsInstalledLayout(folder) && !PlayerCopy(folder, kBooksFile))
+    target = CatalogPath(SaveFolder(folder), kBooksFile);
+  PreparePlayerFolderFor(target);
+  IoResult result = ReplaceFile(target, BooksFileText(catalog->lines, books));
   if (result.ok) {
     // A leftover is no reason to report a save that worked; only a plain file is ours to remove.
-    const std::filesystem::path scratch = CatalogPath(folder, kBooksScratchFile);
+    const std::filesystem::path scratch = CatalogPath(SaveFolder(folder), kBooksScratchFile);
     std::error_code ignored;
     if (std::filesystem::is_regular_file(std::filesystem::symlink_status(scratch, ignored))) {
       std::filesystem::remove(scratch, ignored);

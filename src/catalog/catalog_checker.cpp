@@ -10,6 +10,10 @@ namespace ivgen {
 
 namespace {
 
+constexpr std::string_view kCatalogFileNames[] = {kBooksFile,  kSkillsFile,     kCyberwareFile, kBiowareFile,
+                                                  kSpellsFile, kTraditionsFile, kPowersFile,    kGearFile,
+                                                  kEdgesFile,  kMetatypesFile,  kRangesFile};
+
 // A catalog the loader could not read, and one it read past a byte order mark.
 template <typename Loaded>
 void NoteFileProblems(const Loaded& loaded, const std::string& folder, std::string_view file, LoadNotes& notes) {
@@ -39,8 +43,7 @@ void NoteUnlistedSpells(const std::string& folder, const SpellCatalog& spells, L
 
 // Entries keep their fields apart with TABs; one typed into a line splits a field in two.
 void NoteTabs(const std::string& folder, LoadNotes& notes) {
-  for (std::string_view file : {kBooksFile, kSkillsFile, kCyberwareFile, kBiowareFile, kSpellsFile, kTraditionsFile,
-                                kPowersFile, kGearFile, kEdgesFile, kMetatypesFile, kRangesFile}) {
+  for (std::string_view file : kCatalogFileNames) {
     const auto text = ReadCatalog(folder, file);
     if (!text) continue;
     for (size_t i = 0; i < text->lines.size(); ++i) {
@@ -70,6 +73,8 @@ bool BookKnown(const BookUse& use, const std::vector<std::string>& codes) {
 }
 
 }  // namespace
+
+std::span<const std::string_view> CatalogFileNames() { return kCatalogFileNames; }
 
 std::string FormatProblem(const CatalogProblem& problem) {
   if (problem.line <= 0) return problem.file + ": " + problem.what;

@@ -3,7 +3,9 @@
 // books.dat and catalogs that outgrow their tables.
 #pragma once
 
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "catalog/catalog_file.h"
@@ -14,6 +16,9 @@ namespace ivgen {
 inline constexpr const char* kByteOrderMarkProblem =
     "starts with a UTF-8 byte order mark, which the program skips; the file is read as Windows-1252, so save "
     "it in that encoding";
+
+/// Every catalog the program reads, books.dat first.
+std::span<const std::string_view> CatalogFileNames();
 
 /// "file:line: what", or "file: what" for a problem of the whole file.
 std::string FormatProblem(const CatalogProblem& problem);

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <filesystem>
 
+#include "catalog/data_folders.h"
 #include "record/entries.h"
 
 namespace ivgen {
@@ -24,6 +25,11 @@ std::string CatalogPath(const std::string& folder, std::string_view name) {
 }
 
 std::optional<std::string> FindCatalogFile(const std::string& folder, std::string_view name) {
+  if (auto copy = PlayerCopy(folder, name)) return copy;
+  return FindFileInFolder(folder, name);
+}
+
+std::optional<std::string> FindFileInFolder(const std::string& folder, std::string_view name) {
   const std::string exact = CatalogPath(folder, name);
   std::error_code error;
   if (std::filesystem::is_regular_file(exact, error)) return exact;

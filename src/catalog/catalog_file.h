@@ -48,6 +48,10 @@ struct LoadNotes {
 /// The path of a file of the folder whose name equals `name` without regard to case, an exact
 /// match preferred; failing a regular file, whatever else has the exact name, so reading it says
 /// why it cannot be read. Nothing when there is none or the folder cannot be read.
+std::optional<std::string> FindFileInFolder(const std::string& folder, std::string_view name);
+
+/// Where a catalog of the program folder is read from: the player's copy in an installed layout
+/// (see data_folders.h), else the folder's file as FindFileInFolder finds it.
 std::optional<std::string> FindCatalogFile(const std::string& folder, std::string_view name);
 
 /// A catalog file's lines, without their line ends.

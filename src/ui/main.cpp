@@ -3,6 +3,7 @@
 #include <QPointer>
 #include <QScreen>
 #include <QTimer>
+#include <utility>
 #include <vector>
 
 #include "app/editor.h"
@@ -30,7 +31,10 @@ void QuitOnceShownIfAsked() {
 int main(int argc, char** argv) {
   // The command line names the settings file; read it before Qt takes its own options away.
   std::vector<const char*> arguments(argv, argv + argc);
-  const std::string commandLine = ivgen::CommandLineText(argc, arguments.data());
+  std::string commandLine = ivgen::CommandLineText(argc, arguments.data());
+  // A file manager starts the program with the character double-clicked; that names no settings.
+  std::string character;
+  if (ivgen::NamesCharacter(commandLine)) character = std::exchange(commandLine, "");
 
   QApplication app(argc, argv);
   QApplication::setApplicationName("ivgen");
@@ -56,6 +60,7 @@ int main(int argc, char** argv) {
   ivgen::MainWindow window(editor, &platform);
   Centre(window);
   window.show();
+  if (!character.empty()) QTimer::singleShot(0, &window, [&window, character] { window.OpenNamed(character); });
   QuitOnceShownIfAsked();
   return QApplication::exec();
 }

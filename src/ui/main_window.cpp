@@ -254,6 +254,11 @@ void MainWindow::OnOpen() {
   Refresh();
 }
 
+void MainWindow::OpenNamed(const std::string& path) {
+  editor_.OpenNamed(path);
+  Refresh();
+}
+
 void MainWindow::OnSave() {
   editor_.Save();
   Refresh();

@@ -28,6 +28,9 @@ class MainWindow : public QMainWindow {
   void Refresh();
   QTabWidget* Pages() const { return pages_; }
 
+  /// Open without the file dialog, for a character named on the command line.
+  void OpenNamed(const std::string& path);
+
  protected:
   void closeEvent(QCloseEvent* event) override;
 

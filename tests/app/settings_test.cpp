@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <tuple>
 
@@ -44,6 +45,50 @@ TEST(SettingsPath, FollowsTheCommandLine) {
   const char* split[] = {"ivgen", "/home/gm/my", "settings.ini"};
   EXPECT_EQ(CommandLineText(1, none) + "|" + CommandLineText(2, quoted) + "|" + CommandLineText(3, split),
             "|/home/gm/my settings.ini|/home/gm/my settings.ini");
+}
+
+// Installed, the player's folder is read first and takes the saves; a command line still wins;
+// a folder without the marker ignores the player's folder even when it is writable.
+TEST(SettingsPath, InAnInstalledLayoutThePlayersFolderComesFirst) {
+  const std::filesystem::path root = test_support::FreshFolder("installed");
+  const std::string program = (root / "lib/ivgen/").string();
+  const std::string player = (root / "config/ivgen/").string();
+  std::filesystem::create_directories(program);
+  ASSERT_EQ(::setenv("XDG_CONFIG_HOME", (root / "config").c_str(), 1), 0);
+  struct Step {
+    const char* file;  // written before the step; "" for none
+    const char* reads;
+    const char* saves;
+  };
+  const Step steps[] = {
+      {"", "lib/ivgen/ivgen.ini", "lib/ivgen/ivgen.ini"},
+      {"lib/ivgen/ivgen-installed", "lib/ivgen/ivgen.ini", "config/ivgen/ivgen.ini"},
+      {"config/ivgen/ivgen.ini", "config/ivgen/ivgen.ini", "config/ivgen/ivgen.ini"},
+  };
+  for (const Step& step : steps) {
+    if (*step.file != '\0') {
+      std::filesystem::create_directories((root / step.file).parent_path());
+      ASSERT_TRUE(ReplaceFile((root / step.file).string(), "").ok);
+    }
+    EXPECT_EQ(SettingsPath(kSettingsFileName, program, ""), (root / step.reads).string()) << step.file;
+    EXPECT_EQ(SettingsSavePath(program, ""), (root / step.saves).string()) << step.file;
+    EXPECT_EQ(SettingsPath(kSettingsFileName, program, "/gm/table.ini") + SettingsSavePath(program, "/gm/table.ini"),
+              "/gm/table.ini/gm/table.ini");
+  }
+  EXPECT_EQ(FindCatalogFile(program, "gear.dat"), std::nullopt);
+  ASSERT_TRUE(ReplaceFile(player + "Gear.DAT", "").ok);
+  EXPECT_EQ(FindCatalogFile(program, "gear.dat"), player + "Gear.DAT");
+  ::unsetenv("XDG_CONFIG_HOME");
+}
+
+// A double click in a file manager names one character; anything else names a settings file.
+TEST(NamesCharacter, OnlyAnIv3PathInAnyCase) {
+  std::string named;
+  for (const char* line :
+       {"/home/p/Nyx.iv3", "/home/p/My Runner.IV3", ".iv3", "/home/p/nyx.iv3.ini", "table.ini", ""}) {
+    named += std::string(NamesCharacter(line) ? "1" : "0");
+  }
+  EXPECT_EQ(named, "110000");
 }
 
 TEST(LoadSettings, ReadsPastAByteOrderMarkAndNamesAFileItCannotRead) {
