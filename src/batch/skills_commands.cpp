@@ -36,7 +36,7 @@ void ShowSkills(const Editor& editor, std::ostream& out) {
   }
   out << "Rating: " << shown(true, view.spinnerEnabled) << ", Remove: " << shown(true, view.removeEnabled) << ", "
       << kBaseSkillLabel << " and " << kSpecializationSkillLabel << ": "
-      << shown(view.adjustersVisible, view.spinnerEnabled) << "\n";
+      << shown(view.adjustersVisible, view.adjustersEnabled) << "\n";
   out << "Active skills=" << Pool(view.active) << ", Knowledge skills=" << Pool(view.knowledge)
       << ", Language skills=" << Pool(view.language) << "\n";
 }
@@ -90,7 +90,7 @@ void AddSkillsCommands(Editor& editor, std::ostream& out, std::map<std::string, 
   };
 
   auto selected = [&view] { return view.spinnerEnabled; };
-  auto adjusters = [&view] { return view.adjustersVisible && view.spinnerEnabled; };
+  auto adjusters = [&view] { return view.adjustersVisible && view.adjustersEnabled; };
 
   commands["skill-category"] = pick(&SkillsView::categories, "category", [&unit](int i) { unit.SelectCategory(i); });
   commands["skill"] = pick(&SkillsView::skills, "skill", [&unit](int i) { unit.SelectCatalogSkill(i); });
@@ -111,9 +111,9 @@ void AddSkillsCommands(Editor& editor, std::ostream& out, std::map<std::string, 
   commands["skill-remove"] = when([&view] { return view.removeEnabled; }, "Remove", [&unit] { unit.Remove(); });
   // The order arrows move the chosen skill: they are enabled while Remove is.
   commands["skill-move-up"] =
-      when([&view] { return view.removeEnabled; }, "the order arrows", [&unit] { unit.MoveUp(); });
+      when([&view] { return view.orderEnabled; }, "the order arrows", [&unit] { unit.MoveUp(); });
   commands["skill-move-down"] =
-      when([&view] { return view.removeEnabled; }, "the order arrows", [&unit] { unit.MoveDown(); });
+      when([&view] { return view.orderEnabled; }, "the order arrows", [&unit] { unit.MoveDown(); });
   commands["show-skills"] = NoArguments([&editor, &out] { ShowSkills(editor, out); });
 }
 

@@ -112,8 +112,7 @@ void RefreshList(const CharacterRecord& record, SkillsView& view) {
   }
   if (view.selected >= static_cast<int>(record.Skills.size())) {
     view.selected = -1;
-    view.removeEnabled = false;
-    view.spinnerEnabled = false;
+    view.removeEnabled = view.spinnerEnabled = view.orderEnabled = view.adjustersEnabled = false;
   }
 }
 
@@ -261,8 +260,7 @@ bool AddKnowledgeSpecialization(RulesContext& ctx, SkillsView& view) {
 void SelectSkill(RulesContext& ctx, SkillsView& view, int index) {
   const bool valid = index >= 0 && index < static_cast<int>(ctx.record.Skills.size());
   view.selected = valid ? index : -1;
-  view.removeEnabled = valid;
-  view.spinnerEnabled = valid;
+  view.removeEnabled = view.spinnerEnabled = view.orderEnabled = view.adjustersEnabled = valid;
 }
 
 bool RaiseSkill(RulesContext& ctx, SkillsView& view) {

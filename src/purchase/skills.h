@@ -54,8 +54,11 @@ struct SkillsView {
   int selected = -1;
   bool removeEnabled = false;
   bool spinnerEnabled = false;
-  /// "Base Skill" and "Spec. Skill": shown with Override Limits only.
+  /// The order arrows move the selected entry.
+  bool orderEnabled = false;
+  /// "Base Skill" and "Spec. Skill": shown with Override Limits only, and working on a selection.
   bool adjustersVisible = false;
+  bool adjustersEnabled = false;
 
   SkillPoolView active;
   SkillPoolView knowledge;

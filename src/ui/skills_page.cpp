@@ -206,10 +206,10 @@ void SkillsPage::Refresh() {
   spinner_->setEnabled(view.spinnerEnabled);
   remove_->setEnabled(view.removeEnabled);
   // The order arrows move the selected skill, as Remove removes it.
-  moveUp_->setEnabled(view.removeEnabled);
-  moveDown_->setEnabled(view.removeEnabled);
+  moveUp_->setEnabled(view.orderEnabled);
+  moveDown_->setEnabled(view.orderEnabled);
   adjusters_->setVisible(view.adjustersVisible);
-  adjusters_->setEnabled(view.spinnerEnabled);
+  adjusters_->setEnabled(view.adjustersEnabled);
 
   const std::array<const SkillPoolView*, 3> pools = {&view.active, &view.knowledge, &view.language};
   for (size_t i = 0; i < pools.size(); ++i) {

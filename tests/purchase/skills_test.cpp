@@ -163,7 +163,10 @@ TEST_F(SkillsTest, RemoveAndReorderKeepTheSelectionOnItsEntry) {
     EXPECT_EQ(Do(action), changed) << action;
     EXPECT_EQ(List(), list) << action;
     EXPECT_EQ(view.selected, selected) << action;
-    EXPECT_EQ(view.removeEnabled && view.spinnerEnabled, selected >= 0) << action;
+    EXPECT_EQ(view.removeEnabled && view.spinnerEnabled && view.orderEnabled && view.adjustersEnabled, selected >= 0)
+        << action;
+    EXPECT_EQ(view.removeEnabled || view.spinnerEnabled || view.orderEnabled || view.adjustersEnabled, selected >= 0)
+        << action;
   }
   EXPECT_EQ(view.names, std::vector<std::string>{"Pistols (QCK)"});
   EXPECT_EQ(view.ratings, std::vector<std::string>{"[2]"});
