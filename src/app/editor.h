@@ -25,6 +25,7 @@
 #include "app/skills_unit.h"
 #include "app/spells_unit.h"
 #include "app/texts_unit.h"
+#include "app/todo_unit.h"
 #include "app/unit_host.h"
 #include "catalog/catalogs.h"
 #include "platform/platform.h"
@@ -40,6 +41,9 @@ inline constexpr const char* kCharacterFilter = "Ironveil 3 (*.iv3)|*.iv3";
 /// Follows the path of a file Open refuses for holding no character.
 inline constexpr const char* kNotACharacter = " is not an Ironveil character file";
 inline constexpr const char* kSavePrompt = "Current character has been modified.\n\rDo you want do save changes?";
+
+/// How many characters the File menu offers again.
+inline constexpr size_t kRecentFileCount = 4;
 
 /// How a New that may ask to save ended.
 enum class NewOutcome { Reset, Cancelled, KeptUnsaved };
@@ -69,6 +73,13 @@ class Editor final : private UnitHost {
   // Document commands.
   NewOutcome New();
   void Open();
+  /// Open with a file of the recent list instead of the file dialog; a file that is gone is
+  /// reported and dropped from the list.
+  void OpenRecent(size_t index);
+  /// The characters last opened or saved, the latest first.
+  const std::vector<std::string>& RecentFiles() const { return recent_; }
+  /// The list as the person's settings kept it from the last run.
+  void SetRecentFiles(std::vector<std::string> paths);
   /// True when the character was written.
   bool Save();
   bool SaveAs();
@@ -136,6 +147,8 @@ class Editor final : private UnitHost {
   const BiowareUnit& Bioware() const { return bioware_; }
   PointsUnit& Points() { return points_; }
   const PointsUnit& Points() const { return points_; }
+  /// The Left to Do pane.
+  const TodoUnit& Todo() const { return todo_; }
 
   // The document, to read.
   const ivgen::Document& CurrentDocument() const { return doc_; }
@@ -275,6 +288,10 @@ class Editor final : private UnitHost {
   bool ReloadCatalogs(bool atStartup);
   /// Writes the character to path; on success it becomes the current file.
   bool WriteTo(const std::string& path);
+  /// Reads a character file chosen by Open or from the recent list.
+  void Load(const std::string& path);
+  /// A character opened or saved goes to the top of the recent list.
+  void Remember(const std::string& path);
   ShownText OpenedTitle() const;
   void Tell(const ShownText& text, Icon icon = Icon::None);
 
@@ -307,6 +324,7 @@ class Editor final : private UnitHost {
   /// set Modified by them.
   std::string savedText_;
   std::string status_;
+  std::vector<std::string> recent_;
   /// The last step kept; typing into the same field again joins it.
   std::string lastKept_;
 
@@ -325,12 +343,13 @@ class Editor final : private UnitHost {
   CyberwareUnit cyberware_{*this, doc_.cyberware, bookLists_};
   BiowareUnit bioware_{*this, doc_.bioware, bookLists_};
   PointsUnit points_{*this, settings_, doc_.generation, doc_.edges, doc_.specials, doc_.account};
+  TodoUnit todo_{doc_};
 
-  /// The units by page, then the dialogs'; New, a reload and every action run through all of them
-  /// in this order.
-  std::array<Unit*, kPageCount + 2> units_{&priorities_, &race_,     &attributes_, &skills_, &cyberware_,
+  /// The units by page, then the dialogs', then the Left to Do pane, which reads what the others
+  /// show; New, a reload and every action run through all of them in this order.
+  std::array<Unit*, kPageCount + 3> units_{&priorities_, &race_,     &attributes_, &skills_, &cyberware_,
                                            &bioware_,    &spells_,   &powers_,     &gear_,   &texts_,
-                                           &books_,      &contacts_, &points_,     &sheet_};
+                                           &books_,      &contacts_, &points_,     &sheet_,  &todo_};
 };
 
 }  // namespace ivgen

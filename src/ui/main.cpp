@@ -33,6 +33,7 @@ int main(int argc, char** argv) {
   const std::string commandLine = ivgen::CommandLineText(argc, arguments.data());
 
   QApplication app(argc, argv);
+  QApplication::setOrganizationName("ivgen");
   QApplication::setApplicationName("ivgen");
   QApplication::setWindowIcon(ivgen::WindowIcon());
 
@@ -54,7 +55,7 @@ int main(int argc, char** argv) {
   if (!editor.Frame().splashVisible && splash) splash->close();
 
   ivgen::MainWindow window(editor, &platform);
-  Centre(window);
+  if (!window.RestoredPlace()) Centre(window);
   window.show();
   QuitOnceShownIfAsked();
   return QApplication::exec();
