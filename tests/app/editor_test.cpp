@@ -342,7 +342,6 @@ TEST_F(EditorTest, RecentFilesKeepTheLastFourAndOpenWithTheSavePrompt) {
   }
   EXPECT_EQ(editor.RecentFiles(),
             (std::vector<std::string>{Path("e.iv3"), Path("d.iv3"), Path("c.iv3"), Path("b.iv3")}));
-  platform_.QueueAnswer("No");
   platform_.QueueAnswer(Path("a.iv3"));
   editor.Open();
   EXPECT_EQ(editor.RecentFiles(),
