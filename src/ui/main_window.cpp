@@ -116,8 +116,11 @@ void MainWindow::BuildTodoPane() {
   todoDock_->setObjectName("leftToDo");
   todoList_ = new QListWidget(todoDock_);
   todoList_->setObjectName("leftToDoList");
+  // The lines are sentences: under the pages they have the window's width, and wrap beyond it.
+  todoList_->setWordWrap(true);
+  todoList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   todoDock_->setWidget(todoList_);
-  addDockWidget(Qt::RightDockWidgetArea, todoDock_);
+  addDockWidget(Qt::BottomDockWidgetArea, todoDock_);
   todoDock_->hide();
   connect(todoList_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
     const QVariant page = item->data(Qt::UserRole);

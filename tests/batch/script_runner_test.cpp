@@ -146,17 +146,9 @@ TEST_F(ScriptRunnerTest, CheckGoesOnAndTheExitStatusRemembersWhatItFound) {
   // In order: a new character shows its attribute points over-spent (6/0); past the race page
   // only points are left to spend.
   const std::pair<const char*, int> cases[] = {
-    {"check
-     frobnicate ", 2},
-     {"check
-      echo on ", 3},
-      {"page Race
-       check ", 0},
-       {"check --strict
-        check ", 3},
-        {"check --later
-         ", 2},
-        };
+      {"check\nfrobnicate\n", 2},     {"check\necho on\n", 3}, {"page Race\ncheck\n", 0},
+      {"check --strict\ncheck\n", 3}, {"check --later\n", 2},
+  };
   for (const auto& [script, status] : cases) {
     std::istringstream in(script);
     ScriptRunner runner(platform_, *editor_, out_);
