@@ -264,16 +264,42 @@ NewOutcome Editor::New() {
 
 void Editor::Open() {
   if (New() == NewOutcome::KeptUnsaved) return;
-  Load(platform_.OpenFile({"Open", kCharacterFilter, "iv3", ""}));
+  const std::string path = platform_.OpenFile({"Open", kCharacterFilter, "iv3", ""});
+  if (!path.empty()) Load(path);
 }
 
 void Editor::OpenNamed(const std::string& path) {
   if (New() == NewOutcome::KeptUnsaved) return;
-  Load(path);
+  if (!path.empty()) Load(path);
+}
+
+void Editor::OpenRecent(size_t index) {
+  if (index >= recent_.size()) return;
+  const std::string path = recent_[index];
+  std::error_code error;
+  // Asked before the save prompt, so a vanished file costs the player nothing.
+  if (!std::filesystem::exists(path, error)) {
+    recent_.erase(recent_.begin() + static_cast<std::ptrdiff_t>(index));
+    Tell(ShownText::Path(path) + " is gone; it was taken off the recent files.", Icon::Warning);
+    return;
+  }
+  OpenNamed(path);
+}
+
+void Editor::SetRecentFiles(std::vector<std::string> paths) {
+  recent_.clear();
+  for (auto it = paths.rbegin(); it != paths.rend(); ++it) {
+    if (!it->empty()) Remember(*it);
+  }
+}
+
+void Editor::Remember(const std::string& path) {
+  std::erase(recent_, path);
+  recent_.insert(recent_.begin(), path);
+  if (recent_.size() > kRecentFileCount) recent_.resize(kRecentFileCount);
 }
 
 void Editor::Load(const std::string& path) {
-  if (path.empty()) return;
   IoResult problem;
   const std::optional<CharacterFile> file = CharacterFile::Load(path, problem);
   if (!file) {
@@ -300,6 +326,7 @@ void Editor::Load(const std::string& path) {
   ForgetHistory();
   MarkSaved();
   document_.Modified = false;
+  Remember(path);
 }
 
 ShownText Editor::OpenedTitle() const {
@@ -322,6 +349,7 @@ bool Editor::WriteTo(const std::string& path) {
       document_.Modified = false;
       MarkSaved();
       frame_.title = OpenedTitle();
+      Remember(path);
       return true;
     case SaveOutcome::NoFileName:
       platform_.Message(kNoFileName, kAppTitle, Icon::None, Buttons::Ok);

@@ -27,6 +27,7 @@
 #include "app/skills_unit.h"
 #include "app/spells_unit.h"
 #include "app/texts_unit.h"
+#include "app/todo_unit.h"
 #include "app/unit_host.h"
 #include "catalog/catalogs.h"
 #include "platform/platform.h"
@@ -42,6 +43,9 @@ inline constexpr const char* kCharacterFilter = "Ironveil 3 (*.iv3)|*.iv3";
 /// Follows the path of a file Open refuses for holding no character.
 inline constexpr const char* kNotACharacter = " is not an Ironveil character file";
 inline constexpr const char* kSavePrompt = "Current character has been modified.\n\rDo you want do save changes?";
+
+/// How many characters the File menu offers again.
+inline constexpr size_t kRecentFileCount = 4;
 
 /// How a New that may ask to save ended.
 enum class NewOutcome { Reset, Cancelled, KeptUnsaved };
@@ -73,6 +77,13 @@ class Editor final : private UnitHost {
   void Open();
   /// Open with the file already chosen, as a double click in a file manager names it.
   void OpenNamed(const std::string& path);
+  /// Open with a file of the recent list instead of the file dialog; a file that is gone is
+  /// reported and dropped from the list.
+  void OpenRecent(size_t index);
+  /// The characters last opened or saved, the latest first.
+  const std::vector<std::string>& RecentFiles() const { return recent_; }
+  /// The list as the person's settings kept it from the last run.
+  void SetRecentFiles(std::vector<std::string> paths);
   /// True when the character was written.
   bool Save();
   bool SaveAs();
@@ -145,6 +156,8 @@ class Editor final : private UnitHost {
   const EdgesUnit& EdgesAndFlaws() const { return edges_; }
   AnimalFormUnit& AnimalForm() { return animalForm_; }
   const AnimalFormUnit& AnimalForm() const { return animalForm_; }
+  /// The Left to Do pane.
+  const TodoUnit& Todo() const { return todo_; }
 
   // The document, to read.
   const ivgen::Document& CurrentDocument() const { return doc_; }
@@ -286,9 +299,11 @@ class Editor final : private UnitHost {
   bool ReloadCatalogs(bool atStartup);
   /// Writes the character to path; on success it becomes the current file.
   bool WriteTo(const std::string& path);
-  ShownText OpenedTitle() const;
-  /// Open's reading of the chosen file; nothing for "".
+  /// Reads a character file chosen by Open or from the recent list.
   void Load(const std::string& path);
+  /// A character opened or saved goes to the top of the recent list.
+  void Remember(const std::string& path);
+  ShownText OpenedTitle() const;
   void Tell(const ShownText& text, Icon icon = Icon::None);
 
   Platform& platform_;
@@ -320,6 +335,7 @@ class Editor final : private UnitHost {
   /// set Modified by them.
   std::string savedText_;
   std::string status_;
+  std::vector<std::string> recent_;
   /// The last step kept; typing into the same field again joins it.
   std::string lastKept_;
 
@@ -340,12 +356,13 @@ class Editor final : private UnitHost {
   PointGenerationUnit pointGeneration_{*this, settings_, doc_.generation, doc_.edges, doc_.account};
   EdgesUnit edges_{*this, settings_, doc_.edges, doc_.account};
   AnimalFormUnit animalForm_{*this, doc_.specials};
+  TodoUnit todo_{doc_};
 
-  /// The units by page, then the dialogs'; New, a reload and every action run through all of them
-  /// in this order.
-  std::array<Unit*, kPageCount + 4> units_{&priorities_,      &race_,   &attributes_, &skills_, &cyberware_, &bioware_,
+  /// The units by page, then the dialogs', then the Left to Do pane, which reads what the others
+  /// show; New, a reload and every action run through all of them in this order.
+  std::array<Unit*, kPageCount + 5> units_{&priorities_,      &race_,   &attributes_, &skills_, &cyberware_, &bioware_,
                                            &spells_,          &powers_, &gear_,       &texts_,  &books_,     &contacts_,
-                                           &pointGeneration_, &edges_,  &animalForm_, &sheet_};
+                                           &pointGeneration_, &edges_,  &animalForm_, &sheet_,  &todo_};
 };
 
 }  // namespace ivgen

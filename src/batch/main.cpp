@@ -100,5 +100,5 @@ int main(int argc, char** argv) {
   ivgen::ScriptRunner runner(platform, editor, std::cout);
   const ivgen::RunStatus status = runner.Run(script, scriptName == "-" ? "<stdin>" : scriptName, std::cerr);
   std::cout.flush();
-  return status == ivgen::RunStatus::ScriptError ? 2 : 0;
+  return runner.ExitStatus(status);
 }

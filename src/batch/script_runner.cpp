@@ -227,9 +227,9 @@ std::string Flag(bool value) { return value ? "true" : "false"; }
 // Every other command is the main window's, out of reach while a modal dialog is open.
 bool NotTheMainWindows(const std::string& verb) {
   static const std::set<std::string, std::less<>> kVerbs = {
-      "answer",       "roll",           "print",    "echo",          "show-file",   "list",
-      "book-allowed", "books",          "about-ok", "about-sysinfo", "options-set", "options-browse",
-      "options-done", "options-cancel", "edge-add", "flaw-add",      "edge-remove", "edges-done"};
+      "answer",         "roll",     "print",    "echo",          "show-file",   "list",           "book-allowed",
+      "books",          "check",    "about-ok", "about-sysinfo", "options-set", "options-browse", "options-done",
+      "options-cancel", "edge-add", "flaw-add", "edge-remove",   "edges-done"};
   for (const char* prefix : {"show-", "points-", "print-options-", "animal-"}) {
     if (verb.starts_with(prefix)) return true;
   }
@@ -447,6 +447,21 @@ void ScriptRunner::AddCommands() {
     }
     return true;
   };
+  // The Left to Do pane's lines; the script goes on, and only its exit status remembers.
+  commands_["check"] = [this](const ScriptLine& line, std::string& error) {
+    const bool strict = line.words.size() == 1 && line.words[0] == "--strict";
+    if (!line.words.empty() && !strict) {
+      error = "takes no argument but --strict";
+      return false;
+    }
+    const std::vector<TodoLine>& lines = editor_.Todo().Lines();
+    if (lines.empty()) Say(kNothingLeftToDo);
+    for (const TodoLine& todo : lines) {
+      Say(TodoLineText(todo));
+      if (todo.kind == TodoKind::Error || (strict && todo.kind == TodoKind::Left)) checkFailed_ = true;
+    }
+    return true;
+  };
   AddCatalogCommands();
   AddCreationCommands(editor_, out_, commands_);
   AddSheetCommands(editor_, platform_, out_, commands_);
@@ -457,6 +472,17 @@ void ScriptRunner::AddCommands() {
   AddPointsCommands(editor_, platform_, out_, commands_);
   for (auto& [verb, command] : commands_) {
     if (!NotTheMainWindows(verb)) command = InWindow(platform_, std::nullopt, "the main window", std::move(command));
+  }
+}
+
+int ScriptRunner::ExitStatus(RunStatus status) const {
+  switch (status) {
+    case RunStatus::StartupFailed:
+      return 1;
+    case RunStatus::ScriptError:
+      return 2;
+    default:
+      return checkFailed_ ? 3 : 0;
   }
 }
 

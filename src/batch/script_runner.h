@@ -114,6 +114,10 @@ class ScriptRunner {
   /// script name and line number) or when an action ends the program.
   RunStatus Run(std::istream& script, const std::string& scriptName, std::ostream& err);
 
+  /// The program's exit status for a script that ended so: 1 a failed start-up, 2 a script
+  /// error, else 3 when a check found an error, 0 otherwise.
+  int ExitStatus(RunStatus status) const;
+
   /// The value of a printable name (record fields, displayed values, settings); nothing for an
   /// unknown name.
   std::optional<std::string> Printable(const std::string& name) const;
@@ -135,6 +139,8 @@ class ScriptRunner {
   std::ostream out_;
   std::map<std::string, Command> commands_;
   bool programEnded_ = false;
+  /// A check found an error (or, with --strict, something left).
+  bool checkFailed_ = false;
 };
 
 }  // namespace ivgen

@@ -98,13 +98,9 @@ bool RemoveEdge(RulesContext& ctx, EdgesView& view, const BuildAccount& account)
   return true;
 }
 
-bool EdgesDone(RulesContext& ctx, EdgesView& view, const BuildAccount& account) {
-  const CharacterRecord& record = ctx.record;
-  CalcEdgePts(ctx, view, account);
-  const bool override = record.OverrideLimits();
-  if (std::abs(view.EdgeSum) > std::abs(account.MaxAbsEpts) && !override) {
-    Tell(ctx, kExceedAbsMaxMessage + IntText(view.EdgeSum) + "/" + IntText(account.MaxAbsEpts));
-    return false;
+std::string BrokenEdgeLimit(const CharacterRecord& record, const EdgesView& view, const BuildAccount& account) {
+  if (std::abs(view.EdgeSum) > std::abs(account.MaxAbsEpts)) {
+    return kExceedAbsMaxMessage + IntText(view.EdgeSum) + "/" + IntText(account.MaxAbsEpts);
   }
   // Only what the player chose from the catalog counts: the racial, albino and ghoul flaws the
   // rules add carry no TAB, and counting them would leave a ghoul unable to close the dialog.
@@ -114,13 +110,18 @@ bool EdgesDone(RulesContext& ctx, EdgesView& view, const BuildAccount& account) 
     if (entry.find(kTab) == std::string::npos) continue;
     ++(EdgePoints(entry).value_or(0) > 0 ? edges : flaws);
   }
-  if (!override) {
-    if (edges > account.MaxFlawEdge || flaws > account.MaxFlawEdge) {
-      Tell(ctx, "No more then " + IntText(account.MaxFlawEdge) + " edges/flaws");
-      return false;
-    }
-    if (view.EdgeSum != 0 && !record.GeneratorPoints) {
-      Tell(ctx, kMustEqualZeroMessage);
+  if (edges > account.MaxFlawEdge || flaws > account.MaxFlawEdge) {
+    return "No more then " + IntText(account.MaxFlawEdge) + " edges/flaws";
+  }
+  if (view.EdgeSum != 0 && !record.GeneratorPoints) return kMustEqualZeroMessage;
+  return "";
+}
+
+bool EdgesDone(RulesContext& ctx, EdgesView& view, const BuildAccount& account) {
+  CalcEdgePts(ctx, view, account);
+  if (!ctx.record.OverrideLimits()) {
+    if (const std::string broken = BrokenEdgeLimit(ctx.record, view, account); !broken.empty()) {
+      Tell(ctx, broken);
       return false;
     }
   }

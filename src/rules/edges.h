@@ -66,6 +66,10 @@ bool AddFlaw(RulesContext& ctx, EdgesView& view, const BuildAccount& account);
 /// without "[" stay.
 bool RemoveEdge(RulesContext& ctx, EdgesView& view, const BuildAccount& account);
 
+/// The limit of edges and flaws that "Done" would refuse, as its message says it; "" when they
+/// hold. Override Limits is not asked here: Done lifts these limits, the Left to Do pane notes them.
+std::string BrokenEdgeLimit(const CharacterRecord& record, const EdgesView& view, const BuildAccount& account);
+
 /// "Done": closes the dialog when the limits hold, otherwise shows why and keeps it open. True
 /// when it closed.
 bool EdgesDone(RulesContext& ctx, EdgesView& view, const BuildAccount& account);

@@ -37,6 +37,7 @@ int main(int argc, char** argv) {
   if (ivgen::NamesCharacter(commandLine)) character = std::exchange(commandLine, "");
 
   QApplication app(argc, argv);
+  QApplication::setOrganizationName("ivgen");
   QApplication::setApplicationName("ivgen");
   QApplication::setWindowIcon(ivgen::WindowIcon());
 
@@ -58,7 +59,7 @@ int main(int argc, char** argv) {
   if (!editor.Frame().splashVisible && splash) splash->close();
 
   ivgen::MainWindow window(editor, &platform);
-  Centre(window);
+  if (!window.RestoredPlace()) Centre(window);
   window.show();
   if (!character.empty()) QTimer::singleShot(0, &window, [&window, character] { window.OpenNamed(character); });
   QuitOnceShownIfAsked();

@@ -3,9 +3,11 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFile>
 #include <QMenuBar>
 #include <QScreen>
+#include <QSettings>
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
@@ -48,9 +50,13 @@ MainWindow::MainWindow(Editor& editor, QtPlatform* platform) : editor_(editor), 
     Refresh();
   });
 
+  BuildTodoPane();
   BuildMenus();
   statusText_ = new QLabel(this);
   statusBar()->addWidget(statusText_, 1);
+  todoCount_ = new QLabel(this);
+  todoCount_->setObjectName("todoCount");
+  statusBar()->addPermanentWidget(todoCount_);
 
   if (platform != nullptr) {
     platform->SetParent(this);
@@ -58,6 +64,113 @@ MainWindow::MainWindow(Editor& editor, QtPlatform* platform) : editor_(editor), 
                               [this](Dialog dialog) { CloseDialog(dialog); }});
   }
   resize(960, 700);
+  RestoreUserSettings();
+  Refresh();
+}
+
+namespace {
+
+// QSettings' native format for organization and application "ivgen": ~/.config/ivgen/ivgen.conf.
+QSettings UserSettings() { return QSettings(QSettings::NativeFormat, QSettings::UserScope, "ivgen", "ivgen"); }
+
+}  // namespace
+
+void MainWindow::RestoreUserSettings() {
+  QSettings settings = UserSettings();
+  std::vector<std::string> recent;
+  const int count = settings.beginReadArray("recentFiles");
+  for (int i = 0; i < count; ++i) {
+    settings.setArrayIndex(i);
+    // The file system's own bytes, so a name in any encoding opens again.
+    recent.push_back(settings.value("path").toByteArray().toStdString());
+  }
+  settings.endArray();
+  editor_.SetRecentFiles(recent);
+  storedRecent_ = editor_.RecentFiles();
+  const QRect place = settings.value("window/geometry").toRect();
+  for (const QScreen* screen : QGuiApplication::screens()) {
+    if (place.isValid() && screen->availableGeometry().contains(place)) {
+      setGeometry(place);
+      restoredPlace_ = true;
+      break;
+    }
+  }
+}
+
+void MainWindow::SaveUserSettings() {
+  QSettings settings = UserSettings();
+  if (editor_.RecentFiles() != storedRecent_) {
+    storedRecent_ = editor_.RecentFiles();
+    settings.beginWriteArray("recentFiles", static_cast<int>(storedRecent_.size()));
+    for (size_t i = 0; i < storedRecent_.size(); ++i) {
+      settings.setArrayIndex(static_cast<int>(i));
+      settings.setValue("path", QByteArray::fromStdString(storedRecent_[i]));
+    }
+    settings.endArray();
+  }
+  if (isVisible()) settings.setValue("window/geometry", normalGeometry());
+}
+
+void MainWindow::BuildTodoPane() {
+  todoDock_ = new QDockWidget(tr("Left to Do"), this);
+  todoDock_->setObjectName("leftToDo");
+  todoList_ = new QListWidget(todoDock_);
+  todoList_->setObjectName("leftToDoList");
+  // The lines are sentences: under the pages they have the window's width, and wrap beyond it.
+  todoList_->setWordWrap(true);
+  todoList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  todoDock_->setWidget(todoList_);
+  addDockWidget(Qt::BottomDockWidgetArea, todoDock_);
+  todoDock_->hide();
+  connect(todoList_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+    const QVariant page = item->data(Qt::UserRole);
+    if (!page.isValid()) return;
+    editor_.SelectPage(page.toInt());
+    Refresh();
+  });
+}
+
+void MainWindow::ShowTodo() {
+  const std::vector<TodoLine>& lines = editor_.Todo().Lines();
+  todoCount_->setText(ToQt(editor_.Todo().CountText()));
+  QStringList shown;
+  for (const TodoLine& line : lines) shown << ToQt(TodoLineText(line));
+  if (shown.isEmpty()) shown << ToQt(std::string(kNothingLeftToDo));
+  QStringList current;
+  for (int i = 0; i < todoList_->count(); ++i) current << todoList_->item(i)->text();
+  // Rebuilt only when it changed, so a click in it is not lost under the player's pointer.
+  if (current == shown) return;
+  todoList_->clear();
+  for (const TodoLine& line : lines) {
+    auto* item = new QListWidgetItem(ToQt(TodoLineText(line)), todoList_);
+    item->setData(Qt::UserRole, line.page);
+    item->setToolTip(tr("Show the %1 page").arg(ToQt(std::string(kPageCaptions[line.page]))));
+    if (line.kind == TodoKind::Error) item->setForeground(QColor(0xb0, 0, 0));
+    if (line.kind == TodoKind::Note) item->setForeground(palette().color(QPalette::Disabled, QPalette::Text));
+  }
+  if (lines.empty()) new QListWidgetItem(shown.front(), todoList_);
+}
+
+void MainWindow::ShowRecentFiles() {
+  const std::vector<std::string>& recent = editor_.RecentFiles();
+  const QString home = QDir::homePath();
+  for (size_t i = 0; i < recentActions_.size(); ++i) {
+    QAction* action = recentActions_[i];
+    action->setVisible(i < recent.size());
+    if (i >= recent.size()) continue;
+    const QString path = QFile::decodeName(QByteArray::fromStdString(recent[i]));
+    QString shortened = path.startsWith(home + "/") ? "~" + path.mid(home.size()) : path;
+    shortened = fontMetrics().elidedText(shortened, Qt::ElideMiddle, fontMetrics().averageCharWidth() * 48);
+    action->setText(QString("&%1 %2").arg(i + 1).arg(shortened.replace("&", "&&")));
+    action->setToolTip(path);
+    action->setStatusTip(path);
+  }
+  recentSeparator_->setVisible(!recent.empty());
+  if (recent != storedRecent_) SaveUserSettings();
+}
+
+void MainWindow::OnRecent(int index) {
+  editor_.OpenRecent(static_cast<size_t>(index));
   Refresh();
 }
 
@@ -79,6 +192,15 @@ void MainWindow::BuildMenus() {
   file->addSeparator();
   QAction* printAction = AddAction(file, "&Print to HTML", &MainWindow::OnPrintToHtml, QKeySequence::Print);
   file->addSeparator();
+  file->setToolTipsVisible(true);
+  for (size_t i = 0; i < kRecentFileCount; ++i) {
+    QAction* recent = file->addAction(QString());
+    recent->setObjectName(QString("recentFile%1").arg(i + 1));
+    recent->setVisible(false);
+    connect(recent, &QAction::triggered, this, [this, i] { OnRecent(static_cast<int>(i)); });
+    recentActions_.push_back(recent);
+  }
+  recentSeparator_ = file->addSeparator();
   AddAction(file, "E&xit", &MainWindow::OnExit, QKeySequence::Quit);
 
   QMenu* edit = menuBar()->addMenu("&Edit");
@@ -90,6 +212,10 @@ void MainWindow::BuildMenus() {
   statusBarAction_ = AddAction(view, "Status &Bar", &MainWindow::OnStatusBar);
   statusBarAction_->setCheckable(true);
   AddAction(view, "&Refresh", &MainWindow::OnRefresh, QKeySequence::Refresh);
+  QAction* todo = todoDock_->toggleViewAction();
+  todo->setText(tr("&Left to Do"));
+  todo->setObjectName("leftToDoAction");
+  view->addAction(todo);
   view->addSeparator();
   view->addMenu(CreateCharacterGenMenu(editor_, this, [this] { Refresh(); }));
   AddAction(view, "&Options...", &MainWindow::OnOptions);
@@ -157,6 +283,8 @@ void MainWindow::Refresh() {
   redoAction_->setText(ToQt(editor_.RedoText()));
   redoAction_->setEnabled(editor_.CanRedo());
   statusText_->setText(status);
+  ShowTodo();
+  ShowRecentFiles();
   BuildPage(pages_->currentIndex());
   for (PageView* view : views_) {
     if (view != nullptr) view->Refresh();
@@ -236,6 +364,7 @@ void MainWindow::CloseDialog(Dialog dialog) {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
   if (exitApproved_ || editor_.CloseWindow()) {
+    SaveUserSettings();
     event->accept();
   } else {
     // The player asked to keep an unsaved character.

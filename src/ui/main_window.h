@@ -3,7 +3,9 @@
 #pragma once
 
 #include <QAction>
+#include <QDockWidget>
 #include <QLabel>
+#include <QListWidget>
 #include <QMainWindow>
 #include <QPointer>
 #include <QTabWidget>
@@ -27,6 +29,8 @@ class MainWindow : public QMainWindow {
   /// Shows the Editor's current state everywhere.
   void Refresh();
   QTabWidget* Pages() const { return pages_; }
+  /// Whether the size and position of the last run were restored (they fit this screen).
+  bool RestoredPlace() const { return restoredPlace_; }
 
   /// Open without the file dialog, for a character named on the command line.
   void OpenNamed(const std::string& path);
@@ -36,6 +40,12 @@ class MainWindow : public QMainWindow {
 
  private:
   void BuildMenus();
+  void BuildTodoPane();
+  void ShowTodo();
+  void ShowRecentFiles();
+  /// The person's own settings: the recent files and the window's place, never ivgen.ini.
+  void RestoreUserSettings();
+  void SaveUserSettings();
   void OpenDialog(Dialog dialog, bool modal);
   void BuildPage(int index);
   void CloseDialog(Dialog dialog);
@@ -57,6 +67,7 @@ class MainWindow : public QMainWindow {
   void OnRefresh() { Refresh(); }
   void OnUndo();
   void OnRedo();
+  void OnRecent(int index);
 
   Editor& editor_;
   QtPlatform* platform_ = nullptr;
@@ -66,6 +77,14 @@ class MainWindow : public QMainWindow {
   QAction* undoAction_ = nullptr;
   QAction* redoAction_ = nullptr;
   QLabel* statusText_ = nullptr;
+  QLabel* todoCount_ = nullptr;
+  QDockWidget* todoDock_ = nullptr;
+  QListWidget* todoList_ = nullptr;
+  std::vector<QAction*> recentActions_;
+  QAction* recentSeparator_ = nullptr;
+  /// The recent list as the settings hold it, so it is written only when it changed.
+  std::vector<std::string> storedRecent_;
+  bool restoredPlace_ = false;
   /// The dialogs on screen; a modal one over another is closed first.
   std::map<Dialog, QPointer<QDialog>> dialogs_;
   bool exitApproved_ = false;

@@ -373,6 +373,58 @@ TEST_F(EditorTest, OpenRunsNewFirstAndNeverLeavesAHalfReadCharacter) {
   }
 }
 
+// The File menu's recent characters: the latest opened or saved first, four at most, each once;
+// choosing one is Open without its file dialog, and a file that is gone costs nothing but its line.
+TEST_F(EditorTest, RecentFilesKeepTheLastFourAndOpenWithTheSavePrompt) {
+  Editor& editor = Start();
+  for (const char* name : {"a.iv3", "b.iv3", "c.iv3", "d.iv3", "e.iv3"}) {
+    editor.Texts().Set("StreetName", name);
+    platform_.QueueAnswer(Path(name));
+    ASSERT_TRUE(editor.SaveAs());
+  }
+  EXPECT_EQ(editor.RecentFiles(),
+            (std::vector<std::string>{Path("e.iv3"), Path("d.iv3"), Path("c.iv3"), Path("b.iv3")}));
+  platform_.QueueAnswer(Path("a.iv3"));
+  editor.Open();
+  EXPECT_EQ(editor.RecentFiles(),
+            (std::vector<std::string>{Path("a.iv3"), Path("e.iv3"), Path("d.iv3"), Path("c.iv3")}));
+
+  // Choosing the third asks to save the changed character first, as Open does, and opens it.
+  editor.Texts().Set("RealName", "Ada Voss");
+  platform_.ClearLog();
+  platform_.QueueAnswer("No");
+  editor.OpenRecent(2);
+  EXPECT_EQ(Log(),
+            (std::vector<std::string>{"message [New character] (warning, Yes/No/Cancel) " + kPrompt + " -> No"}));
+  EXPECT_EQ(editor.Record().StreetName, "d.iv3");
+  EXPECT_EQ(editor.Document().CurrentFile, Path("d.iv3"));
+  EXPECT_FALSE(editor.Document().Modified);
+  EXPECT_EQ(editor.RecentFiles(),
+            (std::vector<std::string>{Path("d.iv3"), Path("a.iv3"), Path("e.iv3"), Path("c.iv3")}));
+  // Cancel at the prompt still opens the file, and the changes are not saved.
+  const std::string saved = Read("d.iv3");
+  editor.Texts().Set("RealName", "Kit");
+  platform_.QueueAnswer("Cancel");
+  editor.OpenRecent(3);
+  EXPECT_EQ(editor.Record().StreetName, "c.iv3");
+  EXPECT_EQ(Read("d.iv3"), saved);
+
+  // A file that is gone: named, dropped, and the changed character stays without a prompt.
+  fs::remove(Path("e.iv3"));
+  editor.Texts().Set("RealName", "Kit");
+  platform_.ClearLog();
+  editor.OpenRecent(3);
+  ASSERT_EQ(Log().size(), 1u);
+  EXPECT_EQ(LastShown(),
+            kTell + "(warning, OK) " + Path("e.iv3") + " is gone; it was taken off the recent files. -> OK");
+  EXPECT_EQ(editor.RecentFiles(), (std::vector<std::string>{Path("c.iv3"), Path("d.iv3"), Path("a.iv3")}));
+  EXPECT_EQ(editor.Record().RealName, "Kit");
+  EXPECT_TRUE(editor.Document().Modified);
+  // The list a person's settings kept comes back in its order, without repeats or empty lines.
+  editor.SetRecentFiles({"/x/1.iv3", "", "/x/2.iv3", "/x/1.iv3", "/x/3.iv3", "/x/4.iv3", "/x/5.iv3"});
+  EXPECT_EQ(editor.RecentFiles(), (std::vector<std::string>{"/x/1.iv3", "/x/2.iv3", "/x/3.iv3", "/x/4.iv3"}));
+}
+
 TEST_F(EditorTest, TextsDropLineBreaksAndMarkTheCharacterModified) {
   Editor& editor = Start();
   EXPECT_TRUE(editor.Texts().Set("StreetName", "x\r\nAdept=0"));

@@ -140,6 +140,26 @@ TEST_F(ScriptRunnerTest, RollTakesDecimalValuesBelowOne) {
   EXPECT_EQ(platform_.NextRandom(), 0.5);
 }
 
+// A check prints and the script goes on; the exit status says whether any check found an error
+// (with --strict, anything left), unless a script error came first.
+TEST_F(ScriptRunnerTest, CheckGoesOnAndTheExitStatusRemembersWhatItFound) {
+  // In order: a new character shows its attribute points over-spent (6/0); past the race page
+  // only points are left to spend.
+  const std::pair<const char*, int> cases[] = {
+      {"check\nfrobnicate\n", 2},     {"check\necho on\n", 3}, {"page Race\ncheck\n", 0},
+      {"check --strict\ncheck\n", 3}, {"check --later\n", 2},
+  };
+  for (const auto& [script, status] : cases) {
+    std::istringstream in(script);
+    ScriptRunner runner(platform_, *editor_, out_);
+    EXPECT_EQ(runner.ExitStatus(runner.Run(in, "test.ivb", err_)), status) << script;
+  }
+  EXPECT_NE(out_.str().find("(go on to Attributes)\nerror Attributes: attribute points over-spent (6/0)\n"),
+            std::string::npos);
+  EXPECT_NE(out_.str().find("\non\n"), std::string::npos);
+  EXPECT_NE(err_.str().find("test.ivb:1: check: takes no argument but --strict"), std::string::npos);
+}
+
 // Scripts fuzzed with their file commands keep their files inside their folder: no file dialog
 // leads out of it, whether answered or given a sheet's name, and an empty answer still cancels.
 TEST(ConfinedPath, LeadsNowhereOutsideTheFolder) {

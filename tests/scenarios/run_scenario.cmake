@@ -7,7 +7,11 @@ execute_process(
   ERROR_VARIABLE errors
   RESULT_VARIABLE status)
 file(WRITE ${WORKDIR}/actual.out "${actual}")
-if(NOT status EQUAL 0)
+set(expected_status 0)
+if(EXISTS ${STATUS_FILE})
+  file(STRINGS ${STATUS_FILE} expected_status LIMIT_COUNT 1)
+endif()
+if(NOT status EQUAL expected_status)
   message(FATAL_ERROR "ivgen-batch ended with ${status}:\n${errors}\n${actual}")
 endif()
 file(READ ${EXPECTED} expected)

@@ -12,7 +12,10 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
+#include <QStatusBar>
 #include <QTabBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -32,8 +35,12 @@ namespace {
 // A started program in a folder of its own and its main window.
 class WindowTest : public test_support::ProgramTest {
  protected:
-  explicit WindowTest(const std::string& catalogs = IVGEN_BUNDLED_DATA) : ProgramTest(catalogs) { Start(); }
-
+  explicit WindowTest(const std::string& catalogs = IVGEN_BUNDLED_DATA) : ProgramTest(catalogs) {
+    // The person's settings live in a temporary folder (main); each test starts without any.
+    UserSettings().clear();
+    Start();
+  }
+  static QSettings UserSettings() { return QSettings(QSettings::NativeFormat, QSettings::UserScope, "ivgen", "ivgen"); }
   /// The window, made and shown at first use, so a test may set the Editor up before.
   MainWindow& Window() {
     if (!window_) {
@@ -91,7 +98,7 @@ class WindowTest : public test_support::ProgramTest {
     QStringList items;
     for (QAction* menu : Window().menuBar()->actions()) {
       for (QAction* item : menu->menu()->actions()) {
-        if (menu->text() == title && !item->isSeparator()) items << item->text();
+        if (menu->text() == title && !item->isSeparator() && item->isVisible()) items << item->text();
       }
     }
     return items;
@@ -124,13 +131,79 @@ TEST_F(MainWindowTest, OpensOnPrioritiesWithTheTwelvePagesAndMenus) {
   EXPECT_EQ(MenuItems("&File"),
             (QStringList{"&New", "&Open...", "&Save", "Save &As...", "Propert&ies", "&Print to HTML", "E&xit"}));
   EXPECT_EQ(MenuItems("&Edit"), (QStringList{"&Undo", "&Redo"}));
-  EXPECT_EQ(MenuItems("&View"), (QStringList{"Status &Bar", "&Refresh", "&Character Gen.", "&Options..."}));
+  EXPECT_EQ(MenuItems("&View"),
+            (QStringList{"Status &Bar", "&Refresh", "&Left to Do", "&Character Gen.", "&Options..."}));
   EXPECT_EQ(MenuItems("&Help"), (QStringList{"&Contents", "&Search For Help On...", "&About"}));
 
   for (int page = 0; page < Window().Pages()->count(); ++page) {
     ShowPage(page);
     Shot(Window(), QString("page%1").arg(page));
   }
+}
+
+// The Left to Do pane shows the Editor's lines, a click leads to the line's page, and the status
+// bar's own field counts what is left beside the status text, which stays as it was.
+TEST_F(MainWindowTest, LeftToDoPaneLeadsToThePagesAndTheStatusBarCounts) {
+  auto* pane = Find<QDockWidget>("leftToDo");
+  EXPECT_FALSE(pane->isVisible());
+  MenuItem("&Left to Do")->trigger();
+  EXPECT_TRUE(pane->isVisible());
+  auto* list = Find<QListWidget>("leftToDoList");
+  QStringList lines;
+  for (int i = 0; i < list->count(); ++i) lines << list->item(i)->text();
+  EXPECT_EQ(lines, (QStringList{"left Race: the race page is not completed (go on to Attributes)",
+                                "error Attributes: attribute points over-spent (6/0)",
+                                "left Skills: unspent knowledge skill points: 5 (0/5)",
+                                "left Skills: unspent language skill points: 1 (0/1)",
+                                "left BioInfo: no street name (the character sheet's file name comes from it)"}));
+  EXPECT_EQ(Find<QLabel>("todoCount")->text(), "5 things left to do");
+  Shot(Window(), "left-to-do");
+  ClickRow(list, list->model()->index(4, 0));
+  EXPECT_EQ(Window().Pages()->currentIndex(), kPageBioInfo);
+  editor_->Texts().Set("StreetName", "Nyx");
+  Window().Refresh();
+  EXPECT_EQ(list->count(), 4);
+  EXPECT_EQ(Find<QLabel>("todoCount")->text(), "4 things left to do");
+  QStringList status;
+  for (QLabel* label : Window().statusBar()->findChildren<QLabel*>()) status << label->text();
+  EXPECT_TRUE(status.contains("New character (modified)")) << status.join("|").toStdString();
+}
+
+// The File menu's recent characters are the person's, kept in their own settings, never in
+// ivgen.ini; choosing one opens it, and the window's place comes back where it fits the screen.
+TEST_F(MainWindowTest, RecentFilesAndThePlaceOfTheWindowAreKeptPerUser) {
+  const std::string ini = Read("ivgen.ini");
+  Window();
+  for (const char* name : {"nyx.iv3", "vex.iv3"}) {
+    editor_->Texts().Set("StreetName", name);
+    platform_.QueueAnswer(Path(name));
+    editor_->SaveAs();
+  }
+  Window().Refresh();
+  const QStringList file = MenuItems("&File");
+  ASSERT_EQ(file.size(), 9);
+  EXPECT_TRUE(file[6].startsWith("&1 ")) << file[6].toStdString();
+  EXPECT_TRUE(file[6].endsWith("vex.iv3")) << file[6].toStdString();
+  EXPECT_TRUE(file[7].startsWith("&2 ")) << file[7].toStdString();
+  EXPECT_EQ(Find<QAction>("recentFile2")->toolTip(), QString::fromStdString(Path("nyx.iv3")));
+  Find<QAction>("recentFile2")->trigger();
+  EXPECT_EQ(editor_->Record().StreetName, "nyx.iv3");
+  EXPECT_EQ(Read("ivgen.ini"), ini);
+  Window().setGeometry(20, 30, 700, 500);
+  const QRect place = Window().normalGeometry();
+  Window().close();
+  const QString conf = UserSettings().fileName();
+  EXPECT_TRUE(conf.endsWith("/ivgen/ivgen.conf")) << conf.toStdString();
+
+  // The next run lists them again, newest first, and sits where the last one was.
+  editor_->SetRecentFiles({});
+  MainWindow next(*editor_, nullptr);
+  EXPECT_TRUE(next.RestoredPlace());
+  EXPECT_EQ(next.geometry(), place);
+  EXPECT_EQ(editor_->RecentFiles(), (std::vector<std::string>{Path("nyx.iv3"), Path("vex.iv3")}));
+  // A place off every screen is not taken.
+  UserSettings().setValue("window/geometry", QRect(90000, 90000, 900, 650));
+  EXPECT_FALSE(MainWindow(*editor_, nullptr).RestoredPlace());
 }
 
 TEST_F(MainWindowTest, NewAsksOnlyAfterAnEditAndClearsThePagesAndSaveAsNamesTheFile) {
@@ -453,6 +526,9 @@ TEST_F(BooksPageTest, MovesABookSavesItAndReloads) {
 
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+  // The window keeps recent files and its place in the person's settings: never the real home's.
+  QTemporaryDir config;
+  qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
   QApplication app(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();

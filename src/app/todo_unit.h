@@ -1,0 +1,49 @@
+// The Left to Do pane: every open point of the character, one line each, taken from the markers
+// and counters the pages already show, so the pane can never disagree with a page.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "app/document.h"
+#include "app/unit_host.h"
+
+namespace ivgen {
+
+inline constexpr const char* kNothingLeftToDo = "Nothing left to do";
+
+/// Unspent points are left; a broken limit is an error, and under Override Limits only a note.
+enum class TodoKind { Left, Error, Note };
+
+struct TodoLine {
+  TodoKind kind = TodoKind::Left;
+  /// The page that shows the marker or counter, where a click on the line leads.
+  int page = kPagePriorities;
+  std::string text;
+  bool operator==(const TodoLine&) const = default;
+};
+
+/// "left", "error" or "note".
+std::string TodoKindName(TodoKind kind);
+/// How the pane and ivgen-batch check print a line: "left Attributes: 4 attribute points to spend (26/30)".
+std::string TodoLineText(const TodoLine& line);
+
+class TodoUnit final : public Unit {
+ public:
+  explicit TodoUnit(const Document& document) : document_(document) {}
+
+  const std::vector<TodoLine>& Lines() const { return lines_; }
+  /// The left and error lines; notes ask nothing of the player.
+  int OpenCount() const;
+  /// The status bar's field: "3 things left to do", or "Nothing left to do".
+  std::string CountText() const;
+
+  /// Runs last, after every other unit has brought its view up to date.
+  void Refresh(RulesContext& ctx) override;
+
+ private:
+  const Document& document_;
+  std::vector<TodoLine> lines_;
+};
+
+}  // namespace ivgen
