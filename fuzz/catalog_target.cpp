@@ -74,8 +74,6 @@ class NoHooks final : public CreationHooks {
   void RecountSkillPoints() override {}
   void RecountCyberwareEssence() override {}
   void RecountBioIndex() override {}
-  void RefreshGearTotals() override {}
-  void RefreshContacts() override {}
   void RefreshOverrideView() override {}
   void OfferSheetName(const std::string&) override {}
   void RestorePointGeneration() override {}

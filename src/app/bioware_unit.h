@@ -30,6 +30,7 @@ class BiowareUnit final : public Unit {
 
   // What the Editor runs for other pages, inside an action it is already running.
   void Recount(RulesContext& ctx) { RecountBioIndex(ctx, view_); }
+  void Entered(RulesContext& ctx) override { Recount(ctx); }
   void Reset(RulesContext& ctx) override { ResetBioware(ctx, view_); }
   void Refresh(RulesContext& ctx) override { ShowMoneyLeft(ctx.record, view_); }
   /// Another book choice renumbers the tree: the chosen node would name another item.

@@ -30,6 +30,8 @@ class ContactsUnit final : public Unit {
 
   /// The money-left display, after any purchase or refund on any page.
   void ShowMoneyLeft() { ivgen::ShowMoneyLeft(host_.Record(), view_); }
+  /// Entering the page: the money left as it is now.
+  void Entered(RulesContext&) override { ShowMoneyLeft(); }
   /// New: the page's texts are cleared and nothing is chosen.
   void Reset(RulesContext& ctx) override;
 

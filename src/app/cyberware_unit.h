@@ -34,6 +34,7 @@ class CyberwareUnit final : public Unit {
 
   // What the Editor runs for other pages, inside an action it is already running.
   void Recount(RulesContext& ctx) { RecountCyberwareEssence(ctx, view_); }
+  void Entered(RulesContext& ctx) override { Recount(ctx); }
   void StandardView(RulesContext& ctx) { ShowStandardView(ctx, view_); }
   void Reset(RulesContext& ctx) override { ResetCyberware(ctx, view_); }
   void Refresh(RulesContext& ctx) override { ShowEssenceAndMoney(ctx.record, view_); }

@@ -432,7 +432,13 @@ void Editor::HideSplash() { frame_.splashVisible = false; }
 void Editor::SelectPage(int page) {
   // Leaving a page may apply what it granted, so a page change that changed the character is a step.
   Name("Page Change");
-  Run([page](RulesContext& ctx) { return SwitchPage(ctx, page); });
+  Run([this, page](RulesContext& ctx) {
+    const int before = ctx.state.pages.page;
+    const bool changed = SwitchPage(ctx, page);
+    // The page that came into view (a dialog may have chosen another) counts its totals again.
+    if (ctx.state.pages.page != before) units_[static_cast<size_t>(ctx.state.pages.page)]->Entered(ctx);
+    return changed;
+  });
 }
 
 }  // namespace ivgen

@@ -218,10 +218,6 @@ class Editor final : private UnitHost {
     void RecountBioIndex() override {
       With([this](RulesContext& ctx) { editor_.bioware_.Recount(ctx); });
     }
-    void RefreshGearTotals() override {
-      With([this](RulesContext& ctx) { editor_.gear_.RecountWeight(ctx); });
-    }
-    void RefreshContacts() override { editor_.contacts_.ShowMoneyLeft(); }
     void RefreshOverrideView() override {
       With([this](RulesContext& ctx) { editor_.skills_.RefreshOverrideView(ctx); });
     }

@@ -37,7 +37,7 @@ class GearUnit final : public Unit {
   void MoveDown();
 
   /// Entering the page: the carried weight and money left again.
-  void RecountWeight(RulesContext& ctx) { RecountGearWeight(ctx, view_); }
+  void Entered(RulesContext& ctx) override { RecountGearWeight(ctx, view_); }
   /// Open: the carried weight the file holds, as the page shows it until it recounts.
   void ShowOpenedWeight() { view_.totalWeight = GeneralNumber(host_.Record().TotalWeight); }
   /// The money-left display, after any purchase or refund on any page.

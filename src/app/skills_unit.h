@@ -41,6 +41,7 @@ class SkillsUnit final : public Unit {
   void Reset(RulesContext& ctx) override;
   /// The seams other pages reach through the Editor's hooks, inside the action that runs.
   void Recount(RulesContext& ctx) { RecountSkillPoints(ctx, view_); }
+  void Entered(RulesContext& ctx) override { Recount(ctx); }
   void RefreshOverrideView(RulesContext& ctx) { ShowOverrideView(ctx, view_); }
 
  private:

@@ -33,6 +33,9 @@ class Unit {
   virtual bool CatalogsReloaded(RulesContext&) { return false; }
   /// After every action: brings what the unit shows up to date with the document. Reads no file.
   virtual void Refresh(RulesContext&) {}
+  /// The player brought the unit's page into view: the totals the page shows as of its last
+  /// visit are counted again.
+  virtual void Entered(RulesContext&) {}
 
  protected:
   ~Unit() = default;

@@ -122,13 +122,11 @@ class CreationHooks {
   virtual void ShowStandardView() = 0;
   /// Nuyen left on the gear and spells pages.
   virtual void ShowMoneyLeft() = 0;
+  /// The totals the skills, cyberware and bioware pages count on entry, counted for a file just
+  /// read or a race just changed.
   virtual void RecountSkillPoints() = 0;
   virtual void RecountCyberwareEssence() = 0;
   virtual void RecountBioIndex() = 0;
-  /// Entering the gear page: its totals.
-  virtual void RefreshGearTotals() = 0;
-  /// Entering the contacts page.
-  virtual void RefreshContacts() = 0;
   /// "Override Limits (Existing Char)" switched: the skills page's override view.
   virtual void RefreshOverrideView() = 0;
   /// The name the character sheet proposes when it is written.

@@ -9,20 +9,12 @@ namespace ivgen {
 
 namespace {
 
-// Entering a page brings its totals up to date.
+// Entering a page brings its totals up to date; the purchase pages count theirs in their units,
+// which the Editor tells after the change.
 void RefreshPage(RulesContext& ctx, int page) {
   CharacterRecord& record = ctx.record;
   PageState& view = ctx.state.pages;
   switch (page) {
-    case kPageSkills:
-      ctx.hooks.RecountSkillPoints();
-      break;
-    case kPageCyberware:
-      ctx.hooks.RecountCyberwareEssence();
-      break;
-    case kPageBioware:
-      ctx.hooks.RecountBioIndex();
-      break;
     case kPageSpells:
       // A mundane character's spells are not saved, so it is offered none to buy.
       view.spellGroupVisible = record.MagicUser() && record.MagicPts > 0;
@@ -32,12 +24,6 @@ void RefreshPage(RulesContext& ctx, int page) {
       RecalcDerived(ctx);
       view.powerGroupVisible = record.Adept == 0;
       if (view.powerGroupVisible) ShowPowerPoints(ctx);
-      break;
-    case kPageGear:
-      ctx.hooks.RefreshGearTotals();
-      break;
-    case kPageContacts:
-      ctx.hooks.RefreshContacts();
       break;
     default:
       break;
