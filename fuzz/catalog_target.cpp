@@ -70,7 +70,6 @@ class NoHooks final : public CreationHooks {
   void AlbinoChoice() override {}
   void AlbinoFlaw() override {}
   void ShowStandardView() override {}
-  void ShowMoneyLeft() override {}
   void RecountSkillPoints() override {}
   void RecountCyberwareEssence() override {}
   void RecountBioIndex() override {}

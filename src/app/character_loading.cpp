@@ -113,7 +113,7 @@ void LoadCharacter(RulesContext& ctx, const CharacterFile& file, const std::stri
 
   for (const std::string& entry : file.List(kCyberList)) {
     record.Cyberware.push_back(entry);
-    ctx.hooks.ShowMoneyLeft();
+    ShowMoneyLeft(ctx);
     ApplyCodes(ctx, InstalledCyberFields(entry)[4]);
   }
   ctx.hooks.RecountCyberwareEssence();

@@ -28,10 +28,10 @@ class ContactsUnit final : public Unit {
   void MoveUp();
   void MoveDown();
 
-  /// The money-left display, after any purchase or refund on any page.
-  void ShowMoneyLeft() { ivgen::ShowMoneyLeft(host_.Record(), view_); }
+  /// The money left as of the last purchase, refund or visit.
+  void Refresh(RulesContext& ctx) override { view_.moneyLeft = ctx.state.money.contacts; }
   /// Entering the page: the money left as it is now.
-  void Entered(RulesContext&) override { ShowMoneyLeft(); }
+  void Entered(RulesContext& ctx) override { ctx.state.money.contacts = MoneyLeftText(ctx.record); }
   /// New: the page's texts are cleared and nothing is chosen.
   void Reset(RulesContext& ctx) override;
 

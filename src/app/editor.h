@@ -205,10 +205,6 @@ class Editor final : private UnitHost {
     void ShowStandardView() override {
       With([this](RulesContext& ctx) { editor_.cyberware_.StandardView(ctx); });
     }
-    void ShowMoneyLeft() override {
-      editor_.gear_.ShowMoneyLeft();
-      editor_.contacts_.ShowMoneyLeft();
-    }
     void RecountSkillPoints() override {
       With([this](RulesContext& ctx) { editor_.skills_.Recount(ctx); });
     }

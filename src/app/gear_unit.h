@@ -40,8 +40,8 @@ class GearUnit final : public Unit {
   void Entered(RulesContext& ctx) override { RecountGearWeight(ctx, view_); }
   /// Open: the carried weight the file holds, as the page shows it until it recounts.
   void ShowOpenedWeight() { view_.totalWeight = GeneralNumber(host_.Record().TotalWeight); }
-  /// The money-left display, after any purchase or refund on any page.
-  void ShowMoneyLeft() { ivgen::ShowMoneyLeft(host_.Record(), view_); }
+  /// The money left as of the last purchase, refund or visit.
+  void Refresh(RulesContext& ctx) override { view_.moneyLeft = ctx.state.money.gear; }
   /// New: nothing of the fresh gear list is chosen.
   void Reset(RulesContext& ctx) override { ResetGearPage(ctx, view_); }
 

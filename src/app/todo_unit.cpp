@@ -117,7 +117,9 @@ void TodoUnit::Refresh(RulesContext&) {
   const Counter power = Read(attributes.powerPointsDisplay);
   add.Points(kPagePowers, "power points", attributes.powerPointsDisplay, power.used > power.available,
              pages.powerGroupVisible);
-  if (Val(doc.gear.moneyLeft) < 0) add.Error(kPageGear, "money below zero (" + doc.gear.moneyLeft + " nuyen left)");
+  // The cyberware page's money is the current one; gear shows it as of its last visit or purchase.
+  const std::string& money = doc.cyberware.moneyLeft;
+  if (Val(money) < 0) add.Error(kPageGear, "money below zero (" + money + " nuyen left)");
   if (record.StreetName.empty()) {
     add.Left(kPageBioInfo, "no street name (the character sheet's file name comes from it)");
   }

@@ -26,12 +26,6 @@ void Deselect(ContactsView& view) {
   view.updateEnabled = false;
 }
 
-// Gear shows the same money.
-void ShowMoneyLeftBothPages(RulesContext& ctx, ContactsView& view) {
-  ShowMoneyLeft(ctx.record, view);
-  ctx.hooks.ShowMoneyLeft();
-}
-
 }  // namespace
 
 void SetContactField(ContactsView& view, int index, std::string_view text) {
@@ -86,7 +80,7 @@ bool AddContact(RulesContext& ctx, ContactsView& view) {
   fields[kContactPriceField] = view.price;
   SpendNuyen(record, price);
   record.Contacts.push_back(JoinTabs(fields));
-  ShowMoneyLeftBothPages(ctx, view);
+  ShowMoneyLeft(ctx);
   return true;
 }
 
@@ -115,7 +109,7 @@ bool RemoveContact(RulesContext& ctx, ContactsView& view) {
   RefundNuyen(record, CLng(Val(TabField(*place, kContactPriceField))));
   record.Contacts.erase(place);
   Deselect(view);
-  ShowMoneyLeftBothPages(ctx, view);
+  ShowMoneyLeft(ctx);
   return true;
 }
 
@@ -150,7 +144,7 @@ void ResetContactsPage(RulesContext& ctx, ContactsView& view) {
   Deselect(view);
   ClearContact(view);
   view.price.clear();
-  ShowMoneyLeft(ctx.record, view);
+  ctx.state.money.contacts = MoneyLeftText(ctx.record);
 }
 
 }  // namespace ivgen

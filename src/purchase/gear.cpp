@@ -229,8 +229,7 @@ void RecountGearWeight(RulesContext& ctx, GearView& view) {
   }
   record.TotalWeight = total;
   view.totalWeight = GeneralNumber(total);
-  ShowMoneyLeft(record, view);
-  ctx.hooks.ShowMoneyLeft();
+  ShowMoneyLeft(ctx);
 }
 
 void MoveGearUp(RulesContext& ctx, GearView& view) {

@@ -143,7 +143,7 @@ bool BuySpellPoints(RulesContext& ctx, SpellsView& view) {
     record.MagicPts += 1;
     SpendNuyen(record, kSpellPointPrice);
   }
-  ctx.hooks.ShowMoneyLeft();
+  ShowMoneyLeft(ctx);
   ShowMoneyLeft(record, view);
   ShowSpellPoints(ctx);
   return bought;

@@ -1,5 +1,6 @@
 #include "rules/creation_state.h"
 
+#include "record/money.h"
 #include "record/values.h"
 #include "rules/attributes.h"
 #include "rules/priorities.h"
@@ -10,6 +11,8 @@ void StartCreation(RulesContext& ctx) {
   ctx.state.priorities.order = PriorityView{}.order;
   SelectPriorityRow(ctx, 0);
 }
+
+void ShowMoneyLeft(RulesContext& ctx) { ctx.state.money.gear = ctx.state.money.contacts = MoneyLeftText(ctx.record); }
 
 void ResetCreation(RulesContext& ctx) {
   CreationState& state = ctx.state;

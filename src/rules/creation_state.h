@@ -97,11 +97,21 @@ struct PageState {
   bool operator==(const PageState&) const = default;
 };
 
+/// The money left as the gear and contacts pages show it. Those two pages count it again only at a
+/// purchase or a refund, on leaving the priorities page, at Open and when they are entered, so it
+/// is kept as of then; the other pages show it as it is after every action.
+struct MoneyShown {
+  std::string gear = "0";
+  std::string contacts = "0";
+  bool operator==(const MoneyShown&) const = default;
+};
+
 struct CreationState {
   AttributeView attributes;
   PriorityView priorities;
   RaceView race;
   PageState pages;
+  MoneyShown money;
   bool operator==(const CreationState&) const = default;
 };
 
@@ -120,8 +130,6 @@ class CreationHooks {
   virtual void AlbinoFlaw() = 0;
   /// Leaving the attributes page: the cyberware page's standard view.
   virtual void ShowStandardView() = 0;
-  /// Nuyen left on the gear and spells pages.
-  virtual void ShowMoneyLeft() = 0;
   /// The totals the skills, cyberware and bioware pages count on entry, counted for a file just
   /// read or a race just changed.
   virtual void RecountSkillPoints() = 0;
@@ -155,5 +163,9 @@ void ResetCreation(RulesContext& ctx);
 
 /// Brings the flags and texts that follow from the record up to date; runs after every action.
 void RefreshCreationView(RulesContext& ctx);
+
+/// A purchase or a refund on any page, leaving the priorities page, Open: the gear and contacts
+/// pages count the money left again.
+void ShowMoneyLeft(RulesContext& ctx);
 
 }  // namespace ivgen

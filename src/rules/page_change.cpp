@@ -66,7 +66,7 @@ bool ChangePage(RulesContext& ctx, int previousPage, bool opened) {
   if (previousPage == kPageAttributes) ctx.hooks.ShowStandardView();
 
   if (opened) {
-    ctx.hooks.ShowMoneyLeft();
+    ShowMoneyLeft(ctx);
     OfferRaces(ctx, /*keepRace=*/true);
   } else if (previousPage == kPagePriorities) {
     if (record.GeneratorPoints) {
@@ -85,7 +85,7 @@ bool ChangePage(RulesContext& ctx, int previousPage, bool opened) {
       moneyTyped = money != moneyBefore;
       record.Maxresources = money;
     }
-    ctx.hooks.ShowMoneyLeft();
+    ShowMoneyLeft(ctx);
     // Whatever page comes next, the race options follow the race priority just left.
     OfferRaces(ctx);
     // The new grant shows in the points display at once.

@@ -4,6 +4,7 @@
 #include <string>
 #include <tuple>
 
+#include "record/money.h"
 #include "record/values.h"
 #include "rules/attributes.h"
 #include "rules/edges.h"
@@ -250,8 +251,9 @@ TEST_F(PageChangeTest, RaceOptionsFollowTheRacePriority) {
     std::string shown;
     for (bool enabled : state.race.optionEnabled) shown += enabled ? "1" : "0";
     EXPECT_EQ(shown, offered) << row << override;
+    // The gear and contacts pages show the money of the grant just applied.
+    EXPECT_EQ(state.money.gear + " " + state.money.contacts, MoneyLeftText(record) + " " + MoneyLeftText(record));
   }
-  EXPECT_EQ(hooks.calls.back(), "ShowMoneyLeft");
 }
 
 TEST_F(PageChangeTest, ARaceNoLongerOfferedIsToldOrReplaced) {
@@ -375,10 +377,10 @@ TEST_F(PageChangeTest, BuildPointsOpenTheirDialogOnThePrioritiesPage) {
   // Run on page 0 itself, the change moves on to the race page without running again.
   platform.ClearLog();
   state.pages.page = kPagePriorities;
-  hooks.calls.clear();
+  state.money = {};
   PageChange(ctx, kPagePriorities);
   EXPECT_EQ(state.pages.page, kPageRace);
-  EXPECT_EQ(std::count(hooks.calls.begin(), hooks.calls.end(), "ShowMoneyLeft"), 1);
+  EXPECT_EQ(state.money.gear, MoneyLeftText(record));
   EXPECT_EQ(state.race.metaGroupVisible, MetaOn(record));
 }
 

@@ -21,7 +21,6 @@ class RecordingHooks : public CreationHooks {
   void AlbinoChoice() override { calls.push_back("AlbinoChoice"); }
   void AlbinoFlaw() override { calls.push_back("AlbinoFlaw"); }
   void ShowStandardView() override { calls.push_back("ShowStandardView"); }
-  void ShowMoneyLeft() override { calls.push_back("ShowMoneyLeft"); }
   void RecountSkillPoints() override { calls.push_back("RecountSkillPoints"); }
   void RecountCyberwareEssence() override { calls.push_back("RecountCyberwareEssence"); }
   void RecountBioIndex() override { calls.push_back("RecountBioIndex"); }
