@@ -73,7 +73,6 @@ class NoHooks final : public CreationHooks {
   void RecountSkillPoints() override {}
   void RecountCyberwareEssence() override {}
   void RecountBioIndex() override {}
-  void RefreshOverrideView() override {}
   void OfferSheetName(const std::string&) override {}
   void RestorePointGeneration() override {}
   void CalcEdgePts() override {}

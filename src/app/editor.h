@@ -214,9 +214,6 @@ class Editor final : private UnitHost {
     void RecountBioIndex() override {
       With([this](RulesContext& ctx) { editor_.bioware_.Recount(ctx); });
     }
-    void RefreshOverrideView() override {
-      With([this](RulesContext& ctx) { editor_.skills_.RefreshOverrideView(ctx); });
-    }
     void OfferSheetName(const std::string& streetName) override { editor_.sheet_.OfferSheetName(streetName); }
     void RestorePointGeneration() override {
       With([this](RulesContext& ctx) { editor_.pointGeneration_.RestorePointGeneration(ctx); });

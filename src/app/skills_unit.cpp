@@ -75,7 +75,6 @@ void SkillsUnit::Reset(RulesContext& ctx) {
   ShowSkillCategories(ctx, view_);
   SelectSkill(ctx, view_, -1);
   RecountSkillPoints(ctx, view_);
-  ShowOverrideView(ctx, view_);
 }
 
 }  // namespace ivgen

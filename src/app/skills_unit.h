@@ -42,7 +42,12 @@ class SkillsUnit final : public Unit {
   /// The seams other pages reach through the Editor's hooks, inside the action that runs.
   void Recount(RulesContext& ctx) { RecountSkillPoints(ctx, view_); }
   void Entered(RulesContext& ctx) override { Recount(ctx); }
-  void RefreshOverrideView(RulesContext& ctx) { ShowOverrideView(ctx, view_); }
+  /// The character's list and the override view ("Base Skill", "Spec. Skill") follow the record
+  /// whatever changed it: an Open, the option, the point dialog.
+  void Refresh(RulesContext& ctx) override {
+    RefreshSkillList(ctx.record, view_);
+    ShowOverrideView(ctx, view_);
+  }
 
  private:
   /// Runs a step that changes nothing a save writes.

@@ -102,20 +102,6 @@ void ShowPool(SkillPoolView& pool, int used, int allowance) {
   pool.stop = used > allowance;
 }
 
-void RefreshList(const CharacterRecord& record, SkillsView& view) {
-  view.names.clear();
-  view.ratings.clear();
-  for (const std::string& entry : record.Skills) {
-    const size_t start = RatingsStart(entry);
-    view.names.push_back(start == 0 ? entry : entry.substr(0, start - 1));
-    view.ratings.push_back(start == 0 ? "" : entry.substr(start));
-  }
-  if (view.selected >= static_cast<int>(record.Skills.size())) {
-    view.selected = -1;
-    view.removeEnabled = view.spinnerEnabled = view.orderEnabled = view.adjustersEnabled = false;
-  }
-}
-
 // Appends an entry, selects it and recounts.
 void AppendSkill(RulesContext& ctx, SkillsView& view, const std::string& name, std::string_view ratings) {
   ctx.record.Skills.push_back(TrimRight(name) + kTab + std::string(ratings));
@@ -140,11 +126,25 @@ bool MoveSelected(RulesContext& ctx, SkillsView& view, int step) {
   if (SelectedEntry(ctx, view) == nullptr || to < 0 || to >= static_cast<int>(list.size())) return false;
   std::swap(list[static_cast<size_t>(view.selected)], list[static_cast<size_t>(to)]);
   view.selected = to;
-  RefreshList(ctx.record, view);
+  RefreshSkillList(ctx.record, view);
   return true;
 }
 
 }  // namespace
+
+void RefreshSkillList(const CharacterRecord& record, SkillsView& view) {
+  view.names.clear();
+  view.ratings.clear();
+  for (const std::string& entry : record.Skills) {
+    const size_t start = RatingsStart(entry);
+    view.names.push_back(start == 0 ? entry : entry.substr(0, start - 1));
+    view.ratings.push_back(start == 0 ? "" : entry.substr(start));
+  }
+  if (view.selected >= static_cast<int>(record.Skills.size())) {
+    view.selected = -1;
+    view.removeEnabled = view.spinnerEnabled = view.orderEnabled = view.adjustersEnabled = false;
+  }
+}
 
 SkillRatings ParseSkillEntry(std::string_view entry) {
   std::string_view ratings = entry.substr(RatingsStart(entry));
@@ -352,7 +352,7 @@ void RecountSkillPoints(RulesContext& ctx, SkillsView& view) {
   ShowPool(view.active, record.CurSkill, record.PtsSkills);
   ShowPool(view.knowledge, record.KnowledgePointsUsed, record.KnowledgeAllowance);
   ShowPool(view.language, record.LanguagePointsUsed, record.LanguageAllowance);
-  RefreshList(record, view);
+  RefreshSkillList(record, view);
 }
 
 void ShowOverrideView(RulesContext& ctx, SkillsView& view) { view.adjustersVisible = ctx.record.OverrideLimits(); }

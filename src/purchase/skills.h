@@ -117,5 +117,7 @@ bool MoveSkillDown(RulesContext& ctx, SkillsView& view);
 void RecountSkillPoints(RulesContext& ctx, SkillsView& view);
 /// Override Limits switched: shows or hides the adjusters.
 void ShowOverrideView(RulesContext& ctx, SkillsView& view);
+/// The character's list as the page shows it; a selection past its end is dropped.
+void RefreshSkillList(const CharacterRecord& record, SkillsView& view);
 
 }  // namespace ivgen

@@ -135,8 +135,6 @@ class CreationHooks {
   virtual void RecountSkillPoints() = 0;
   virtual void RecountCyberwareEssence() = 0;
   virtual void RecountBioIndex() = 0;
-  /// "Override Limits (Existing Char)" switched: the skills page's override view.
-  virtual void RefreshOverrideView() = 0;
   /// The name the character sheet proposes when it is written.
   virtual void OfferSheetName(const std::string& streetName) = 0;
   /// An opened character: the point-generation dialog shows the choices the record holds.

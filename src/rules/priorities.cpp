@@ -186,7 +186,6 @@ bool SetOverrideLimits(RulesContext& ctx, bool on) {
   ctx.state.priorities.initiationEnabled = true;
   record.Initiation = 0;
   ApplyGrade(ctx);
-  ctx.hooks.RefreshOverrideView();
   return true;
 }
 

@@ -24,7 +24,6 @@ class RecordingHooks : public CreationHooks {
   void RecountSkillPoints() override { calls.push_back("RecountSkillPoints"); }
   void RecountCyberwareEssence() override { calls.push_back("RecountCyberwareEssence"); }
   void RecountBioIndex() override { calls.push_back("RecountBioIndex"); }
-  void RefreshOverrideView() override { calls.push_back("RefreshOverrideView"); }
   void OfferSheetName(const std::string& name) override { calls.push_back("OfferSheetName " + name); }
   void RestorePointGeneration() override { calls.push_back("RestorePointGeneration"); }
   void CalcEdgePts() override { calls.push_back("CalcEdgePts"); }
