@@ -1,6 +1,7 @@
 // The window clicked as a player would under the offscreen platform, prompts answered by the
 // scripted platform: its pages, menus and dialogs drive the Editor and show what the rules decided.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -28,6 +29,9 @@
 #include "ui/main_window.h"
 #include "ui/options_dialog.h"
 #include "ui/print_options_dialog.h"
+#include "ui/qt_text.h"
+#include "ui/sheet_preview.h"
+#include "ui/sheet_renderer.h"
 
 namespace ivgen {
 namespace {
@@ -128,11 +132,20 @@ TEST_F(MainWindowTest, OpensOnPrioritiesWithTheTwelvePagesAndMenus) {
   // Every page fits a 1024x768 screen with room for a task bar.
   EXPECT_LE(Window().minimumSizeHint().width(), 1024);
   EXPECT_LE(Window().minimumSizeHint().height(), 720);
+  // Without Qt WebEngine the sheet cannot be laid out, so its three commands are not offered.
+  const QStringList sheetOutput =
+      SheetRendererBuilt() ? QStringList{"Export Sheet as P&DF...", "Print S&heet..."} : QStringList{};
   EXPECT_EQ(MenuItems("&File"),
-            (QStringList{"&New", "&Open...", "&Save", "Save &As...", "Propert&ies", "&Print to HTML", "E&xit"}));
+            QStringList({"&New", "&Open...", "&Save", "Save &As...", "Propert&ies", "&Print to HTML"}) + sheetOutput +
+                QStringList{"E&xit"});
   EXPECT_EQ(MenuItems("&Edit"), (QStringList{"&Undo", "&Redo"}));
-  EXPECT_EQ(MenuItems("&View"),
-            (QStringList{"Status &Bar", "&Refresh", "&Left to Do", "&Character Gen.", "&Options..."}));
+  EXPECT_EQ(MenuItems("&View"), QStringList({"Status &Bar", "&Refresh", "&Left to Do"}) +
+                                    (SheetRendererBuilt() ? QStringList{"Sheet Preview"} : QStringList{}) +
+                                    QStringList({"&Character Gen.", "&Options..."}));
+  if (SheetRendererBuilt()) {
+    EXPECT_EQ(MenuItem("&Print to HTML")->shortcut(), QKeySequence(QKeySequence::Print));
+    EXPECT_EQ(MenuItem("Print S&heet...")->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
+  }
   EXPECT_EQ(MenuItems("&Help"), (QStringList{"&Contents", "&Search For Help On...", "&About"}));
 
   for (int page = 0; page < Window().Pages()->count(); ++page) {
@@ -251,6 +264,54 @@ TEST_F(MainWindowTest, PrintOptionsDialogChoosesWhatTheSheetHolds) {
   EXPECT_NE(bytes.find("<tr><img src=\"nyx.gif\""), std::string::npos);
   EXPECT_NE(bytes.find("<!-- Cyber  -->"), std::string::npos);
   EXPECT_EQ(bytes.find("<!-- Bio  -->"), std::string::npos);
+}
+
+// The preview follows the character a moment after the last action and only while it shows;
+// hidden it makes no sheet at all, and looking at it finalizes nothing.
+TEST_F(MainWindowTest, SheetPreviewFollowsTheCharacterOnlyWhileShown) {
+  if (!SheetRendererBuilt()) GTEST_SKIP() << "built without Qt WebEngine";
+  auto* preview = Find<SheetPreview>("sheetPreview");
+  EXPECT_FALSE(preview->isVisible());
+  ShowPage(9);
+  QTest::keyClicks(Find("StreetName"), "Nyx");
+  QTest::qWait(600);
+  EXPECT_EQ(preview->Generated(), 0);
+
+  const CharacterRecord before = editor_->Record();
+  MenuItem("Sheet Preview")->trigger();
+  ASSERT_TRUE(preview->isVisible());
+  QTRY_COMPARE(preview->Generated(), 1);
+  EXPECT_EQ(preview->ShownHtml(), ToQt(editor_->Sheet().Preview()));
+  EXPECT_TRUE(preview->ShownHtml().contains("<td colspan=2>Nyx</td></tr>"));
+  // Typing a word makes one sheet after it, not one per letter, and never during an action.
+  QTest::keyClicks(Find("RealName"), "Ada");
+  EXPECT_EQ(preview->Generated(), 1);
+  QTRY_COMPARE(preview->Generated(), 2);
+  QTest::qWait(600);
+  EXPECT_EQ(preview->Generated(), 2);
+  EXPECT_TRUE(preview->ShownHtml().contains("<td colspan=2>Ada</td></tr>"));
+  EXPECT_EQ(editor_->Record().NuyenSpent, before.NuyenSpent);
+  EXPECT_FALSE(editor_->Record().OnceThru);
+  Shot(Window(), "sheet-preview");
+
+  // "Options..." opens the print options to change them only; the pane shows the new sections.
+  QTest::mouseClick(Find<QPushButton>("previewOptions"), Qt::LeftButton);
+  EXPECT_TRUE(editor_->Sheet().OptionsOnly());
+  PrintOptionsDialog dialog(*editor_, nullptr);
+  EXPECT_FALSE(dialog.findChild<QLineEdit*>("pictureFile")->isEnabled());
+  EXPECT_EQ(dialog.findChild<QPushButton*>("print")->text(), "OK");
+  QTest::mouseClick(dialog.findChild<QCheckBox*>("chkPrOp1"), Qt::LeftButton);
+  QTest::mouseClick(dialog.findChild<QPushButton*>("print"), Qt::LeftButton);
+  EXPECT_FALSE(editor_->Sheet().IsOpen());
+  EXPECT_EQ(platform_.Log().back(), "closed PrintOptions");
+  Window().Refresh();
+  QTRY_VERIFY(preview->ShownHtml().contains("<!-- Cyber  -->"));
+
+  MenuItem("Sheet Preview")->trigger();
+  const int shown = preview->Generated();
+  QTest::keyClicks(Find("RealName"), " Voss");
+  QTest::qWait(600);
+  EXPECT_EQ(preview->Generated(), shown);
 }
 
 TEST_F(PagesTest, PriorityRowsMoveAndTheMagicOptionsFollow) {
@@ -529,7 +590,12 @@ int main(int argc, char** argv) {
   // The window keeps recent files and its place in the person's settings: never the real home's.
   QTemporaryDir config;
   qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+  // As the program does: the sheet renderer plugin needs shared contexts before the application,
+  // and its engine's sandbox refuses root, which CI runs as.
+  QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+  if (geteuid() == 0) qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
   QApplication app(argc, argv);
+  ivgen::SetSheetRendererFolder(IVGEN_PROGRAM_DIR);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }
