@@ -314,6 +314,33 @@ TEST_F(MainWindowTest, SheetPreviewFollowsTheCharacterOnlyWhileShown) {
   EXPECT_EQ(preview->Generated(), shown);
 }
 
+// "Export Sheet as PDF..." proposes the street name, lays the sheet out as PDF and leaves the
+// character as it was; a PDF that cannot be written is told with its path.
+TEST_F(MainWindowTest, ExportSheetAsPdfWritesWithoutFinalizing) {
+  if (!SheetRendererBuilt()) GTEST_SKIP() << "built without Qt WebEngine";
+  editor_->Texts().Set("StreetName", "Nyx");
+  const Document before = editor_->CurrentDocument();
+  const bool modified = editor_->Document().Modified;
+  const std::string pdf = Path("nyx.pdf");
+  platform_.QueueAnswer(pdf);
+  ExportSheetAsPdf(*editor_, platform_, nullptr);
+  EXPECT_EQ(Log(), (std::vector<std::string>{
+                       "save-file [PDF File] PDF Ironveil 3 (*.pdf)|*.pdf {Nyx.pdf} -> \"" + pdf + "\"",
+                       "message [Ironveil Character Generator] (OK) Created PDF Character file: " + pdf + " -> OK"}));
+  EXPECT_EQ(Read("nyx.pdf").substr(0, 5), "%PDF-");
+  EXPECT_EQ(editor_->CurrentDocument(), before);
+  EXPECT_EQ(editor_->Document().Modified, modified);
+
+  platform_.ClearLog();
+  platform_.QueueAnswer(Folder());
+  ExportSheetAsPdf(*editor_, platform_, nullptr);
+  EXPECT_TRUE(
+      Log().back().starts_with("message [Ironveil Character Generator] (warning, OK) The character sheet was "
+                               "not written.\\r\\nCould not write " +
+                               Folder()))
+      << Log().back();
+}
+
 TEST_F(PagesTest, PriorityRowsMoveAndTheMagicOptionsFollow) {
   auto* areas = Find<QListWidget>("priorityAreas");
   auto* values = Find<QListWidget>("priorityValues");
