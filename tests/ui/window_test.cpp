@@ -194,10 +194,12 @@ TEST_F(MainWindowTest, RecentFilesAndThePlaceOfTheWindowAreKeptPerUser) {
   }
   Window().Refresh();
   const QStringList file = MenuItems("&File");
-  ASSERT_EQ(file.size(), 9);
-  EXPECT_TRUE(file[6].startsWith("&1 ")) << file[6].toStdString();
-  EXPECT_TRUE(file[6].endsWith("vex.iv3")) << file[6].toStdString();
-  EXPECT_TRUE(file[7].startsWith("&2 ")) << file[7].toStdString();
+  // After the print commands: Export Sheet as PDF and Print Sheet when the sheet can be laid out.
+  const int first = SheetRendererBuilt() ? 8 : 6;
+  ASSERT_EQ(file.size(), first + 3);
+  EXPECT_TRUE(file[first].startsWith("&1 ")) << file[first].toStdString();
+  EXPECT_TRUE(file[first].endsWith("vex.iv3")) << file[first].toStdString();
+  EXPECT_TRUE(file[first + 1].startsWith("&2 ")) << file[first + 1].toStdString();
   EXPECT_EQ(Find<QAction>("recentFile2")->toolTip(), QString::fromStdString(Path("nyx.iv3")));
   Find<QAction>("recentFile2")->trigger();
   EXPECT_EQ(editor_->Record().StreetName, "nyx.iv3");
