@@ -25,6 +25,8 @@ namespace ivgen {
 struct SheetState {
   PrintOptions options;
   bool open = false;
+  /// Opened from the sheet preview to change the options only: "Print" prints nothing.
+  bool optionsOnly = false;
   /// The name the sheet proposes and puts in its title: the street name at the last page change.
   std::string sheetName;
   /// The path of the sheet the last print wrote; "" when it wrote none.

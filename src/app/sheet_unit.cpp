@@ -10,20 +10,32 @@ void SheetUnit::PrintToHtml() {
   if (!ConfirmFinalization(host_.Record(), platform_)) return;
   // The box shows this character's picture each time, so one character's picture never ends up
   // on the next one's sheet; the ticks stay as the last print left them.
-  const std::string& picture = host_.Record().GraphicsFilename;
-  options_.pictureFile = picture.empty() ? std::string(kDefaultPicture) : picture;
+  options_.pictureFile = PrintedPicture(host_.Record());
   open_ = true;
+  optionsOnly_ = false;
   platform_.RunDialog(Dialog::PrintOptions);
 }
 
+void SheetUnit::EditOptions() {
+  if (open_) return;
+  options_.pictureFile = PrintedPicture(host_.Record());
+  open_ = true;
+  optionsOnly_ = true;
+  platform_.RunDialog(Dialog::PrintOptions);
+}
+
+std::string SheetUnit::Preview() const {
+  return PreviewSheet(host_.Record(), host_.CurrentCatalogs(), options_, sheetName_);
+}
+
 void SheetUnit::SetPictureFile(std::string text) {
-  if (!open_) return;
+  if (!open_ || optionsOnly_) return;
   std::erase_if(text, [](char c) { return c == '\r' || c == '\n'; });
   options_.pictureFile = std::move(text);
 }
 
 void SheetUnit::BrowsePicture() {
-  if (!open_) return;
+  if (!open_ || optionsOnly_) return;
   const std::string path = platform_.OpenFile({kPictureDialogTitle, kPictureDialogFilter, "", ""});
   if (path.empty()) return;
   // The character file keeps the name and the sheet links it: a name either would change is
@@ -50,6 +62,10 @@ void SheetUnit::SetSheetKind(int kind) {
 
 bool SheetUnit::Print() {
   if (!open_) return false;
+  if (optionsOnly_) {
+    Cancel();
+    return false;
+  }
   const StepScope step(host_, "Print to HTML");
   open_ = false;
   platform_.CloseDialog(Dialog::PrintOptions);
@@ -73,6 +89,7 @@ bool SheetUnit::Print() {
 void SheetUnit::Cancel() {
   if (!open_) return;
   open_ = false;
+  optionsOnly_ = false;
   platform_.CloseDialog(Dialog::PrintOptions);
 }
 

@@ -21,6 +21,7 @@ class SheetUnit final : public Unit {
         platform_(platform),
         options_(state.options),
         open_(state.open),
+        optionsOnly_(state.optionsOnly),
         sheetName_(state.sheetName),
         written_(state.written) {}
 
@@ -28,8 +29,16 @@ class SheetUnit final : public Unit {
   /// on from the dialog's "Print" button.
   void PrintToHtml();
 
+  /// The sheet preview's "Options...": the same dialog, whose "Print" then only closes it. The
+  /// picture belongs to the character and is stored only by a print, so its box stays disabled.
+  void EditOptions();
+  /// The sheet as a print would write it now, with the options as they are; nothing is finalized
+  /// and the document is left as it was.
+  std::string Preview() const;
+
   // The dialog's controls; each does nothing while the dialog is closed.
-  /// The "Insert Graphics [FileName]" box, as typed; line breaks are dropped.
+  /// The "Insert Graphics [FileName]" box, as typed; line breaks are dropped. Disabled while the
+  /// dialog only edits the options.
   void SetPictureFile(std::string text);
   /// "Browse": a picture chosen in the open-file dialog replaces the box's text; a name the
   /// character file cannot keep is refused with a message.
@@ -40,7 +49,8 @@ class SheetUnit final : public Unit {
   void SetSection(int box, bool on);
   /// Sheet kind 0 to 5; another number changes nothing.
   void SetSheetKind(int kind);
-  /// "Print": keeps the box's picture as the character's, closes the dialog, asks for the file,
+  /// "Print": while the dialog only edits the options, closes it and prints nothing. Otherwise
+  /// keeps the box's picture as the character's, closes the dialog, asks for the file,
   /// finalizes the character and writes the sheet.
   /// True when the sheet was written.
   bool Print();
@@ -49,6 +59,8 @@ class SheetUnit final : public Unit {
 
   const PrintOptions& Options() const { return options_; }
   bool IsOpen() const { return open_; }
+  /// Opened by EditOptions: the picture box and "Browse" are disabled, "Print" only closes.
+  bool OptionsOnly() const { return open_ && optionsOnly_; }
   /// The name the sheet proposes and puts in its title: the street name at the last page change.
   const std::string& SheetName() const { return sheetName_; }
   /// The path of the sheet the last print wrote; "" when it wrote none.
@@ -64,6 +76,7 @@ class SheetUnit final : public Unit {
   Platform& platform_;
   PrintOptions& options_;
   bool& open_;
+  bool& optionsOnly_;
   std::string& sheetName_;
   std::string& written_;
 };

@@ -52,11 +52,22 @@ void AddSheetCommands(Editor& editor, ScriptedPlatform& platform, std::ostream& 
   };
 
   commands["print-to-html"] = NoArguments([&sheet] { sheet.PrintToHtml(); });
-  commands["print-options-file"] = inDialog([&sheet](const ScriptLine& line, std::string&) {
+  // The picture is the character's, stored only by a print: opened from the preview, its box and
+  // "Browse" are disabled.
+  auto pictureBox = [&sheet, inDialog](BatchCommand command) {
+    return inDialog([&sheet, command](const ScriptLine& line, std::string& error) {
+      if (sheet.OptionsOnly()) {
+        error = "the picture box is disabled while the dialog only changes the options";
+        return false;
+      }
+      return command(line, error);
+    });
+  };
+  commands["print-options-file"] = pictureBox([&sheet](const ScriptLine& line, std::string&) {
     sheet.SetPictureFile(line.words.size() == 1 ? line.words[0] : line.rest);
     return true;
   });
-  commands["print-options-browse"] = inDialog(NoArguments([&sheet] { sheet.BrowsePicture(); }));
+  commands["print-options-browse"] = pictureBox(NoArguments([&sheet] { sheet.BrowsePicture(); }));
   commands["print-options-picture"] = inDialog(OnOffArgument([&sheet](bool on) { sheet.SetPrintPicture(on); }));
   commands["print-options-section"] = inDialog([&sheet](const ScriptLine& line, std::string& error) {
     // A caption with a blank may be quoted or written as two words.
@@ -83,6 +94,17 @@ void AddSheetCommands(Editor& editor, ScriptedPlatform& platform, std::ostream& 
   commands["print-options-print"] = inDialog(NoArguments([&sheet] { sheet.Print(); }));
   commands["print-options-cancel"] = inDialog(NoArguments([&sheet] { sheet.Cancel(); }));
   commands["show-print-options"] = NoArguments([&sheet, &out] { ShowPrintOptions(sheet, out); });
+  commands["sheet-preview-options"] = NoArguments([&sheet] { sheet.EditOptions(); });
+  // One sheet line per output line, as the preview pane shows it.
+  commands["show-sheet-preview"] = NoArguments([&sheet, &out] {
+    const std::string bytes = sheet.Preview();
+    for (size_t start = 0; start < bytes.size();) {
+      size_t end = bytes.find("\r\n", start);
+      if (end == std::string::npos) end = bytes.size();
+      out << std::string_view(bytes).substr(start, end - start) << "\n";
+      start = end + 2;
+    }
+  });
   // A sheet for each character of a game: the warning answered as queued (OK when nothing is),
   // the dialog's choices as last left, and the file dialog answered with the path.
   commands["print-sheet"] = [&sheet, &platform](const ScriptLine& line, std::string& error) {

@@ -40,17 +40,49 @@ std::string AskSheetPath(const std::string& proposedName, Platform& platform) {
   return platform.SaveFile({kSheetDialogTitle, kSheetFilter, kSheetExtension, proposedName});
 }
 
+std::string PrintedPicture(const CharacterRecord& record) {
+  return record.GraphicsFilename.empty() ? std::string(kDefaultPicture) : record.GraphicsFilename;
+}
+
+std::string PreviewSheet(CharacterRecord record, const Catalogs& catalogs, PrintOptions options,
+                         std::string_view sheetName) {
+  // A print keeps the box's picture, which starts as the character's or the default, as the
+  // character's before it writes; the preview does the same to its copy.
+  record.GraphicsFilename = options.pictureFile = PrintedPicture(record);
+  return WriteSheet(record, catalogs, options, sheetName);
+}
+
+PrintOptions ExportOptions(const CharacterRecord& record) {
+  PrintOptions options;
+  options.pictureFile = PrintedPicture(record);
+  options.printPicture = true;
+  options.sections.fill(true);
+  return options;
+}
+
 bool PrintSheet(CharacterRecord& record, const Catalogs& catalogs, const PrintOptions& options,
                 std::string_view sheetName, const std::string& path, Platform& platform) {
   const Finalization finalization = FinalizeCharacter(record, platform);
-  const IoResult written = WriteSheetFile(path, WriteSheet(record, catalogs, options, sheetName));
-  if (!written.ok) {
+  if (!SaveSheetFile(path, WriteSheet(record, catalogs, options, sheetName), kSheetWritten, platform)) {
     UndoFinalization(record, finalization);
+    return false;
+  }
+  return true;
+}
+
+std::string AskPdfPath(const CharacterRecord& record, Platform& platform) {
+  const std::string proposed = record.StreetName.empty() ? "" : record.StreetName + kPdfExtension;
+  return platform.SaveFile({kPdfDialogTitle, kPdfFilter, kPdfExtension, proposed});
+}
+
+bool SaveSheetFile(const std::string& path, std::string_view bytes, const char* createdText, Platform& platform) {
+  const IoResult written = WriteSheetFile(path, bytes);
+  if (!written.ok) {
     platform.Message("The character sheet was not written.\r\n" + written.Describe("write"), kAppTitle, Icon::Warning,
                      Buttons::Ok);
     return false;
   }
-  platform.Message(kSheetWritten + ShownText::Path(path), kAppTitle, Icon::None, Buttons::Ok);
+  platform.Message(createdText + ShownText::Path(path), kAppTitle, Icon::None, Buttons::Ok);
   return true;
 }
 

@@ -22,6 +22,10 @@ inline constexpr const char* kSheetExtension = ".htm";
 inline constexpr const char* kPictureDialogTitle = "Open";
 inline constexpr const char* kPictureDialogFilter = "Graphics (*.gif;*.jpg)|*.gif;*.jpg";
 inline constexpr const char* kSheetWritten = "Created HTML Character file: ";
+inline constexpr const char* kPdfDialogTitle = "PDF File";
+inline constexpr const char* kPdfFilter = "PDF Ironveil 3 (*.pdf)|*.pdf";
+inline constexpr const char* kPdfExtension = ".pdf";
+inline constexpr const char* kPdfWritten = "Created PDF Character file: ";
 
 /// What printing changed in the character, kept so that a print that wrote nothing can be undone.
 struct Finalization {
@@ -47,6 +51,21 @@ IoResult WriteSheetFile(const std::string& path, std::string_view bytes);
 bool ConfirmFinalization(const CharacterRecord& record, Platform& platform);
 /// The save dialog for the sheet; "" when cancelled.
 std::string AskSheetPath(const std::string& proposedName, Platform& platform);
+
+/// The save dialog for a PDF of the sheet, proposing the street name; "" when cancelled.
+std::string AskPdfPath(const CharacterRecord& record, Platform& platform);
+/// Writes a finished sheet (HTML or PDF) and tells the person: `createdText` and the path, or
+/// the failure with the path. True when it was written.
+bool SaveSheetFile(const std::string& path, std::string_view bytes, const char* createdText, Platform& platform);
+
+/// The picture a print offers: the character's, or the default when it has none.
+std::string PrintedPicture(const CharacterRecord& record);
+/// The sheet a print would write now with these options, for looking at while building: written
+/// from a copy of the character, never finalized.
+std::string PreviewSheet(CharacterRecord record, const Catalogs& catalogs, PrintOptions options,
+                         std::string_view sheetName);
+/// What a game master's export prints: every section box ticked and the character's picture.
+PrintOptions ExportOptions(const CharacterRecord& record);
 
 /// Finalizes, writes the sheet to path and tells the person the outcome. When the sheet cannot
 /// be written the failure is shown with the path and the finalization is undone. True

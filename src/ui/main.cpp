@@ -12,6 +12,7 @@
 #include "ui/about_dialog.h"
 #include "ui/artwork.h"
 #include "ui/main_window.h"
+#include "ui/pdf_export.h"
 #include "ui/qt_platform.h"
 
 namespace {
@@ -29,6 +30,7 @@ void QuitOnceShownIfAsked() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc > 1 && std::string(argv[1]) == ivgen::kExportPdfOption) return ivgen::ExportPdfMain(argc, argv);
   // The command line names the settings file; read it before Qt takes its own options away.
   std::vector<const char*> arguments(argv, argv + argc);
   std::string commandLine = ivgen::CommandLineText(argc, arguments.data());
@@ -36,6 +38,8 @@ int main(int argc, char** argv) {
   std::string character;
   if (ivgen::NamesCharacter(commandLine)) character = std::exchange(commandLine, "");
 
+  // The sheet renderer plugin, loaded later, shares the window's graphics contexts.
+  QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
   QApplication app(argc, argv);
   QApplication::setOrganizationName("ivgen");
   QApplication::setApplicationName("ivgen");

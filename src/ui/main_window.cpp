@@ -27,6 +27,8 @@
 #include "ui/priorities_page.h"
 #include "ui/qt_platform.h"
 #include "ui/qt_text.h"
+#include "ui/sheet_preview.h"
+#include "ui/sheet_renderer.h"
 
 namespace ivgen {
 
@@ -51,6 +53,12 @@ MainWindow::MainWindow(Editor& editor, QtPlatform* platform) : editor_(editor), 
   });
 
   BuildTodoPane();
+  if (SheetRendererBuilt()) {
+    preview_ = new SheetPreview(editor_, this);
+    addDockWidget(Qt::RightDockWidgetArea, preview_);
+    preview_->hide();
+    connect(preview_, &SheetPreview::Changed, this, &MainWindow::Refresh);
+  }
   BuildMenus();
   statusText_ = new QLabel(this);
   statusBar()->addWidget(statusText_, 1);
@@ -191,6 +199,10 @@ void MainWindow::BuildMenus() {
   AddAction(file, "Propert&ies", &MainWindow::OnProperties);
   file->addSeparator();
   QAction* printAction = AddAction(file, "&Print to HTML", &MainWindow::OnPrintToHtml, QKeySequence::Print);
+  if (preview_ != nullptr) {
+    AddAction(file, "Export Sheet as P&DF...", &MainWindow::OnExportSheetAsPdf);
+    AddAction(file, "Print S&heet...", &MainWindow::OnPrintSheet, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
+  }
   file->addSeparator();
   file->setToolTipsVisible(true);
   for (size_t i = 0; i < kRecentFileCount; ++i) {
@@ -216,6 +228,7 @@ void MainWindow::BuildMenus() {
   todo->setText(tr("&Left to Do"));
   todo->setObjectName("leftToDoAction");
   view->addAction(todo);
+  if (preview_ != nullptr) view->addAction(preview_->toggleViewAction());
   view->addSeparator();
   view->addMenu(CreateCharacterGenMenu(editor_, this, [this] { Refresh(); }));
   AddAction(view, "&Options...", &MainWindow::OnOptions);
@@ -292,6 +305,7 @@ void MainWindow::Refresh() {
   for (const auto& [kind, dialog] : dialogs_) {
     if (auto* view = qobject_cast<DialogView*>(dialog.data()); view != nullptr && view->isVisible()) view->Refresh();
   }
+  if (preview_ != nullptr) preview_->Refresh();
   refreshing_ = false;
 }
 
@@ -428,6 +442,14 @@ void MainWindow::OnPrintToHtml() {
   if (platform_->Message(kOpenSheetQuestion, kAppTitle, Icon::Question, Buttons::YesNo) == Answer::Yes) {
     QDesktopServices::openUrl(QUrl::fromLocalFile(QFile::decodeName(QByteArray::fromStdString(sheet))));
   }
+}
+
+void MainWindow::OnExportSheetAsPdf() {
+  if (platform_ != nullptr) ExportSheetAsPdf(editor_, *platform_, this);
+}
+
+void MainWindow::OnPrintSheet() {
+  if (platform_ != nullptr) PrintSheetOnPaper(editor_, *platform_, this);
 }
 
 void MainWindow::OnHelpContents() { editor_.HelpContents(); }

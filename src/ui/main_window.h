@@ -19,6 +19,7 @@ namespace ivgen {
 
 class Editor;
 class QtPlatform;
+class SheetPreview;
 
 class MainWindow : public QMainWindow {
   Q_OBJECT
@@ -61,6 +62,8 @@ class MainWindow : public QMainWindow {
   void OnStatusBar();
   void OnOptions();
   void OnPrintToHtml();
+  void OnExportSheetAsPdf();
+  void OnPrintSheet();
   void OnHelpContents();
   void OnHelpSearch();
   void OnAbout();
@@ -72,6 +75,8 @@ class MainWindow : public QMainWindow {
   Editor& editor_;
   QtPlatform* platform_ = nullptr;
   QTabWidget* pages_ = nullptr;
+  /// Only when the sheet can be laid out (built with Qt WebEngine).
+  SheetPreview* preview_ = nullptr;
   std::vector<PageView*> views_;
   QAction* statusBarAction_ = nullptr;
   QAction* undoAction_ = nullptr;

@@ -19,14 +19,14 @@ PrintOptionsDialog::PrintOptionsDialog(Editor& editor, QWidget* parent) : QDialo
   auto* pictureFrame = new QGroupBox("Insert Graphics [FileName]", this);
   picture_ = new QLineEdit(pictureFrame);
   picture_->setObjectName("pictureFile");
-  auto* browse = new QPushButton("Browse", pictureFrame);
-  browse->setObjectName("browse");
-  browse->setAutoDefault(false);
+  browse_ = new QPushButton("Browse", pictureFrame);
+  browse_->setObjectName("browse");
+  browse_->setAutoDefault(false);
   printPicture_ = new QCheckBox("Print", pictureFrame);
   printPicture_->setObjectName("printPicture");
   auto* pictureRow = new QHBoxLayout(pictureFrame);
   pictureRow->addWidget(picture_, 1);
-  pictureRow->addWidget(browse);
+  pictureRow->addWidget(browse_);
   pictureRow->addWidget(printPicture_);
 
   auto* sectionFrame = new QGroupBox("Sections", this);
@@ -54,10 +54,10 @@ PrintOptionsDialog::PrintOptionsDialog(Editor& editor, QWidget* parent) : QDialo
   }
 
   auto* buttons = new QDialogButtonBox(this);
-  QPushButton* print = buttons->addButton("Print", QDialogButtonBox::AcceptRole);
+  print_ = buttons->addButton("Print", QDialogButtonBox::AcceptRole);
   QPushButton* cancel = buttons->addButton("Cancel", QDialogButtonBox::RejectRole);
-  print->setObjectName("print");
-  print->setDefault(true);
+  print_->setObjectName("print");
+  print_->setDefault(true);
   cancel->setObjectName("cancel");
   cancel->setAutoDefault(false);
 
@@ -70,7 +70,7 @@ PrintOptionsDialog::PrintOptionsDialog(Editor& editor, QWidget* parent) : QDialo
 
   connect(picture_, &QLineEdit::textEdited, this,
           [&sheet](const QString& text) { sheet.SetPictureFile(FromQt(text)); });
-  connect(browse, &QPushButton::clicked, this, [this] {
+  connect(browse_, &QPushButton::clicked, this, [this] {
     editor_.Sheet().BrowsePicture();
     Refresh();
   });
@@ -79,7 +79,7 @@ PrintOptionsDialog::PrintOptionsDialog(Editor& editor, QWidget* parent) : QDialo
     Refresh();
   });
   // The unit closes the dialog through the platform before it asks for the file.
-  connect(print, &QPushButton::clicked, this, [this] { editor_.Sheet().Print(); });
+  connect(print_, &QPushButton::clicked, this, [this] { editor_.Sheet().Print(); });
   connect(cancel, &QPushButton::clicked, this, [this] { editor_.Sheet().Cancel(); });
   Refresh();
 }
@@ -90,6 +90,11 @@ void PrintOptionsDialog::Refresh() {
   printPicture_->setChecked(options.printPicture);
   for (int box = 0; box < kPrintSectionCount; ++box) sections_[box]->setChecked(options.sections[box]);
   kinds_[options.sheetKind]->setChecked(true);
+  // Opened from the sheet preview, the dialog changes the options and prints nothing.
+  const bool optionsOnly = editor_.Sheet().OptionsOnly();
+  picture_->setEnabled(!optionsOnly);
+  browse_->setEnabled(!optionsOnly);
+  print_->setText(optionsOnly ? "OK" : "Print");
 }
 
 void PrintOptionsDialog::reject() {

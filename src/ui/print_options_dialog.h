@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QDialog>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <array>
 
@@ -25,6 +26,8 @@ class PrintOptionsDialog : public QDialog {
  private:
   Editor& editor_;
   QLineEdit* picture_;
+  QPushButton* browse_;
+  QPushButton* print_;
   QCheckBox* printPicture_;
   std::array<QCheckBox*, kPrintSectionCount> sections_{};
   std::array<QRadioButton*, kSheetKindCount> kinds_{};

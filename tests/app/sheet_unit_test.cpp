@@ -107,6 +107,59 @@ TEST_F(SheetUnitTest, PrintFinalizesAndWritesTheSheetUnderTheNameOfTheLastPageCh
   EXPECT_EQ(platform_.Log().back(), "save-file [HTML File] HTML Ironveil 3 (*.htm)|*.htm -> \"\"");
 }
 
+// The preview is the sheet a print would write now, with the options as they are, yet looking
+// at it finalizes nothing; the print that follows writes the same bytes with the money cut.
+TEST_F(SheetUnitTest, PreviewIsTheSheetAPrintWritesWithoutFinalizing) {
+  SheetUnit& sheet = editor_->Sheet();
+  sheet.PrintToHtml();
+  sheet.SetSection(kPrintSpells, true);
+  sheet.SetPrintPicture(true);
+  sheet.SetPictureFile("nyx.jpg");
+  sheet.Cancel();  // the ticks stay, the typed picture is not the character's
+
+  const Document document = editor_->CurrentDocument();
+  const bool modified = editor_->Document().Modified;
+  const std::string preview = sheet.Preview();
+  EXPECT_EQ(editor_->CurrentDocument(), document);
+  EXPECT_EQ(editor_->Document().Modified, modified);
+  EXPECT_NE(preview.find("<title>Nyx Ironveil 3 Character Sheet</title>"), std::string::npos);
+  EXPECT_NE(preview.find("<tr><img src=\".\\iv.gif\""), std::string::npos);
+  EXPECT_NE(preview.find("<!-- Spells -->"), std::string::npos) << preview;
+
+  const std::string leftBefore = "<td colspan=2>" + std::to_string(MoneyLeft(editor_->Record())) + "&yen;</td></tr>";
+  ASSERT_NE(preview.find(leftBefore), std::string::npos);
+  platform_.QueueAnswer("OK");
+  sheet.PrintToHtml();
+  platform_.QueueAnswer(Path("nyx.htm"));
+  platform_.QueueRandom(0.5);
+  ASSERT_TRUE(sheet.Print());
+  std::string expected = preview;
+  expected.replace(expected.find(leftBefore), leftBefore.size(),
+                   "<td colspan=2>" + std::to_string(MoneyLeft(editor_->Record())) + "&yen;</td></tr>");
+  EXPECT_EQ(Read("nyx.htm"), expected);
+  EXPECT_EQ(sheet.Preview(), expected);
+}
+
+// "Options..." on the preview changes the ticks only: its "Print" asks for no file, finalizes
+// nothing and keeps no picture, and the picture box cannot be typed in.
+TEST_F(SheetUnitTest, OptionsFromThePreviewPrintNothing) {
+  SheetUnit& sheet = editor_->Sheet();
+  const CharacterRecord before = editor_->Record();
+  const std::string undo = editor_->UndoText();
+  sheet.EditOptions();
+  EXPECT_TRUE(sheet.OptionsOnly());
+  sheet.SetPictureFile("other.gif");
+  sheet.SetSection(kPrintBioware, true);
+  EXPECT_FALSE(sheet.Print());
+  EXPECT_EQ(Log(), (std::vector<std::string>{"dialog PrintOptions", "closed PrintOptions"}));
+  EXPECT_FALSE(sheet.IsOpen());
+  EXPECT_EQ(editor_->Record(), before);
+  EXPECT_EQ(sheet.Options().pictureFile, ".\\iv.gif");
+  EXPECT_TRUE(sheet.Options().sections[kPrintBioware]);
+  EXPECT_NE(sheet.Preview().find("<!-- Bio"), std::string::npos);
+  EXPECT_EQ(editor_->UndoText(), undo);
+}
+
 // With Override Limits a Cancel at the warning still prints, and the money stays as it is.
 TEST_F(SheetUnitTest, OverrideLimitsPrintsWithoutFinalizing) {
   editor_->Priorities().SetOverrideLimits(true);

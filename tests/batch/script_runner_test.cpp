@@ -97,12 +97,16 @@ TEST_F(ScriptRunnerTest, RefusesControlsThePlayerCannotReach) {
       // Buttons disabled with nothing chosen.
       {"page Cyberware\ncyber-buy\n", "test.ivb:2: cyber-buy: Buy cannot be used now\n"},
       {"page Skills\nskill-move-up\n", "test.ivb:2: skill-move-up: the order arrows cannot be used now\n"},
+      // The preview's "Options..." changes the ticks only; the picture is stored by a print.
+      {"sheet-preview-options\nprint-options-file other.gif\n",
+       "test.ivb:2: print-options-file: the picture box is disabled while the dialog only changes the options\n"},
   };
   for (const auto& [script, error] : cases) {
     err_.str("");
     EXPECT_EQ(Run(script), RunStatus::ScriptError) << script;
     EXPECT_EQ(err_.str(), error);
   }
+  EXPECT_EQ(Run("print-options-cancel\n"), RunStatus::Finished);
   EXPECT_EQ(editor_->Record().Rsel, 0);
   EXPECT_EQ(editor_->Record().Adept, -1);
   EXPECT_EQ(editor_->Record().Maxresources, 90000) << "the grant of resources at C, not the refused 5000";

@@ -1,6 +1,7 @@
 // The window clicked as a player would under the offscreen platform, prompts answered by the
 // scripted platform: its pages, menus and dialogs drive the Editor and show what the rules decided.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -28,6 +29,9 @@
 #include "ui/main_window.h"
 #include "ui/options_dialog.h"
 #include "ui/print_options_dialog.h"
+#include "ui/qt_text.h"
+#include "ui/sheet_preview.h"
+#include "ui/sheet_renderer.h"
 
 namespace ivgen {
 namespace {
@@ -128,11 +132,20 @@ TEST_F(MainWindowTest, OpensOnPrioritiesWithTheTwelvePagesAndMenus) {
   // Every page fits a 1024x768 screen with room for a task bar.
   EXPECT_LE(Window().minimumSizeHint().width(), 1024);
   EXPECT_LE(Window().minimumSizeHint().height(), 720);
+  // Without Qt WebEngine the sheet cannot be laid out, so its three commands are not offered.
+  const QStringList sheetOutput =
+      SheetRendererBuilt() ? QStringList{"Export Sheet as P&DF...", "Print S&heet..."} : QStringList{};
   EXPECT_EQ(MenuItems("&File"),
-            (QStringList{"&New", "&Open...", "&Save", "Save &As...", "Propert&ies", "&Print to HTML", "E&xit"}));
+            QStringList({"&New", "&Open...", "&Save", "Save &As...", "Propert&ies", "&Print to HTML"}) + sheetOutput +
+                QStringList{"E&xit"});
   EXPECT_EQ(MenuItems("&Edit"), (QStringList{"&Undo", "&Redo"}));
-  EXPECT_EQ(MenuItems("&View"),
-            (QStringList{"Status &Bar", "&Refresh", "&Left to Do", "&Character Gen.", "&Options..."}));
+  EXPECT_EQ(MenuItems("&View"), QStringList({"Status &Bar", "&Refresh", "&Left to Do"}) +
+                                    (SheetRendererBuilt() ? QStringList{"Sheet Preview"} : QStringList{}) +
+                                    QStringList({"&Character Gen.", "&Options..."}));
+  if (SheetRendererBuilt()) {
+    EXPECT_EQ(MenuItem("&Print to HTML")->shortcut(), QKeySequence(QKeySequence::Print));
+    EXPECT_EQ(MenuItem("Print S&heet...")->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
+  }
   EXPECT_EQ(MenuItems("&Help"), (QStringList{"&Contents", "&Search For Help On...", "&About"}));
 
   for (int page = 0; page < Window().Pages()->count(); ++page) {
@@ -181,10 +194,12 @@ TEST_F(MainWindowTest, RecentFilesAndThePlaceOfTheWindowAreKeptPerUser) {
   }
   Window().Refresh();
   const QStringList file = MenuItems("&File");
-  ASSERT_EQ(file.size(), 9);
-  EXPECT_TRUE(file[6].startsWith("&1 ")) << file[6].toStdString();
-  EXPECT_TRUE(file[6].endsWith("vex.iv3")) << file[6].toStdString();
-  EXPECT_TRUE(file[7].startsWith("&2 ")) << file[7].toStdString();
+  // After the print commands: Export Sheet as PDF and Print Sheet when the sheet can be laid out.
+  const int first = SheetRendererBuilt() ? 8 : 6;
+  ASSERT_EQ(file.size(), first + 3);
+  EXPECT_TRUE(file[first].startsWith("&1 ")) << file[first].toStdString();
+  EXPECT_TRUE(file[first].endsWith("vex.iv3")) << file[first].toStdString();
+  EXPECT_TRUE(file[first + 1].startsWith("&2 ")) << file[first + 1].toStdString();
   EXPECT_EQ(Find<QAction>("recentFile2")->toolTip(), QString::fromStdString(Path("nyx.iv3")));
   Find<QAction>("recentFile2")->trigger();
   EXPECT_EQ(editor_->Record().StreetName, "nyx.iv3");
@@ -251,6 +266,81 @@ TEST_F(MainWindowTest, PrintOptionsDialogChoosesWhatTheSheetHolds) {
   EXPECT_NE(bytes.find("<tr><img src=\"nyx.gif\""), std::string::npos);
   EXPECT_NE(bytes.find("<!-- Cyber  -->"), std::string::npos);
   EXPECT_EQ(bytes.find("<!-- Bio  -->"), std::string::npos);
+}
+
+// The preview follows the character a moment after the last action and only while it shows;
+// hidden it makes no sheet at all, and looking at it finalizes nothing.
+TEST_F(MainWindowTest, SheetPreviewFollowsTheCharacterOnlyWhileShown) {
+  if (!SheetRendererBuilt()) GTEST_SKIP() << "built without Qt WebEngine";
+  auto* preview = Find<SheetPreview>("sheetPreview");
+  EXPECT_FALSE(preview->isVisible());
+  ShowPage(9);
+  QTest::keyClicks(Find("StreetName"), "Nyx");
+  QTest::qWait(600);
+  EXPECT_EQ(preview->Generated(), 0);
+
+  const CharacterRecord before = editor_->Record();
+  MenuItem("Sheet Preview")->trigger();
+  ASSERT_TRUE(preview->isVisible());
+  QTRY_COMPARE(preview->Generated(), 1);
+  EXPECT_EQ(preview->ShownHtml(), ToQt(editor_->Sheet().Preview()));
+  EXPECT_TRUE(preview->ShownHtml().contains("<td colspan=2>Nyx</td></tr>"));
+  // Typing a word makes one sheet after it, not one per letter, and never during an action.
+  QTest::keyClicks(Find("RealName"), "Ada");
+  EXPECT_EQ(preview->Generated(), 1);
+  QTRY_COMPARE(preview->Generated(), 2);
+  QTest::qWait(600);
+  EXPECT_EQ(preview->Generated(), 2);
+  EXPECT_TRUE(preview->ShownHtml().contains("<td colspan=2>Ada</td></tr>"));
+  EXPECT_EQ(editor_->Record().NuyenSpent, before.NuyenSpent);
+  EXPECT_FALSE(editor_->Record().OnceThru);
+  Shot(Window(), "sheet-preview");
+
+  // "Options..." opens the print options to change them only; the pane shows the new sections.
+  QTest::mouseClick(Find<QPushButton>("previewOptions"), Qt::LeftButton);
+  EXPECT_TRUE(editor_->Sheet().OptionsOnly());
+  PrintOptionsDialog dialog(*editor_, nullptr);
+  EXPECT_FALSE(dialog.findChild<QLineEdit*>("pictureFile")->isEnabled());
+  EXPECT_EQ(dialog.findChild<QPushButton*>("print")->text(), "OK");
+  QTest::mouseClick(dialog.findChild<QCheckBox*>("chkPrOp1"), Qt::LeftButton);
+  QTest::mouseClick(dialog.findChild<QPushButton*>("print"), Qt::LeftButton);
+  EXPECT_FALSE(editor_->Sheet().IsOpen());
+  EXPECT_EQ(platform_.Log().back(), "closed PrintOptions");
+  Window().Refresh();
+  QTRY_VERIFY(preview->ShownHtml().contains("<!-- Cyber  -->"));
+
+  MenuItem("Sheet Preview")->trigger();
+  const int shown = preview->Generated();
+  QTest::keyClicks(Find("RealName"), " Voss");
+  QTest::qWait(600);
+  EXPECT_EQ(preview->Generated(), shown);
+}
+
+// "Export Sheet as PDF..." proposes the street name, lays the sheet out as PDF and leaves the
+// character as it was; a PDF that cannot be written is told with its path.
+TEST_F(MainWindowTest, ExportSheetAsPdfWritesWithoutFinalizing) {
+  if (!SheetRendererBuilt()) GTEST_SKIP() << "built without Qt WebEngine";
+  editor_->Texts().Set("StreetName", "Nyx");
+  const Document before = editor_->CurrentDocument();
+  const bool modified = editor_->Document().Modified;
+  const std::string pdf = Path("nyx.pdf");
+  platform_.QueueAnswer(pdf);
+  ExportSheetAsPdf(*editor_, platform_, nullptr);
+  EXPECT_EQ(Log(), (std::vector<std::string>{
+                       "save-file [PDF File] PDF Ironveil 3 (*.pdf)|*.pdf {Nyx.pdf} -> \"" + pdf + "\"",
+                       "message [Ironveil Character Generator] (OK) Created PDF Character file: " + pdf + " -> OK"}));
+  EXPECT_EQ(Read("nyx.pdf").substr(0, 5), "%PDF-");
+  EXPECT_EQ(editor_->CurrentDocument(), before);
+  EXPECT_EQ(editor_->Document().Modified, modified);
+
+  platform_.ClearLog();
+  platform_.QueueAnswer(Folder());
+  ExportSheetAsPdf(*editor_, platform_, nullptr);
+  EXPECT_TRUE(
+      Log().back().starts_with("message [Ironveil Character Generator] (warning, OK) The character sheet was "
+                               "not written.\\r\\nCould not write " +
+                               Folder()))
+      << Log().back();
 }
 
 TEST_F(PagesTest, PriorityRowsMoveAndTheMagicOptionsFollow) {
@@ -529,7 +619,12 @@ int main(int argc, char** argv) {
   // The window keeps recent files and its place in the person's settings: never the real home's.
   QTemporaryDir config;
   qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+  // As the program does: the sheet renderer plugin needs shared contexts before the application,
+  // and its engine's sandbox refuses root, which CI runs as.
+  QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+  if (geteuid() == 0) qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
   QApplication app(argc, argv);
+  ivgen::SetSheetRendererFolder(IVGEN_PROGRAM_DIR);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

@@ -1,0 +1,13 @@
+// ivgen --export-pdf CHARACTER.iv3 OUT.pdf: a saved character's sheet as PDF, without a window.
+#pragma once
+
+namespace ivgen {
+
+inline constexpr const char* kExportPdfOption = "--export-pdf";
+
+/// Runs the whole export and returns the program's exit status: 0 when the PDF was written, 1
+/// when the character could not be read or the PDF not written (told on standard error), 2 for a
+/// wrong command line.
+int ExportPdfMain(int argc, char** argv);
+
+}  // namespace ivgen
