@@ -71,6 +71,14 @@ std::vector<GearRow> GearRows(const std::vector<std::string>& gear, const GearCa
     if (weight > 0) row.weight = GearEntryField(entry, weight);
     if (row.type > 0 && row.type <= kGearTypeMax)
       row.price = GearEntryField(entry, GearPriceField(catalog, row.type) + 1);
+    const int book = FieldIndex(catalog, row.type, "Book-Page");
+    if (book > 0) row.book = GearEntryField(entry, book);
+    const int price = GearPriceField(catalog, row.type) + 1;
+    for (int field = 1; field <= GearFieldCount(catalog, row.type); ++field) {
+      if (field == weight || field == price || field == book) continue;
+      if (!row.details.empty()) row.details += ", ";
+      row.details += GearFieldName(catalog, row.type, field) + " " + GearEntryField(entry, field);
+    }
   });
 }
 
@@ -138,6 +146,18 @@ std::vector<SpellCategoryRow> SpellCategoryRows(const std::vector<std::string>& 
   rows.reserve(categories.size());
   for (const std::string& entry : categories) rows.push_back({TabField(entry, 0), TabField(entry, 1)});
   return rows;
+}
+
+BracketNumbers NumbersInBrackets(std::string_view text) {
+  if (text.starts_with('[')) text.remove_prefix(1);
+  if (text.ends_with(']')) text.remove_suffix(1);
+  auto number = [](std::string_view part) {
+    while (part.size() > 1 && part.front() == '0') part.remove_prefix(1);
+    return std::string(part);
+  };
+  const size_t slash = text.find('/');
+  if (slash == std::string_view::npos) return {number(text), ""};
+  return {number(text.substr(0, slash)), number(text.substr(slash + 1))};
 }
 
 std::vector<std::string> EntryNames(const std::vector<std::string>& entries) {

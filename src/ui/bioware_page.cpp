@@ -20,7 +20,9 @@ BiowarePage::BiowarePage(Editor& editor, QWidget* parent) : PageView(editor, par
     };
   };
 
-  catalog_ = new CatalogTreeView("bioCatalog", {{tr("Item"), 0}, {tr("Bio-index"), 1}, {tr("Price"), 2}}, this);
+  catalog_ = new CatalogTreeView(
+      "bioCatalog", {{tr("Item"), 0}, {tr("Bio-index"), 1}, {tr("Price"), 2}, {tr("Book"), 3}}, this, 3, 6);
+  filter_ = FilterBox("bioFilter", this, [this] { Refresh(); });
   connect(catalog_, &CatalogTreeView::NodeChosen, this,
           [run](int node) { run([node](BiowareUnit& unit) { unit.ChooseItem(node); })(); });
   connect(catalog_, &CatalogTreeView::NodeDoubleClicked, this,
@@ -47,9 +49,9 @@ BiowarePage::BiowarePage(Editor& editor, QWidget* parent) : PageView(editor, par
                                 this);
 
   auto* buttons = new QHBoxLayout;
-  buy_ = ActionButton(tr("Buy"), "buyBioware", this, run([](BiowareUnit& unit) { unit.Buy(); }));
+  buy_ = ActionButton(tr("&Buy"), "buyBioware", this, run([](BiowareUnit& unit) { unit.Buy(); }));
   buttons->addWidget(buy_);
-  remove_ = ActionButton(tr("Remove"), "removeBioware", this, run([](BiowareUnit& unit) { unit.Remove(); }));
+  remove_ = ActionButton(tr("&Remove"), "removeBioware", this, run([](BiowareUnit& unit) { unit.Remove(); }));
   buttons->addWidget(remove_);
   buttons->addStretch();
 
@@ -68,8 +70,11 @@ BiowarePage::BiowarePage(Editor& editor, QWidget* parent) : PageView(editor, par
       {tr("Installed"), tr("Bio-index"), tr("Price"), tr("Book"), tr("Type"), tr("Modifiers"), tr("Notes")}, this);
   connect(installed_, &EntryListView::EntryChosen, this,
           [run](int index) { run([index](BiowareUnit& unit) { unit.SelectInstalled(index); })(); });
-  LayOutImplantPage(this, tr("Bioware"), catalog_, {typeGroup, details, buttons, totals, warning_}, installed_);
+  LayOutImplantPage(this, tr("Bioware"), filter_, catalog_, {typeGroup, details, buttons, totals, warning_},
+                    installed_);
   KeepFocusNear(remove_, installed_);
+  PressOnKey(catalog_, {Qt::Key_Return, Qt::Key_Enter}, buy_);
+  PressOnKey(installed_, {Qt::Key_Delete}, remove_);
 }
 
 void BiowarePage::Refresh() {
@@ -80,7 +85,9 @@ void BiowarePage::Refresh() {
   SetBoxText(bioIndexCost_, view.bioIndexCost);
   SetBoxText(calculatedPrice_, view.calculatedPrice);
   SetLabelText(notes_, view.notes);
-  buy_->setEnabled(view.buyEnabled);
+  catalog_->Filter(filter_->text());
+  // A filtered-out item is not the one Buy would take.
+  buy_->setEnabled(view.buyEnabled && CurrentShown(catalog_));
   remove_->setEnabled(view.removeEnabled);
   std::vector<QStringList> rows;
   for (const BiowareRow& row : BiowareRows(editor_.Record().Bioware)) {

@@ -19,6 +19,7 @@ class BiowarePage : public PageView {
   void Refresh() override;
 
  private:
+  QLineEdit* filter_ = nullptr;
   CatalogTreeView* catalog_ = nullptr;
   std::array<QRadioButton*, 3> types_{};
   QLineEdit* basePrice_ = nullptr;

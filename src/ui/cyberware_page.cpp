@@ -21,7 +21,9 @@ CyberwarePage::CyberwarePage(Editor& editor, QWidget* parent) : PageView(editor,
   };
 
   catalog_ = new CatalogTreeView(
-      "cyberCatalog", {{tr("Item"), 0}, {tr("Essence"), 1}, {tr("Price"), 2}, {tr("Street Index"), 5}}, this);
+      "cyberCatalog", {{tr("Item"), 0}, {tr("Essence"), 1}, {tr("Price"), 2}, {tr("Street Index"), 5}, {tr("Book"), 3}},
+      this, 3, 6);
+  filter_ = FilterBox("cyberFilter", this, [this] { Refresh(); });
   connect(catalog_, &CatalogTreeView::NodeChosen, this,
           [run](int node) { run([node](CyberwareUnit& unit) { unit.ChooseItem(node); })(); });
   connect(catalog_, &CatalogTreeView::NodeDoubleClicked, this,
@@ -56,9 +58,9 @@ CyberwarePage::CyberwarePage(Editor& editor, QWidget* parent) : PageView(editor,
                                 this);
 
   auto* buttons = new QHBoxLayout;
-  buy_ = ActionButton(tr("Buy"), "buyCyberware", this, run([](CyberwareUnit& unit) { unit.Buy(); }));
+  buy_ = ActionButton(tr("&Buy"), "buyCyberware", this, run([](CyberwareUnit& unit) { unit.Buy(); }));
   buttons->addWidget(buy_);
-  remove_ = ActionButton(tr("Remove"), "removeCyberware", this, run([](CyberwareUnit& unit) { unit.Remove(); }));
+  remove_ = ActionButton(tr("&Remove"), "removeCyberware", this, run([](CyberwareUnit& unit) { unit.Remove(); }));
   buttons->addWidget(remove_);
   buttons->addStretch();
 
@@ -84,8 +86,10 @@ CyberwarePage::CyberwarePage(Editor& editor, QWidget* parent) : PageView(editor,
                         {tr("Installed"), tr("Essence"), tr("Price"), tr("Book"), tr("Modifiers"), tr("Notes")}, this);
   connect(installed_, &EntryListView::EntryChosen, this,
           [run](int index) { run([index](CyberwareUnit& unit) { unit.SelectInstalled(index); })(); });
-  LayOutImplantPage(this, tr("Cyberware"), catalog_, {gradeGroup, details, buttons, below}, installed_);
+  LayOutImplantPage(this, tr("Cyberware"), filter_, catalog_, {gradeGroup, details, buttons, below}, installed_);
   KeepFocusNear(remove_, installed_);
+  PressOnKey(catalog_, {Qt::Key_Return, Qt::Key_Enter}, buy_);
+  PressOnKey(installed_, {Qt::Key_Delete}, remove_);
 }
 
 void CyberwarePage::Refresh() {
@@ -99,7 +103,9 @@ void CyberwarePage::Refresh() {
   SetBoxText(calculatedPrice_, view.calculatedPrice);
   SetBoxText(modifiedEssence_, view.modifiedEssence);
   SetLabelText(notes_, view.notes);
-  buy_->setEnabled(view.buyEnabled);
+  catalog_->Filter(filter_->text());
+  // A filtered-out item is not the one Buy would take.
+  buy_->setEnabled(view.buyEnabled && CurrentShown(catalog_));
   remove_->setEnabled(view.removeEnabled);
   std::vector<QStringList> rows;
   for (const CyberwareRow& row : CyberwareRows(editor_.Record().Cyberware)) {

@@ -5,7 +5,6 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QStringList>
 #include <QToolButton>
@@ -35,7 +34,9 @@ class GearPage : public PageView {
   QTreeWidget* tree_ = nullptr;
   std::vector<std::string> treeTexts_;
   QLabel* groupTitle_ = nullptr;
-  QListWidget* shop_ = nullptr;
+  QLineEdit* treeFilter_ = nullptr;
+  QLineEdit* shopFilter_ = nullptr;
+  QTreeWidget* shop_ = nullptr;
   QLabel* itemTitle_ = nullptr;
   std::array<QLabel*, kGearShownFields> names_{};
   std::array<QLabel*, kGearShownFields> values_{};

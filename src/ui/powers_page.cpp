@@ -2,6 +2,7 @@
 
 #include <QFormLayout>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -23,7 +24,8 @@ PowersPage::PowersPage(Editor& editor, QWidget* parent) : PageView(editor, paren
   powerGroup_ = new QGroupBox(tr("Adept Powers"), this);
   powerGroup_->setObjectName("powerGroup");
 
-  catalog_ = ColumnList("powerCatalog", {tr("Power"), tr("Cost")}, this);
+  catalog_ = ColumnList("powerCatalog", {tr("Power"), tr("Cost"), tr("Book")}, this);
+  filter_ = FilterBox("powerFilter", this, [this] { Refresh(); });
   connect(catalog_, &QTreeWidget::currentItemChanged, this, [this, &powers](QTreeWidgetItem* item) {
     Act([&powers, row = RowOf(catalog_, item)] { powers.ShowPower(row); });
   });
@@ -38,10 +40,11 @@ PowersPage::PowersPage(Editor& editor, QWidget* parent) : PageView(editor, paren
   connect(owned_, &QTreeWidget::currentItemChanged, this, [this, &powers](QTreeWidgetItem* item) {
     Act([&powers, row = RowOf(owned_, item)] { powers.SelectOwned(row); });
   });
-  auto* buy = new QPushButton(tr("Buy >>"), this);
+  buy_ = new QPushButton(tr("&Buy >>"), this);
+  QPushButton* buy = buy_;
   buy->setObjectName("buyPower");
   connect(buy, &QPushButton::clicked, this, [this, &powers] { Act([&powers] { powers.Buy(); }); });
-  remove_ = new QPushButton(tr("<< Remove"), this);
+  remove_ = new QPushButton(tr("<< &Remove"), this);
   remove_->setObjectName("removePower");
   connect(remove_, &QPushButton::clicked, this, [this, &powers] { Act([&powers] { powers.Remove(); }); });
 
@@ -63,7 +66,10 @@ PowersPage::PowersPage(Editor& editor, QWidget* parent) : PageView(editor, paren
   shown->addRow(tr("Power points used"), points_);
 
   auto* grid = new QGridLayout(powerGroup_);
-  grid->addWidget(new QLabel(tr("Power catalog"), this), 0, 0);
+  auto* catalogHeading = new QHBoxLayout;
+  catalogHeading->addWidget(new QLabel(tr("Power catalog"), this));
+  catalogHeading->addWidget(filter_, 1);
+  grid->addLayout(catalogHeading, 0, 0);
   grid->addWidget(new QLabel(tr("Powers bought"), this), 0, 2);
   grid->addWidget(catalog_, 1, 0);
   grid->addLayout(buttons, 1, 1);
@@ -75,6 +81,8 @@ PowersPage::PowersPage(Editor& editor, QWidget* parent) : PageView(editor, paren
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(powerGroup_);
   KeepFocusNear(remove_, owned_);
+  PressOnKey(catalog_, {Qt::Key_Return, Qt::Key_Enter}, buy_);
+  PressOnKey(owned_, {Qt::Key_Delete}, remove_);
 }
 
 void PowersPage::Refresh() {
@@ -82,8 +90,13 @@ void PowersPage::Refresh() {
   const PowersView& view = powers.View();
   powerGroup_->setVisible(powers.GroupVisible());
   std::vector<std::vector<std::string>> rows;
-  for (PowerRow& row : PowerRows(editor_.CurrentCatalogs().powers)) rows.push_back(std::move(row.cells));
+  for (PowerRow& row : PowerRows(editor_.CurrentCatalogs().powers)) {
+    rows.push_back({std::move(row.name), std::move(row.cost), std::move(row.book)});
+  }
   ShowRows(catalog_, rows, view.selectedPower);
+  FilterRows(catalog_, filter_->text());
+  // A filtered-out power is not the one Buy would take.
+  buy_->setEnabled(CurrentShown(catalog_));
   rows.clear();
   for (PowerRow& row : PowerRows(editor_.Record().Powers)) {
     rows.push_back({std::move(row.name), std::move(row.cost), std::move(row.note)});

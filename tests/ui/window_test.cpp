@@ -5,6 +5,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
+#include <QFocusEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -85,6 +86,26 @@ class WindowTest : public test_support::ProgramTest {
     QStringList cells;
     for (int c = 0; c < list->columnCount(); ++c) cells << item->text(c);
     return cells.join(" | ");
+  }
+  /// The names a list or tree shows (a tree's rows without rows of their own), after `text` was
+  /// typed into the filter box named `box`.
+  QStringList Shown(const char* box, QAbstractItemView* view, const QString& text) {
+    auto* filter = Find<QLineEdit>(box);
+    filter->clear();
+    QTest::keyClicks(filter, text);
+    QStringList names;
+    if (auto* list = qobject_cast<QListWidget*>(view)) {
+      for (int i = 0; i < list->count(); ++i) {
+        if (!list->isRowHidden(i)) names << list->item(i)->text();
+      }
+    } else if (auto* tree = qobject_cast<QTreeWidget*>(view)) {
+      for (QTreeWidgetItemIterator it(tree); *it != nullptr; ++it) {
+        bool shown = (*it)->childCount() == 0;
+        for (QTreeWidgetItem* up = *it; up != nullptr; up = up->parent()) shown &= !up->isHidden();
+        if (shown) names << (*it)->text(0);
+      }
+    }
+    return names;
   }
   /// Saves a picture when IVGEN_SCREENSHOTS names a folder, for looking at the layout.
   static void Shot(QWidget& widget, const QString& name) {
@@ -327,16 +348,16 @@ TEST_F(PagesTest, SkillsListsAddSpinnersAndPools) {
   // A double-click on the skill adds it plain although a specialization was chosen.
   ClickRow(skills, skills->indexFromItem(skills->item(0)), true);
   ASSERT_EQ(list->topLevelItemCount(), 2);
-  EXPECT_EQ(list->topLevelItem(0)->text(0) + " " + list->topLevelItem(0)->text(1),
-            "Gang Lore (KNO)/Local Gangs/Redmond [1/3]");
-  EXPECT_EQ(list->topLevelItem(1)->text(0) + " " + list->topLevelItem(1)->text(1), "Gang Lore (KNO) [1]");
+  EXPECT_EQ(Cells(list), "Skill | Rating | Specialization");
+  EXPECT_EQ(Cells(list, 0), "Gang Lore (KNO)/Local Gangs/Redmond | 1 | 3");
+  EXPECT_EQ(Cells(list, 1), "Gang Lore (KNO) | 1 | ");
   EXPECT_EQ(Text("knowledgePoints"), "4/5");
   // Above Intelligence 1 the next point costs two, and only one is left.
   Find<QToolButton>("skillRaise")->click();
-  EXPECT_EQ(list->topLevelItem(1)->text(1), "[1]");
+  EXPECT_EQ(list->topLevelItem(1)->text(1), "1");
   EXPECT_FALSE(Find("skillAdjusters")->isVisible());
   Shot(Window(), "skills");
-  Find<QPushButton>("removeSkill")->click();
+  QTest::keyClick(list, Qt::Key_Delete);
   EXPECT_TRUE(list->topLevelItemCount() == 1 && !Find("removeSkill")->isEnabled());
   EXPECT_EQ(Text("knowledgePoints"), "3/5");
 }
@@ -396,6 +417,59 @@ TEST_F(PagesTest, ImplantsBoughtByDoubleClickAndTheInstalledListFollows) {
   EXPECT_TRUE(platform_.Log().empty());
 }
 
+// Each catalog narrows to the names holding the typed text in any case, and shows whole again when
+// the text is cleared; Buy and Enter take only an entry that shows highlighted.
+TEST_F(PagesTest, EveryCatalogFiltersByNameAndBuysOnlyWhatShows) {
+  struct Catalog {
+    int page;
+    const char* box;
+    const char* view;
+    QString text;
+  };
+  ShowPage(3);
+  auto* categories = Find<QListWidget>("skillCategories");
+  categories->setCurrentRow(categories->count() - 4);  // Street Knowledge
+  ShowPage(8);
+  auto* gearTree = Find<QTreeWidget>("gearTree");
+  gearTree->setCurrentItem(gearTree->findItems("Blades", Qt::MatchExactly | Qt::MatchRecursive).value(0));
+  for (const Catalog& c :
+       {Catalog{3, "skillFilter", "catalogSkills", "lore"}, Catalog{4, "cyberFilter", "cyberCatalog", "SKULL"},
+        Catalog{5, "bioFilter", "bioCatalog", "gland"}, Catalog{8, "gearTreeFilter", "gearTree", "pistol"},
+        Catalog{8, "gearShopFilter", "gearShop", "Knife"}}) {
+    ShowPage(c.page);
+    auto* view = Find<QAbstractItemView>(c.view);
+    const QStringList all = Shown(c.box, view, "");
+    const QStringList shown = Shown(c.box, view, c.text);
+    EXPECT_FALSE(shown.isEmpty()) << c.view;
+    EXPECT_LT(shown.size(), all.size()) << c.view;
+    for (const QString& name : shown)
+      EXPECT_TRUE(name.contains(c.text, Qt::CaseInsensitive)) << c.view << name.toStdString();
+    EXPECT_EQ(Shown(c.box, view, ""), all) << c.view;
+  }
+
+  ShowPage(4);
+  auto* catalog = Find<CatalogTreeView>("cyberCatalog");
+  auto* buy = Find("buyCyberware");
+  const auto port = catalog->findItems("Skull Port", Qt::MatchExactly | Qt::MatchRecursive).value(0);
+  ClickRow(catalog, catalog->indexFromItem(port->parent()), true);
+  ClickRow(catalog, catalog->indexFromItem(port));
+  EXPECT_TRUE(buy->isEnabled());
+  Shown("cyberFilter", catalog, "eye");
+  EXPECT_FALSE(buy->isEnabled()) << "the chosen item is filtered out";
+  QTest::keyClick(catalog, Qt::Key_Return);
+  EXPECT_TRUE(editor_->Record().Cyberware.empty());
+  Shown("cyberFilter", catalog, "port");
+  EXPECT_TRUE(buy->isEnabled());
+  QTest::keyClick(catalog, Qt::Key_Return);
+  ASSERT_EQ(editor_->Record().Cyberware.size(), 1u);
+  EXPECT_EQ(Cells(Find<QTreeWidget>("installedCyberware"), 0).section(" | ", 0, 0), "Skull Port");
+  EXPECT_EQ(port->toolTip(0), "Cable jack behind the ear for decks, drones and chips.\nBook: IV3-201");
+  auto* installed = Find<QTreeWidget>("installedCyberware");
+  ClickRow(installed, installed->indexFromItem(installed->topLevelItem(0)));
+  QTest::keyClick(installed, Qt::Key_Delete);
+  EXPECT_TRUE(editor_->Record().Cyberware.empty());
+}
+
 class MagicPagesTest : public WindowTest {
  protected:
   MagicPagesTest() {
@@ -423,7 +497,10 @@ TEST_F(MagicPagesTest, MagicianAddsARaisesAndBuysSpellPoints) {
   chosen->setCurrentItem(chosen->topLevelItem(1));
   Find<QToolButton>("spellUp")->click();
   Find<QToolButton>("spellUp")->click();
-  EXPECT_EQ(chosen->topLevelItem(1)->text(6) + " " + Text("spellPoints"), "[03] 4/25");
+  EXPECT_EQ(chosen->topLevelItem(1)->text(6) + " " + Text("spellPoints"), "3 4/25");
+  EXPECT_EQ(Shown("spellFilter", catalog, "xx"), QStringList());
+  EXPECT_FALSE(Find("addSpell")->isEnabled()) << "nothing shows to add";
+  Find<QLineEdit>("spellFilter")->clear();
   Find<QPushButton>("buySpellPoints")->click();
   EXPECT_EQ(Text("spellPoints") + " " + Text("spellMoneyLeft"), "4/26 65000");
   EXPECT_TRUE(editor_->Record().Tradition == 2 && editor_->Document().Modified);
@@ -435,6 +512,7 @@ TEST_F(MagicPagesTest, AdeptBuysALeveledPowerAndRemovesIt) {
   ShowPage(7);
   ASSERT_TRUE(Find("powerGroup")->isVisible());
   auto* catalog = Find<QTreeWidget>("powerCatalog");
+  EXPECT_EQ(Shown("powerFilter", catalog, "palm"), QStringList{"Iron Palm*"});
   catalog->setCurrentItem(catalog->findItems("Iron Palm*", Qt::MatchExactly).value(0));
   EXPECT_EQ(Text("powerCost"), "0.50");
   platform_.QueueAnswer("2");
@@ -454,7 +532,7 @@ TEST_F(PagesTest, GearBoughtByCountAndAFreeContactAdded) {
   auto* tree = Find<QTreeWidget>("gearTree");
   tree->expandAll();
   ClickRow(tree, tree->indexFromItem(tree->findItems("Blades", Qt::MatchExactly | Qt::MatchRecursive).value(0)));
-  auto* shop = Find<QListWidget>("gearShop");
+  auto* shop = Find<QTreeWidget>("gearShop");
   EXPECT_FALSE(Find("gearBuy")->isEnabled()) << "a fresh group has nothing chosen";
   ClickRow(shop, shop->indexFromItem(shop->findItems("Survival Knife", Qt::MatchExactly).value(0)));
   EXPECT_EQ(Find<QLabel>("gearItemTitle")->text(), "Survival Knife");
@@ -463,8 +541,16 @@ TEST_F(PagesTest, GearBoughtByCountAndAFreeContactAdded) {
   QTest::keyClicks(count, "3");
   QTest::mouseClick(Find<QPushButton>("gearBuy"), Qt::LeftButton);
   EXPECT_EQ(count->text(), "1");
-  EXPECT_EQ(Cells(Find<QTreeWidget>("gearOwned"), 1),
-            "Survival Knife                [3] | 1|7|0|(STR+1)L|1.8|1|90|IV3-262|");
+  auto* owned = Find<QTreeWidget>("gearOwned");
+  EXPECT_EQ(Cells(owned), "Gear (carried below the divider) | Count | Weight | Price | Book | Details");
+  EXPECT_EQ(Cells(owned, 1),
+            "Survival Knife | 3 | 1.8 | 90 | IV3-262 | Concealability 7, Reach 0, Damage (STR+1)L, "
+            "Street Index 1");
+  // The divider is a line across the list, not an item with values.
+  EXPECT_TRUE(owned->topLevelItem(0)->isFirstColumnSpanned());
+  EXPECT_EQ(owned->topLevelItem(0)->text(0), "Carried gear below");
+  EXPECT_EQ(Cells(shop, shop->indexOfTopLevelItem(shop->currentItem())),
+            "Survival Knife | 0.6 | 90 | IV3-262 | Concealability 7, Reach 0, Damage (STR+1)L, Street Index 1");
   EXPECT_EQ(Find<QLabel>("gearWeight")->text() + " " + Find<QLabel>("gearMoney")->text(), "1.8 89730");
   Shot(Window(), "gear");
 
@@ -491,6 +577,13 @@ TEST_F(BooksPageTest, MovesABookSavesItAndReloads) {
   ShowPage(10);
   auto* allowed = Find<QTreeWidget>("allowedBooks");
   auto* notAllowed = Find<QTreeWidget>("notAllowedBooks");
+  // The keyboard focus alone highlights nothing, so there is nothing to move.
+  QFocusEvent focusIn(QEvent::FocusIn, Qt::TabFocusReason);
+  QApplication::sendEvent(allowed, &focusIn);
+  ASSERT_NE(allowed->currentItem(), nullptr);
+  EXPECT_FALSE(Find("moveToNotAllowed")->isEnabled());
+  QTest::mouseClick(Find<QPushButton>("moveToNotAllowed"), Qt::LeftButton);
+  EXPECT_EQ(allowed->topLevelItemCount(), 1) << "Ironveil Core stays allowed";
   ASSERT_EQ(notAllowed->topLevelItemCount(), 1);
   EXPECT_EQ(notAllowed->topLevelItem(0)->text(0) + " " + notAllowed->topLevelItem(0)->text(1), "Street Companion SC");
   EXPECT_FALSE(Find("moveToAllowed")->isEnabled());
