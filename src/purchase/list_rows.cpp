@@ -126,6 +126,14 @@ std::vector<BiowareRow> BiowareRows(const std::vector<std::string>& installed) {
 std::vector<PowerRow> PowerRows(const std::vector<std::string>& powers) {
   return RowsOf<PowerRow>(powers, [](const std::string&, PowerRow& row) {
     row.name = Cell(row.cells, 0);
+    std::string_view name = row.name;
+    if (name.ends_with(']')) {
+      if (const size_t open = name.rfind('['); open != std::string_view::npos) {
+        row.level = NumbersInBrackets(name.substr(open)).first;
+        name = name.substr(0, open);
+      }
+    }
+    row.marked = ReadMarkers(name);
     row.cost = Cell(row.cells, 1);
     row.codes = Cell(row.cells, 2);
     row.book = Cell(row.cells, 3);
@@ -146,6 +154,23 @@ std::vector<SpellCategoryRow> SpellCategoryRows(const std::vector<std::string>& 
   rows.reserve(categories.size());
   for (const std::string& entry : categories) rows.push_back({TabField(entry, 0), TabField(entry, 1)});
   return rows;
+}
+
+MarkedName ReadMarkers(std::string_view raw) {
+  MarkedName marked;
+  marked.asksLevel = raw.find('*') != std::string_view::npos;
+  marked.asksTarget = raw.find("->") != std::string_view::npos;
+  // The markers go, and the blanks around them close up to one.
+  for (size_t i = 0; i < raw.size(); ++i) {
+    if (raw[i] == '*' || (raw[i] == '-' && i + 1 < raw.size() && raw[i + 1] == '>')) {
+      i += raw[i] == '-' ? 1 : 0;
+      continue;
+    }
+    if (raw[i] == ' ' && (marked.name.empty() || marked.name.back() == ' ')) continue;
+    marked.name += raw[i];
+  }
+  while (!marked.name.empty() && marked.name.back() == ' ') marked.name.pop_back();
+  return marked;
 }
 
 BracketNumbers NumbersInBrackets(std::string_view text) {

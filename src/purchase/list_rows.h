@@ -97,9 +97,22 @@ struct BiowareRow {
 };
 std::vector<BiowareRow> BiowareRows(const std::vector<std::string>& installed);
 
+/// A catalog name without its markers, and what they ask when the entry is taken: "*" a level,
+/// "->" a target or a name of the player's.
+struct MarkedName {
+  std::string name;
+  bool asksLevel = false;
+  bool asksTarget = false;
+};
+MarkedName ReadMarkers(std::string_view raw);
+
 /// An adept power, in the record (name with its level, cost times level) or in the catalog.
 struct PowerRow {
+  /// The name as stored, markers and level and all, as ivgen-batch names it.
   std::string name;
+  /// The name without markers or level, and the level bought ("" for one, or in the catalog).
+  MarkedName marked;
+  std::string level;
   std::string cost;
   std::string codes;
   std::string book;

@@ -58,11 +58,15 @@ BiowarePage::BiowarePage(Editor& editor, QWidget* parent) : PageView(editor, par
   bioIndex_ = DetailBox("bioIndex", this);
   essenceIndex_ = DetailBox("essenceIndex", this);
   moneyLeft_ = DetailBox("moneyLeft", this);
+  bioIndex_->setToolTip(tr("Bio-index: the bio-index cost of all your bioware"));
+  essenceIndex_->setToolTip(tr("Essence index: your Essence plus 3; bioware reaching it is excessive"));
+  moneyLeft_->setToolTip(tr("Nuyen left: your resources minus everything bought"));
   QGroupBox* totals = BoxGroup(
       tr("Totals"),
       {{tr("Bio-index"), bioIndex_}, {tr("Essence Index"), essenceIndex_}, {tr("Nuyen left"), moneyLeft_}}, this);
   warning_ = new QLabel(kExcessiveBiowareWarning, this);
   warning_->setObjectName("excessiveBioware");
+  warning_->setToolTip(tr("Your bioware's bio-index has reached your Essence index (Essence plus 3)"));
   warning_->setStyleSheet("color: white; background: #b00000; padding: 2px 6px; font-weight: bold;");
 
   installed_ = new EntryListView(

@@ -85,6 +85,7 @@ ContactsPage::ContactsPage(Editor& editor, QWidget* parent) : PageView(editor, p
   price_ = new QLabel(this);
   price_->setObjectName("contactPrice");
   money_ = new QLabel(this);
+  money_->setToolTip(tr("Nuyen left: your resources minus everything bought"));
   money_->setObjectName("contactMoney");
   auto* buttons = new QVBoxLayout;
   for (QPushButton* button : {add, update_, remove_, clear}) buttons->addWidget(button);

@@ -66,6 +66,8 @@ CyberwarePage::CyberwarePage(Editor& editor, QWidget* parent) : PageView(editor,
 
   essence_ = DetailBox("essence", this);
   moneyLeft_ = DetailBox("moneyLeft", this);
+  essence_->setToolTip(tr("Essence: 6 minus the Essence cost of your cyberware"));
+  moneyLeft_->setToolTip(tr("Nuyen left: your resources minus everything bought"));
   limbs_ = new QGroupBox(tr("Cyberlimb attributes"), this);
   limbs_->setObjectName("cyberLimbs");
   auto* limbsLayout = new QVBoxLayout(limbs_);

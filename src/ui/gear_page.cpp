@@ -140,6 +140,8 @@ GearPage::GearPage(Editor& editor, QWidget* parent) : PageView(editor, parent) {
   weight_ = new QLabel(this);
   weight_->setObjectName("gearWeight");
   money_ = new QLabel(this);
+  weight_->setToolTip(tr("Weight of the gear carried: the entries below the divider"));
+  money_->setToolTip(tr("Nuyen left: your resources minus everything bought"));
   money_->setObjectName("gearMoney");
   auto* side = new QVBoxLayout;
   side->addWidget(up);

@@ -14,6 +14,17 @@
 
 namespace ivgen {
 
+namespace {
+
+// What a catalog power's markers ask when it is bought.
+std::string Asks(const MarkedName& marked) {
+  if (marked.asksLevel && marked.asksTarget) return "asks for a level and a target";
+  if (marked.asksLevel) return "asks for a level";
+  return marked.asksTarget ? "asks for a target" : "";
+}
+
+}  // namespace
+
 void PowersPage::Act(const std::function<void()>& action) {
   action();
   emit Changed();
@@ -24,7 +35,7 @@ PowersPage::PowersPage(Editor& editor, QWidget* parent) : PageView(editor, paren
   powerGroup_ = new QGroupBox(tr("Adept Powers"), this);
   powerGroup_->setObjectName("powerGroup");
 
-  catalog_ = ColumnList("powerCatalog", {tr("Power"), tr("Cost"), tr("Book")}, this);
+  catalog_ = ColumnList("powerCatalog", {tr("Power"), tr("Cost"), tr("Book"), tr("When bought")}, this);
   filter_ = FilterBox("powerFilter", this, [this] { Refresh(); });
   connect(catalog_, &QTreeWidget::currentItemChanged, this, [this, &powers](QTreeWidgetItem* item) {
     Act([&powers, row = RowOf(catalog_, item)] { powers.ShowPower(row); });
@@ -35,8 +46,7 @@ PowersPage::PowersPage(Editor& editor, QWidget* parent) : PageView(editor, paren
       powers.Buy();
     });
   });
-  owned_ = ColumnList("ownedPowers", {tr("Power"), tr("Cost"), tr("Note")}, this);
-  owned_->header()->setSectionResizeMode(2, QHeaderView::Stretch);
+  owned_ = ColumnList("ownedPowers", {tr("Power"), tr("Level"), tr("Cost"), tr("Note")}, this);
   connect(owned_, &QTreeWidget::currentItemChanged, this, [this, &powers](QTreeWidgetItem* item) {
     Act([&powers, row = RowOf(owned_, item)] { powers.SelectOwned(row); });
   });
@@ -52,6 +62,7 @@ PowersPage::PowersPage(Editor& editor, QWidget* parent) : PageView(editor, paren
   cost_->setMaximumWidth(70);
   note_ = ReadOnlyField("powerNote", this);
   points_ = ReadOnlyField("powerPoints", this);
+  points_->setToolTip(tr("Power points: used of your Magic rating"));
   points_->setMaximumWidth(90);
   points_->setAlignment(Qt::AlignRight);
 
@@ -90,16 +101,23 @@ void PowersPage::Refresh() {
   const PowersView& view = powers.View();
   powerGroup_->setVisible(powers.GroupVisible());
   std::vector<std::vector<std::string>> rows;
-  for (PowerRow& row : PowerRows(editor_.CurrentCatalogs().powers)) {
-    rows.push_back({std::move(row.name), std::move(row.cost), std::move(row.book)});
-  }
+  std::vector<PowerRow> catalog = PowerRows(editor_.CurrentCatalogs().powers);
+  for (PowerRow& row : catalog) rows.push_back({row.marked.name, row.cost, row.book, Asks(row.marked)});
   ShowRows(catalog_, rows, view.selectedPower);
+  for (size_t i = 0; i < catalog.size(); ++i) {
+    QTreeWidgetItem* item = catalog_->topLevelItem(static_cast<int>(i));
+    if (item->toolTip(0) != ToQt(catalog[i].note)) item->setToolTip(0, ToQt(catalog[i].note));
+  }
   FilterRows(catalog_, filter_->text());
   // A filtered-out power is not the one Buy would take.
   buy_->setEnabled(CurrentShown(catalog_));
   rows.clear();
   for (PowerRow& row : PowerRows(editor_.Record().Powers)) {
-    rows.push_back({std::move(row.name), std::move(row.cost), std::move(row.note)});
+    rows.push_back({std::move(row.marked.name),
+                    !row.marked.asksLevel ? ""
+                    : row.level.empty()   ? "1"
+                                          : row.level,
+                    std::move(row.cost), std::move(row.note)});
   }
   ShowRows(owned_, rows, view.selectedOwned);
   remove_->setEnabled(view.removeEnabled);

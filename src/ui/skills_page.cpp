@@ -156,6 +156,8 @@ SkillsPage::SkillsPage(Editor& editor, QWidget* parent) : PageView(editor, paren
     pool.display->setAlignment(Qt::AlignRight);
     pool.stop = new QLabel(kSkillStopMarker, this);
     pool.stop->setObjectName(QString(names[i]) + "Stop");
+    pool.display->setToolTip(tr("%1: spent of those you have").arg(captions[i]));
+    pool.stop->setToolTip(tr("More %1 spent than you have").arg(captions[i].toLower()));
     pool.stop->setStyleSheet("color: white; background: #b00000; padding: 1px 4px; font-weight: bold;");
     poolGrid->addWidget(new QLabel(captions[i], this), i, 0);
     poolGrid->addWidget(pool.display, i, 1);
@@ -185,7 +187,13 @@ void SkillsPage::Refresh() {
   if (const int rows = std::min(categories_->count(), 12); rows > 0)
     categories_->setFixedHeight(categories_->sizeHintForRow(0) * rows + 2 * categories_->frameWidth());
   Show(skills_, view.skills, view.skill);
-  Show(specializations_, view.specializations, view.specialization);
+  std::vector<std::string> specializations;
+  specializations.reserve(view.specializations.size());
+  for (const std::string& entry : view.specializations) {
+    const MarkedName marked = ReadMarkers(entry);
+    specializations.push_back(marked.asksTarget ? marked.name + " (asks for a specialization)" : entry);
+  }
+  Show(specializations_, specializations, view.specialization);
   further_->setVisible(view.furtherVisible);
   further_->setEnabled(view.furtherEnabled);
 

@@ -96,6 +96,9 @@ SpellsPage::SpellsPage(Editor& editor, QWidget* parent) : PageView(editor, paren
   overSpent_->setObjectName("spellsOverSpent");
   overSpent_->setStyleSheet("color: white; background: #b00000; padding: 1px 4px; font-weight: bold;");
   moneyLeft_ = Display("spellMoneyLeft", this);
+  points_->setToolTip(tr("Spell points: used of those you have"));
+  overSpent_->setToolTip(tr("More spell points used than you have"));
+  moneyLeft_->setToolTip(tr("Nuyen left: your resources minus everything bought"));
   auto* buy = new QPushButton(ToQt(kBuySpellPointsCaption), this);
   buy->setObjectName("buySpellPoints");
   connect(buy, &QPushButton::clicked, this, [this, &spells] { Act([&spells] { spells.BuyPoints(); }); });

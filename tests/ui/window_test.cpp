@@ -512,14 +512,18 @@ TEST_F(MagicPagesTest, AdeptBuysALeveledPowerAndRemovesIt) {
   ShowPage(7);
   ASSERT_TRUE(Find("powerGroup")->isVisible());
   auto* catalog = Find<QTreeWidget>("powerCatalog");
-  EXPECT_EQ(Shown("powerFilter", catalog, "palm"), QStringList{"Iron Palm*"});
-  catalog->setCurrentItem(catalog->findItems("Iron Palm*", Qt::MatchExactly).value(0));
+  EXPECT_EQ(Shown("powerFilter", catalog, "palm"), QStringList{"Iron Palm"});
+  const int palm = catalog->indexOfTopLevelItem(catalog->findItems("Iron Palm", Qt::MatchExactly).value(0));
+  EXPECT_EQ(Cells(catalog), "Power | Cost | Book | When bought");
+  EXPECT_EQ(Cells(catalog, palm), "Iron Palm | 0.50 | IV3-153 | asks for a level");
+  catalog->setCurrentItem(catalog->topLevelItem(palm));
   EXPECT_EQ(Text("powerCost"), "0.50");
   platform_.QueueAnswer("2");
   Find<QPushButton>("buyPower")->click();
   auto* owned = Find<QTreeWidget>("ownedPowers");
   ASSERT_EQ(owned->topLevelItemCount(), 1);
-  EXPECT_EQ(owned->topLevelItem(0)->text(0) + " " + Text("powerPoints"), "Iron Palm*[2] 1/6");
+  EXPECT_EQ(Cells(owned, 0) + " " + Text("powerPoints"),
+            "Iron Palm | 2 | 1.00 | Unarmed blows deal physical damage, one wound level more per level. 1/6");
   Shot(Window(), "powers");
   EXPECT_FALSE(Find("removePower")->isEnabled());
   owned->setCurrentItem(owned->topLevelItem(0));
