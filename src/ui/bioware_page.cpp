@@ -40,11 +40,13 @@ BiowarePage::BiowarePage(Editor& editor, QWidget* parent) : PageView(editor, par
   basePrice_ = DetailBox("basePrice", this);
   bioIndexCost_ = DetailBox("bioIndexCost", this);
   calculatedPrice_ = DetailBox("calculatedPrice", this);
+  book_ = DetailBox("book", this);
   notes_ = NotesBox(this);
   QGroupBox* details = BoxGroup(tr("Item"),
                                 {{tr("Price"), basePrice_},
                                  {tr("Bio-index"), bioIndexCost_},
                                  {tr("Calculated Price"), calculatedPrice_},
+                                 {tr("Book"), book_},
                                  {tr("Notes"), notes_}},
                                 this);
 
@@ -88,7 +90,8 @@ void BiowarePage::Refresh() {
   SetBoxText(basePrice_, view.basePrice);
   SetBoxText(bioIndexCost_, view.bioIndexCost);
   SetBoxText(calculatedPrice_, view.calculatedPrice);
-  SetLabelText(notes_, view.notes);
+  SetBoxText(book_, view.book);
+  SetLabelText(notes_, view.note);
   catalog_->Filter(filter_->text());
   // A filtered-out item is not the one Buy would take.
   buy_->setEnabled(view.buyEnabled && CurrentShown(catalog_));

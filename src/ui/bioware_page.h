@@ -25,6 +25,7 @@ class BiowarePage : public PageView {
   QLineEdit* basePrice_ = nullptr;
   QLineEdit* bioIndexCost_ = nullptr;
   QLineEdit* calculatedPrice_ = nullptr;
+  QLineEdit* book_ = nullptr;
   QLabel* notes_ = nullptr;
   QPushButton* buy_ = nullptr;
   QPushButton* remove_ = nullptr;

@@ -102,6 +102,7 @@ ContactsPage::ContactsPage(Editor& editor, QWidget* parent) : PageView(editor, p
   for (const char* heading : kContactHeadings) headings << ToQt(heading);
   headings << tr("Price");
   list_ = ColumnList("contactList", headings, this);
+  NumberColumns(list_, {kContactLevelField, kContactPriceField});
   auto choose = [this](QTreeWidgetItem* row) {
     if (row == nullptr) return;
     editor_.Contacts().Choose(list_->indexOfTopLevelItem(row));

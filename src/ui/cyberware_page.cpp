@@ -47,6 +47,7 @@ CyberwarePage::CyberwarePage(Editor& editor, QWidget* parent) : PageView(editor,
   streetIndex_ = DetailBox("streetIndex", this);
   calculatedPrice_ = DetailBox("calculatedPrice", this);
   modifiedEssence_ = DetailBox("modifiedEssence", this);
+  book_ = DetailBox("book", this);
   notes_ = NotesBox(this);
   QGroupBox* details = BoxGroup(tr("Item"),
                                 {{tr("Price"), basePrice_},
@@ -54,6 +55,7 @@ CyberwarePage::CyberwarePage(Editor& editor, QWidget* parent) : PageView(editor,
                                  {tr("Calculated Price"), calculatedPrice_},
                                  {tr("Modified Essence"), modifiedEssence_},
                                  {tr("Street Index"), streetIndex_},
+                                 {tr("Book"), book_},
                                  {tr("Notes"), notes_}},
                                 this);
 
@@ -104,7 +106,8 @@ void CyberwarePage::Refresh() {
   SetBoxText(streetIndex_, view.streetIndex);
   SetBoxText(calculatedPrice_, view.calculatedPrice);
   SetBoxText(modifiedEssence_, view.modifiedEssence);
-  SetLabelText(notes_, view.notes);
+  SetBoxText(book_, view.book);
+  SetLabelText(notes_, view.note);
   catalog_->Filter(filter_->text());
   // A filtered-out item is not the one Buy would take.
   buy_->setEnabled(view.buyEnabled && CurrentShown(catalog_));

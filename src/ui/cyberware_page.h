@@ -29,6 +29,7 @@ class CyberwarePage : public PageView {
   QLineEdit* streetIndex_ = nullptr;
   QLineEdit* calculatedPrice_ = nullptr;
   QLineEdit* modifiedEssence_ = nullptr;
+  QLineEdit* book_ = nullptr;
   QLabel* notes_ = nullptr;
   QPushButton* buy_ = nullptr;
   QPushButton* remove_ = nullptr;

@@ -35,6 +35,7 @@ void Fill(QTreeWidget* list, const std::vector<std::string>& entries, int select
 QTreeWidget* List(const QString& name, QWidget* parent) {
   QTreeWidget* list = ColumnList(name, {QObject::tr("Name"), QObject::tr("Points"), QObject::tr("Book")}, parent);
   list->setMinimumWidth(220);
+  NumberColumns(list, {1});
   return list;
 }
 

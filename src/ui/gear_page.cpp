@@ -51,6 +51,7 @@ GearPage::GearPage(Editor& editor, QWidget* parent) : PageView(editor, parent) {
   groupTitle_->setObjectName("gearGroupTitle");
   shop_ = ColumnList("gearShop", {tr("Item"), tr("Weight"), tr("Price"), tr("Book"), tr("Details")}, this);
   shop_->setMinimumWidth(230);
+  NumberColumns(shop_, {1, 2});
   auto chooseShopItem = [this](QTreeWidgetItem* item) {
     if (item == nullptr) return;
     editor_.Gear().ChooseItem(RowOf(shop_, item));
@@ -114,6 +115,7 @@ GearPage::GearPage(Editor& editor, QWidget* parent) : PageView(editor, parent) {
       "gearOwned",
       {tr("Gear (carried below the divider)"), tr("Count"), tr("Weight"), tr("Price"), tr("Book"), tr("Details")},
       this);
+  NumberColumns(owned_, {1, 2, 3});
   auto chooseOwned = [this](QTreeWidgetItem* row) {
     if (row == nullptr) return;
     editor_.Gear().ChooseOwned(owned_->indexOfTopLevelItem(row));

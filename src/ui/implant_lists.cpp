@@ -106,6 +106,8 @@ QString CatalogTreeView::Tip(const std::vector<std::string>& fields) const {
 EntryListView::EntryListView(const QString& name, const QStringList& headings, QWidget* parent) : QTreeWidget(parent) {
   SetUp(this, name, headings);
   setRootIsDecorated(false);
+  // Essence or bio-index, and the price.
+  NumberColumns(this, {1, 2});
   auto choose = [this](QTreeWidgetItem* item) {
     if (item != nullptr) emit EntryChosen(indexOfTopLevelItem(item));
   };

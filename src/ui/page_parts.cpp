@@ -59,6 +59,11 @@ void FitColumns(QTreeWidget* list, const std::vector<QTreeWidgetItem*>& rows) {
   }
 }
 
+void NumberColumns(QTreeWidget* list, const QList<int>& columns) {
+  list->setProperty("numberColumns", QVariant::fromValue(columns));
+  for (int c : columns) list->headerItem()->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
+}
+
 void FillRows(QTreeWidget* list, const std::vector<QStringList>& rows, int selected) {
   const QSignalBlocker block(list);
   // Rows are rewritten in place and only the surplus is taken away: a list cleared and refilled
@@ -67,6 +72,7 @@ void FillRows(QTreeWidget* list, const std::vector<QStringList>& rows, int selec
   while (list->topLevelItemCount() > count) delete list->takeTopLevelItem(list->topLevelItemCount() - 1);
   while (list->topLevelItemCount() < count) list->addTopLevelItem(new QTreeWidgetItem);
   std::vector<QTreeWidgetItem*> changed;
+  const QList<int> numbers = list->property("numberColumns").value<QList<int>>();
   for (int r = 0; r < count; ++r) {
     QTreeWidgetItem* item = list->topLevelItem(r);
     const QStringList& row = rows[static_cast<size_t>(r)];
@@ -75,7 +81,9 @@ void FillRows(QTreeWidget* list, const std::vector<QStringList>& rows, int selec
       const QString text = c < row.size() ? row[c] : QString();
       if (item->text(c) != text) item->setText(c, text), differs = true;
     }
-    if (differs && changed.size() < static_cast<size_t>(kFitSample)) changed.push_back(item);
+    if (!differs) continue;
+    for (int c : numbers) item->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
+    if (changed.size() < static_cast<size_t>(kFitSample)) changed.push_back(item);
   }
   if (!changed.empty() || !list->property("fitted").toBool()) FitColumns(list, changed);
   QTreeWidgetItem* current = selected >= 0 && selected < count ? list->topLevelItem(selected) : nullptr;

@@ -21,6 +21,9 @@ QTreeWidget* ColumnList(const QString& name, const QStringList& headings, QWidge
 inline constexpr int kFitSample = 64;
 void FitColumns(QTreeWidget* list, const std::vector<QTreeWidgetItem*>& rows = {});
 
+/// The columns that hold numbers, set right so their digits line up.
+void NumberColumns(QTreeWidget* list, const QList<int>& columns);
+
 /// Shows the rows, fields in columns, with row `selected` current (none when outside the rows),
 /// and fits the columns to the rows that changed. No signal is sent.
 void FillRows(QTreeWidget* list, const std::vector<QStringList>& rows, int selected);

@@ -47,6 +47,8 @@ PowersPage::PowersPage(Editor& editor, QWidget* parent) : PageView(editor, paren
     });
   });
   owned_ = ColumnList("ownedPowers", {tr("Power"), tr("Level"), tr("Cost"), tr("Note")}, this);
+  NumberColumns(owned_, {1, 2});
+  NumberColumns(catalog_, {1});
   connect(owned_, &QTreeWidget::currentItemChanged, this, [this, &powers](QTreeWidgetItem* item) {
     Act([&powers, row = RowOf(owned_, item)] { powers.SelectOwned(row); });
   });

@@ -107,6 +107,7 @@ SkillsPage::SkillsPage(Editor& editor, QWidget* parent) : PageView(editor, paren
   catalogLayout->addLayout(Row({add_, further_}));
 
   list_ = ColumnList("characterSkills", {tr("Skill"), tr("Rating"), tr("Specialization")}, this);
+  NumberColumns(list_, {1, 2});
   connect(list_, &QTreeWidget::currentItemChanged, this, [this] {
     editor_.Skills().Select(list_->indexOfTopLevelItem(list_->currentItem()));
     emit Changed();

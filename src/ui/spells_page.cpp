@@ -76,6 +76,7 @@ SpellsPage::SpellsPage(Editor& editor, QWidget* parent) : PageView(editor, paren
   connect(add, &QPushButton::clicked, this, [this, &spells] { Act([&spells] { spells.Add(); }); });
 
   chosen_ = ColumnList("chosenSpells", SpellHeadings({tr("Pts"), tr("Book")}), this);
+  NumberColumns(chosen_, {static_cast<int>(kSpellPointsField)});
   connect(chosen_, &QTreeWidget::currentItemChanged, this, [this, &spells](QTreeWidgetItem* item) {
     Act([&spells, row = RowOf(chosen_, item)] { spells.SelectChosen(row); });
   });

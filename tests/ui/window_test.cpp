@@ -326,9 +326,18 @@ TEST_F(PagesTest, CharacterGenMenuSwitchesTheGenerator) {
   for (QAction* item : menu->actions()) items << item->text();
   EXPECT_EQ(items, (QStringList{"Priority", "Point System", "Existing Character"}));
   EXPECT_TRUE(menu->actions()[0]->isChecked());
-  menu->actions()[1]->trigger();
+  // The Priorities page offers the same choice, and each shows what the other chose.
+  auto* byPriority = Find<QRadioButton>("methodPriority");
+  auto* byPoints = Find<QRadioButton>("methodPoints");
+  EXPECT_EQ(byPriority->text() + " " + byPoints->text(), "&Priority B&uild Points");
+  EXPECT_TRUE(byPriority->isChecked());
+  QTest::mouseClick(byPoints, Qt::LeftButton);
   EXPECT_TRUE(editor_->Record().GeneratorPoints);
   EXPECT_EQ(platform_.Log(), std::vector<std::string>{"dialog PointGeneration"});
+  emit menu->aboutToShow();
+  EXPECT_TRUE(menu->actions()[1]->isChecked());
+  menu->actions()[0]->trigger();
+  EXPECT_TRUE(!editor_->Record().GeneratorPoints && byPriority->isChecked());
   menu->actions()[2]->trigger();
   EXPECT_EQ(editor_->Record().norules, 1);
   EXPECT_TRUE(menu->actions()[2]->isChecked());
@@ -454,6 +463,10 @@ TEST_F(PagesTest, EveryCatalogFiltersByNameAndBuysOnlyWhatShows) {
   ClickRow(catalog, catalog->indexFromItem(port->parent()), true);
   ClickRow(catalog, catalog->indexFromItem(port));
   EXPECT_TRUE(buy->isEnabled());
+  // The book has a box of its own, apart from the note.
+  QWidget* page = Window().Pages()->currentWidget();
+  EXPECT_EQ(page->findChild<QLineEdit*>("book")->text() + " | " + page->findChild<QLabel*>("notes")->text(),
+            "IV3-201 | Cable jack behind the ear for decks, drones and chips.");
   Shown("cyberFilter", catalog, "eye");
   EXPECT_FALSE(buy->isEnabled()) << "the chosen item is filtered out";
   QTest::keyClick(catalog, Qt::Key_Return);
