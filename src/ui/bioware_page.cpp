@@ -79,6 +79,7 @@ BiowarePage::BiowarePage(Editor& editor, QWidget* parent) : PageView(editor, par
   LayOutImplantPage(this, tr("Bioware"), filter_, catalog_, {typeGroup, details, buttons, totals, warning_},
                     installed_);
   KeepFocusNear(remove_, installed_);
+  setTabOrder(filter_, catalog_);
   PressOnKey(catalog_, {Qt::Key_Return, Qt::Key_Enter}, buy_);
   PressOnKey(installed_, {Qt::Key_Delete}, remove_);
 }

@@ -92,6 +92,7 @@ CyberwarePage::CyberwarePage(Editor& editor, QWidget* parent) : PageView(editor,
           [run](int index) { run([index](CyberwareUnit& unit) { unit.SelectInstalled(index); })(); });
   LayOutImplantPage(this, tr("Cyberware"), filter_, catalog_, {gradeGroup, details, buttons, below}, installed_);
   KeepFocusNear(remove_, installed_);
+  setTabOrder(filter_, catalog_);
   PressOnKey(catalog_, {Qt::Key_Return, Qt::Key_Enter}, buy_);
   PressOnKey(installed_, {Qt::Key_Delete}, remove_);
 }

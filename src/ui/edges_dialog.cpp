@@ -82,6 +82,10 @@ EdgesDialog::EdgesDialog(Editor& editor, QWidget* parent) : DialogView(editor, p
           [this] { Act([this] { editor_.EdgesAndFlaws().AddEdge(); }); });
   connect(flaws_, &QTreeWidget::itemDoubleClicked, this,
           [this] { Act([this] { editor_.EdgesAndFlaws().AddFlaw(); }); });
+  setTabOrder(edgeFilter_, edges_);
+  setTabOrder(edges_, flawFilter_);
+  setTabOrder(flawFilter_, flaws_);
+  setTabOrder(flaws_, chosen_);
   PressOnKey(edges_, {Qt::Key_Return, Qt::Key_Enter}, addEdge);
   PressOnKey(flaws_, {Qt::Key_Return, Qt::Key_Enter}, addFlaw);
   PressOnKey(chosen_, {Qt::Key_Delete}, remove_);

@@ -94,6 +94,7 @@ PowersPage::PowersPage(Editor& editor, QWidget* parent) : PageView(editor, paren
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(powerGroup_);
   KeepFocusNear(remove_, owned_);
+  setTabOrder(filter_, catalog_);
   PressOnKey(catalog_, {Qt::Key_Return, Qt::Key_Enter}, buy_);
   PressOnKey(owned_, {Qt::Key_Delete}, remove_);
 }

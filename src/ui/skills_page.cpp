@@ -177,6 +177,9 @@ SkillsPage::SkillsPage(Editor& editor, QWidget* parent) : PageView(editor, paren
   layout->addWidget(catalog, 1);
   layout->addWidget(character, 1);
   KeepFocusNear(remove_, list_);
+  // The filter box sits above the skills it narrows, and Tab reaches it there.
+  setTabOrder(categories_, skillFilter_);
+  setTabOrder(skillFilter_, skills_);
   for (QListWidget* list : {skills_, specializations_}) PressOnKey(list, {Qt::Key_Return, Qt::Key_Enter}, add_);
   PressOnKey(list_, {Qt::Key_Delete}, remove_);
 }

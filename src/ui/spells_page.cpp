@@ -144,6 +144,8 @@ SpellsPage::SpellsPage(Editor& editor, QWidget* parent) : PageView(editor, paren
   layout->addWidget(traditionGroup, 2);
   layout->addWidget(spellGroup_, 5);
   KeepFocusNear(remove_, chosen_);
+  setTabOrder(categories_, filter_);
+  setTabOrder(filter_, catalog_);
   PressOnKey(catalog_, {Qt::Key_Return, Qt::Key_Enter}, add_);
   PressOnKey(chosen_, {Qt::Key_Delete}, remove_);
 }

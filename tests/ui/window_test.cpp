@@ -13,6 +13,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTabBar>
@@ -424,6 +425,43 @@ TEST_F(PagesTest, ImplantsBoughtByDoubleClickAndTheInstalledListFollows) {
   EXPECT_FALSE(Find("excessiveBioware")->isVisible());
   Shot(Window(), "bioware");
   EXPECT_TRUE(platform_.Log().empty());
+}
+
+// The sample characters on every page: the character's lists show plain cells (no "|", "~" or
+// TAB of the stored entries), numbers where the entries hold brackets, the gear divider as a line
+// across, and every cell and heading whole at the columns' widths.
+TEST_F(PagesTest, SampleCharactersShowWholePlainCellsInEveryList) {
+  const QStringList characterLists = {"characterSkills", "installedCyberware", "installedBioware", "chosenSpells",
+                                      "ownedPowers",     "gearOwned",          "contactList"};
+  for (const char* sample : {"greymane.iv3", "lanternjack.iv3", "razorback.iv3"}) {
+    editor_->OpenNamed(std::string(IVGEN_BUNDLED_DATA) + "/samples/" + sample);
+    int rows = 0;
+    for (int page = 0; page < Window().Pages()->count(); ++page) {
+      ShowPage(page);
+      for (QTreeWidget* list : Window().Pages()->widget(page)->findChildren<QTreeWidget*>()) {
+        if (!characterLists.contains(list->objectName())) continue;
+        const QFontMetrics metrics = list->fontMetrics();
+        for (int r = 0; r < list->topLevelItemCount(); ++r, ++rows) {
+          const QTreeWidgetItem* item = list->topLevelItem(r);
+          for (int c = 0; c < list->columnCount(); ++c) {
+            const QString where = list->objectName() + " " + item->text(0) + " " + QString::number(c);
+            EXPECT_FALSE(item->text(c).contains(QRegularExpression("[|~\\t\\[]"))) << where.toStdString();
+            const bool last = c + 1 == list->columnCount();
+            if (item->isFirstColumnSpanned() || last) continue;
+            EXPECT_GE(list->columnWidth(c), metrics.horizontalAdvance(item->text(c))) << where.toStdString();
+            EXPECT_GE(list->columnWidth(c), metrics.horizontalAdvance(list->headerItem()->text(c)))
+                << where.toStdString();
+          }
+        }
+        if (list->objectName() == "gearOwned" && list->topLevelItemCount() > 0) {
+          const auto dividers = list->findItems("Carried gear below", Qt::MatchExactly);
+          ASSERT_EQ(dividers.size(), 1) << sample;
+          EXPECT_TRUE(dividers[0]->isFirstColumnSpanned());
+        }
+      }
+    }
+    EXPECT_GT(rows, 10) << sample;
+  }
 }
 
 // Each catalog narrows to the names holding the typed text in any case, and shows whole again when
