@@ -24,13 +24,13 @@ void Fill(QTreeWidget* list, const std::vector<std::string>& entries, int select
 BooksPage::BooksPage(Editor& editor, QWidget* parent) : PageView(editor, parent) {
   allowed_ = ColumnList("allowedBooks", {tr("Title"), tr("Code")}, this);
   notAllowed_ = ColumnList("notAllowedBooks", {tr("Title"), tr("Code")}, this);
-  moveToNotAllowed_ = new QPushButton(tr("Not allowed >>"), this);
+  moveToNotAllowed_ = new QPushButton(tr("&Not allowed >>"), this);
   moveToNotAllowed_->setObjectName("moveToNotAllowed");
-  moveToAllowed_ = new QPushButton(tr("<< Allowed"), this);
+  moveToAllowed_ = new QPushButton(tr("<< &Allowed"), this);
   moveToAllowed_->setObjectName("moveToAllowed");
-  auto* save = new QPushButton(tr("Save Settings"), this);
+  auto* save = new QPushButton(tr("&Save Settings"), this);
   save->setObjectName("saveBooks");
-  auto* reload = new QPushButton(tr("Reload Datafiles"), this);
+  auto* reload = new QPushButton(tr("Reload &Datafiles"), this);
   reload->setObjectName("reloadDatafiles");
 
   // The highlight is the selection, whether a click or the arrow keys moved it, so the move

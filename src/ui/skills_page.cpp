@@ -84,7 +84,7 @@ SkillsPage::SkillsPage(Editor& editor, QWidget* parent) : PageView(editor, paren
   skillFilter_ = FilterBox("skillFilter", this, [this] { Refresh(); });
   add_ = new QPushButton(tr("&Add Skill"), this);
   add_->setObjectName("addSkill");
-  further_ = new QPushButton(kFurtherSpecializationCaption, this);
+  further_ = new QPushButton("&" + QString(kFurtherSpecializationCaption), this);
   further_->setObjectName("furtherSpecialization");
   connect(add_, &QPushButton::clicked, this, [this] {
     editor_.Skills().Add();

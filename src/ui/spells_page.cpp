@@ -100,7 +100,7 @@ SpellsPage::SpellsPage(Editor& editor, QWidget* parent) : PageView(editor, paren
   points_->setToolTip(tr("Spell points: used of those you have"));
   overSpent_->setToolTip(tr("More spell points used than you have"));
   moneyLeft_->setToolTip(tr("Nuyen left: your resources minus everything bought"));
-  auto* buy = new QPushButton(ToQt(kBuySpellPointsCaption), this);
+  auto* buy = new QPushButton("&" + ToQt(kBuySpellPointsCaption), this);
   buy->setObjectName("buySpellPoints");
   connect(buy, &QPushButton::clicked, this, [this, &spells] { Act([&spells] { spells.BuyPoints(); }); });
 
