@@ -5,6 +5,7 @@
 #include "purchase/contacts.h"
 #include "purchase/gear.h"
 #include "record/entries.h"
+#include "record/text.h"
 
 namespace ivgen {
 
@@ -67,17 +68,22 @@ std::vector<GearRow> GearRows(const std::vector<std::string>& gear, const GearCa
     // Without a divider every entry is carried, as the weight counts them.
     row.divider = hasDivider && index == carriedFrom;
     row.carried = index++ >= carriedFrom && !row.divider;
+    // Split once: a long gear list would otherwise split each entry again for every field.
+    const std::vector<std::string> values =
+        tab == std::string::npos ? std::vector<std::string>{} : Split(row.values, '|');
+    auto field = [&values](int i) {
+      return i >= 1 && static_cast<size_t>(i) < values.size() ? values[static_cast<size_t>(i)] : "";
+    };
     const int weight = FieldIndex(catalog, row.type, "Weight");
-    if (weight > 0) row.weight = GearEntryField(entry, weight);
-    if (row.type > 0 && row.type <= kGearTypeMax)
-      row.price = GearEntryField(entry, GearPriceField(catalog, row.type) + 1);
-    const int book = FieldIndex(catalog, row.type, "Book-Page");
-    if (book > 0) row.book = GearEntryField(entry, book);
+    if (weight > 0) row.weight = field(weight);
     const int price = GearPriceField(catalog, row.type) + 1;
-    for (int field = 1; field <= GearFieldCount(catalog, row.type); ++field) {
-      if (field == weight || field == price || field == book) continue;
+    if (row.type > 0 && row.type <= kGearTypeMax) row.price = field(price);
+    const int book = FieldIndex(catalog, row.type, "Book-Page");
+    if (book > 0) row.book = field(book);
+    for (int i = 1; i <= GearFieldCount(catalog, row.type); ++i) {
+      if (i == weight || i == price || i == book) continue;
       if (!row.details.empty()) row.details += ", ";
-      row.details += GearFieldName(catalog, row.type, field) + " " + GearEntryField(entry, field);
+      row.details += GearFieldName(catalog, row.type, i) + " " + field(i);
     }
   });
 }
