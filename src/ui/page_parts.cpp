@@ -70,10 +70,13 @@ void FillRows(QTreeWidget* list, const std::vector<QStringList>& rows, int selec
   // kept drawing a removed row until something repainted it.
   const int count = static_cast<int>(rows.size());
   while (list->topLevelItemCount() > count) delete list->takeTopLevelItem(list->topLevelItemCount() - 1);
-  while (list->topLevelItemCount() < count) list->addTopLevelItem(new QTreeWidgetItem);
   std::vector<QTreeWidgetItem*> changed;
   const QList<int> numbers = list->property("numberColumns").value<QList<int>>();
-  for (int r = 0; r < count; ++r) {
+  auto align = [&numbers](QTreeWidgetItem* item) {
+    for (int c : numbers) item->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
+  };
+  const int kept = list->topLevelItemCount();
+  for (int r = 0; r < kept; ++r) {
     QTreeWidgetItem* item = list->topLevelItem(r);
     const QStringList& row = rows[static_cast<size_t>(r)];
     bool differs = false;
@@ -82,9 +85,19 @@ void FillRows(QTreeWidget* list, const std::vector<QStringList>& rows, int selec
       if (item->text(c) != text) item->setText(c, text), differs = true;
     }
     if (!differs) continue;
-    for (int c : numbers) item->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
+    align(item);
     if (changed.size() < static_cast<size_t>(kFitSample)) changed.push_back(item);
   }
+  // New rows are filled before they join the list, and join it at once: one by one, each told
+  // the view again, which a long list feels.
+  QList<QTreeWidgetItem*> added;
+  for (int r = kept; r < count; ++r) {
+    auto* item = new QTreeWidgetItem(rows[static_cast<size_t>(r)].mid(0, list->columnCount()));
+    align(item);
+    if (changed.size() < static_cast<size_t>(kFitSample)) changed.push_back(item);
+    added << item;
+  }
+  list->addTopLevelItems(added);
   if (!changed.empty() || !list->property("fitted").toBool()) FitColumns(list, changed);
   QTreeWidgetItem* current = selected >= 0 && selected < count ? list->topLevelItem(selected) : nullptr;
   if (list->currentItem() != current) list->setCurrentItem(current);
