@@ -193,6 +193,34 @@ void GearPage::FillTree() {
   }
 }
 
+// Every action refreshes every built page, so a long gear list is cut into rows only when it or
+// the gear types changed.
+void GearPage::ShowOwned(int selected) {
+  const GearCatalog& catalog = editor_.CurrentCatalogs().gear;
+  std::vector<std::string> types;
+  for (const GearType& type : catalog.types) types.insert(types.end(), type.fieldNames.begin(), type.fieldNames.end());
+  if (editor_.Record().Gear != ownedShown_ || types != typesShown_) {
+    ownedShown_ = editor_.Record().Gear;
+    typesShown_ = std::move(types);
+    const std::vector<GearRow> owned = GearRows(ownedShown_, catalog);
+    ownedRows_.clear();
+    ownedRows_.reserve(owned.size());
+    dividers_.assign(owned.size(), false);
+    for (size_t i = 0; i < owned.size(); ++i) {
+      const GearRow& row = owned[i];
+      dividers_[i] = row.divider;
+      if (row.divider) {
+        ownedRows_.push_back({tr("Carried gear below")});
+        continue;
+      }
+      ownedRows_.push_back({ToQt(row.item), QString::number(row.count), ToQt(row.weight), ToQt(row.price),
+                            ToQt(row.book), ToQt(row.details)});
+    }
+  }
+  FillRows(owned_, ownedRows_, selected);
+  for (size_t i = 0; i < dividers_.size(); ++i) ShowDivider(owned_->topLevelItem(static_cast<int>(i)), dividers_[i]);
+}
+
 void GearPage::Refresh() {
   FillTree();
   const GearView& view = editor_.Gear().View();
@@ -224,19 +252,7 @@ void GearPage::Refresh() {
   // A filtered-out item is not the one Buy would take.
   buy_->setEnabled(view.buyEnabled && CurrentShown(shop_));
 
-  const std::vector<GearRow> owned = GearRows(editor_.Record().Gear, editor_.CurrentCatalogs().gear);
-  std::vector<QStringList> rows;
-  rows.reserve(owned.size());
-  for (const GearRow& row : owned) {
-    if (row.divider) {
-      rows.push_back({tr("Carried gear below")});
-      continue;
-    }
-    rows.push_back({ToQt(row.item), QString::number(row.count), ToQt(row.weight), ToQt(row.price), ToQt(row.book),
-                    ToQt(row.details)});
-  }
-  FillRows(owned_, rows, view.ownedSelected);
-  for (size_t i = 0; i < owned.size(); ++i) ShowDivider(owned_->topLevelItem(static_cast<int>(i)), owned[i].divider);
+  ShowOwned(view.ownedSelected);
   remove_->setEnabled(view.removeEnabled);
   weight_->setText(ToQt(view.totalWeight));
   money_->setText(ToQt(view.moneyLeft));

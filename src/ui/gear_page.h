@@ -30,6 +30,7 @@ class GearPage : public PageView {
 
  private:
   void FillTree();
+  void ShowOwned(int selected);
 
   QTreeWidget* tree_ = nullptr;
   std::vector<std::string> treeTexts_;
@@ -43,6 +44,11 @@ class GearPage : public PageView {
   QLineEdit* count_ = nullptr;
   QPushButton* buy_ = nullptr;
   QTreeWidget* owned_ = nullptr;
+  // The gear list and gear types its rows were cut from, and the rows.
+  std::vector<std::string> ownedShown_;
+  std::vector<std::string> typesShown_;
+  std::vector<QStringList> ownedRows_;
+  std::vector<bool> dividers_;
   QPushButton* remove_ = nullptr;
   QLabel* weight_ = nullptr;
   QLabel* money_ = nullptr;
