@@ -182,6 +182,7 @@ void GearPage::FillTree() {
   const std::vector<std::string> titles = GearGroupTitles(nodes);
   const QSignalBlocker block(tree_);
   tree_->clear();
+  treeFiltered_.clear();  // the new tree is filtered afresh
   std::vector<QTreeWidgetItem*> parents;
   for (size_t i = 0; i < nodes.size(); ++i) {
     const int level = std::max(nodes[i].indent, 1);
@@ -237,7 +238,10 @@ void GearPage::Refresh() {
     FillRows(shop_, rows, view.shopSelected);
     FilterRows(shop_, shopFilter_->text());
   }
-  FilterRows(tree_, treeFilter_->text());
+  if (treeFiltered_ != treeFilter_->text()) {
+    treeFiltered_ = treeFilter_->text();
+    FilterRows(tree_, treeFiltered_);
+  }
   itemTitle_->setText(ToQt(view.itemTitle));
   for (size_t i = 0; i < kGearShownFields; ++i) {
     const bool shown = i < view.fields.size();

@@ -36,6 +36,7 @@ class GearPage : public PageView {
   std::vector<std::string> treeTexts_;
   QLabel* groupTitle_ = nullptr;
   QLineEdit* treeFilter_ = nullptr;
+  QString treeFiltered_;
   QLineEdit* shopFilter_ = nullptr;
   QTreeWidget* shop_ = nullptr;
   QLabel* itemTitle_ = nullptr;

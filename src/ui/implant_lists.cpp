@@ -79,8 +79,8 @@ void CatalogTreeView::Show(const CatalogTree& tree, int selected) {
     shown_ = tree;
     setProperty("fitted", false);
     FitColumns(this);
+    FilterRows(this, filter_);
   }
-  FilterRows(this, filter_);
   QTreeWidgetItem* current = nullptr;
   for (QTreeWidgetItemIterator it(this); *it != nullptr && current == nullptr; ++it) {
     if ((*it)->data(0, kNodeRole).toInt() == selected) current = *it;
@@ -92,6 +92,8 @@ void CatalogTreeView::Show(const CatalogTree& tree, int selected) {
 }
 
 void CatalogTreeView::Filter(const QString& text) {
+  // Every refresh passes the text; only a new one walks the tree.
+  if (text == filter_) return;
   filter_ = text;
   FilterRows(this, filter_);
 }
