@@ -608,6 +608,13 @@ TEST_F(PagesTest, GearBoughtByCountAndAFreeContactAdded) {
             "Survival Knife | 0.6 | 90 | IV3-262 | Concealability 7, Reach 0, Damage (STR+1)L, Street Index 1");
   EXPECT_EQ(Find<QLabel>("gearWeight")->text() + " " + Find<QLabel>("gearMoney")->text(), "1.8 89730");
   Shot(Window(), "gear");
+  // Enter on the shop buys the highlighted item; Delete on the list removes the highlighted entry.
+  QTest::keyClick(shop, Qt::Key_Return);
+  ASSERT_EQ(owned->topLevelItemCount(), 3);
+  ClickRow(owned, owned->indexFromItem(owned->topLevelItem(2)));
+  QTest::keyClick(owned, Qt::Key_Delete);
+  EXPECT_EQ(owned->topLevelItemCount(), 2);
+  EXPECT_EQ(Find<QLabel>("gearMoney")->text(), "89730");
 
   ShowPage(11);
   QTest::keyClicks(Find("contactField0"), "Mara");
