@@ -47,6 +47,8 @@ std::string HundredthsText(int64_t hundredths) { return FormatFixed2(static_cast
 
 void ShowNotes(BiowareView& view, const std::vector<std::string>& fields) {
   view.notes = fields[kBook] + fields[kNote];
+  view.book = fields[kBook];
+  view.note = fields[kNote];
 }
 
 }  // namespace

@@ -33,7 +33,10 @@ struct BiowareView {
   std::string basePrice;
   std::string bioIndexCost;
   std::string calculatedPrice;
+  /// The book reference glued to the note, as ivgen-batch prints it; and each on its own.
   std::string notes;
+  std::string book;
+  std::string note;
 
   /// Entry of the installed list chosen; -1 for none.
   int selectedInstalled = -1;

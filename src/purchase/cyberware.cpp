@@ -55,6 +55,8 @@ double BaseEssence(const CharacterRecord& record) { return record.Shapeshift && 
 void ShowDetails(CyberwareView& view, const std::vector<std::string>& fields) {
   view.essenceCost = fields[kEssence];
   view.notes = fields[kBook] + fields[kNote];
+  view.book = fields[kBook];
+  view.note = fields[kNote];
   view.streetIndex = fields[kStreetIndex];
 }
 

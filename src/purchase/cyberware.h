@@ -37,7 +37,10 @@ struct CyberwareView {
   // The detail boxes.
   std::string basePrice;
   std::string essenceCost;
+  /// The book reference glued to the note, as ivgen-batch prints it; and each on its own.
   std::string notes;
+  std::string book;
+  std::string note;
   std::string streetIndex;
   std::string calculatedPrice;
   std::string modifiedEssence;

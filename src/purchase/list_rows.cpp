@@ -5,6 +5,7 @@
 #include "purchase/contacts.h"
 #include "purchase/gear.h"
 #include "record/entries.h"
+#include "record/text.h"
 
 namespace ivgen {
 
@@ -67,10 +68,23 @@ std::vector<GearRow> GearRows(const std::vector<std::string>& gear, const GearCa
     // Without a divider every entry is carried, as the weight counts them.
     row.divider = hasDivider && index == carriedFrom;
     row.carried = index++ >= carriedFrom && !row.divider;
+    // Split once: a long gear list would otherwise split each entry again for every field.
+    const std::vector<std::string> values =
+        tab == std::string::npos ? std::vector<std::string>{} : Split(row.values, '|');
+    auto field = [&values](int i) {
+      return i >= 1 && static_cast<size_t>(i) < values.size() ? values[static_cast<size_t>(i)] : "";
+    };
     const int weight = FieldIndex(catalog, row.type, "Weight");
-    if (weight > 0) row.weight = GearEntryField(entry, weight);
-    if (row.type > 0 && row.type <= kGearTypeMax)
-      row.price = GearEntryField(entry, GearPriceField(catalog, row.type) + 1);
+    if (weight > 0) row.weight = field(weight);
+    const int price = GearPriceField(catalog, row.type) + 1;
+    if (row.type > 0 && row.type <= kGearTypeMax) row.price = field(price);
+    const int book = FieldIndex(catalog, row.type, "Book-Page");
+    if (book > 0) row.book = field(book);
+    for (int i = 1; i <= GearFieldCount(catalog, row.type); ++i) {
+      if (i == weight || i == price || i == book) continue;
+      if (!row.details.empty()) row.details += ", ";
+      row.details += GearFieldName(catalog, row.type, i) + " " + field(i);
+    }
   });
 }
 
@@ -118,6 +132,14 @@ std::vector<BiowareRow> BiowareRows(const std::vector<std::string>& installed) {
 std::vector<PowerRow> PowerRows(const std::vector<std::string>& powers) {
   return RowsOf<PowerRow>(powers, [](const std::string&, PowerRow& row) {
     row.name = Cell(row.cells, 0);
+    std::string_view name = row.name;
+    if (name.ends_with(']')) {
+      if (const size_t open = name.rfind('['); open != std::string_view::npos) {
+        row.level = NumbersInBrackets(name.substr(open)).first;
+        name = name.substr(0, open);
+      }
+    }
+    row.marked = ReadMarkers(name);
     row.cost = Cell(row.cells, 1);
     row.codes = Cell(row.cells, 2);
     row.book = Cell(row.cells, 3);
@@ -138,6 +160,35 @@ std::vector<SpellCategoryRow> SpellCategoryRows(const std::vector<std::string>& 
   rows.reserve(categories.size());
   for (const std::string& entry : categories) rows.push_back({TabField(entry, 0), TabField(entry, 1)});
   return rows;
+}
+
+MarkedName ReadMarkers(std::string_view raw) {
+  MarkedName marked;
+  marked.asksLevel = raw.find('*') != std::string_view::npos;
+  marked.asksTarget = raw.find("->") != std::string_view::npos;
+  // The markers go, and the blanks around them close up to one.
+  for (size_t i = 0; i < raw.size(); ++i) {
+    if (raw[i] == '*' || (raw[i] == '-' && i + 1 < raw.size() && raw[i + 1] == '>')) {
+      i += raw[i] == '-' ? 1 : 0;
+      continue;
+    }
+    if (raw[i] == ' ' && (marked.name.empty() || marked.name.back() == ' ')) continue;
+    marked.name += raw[i];
+  }
+  while (!marked.name.empty() && marked.name.back() == ' ') marked.name.pop_back();
+  return marked;
+}
+
+BracketNumbers NumbersInBrackets(std::string_view text) {
+  if (text.starts_with('[')) text.remove_prefix(1);
+  if (text.ends_with(']')) text.remove_suffix(1);
+  auto number = [](std::string_view part) {
+    while (part.size() > 1 && part.front() == '0') part.remove_prefix(1);
+    return std::string(part);
+  };
+  const size_t slash = text.find('/');
+  if (slash == std::string_view::npos) return {number(text), ""};
+  return {number(text.substr(0, slash)), number(text.substr(slash + 1))};
 }
 
 std::vector<std::string> EntryNames(const std::vector<std::string>& entries) {

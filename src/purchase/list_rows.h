@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "catalog/catalogs.h"
@@ -52,6 +53,10 @@ struct GearRow {
   /// Weight and price as the type's fields hold them ("" when the type has none).
   std::string weight;
   std::string price;
+  /// The book reference, and every other field named as the item's type names it, one list
+  /// mixing types: "Concealability 5, Ammunition 10(c), Mode SA".
+  std::string book;
+  std::string details;
   /// The divider line itself, and whether the entry lies below it (carried).
   bool divider = false;
   bool carried = false;
@@ -92,9 +97,22 @@ struct BiowareRow {
 };
 std::vector<BiowareRow> BiowareRows(const std::vector<std::string>& installed);
 
+/// A catalog name without its markers, and what they ask when the entry is taken: "*" a level,
+/// "->" a target or a name of the player's.
+struct MarkedName {
+  std::string name;
+  bool asksLevel = false;
+  bool asksTarget = false;
+};
+MarkedName ReadMarkers(std::string_view raw);
+
 /// An adept power, in the record (name with its level, cost times level) or in the catalog.
 struct PowerRow {
+  /// The name as stored, markers and level and all, as ivgen-batch names it.
   std::string name;
+  /// The name without markers or level, and the level bought ("" for one, or in the catalog).
+  MarkedName marked;
+  std::string level;
   std::string cost;
   std::string codes;
   std::string book;
@@ -119,6 +137,14 @@ struct SpellCategoryRow {
   std::string code;
 };
 std::vector<SpellCategoryRow> SpellCategoryRows(const std::vector<std::string>& categories);
+
+/// A number as a list writes it in brackets ("[03]", "[4/6]"), as the player reads it: the part
+/// before any "/" without brackets or leading zeros ("3", "4"), and the part after it ("6", or "").
+struct BracketNumbers {
+  std::string first;
+  std::string second;
+};
+BracketNumbers NumbersInBrackets(std::string_view text);
 
 /// The names of the spell categories, or of any catalog lines whose name comes before a TAB.
 std::vector<std::string> EntryNames(const std::vector<std::string>& entries);

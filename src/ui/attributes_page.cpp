@@ -134,13 +134,13 @@ AttributesPage::AttributesPage(Editor& editor, QWidget* parent) : PageView(edito
   right->addWidget(derived);
   right->addWidget(pools);
   right->addStretch();
-  beginGhoul_ = new QPushButton("Begin Ghoul", this);
+  beginGhoul_ = new QPushButton("Begin &Ghoul", this);
   beginGhoul_->setObjectName("beginGhoul");
   connect(beginGhoul_, &QPushButton::clicked, this, [this] {
     editor_.Race().BeginGhoul();
     emit Changed();
   });
-  unhideShifter_ = new QPushButton("Unhide Shifter", this);
+  unhideShifter_ = new QPushButton("Unhide S&hifter", this);
   unhideShifter_->setObjectName("unhideShifter");
   connect(unhideShifter_, &QPushButton::clicked, this, [this] {
     editor_.AnimalForm().Unhide();

@@ -20,7 +20,9 @@ BiowarePage::BiowarePage(Editor& editor, QWidget* parent) : PageView(editor, par
     };
   };
 
-  catalog_ = new CatalogTreeView("bioCatalog", {{tr("Item"), 0}, {tr("Bio-index"), 1}, {tr("Price"), 2}}, this);
+  catalog_ = new CatalogTreeView(
+      "bioCatalog", {{tr("Item"), 0}, {tr("Bio-index"), 1}, {tr("Price"), 2}, {tr("Book"), 3}}, this, 3, 6);
+  filter_ = FilterBox("bioFilter", this, [this] { Refresh(); });
   connect(catalog_, &CatalogTreeView::NodeChosen, this,
           [run](int node) { run([node](BiowareUnit& unit) { unit.ChooseItem(node); })(); });
   connect(catalog_, &CatalogTreeView::NodeDoubleClicked, this,
@@ -38,29 +40,35 @@ BiowarePage::BiowarePage(Editor& editor, QWidget* parent) : PageView(editor, par
   basePrice_ = DetailBox("basePrice", this);
   bioIndexCost_ = DetailBox("bioIndexCost", this);
   calculatedPrice_ = DetailBox("calculatedPrice", this);
+  book_ = DetailBox("book", this);
   notes_ = NotesBox(this);
   QGroupBox* details = BoxGroup(tr("Item"),
                                 {{tr("Price"), basePrice_},
                                  {tr("Bio-index"), bioIndexCost_},
                                  {tr("Calculated Price"), calculatedPrice_},
+                                 {tr("Book"), book_},
                                  {tr("Notes"), notes_}},
                                 this);
 
   auto* buttons = new QHBoxLayout;
-  buy_ = ActionButton(tr("Buy"), "buyBioware", this, run([](BiowareUnit& unit) { unit.Buy(); }));
+  buy_ = ActionButton(tr("&Buy"), "buyBioware", this, run([](BiowareUnit& unit) { unit.Buy(); }));
   buttons->addWidget(buy_);
-  remove_ = ActionButton(tr("Remove"), "removeBioware", this, run([](BiowareUnit& unit) { unit.Remove(); }));
+  remove_ = ActionButton(tr("&Remove"), "removeBioware", this, run([](BiowareUnit& unit) { unit.Remove(); }));
   buttons->addWidget(remove_);
   buttons->addStretch();
 
   bioIndex_ = DetailBox("bioIndex", this);
   essenceIndex_ = DetailBox("essenceIndex", this);
   moneyLeft_ = DetailBox("moneyLeft", this);
+  bioIndex_->setToolTip(tr("Bio-index: the bio-index cost of all your bioware"));
+  essenceIndex_->setToolTip(tr("Essence index: your Essence plus 3; bioware reaching it is excessive"));
+  moneyLeft_->setToolTip(tr("Nuyen left: your resources minus everything bought"));
   QGroupBox* totals = BoxGroup(
       tr("Totals"),
       {{tr("Bio-index"), bioIndex_}, {tr("Essence Index"), essenceIndex_}, {tr("Nuyen left"), moneyLeft_}}, this);
   warning_ = new QLabel(kExcessiveBiowareWarning, this);
   warning_->setObjectName("excessiveBioware");
+  warning_->setToolTip(tr("Your bioware's bio-index has reached your Essence index (Essence plus 3)"));
   warning_->setStyleSheet("color: white; background: #b00000; padding: 2px 6px; font-weight: bold;");
 
   installed_ = new EntryListView(
@@ -68,8 +76,12 @@ BiowarePage::BiowarePage(Editor& editor, QWidget* parent) : PageView(editor, par
       {tr("Installed"), tr("Bio-index"), tr("Price"), tr("Book"), tr("Type"), tr("Modifiers"), tr("Notes")}, this);
   connect(installed_, &EntryListView::EntryChosen, this,
           [run](int index) { run([index](BiowareUnit& unit) { unit.SelectInstalled(index); })(); });
-  LayOutImplantPage(this, tr("Bioware"), catalog_, {typeGroup, details, buttons, totals, warning_}, installed_);
+  LayOutImplantPage(this, tr("Bioware"), filter_, catalog_, {typeGroup, details, buttons, totals, warning_},
+                    installed_);
   KeepFocusNear(remove_, installed_);
+  setTabOrder(filter_, catalog_);
+  PressOnKey(catalog_, {Qt::Key_Return, Qt::Key_Enter}, buy_);
+  PressOnKey(installed_, {Qt::Key_Delete}, remove_);
 }
 
 void BiowarePage::Refresh() {
@@ -79,8 +91,11 @@ void BiowarePage::Refresh() {
   SetBoxText(basePrice_, view.basePrice);
   SetBoxText(bioIndexCost_, view.bioIndexCost);
   SetBoxText(calculatedPrice_, view.calculatedPrice);
-  SetLabelText(notes_, view.notes);
-  buy_->setEnabled(view.buyEnabled);
+  SetBoxText(book_, view.book);
+  SetLabelText(notes_, view.note);
+  catalog_->Filter(filter_->text());
+  // A filtered-out item is not the one Buy would take.
+  buy_->setEnabled(view.buyEnabled && CurrentShown(catalog_));
   remove_->setEnabled(view.removeEnabled);
   std::vector<QStringList> rows;
   for (const BiowareRow& row : BiowareRows(editor_.Record().Bioware)) {

@@ -19,11 +19,13 @@ class BiowarePage : public PageView {
   void Refresh() override;
 
  private:
+  QLineEdit* filter_ = nullptr;
   CatalogTreeView* catalog_ = nullptr;
   std::array<QRadioButton*, 3> types_{};
   QLineEdit* basePrice_ = nullptr;
   QLineEdit* bioIndexCost_ = nullptr;
   QLineEdit* calculatedPrice_ = nullptr;
+  QLineEdit* book_ = nullptr;
   QLabel* notes_ = nullptr;
   QPushButton* buy_ = nullptr;
   QPushButton* remove_ = nullptr;

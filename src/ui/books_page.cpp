@@ -24,25 +24,27 @@ void Fill(QTreeWidget* list, const std::vector<std::string>& entries, int select
 BooksPage::BooksPage(Editor& editor, QWidget* parent) : PageView(editor, parent) {
   allowed_ = ColumnList("allowedBooks", {tr("Title"), tr("Code")}, this);
   notAllowed_ = ColumnList("notAllowedBooks", {tr("Title"), tr("Code")}, this);
-  moveToNotAllowed_ = new QPushButton(tr("Not allowed >>"), this);
+  moveToNotAllowed_ = new QPushButton(tr("&Not allowed >>"), this);
   moveToNotAllowed_->setObjectName("moveToNotAllowed");
-  moveToAllowed_ = new QPushButton(tr("<< Allowed"), this);
+  moveToAllowed_ = new QPushButton(tr("<< &Allowed"), this);
   moveToAllowed_->setObjectName("moveToAllowed");
-  auto* save = new QPushButton(tr("Save Settings"), this);
+  auto* save = new QPushButton(tr("&Save Settings"), this);
   save->setObjectName("saveBooks");
-  auto* reload = new QPushButton(tr("Reload Datafiles"), this);
+  auto* reload = new QPushButton(tr("Reload &Datafiles"), this);
   reload->setObjectName("reloadDatafiles");
 
   // The highlight is the selection, whether a click or the arrow keys moved it, so the move
-  // buttons always move the book the player sees highlighted.
-  connect(allowed_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
-    editor_.Books().SelectAllowed(RowOf(allowed_, item));
-    Refresh();
-  });
-  connect(notAllowed_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
-    editor_.Books().SelectNotAllowed(RowOf(notAllowed_, item));
-    Refresh();
-  });
+  // buttons always move the book the player sees highlighted. The keyboard focus alone makes a
+  // row current without highlighting it, and chooses nothing.
+  auto follow = [this](QTreeWidget* list, void (BooksUnit::*select)(int)) {
+    connect(list, &QTreeWidget::itemSelectionChanged, this, [this, list, select] {
+      const QList<QTreeWidgetItem*> chosen = list->selectedItems();
+      (editor_.Books().*select)(chosen.isEmpty() ? -1 : RowOf(list, chosen.front()));
+      Refresh();
+    });
+  };
+  follow(allowed_, &BooksUnit::SelectAllowed);
+  follow(notAllowed_, &BooksUnit::SelectNotAllowed);
   connect(moveToNotAllowed_, &QPushButton::clicked, this, [this] {
     editor_.Books().MoveToNotAllowed();
     Refresh();

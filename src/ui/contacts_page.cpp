@@ -9,6 +9,7 @@
 #include "app/editor.h"
 #include "purchase/list_rows.h"
 #include "ui/gear_page.h"
+#include "ui/page_parts.h"
 #include "ui/qt_text.h"
 
 namespace ivgen {
@@ -67,10 +68,10 @@ ContactsPage::ContactsPage(Editor& editor, QWidget* parent) : PageView(editor, p
   form->addWidget(levelHint, kContactLevelField, 2);
   form->setColumnStretch(1, 1);
 
-  auto* add = Button(tr("Add"), "contactAdd", this);
-  update_ = Button(tr("Update"), "contactUpdate", this);
-  remove_ = Button(tr("Remove"), "contactRemove", this);
-  auto* clear = Button(tr("Clear"), "contactClear", this);
+  auto* add = Button(tr("&Add"), "contactAdd", this);
+  update_ = Button(tr("&Update"), "contactUpdate", this);
+  remove_ = Button(tr("&Remove"), "contactRemove", this);
+  auto* clear = Button(tr("C&lear"), "contactClear", this);
   auto act = [this](void (ContactsUnit::*action)()) {
     return [this, action] {
       (editor_.Contacts().*action)();
@@ -84,6 +85,7 @@ ContactsPage::ContactsPage(Editor& editor, QWidget* parent) : PageView(editor, p
   price_ = new QLabel(this);
   price_->setObjectName("contactPrice");
   money_ = new QLabel(this);
+  money_->setToolTip(tr("Nuyen left: your resources minus everything bought"));
   money_->setObjectName("contactMoney");
   auto* buttons = new QVBoxLayout;
   for (QPushButton* button : {add, update_, remove_, clear}) buttons->addWidget(button);
@@ -96,15 +98,11 @@ ContactsPage::ContactsPage(Editor& editor, QWidget* parent) : PageView(editor, p
   top->addLayout(form, 1);
   top->addLayout(buttons);
 
-  list_ = new QTreeWidget(this);
-  list_->setObjectName("contactList");
   QStringList headings;
   for (const char* heading : kContactHeadings) headings << ToQt(heading);
   headings << tr("Price");
-  list_->setColumnCount(static_cast<int>(headings.size()));
-  list_->setHeaderLabels(headings);
-  list_->setRootIsDecorated(false);
-  list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  list_ = ColumnList("contactList", headings, this);
+  NumberColumns(list_, {kContactLevelField, kContactPriceField});
   auto choose = [this](QTreeWidgetItem* row) {
     if (row == nullptr) return;
     editor_.Contacts().Choose(list_->indexOfTopLevelItem(row));
@@ -129,6 +127,7 @@ ContactsPage::ContactsPage(Editor& editor, QWidget* parent) : PageView(editor, p
   layout->addLayout(top);
   layout->addLayout(bottom, 1);
   KeepFocusNear(remove_, list_);
+  PressOnKey(list_, {Qt::Key_Delete}, remove_);
 }
 
 void ContactsPage::Refresh() {

@@ -21,7 +21,9 @@ CyberwarePage::CyberwarePage(Editor& editor, QWidget* parent) : PageView(editor,
   };
 
   catalog_ = new CatalogTreeView(
-      "cyberCatalog", {{tr("Item"), 0}, {tr("Essence"), 1}, {tr("Price"), 2}, {tr("Street Index"), 5}}, this);
+      "cyberCatalog", {{tr("Item"), 0}, {tr("Essence"), 1}, {tr("Price"), 2}, {tr("Street Index"), 5}, {tr("Book"), 3}},
+      this, 3, 6);
+  filter_ = FilterBox("cyberFilter", this, [this] { Refresh(); });
   connect(catalog_, &CatalogTreeView::NodeChosen, this,
           [run](int node) { run([node](CyberwareUnit& unit) { unit.ChooseItem(node); })(); });
   connect(catalog_, &CatalogTreeView::NodeDoubleClicked, this,
@@ -45,6 +47,7 @@ CyberwarePage::CyberwarePage(Editor& editor, QWidget* parent) : PageView(editor,
   streetIndex_ = DetailBox("streetIndex", this);
   calculatedPrice_ = DetailBox("calculatedPrice", this);
   modifiedEssence_ = DetailBox("modifiedEssence", this);
+  book_ = DetailBox("book", this);
   notes_ = NotesBox(this);
   QGroupBox* details = BoxGroup(tr("Item"),
                                 {{tr("Price"), basePrice_},
@@ -52,18 +55,21 @@ CyberwarePage::CyberwarePage(Editor& editor, QWidget* parent) : PageView(editor,
                                  {tr("Calculated Price"), calculatedPrice_},
                                  {tr("Modified Essence"), modifiedEssence_},
                                  {tr("Street Index"), streetIndex_},
+                                 {tr("Book"), book_},
                                  {tr("Notes"), notes_}},
                                 this);
 
   auto* buttons = new QHBoxLayout;
-  buy_ = ActionButton(tr("Buy"), "buyCyberware", this, run([](CyberwareUnit& unit) { unit.Buy(); }));
+  buy_ = ActionButton(tr("&Buy"), "buyCyberware", this, run([](CyberwareUnit& unit) { unit.Buy(); }));
   buttons->addWidget(buy_);
-  remove_ = ActionButton(tr("Remove"), "removeCyberware", this, run([](CyberwareUnit& unit) { unit.Remove(); }));
+  remove_ = ActionButton(tr("&Remove"), "removeCyberware", this, run([](CyberwareUnit& unit) { unit.Remove(); }));
   buttons->addWidget(remove_);
   buttons->addStretch();
 
   essence_ = DetailBox("essence", this);
   moneyLeft_ = DetailBox("moneyLeft", this);
+  essence_->setToolTip(tr("Essence: 6 minus the Essence cost of your cyberware"));
+  moneyLeft_->setToolTip(tr("Nuyen left: your resources minus everything bought"));
   limbs_ = new QGroupBox(tr("Cyberlimb attributes"), this);
   limbs_->setObjectName("cyberLimbs");
   auto* limbsLayout = new QVBoxLayout(limbs_);
@@ -84,8 +90,11 @@ CyberwarePage::CyberwarePage(Editor& editor, QWidget* parent) : PageView(editor,
                         {tr("Installed"), tr("Essence"), tr("Price"), tr("Book"), tr("Modifiers"), tr("Notes")}, this);
   connect(installed_, &EntryListView::EntryChosen, this,
           [run](int index) { run([index](CyberwareUnit& unit) { unit.SelectInstalled(index); })(); });
-  LayOutImplantPage(this, tr("Cyberware"), catalog_, {gradeGroup, details, buttons, below}, installed_);
+  LayOutImplantPage(this, tr("Cyberware"), filter_, catalog_, {gradeGroup, details, buttons, below}, installed_);
   KeepFocusNear(remove_, installed_);
+  setTabOrder(filter_, catalog_);
+  PressOnKey(catalog_, {Qt::Key_Return, Qt::Key_Enter}, buy_);
+  PressOnKey(installed_, {Qt::Key_Delete}, remove_);
 }
 
 void CyberwarePage::Refresh() {
@@ -98,8 +107,11 @@ void CyberwarePage::Refresh() {
   SetBoxText(streetIndex_, view.streetIndex);
   SetBoxText(calculatedPrice_, view.calculatedPrice);
   SetBoxText(modifiedEssence_, view.modifiedEssence);
-  SetLabelText(notes_, view.notes);
-  buy_->setEnabled(view.buyEnabled);
+  SetBoxText(book_, view.book);
+  SetLabelText(notes_, view.note);
+  catalog_->Filter(filter_->text());
+  // A filtered-out item is not the one Buy would take.
+  buy_->setEnabled(view.buyEnabled && CurrentShown(catalog_));
   remove_->setEnabled(view.removeEnabled);
   std::vector<QStringList> rows;
   for (const CyberwareRow& row : CyberwareRows(editor_.Record().Cyberware)) {

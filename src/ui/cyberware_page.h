@@ -20,6 +20,7 @@ class CyberwarePage : public PageView {
   void Refresh() override;
 
  private:
+  QLineEdit* filter_ = nullptr;
   CatalogTreeView* catalog_ = nullptr;
   std::array<QRadioButton*, 4> grades_{};
   QCheckBox* used_ = nullptr;
@@ -28,6 +29,7 @@ class CyberwarePage : public PageView {
   QLineEdit* streetIndex_ = nullptr;
   QLineEdit* calculatedPrice_ = nullptr;
   QLineEdit* modifiedEssence_ = nullptr;
+  QLineEdit* book_ = nullptr;
   QLabel* notes_ = nullptr;
   QPushButton* buy_ = nullptr;
   QPushButton* remove_ = nullptr;

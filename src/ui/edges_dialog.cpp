@@ -8,34 +8,34 @@
 
 #include "app/editor.h"
 #include "purchase/list_rows.h"
+#include "ui/page_parts.h"
 #include "ui/qt_text.h"
 
 namespace ivgen {
 
 namespace {
 
-// An entry as the lists show it: name and value, the description as its tip.
-void Fill(QListWidget* list, const std::vector<std::string>& entries, int selected) {
-  const QSignalBlocker block(list);
+// An entry as the lists show it: name, points and book, the description as its tip.
+void Fill(QTreeWidget* list, const std::vector<std::string>& entries, int selected, const QLineEdit* filter) {
   const std::vector<EdgeRow> rows = EdgeRows(entries);
-  QStringList texts;
-  for (const EdgeRow& row : rows) texts << ToQt(row.name + (row.value.empty() ? "" : "  " + row.value));
-  QStringList shown;
-  for (int i = 0; i < list->count(); ++i) shown << list->item(i)->text();
-  if (shown != texts) {
-    list->clear();
-    for (size_t i = 0; i < rows.size(); ++i) {
-      auto* item = new QListWidgetItem(texts[static_cast<int>(i)], list);
-      item->setToolTip(ToQt(rows[i].description));
-    }
+  std::vector<QStringList> texts;
+  texts.reserve(rows.size());
+  for (const EdgeRow& row : rows) {
+    texts.push_back({ToQt(row.name), ToQt(NumbersInBrackets(row.value).first), ToQt(row.book)});
   }
-  if (list->currentRow() != selected) list->setCurrentRow(selected);
+  FillRows(list, texts, selected);
+  for (size_t i = 0; i < rows.size(); ++i) {
+    QTreeWidgetItem* item = list->topLevelItem(static_cast<int>(i));
+    const QString tip = ToQt(rows[i].description);
+    if (item->toolTip(0) != tip) item->setToolTip(0, tip);
+  }
+  if (filter != nullptr) FilterRows(list, filter->text());
 }
 
-QListWidget* List(const QString& name, QWidget* parent) {
-  auto* list = new QListWidget(parent);
-  list->setObjectName(name);
+QTreeWidget* List(const QString& name, QWidget* parent) {
+  QTreeWidget* list = ColumnList(name, {QObject::tr("Name"), QObject::tr("Points"), QObject::tr("Book")}, parent);
   list->setMinimumWidth(220);
+  NumberColumns(list, {1});
   return list;
 }
 
@@ -47,11 +47,15 @@ EdgesDialog::EdgesDialog(Editor& editor, QWidget* parent) : DialogView(editor, p
   edges_ = List("edges", this);
   flaws_ = List("flaws", this);
   chosen_ = List("chosen", this);
-  auto* addEdge = new QPushButton(tr("Add Edge"), this);
+  edgeFilter_ = FilterBox("edgeFilter", this, [this] { Refresh(); });
+  flawFilter_ = FilterBox("flawFilter", this, [this] { Refresh(); });
+  addEdge_ = new QPushButton(tr("Add &Edge"), this);
+  QPushButton* addEdge = addEdge_;
   addEdge->setObjectName("addEdge");
-  auto* addFlaw = new QPushButton(tr("Add Flaw"), this);
+  addFlaw_ = new QPushButton(tr("Add &Flaw"), this);
+  QPushButton* addFlaw = addFlaw_;
   addFlaw->setObjectName("addFlaw");
-  remove_ = new QPushButton(tr("Remove"), this);
+  remove_ = new QPushButton(tr("&Remove"), this);
   remove_->setObjectName("remove");
   // Enter closes the dialog, whichever button was clicked last.
   for (QPushButton* button : {addEdge, addFlaw, remove_}) button->setAutoDefault(false);
@@ -65,17 +69,26 @@ EdgesDialog::EdgesDialog(Editor& editor, QWidget* parent) : DialogView(editor, p
   points_->setMaximumWidth(80);
   points_->setAlignment(Qt::AlignRight);
 
-  connect(edges_, &QListWidget::currentRowChanged, this,
-          [this](int row) { Act([this, row] { editor_.EdgesAndFlaws().SelectEdge(row); }); });
-  connect(flaws_, &QListWidget::currentRowChanged, this,
-          [this](int row) { Act([this, row] { editor_.EdgesAndFlaws().SelectFlaw(row); }); });
-  connect(chosen_, &QListWidget::currentRowChanged, this,
-          [this](int row) { Act([this, row] { editor_.EdgesAndFlaws().SelectEntry(row); }); });
+  auto select = [this](QTreeWidget* list, void (EdgesUnit::*choose)(int)) {
+    connect(list, &QTreeWidget::currentItemChanged, this, [this, list, choose](QTreeWidgetItem* item) {
+      Act([this, choose, row = RowOf(list, item)] { (editor_.EdgesAndFlaws().*choose)(row); });
+    });
+  };
+  select(edges_, &EdgesUnit::SelectEdge);
+  select(flaws_, &EdgesUnit::SelectFlaw);
+  select(chosen_, &EdgesUnit::SelectEntry);
   // A double click is the add button of its list.
-  connect(edges_, &QListWidget::itemDoubleClicked, this,
+  connect(edges_, &QTreeWidget::itemDoubleClicked, this,
           [this] { Act([this] { editor_.EdgesAndFlaws().AddEdge(); }); });
-  connect(flaws_, &QListWidget::itemDoubleClicked, this,
+  connect(flaws_, &QTreeWidget::itemDoubleClicked, this,
           [this] { Act([this] { editor_.EdgesAndFlaws().AddFlaw(); }); });
+  setTabOrder(edgeFilter_, edges_);
+  setTabOrder(edges_, flawFilter_);
+  setTabOrder(flawFilter_, flaws_);
+  setTabOrder(flaws_, chosen_);
+  PressOnKey(edges_, {Qt::Key_Return, Qt::Key_Enter}, addEdge);
+  PressOnKey(flaws_, {Qt::Key_Return, Qt::Key_Enter}, addFlaw);
+  PressOnKey(chosen_, {Qt::Key_Delete}, remove_);
   connect(addEdge, &QPushButton::clicked, this, [this] { Act([this] { editor_.EdgesAndFlaws().AddEdge(); }); });
   connect(addFlaw, &QPushButton::clicked, this, [this] { Act([this] { editor_.EdgesAndFlaws().AddFlaw(); }); });
   connect(remove_, &QPushButton::clicked, this, [this] { Act([this] { editor_.EdgesAndFlaws().Remove(); }); });
@@ -85,12 +98,14 @@ EdgesDialog::EdgesDialog(Editor& editor, QWidget* parent) : DialogView(editor, p
   grid->addWidget(new QLabel(tr("Edges"), this), 0, 0);
   grid->addWidget(new QLabel(tr("Flaws"), this), 0, 1);
   grid->addWidget(new QLabel(tr("Character's edges and flaws"), this), 0, 2);
-  grid->addWidget(edges_, 1, 0);
-  grid->addWidget(flaws_, 1, 1);
-  grid->addWidget(chosen_, 1, 2);
-  grid->addWidget(addEdge, 2, 0);
-  grid->addWidget(addFlaw, 2, 1);
-  grid->addWidget(remove_, 2, 2);
+  grid->addWidget(edgeFilter_, 1, 0);
+  grid->addWidget(flawFilter_, 1, 1);
+  grid->addWidget(edges_, 2, 0);
+  grid->addWidget(flaws_, 2, 1);
+  grid->addWidget(chosen_, 1, 2, 2, 1);
+  grid->addWidget(addEdge, 3, 0);
+  grid->addWidget(addFlaw, 3, 1);
+  grid->addWidget(remove_, 3, 2);
   auto* bottom = new QHBoxLayout;
   bottom->addWidget(new QLabel(tr("Points"), this));
   bottom->addWidget(points_);
@@ -106,9 +121,12 @@ EdgesDialog::EdgesDialog(Editor& editor, QWidget* parent) : DialogView(editor, p
 void EdgesDialog::Refresh() {
   const EdgesView& view = editor_.EdgesAndFlaws().View();
   const EdgeCatalog& catalog = editor_.CurrentCatalogs().edges;
-  Fill(edges_, catalog.edges, view.selectedEdge);
-  Fill(flaws_, catalog.flaws, view.selectedFlaw);
-  Fill(chosen_, editor_.Record().Edges, view.selectedEntry);
+  Fill(edges_, catalog.edges, view.selectedEdge, edgeFilter_);
+  Fill(flaws_, catalog.flaws, view.selectedFlaw, flawFilter_);
+  Fill(chosen_, editor_.Record().Edges, view.selectedEntry, nullptr);
+  // A filtered-out entry is not the one its Add button would take.
+  addEdge_->setEnabled(CurrentShown(edges_) || !edges_->currentIndex().isValid());
+  addFlaw_->setEnabled(CurrentShown(flaws_) || !flaws_->currentIndex().isValid());
   remove_->setEnabled(view.removeEnabled);
   if (points_->text() != ToQt(view.pointsDisplay)) points_->setText(ToQt(view.pointsDisplay));
 }

@@ -2,8 +2,8 @@
 #pragma once
 
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
+#include <QTreeWidget>
 
 #include "ui/dialog_view.h"
 
@@ -20,9 +20,13 @@ class EdgesDialog : public DialogView {
   void reject() override;
 
  private:
-  QListWidget* edges_ = nullptr;
-  QListWidget* flaws_ = nullptr;
-  QListWidget* chosen_ = nullptr;
+  QLineEdit* edgeFilter_ = nullptr;
+  QLineEdit* flawFilter_ = nullptr;
+  QTreeWidget* edges_ = nullptr;
+  QTreeWidget* flaws_ = nullptr;
+  QTreeWidget* chosen_ = nullptr;
+  QPushButton* addEdge_ = nullptr;
+  QPushButton* addFlaw_ = nullptr;
   QPushButton* remove_ = nullptr;
   QLineEdit* points_ = nullptr;
 };

@@ -20,6 +20,19 @@ QToolButton* ArrowButton(Qt::ArrowType type, const QString& name, QWidget* paren
   return button;
 }
 
+namespace {
+
+// The divider is an entry the player moves like any other, shown as a line across the list.
+void ShowDivider(QTreeWidgetItem* item, bool divider) {
+  if (item->isFirstColumnSpanned() == divider) return;
+  item->setFirstColumnSpanned(divider);
+  item->setTextAlignment(0, divider ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
+  item->setForeground(0, divider ? QBrush(Qt::darkGray) : QBrush());
+  item->setBackground(0, divider ? QBrush(QColor(0xe4, 0xe4, 0xe4)) : QBrush());
+}
+
+}  // namespace
+
 GearPage::GearPage(Editor& editor, QWidget* parent) : PageView(editor, parent) {
   tree_ = new QTreeWidget(this);
   tree_->setObjectName("gearTree");
@@ -36,24 +49,30 @@ GearPage::GearPage(Editor& editor, QWidget* parent) : PageView(editor, parent) {
 
   groupTitle_ = new QLabel(this);
   groupTitle_->setObjectName("gearGroupTitle");
-  shop_ = new QListWidget(this);
-  shop_->setObjectName("gearShop");
+  shop_ = ColumnList("gearShop", {tr("Item"), tr("Weight"), tr("Price"), tr("Book"), tr("Details")}, this);
   shop_->setMinimumWidth(230);
-  auto chooseShopItem = [this](QListWidgetItem* item) {
+  NumberColumns(shop_, {1, 2});
+  auto chooseShopItem = [this](QTreeWidgetItem* item) {
     if (item == nullptr) return;
-    editor_.Gear().ChooseItem(shop_->row(item));
+    editor_.Gear().ChooseItem(RowOf(shop_, item));
     emit Changed();
   };
-  connect(shop_, &QListWidget::currentItemChanged, this, chooseShopItem);
+  connect(shop_, &QTreeWidget::currentItemChanged, this, chooseShopItem);
   // A click on the row already current shows it again, after an owned entry took the panel.
-  connect(shop_, &QListWidget::itemClicked, this, chooseShopItem);
-  connect(shop_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
-    editor_.Gear().BuyItem(shop_->row(item));
+  connect(shop_, &QTreeWidget::itemClicked, this, chooseShopItem);
+  connect(shop_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
+    editor_.Gear().BuyItem(RowOf(shop_, item));
     emit Changed();
   });
+  treeFilter_ = FilterBox("gearTreeFilter", this, [this] { Refresh(); });
+  shopFilter_ = FilterBox("gearShopFilter", this, [this] { Refresh(); });
   auto* shopColumn = new QVBoxLayout;
   shopColumn->addWidget(groupTitle_);
+  shopColumn->addWidget(shopFilter_);
   shopColumn->addWidget(shop_, 1);
+  auto* treeColumn = new QVBoxLayout;
+  treeColumn->addWidget(treeFilter_);
+  treeColumn->addWidget(tree_, 1);
 
   auto* item = new QGroupBox(tr("Item"), this);
   auto* fields = new QGridLayout(item);
@@ -74,7 +93,7 @@ GearPage::GearPage(Editor& editor, QWidget* parent) : PageView(editor, parent) {
   count_->setObjectName("gearCount");
   count_->setMaximumWidth(60);
   connect(count_, &QLineEdit::textEdited, this, [this](const QString& text) { editor_.Gear().SetCount(FromQt(text)); });
-  buy_ = new QPushButton(tr("Buy"), item);
+  buy_ = new QPushButton(tr("&Buy"), item);
   buy_->setObjectName("gearBuy");
   connect(buy_, &QPushButton::clicked, this, [this] {
     editor_.Gear().Buy();
@@ -88,16 +107,15 @@ GearPage::GearPage(Editor& editor, QWidget* parent) : PageView(editor, parent) {
   fields->addLayout(buying, kGearShownFields + 2, 0, 1, 2);
 
   auto* shopping = new QHBoxLayout;
-  shopping->addWidget(tree_, 1);
+  shopping->addLayout(treeColumn, 1);
   shopping->addLayout(shopColumn, 1);
   shopping->addWidget(item, 1);
 
-  owned_ = new QTreeWidget(this);
-  owned_->setObjectName("gearOwned");
-  owned_->setColumnCount(2);
-  owned_->setHeaderLabels({tr("Gear (carried below the divider)"), tr("Type and values")});
-  owned_->setRootIsDecorated(false);
-  owned_->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+  owned_ = ColumnList(
+      "gearOwned",
+      {tr("Gear (carried below the divider)"), tr("Count"), tr("Weight"), tr("Price"), tr("Book"), tr("Details")},
+      this);
+  NumberColumns(owned_, {1, 2, 3});
   auto chooseOwned = [this](QTreeWidgetItem* row) {
     if (row == nullptr) return;
     editor_.Gear().ChooseOwned(owned_->indexOfTopLevelItem(row));
@@ -115,7 +133,7 @@ GearPage::GearPage(Editor& editor, QWidget* parent) : PageView(editor, parent) {
     editor_.Gear().MoveDown();
     emit Changed();
   });
-  remove_ = new QPushButton(tr("Remove"), this);
+  remove_ = new QPushButton(tr("&Remove"), this);
   remove_->setObjectName("gearRemove");
   connect(remove_, &QPushButton::clicked, this, [this] {
     editor_.Gear().Remove();
@@ -124,6 +142,8 @@ GearPage::GearPage(Editor& editor, QWidget* parent) : PageView(editor, parent) {
   weight_ = new QLabel(this);
   weight_->setObjectName("gearWeight");
   money_ = new QLabel(this);
+  weight_->setToolTip(tr("Weight of the gear carried: the entries below the divider"));
+  money_->setToolTip(tr("Nuyen left: your resources minus everything bought"));
   money_->setObjectName("gearMoney");
   auto* side = new QVBoxLayout;
   side->addWidget(up);
@@ -142,6 +162,14 @@ GearPage::GearPage(Editor& editor, QWidget* parent) : PageView(editor, parent) {
   layout->addLayout(shopping, 3);
   layout->addLayout(owning, 2);
   KeepFocusNear(remove_, owned_);
+  PressOnKey(shop_, {Qt::Key_Return, Qt::Key_Enter}, buy_);
+  PressOnKey(owned_, {Qt::Key_Delete}, remove_);
+  setTabOrder(treeFilter_, tree_);
+  setTabOrder(tree_, shopFilter_);
+  setTabOrder(shopFilter_, shop_);
+  setTabOrder(shop_, count_);
+  setTabOrder(count_, buy_);
+  setTabOrder(buy_, owned_);
 }
 
 // The tree is rebuilt only when a reload changed the catalog, so what the player opened stays open.
@@ -154,6 +182,7 @@ void GearPage::FillTree() {
   const std::vector<std::string> titles = GearGroupTitles(nodes);
   const QSignalBlocker block(tree_);
   tree_->clear();
+  treeFiltered_.clear();  // the new tree is filtered afresh
   std::vector<QTreeWidgetItem*> parents;
   for (size_t i = 0; i < nodes.size(); ++i) {
     const int level = std::max(nodes[i].indent, 1);
@@ -165,23 +194,53 @@ void GearPage::FillTree() {
   }
 }
 
+// Every action refreshes every built page, so a long gear list is cut into rows only when it or
+// the gear types changed.
+void GearPage::ShowOwned(int selected) {
+  const GearCatalog& catalog = editor_.CurrentCatalogs().gear;
+  std::vector<std::string> types;
+  for (const GearType& type : catalog.types) types.insert(types.end(), type.fieldNames.begin(), type.fieldNames.end());
+  if (editor_.Record().Gear != ownedShown_ || types != typesShown_) {
+    ownedShown_ = editor_.Record().Gear;
+    typesShown_ = std::move(types);
+    const std::vector<GearRow> owned = GearRows(ownedShown_, catalog);
+    ownedRows_.clear();
+    ownedRows_.reserve(owned.size());
+    dividers_.assign(owned.size(), false);
+    for (size_t i = 0; i < owned.size(); ++i) {
+      const GearRow& row = owned[i];
+      dividers_[i] = row.divider;
+      if (row.divider) {
+        ownedRows_.push_back({tr("Carried gear below")});
+        continue;
+      }
+      ownedRows_.push_back({ToQt(row.item), QString::number(row.count), ToQt(row.weight), ToQt(row.price),
+                            ToQt(row.book), ToQt(row.details)});
+    }
+  }
+  FillRows(owned_, ownedRows_, selected);
+  for (size_t i = 0; i < dividers_.size(); ++i) ShowDivider(owned_->topLevelItem(static_cast<int>(i)), dividers_[i]);
+}
+
 void GearPage::Refresh() {
   FillTree();
   const GearView& view = editor_.Gear().View();
   groupTitle_->setText(ToQt(view.groupTitle));
   {
-    const QSignalBlocker block(shop_);
     const std::vector<std::string> names = GearShopNames(view.shopItems);
-    const int count = static_cast<int>(names.size());
-    while (shop_->count() > count) delete shop_->takeItem(shop_->count() - 1);
-    while (shop_->count() < count) shop_->addItem(QString());
-    for (int i = 0; i < count; ++i) {
-      const QString name = ToQt(names[static_cast<size_t>(i)]);
-      if (shop_->item(i)->text() != name) shop_->item(i)->setText(name);
+    const std::vector<GearRow> items = GearRows(view.shopItems, editor_.CurrentCatalogs().gear);
+    std::vector<QStringList> rows;
+    rows.reserve(items.size());
+    for (size_t i = 0; i < items.size(); ++i) {
+      rows.push_back(
+          {ToQt(names[i]), ToQt(items[i].weight), ToQt(items[i].price), ToQt(items[i].book), ToQt(items[i].details)});
     }
-    if (shop_->currentRow() != view.shopSelected) shop_->setCurrentRow(view.shopSelected);
-    if (view.shopSelected < 0) shop_->clearSelection();
-    shop_->viewport()->update();
+    FillRows(shop_, rows, view.shopSelected);
+    FilterRows(shop_, shopFilter_->text());
+  }
+  if (treeFiltered_ != treeFilter_->text()) {
+    treeFiltered_ = treeFilter_->text();
+    FilterRows(tree_, treeFiltered_);
   }
   itemTitle_->setText(ToQt(view.itemTitle));
   for (size_t i = 0; i < kGearShownFields; ++i) {
@@ -194,13 +253,10 @@ void GearPage::Refresh() {
     values_[i]->setEnabled(view.valuesEnabled);
   }
   if (FromQt(count_->text()) != view.countText) count_->setText(ToQt(view.countText));
-  buy_->setEnabled(view.buyEnabled);
+  // A filtered-out item is not the one Buy would take.
+  buy_->setEnabled(view.buyEnabled && CurrentShown(shop_));
 
-  std::vector<QStringList> rows;
-  for (const GearRow& row : GearRows(editor_.Record().Gear, editor_.CurrentCatalogs().gear)) {
-    rows.push_back({ToQt(row.name), ToQt(row.values)});
-  }
-  FillRows(owned_, rows, view.ownedSelected);
+  ShowOwned(view.ownedSelected);
   remove_->setEnabled(view.removeEnabled);
   weight_->setText(ToQt(view.totalWeight));
   money_->setText(ToQt(view.moneyLeft));

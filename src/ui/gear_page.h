@@ -5,7 +5,6 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QStringList>
 #include <QToolButton>
@@ -31,17 +30,26 @@ class GearPage : public PageView {
 
  private:
   void FillTree();
+  void ShowOwned(int selected);
 
   QTreeWidget* tree_ = nullptr;
   std::vector<std::string> treeTexts_;
   QLabel* groupTitle_ = nullptr;
-  QListWidget* shop_ = nullptr;
+  QLineEdit* treeFilter_ = nullptr;
+  QString treeFiltered_;
+  QLineEdit* shopFilter_ = nullptr;
+  QTreeWidget* shop_ = nullptr;
   QLabel* itemTitle_ = nullptr;
   std::array<QLabel*, kGearShownFields> names_{};
   std::array<QLabel*, kGearShownFields> values_{};
   QLineEdit* count_ = nullptr;
   QPushButton* buy_ = nullptr;
   QTreeWidget* owned_ = nullptr;
+  // The gear list and gear types its rows were cut from, and the rows.
+  std::vector<std::string> ownedShown_;
+  std::vector<std::string> typesShown_;
+  std::vector<QStringList> ownedRows_;
+  std::vector<bool> dividers_;
   QPushButton* remove_ = nullptr;
   QLabel* weight_ = nullptr;
   QLabel* money_ = nullptr;

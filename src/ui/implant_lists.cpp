@@ -33,14 +33,16 @@ void SetUp(QTreeWidget* list, const QString& name, const QStringList& headings) 
   list->setHeaderLabels(headings);
   list->setSelectionMode(QAbstractItemView::SingleSelection);
   list->setAllColumnsShowFocus(true);
+  list->setUniformRowHeights(true);
   list->header()->setStretchLastSection(true);
   list->header()->setSectionResizeMode(QHeaderView::Interactive);
 }
 
 }  // namespace
 
-CatalogTreeView::CatalogTreeView(const QString& name, std::vector<ListColumn> columns, QWidget* parent)
-    : QTreeWidget(parent), columns_(std::move(columns)) {
+CatalogTreeView::CatalogTreeView(const QString& name, std::vector<ListColumn> columns, QWidget* parent,
+                                 size_t bookField, size_t notesField)
+    : QTreeWidget(parent), columns_(std::move(columns)), bookField_(bookField), notesField_(notesField) {
   SetUp(this, name, Headings(columns_));
   connect(this, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
     if (item != nullptr) emit NodeChosen(item->data(0, kNodeRole).toInt());
@@ -70,16 +72,14 @@ void CatalogTreeView::Show(const CatalogTree& tree, int selected) {
       } else {
         const QStringList cells = Cells(fields, columns_);
         for (int c = 0; c < cells.size(); ++c) row->setText(c, cells[c]);
+        row->setToolTip(0, Tip(fields));
       }
       row->setData(0, kNodeRole, static_cast<int>(i));
     }
     shown_ = tree;
-    // Columns fit the items, which only count while their category is open.
-    expandAll();
-    for (int c = 0; c < columnCount(); ++c) resizeColumnToContents(c);
-    // A little room past the longest name, so it does not run into the Essence column.
-    setColumnWidth(0, columnWidth(0) + fontMetrics().averageCharWidth() * 2);
-    collapseAll();
+    setProperty("fitted", false);
+    FitColumns(this);
+    FilterRows(this, filter_);
   }
   QTreeWidgetItem* current = nullptr;
   for (QTreeWidgetItemIterator it(this); *it != nullptr && current == nullptr; ++it) {
@@ -91,9 +91,25 @@ void CatalogTreeView::Show(const CatalogTree& tree, int selected) {
   }
 }
 
+void CatalogTreeView::Filter(const QString& text) {
+  // Every refresh passes the text; only a new one walks the tree.
+  if (text == filter_) return;
+  filter_ = text;
+  FilterRows(this, filter_);
+}
+
+QString CatalogTreeView::Tip(const std::vector<std::string>& fields) const {
+  QStringList lines;
+  if (notesField_ < fields.size() && !fields[notesField_].empty()) lines << ToQt(fields[notesField_]);
+  if (bookField_ < fields.size() && !fields[bookField_].empty()) lines << tr("Book: %1").arg(ToQt(fields[bookField_]));
+  return lines.join("\n");
+}
+
 EntryListView::EntryListView(const QString& name, const QStringList& headings, QWidget* parent) : QTreeWidget(parent) {
   SetUp(this, name, headings);
   setRootIsDecorated(false);
+  // Essence or bio-index, and the price.
+  NumberColumns(this, {1, 2});
   auto choose = [this](QTreeWidgetItem* item) {
     if (item != nullptr) emit EntryChosen(indexOfTopLevelItem(item));
   };
@@ -102,12 +118,7 @@ EntryListView::EntryListView(const QString& name, const QStringList& headings, Q
   connect(this, &QTreeWidget::itemClicked, this, choose);
 }
 
-void EntryListView::Show(const std::vector<QStringList>& rows, int selected) {
-  FillRows(this, rows, selected);
-  if (rows == shown_) return;
-  shown_ = rows;
-  for (int c = 0; c + 1 < columnCount(); ++c) resizeColumnToContents(c);
-}
+void EntryListView::Show(const std::vector<QStringList>& rows, int selected) { FillRows(this, rows, selected); }
 
 QGroupBox* BoxGroup(const QString& title, const std::vector<std::pair<QString, QWidget*>>& boxes, QWidget* parent,
                     int perRow) {
@@ -142,10 +153,11 @@ QPushButton* ActionButton(const QString& text, const QString& name, QWidget* par
   return button;
 }
 
-void LayOutImplantPage(QWidget* page, const QString& caption, QWidget* catalog, const std::vector<QObject*>& column,
-                       QWidget* installed) {
+void LayOutImplantPage(QWidget* page, const QString& caption, QWidget* filter, QWidget* catalog,
+                       const std::vector<QObject*>& column, QWidget* installed) {
   auto* catalogGroup = new QGroupBox(caption, page);
   auto* catalogLayout = new QVBoxLayout(catalogGroup);
+  catalogLayout->addWidget(filter);
   catalogLayout->addWidget(catalog);
   auto* right = new QVBoxLayout;
   for (QObject* part : column) {

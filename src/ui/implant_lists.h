@@ -26,17 +26,26 @@ struct ListColumn {
 class CatalogTreeView : public QTreeWidget {
   Q_OBJECT
  public:
-  CatalogTreeView(const QString& name, std::vector<ListColumn> columns, QWidget* parent);
+  /// An item's tip shows its notes and book reference, the entry fields given.
+  CatalogTreeView(const QString& name, std::vector<ListColumn> columns, QWidget* parent, size_t bookField,
+                  size_t notesField);
   /// Shows the tree (rebuilt only when it changed) with node `selected` as the current row.
   void Show(const CatalogTree& tree, int selected);
+  /// Shows only the items whose name holds the text (see FilterRows).
+  void Filter(const QString& text);
 
  signals:
   void NodeChosen(int node);
   void NodeDoubleClicked(int node);
 
  private:
+  QString Tip(const std::vector<std::string>& fields) const;
+
   std::vector<ListColumn> columns_;
+  size_t bookField_;
+  size_t notesField_;
   CatalogTree shown_;
+  QString filter_;
 };
 
 /// A list of installed entries in columns; a click reports the entry's position.
@@ -48,9 +57,6 @@ class EntryListView : public QTreeWidget {
 
  signals:
   void EntryChosen(int index);
-
- private:
-  std::vector<QStringList> shown_;
 };
 
 /// A group of labelled boxes, `perRow` a row; a box named "notes" takes a whole row of its own.
@@ -60,10 +66,10 @@ QGroupBox* BoxGroup(const QString& title, const std::vector<std::pair<QString, Q
 QLabel* NotesBox(QWidget* parent);
 /// A button that runs an action.
 QPushButton* ActionButton(const QString& text, const QString& name, QWidget* parent, std::function<void()> action);
-/// The page: the catalog beside the column of options, details, buttons and totals, and the
-/// installed list below both.
-void LayOutImplantPage(QWidget* page, const QString& caption, QWidget* catalog, const std::vector<QObject*>& column,
-                       QWidget* installed);
+/// The page: the catalog under its filter box beside the column of options, details, buttons and
+/// totals, and the installed list below both.
+void LayOutImplantPage(QWidget* page, const QString& caption, QWidget* filter, QWidget* catalog,
+                       const std::vector<QObject*>& column, QWidget* installed);
 
 /// A read-only detail box.
 QLineEdit* DetailBox(const QString& name, QWidget* parent);

@@ -1,7 +1,10 @@
 #include "ui/page_parts.h"
 
+#include <QEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QSignalBlocker>
+#include <algorithm>
 
 #include "ui/qt_text.h"
 
@@ -14,10 +17,51 @@ QTreeWidget* ColumnList(const QString& name, const QStringList& headings, QWidge
   list->setHeaderLabels(headings);
   list->setRootIsDecorated(false);
   list->setSelectionMode(QAbstractItemView::SingleSelection);
-  list->header()->setStretchLastSection(false);
-  list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-  list->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+  list->setUniformRowHeights(true);
+  list->setAllColumnsShowFocus(true);
+  list->header()->setStretchLastSection(true);
+  list->header()->setSectionResizeMode(QHeaderView::Interactive);
   return list;
+}
+
+void FitColumns(QTreeWidget* list, const std::vector<QTreeWidgetItem*>& rows) {
+  std::vector<QTreeWidgetItem*> sample = rows;
+  if (sample.empty()) {
+    // Rows spread over the whole list, so a long name near its end still counts.
+    std::vector<QTreeWidgetItem*> all;
+    for (QTreeWidgetItemIterator it(list); *it != nullptr; ++it) all.push_back(*it);
+    const size_t stride = std::max<size_t>(1, all.size() / kFitSample);
+    for (size_t i = 0; i < all.size() && sample.size() < static_cast<size_t>(kFitSample); i += stride) {
+      sample.push_back(all[i]);
+    }
+  }
+  if (sample.size() > static_cast<size_t>(kFitSample)) sample.resize(kFitSample);
+  QHeaderView* header = list->header();
+  const QFontMetrics metrics = list->fontMetrics();
+  const int padding = metrics.averageCharWidth() * 2;
+  // The first fit sets the widths; later ones only widen, keeping what the player dragged.
+  const bool first = !list->property("fitted").toBool();
+  list->setProperty("fitted", true);
+  const int last = header->stretchLastSection() ? list->columnCount() - 1 : list->columnCount();
+  for (int c = 0; c < last; ++c) {
+    int width = header->sectionSizeHint(c);
+    for (QTreeWidgetItem* item : sample) {
+      if (c > 0 && item->isFirstColumnSpanned()) continue;
+      int indent = 0;
+      if (c == 0) {
+        for (QTreeWidgetItem* up = item->parent(); up != nullptr; up = up->parent()) indent += list->indentation();
+        if (list->rootIsDecorated()) indent += list->indentation();
+      }
+      if (!item->isFirstColumnSpanned())
+        width = std::max(width, metrics.horizontalAdvance(item->text(c)) + padding + indent);
+    }
+    if (first || width > list->columnWidth(c)) list->setColumnWidth(c, width);
+  }
+}
+
+void NumberColumns(QTreeWidget* list, const QList<int>& columns) {
+  list->setProperty("numberColumns", QVariant::fromValue(columns));
+  for (int c : columns) list->headerItem()->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
 }
 
 void FillRows(QTreeWidget* list, const std::vector<QStringList>& rows, int selected) {
@@ -26,15 +70,35 @@ void FillRows(QTreeWidget* list, const std::vector<QStringList>& rows, int selec
   // kept drawing a removed row until something repainted it.
   const int count = static_cast<int>(rows.size());
   while (list->topLevelItemCount() > count) delete list->takeTopLevelItem(list->topLevelItemCount() - 1);
-  while (list->topLevelItemCount() < count) list->addTopLevelItem(new QTreeWidgetItem);
-  for (int r = 0; r < count; ++r) {
+  std::vector<QTreeWidgetItem*> changed;
+  const QList<int> numbers = list->property("numberColumns").value<QList<int>>();
+  auto align = [&numbers](QTreeWidgetItem* item) {
+    for (int c : numbers) item->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
+  };
+  const int kept = list->topLevelItemCount();
+  for (int r = 0; r < kept; ++r) {
     QTreeWidgetItem* item = list->topLevelItem(r);
     const QStringList& row = rows[static_cast<size_t>(r)];
+    bool differs = false;
     for (int c = 0; c < list->columnCount(); ++c) {
       const QString text = c < row.size() ? row[c] : QString();
-      if (item->text(c) != text) item->setText(c, text);
+      if (item->text(c) != text) item->setText(c, text), differs = true;
     }
+    if (!differs) continue;
+    align(item);
+    if (changed.size() < static_cast<size_t>(kFitSample)) changed.push_back(item);
   }
+  // New rows are filled before they join the list, and join it at once: one by one, each told
+  // the view again, which a long list feels.
+  QList<QTreeWidgetItem*> added;
+  for (int r = kept; r < count; ++r) {
+    auto* item = new QTreeWidgetItem(rows[static_cast<size_t>(r)].mid(0, list->columnCount()));
+    align(item);
+    if (changed.size() < static_cast<size_t>(kFitSample)) changed.push_back(item);
+    added << item;
+  }
+  list->addTopLevelItems(added);
+  if (!changed.empty() || !list->property("fitted").toBool()) FitColumns(list, changed);
   QTreeWidgetItem* current = selected >= 0 && selected < count ? list->topLevelItem(selected) : nullptr;
   if (list->currentItem() != current) list->setCurrentItem(current);
   if (current == nullptr) list->clearSelection();
@@ -70,6 +134,87 @@ void KeepFocusNear(QAbstractButton* button, QWidget* list) {
         if (!button->isEnabled()) list->setFocus();
       },
       Qt::QueuedConnection);
+}
+
+QLineEdit* FilterBox(const QString& name, QWidget* parent, std::function<void()> changed) {
+  auto* box = new QLineEdit(parent);
+  box->setObjectName(name);
+  box->setPlaceholderText(QObject::tr("Filter..."));
+  box->setClearButtonEnabled(true);
+  box->setToolTip(QObject::tr("Shows only the entries whose name holds this text"));
+  QObject::connect(box, &QLineEdit::textChanged, parent, [changed = std::move(changed)] { changed(); });
+  return box;
+}
+
+namespace {
+
+void SetShown(QTreeWidgetItem* item, bool shown) {
+  if (item->isHidden() == shown) item->setHidden(!shown);
+}
+
+// Whether the item or one of its rows shows; a branch whose name matches shows all its rows.
+bool FilterItem(QTreeWidgetItem* item, const QString& text, bool branchMatched) {
+  const bool matches = branchMatched || item->text(0).contains(text, Qt::CaseInsensitive);
+  bool childShown = false;
+  for (int i = 0; i < item->childCount(); ++i) childShown |= FilterItem(item->child(i), text, matches);
+  const bool shown = matches || childShown;
+  SetShown(item, shown);
+  if (!text.isEmpty() && childShown && !item->isExpanded()) item->setExpanded(true);
+  return shown;
+}
+
+}  // namespace
+
+void FilterRows(QTreeWidget* tree, const QString& text) {
+  for (int i = 0; i < tree->topLevelItemCount(); ++i) FilterItem(tree->topLevelItem(i), text, false);
+}
+
+void FilterRows(QListWidget* list, const QString& text) {
+  for (int i = 0; i < list->count(); ++i) {
+    const bool hidden = !list->item(i)->text().contains(text, Qt::CaseInsensitive);
+    if (list->isRowHidden(i) != hidden) list->setRowHidden(i, hidden);
+  }
+}
+
+bool CurrentShown(const QAbstractItemView* view) {
+  const QModelIndex current = view->currentIndex();
+  if (!current.isValid() || !view->selectionModel()->isSelected(current)) return false;
+  if (const auto* tree = qobject_cast<const QTreeWidget*>(view)) {
+    for (QTreeWidgetItem* item = tree->itemFromIndex(current); item != nullptr; item = item->parent()) {
+      if (item->isHidden() || (item != tree->itemFromIndex(current) && !item->isExpanded())) return false;
+    }
+  }
+  if (const auto* list = qobject_cast<const QListWidget*>(view)) return !list->isRowHidden(current.row());
+  return true;
+}
+
+namespace {
+
+class KeyPress : public QObject {
+ public:
+  KeyPress(QObject* parent, std::vector<int> keys, QAbstractButton* button)
+      : QObject(parent), keys_(std::move(keys)), button_(button) {}
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress) return QObject::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (std::find(keys_.begin(), keys_.end(), key->key()) == keys_.end() ||
+        (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+      return false;
+    if (button_->isEnabled() && button_->isVisible()) button_->click();
+    return true;
+  }
+
+ private:
+  std::vector<int> keys_;
+  QAbstractButton* button_;
+};
+
+}  // namespace
+
+void PressOnKey(QAbstractItemView* view, std::vector<int> keys, QAbstractButton* button) {
+  view->installEventFilter(new KeyPress(view, std::move(keys), button));
 }
 
 int RowOf(QTreeWidget* list, QTreeWidgetItem* item) { return item == nullptr ? -1 : list->indexOfTopLevelItem(item); }

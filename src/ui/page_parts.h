@@ -3,18 +3,29 @@
 
 #include <QAbstractButton>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QStringList>
 #include <QTreeWidget>
+#include <functional>
 #include <string>
 #include <vector>
 
 namespace ivgen {
 
-/// A flat list with one column per heading; the first column takes the room left.
+/// A flat list with one column per heading, sized by FitColumns and resizable by the player.
 QTreeWidget* ColumnList(const QString& name, const QStringList& headings, QWidget* parent);
 
-/// Shows the rows, fields in columns, with row `selected` current (none when outside the rows).
-/// No signal is sent.
+/// Widens the columns to the headings and to the rows given (all rows when none are), never
+/// narrowing what the player widened. At most kFitSample rows are measured: fitting every row of a
+/// long list cost more than a frame.
+inline constexpr int kFitSample = 64;
+void FitColumns(QTreeWidget* list, const std::vector<QTreeWidgetItem*>& rows = {});
+
+/// The columns that hold numbers, set right so their digits line up.
+void NumberColumns(QTreeWidget* list, const QList<int>& columns);
+
+/// Shows the rows, fields in columns, with row `selected` current (none when outside the rows),
+/// and fits the columns to the rows that changed. No signal is sent.
 void FillRows(QTreeWidget* list, const std::vector<QStringList>& rows, int selected);
 void ShowRows(QTreeWidget* list, const std::vector<std::vector<std::string>>& rows, int selected);
 
@@ -24,6 +35,18 @@ void ChooseClosedBranches(QTreeWidget* tree);
 /// A button that disables itself would hand the keyboard to the next one in the chain (on the
 /// spells page, a purchase); the list it acted on takes the focus back instead.
 void KeepFocusNear(QAbstractButton* button, QWidget* list);
+
+/// A "Filter..." box; `changed` runs on every edit, to narrow the lists it filters.
+QLineEdit* FilterBox(const QString& name, QWidget* parent, std::function<void()> changed);
+/// Hides the rows whose name (column 0) does not hold `text`, ignoring case; a branch shows whole
+/// when its own name holds it, and stays while one of its rows shows. Rows keep their places, so
+/// a row's position still names the same entry.
+void FilterRows(QTreeWidget* tree, const QString& text);
+void FilterRows(QListWidget* list, const QString& text);
+/// Whether the view's current entry is shown and highlighted: the only entry an action may take.
+bool CurrentShown(const QAbstractItemView* view);
+/// The key pressed in the view clicks the button, when it is enabled (Enter buys, Delete removes).
+void PressOnKey(QAbstractItemView* view, std::vector<int> keys, QAbstractButton* button);
 
 /// The row of an item, -1 for none.
 int RowOf(QTreeWidget* list, QTreeWidgetItem* item);

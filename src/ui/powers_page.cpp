@@ -2,6 +2,7 @@
 
 #include <QFormLayout>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -13,6 +14,17 @@
 
 namespace ivgen {
 
+namespace {
+
+// What a catalog power's markers ask when it is bought.
+std::string Asks(const MarkedName& marked) {
+  if (marked.asksLevel && marked.asksTarget) return "asks for a level and a target";
+  if (marked.asksLevel) return "asks for a level";
+  return marked.asksTarget ? "asks for a target" : "";
+}
+
+}  // namespace
+
 void PowersPage::Act(const std::function<void()>& action) {
   action();
   emit Changed();
@@ -23,7 +35,8 @@ PowersPage::PowersPage(Editor& editor, QWidget* parent) : PageView(editor, paren
   powerGroup_ = new QGroupBox(tr("Adept Powers"), this);
   powerGroup_->setObjectName("powerGroup");
 
-  catalog_ = ColumnList("powerCatalog", {tr("Power"), tr("Cost")}, this);
+  catalog_ = ColumnList("powerCatalog", {tr("Power"), tr("Cost"), tr("Book"), tr("When bought")}, this);
+  filter_ = FilterBox("powerFilter", this, [this] { Refresh(); });
   connect(catalog_, &QTreeWidget::currentItemChanged, this, [this, &powers](QTreeWidgetItem* item) {
     Act([&powers, row = RowOf(catalog_, item)] { powers.ShowPower(row); });
   });
@@ -33,15 +46,17 @@ PowersPage::PowersPage(Editor& editor, QWidget* parent) : PageView(editor, paren
       powers.Buy();
     });
   });
-  owned_ = ColumnList("ownedPowers", {tr("Power"), tr("Cost"), tr("Note")}, this);
-  owned_->header()->setSectionResizeMode(2, QHeaderView::Stretch);
+  owned_ = ColumnList("ownedPowers", {tr("Power"), tr("Level"), tr("Cost"), tr("Note")}, this);
+  NumberColumns(owned_, {1, 2});
+  NumberColumns(catalog_, {1});
   connect(owned_, &QTreeWidget::currentItemChanged, this, [this, &powers](QTreeWidgetItem* item) {
     Act([&powers, row = RowOf(owned_, item)] { powers.SelectOwned(row); });
   });
-  auto* buy = new QPushButton(tr("Buy >>"), this);
+  buy_ = new QPushButton(tr("&Buy >>"), this);
+  QPushButton* buy = buy_;
   buy->setObjectName("buyPower");
   connect(buy, &QPushButton::clicked, this, [this, &powers] { Act([&powers] { powers.Buy(); }); });
-  remove_ = new QPushButton(tr("<< Remove"), this);
+  remove_ = new QPushButton(tr("<< &Remove"), this);
   remove_->setObjectName("removePower");
   connect(remove_, &QPushButton::clicked, this, [this, &powers] { Act([&powers] { powers.Remove(); }); });
 
@@ -49,6 +64,7 @@ PowersPage::PowersPage(Editor& editor, QWidget* parent) : PageView(editor, paren
   cost_->setMaximumWidth(70);
   note_ = ReadOnlyField("powerNote", this);
   points_ = ReadOnlyField("powerPoints", this);
+  points_->setToolTip(tr("Power points: used of your Magic rating"));
   points_->setMaximumWidth(90);
   points_->setAlignment(Qt::AlignRight);
 
@@ -63,7 +79,10 @@ PowersPage::PowersPage(Editor& editor, QWidget* parent) : PageView(editor, paren
   shown->addRow(tr("Power points used"), points_);
 
   auto* grid = new QGridLayout(powerGroup_);
-  grid->addWidget(new QLabel(tr("Power catalog"), this), 0, 0);
+  auto* catalogHeading = new QHBoxLayout;
+  catalogHeading->addWidget(new QLabel(tr("Power catalog"), this));
+  catalogHeading->addWidget(filter_, 1);
+  grid->addLayout(catalogHeading, 0, 0);
   grid->addWidget(new QLabel(tr("Powers bought"), this), 0, 2);
   grid->addWidget(catalog_, 1, 0);
   grid->addLayout(buttons, 1, 1);
@@ -75,6 +94,9 @@ PowersPage::PowersPage(Editor& editor, QWidget* parent) : PageView(editor, paren
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(powerGroup_);
   KeepFocusNear(remove_, owned_);
+  setTabOrder(filter_, catalog_);
+  PressOnKey(catalog_, {Qt::Key_Return, Qt::Key_Enter}, buy_);
+  PressOnKey(owned_, {Qt::Key_Delete}, remove_);
 }
 
 void PowersPage::Refresh() {
@@ -82,11 +104,23 @@ void PowersPage::Refresh() {
   const PowersView& view = powers.View();
   powerGroup_->setVisible(powers.GroupVisible());
   std::vector<std::vector<std::string>> rows;
-  for (PowerRow& row : PowerRows(editor_.CurrentCatalogs().powers)) rows.push_back(std::move(row.cells));
+  std::vector<PowerRow> catalog = PowerRows(editor_.CurrentCatalogs().powers);
+  for (PowerRow& row : catalog) rows.push_back({row.marked.name, row.cost, row.book, Asks(row.marked)});
   ShowRows(catalog_, rows, view.selectedPower);
+  for (size_t i = 0; i < catalog.size(); ++i) {
+    QTreeWidgetItem* item = catalog_->topLevelItem(static_cast<int>(i));
+    if (item->toolTip(0) != ToQt(catalog[i].note)) item->setToolTip(0, ToQt(catalog[i].note));
+  }
+  FilterRows(catalog_, filter_->text());
+  // A filtered-out power is not the one Buy would take.
+  buy_->setEnabled(CurrentShown(catalog_));
   rows.clear();
   for (PowerRow& row : PowerRows(editor_.Record().Powers)) {
-    rows.push_back({std::move(row.name), std::move(row.cost), std::move(row.note)});
+    rows.push_back({std::move(row.marked.name),
+                    !row.marked.asksLevel ? ""
+                    : row.level.empty()   ? "1"
+                                          : row.level,
+                    std::move(row.cost), std::move(row.note)});
   }
   ShowRows(owned_, rows, view.selectedOwned);
   remove_->setEnabled(view.removeEnabled);

@@ -20,7 +20,9 @@ class PowersPage : public PageView {
   void Act(const std::function<void()>& action);
 
   QGroupBox* powerGroup_ = nullptr;
+  QLineEdit* filter_ = nullptr;
   QTreeWidget* catalog_ = nullptr;
+  QPushButton* buy_ = nullptr;
   QTreeWidget* owned_ = nullptr;
   QPushButton* remove_ = nullptr;
   QLineEdit* cost_ = nullptr;

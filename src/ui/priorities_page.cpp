@@ -131,7 +131,27 @@ PrioritiesPage::PrioritiesPage(Editor& editor, QWidget* parent) : PageView(edito
   existingLayout->addWidget(money_);
   existingLayout->addStretch();
 
+  // Where a new player looks first; the View menu holds the same choice.
+  auto* method = new QGroupBox(tr("Generation method"), this);
+  auto* methodLayout = new QHBoxLayout(method);
+  byPriority_ = new QRadioButton(tr("&Priority"), this);
+  byPriority_->setObjectName("methodPriority");
+  byPoints_ = new QRadioButton(tr("B&uild Points"), this);
+  byPoints_->setObjectName("methodPoints");
+  connect(byPriority_, &QRadioButton::clicked, this, [this] {
+    editor_.Priorities().ChoosePriorityGenerator();
+    emit Changed();
+  });
+  connect(byPoints_, &QRadioButton::clicked, this, [this] {
+    editor_.Priorities().ChoosePointGenerator();
+    emit Changed();
+  });
+  methodLayout->addWidget(byPriority_);
+  methodLayout->addWidget(byPoints_);
+  methodLayout->addStretch();
+
   auto* right = new QVBoxLayout;
+  right->addWidget(method);
   right->addWidget(magic);
   right->addWidget(existing);
   right->addStretch();
@@ -163,6 +183,9 @@ void PrioritiesPage::Refresh() {
   grade_->setEnabled(view.gradeEnabled);
   if (grade_->text() != ToQt(view.gradeText)) grade_->setText(ToQt(view.gradeText));
   override_->setChecked(record.OverrideLimits());
+  byPriority_->setChecked(!record.GeneratorPoints);
+  byPoints_->setChecked(record.GeneratorPoints);
+  byPoints_->setEnabled(view.pointSystemAvailable);
   moneyLabel_->setVisible(view.moneyVisible);
   money_->setVisible(view.moneyVisible);
   if (money_->text() != ToQt(view.moneyText)) money_->setText(ToQt(view.moneyText));

@@ -33,6 +33,8 @@ class PrioritiesPage : public PageView {
   QCheckBox* physAd_ = nullptr;
   QCheckBox* initiation_ = nullptr;
   QLineEdit* grade_ = nullptr;
+  QRadioButton* byPriority_ = nullptr;
+  QRadioButton* byPoints_ = nullptr;
   QCheckBox* override_ = nullptr;
   QLabel* moneyLabel_ = nullptr;
   QLineEdit* money_ = nullptr;

@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "app/editor.h"
+#include "purchase/list_rows.h"
 #include "ui/page_parts.h"
 #include "ui/qt_text.h"
 
@@ -80,9 +81,10 @@ SkillsPage::SkillsPage(Editor& editor, QWidget* parent) : PageView(editor, paren
       emit Changed();
     });
   }
-  add_ = new QPushButton(tr("Add Skill"), this);
+  skillFilter_ = FilterBox("skillFilter", this, [this] { Refresh(); });
+  add_ = new QPushButton(tr("&Add Skill"), this);
   add_->setObjectName("addSkill");
-  further_ = new QPushButton(kFurtherSpecializationCaption, this);
+  further_ = new QPushButton("&" + QString(kFurtherSpecializationCaption), this);
   further_->setObjectName("furtherSpecialization");
   connect(add_, &QPushButton::clicked, this, [this] {
     editor_.Skills().Add();
@@ -98,18 +100,14 @@ SkillsPage::SkillsPage(Editor& editor, QWidget* parent) : PageView(editor, paren
   catalogLayout->addWidget(new QLabel(tr("Categories"), this));
   catalogLayout->addWidget(categories_, 2);
   catalogLayout->addWidget(new QLabel(tr("Skills"), this));
+  catalogLayout->addWidget(skillFilter_);
   catalogLayout->addWidget(skills_, 3);
   catalogLayout->addWidget(new QLabel(tr("Specializations"), this));
   catalogLayout->addWidget(specializations_, 2);
   catalogLayout->addLayout(Row({add_, further_}));
 
-  list_ = new QTreeWidget(this);
-  list_->setObjectName("characterSkills");
-  list_->setRootIsDecorated(false);
-  list_->setHeaderLabels({tr("Skill"), tr("Rating")});
-  list_->header()->setStretchLastSection(false);
-  list_->header()->setSectionResizeMode(0, QHeaderView::Stretch);
-  list_->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+  list_ = ColumnList("characterSkills", {tr("Skill"), tr("Rating"), tr("Specialization")}, this);
+  NumberColumns(list_, {1, 2});
   connect(list_, &QTreeWidget::currentItemChanged, this, [this] {
     editor_.Skills().Select(list_->indexOfTopLevelItem(list_->currentItem()));
     emit Changed();
@@ -122,7 +120,7 @@ SkillsPage::SkillsPage(Editor& editor, QWidget* parent) : PageView(editor, paren
   spinLayout->addWidget(new QLabel(tr("Rating "), this));
   spinLayout->addWidget(Arrow("skillRaise", Qt::UpArrow, [](Editor& e) { e.Skills().Raise(); }));
   spinLayout->addWidget(Arrow("skillLower", Qt::DownArrow, [](Editor& e) { e.Skills().Lower(); }));
-  remove_ = new QPushButton(tr("Remove"), this);
+  remove_ = new QPushButton(tr("&Remove"), this);
   remove_->setObjectName("removeSkill");
   connect(remove_, &QPushButton::clicked, this, [this] {
     editor_.Skills().Remove();
@@ -159,6 +157,8 @@ SkillsPage::SkillsPage(Editor& editor, QWidget* parent) : PageView(editor, paren
     pool.display->setAlignment(Qt::AlignRight);
     pool.stop = new QLabel(kSkillStopMarker, this);
     pool.stop->setObjectName(QString(names[i]) + "Stop");
+    pool.display->setToolTip(tr("%1: spent of those you have").arg(captions[i]));
+    pool.stop->setToolTip(tr("More %1 spent than you have").arg(captions[i].toLower()));
     pool.stop->setStyleSheet("color: white; background: #b00000; padding: 1px 4px; font-weight: bold;");
     poolGrid->addWidget(new QLabel(captions[i], this), i, 0);
     poolGrid->addWidget(pool.display, i, 1);
@@ -177,6 +177,11 @@ SkillsPage::SkillsPage(Editor& editor, QWidget* parent) : PageView(editor, paren
   layout->addWidget(catalog, 1);
   layout->addWidget(character, 1);
   KeepFocusNear(remove_, list_);
+  // The filter box sits above the skills it narrows, and Tab reaches it there.
+  setTabOrder(categories_, skillFilter_);
+  setTabOrder(skillFilter_, skills_);
+  for (QListWidget* list : {skills_, specializations_}) PressOnKey(list, {Qt::Key_Return, Qt::Key_Enter}, add_);
+  PressOnKey(list_, {Qt::Key_Delete}, remove_);
 }
 
 void SkillsPage::Refresh() {
@@ -186,23 +191,27 @@ void SkillsPage::Refresh() {
   if (const int rows = std::min(categories_->count(), 12); rows > 0)
     categories_->setFixedHeight(categories_->sizeHintForRow(0) * rows + 2 * categories_->frameWidth());
   Show(skills_, view.skills, view.skill);
-  Show(specializations_, view.specializations, view.specialization);
-  add_->setEnabled(view.addEnabled);
+  std::vector<std::string> specializations;
+  specializations.reserve(view.specializations.size());
+  for (const std::string& entry : view.specializations) {
+    const MarkedName marked = ReadMarkers(entry);
+    specializations.push_back(marked.asksTarget ? marked.name + " (asks for a specialization)" : entry);
+  }
+  Show(specializations_, specializations, view.specialization);
   further_->setVisible(view.furtherVisible);
   further_->setEnabled(view.furtherEnabled);
 
-  {
-    const QSignalBlocker block(list_);
-    const int count = static_cast<int>(view.names.size());
-    while (list_->topLevelItemCount() > count) delete list_->takeTopLevelItem(list_->topLevelItemCount() - 1);
-    while (list_->topLevelItemCount() < count) list_->addTopLevelItem(new QTreeWidgetItem(list_));
-    for (int i = 0; i < count; ++i) {
-      QTreeWidgetItem* item = list_->topLevelItem(i);
-      item->setText(0, ivgen::ToQt(view.names[static_cast<size_t>(i)]));
-      item->setText(1, ivgen::ToQt(view.ratings[static_cast<size_t>(i)]));
-    }
-    list_->setCurrentItem(view.selected >= 0 ? list_->topLevelItem(view.selected) : nullptr);
+  FilterRows(skills_, skillFilter_->text());
+  // A filtered-out skill is not the one Add would take.
+  add_->setEnabled(view.addEnabled && CurrentShown(skills_));
+
+  std::vector<QStringList> rows;
+  rows.reserve(view.names.size());
+  for (size_t i = 0; i < view.names.size(); ++i) {
+    const BracketNumbers rating = NumbersInBrackets(view.ratings[i]);
+    rows.push_back({ToQt(view.names[i]), ToQt(rating.first), ToQt(rating.second)});
   }
+  FillRows(list_, rows, view.selected);
   spinner_->setEnabled(view.spinnerEnabled);
   remove_->setEnabled(view.removeEnabled);
   // The order arrows move the selected skill, as Remove removes it.

@@ -31,6 +31,7 @@ class SkillsPage : public PageView {
   QListWidget* categories_ = nullptr;
   QListWidget* skills_ = nullptr;
   QListWidget* specializations_ = nullptr;
+  QLineEdit* skillFilter_ = nullptr;
   QPushButton* add_ = nullptr;
   QPushButton* further_ = nullptr;
   QTreeWidget* list_ = nullptr;

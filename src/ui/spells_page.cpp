@@ -21,6 +21,9 @@ QStringList SpellHeadings(const QStringList& more) {
   return headings + more;
 }
 
+// Where a chosen spell holds its points, between its five data columns and its book.
+constexpr size_t kSpellPointsField = 6;
+
 QLineEdit* Display(const QString& name, QWidget* parent) {
   QLineEdit* display = ReadOnlyField(name, parent);
   display->setMaximumWidth(90);
@@ -66,16 +69,14 @@ SpellsPage::SpellsPage(Editor& editor, QWidget* parent) : PageView(editor, paren
       spells.Add();
     });
   });
-  auto* add = new QPushButton(tr("Add"), this);
+  filter_ = FilterBox("spellFilter", this, [this] { Refresh(); });
+  add_ = new QPushButton(tr("&Add"), this);
+  QPushButton* add = add_;
   add->setObjectName("addSpell");
   connect(add, &QPushButton::clicked, this, [this, &spells] { Act([&spells] { spells.Add(); }); });
 
   chosen_ = ColumnList("chosenSpells", SpellHeadings({tr("Pts"), tr("Book")}), this);
-  // A narrow window scrolls the spell lists sideways rather than cut the names short.
-  for (QTreeWidget* list : {catalog_, chosen_}) {
-    list->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-    list->header()->setStretchLastSection(true);
-  }
+  NumberColumns(chosen_, {static_cast<int>(kSpellPointsField)});
   connect(chosen_, &QTreeWidget::currentItemChanged, this, [this, &spells](QTreeWidgetItem* item) {
     Act([&spells, row = RowOf(chosen_, item)] { spells.SelectChosen(row); });
   });
@@ -87,7 +88,7 @@ SpellsPage::SpellsPage(Editor& editor, QWidget* parent) : PageView(editor, paren
   down_->setObjectName("spellDown");
   down_->setArrowType(Qt::DownArrow);
   connect(down_, &QToolButton::clicked, this, [this, &spells] { Act([&spells] { spells.Lower(); }); });
-  remove_ = new QPushButton(tr("Remove"), this);
+  remove_ = new QPushButton(tr("&Remove"), this);
   remove_->setObjectName("removeSpell");
   connect(remove_, &QPushButton::clicked, this, [this, &spells] { Act([&spells] { spells.Remove(); }); });
 
@@ -96,13 +97,19 @@ SpellsPage::SpellsPage(Editor& editor, QWidget* parent) : PageView(editor, paren
   overSpent_->setObjectName("spellsOverSpent");
   overSpent_->setStyleSheet("color: white; background: #b00000; padding: 1px 4px; font-weight: bold;");
   moneyLeft_ = Display("spellMoneyLeft", this);
-  auto* buy = new QPushButton(ToQt(kBuySpellPointsCaption), this);
+  points_->setToolTip(tr("Spell points: used of those you have"));
+  overSpent_->setToolTip(tr("More spell points used than you have"));
+  moneyLeft_->setToolTip(tr("Nuyen left: your resources minus everything bought"));
+  auto* buy = new QPushButton("&" + ToQt(kBuySpellPointsCaption), this);
   buy->setObjectName("buySpellPoints");
   connect(buy, &QPushButton::clicked, this, [this, &spells] { Act([&spells] { spells.BuyPoints(); }); });
 
   auto* grid = new QGridLayout(spellGroup_);
   grid->addWidget(new QLabel(tr("Category"), this), 0, 0);
-  grid->addWidget(new QLabel(tr("Spells of the category"), this), 0, 1);
+  auto* spellsHeading = new QHBoxLayout;
+  spellsHeading->addWidget(new QLabel(tr("Spells of the category"), this));
+  spellsHeading->addWidget(filter_, 1);
+  grid->addLayout(spellsHeading, 0, 1);
   grid->addWidget(categories_, 1, 0);
   grid->addWidget(catalog_, 1, 1);
   auto* addColumn = new QVBoxLayout;
@@ -137,6 +144,10 @@ SpellsPage::SpellsPage(Editor& editor, QWidget* parent) : PageView(editor, paren
   layout->addWidget(traditionGroup, 2);
   layout->addWidget(spellGroup_, 5);
   KeepFocusNear(remove_, chosen_);
+  setTabOrder(categories_, filter_);
+  setTabOrder(filter_, catalog_);
+  PressOnKey(catalog_, {Qt::Key_Return, Qt::Key_Enter}, add_);
+  PressOnKey(chosen_, {Qt::Key_Delete}, remove_);
 }
 
 void SpellsPage::Refresh() {
@@ -164,8 +175,15 @@ void SpellsPage::Refresh() {
   std::vector<std::vector<std::string>> rows;
   for (const std::string& entry : view.categorySpells) rows.push_back(SpellColumns(entry));
   ShowRows(catalog_, rows, view.selectedSpell);
+  FilterRows(catalog_, filter_->text());
+  // A filtered-out spell is not the one Add would take.
+  add_->setEnabled(CurrentShown(catalog_));
   rows.clear();
-  for (SpellRow& row : SpellRows(editor_.Record().Spells)) rows.push_back(std::move(row.cells));
+  for (SpellRow& row : SpellRows(editor_.Record().Spells)) {
+    row.cells.resize(kSpellPointsField + 2);
+    row.cells[kSpellPointsField] = NumbersInBrackets(row.points).first;
+    rows.push_back(std::move(row.cells));
+  }
   ShowRows(chosen_, rows, view.selectedChosen);
 
   up_->setEnabled(view.spinnerEnabled);

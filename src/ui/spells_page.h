@@ -27,7 +27,9 @@ class SpellsPage : public PageView {
   QListWidget* traditions_ = nullptr;
   QGroupBox* spellGroup_ = nullptr;
   QListWidget* categories_ = nullptr;
+  QLineEdit* filter_ = nullptr;
   QTreeWidget* catalog_ = nullptr;
+  QPushButton* add_ = nullptr;
   QTreeWidget* chosen_ = nullptr;
   QToolButton* up_ = nullptr;
   QToolButton* down_ = nullptr;

@@ -583,6 +583,8 @@ TEST_F(GearTest, ListRowsNameTheColumnsOfEveryList) {
   EXPECT_EQ(gear[0].values, "1|4|0.5|40|IV3-120|");
   EXPECT_EQ(Columns({gear[0].item, IntText(gear[0].count), IntText(gear[0].type), gear[0].weight, gear[0].price}),
             "Survival Knife|3|1|0.5|40");
+  // One list mixes types, so each of the other fields is named by its type.
+  EXPECT_EQ(Columns({gear[0].book, gear[0].details, gear[2].book}), "IV3-120|Concealability 4|");
   EXPECT_EQ(Columns({gear[0].carried ? "1" : "0", gear[1].divider ? "1" : "0", gear[1].carried ? "1" : "0",
                      gear[2].carried ? "1" : "0"}),
             "0|1|0|1");
@@ -602,6 +604,14 @@ TEST_F(GearTest, ListRowsNameTheColumnsOfEveryList) {
   EXPECT_EQ(Columns({EdgeRows({"Lucky"})[0].name, EdgeRows({"Lucky"})[0].value}), "Lucky|");
   const std::vector<PowerRow> power = PowerRows({"Iron Palm[2]\t1.00\t\tIV3-150\tstrikes hard"});
   EXPECT_EQ(Columns({power[0].name, power[0].cost, power[0].note}), "Iron Palm[2]|1.00|strikes hard");
+  // Markers become what they ask; the name as stored stays for ivgen-batch.
+  const PowerRow honed = PowerRows({"Honed Skill* -> Pistols[2]\t0.50"})[0];
+  EXPECT_EQ(Columns({honed.marked.name, honed.level, honed.marked.asksLevel ? "level" : "",
+                     honed.marked.asksTarget ? "target" : "", power[0].marked.asksLevel ? "level" : ""}),
+            "Honed Skill Pistols|2|level|target|");
+  EXPECT_EQ(Columns({NumbersInBrackets("[03]").first, NumbersInBrackets("[4/6]").first,
+                     NumbersInBrackets("[4/6]").second, NumbersInBrackets("[0]").first, NumbersInBrackets("").first}),
+            "3|4|6|0|");
   const std::vector<SpellRow> spell = SpellRows({"Sparkfall\tM\tLOS\tI\tT\t(P)S\t[03]\tIV3-200"});
   EXPECT_EQ(Columns({spell[0].name, spell[0].points, spell[0].book}), "Sparkfall|[03]|IV3-200");
   EXPECT_EQ(Columns(GearShopNames({Padded("Rope") + "\t1|2|"})), "Rope");

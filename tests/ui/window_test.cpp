@@ -6,6 +6,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
+#include <QFocusEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,6 +14,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTabBar>
@@ -89,6 +91,26 @@ class WindowTest : public test_support::ProgramTest {
     QStringList cells;
     for (int c = 0; c < list->columnCount(); ++c) cells << item->text(c);
     return cells.join(" | ");
+  }
+  /// The names a list or tree shows (a tree's rows without rows of their own), after `text` was
+  /// typed into the filter box named `box`.
+  QStringList Shown(const char* box, QAbstractItemView* view, const QString& text) {
+    auto* filter = Find<QLineEdit>(box);
+    filter->clear();
+    QTest::keyClicks(filter, text);
+    QStringList names;
+    if (auto* list = qobject_cast<QListWidget*>(view)) {
+      for (int i = 0; i < list->count(); ++i) {
+        if (!list->isRowHidden(i)) names << list->item(i)->text();
+      }
+    } else if (auto* tree = qobject_cast<QTreeWidget*>(view)) {
+      for (QTreeWidgetItemIterator it(tree); *it != nullptr; ++it) {
+        bool shown = (*it)->childCount() == 0;
+        for (QTreeWidgetItem* up = *it; up != nullptr; up = up->parent()) shown &= !up->isHidden();
+        if (shown) names << (*it)->text(0);
+      }
+    }
+    return names;
   }
   /// Saves a picture when IVGEN_SCREENSHOTS names a folder, for looking at the layout.
   static void Shot(QWidget& widget, const QString& name) {
@@ -395,9 +417,18 @@ TEST_F(PagesTest, CharacterGenMenuSwitchesTheGenerator) {
   for (QAction* item : menu->actions()) items << item->text();
   EXPECT_EQ(items, (QStringList{"Priority", "Point System", "Existing Character"}));
   EXPECT_TRUE(menu->actions()[0]->isChecked());
-  menu->actions()[1]->trigger();
+  // The Priorities page offers the same choice, and each shows what the other chose.
+  auto* byPriority = Find<QRadioButton>("methodPriority");
+  auto* byPoints = Find<QRadioButton>("methodPoints");
+  EXPECT_EQ(byPriority->text() + " " + byPoints->text(), "&Priority B&uild Points");
+  EXPECT_TRUE(byPriority->isChecked());
+  QTest::mouseClick(byPoints, Qt::LeftButton);
   EXPECT_TRUE(editor_->Record().GeneratorPoints);
   EXPECT_EQ(platform_.Log(), std::vector<std::string>{"dialog PointGeneration"});
+  emit menu->aboutToShow();
+  EXPECT_TRUE(menu->actions()[1]->isChecked());
+  menu->actions()[0]->trigger();
+  EXPECT_TRUE(!editor_->Record().GeneratorPoints && byPriority->isChecked());
   menu->actions()[2]->trigger();
   EXPECT_EQ(editor_->Record().norules, 1);
   EXPECT_TRUE(menu->actions()[2]->isChecked());
@@ -417,16 +448,16 @@ TEST_F(PagesTest, SkillsListsAddSpinnersAndPools) {
   // A double-click on the skill adds it plain although a specialization was chosen.
   ClickRow(skills, skills->indexFromItem(skills->item(0)), true);
   ASSERT_EQ(list->topLevelItemCount(), 2);
-  EXPECT_EQ(list->topLevelItem(0)->text(0) + " " + list->topLevelItem(0)->text(1),
-            "Gang Lore (KNO)/Local Gangs/Redmond [1/3]");
-  EXPECT_EQ(list->topLevelItem(1)->text(0) + " " + list->topLevelItem(1)->text(1), "Gang Lore (KNO) [1]");
+  EXPECT_EQ(Cells(list), "Skill | Rating | Specialization");
+  EXPECT_EQ(Cells(list, 0), "Gang Lore (KNO)/Local Gangs/Redmond | 1 | 3");
+  EXPECT_EQ(Cells(list, 1), "Gang Lore (KNO) | 1 | ");
   EXPECT_EQ(Text("knowledgePoints"), "4/5");
   // Above Intelligence 1 the next point costs two, and only one is left.
   Find<QToolButton>("skillRaise")->click();
-  EXPECT_EQ(list->topLevelItem(1)->text(1), "[1]");
+  EXPECT_EQ(list->topLevelItem(1)->text(1), "1");
   EXPECT_FALSE(Find("skillAdjusters")->isVisible());
   Shot(Window(), "skills");
-  Find<QPushButton>("removeSkill")->click();
+  QTest::keyClick(list, Qt::Key_Delete);
   EXPECT_TRUE(list->topLevelItemCount() == 1 && !Find("removeSkill")->isEnabled());
   EXPECT_EQ(Text("knowledgePoints"), "3/5");
 }
@@ -486,6 +517,100 @@ TEST_F(PagesTest, ImplantsBoughtByDoubleClickAndTheInstalledListFollows) {
   EXPECT_TRUE(platform_.Log().empty());
 }
 
+// The sample characters on every page: the character's lists show plain cells (no "|", "~" or
+// TAB of the stored entries), numbers where the entries hold brackets, the gear divider as a line
+// across, and every cell and heading whole at the columns' widths.
+TEST_F(PagesTest, SampleCharactersShowWholePlainCellsInEveryList) {
+  const QStringList characterLists = {"characterSkills", "installedCyberware", "installedBioware", "chosenSpells",
+                                      "ownedPowers",     "gearOwned",          "contactList"};
+  for (const char* sample : {"greymane.iv3", "lanternjack.iv3", "razorback.iv3"}) {
+    editor_->OpenNamed(std::string(IVGEN_BUNDLED_DATA) + "/samples/" + sample);
+    int rows = 0;
+    for (int page = 0; page < Window().Pages()->count(); ++page) {
+      ShowPage(page);
+      for (QTreeWidget* list : Window().Pages()->widget(page)->findChildren<QTreeWidget*>()) {
+        if (!characterLists.contains(list->objectName())) continue;
+        const QFontMetrics metrics = list->fontMetrics();
+        for (int r = 0; r < list->topLevelItemCount(); ++r, ++rows) {
+          const QTreeWidgetItem* item = list->topLevelItem(r);
+          for (int c = 0; c < list->columnCount(); ++c) {
+            const QString where = list->objectName() + " " + item->text(0) + " " + QString::number(c);
+            EXPECT_FALSE(item->text(c).contains(QRegularExpression("[|~\\t\\[]"))) << where.toStdString();
+            const bool last = c + 1 == list->columnCount();
+            if (item->isFirstColumnSpanned() || last) continue;
+            EXPECT_GE(list->columnWidth(c), metrics.horizontalAdvance(item->text(c))) << where.toStdString();
+            EXPECT_GE(list->columnWidth(c), metrics.horizontalAdvance(list->headerItem()->text(c)))
+                << where.toStdString();
+          }
+        }
+        if (list->objectName() == "gearOwned" && list->topLevelItemCount() > 0) {
+          const auto dividers = list->findItems("Carried gear below", Qt::MatchExactly);
+          ASSERT_EQ(dividers.size(), 1) << sample;
+          EXPECT_TRUE(dividers[0]->isFirstColumnSpanned());
+        }
+      }
+    }
+    EXPECT_GT(rows, 10) << sample;
+  }
+}
+
+// Each catalog narrows to the names holding the typed text in any case, and shows whole again when
+// the text is cleared; Buy and Enter take only an entry that shows highlighted.
+TEST_F(PagesTest, EveryCatalogFiltersByNameAndBuysOnlyWhatShows) {
+  struct Catalog {
+    int page;
+    const char* box;
+    const char* view;
+    QString text;
+  };
+  ShowPage(3);
+  auto* categories = Find<QListWidget>("skillCategories");
+  categories->setCurrentRow(categories->count() - 4);  // Street Knowledge
+  ShowPage(8);
+  auto* gearTree = Find<QTreeWidget>("gearTree");
+  gearTree->setCurrentItem(gearTree->findItems("Blades", Qt::MatchExactly | Qt::MatchRecursive).value(0));
+  for (const Catalog& c :
+       {Catalog{3, "skillFilter", "catalogSkills", "lore"}, Catalog{4, "cyberFilter", "cyberCatalog", "SKULL"},
+        Catalog{5, "bioFilter", "bioCatalog", "gland"}, Catalog{8, "gearTreeFilter", "gearTree", "pistol"},
+        Catalog{8, "gearShopFilter", "gearShop", "Knife"}}) {
+    ShowPage(c.page);
+    auto* view = Find<QAbstractItemView>(c.view);
+    const QStringList all = Shown(c.box, view, "");
+    const QStringList shown = Shown(c.box, view, c.text);
+    EXPECT_FALSE(shown.isEmpty()) << c.view;
+    EXPECT_LT(shown.size(), all.size()) << c.view;
+    for (const QString& name : shown)
+      EXPECT_TRUE(name.contains(c.text, Qt::CaseInsensitive)) << c.view << name.toStdString();
+    EXPECT_EQ(Shown(c.box, view, ""), all) << c.view;
+  }
+
+  ShowPage(4);
+  auto* catalog = Find<CatalogTreeView>("cyberCatalog");
+  auto* buy = Find("buyCyberware");
+  const auto port = catalog->findItems("Skull Port", Qt::MatchExactly | Qt::MatchRecursive).value(0);
+  ClickRow(catalog, catalog->indexFromItem(port->parent()), true);
+  ClickRow(catalog, catalog->indexFromItem(port));
+  EXPECT_TRUE(buy->isEnabled());
+  // The book has a box of its own, apart from the note.
+  QWidget* page = Window().Pages()->currentWidget();
+  EXPECT_EQ(page->findChild<QLineEdit*>("book")->text() + " | " + page->findChild<QLabel*>("notes")->text(),
+            "IV3-201 | Cable jack behind the ear for decks, drones and chips.");
+  Shown("cyberFilter", catalog, "eye");
+  EXPECT_FALSE(buy->isEnabled()) << "the chosen item is filtered out";
+  QTest::keyClick(catalog, Qt::Key_Return);
+  EXPECT_TRUE(editor_->Record().Cyberware.empty());
+  Shown("cyberFilter", catalog, "port");
+  EXPECT_TRUE(buy->isEnabled());
+  QTest::keyClick(catalog, Qt::Key_Return);
+  ASSERT_EQ(editor_->Record().Cyberware.size(), 1u);
+  EXPECT_EQ(Cells(Find<QTreeWidget>("installedCyberware"), 0).section(" | ", 0, 0), "Skull Port");
+  EXPECT_EQ(port->toolTip(0), "Cable jack behind the ear for decks, drones and chips.\nBook: IV3-201");
+  auto* installed = Find<QTreeWidget>("installedCyberware");
+  ClickRow(installed, installed->indexFromItem(installed->topLevelItem(0)));
+  QTest::keyClick(installed, Qt::Key_Delete);
+  EXPECT_TRUE(editor_->Record().Cyberware.empty());
+}
+
 class MagicPagesTest : public WindowTest {
  protected:
   MagicPagesTest() {
@@ -513,7 +638,10 @@ TEST_F(MagicPagesTest, MagicianAddsARaisesAndBuysSpellPoints) {
   chosen->setCurrentItem(chosen->topLevelItem(1));
   Find<QToolButton>("spellUp")->click();
   Find<QToolButton>("spellUp")->click();
-  EXPECT_EQ(chosen->topLevelItem(1)->text(6) + " " + Text("spellPoints"), "[03] 4/25");
+  EXPECT_EQ(chosen->topLevelItem(1)->text(6) + " " + Text("spellPoints"), "3 4/25");
+  EXPECT_EQ(Shown("spellFilter", catalog, "xx"), QStringList());
+  EXPECT_FALSE(Find("addSpell")->isEnabled()) << "nothing shows to add";
+  Find<QLineEdit>("spellFilter")->clear();
   Find<QPushButton>("buySpellPoints")->click();
   EXPECT_EQ(Text("spellPoints") + " " + Text("spellMoneyLeft"), "4/26 65000");
   EXPECT_TRUE(editor_->Record().Tradition == 2 && editor_->Document().Modified);
@@ -525,13 +653,18 @@ TEST_F(MagicPagesTest, AdeptBuysALeveledPowerAndRemovesIt) {
   ShowPage(7);
   ASSERT_TRUE(Find("powerGroup")->isVisible());
   auto* catalog = Find<QTreeWidget>("powerCatalog");
-  catalog->setCurrentItem(catalog->findItems("Iron Palm*", Qt::MatchExactly).value(0));
+  EXPECT_EQ(Shown("powerFilter", catalog, "palm"), QStringList{"Iron Palm"});
+  const int palm = catalog->indexOfTopLevelItem(catalog->findItems("Iron Palm", Qt::MatchExactly).value(0));
+  EXPECT_EQ(Cells(catalog), "Power | Cost | Book | When bought");
+  EXPECT_EQ(Cells(catalog, palm), "Iron Palm | 0.50 | IV3-153 | asks for a level");
+  catalog->setCurrentItem(catalog->topLevelItem(palm));
   EXPECT_EQ(Text("powerCost"), "0.50");
   platform_.QueueAnswer("2");
   Find<QPushButton>("buyPower")->click();
   auto* owned = Find<QTreeWidget>("ownedPowers");
   ASSERT_EQ(owned->topLevelItemCount(), 1);
-  EXPECT_EQ(owned->topLevelItem(0)->text(0) + " " + Text("powerPoints"), "Iron Palm*[2] 1/6");
+  EXPECT_EQ(Cells(owned, 0) + " " + Text("powerPoints"),
+            "Iron Palm | 2 | 1.00 | Unarmed blows deal physical damage, one wound level more per level. 1/6");
   Shot(Window(), "powers");
   EXPECT_FALSE(Find("removePower")->isEnabled());
   owned->setCurrentItem(owned->topLevelItem(0));
@@ -544,7 +677,7 @@ TEST_F(PagesTest, GearBoughtByCountAndAFreeContactAdded) {
   auto* tree = Find<QTreeWidget>("gearTree");
   tree->expandAll();
   ClickRow(tree, tree->indexFromItem(tree->findItems("Blades", Qt::MatchExactly | Qt::MatchRecursive).value(0)));
-  auto* shop = Find<QListWidget>("gearShop");
+  auto* shop = Find<QTreeWidget>("gearShop");
   EXPECT_FALSE(Find("gearBuy")->isEnabled()) << "a fresh group has nothing chosen";
   ClickRow(shop, shop->indexFromItem(shop->findItems("Survival Knife", Qt::MatchExactly).value(0)));
   EXPECT_EQ(Find<QLabel>("gearItemTitle")->text(), "Survival Knife");
@@ -553,10 +686,25 @@ TEST_F(PagesTest, GearBoughtByCountAndAFreeContactAdded) {
   QTest::keyClicks(count, "3");
   QTest::mouseClick(Find<QPushButton>("gearBuy"), Qt::LeftButton);
   EXPECT_EQ(count->text(), "1");
-  EXPECT_EQ(Cells(Find<QTreeWidget>("gearOwned"), 1),
-            "Survival Knife                [3] | 1|7|0|(STR+1)L|1.8|1|90|IV3-262|");
+  auto* owned = Find<QTreeWidget>("gearOwned");
+  EXPECT_EQ(Cells(owned), "Gear (carried below the divider) | Count | Weight | Price | Book | Details");
+  EXPECT_EQ(Cells(owned, 1),
+            "Survival Knife | 3 | 1.8 | 90 | IV3-262 | Concealability 7, Reach 0, Damage (STR+1)L, "
+            "Street Index 1");
+  // The divider is a line across the list, not an item with values.
+  EXPECT_TRUE(owned->topLevelItem(0)->isFirstColumnSpanned());
+  EXPECT_EQ(owned->topLevelItem(0)->text(0), "Carried gear below");
+  EXPECT_EQ(Cells(shop, shop->indexOfTopLevelItem(shop->currentItem())),
+            "Survival Knife | 0.6 | 90 | IV3-262 | Concealability 7, Reach 0, Damage (STR+1)L, Street Index 1");
   EXPECT_EQ(Find<QLabel>("gearWeight")->text() + " " + Find<QLabel>("gearMoney")->text(), "1.8 89730");
   Shot(Window(), "gear");
+  // Enter on the shop buys the highlighted item; Delete on the list removes the highlighted entry.
+  QTest::keyClick(shop, Qt::Key_Return);
+  ASSERT_EQ(owned->topLevelItemCount(), 3);
+  ClickRow(owned, owned->indexFromItem(owned->topLevelItem(2)));
+  QTest::keyClick(owned, Qt::Key_Delete);
+  EXPECT_EQ(owned->topLevelItemCount(), 2);
+  EXPECT_EQ(Find<QLabel>("gearMoney")->text(), "89730");
 
   ShowPage(11);
   QTest::keyClicks(Find("contactField0"), "Mara");
@@ -581,6 +729,13 @@ TEST_F(BooksPageTest, MovesABookSavesItAndReloads) {
   ShowPage(10);
   auto* allowed = Find<QTreeWidget>("allowedBooks");
   auto* notAllowed = Find<QTreeWidget>("notAllowedBooks");
+  // The keyboard focus alone highlights nothing, so there is nothing to move.
+  QFocusEvent focusIn(QEvent::FocusIn, Qt::TabFocusReason);
+  QApplication::sendEvent(allowed, &focusIn);
+  ASSERT_NE(allowed->currentItem(), nullptr);
+  EXPECT_FALSE(Find("moveToNotAllowed")->isEnabled());
+  QTest::mouseClick(Find<QPushButton>("moveToNotAllowed"), Qt::LeftButton);
+  EXPECT_EQ(allowed->topLevelItemCount(), 1) << "Ironveil Core stays allowed";
   ASSERT_EQ(notAllowed->topLevelItemCount(), 1);
   EXPECT_EQ(notAllowed->topLevelItem(0)->text(0) + " " + notAllowed->topLevelItem(0)->text(1), "Street Companion SC");
   EXPECT_FALSE(Find("moveToAllowed")->isEnabled());
