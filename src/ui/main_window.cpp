@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QMenuBar>
 #include <QScreen>
+#include <QScrollArea>
 #include <QSettings>
 #include <QStatusBar>
 #include <QStyle>
@@ -20,6 +21,7 @@
 #include "ui/animal_form_dialog.h"
 #include "ui/artwork.h"
 #include "ui/edges_dialog.h"
+#include "ui/info_dialogs.h"
 #include "ui/options_dialog.h"
 #include "ui/pages.h"
 #include "ui/point_generation_dialog.h"
@@ -36,11 +38,24 @@ MainWindow::MainWindow(Editor& editor, QtPlatform* platform) : editor_(editor), 
   pages_->setObjectName("pages");
   // A page's widgets are built when the page is first shown, so start-up builds one page, not twelve.
   for (int index = 0; index < kPageCount; ++index) {
-    auto* holder = new QWidget(pages_);
+    // A window smaller than a page scrolls the page rather than squeezing or cutting it.
+    auto* scroll = new QScrollArea(pages_);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    auto* holder = new QWidget(scroll);
     auto* layout = new QVBoxLayout(holder);
     layout->setContentsMargins(0, 0, 0, 0);
+    auto* note = new QLabel(holder);
+    note->setObjectName("emptyPageNote");
+    note->setWordWrap(true);
+    note->setContentsMargins(8, 6, 8, 6);
+    note->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+    note->hide();
+    layout->addWidget(note);
+    scroll->setWidget(holder);
     views_.push_back(nullptr);
-    pages_->addTab(holder, ToQt(std::string(kPageCaptions[index])));
+    notes_.push_back(note);
+    pages_->addTab(scroll, ToQt(std::string(kPageCaptions[index])));
   }
   setCentralWidget(pages_);
   connect(pages_, &QTabWidget::currentChanged, this, [this](int index) {
@@ -53,6 +68,9 @@ MainWindow::MainWindow(Editor& editor, QtPlatform* platform) : editor_(editor), 
   BuildTodoPane();
   BuildMenus();
   statusText_ = new QLabel(this);
+  statusText_->setObjectName("statusText");
+  // A long file name is cut in the status bar rather than widening the window past the screen.
+  statusText_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
   statusBar()->addWidget(statusText_, 1);
   todoCount_ = new QLabel(this);
   todoCount_->setObjectName("todoCount");
@@ -65,7 +83,23 @@ MainWindow::MainWindow(Editor& editor, QtPlatform* platform) : editor_(editor), 
   }
   resize(960, 700);
   RestoreUserSettings();
+  if (!restoredPlace_) FitToScreen();
   Refresh();
+}
+
+// The first place on a small or scaled screen: no larger than the space the desktop leaves, and
+// inside it, so the title bar and the menus are never off the screen.
+void MainWindow::FitToScreen() {
+  const QScreen* screen = this->screen() != nullptr ? this->screen() : QGuiApplication::primaryScreen();
+  if (screen == nullptr) return;
+  const QRect available = screen->availableGeometry();
+  // The frame is not known before the window is shown; leave room for a usual one.
+  const QSize frame(16, 40);
+  const QSize fitted = size().boundedTo(available.size() - frame).expandedTo(minimumSizeHint());
+  resize(fitted);
+  const int x = available.left() + std::max(0, (available.width() - fitted.width() - frame.width()) / 2);
+  const int y = available.top() + std::max(0, (available.height() - fitted.height() - frame.height()) / 2);
+  move(x, y);
 }
 
 namespace {
@@ -256,7 +290,7 @@ void MainWindow::OnRedo() {
 
 void MainWindow::BuildPage(int index) {
   if (index < 0 || index >= static_cast<int>(views_.size()) || views_[index] != nullptr) return;
-  QWidget* holder = pages_->widget(index);
+  QWidget* holder = static_cast<QScrollArea*>(pages_->widget(index))->widget();
   PageView* view = CreatePage(static_cast<Page>(index), editor_, holder);
   view->setObjectName("page" + QString::number(index));
   connect(view, &PageView::Changed, this, &MainWindow::Refresh);
@@ -289,16 +323,24 @@ void MainWindow::Refresh() {
   for (PageView* view : views_) {
     if (view != nullptr) view->Refresh();
   }
+  ShowEmptyPageNote(kPageSpells, editor_.Spells().EmptyReason());
+  ShowEmptyPageNote(kPagePowers, editor_.Powers().EmptyReason());
   for (const auto& [kind, dialog] : dialogs_) {
     if (auto* view = qobject_cast<DialogView*>(dialog.data()); view != nullptr && view->isVisible()) view->Refresh();
   }
   refreshing_ = false;
 }
 
+void MainWindow::ShowEmptyPageNote(int page, const std::string& reason) {
+  notes_[static_cast<size_t>(page)]->setText(ToQt(reason));
+  notes_[static_cast<size_t>(page)]->setVisible(!reason.empty());
+}
+
 void MainWindow::OpenDialog(Dialog dialog, bool modal) {
   QPointer<QDialog>& slot = dialogs_[dialog];
   if (!modal && slot) {
     // A modeless window is kept and shown again as it was.
+    if (auto* help = qobject_cast<HelpWindow*>(slot.data())) help->Refresh();
     slot->show();
     slot->raise();
     Refresh();
@@ -326,6 +368,13 @@ void MainWindow::OpenDialog(Dialog dialog, bool modal) {
     case Dialog::PrintOptions:
       slot = new PrintOptionsDialog(editor_, owner);
       break;
+    case Dialog::Help:
+      slot = new HelpWindow(editor_, this);
+      break;
+    case Dialog::Properties:
+    case Dialog::SystemInfo:
+      slot = new InfoDialog(editor_, dialog, owner);
+      break;
   }
   if (!slot) return;
   if (view != nullptr) connect(view, &DialogView::Changed, this, &MainWindow::Refresh);
@@ -341,13 +390,16 @@ void MainWindow::OpenDialog(Dialog dialog, bool modal) {
 }
 
 // A modeless window goes beside the window rather than over the page it works with: to the right
-// when the screen has room, else against the window's right edge.
+// when the screen has room, else to the left, else against the window's right edge, away from the
+// attribute rows on the left of the page.
 void MainWindow::PlaceBeside(QWidget* window) {
   const QRect main = frameGeometry();
   const QSize size = window->frameGeometry().size();
   const QRect screen = this->screen()->availableGeometry();
   int x = main.right() + 1;
-  if (x + size.width() - 1 > screen.right()) x = main.right() - size.width() + 1;
+  if (x + size.width() - 1 > screen.right()) {
+    x = main.left() - size.width() >= screen.left() ? main.left() - size.width() : main.right() - size.width() + 1;
+  }
   window->move(std::max(x, screen.left()),
                std::clamp(main.top(), screen.top(), std::max(screen.top(), screen.bottom() - size.height() + 1)));
 }

@@ -42,9 +42,11 @@ class MainWindow : public QMainWindow {
   void BuildMenus();
   void BuildTodoPane();
   void ShowTodo();
+  void ShowEmptyPageNote(int page, const std::string& reason);
   void ShowRecentFiles();
   /// The person's own settings: the recent files and the window's place, never ivgen.ini.
   void RestoreUserSettings();
+  void FitToScreen();
   void SaveUserSettings();
   void OpenDialog(Dialog dialog, bool modal);
   void BuildPage(int index);
@@ -73,6 +75,8 @@ class MainWindow : public QMainWindow {
   QtPlatform* platform_ = nullptr;
   QTabWidget* pages_ = nullptr;
   std::vector<PageView*> views_;
+  /// Per page: the line that says why a page has nothing for this character.
+  std::vector<QLabel*> notes_;
   QAction* statusBarAction_ = nullptr;
   QAction* undoAction_ = nullptr;
   QAction* redoAction_ = nullptr;
