@@ -19,8 +19,10 @@ std::vector<GuideSection> ParseGuide(std::string_view text) {
   for (size_t start = 0; start < text.size();) {
     size_t end = text.find('\n', start);
     if (end == std::string_view::npos) end = text.size();
-    std::string line(TrimRightView(text.substr(start, end - start)));
+    std::string_view raw = text.substr(start, end - start);
     start = end + 1;
+    if (raw.ends_with('\r')) raw.remove_suffix(1);
+    std::string line(TrimRightView(raw));
     const size_t hashes = line.find_first_not_of('#');
     if (hashes > 0 && hashes != std::string::npos && line[hashes] == ' ') {
       sections.push_back({Trim(std::string_view(line).substr(hashes)), static_cast<int>(hashes), {}});
