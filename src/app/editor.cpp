@@ -404,7 +404,11 @@ void Editor::Properties() {
   platform_.RunDialog(Dialog::Properties);
 }
 
-void Editor::HelpContents() {
+void Editor::HelpContents() { OpenHelp(false); }
+
+void Editor::HelpSearch() { OpenHelp(true); }
+
+void Editor::OpenHelp(bool searching) {
   const std::optional<std::string> guide = ReadWholeFile(programFolder_ + "/" + kGuideFileName);
   if (!guide) {
     Tell(kNoHelpMessage, Icon::Information);
@@ -417,13 +421,9 @@ void Editor::HelpContents() {
     help_.found = SearchGuide(help_.sections, help_.search);
   }
   help_.open = true;
-  help_.searching = false;
+  // Set before the window shows, so it opens with the focus where the player will type.
+  help_.searching = searching;
   platform_.ShowDialog(Dialog::Help);
-}
-
-void Editor::HelpSearch() {
-  HelpContents();
-  if (help_.open) help_.searching = true;
 }
 
 void Editor::SearchHelp(const std::string& text) {

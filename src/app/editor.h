@@ -308,6 +308,7 @@ class Editor final : private UnitHost {
     bool edgesOpen_ = false;
   };
 
+  void OpenHelp(bool searching);
   void ResetCharacter();
   /// The values that follow from the attributes, as a save writes them.
   void Recalculate();

@@ -380,8 +380,9 @@ void MainWindow::OpenDialog(Dialog dialog, bool modal) {
   if (view != nullptr) connect(view, &DialogView::Changed, this, &MainWindow::Refresh);
   if (!modal) {
     slot->adjustSize();
-    PlaceBeside(slot);
+    // Shown first, so its frame is known and counted where it is placed.
     slot->show();
+    PlaceBeside(slot);
     return;
   }
   slot->setAttribute(Qt::WA_DeleteOnClose);
@@ -390,15 +391,15 @@ void MainWindow::OpenDialog(Dialog dialog, bool modal) {
 }
 
 // A modeless window goes beside the window rather than over the page it works with: to the right
-// when the screen has room, else to the left, else against the window's right edge, away from the
-// attribute rows on the left of the page.
+// when the screen has room, else to the left, else against the screen's right edge, as far from
+// the attribute rows on the left of the page as the screen allows.
 void MainWindow::PlaceBeside(QWidget* window) {
   const QRect main = frameGeometry();
   const QSize size = window->frameGeometry().size();
   const QRect screen = this->screen()->availableGeometry();
   int x = main.right() + 1;
   if (x + size.width() - 1 > screen.right()) {
-    x = main.left() - size.width() >= screen.left() ? main.left() - size.width() : main.right() - size.width() + 1;
+    x = main.left() - size.width() >= screen.left() ? main.left() - size.width() : screen.right() - size.width() + 1;
   }
   window->move(std::max(x, screen.left()),
                std::clamp(main.top(), screen.top(), std::max(screen.top(), screen.bottom() - size.height() + 1)));

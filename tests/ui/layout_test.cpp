@@ -37,6 +37,9 @@ class LayoutTest : public test_support::ProgramTest {
       Clipped(child, clipped);
     }
   }
+  static std::string Describe(const QRect& r) {
+    return QString("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()).toStdString();
+  }
   static void Shot(QWidget& widget, const QString& name) {
     const QString folder = qEnvironmentVariable("IVGEN_SCREENSHOTS");
     if (!folder.isEmpty()) widget.grab().save(folder + "/" + name + ".png");
@@ -51,9 +54,7 @@ TEST_F(LayoutTest, EveryPageFitsTheScreenAndScrollsWhereItMust) {
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
   const QRect screen = window.screen()->availableGeometry();
   EXPECT_TRUE(screen.contains(window.frameGeometry()))
-      << "window " << window.frameGeometry().x() << "," << window.frameGeometry().y() << " "
-      << window.frameGeometry().width() << "x" << window.frameGeometry().height() << " on " << screen.width() << "x"
-      << screen.height();
+      << "window " << Describe(window.frameGeometry()) << " on " << Describe(screen);
   for (int page = 0; page < window.Pages()->count(); ++page) {
     window.Pages()->setCurrentIndex(page);
     QApplication::processEvents();
@@ -74,6 +75,33 @@ TEST_F(LayoutTest, EveryPageFitsTheScreenAndScrollsWhereItMust) {
     }
     Shot(window, QString("layout-%1x%2-page%3").arg(screen.width()).arg(screen.height()).arg(page));
   }
+}
+
+// The animal-form window opens on the screen, clear of the attribute rows it changes wherever the
+// screen is wide enough for both; on a narrower screen it sits as far right as the screen allows.
+TEST_F(LayoutTest, TheAnimalFormOpensClearOfTheAttributeRows) {
+  QtPlatform qt;
+  MainWindow window(*editor_, &qt);
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  window.Pages()->setCurrentIndex(kPageAttributes);
+  QApplication::processEvents();
+  qt.ShowDialog(Dialog::AnimalForm);
+  QApplication::processEvents();
+  const auto* form = window.findChild<QWidget*>("animalFormDialog");
+  ASSERT_NE(form, nullptr);
+  const QWidget* rows = window.findChild<QWidget*>("BodyBase")->parentWidget();
+  const QRect panel(rows->mapToGlobal(QPoint(0, 0)), rows->size());
+  const QRect screen = window.screen()->availableGeometry();
+  if (panel.right() + form->frameGeometry().width() > screen.right()) {
+    EXPECT_EQ(form->frameGeometry().right(), screen.right());
+  } else {
+    EXPECT_FALSE(form->frameGeometry().intersects(panel))
+        << "form " << Describe(form->frameGeometry()) << ", attribute rows " << Describe(panel) << ", window "
+        << Describe(window.frameGeometry());
+  }
+  EXPECT_TRUE(screen.contains(form->frameGeometry()));
+  Shot(window, QString("animal-form-%1").arg(window.screen()->availableGeometry().width()));
 }
 
 // A refused step shows its reason in the status bar for a while; the program's own status text
