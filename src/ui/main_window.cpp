@@ -38,24 +38,12 @@ MainWindow::MainWindow(Editor& editor, QtPlatform* platform) : editor_(editor), 
   pages_->setObjectName("pages");
   // A page's widgets are built when the page is first shown, so start-up builds one page, not twelve.
   for (int index = 0; index < kPageCount; ++index) {
-    // A window smaller than a page scrolls the page rather than squeezing or cutting it.
-    auto* scroll = new QScrollArea(pages_);
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    auto* holder = new QWidget(scroll);
+    auto* holder = new QWidget(pages_);
     auto* layout = new QVBoxLayout(holder);
     layout->setContentsMargins(0, 0, 0, 0);
-    auto* note = new QLabel(holder);
-    note->setObjectName("emptyPageNote");
-    note->setWordWrap(true);
-    note->setContentsMargins(8, 6, 8, 6);
-    note->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
-    note->hide();
-    layout->addWidget(note);
-    scroll->setWidget(holder);
     views_.push_back(nullptr);
-    notes_.push_back(note);
-    pages_->addTab(scroll, ToQt(std::string(kPageCaptions[index])));
+    notes_.push_back(nullptr);
+    pages_->addTab(holder, ToQt(std::string(kPageCaptions[index])));
   }
   setCentralWidget(pages_);
   connect(pages_, &QTabWidget::currentChanged, this, [this](int index) {
@@ -290,12 +278,29 @@ void MainWindow::OnRedo() {
 
 void MainWindow::BuildPage(int index) {
   if (index < 0 || index >= static_cast<int>(views_.size()) || views_[index] != nullptr) return;
-  QWidget* holder = static_cast<QScrollArea*>(pages_->widget(index))->widget();
+  // A window smaller than a page scrolls the page rather than squeezing or cutting it.
+  auto* scroll = new QScrollArea(pages_->widget(index));
+  scroll->setWidgetResizable(true);
+  scroll->setFrameShape(QFrame::NoFrame);
+  auto* holder = new QWidget(scroll);
+  auto* layout = new QVBoxLayout(holder);
+  layout->setContentsMargins(0, 0, 0, 0);
+  auto* note = new QLabel(holder);
+  note->setObjectName("emptyPageNote");
+  note->setWordWrap(true);
+  note->setContentsMargins(8, 6, 8, 6);
+  note->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+  note->hide();
+  layout->addWidget(note);
+  notes_[index] = note;
   PageView* view = CreatePage(static_cast<Page>(index), editor_, holder);
   view->setObjectName("page" + QString::number(index));
   connect(view, &PageView::Changed, this, &MainWindow::Refresh);
-  holder->layout()->addWidget(view);
+  layout->addWidget(view);
+  scroll->setWidget(holder);
+  pages_->widget(index)->layout()->addWidget(scroll);
   // A layout shows a widget added to a visible parent only later, from the event loop.
+  scroll->show();
   view->show();
   views_[index] = view;
   view->Refresh();
@@ -332,8 +337,10 @@ void MainWindow::Refresh() {
 }
 
 void MainWindow::ShowEmptyPageNote(int page, const std::string& reason) {
-  notes_[static_cast<size_t>(page)]->setText(ToQt(reason));
-  notes_[static_cast<size_t>(page)]->setVisible(!reason.empty());
+  QLabel* note = notes_[static_cast<size_t>(page)];
+  if (note == nullptr) return;  // the page is built, and says it, when first shown
+  note->setText(ToQt(reason));
+  note->setVisible(!reason.empty());
 }
 
 void MainWindow::OpenDialog(Dialog dialog, bool modal) {
