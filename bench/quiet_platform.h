@@ -20,6 +20,7 @@ class QuietPlatform : public Platform {
   void ProgressStep(const std::string&) override {}
   void ProgressHide() override {}
   void SetBusy(bool) override {}
+  void Refused(const std::string&) override {}
   double NextRandom() override { return 0.5; }
   DieState SaveDie() const override { return {RandomSource(1), {}}; }
   void RestoreDie(const DieState&) override {}

@@ -59,7 +59,7 @@ void ReadGeneration(RulesContext& ctx, const CharacterFile& file) {
     record.SelIndex = metatype;
     KeepWithin(record.SelIndex, static_cast<int>(ctx.state.race.metaList.size()));
     // A completed race page keeps its metatype values; the group still shows which it was.
-    if (!ChooseMetatype(ctx, record.SelIndex)) ShowMetatype(ctx, record.SelIndex);
+    if (record.OnceThru || !ChooseMetatype(ctx, record.SelIndex)) ShowMetatype(ctx, record.SelIndex);
     record.Animal.SSindex = record.SelIndex;
   } else {
     if (rowsRead) RestorePriorityOrder(ctx);
@@ -171,6 +171,7 @@ void LoadCharacter(RulesContext& ctx, const CharacterFile& file, const std::stri
   // later keeps it.
   if (record.OverrideLimits()) SetMoneyText(ctx, IntText(record.Maxresources));
   ShowOpenedCharacter(ctx);
+  ctx.state.race.fixedBy = record.OnceThru ? RaceFixedBy::OpenedFile : RaceFixedBy::None;
 }
 
 }  // namespace ivgen

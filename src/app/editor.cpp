@@ -7,6 +7,7 @@
 #include "app/character_loading.h"
 #include "charfile/character_reader.h"
 #include "charfile/character_writer.h"
+#include "record/cp1252.h"
 #include "record/text.h"
 #include "record/text_file.h"
 #include "record/values.h"
@@ -398,13 +399,42 @@ bool Editor::CloseWindow() {
   return true;
 }
 
-void Editor::Properties() { Tell("Add 'mnuFileProperties_Click' code."); }
-
-void Editor::HelpContents() {
-  Tell("Unable to display Help Contents. There is no Help associated with this project.", Icon::Information);
+void Editor::Properties() {
+  infoLines_ = FileProperties(document_.CurrentFile, Record());
+  platform_.RunDialog(Dialog::Properties);
 }
 
-void Editor::HelpSearch() { HelpContents(); }
+void Editor::HelpContents() { OpenHelp(false); }
+
+void Editor::HelpSearch() { OpenHelp(true); }
+
+void Editor::OpenHelp(bool searching) {
+  const std::optional<std::string> guide = ReadWholeFile(programFolder_ + "/" + kGuideFileName);
+  if (!guide) {
+    Tell(kNoHelpMessage, Icon::Information);
+    return;
+  }
+  const std::string text = IsUtf8(*guide) ? Utf8ToCp1252(*guide) : *guide;
+  if (text != help_.text) {
+    help_.text = text;
+    help_.sections = ParseGuide(text);
+    help_.found = SearchGuide(help_.sections, help_.search);
+  }
+  help_.open = true;
+  // Set before the window shows, so it opens with the focus where the player will type.
+  help_.searching = searching;
+  platform_.ShowDialog(Dialog::Help);
+}
+
+void Editor::SearchHelp(const std::string& text) {
+  help_.search = text;
+  help_.found = SearchGuide(help_.sections, text);
+}
+
+void Editor::CloseHelp() {
+  help_.open = false;
+  platform_.CloseDialog(Dialog::Help);
+}
 
 void Editor::ToggleStatusBar() { frame_.statusBarVisible = !frame_.statusBarVisible; }
 
@@ -416,10 +446,13 @@ void Editor::ShowAbout() {
   platform_.RunDialog(Dialog::About);
 }
 
-void Editor::AboutSystemInfo() {
-  // This platform has no system information tool to start.
-  Tell("System Information Is Unavailable At This Time");
+void Editor::AboutSystemInfo(const std::optional<InfoLine>& toolkit) {
+  infoLines_ = SystemInformation(kVersionText, programFolder_, SettingsFile());
+  if (toolkit) infoLines_.insert(infoLines_.begin() + 1, *toolkit);
+  platform_.RunDialog(Dialog::SystemInfo);
 }
+
+void Editor::CloseInfo(Dialog dialog) { platform_.CloseDialog(dialog); }
 
 void Editor::AboutOk() {
   frame_.aboutLoaded = false;

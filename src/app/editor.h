@@ -17,6 +17,7 @@
 #include "app/document.h"
 #include "app/edges_unit.h"
 #include "app/gear_unit.h"
+#include "app/info_dialogs.h"
 #include "app/options_unit.h"
 #include "app/point_generation_unit.h"
 #include "app/powers_unit.h"
@@ -106,13 +107,27 @@ class Editor final : private UnitHost {
   /// What the status bar says about the last command; "" when nothing.
   const std::string& StatusText() const { return status_; }
 
-  // Menu commands with fixed messages, the About box and the splash.
+  // The File and Help menus' information, the About box and the splash.
+  /// File > Properties: the Properties dialog over the file's facts (`InfoLines`).
   void Properties();
+  /// Help > Contents: the help window over the guide beside the program, or today's fixed
+  /// message when there is no guide.
   void HelpContents();
+  /// "Search For Help On...": the same window, its search field first.
   void HelpSearch();
+  /// Typing in the help window's search field.
+  void SearchHelp(const std::string& text);
+  void CloseHelp();
+  const HelpView& Help() const { return help_; }
   void ToggleStatusBar();
   void ShowAbout();
-  void AboutSystemInfo();
+  /// The About box's "System Info...": the System Info dialog (`InfoLines`); `toolkit` is a line
+  /// the window adds ("Qt 6.4.2").
+  void AboutSystemInfo(const std::optional<InfoLine>& toolkit = std::nullopt);
+  /// Closes the Properties or System Info dialog.
+  void CloseInfo(Dialog dialog);
+  /// What the Properties or System Info dialog shows, as it was last opened.
+  const std::vector<InfoLine>& InfoLines() const { return infoLines_; }
   void AboutOk();
   void HideSplash();
 
@@ -270,6 +285,7 @@ class Editor final : private UnitHost {
     void ProgressStep(const std::string& label) override { Real().ProgressStep(label); }
     void ProgressHide() override { Real().ProgressHide(); }
     void SetBusy(bool busy) override { Real().SetBusy(busy); }
+    void Refused(const std::string& reason) override { Real().Refused(reason); }
     double NextRandom() override { return Real().NextRandom(); }
     DieState SaveDie() const override { return editor_.platform_.SaveDie(); }
     void RestoreDie(const DieState& die) override { Real().RestoreDie(die); }
@@ -281,6 +297,7 @@ class Editor final : private UnitHost {
     bool edgesOpen_ = false;
   };
 
+  void OpenHelp(bool searching);
   void ResetCharacter();
   /// The values that follow from the attributes, as a save writes them.
   void Recalculate();
@@ -297,6 +314,8 @@ class Editor final : private UnitHost {
 
   Platform& platform_;
   std::string programFolder_;
+  HelpView help_;
+  std::vector<InfoLine> infoLines_;
   std::string commandLine_;
   Settings settings_;
   ivgen::Document doc_;

@@ -16,6 +16,10 @@ class PowersUnit final : public Unit {
   const PowersView& View() const { return view_; }
   /// The power group; the page change shows it only for a physical adept.
   bool GroupVisible() const { return host_.Creation().pages.powerGroupVisible; }
+  /// Why the page offers no powers, in one line; "" while the group shows.
+  std::string EmptyReason() const {
+    return GroupVisible() ? "" : "No adept powers: only a physical adept buys powers (Adept on the Priorities page)";
+  }
   /// "used/Magic total".
   const std::string& PointsDisplay() const { return host_.Creation().attributes.powerPointsDisplay; }
 

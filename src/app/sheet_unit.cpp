@@ -79,7 +79,9 @@ bool SheetUnit::Print() {
   if (path.empty()) return false;
   bool written = false;
   host_.Run([&](RulesContext& ctx) {
+    const bool fixedBefore = ctx.record.OnceThru;
     written = PrintSheet(ctx.record, ctx.catalogs, options_, sheetName_, path, ctx.platform);
+    if (!fixedBefore && ctx.record.OnceThru) ctx.state.race.fixedBy = RaceFixedBy::Print;
     return false;
   });
   if (written) written_ = path;

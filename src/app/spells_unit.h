@@ -17,6 +17,12 @@ class SpellsUnit final : public Unit {
   const SpellsView& View() const { return view_; }
   /// The spell purchase group; the page change hides it while no spell points are available.
   bool GroupVisible() const { return host_.Creation().pages.spellGroupVisible; }
+  /// Why the page offers no spells, in one line; "" while the group shows.
+  std::string EmptyReason() const {
+    return GroupVisible()
+               ? ""
+               : "No spells to buy: this character has no spell points (the Magic priority or build points grant none)";
+  }
   /// "used/available" and its over-spent marker.
   const std::string& PointsDisplay() const { return host_.Creation().attributes.spellPointsDisplay; }
   bool OverSpent() const { return host_.Creation().attributes.spellsOverSpent; }

@@ -200,7 +200,7 @@ BatchCommand Reachable(std::function<bool()> usable, std::string what, BatchComm
 std::optional<Dialog> FrontDialog(const ScriptedPlatform& platform) {
   const std::vector<Dialog>& open = platform.OpenDialogs();
   for (auto it = open.rbegin(); it != open.rend(); ++it) {
-    if (*it != Dialog::AnimalForm) return *it;
+    if (*it != Dialog::AnimalForm && *it != Dialog::Help) return *it;
   }
   return std::nullopt;
 }
@@ -218,6 +218,13 @@ ScriptRunner::ScriptRunner(ScriptedPlatform& platform, Editor& editor, std::ostr
 
 void ScriptRunner::SayShown(const ShownText& text) { terminal_ << ScriptedPlatform::Visible(text.Utf8()) << "\n"; }
 
+void ScriptRunner::ShowInfo(Dialog dialog, const std::function<void()>& open) {
+  open();
+  // The player reads the lines and closes the dialog: its only button.
+  for (const InfoLine& line : editor_.InfoLines()) SayShown(line.label + ": " + line.value);
+  editor_.CloseInfo(dialog);
+}
+
 namespace {
 
 std::string Flag(bool value) { return value ? "true" : "false"; }
@@ -229,7 +236,7 @@ bool NotTheMainWindows(const std::string& verb) {
   static const std::set<std::string, std::less<>> kVerbs = {
       "answer",         "roll",     "print",    "echo",          "show-file",   "list",           "book-allowed",
       "books",          "check",    "about-ok", "about-sysinfo", "options-set", "options-browse", "options-done",
-      "options-cancel", "edge-add", "flaw-add", "edge-remove",   "edges-done"};
+      "options-cancel", "edge-add", "flaw-add", "edge-remove",   "edges-done",  "reasons",        "help-close"};
   for (const char* prefix : {"show-", "points-", "print-options-", "animal-"}) {
     if (verb.starts_with(prefix)) return true;
   }
@@ -332,10 +339,27 @@ void ScriptRunner::AddCommands() {
   commands_["saveas"] = NoArguments([this] { editor_.SaveAs(); });
   commands_["exit"] = ending([this] { return editor_.Exit(); });
   commands_["close"] = ending([this] { return editor_.CloseWindow(); });
-  commands_["properties"] = NoArguments([this] { editor_.Properties(); });
-  commands_["help"] = NoArguments([this] { editor_.HelpContents(); });
-  commands_["help-search"] = NoArguments([this] { editor_.HelpSearch(); });
+  commands_["properties"] = NoArguments([this] { ShowInfo(Dialog::Properties, [this] { editor_.Properties(); }); });
+  commands_["help"] = NoArguments([this] {
+    editor_.HelpContents();
+    if (!editor_.Help().open) return;
+    for (const GuideSection& section : editor_.Help().sections) {
+      if (!section.heading.empty()) Say("contents " + std::string(2 * (section.level - 1), ' ') + section.heading);
+    }
+  });
+  commands_["help-search"] = [this](const ScriptLine& line, std::string&) {
+    editor_.HelpSearch();
+    if (!editor_.Help().open) return true;
+    editor_.SearchHelp(TextArgument(line));
+    const std::vector<std::string>& found = editor_.Help().found;
+    if (found.empty()) Say("found nothing");
+    for (const std::string& heading : found) Say("found " + heading);
+    return true;
+  };
+  commands_["help-close"] = Reachable([this] { return editor_.Help().open; }, "the help window",
+                                      NoArguments([this] { editor_.CloseHelp(); }));
   commands_["statusbar"] = NoArguments([this] { editor_.ToggleStatusBar(); });
+  commands_["reasons"] = OnOffArgument([this](bool on) { reasonsShown_ = on; });
   commands_["about"] = NoArguments([this] { editor_.ShowAbout(); });
   // As the Edit menu's items, which are disabled with nothing to undo or redo.
   commands_["undo"] = Reachable([this] { return editor_.CanUndo(); }, "Undo", NoArguments([this] { editor_.Undo(); }));
@@ -351,7 +375,8 @@ void ScriptRunner::AddCommands() {
   auto inOptions = [this](BatchCommand command) {
     return InWindow(platform_, Dialog::Options, "the Options dialog", std::move(command));
   };
-  commands_["about-sysinfo"] = inAbout(NoArguments([this] { editor_.AboutSystemInfo(); }));
+  commands_["about-sysinfo"] =
+      inAbout(NoArguments([this] { ShowInfo(Dialog::SystemInfo, [this] { editor_.AboutSystemInfo(); }); }));
   commands_["about-ok"] = inAbout(NoArguments([this] { editor_.AboutOk(); }));
   commands_["options"] = NoArguments([this] { editor_.Options().Open(); });
   commands_["options-browse"] = inOptions(NoArguments([this] { editor_.Options().Browse(); }));
@@ -519,6 +544,10 @@ RunStatus ScriptRunner::Run(std::istream& script, const std::string& scriptName,
     if (!done) {
       err << scriptName << ":" << lineNumber << ": " << line.verb << ": " << error << "\n";
       return RunStatus::ScriptError;
+    }
+    // Taken whether shown or not, so turning the reasons on never prints an older command's.
+    for (const std::string& reason : platform_.TakeRefusals()) {
+      if (reasonsShown_) Say("refused: " + reason);
     }
   }
   return programEnded_ ? RunStatus::ProgramEnded : RunStatus::Finished;

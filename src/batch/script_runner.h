@@ -130,6 +130,8 @@ class ScriptRunner {
   void Say(const std::string& text) { out_ << text << "\n"; }
   /// A line that names a path, shown with every character it has and kept to one line.
   void SayShown(const ShownText& text);
+  /// Opens an information dialog, prints its lines and closes it.
+  void ShowInfo(Dialog dialog, const std::function<void()>& open);
 
   ScriptedPlatform& platform_;
   Editor& editor_;
@@ -141,6 +143,8 @@ class ScriptRunner {
   bool programEnded_ = false;
   /// A check found an error (or, with --strict, something left).
   bool checkFailed_ = false;
+  /// `reasons on`: each command's refusals follow it as `refused: TEXT` lines.
+  bool reasonsShown_ = false;
 };
 
 }  // namespace ivgen

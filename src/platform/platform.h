@@ -36,7 +36,17 @@ struct DieState {
 };
 
 /// The program's modal and modeless dialogs; their content is state of the Editor.
-enum class Dialog { Options, About, PointGeneration, EdgesFlaws, PrintOptions, AnimalForm };
+enum class Dialog {
+  Options,
+  About,
+  PointGeneration,
+  EdgesFlaws,
+  PrintOptions,
+  AnimalForm,
+  Help,
+  Properties,
+  SystemInfo
+};
 
 class Platform {
  public:
@@ -69,6 +79,10 @@ class Platform {
 
   /// The busy mouse pointer, on or off.
   virtual void SetBusy(bool busy) = 0;
+
+  /// Why a step was refused without a message box, in plain words with the numbers. It is a
+  /// passing remark, not a prompt: the window shows it for a few seconds in its status bar.
+  virtual void Refused(const std::string& reason) = 0;
 
   /// The next value of the uniform generator, in [0, 1).
   virtual double NextRandom() = 0;

@@ -87,6 +87,12 @@ const char* ScriptedPlatform::DialogName(Dialog dialog) {
       return "PrintOptions";
     case Dialog::AnimalForm:
       return "AnimalForm";
+    case Dialog::Help:
+      return "Help";
+    case Dialog::Properties:
+      return "Properties";
+    case Dialog::SystemInfo:
+      return "SystemInfo";
   }
   return "?";
 }

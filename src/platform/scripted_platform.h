@@ -54,6 +54,10 @@ class ScriptedPlatform : public Platform {
   void ProgressStep(const std::string& label) override;
   void ProgressHide() override;
   void SetBusy(bool busy) override { busy_ = busy; }
+  /// Kept apart from the prompts' log: a transcript prints them only when asked to.
+  void Refused(const std::string& reason) override { refusals_.push_back(reason); }
+  /// The reasons given since the last call, oldest first.
+  std::vector<std::string> TakeRefusals() { return std::exchange(refusals_, {}); }
   double NextRandom() override;
   DieState SaveDie() const override { return {random_, randoms_}; }
   void RestoreDie(const DieState& die) override {
@@ -79,6 +83,7 @@ class ScriptedPlatform : public Platform {
   std::deque<Queued> answers_;
   std::deque<double> randoms_;
   std::vector<std::string> log_;
+  std::vector<std::string> refusals_;
   std::function<void(const std::string&)> echo_;
   std::optional<std::string> misfit_;
   std::vector<Dialog> openDialogs_;

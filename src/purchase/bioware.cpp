@@ -81,7 +81,7 @@ bool BuyBioware(RulesContext& ctx, BiowareView& view, const BookLists& books) {
   // The item's own Bio-index is held against Essence, not against the Bio-index total.
   if (!overriding && (Hundredths(record.Essence) < offer.bioIndex || !CanAfford(record, offer.price))) {
     ctx.platform.Message(kInsufficientBioIndex, kAppTitle, Icon::None, Buttons::Ok);
-    return false;
+    return Refuse(ctx, ShortOf(record, "Essence for its Bio-index", offer.bioIndex, offer.price));
   }
   if (!overriding) SpendNuyen(record, offer.price);
   if (!fields[kCodes].empty()) ModifyAttributeS(ctx, fields[kCodes], false);

@@ -68,6 +68,14 @@ std::string BookCodeOf(std::string_view reference) {
   return TrimRight(reference.substr(0, std::min(reference.find('-'), reference.size())));
 }
 
+std::string ShortOf(const CharacterRecord& record, const std::string& what, int64_t hundredths, int64_t price) {
+  if (Hundredths(record.Essence) < hundredths) {
+    return "Not enough " + what + ": " + FormatFixed2(static_cast<double>(hundredths) / 100) + " needed, " +
+           FormatFixed2(record.Essence) + " left";
+  }
+  return NotEnoughNuyen(record, price);
+}
+
 bool ItemBookAllowed(RulesContext& ctx, const BookLists& books, std::string_view reference) {
   if (BookAllowed(books, BookCodeOf(reference))) return true;
   ctx.platform.Message(kIllegalItemMessage, kIllegalItemTitle, Icon::None, Buttons::Ok);
@@ -121,7 +129,7 @@ bool BuyCyberware(RulesContext& ctx, CyberwareView& view, const BookLists& books
   if (!ItemBookAllowed(ctx, books, fields[kBook])) return false;
   if (!record.OverrideLimits() && (Hundredths(record.Essence) < offer.essence || !CanAfford(record, offer.price))) {
     ctx.platform.Message(kInsufficientEssence, kAppTitle, Icon::None, Buttons::Ok);
-    return false;
+    return Refuse(ctx, ShortOf(record, "Essence", offer.essence, offer.price));
   }
   if (!record.OverrideLimits()) SpendNuyen(record, offer.price);
   record.Essence -= static_cast<double>(offer.essence) / 100.0;

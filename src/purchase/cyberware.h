@@ -68,6 +68,10 @@ struct CyberwareView {
 /// An amount of Essence or Bio-index in whole hundredths, rounded as its "0.00" form shows it.
 int64_t Hundredths(double amount);
 
+/// Which of an implant's two limits refused it, Essence (in hundredths) first as the message box
+/// names it: "Not enough Essence: 0.50 needed, 0.20 left" or the money's reason.
+std::string ShortOf(const CharacterRecord& record, const std::string& what, int64_t hundredths, int64_t price);
+
 /// The sourcebook code of a book reference: the text before its first "-", right-trimmed; a
 /// reference without "-" is all code.
 std::string BookCodeOf(std::string_view reference);

@@ -157,7 +157,7 @@ bool BuyGear(RulesContext& ctx, GearView& view) {
     return false;
   }
   const double count = Val(view.countText);
-  if (count < 1) return false;
+  if (count < 1) return Refuse(ctx, "The count must be at least 1");
   const int64_t n = CLng(count);
 
   const int pricePosition = PricePosition(ctx, type);
@@ -170,7 +170,7 @@ bool BuyGear(RulesContext& ctx, GearView& view) {
 
   double level = 0;
   if (type == kGearTypeContact) level = Val(GearEntryField(entry, FieldIndex(Gear(ctx), type, "Level")));
-  if (!record.OverrideLimits() && !CanAfford(record, price * n)) return false;
+  if (!record.OverrideLimits() && !CanAfford(record, price * n)) return Refuse(ctx, NotEnoughNuyen(record, price * n));
   if (type == kGearTypeWeapon) view.lastWeaponPrice = price;
 
   if (type == kGearTypeContact) {

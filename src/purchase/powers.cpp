@@ -99,7 +99,10 @@ bool BuyPower(RulesContext& ctx, PowersView& view, const BookLists& books) {
 
   const std::string cost = FormatFixed2(Val(fields[1]) * level);
   const int64_t used = Hundredths(record.PowerPointsUsed) + Hundredths(Val(cost));
-  if (!record.OverrideLimits() && used > Hundredths(Val(record.Magic.Total))) return false;
+  if (!record.OverrideLimits() && used > Hundredths(Val(record.Magic.Total))) {
+    return Refuse(ctx, "Not enough power points: " + FormatFixed2(record.PowerPointsUsed) + " of " +
+                           FormatFixed2(Val(record.Magic.Total)) + " spent, " + shownName + " costs " + cost);
+  }
 
   SetPowerPointsUsed(record, used);
   fields[0] = shownName + (level > 1 ? "[" + IntText(level) + "]" : "");

@@ -69,9 +69,16 @@ PoolRef Pool(CharacterRecord& record, SkillPool pool) {
 
 // The incremental check: it only decides whether a change goes ahead; the recount after it sets
 // the used values for good.
-bool PayFromPool(CharacterRecord& record, std::string_view classCode, int cost) {
-  const PoolRef pool = Pool(record, PoolOfClass(classCode));
-  if (pool.used + cost > pool.allowance) return false;
+bool PayFromPool(RulesContext& ctx, std::string_view classCode, int cost) {
+  const SkillPool which = PoolOfClass(classCode);
+  const PoolRef pool = Pool(ctx.record, which);
+  if (pool.used + cost > pool.allowance) {
+    const char* name = which == SkillPool::Knowledge  ? "knowledge"
+                       : which == SkillPool::Language ? "language"
+                                                      : "active";
+    return Refuse(ctx, std::string("Not enough ") + name + " skill points: " + IntText(pool.used) + " of " +
+                           IntText(pool.allowance) + " spent");
+  }
   pool.used = CInt(pool.used + cost);
   return true;
 }
@@ -240,7 +247,7 @@ bool AddSkill(RulesContext& ctx, SkillsView& view) {
       name += "/" + specialization;
     }
   }
-  if (!PayFromPool(ctx.record, code, cost)) return false;
+  if (!PayFromPool(ctx, code, cost)) return false;
   AppendSkill(ctx, view, name, ratings);
   return true;
 }
@@ -250,7 +257,7 @@ bool AddKnowledgeSpecialization(RulesContext& ctx, SkillsView& view) {
   if (!view.furtherEnabled || skill.empty()) return false;
   const std::string answer = Trim(ctx.platform.Input(kKnowledgeSkillPrompt, kKnowledgeSkillTitle, ""));
   if (!UsableAnswer(answer)) return false;
-  if (!PayFromPool(ctx.record, "KNO", 2)) return false;
+  if (!PayFromPool(ctx, "KNO", 2)) return false;
   // Without a chosen specialization the typed text is the specialization, not an empty one.
   const std::string specialization = NodeName(ctx, view.specializationNodes, view.specialization);
   AppendSkill(ctx, view, skill + (specialization.empty() ? "" : "/" + specialization) + "/" + answer, "[1/3]");
@@ -271,9 +278,11 @@ bool RaiseSkill(RulesContext& ctx, SkillsView& view) {
   const int linked = Attrvalue(ctx.record, code);
   const int step = linked < ratings.base + 1 || linked < ratings.specialization ? 2 : 1;
   const bool underCeilings = ratings.base < 6 && ratings.specialization < 7;
-  if (!ctx.record.OverrideLimits() && !underCeilings) return false;
+  if (!ctx.record.OverrideLimits() && !underCeilings) {
+    return Refuse(ctx, "A skill stops at 6 (a specialization at 7) without Override Limits");
+  }
   if (std::max(ratings.base, ratings.specialization) >= kRatingMax) return false;
-  if (!PayFromPool(ctx.record, code, step)) return false;
+  if (!PayFromPool(ctx, code, step)) return false;
   ++ratings.base;
   if (ratings.specialization > 0) ++ratings.specialization;
   return Rewrite(ctx, view, *entry, ratings);
@@ -283,7 +292,7 @@ bool LowerSkill(RulesContext& ctx, SkillsView& view) {
   std::string* entry = SelectedEntry(ctx, view);
   if (entry == nullptr) return false;
   SkillRatings ratings = ParseSkillEntry(*entry);
-  if (ratings.base <= 1) return false;
+  if (ratings.base <= 1) return Refuse(ctx, "A skill rating cannot go below 1; Remove takes the skill away");
   const std::string code = SkillClassCode(*entry);
   const int linked = Attrvalue(ctx.record, code);
   const int refund = linked < ratings.base || linked < ratings.specialization - 1 ? 2 : 1;

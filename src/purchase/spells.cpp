@@ -102,8 +102,15 @@ bool RaiseSpellPoints(RulesContext& ctx, SpellsView& view) {
   if (entry == nullptr || entry->find('[') == std::string::npos) return false;
   CharacterRecord& record = ctx.record;
   const int n = SpellPoints(*entry);
-  const bool withinLimits = record.SpellPointsUsed < record.MagicPts && n < kMaxSpellPoints;
-  if (!(record.OverrideLimits() || withinLimits) || n >= kSpellPointsCeiling) return false;
+  if (!record.OverrideLimits() && record.SpellPointsUsed >= record.MagicPts) {
+    return Refuse(ctx, "Not enough spell points: " + GeneralNumber(record.SpellPointsUsed) + " of " +
+                           GeneralNumber(record.MagicPts) + " spent");
+  }
+  if (!record.OverrideLimits() && n >= kMaxSpellPoints) {
+    return Refuse(ctx, "A spell takes at most " + IntText(kMaxSpellPoints) + " spell points");
+  }
+  if (n >= kSpellPointsCeiling)
+    return Refuse(ctx, "A spell takes at most " + IntText(kSpellPointsCeiling) + " spell points");
   SetSpellPoints(*entry, n + 1);
   record.SpellPointsUsed += 1;
   ShowSpellPoints(ctx);
@@ -114,7 +121,7 @@ bool LowerSpellPoints(RulesContext& ctx, SpellsView& view) {
   std::string* entry = ChosenSpell(ctx, view);
   if (entry == nullptr) return false;
   const int n = SpellPoints(*entry);
-  if (n <= 1) return false;
+  if (n <= 1) return Refuse(ctx, "A spell keeps at least 1 spell point; Remove takes the spell away");
   SetSpellPoints(*entry, n - 1);
   ctx.record.SpellPointsUsed -= 1;
   ShowSpellPoints(ctx);
@@ -136,12 +143,17 @@ bool RemoveSpell(RulesContext& ctx, SpellsView& view) {
 bool BuySpellPoints(RulesContext& ctx, SpellsView& view) {
   CharacterRecord& record = ctx.record;
   // At or past the ceiling, also when a MAG code carried the points beyond it.
-  if (record.MagicPts >= kMaxBoughtSpellPoints) return false;
+  if (record.MagicPts >= kMaxBoughtSpellPoints) {
+    return Refuse(ctx, "Spell points can be bought up to " + GeneralNumber(kMaxBoughtSpellPoints));
+  }
   // A spell point must leave at least one nuyen.
   const bool bought = CanAfford(record, kSpellPointPrice + 1);
   if (bought) {
     record.MagicPts += 1;
     SpendNuyen(record, kSpellPointPrice);
+  } else {
+    Refuse(ctx, "Not enough nuyen for a spell point: it costs " + NuyenText(kSpellPointPrice) + " and must leave 1 (" +
+                    NuyenText(MoneyLeft(record)) + " left)");
   }
   ShowMoneyLeft(ctx);
   ShowMoneyLeft(record, view);

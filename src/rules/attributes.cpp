@@ -212,6 +212,11 @@ void ShowPowerPoints(RulesContext& ctx) {
   ctx.state.attributes.powerPointsDisplay = GeneralNumber(ctx.record.PowerPointsUsed) + "/" + ctx.record.Magic.Total;
 }
 
+void RefuseAttributePoints(RulesContext& ctx) {
+  Refuse(ctx, "Not enough attribute points: " + IntText(ctx.record.AttributePointsUsed) + " of " +
+                  IntText(ctx.record.Attributes) + " spent");
+}
+
 bool RaiseAttribute(RulesContext& ctx, int i) {
   if (i < 0 || i >= kAttributeCount) return false;
   CharacterRecord& record = ctx.record;
@@ -219,7 +224,10 @@ bool RaiseAttribute(RulesContext& ctx, int i) {
   marker = false;
   const bool override = record.OverrideLimits();
   const int32_t base = CLng(CellValue(record.Attr[i].Base));
-  if (!(base < record.NaturalMax[i] || override)) return false;
+  if (!(base < record.NaturalMax[i] || override)) {
+    return Refuse(ctx,
+                  std::string(kAttributeKeys[i]) + " is at its racial maximum (" + IntText(record.NaturalMax[i]) + ")");
+  }
 
   record.Attr[i].Base = IntText(static_cast<int64_t>(base) + 1);
   if (base + 1 > record.NaturalMax[i]) marker = true;
@@ -227,6 +235,7 @@ bool RaiseAttribute(RulesContext& ctx, int i) {
   if (record.AttributePointsUsed > record.Attributes && !override) {
     record.Attr[i].Base = IntText(base);
     RecalcDerived(ctx);
+    RefuseAttributePoints(ctx);
   }
   // Modified was set before the points were checked; a step taken back leaves it set.
   return true;

@@ -38,10 +38,12 @@ void ShowSpellPoints(RulesContext& ctx);
 /// The power points display.
 void ShowPowerPoints(RulesContext& ctx);
 
-/// The up button of attribute row i; refused silently at the ceiling or the points limit
+/// The up button of attribute row i; refused, with a reason, at the ceiling or the points limit
 /// (both lifted by Override Limits). An index outside 0..5 does nothing. True when a save would
 /// write something new.
 bool RaiseAttribute(RulesContext& ctx, int i);
+/// Says that a raise was taken back because the attribute points ran out.
+void RefuseAttributePoints(RulesContext& ctx);
 /// The down button of attribute row i; the base never goes below 1.
 bool LowerAttribute(RulesContext& ctx, int i);
 

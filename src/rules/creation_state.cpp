@@ -7,6 +7,33 @@
 
 namespace ivgen {
 
+// "###,###,###" leaves zero empty; a reason wants the digit.
+std::string NuyenText(int64_t amount) { return amount == 0 ? "0" : FormatThousands(static_cast<double>(amount)); }
+
+std::string NotEnoughNuyen(const CharacterRecord& record, int64_t price) {
+  return "Not enough nuyen: " + NuyenText(price) + " needed, " + NuyenText(MoneyLeft(record)) + " left";
+}
+
+std::string RaceFixedReason(RaceFixedBy cause) {
+  const char* how = "";
+  switch (cause) {
+    case RaceFixedBy::None:
+    case RaceFixedBy::LeavingRacePage:
+      how = "the race page was left for Attributes";
+      break;
+    case RaceFixedBy::Print:
+      how = "the sheet was printed";
+      break;
+    case RaceFixedBy::Ghoul:
+      how = "the ghoul transformation was rolled";
+      break;
+    case RaceFixedBy::OpenedFile:
+      how = "the opened file had finished its race page";
+      break;
+  }
+  return std::string("The race is fixed now (") + how + "); New starts over";
+}
+
 void StartCreation(RulesContext& ctx) {
   ctx.state.priorities.order = PriorityView{}.order;
   SelectPriorityRow(ctx, 0);
@@ -27,6 +54,7 @@ void ResetCreation(RulesContext& ctx) {
   race.modCaption = "Unknown Race Mods";
   race.shapeFieldsVisible = false;
   race.trollArmour = false;
+  race.fixedBy = RaceFixedBy::None;
 
   state.priorities.gradeText = "0";
   state.pages.spellGroupVisible = false;

@@ -72,6 +72,9 @@ struct PriorityView {
   bool operator==(const PriorityView&) const = default;
 };
 
+/// What fixed the race (OnceThru), so a refused race or metatype click can say which applies.
+enum class RaceFixedBy { None, LeavingRacePage, Print, Ghoul, OpenedFile };
+
 /// The race page: which races are offered, the metatype group and its fields.
 struct RaceView {
   std::array<bool, kRaceCount> optionEnabled{};
@@ -85,6 +88,7 @@ struct RaceView {
   bool metaGroupVisible = false;
   /// The troll's dermal armour is counted in the Body modifier.
   bool trollArmour = false;
+  RaceFixedBy fixedBy = RaceFixedBy::None;
   bool operator==(const RaceView&) const = default;
 };
 
@@ -152,6 +156,22 @@ struct RulesContext {
   CreationHooks& hooks;
   const Catalogs& catalogs;
 };
+
+/// Tells the player why a step did nothing (no message box: the window's status bar, a batch
+/// `refused:` line) and gives the rule's false.
+inline bool Refuse(RulesContext& ctx, const std::string& reason) {
+  ctx.platform.Refused(reason);
+  return false;
+}
+
+/// An amount as a reason names it: "25,000", "0".
+std::string NuyenText(int64_t amount);
+
+/// The start of a refusal over money: "Not enough nuyen: 5,000 needed, 2,000 left".
+std::string NotEnoughNuyen(const CharacterRecord& record, int64_t price);
+
+/// "The race is fixed now (...); New starts over", naming what fixed it.
+std::string RaceFixedReason(RaceFixedBy cause);
 
 /// Start-up: the priority order in its first ranking, row 0 selected and the table shown.
 void StartCreation(RulesContext& ctx);

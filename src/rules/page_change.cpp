@@ -96,6 +96,7 @@ bool ChangePage(RulesContext& ctx, int previousPage, bool opened) {
   const int page = view.page;
   if (!record.OnceThru && previousPage == kPageRace && page == kPageAttributes) {
     record.OnceThru = true;
+    ctx.state.race.fixedBy = RaceFixedBy::LeavingRacePage;
     CompleteRacePage(ctx);
   }
 

@@ -153,7 +153,8 @@ bool InMetaList(const RaceView& view, int index) {
 bool ChooseMetatype(RulesContext& ctx, int index) {
   CharacterRecord& record = ctx.record;
   RaceView& view = ctx.state.race;
-  if (record.OnceThru || !InMetaList(view, index)) return false;
+  if (!InMetaList(view, index)) return false;
+  if (record.OnceThru) return Refuse(ctx, RaceFixedReason(view.fixedBy));
 
   record.SelIndex = static_cast<int16_t>(index);
   record.Animal.SSindex = static_cast<int16_t>(index);
@@ -307,6 +308,7 @@ bool BeginGhoul(RulesContext& ctx, SpecialsView& view) {
   if (!view.ghoulButtonVisible) return false;
   CharacterRecord& record = ctx.record;
   record.OnceThru = true;
+  ctx.state.race.fixedBy = RaceFixedBy::Ghoul;
   view.ghoulButtonVisible = false;
 
   AddToRacial(record, kBody, 2);
@@ -405,13 +407,17 @@ bool RaiseAnimalAttribute(RulesContext& ctx, SpecialsView& view, int i) {
   const bool override = record.OverrideLimits();
   std::string& cell = record.Animal.Attr[i].Base;
   const int32_t value = CLng(CellValue(cell));
-  if (!(value < kAnimalMaximum || override)) return false;
+  if (!(value < kAnimalMaximum || override)) {
+    return Refuse(
+        ctx, "Animal-form " + std::string(kAttributeKeys[i]) + " is at its maximum (" + IntText(kAnimalMaximum) + ")");
+  }
   cell = IntText(static_cast<int64_t>(value) + 1);
   SCalcMaxUsed(ctx, view);
   // The step taken back still counts as a change, as the attribute buttons count it.
   if (record.AttributePointsUsed > record.Attributes && !override) {
     cell = IntText(value);
     SCalcMaxUsed(ctx, view);
+    RefuseAttributePoints(ctx);
   }
   return true;
 }

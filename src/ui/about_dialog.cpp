@@ -44,7 +44,9 @@ AboutDialog::AboutDialog(Editor& editor, QWidget* parent) : QDialog(parent), edi
   layout->addLayout(buttons);
 
   connect(ok, &QPushButton::clicked, this, [this] { editor_.AboutOk(); });
-  connect(sysInfo, &QPushButton::clicked, this, [this] { editor_.AboutSystemInfo(); });
+  connect(sysInfo, &QPushButton::clicked, this, [this] {
+    editor_.AboutSystemInfo(InfoLine{"Qt version", std::string(qVersion())});
+  });
 }
 
 void AboutDialog::reject() {

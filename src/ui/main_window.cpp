@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QMenuBar>
 #include <QScreen>
+#include <QScrollArea>
 #include <QSettings>
 #include <QStatusBar>
 #include <QStyle>
@@ -20,6 +21,7 @@
 #include "ui/animal_form_dialog.h"
 #include "ui/artwork.h"
 #include "ui/edges_dialog.h"
+#include "ui/info_dialogs.h"
 #include "ui/options_dialog.h"
 #include "ui/pages.h"
 #include "ui/point_generation_dialog.h"
@@ -42,6 +44,7 @@ MainWindow::MainWindow(Editor& editor, QtPlatform* platform) : editor_(editor), 
     auto* layout = new QVBoxLayout(holder);
     layout->setContentsMargins(0, 0, 0, 0);
     views_.push_back(nullptr);
+    notes_.push_back(nullptr);
     pages_->addTab(holder, ToQt(std::string(kPageCaptions[index])));
   }
   setCentralWidget(pages_);
@@ -61,6 +64,9 @@ MainWindow::MainWindow(Editor& editor, QtPlatform* platform) : editor_(editor), 
   }
   BuildMenus();
   statusText_ = new QLabel(this);
+  statusText_->setObjectName("statusText");
+  // A long file name is cut in the status bar rather than widening the window past the screen.
+  statusText_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
   statusBar()->addWidget(statusText_, 1);
   todoCount_ = new QLabel(this);
   todoCount_->setObjectName("todoCount");
@@ -73,7 +79,23 @@ MainWindow::MainWindow(Editor& editor, QtPlatform* platform) : editor_(editor), 
   }
   resize(960, 700);
   RestoreUserSettings();
+  if (!restoredPlace_) FitToScreen();
   Refresh();
+}
+
+// The first place on a small or scaled screen: no larger than the space the desktop leaves, and
+// inside it, so the title bar and the menus are never off the screen.
+void MainWindow::FitToScreen() {
+  const QScreen* screen = this->screen() != nullptr ? this->screen() : QGuiApplication::primaryScreen();
+  if (screen == nullptr) return;
+  const QRect available = screen->availableGeometry();
+  // The frame is not known before the window is shown; leave room for a usual one.
+  const QSize frame(16, 40);
+  const QSize fitted = size().boundedTo(available.size() - frame).expandedTo(minimumSizeHint());
+  resize(fitted);
+  const int x = available.left() + std::max(0, (available.width() - fitted.width() - frame.width()) / 2);
+  const int y = available.top() + std::max(0, (available.height() - fitted.height() - frame.height()) / 2);
+  move(x, y);
 }
 
 namespace {
@@ -269,12 +291,29 @@ void MainWindow::OnRedo() {
 
 void MainWindow::BuildPage(int index) {
   if (index < 0 || index >= static_cast<int>(views_.size()) || views_[index] != nullptr) return;
-  QWidget* holder = pages_->widget(index);
+  // A window smaller than a page scrolls the page rather than squeezing or cutting it.
+  auto* scroll = new QScrollArea(pages_->widget(index));
+  scroll->setWidgetResizable(true);
+  scroll->setFrameShape(QFrame::NoFrame);
+  auto* holder = new QWidget(scroll);
+  auto* layout = new QVBoxLayout(holder);
+  layout->setContentsMargins(0, 0, 0, 0);
+  auto* note = new QLabel(holder);
+  note->setObjectName("emptyPageNote");
+  note->setWordWrap(true);
+  note->setContentsMargins(8, 6, 8, 6);
+  note->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+  note->hide();
+  layout->addWidget(note);
+  notes_[index] = note;
   PageView* view = CreatePage(static_cast<Page>(index), editor_, holder);
   view->setObjectName("page" + QString::number(index));
   connect(view, &PageView::Changed, this, &MainWindow::Refresh);
-  holder->layout()->addWidget(view);
+  layout->addWidget(view);
+  scroll->setWidget(holder);
+  pages_->widget(index)->layout()->addWidget(scroll);
   // A layout shows a widget added to a visible parent only later, from the event loop.
+  scroll->show();
   view->show();
   views_[index] = view;
   view->Refresh();
@@ -302,6 +341,8 @@ void MainWindow::Refresh() {
   for (PageView* view : views_) {
     if (view != nullptr) view->Refresh();
   }
+  ShowEmptyPageNote(kPageSpells, editor_.Spells().EmptyReason());
+  ShowEmptyPageNote(kPagePowers, editor_.Powers().EmptyReason());
   for (const auto& [kind, dialog] : dialogs_) {
     if (auto* view = qobject_cast<DialogView*>(dialog.data()); view != nullptr && view->isVisible()) view->Refresh();
   }
@@ -309,10 +350,18 @@ void MainWindow::Refresh() {
   refreshing_ = false;
 }
 
+void MainWindow::ShowEmptyPageNote(int page, const std::string& reason) {
+  QLabel* note = notes_[static_cast<size_t>(page)];
+  if (note == nullptr) return;  // the page is built, and says it, when first shown
+  note->setText(ToQt(reason));
+  note->setVisible(!reason.empty());
+}
+
 void MainWindow::OpenDialog(Dialog dialog, bool modal) {
   QPointer<QDialog>& slot = dialogs_[dialog];
   if (!modal && slot) {
     // A modeless window is kept and shown again as it was.
+    if (auto* help = qobject_cast<HelpWindow*>(slot.data())) help->Refresh();
     slot->show();
     slot->raise();
     Refresh();
@@ -340,13 +389,21 @@ void MainWindow::OpenDialog(Dialog dialog, bool modal) {
     case Dialog::PrintOptions:
       slot = new PrintOptionsDialog(editor_, owner);
       break;
+    case Dialog::Help:
+      slot = new HelpWindow(editor_, this);
+      break;
+    case Dialog::Properties:
+    case Dialog::SystemInfo:
+      slot = new InfoDialog(editor_, dialog, owner);
+      break;
   }
   if (!slot) return;
   if (view != nullptr) connect(view, &DialogView::Changed, this, &MainWindow::Refresh);
   if (!modal) {
     slot->adjustSize();
-    PlaceBeside(slot);
+    // Shown first, so its frame is known and counted where it is placed.
     slot->show();
+    PlaceBeside(slot);
     return;
   }
   slot->setAttribute(Qt::WA_DeleteOnClose);
@@ -355,13 +412,16 @@ void MainWindow::OpenDialog(Dialog dialog, bool modal) {
 }
 
 // A modeless window goes beside the window rather than over the page it works with: to the right
-// when the screen has room, else against the window's right edge.
+// when the screen has room, else to the left, else against the screen's right edge, as far from
+// the attribute rows on the left of the page as the screen allows.
 void MainWindow::PlaceBeside(QWidget* window) {
   const QRect main = frameGeometry();
   const QSize size = window->frameGeometry().size();
   const QRect screen = this->screen()->availableGeometry();
   int x = main.right() + 1;
-  if (x + size.width() - 1 > screen.right()) x = main.right() - size.width() + 1;
+  if (x + size.width() - 1 > screen.right()) {
+    x = main.left() - size.width() >= screen.left() ? main.left() - size.width() : screen.right() - size.width() + 1;
+  }
   window->move(std::max(x, screen.left()),
                std::clamp(main.top(), screen.top(), std::max(screen.top(), screen.bottom() - size.height() + 1)));
 }

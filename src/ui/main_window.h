@@ -43,9 +43,11 @@ class MainWindow : public QMainWindow {
   void BuildMenus();
   void BuildTodoPane();
   void ShowTodo();
+  void ShowEmptyPageNote(int page, const std::string& reason);
   void ShowRecentFiles();
   /// The person's own settings: the recent files and the window's place, never ivgen.ini.
   void RestoreUserSettings();
+  void FitToScreen();
   void SaveUserSettings();
   void OpenDialog(Dialog dialog, bool modal);
   void BuildPage(int index);
@@ -78,6 +80,8 @@ class MainWindow : public QMainWindow {
   /// Only when the sheet can be laid out (built with Qt WebEngine).
   SheetPreview* preview_ = nullptr;
   std::vector<PageView*> views_;
+  /// Per page: the line that says why a page has nothing for this character.
+  std::vector<QLabel*> notes_;
   QAction* statusBarAction_ = nullptr;
   QAction* undoAction_ = nullptr;
   QAction* redoAction_ = nullptr;

@@ -34,13 +34,17 @@ PrioritiesPage::PrioritiesPage(Editor& editor, QWidget* parent) : PageView(edito
     list->setFixedHeight(list->sizeHintForRow(0) * kPriorityRows + 2 * list->frameWidth() + 4);
     connect(list, &QListWidget::currentRowChanged, this, &PrioritiesPage::RowClicked);
   }
-  auto* letters = new QVBoxLayout;
-  letters->setSpacing(0);
-  for (std::string_view letter : kRowLetters) {
-    auto* label = new QLabel(ToQt(std::string(letter)), this);
-    label->setFixedHeight(areas_->sizeHintForRow(0));
-    letters->addWidget(label);
-  }
+  // A list of its own, framed and sized as the two beside it, so each letter sits on its row at
+  // any font size or scale.
+  auto* letters = new QListWidget(this);
+  letters->setObjectName("priorityLetters");
+  for (std::string_view letter : kRowLetters) letters->addItem(ToQt(std::string(letter)));
+  letters->setSelectionMode(QAbstractItemView::NoSelection);
+  letters->setFocusPolicy(Qt::NoFocus);
+  letters->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  letters->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  letters->setFixedSize(letters->fontMetrics().horizontalAdvance("MM") + 2 * letters->frameWidth(),
+                        areas_->maximumHeight());
   auto* up = new QToolButton(this);
   up->setObjectName("priorityUp");
   up->setArrowType(Qt::UpArrow);
@@ -61,7 +65,7 @@ PrioritiesPage::PrioritiesPage(Editor& editor, QWidget* parent) : PageView(edito
   arrows->addStretch();
   tableLayout->addWidget(new QLabel(tr("Area"), this), 0, 1);
   tableLayout->addWidget(new QLabel(tr("Grants"), this), 0, 2);
-  tableLayout->addLayout(letters, 1, 0);
+  tableLayout->addWidget(letters, 1, 0);
   tableLayout->addWidget(areas_, 1, 1);
   tableLayout->addWidget(values_, 1, 2);
   tableLayout->addLayout(arrows, 1, 3);

@@ -4,8 +4,10 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QRegularExpression>
+#include <QStatusBar>
 
 #include "ui/qt_text.h"
 
@@ -177,6 +179,12 @@ void QtPlatform::SetBusy(bool busy) {
   } else {
     QApplication::restoreOverrideCursor();
   }
+}
+
+void QtPlatform::Refused(const std::string& reason) {
+  // A temporary message covers the status text for its time and then gives it back unchanged.
+  if (auto* window = qobject_cast<QMainWindow*>(parent_.data()))
+    window->statusBar()->showMessage(ToQt(reason), kReasonMs);
 }
 
 }  // namespace ivgen

@@ -41,12 +41,15 @@ class QtPlatform : public Platform {
   void ProgressStep(const std::string& label) override;
   void ProgressHide() override;
   void SetBusy(bool busy) override;
+  void Refused(const std::string& reason) override;
   double NextRandom() override { return random_.Next(); }
   DieState SaveDie() const override { return {random_, {}}; }
   void RestoreDie(const DieState& die) override { random_ = die.source; }
 
  private:
   static constexpr qint64 kProgressDelayMs = 300;
+  // Long enough to read a sentence, short enough not to pass for the program's own status text.
+  static constexpr int kReasonMs = 5000;
   void CloseSplash();
   void ShowProgress();
 

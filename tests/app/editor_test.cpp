@@ -577,16 +577,65 @@ TEST_F(EditorTest, ThePictureBrowsersRefuseANameTheirFileCannotKeep) {
   }
 }
 
-TEST_F(EditorTest, FixedMessagesAndTheAboutBox) {
+// Help, Properties and System Info show what a player or a bug report needs; only a missing
+// guide still gives the old fixed message.
+TEST_F(EditorTest, HelpWindowPropertiesSystemInfoAndTheAboutBox) {
   Editor& editor = Start();
   editor.HelpContents();
-  editor.HelpSearch();
-  editor.Properties();
-  editor.AboutSystemInfo();
   const std::string help =
       kTell + "(information, OK) Unable to display Help Contents. There is no Help associated with this project. -> OK";
-  EXPECT_EQ(Log(), (std::vector<std::string>{help, help, kTell + "(OK) Add 'mnuFileProperties_Click' code. -> OK",
-                                             kTell + "(OK) System Information Is Unavailable At This Time -> OK"}));
+  EXPECT_EQ(Log(), std::vector<std::string>{help});
+  EXPECT_FALSE(editor.Help().open);
+
+  Write("guide.md", "# Guide\r\nIntro.\r\n## Build Points\r\nSpend the POOL.\r\n## Gear\r\nKnives.\n");
+  editor.HelpSearch();
+  EXPECT_TRUE(editor.Help().open && editor.Help().searching);
+  std::vector<std::string> headings;
+  for (const GuideSection& section : editor.Help().sections)
+    headings.push_back(IntText(section.level) + section.heading);
+  EXPECT_EQ(headings, (std::vector<std::string>{"1Guide", "2Build Points", "2Gear"}));
+  editor.SearchHelp("pool");
+  EXPECT_EQ(editor.Help().found, std::vector<std::string>{"Build Points"});
+  editor.SearchHelp("  ");
+  EXPECT_EQ(editor.Help().found.size(), 3u) << "an empty search lists every section";
+  editor.CloseHelp();
+
+  auto lines = [&] {
+    std::vector<std::string> texts;
+    for (const InfoLine& line : editor.InfoLines()) texts.push_back(InfoLineText(line));
+    return texts;
+  };
+  editor.Properties();
+  EXPECT_EQ(lines(), (std::vector<std::string>{"File: not saved yet", "Generation method: Priority"}));
+  editor.CloseInfo(Dialog::Properties);
+  platform_.QueueAnswer(Path("nyx.iv3"));
+  editor.SaveAs();
+  editor.Properties();
+  const std::vector<std::string> saved = lines();
+  ASSERT_EQ(saved.size(), 4u);
+  EXPECT_EQ(saved[0], "File: " + Path("nyx.iv3"));
+  EXPECT_EQ(saved[1], "Size: " + IntText(static_cast<int64_t>(Read("nyx.iv3").size())) + " bytes");
+  EXPECT_TRUE(saved[2].starts_with("Last saved: 20")) << saved[2];
+  editor.CloseInfo(Dialog::Properties);
+
+  // A catalog line the loader skips is counted, so a bug report says the data was faulty.
+  Write("range.dat", Read("range.dat") + "no bars on this line\r\n");
+  editor.AboutSystemInfo(InfoLine{"Qt version", "6.9"});
+  const std::vector<std::string> system = lines();
+  ASSERT_GE(system.size(), 5u);
+  EXPECT_EQ(system[0], "Program: ivgen 3.2.6 - 2 July 2000");
+  EXPECT_EQ(system[1], "Qt version: 6.9");
+  EXPECT_NE(std::find(system.begin(), system.end(), "Settings file: " + Path("ivgen.ini")), system.end());
+  const std::string skills = Read("skills.dat");
+  const std::string skillLines = IntText(std::count(skills.begin(), skills.end(), '\n'));
+  EXPECT_NE(std::find(system.begin(), system.end(), "Catalog skills.dat: " + skillLines + " lines"), system.end());
+  const auto ranges = std::find_if(system.begin(), system.end(),
+                                   [](const std::string& line) { return line.starts_with("Catalog range.dat"); });
+  ASSERT_NE(ranges, system.end());
+  EXPECT_TRUE(ranges->ends_with(" lines, 1 with problems")) << *ranges;
+  editor.CloseInfo(Dialog::SystemInfo);
+  EXPECT_EQ(Log().back(), "closed SystemInfo");
+
   EXPECT_EQ(editor.Frame().aboutVersion, "version 3.2.6 - 2 July 2000");
   editor.ShowAbout();
   EXPECT_EQ(editor.Frame().aboutVersion, "version 3.2.6 - 2 July 2000");

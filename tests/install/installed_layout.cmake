@@ -15,7 +15,7 @@ execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD} --prefix ${prefix}
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "cmake --install failed:\n${errors}")
 endif()
-foreach(file bin/ivgen-batch lib/ivgen/ivgen-installed lib/ivgen/gear.dat lib/ivgen/iv.gif
+foreach(file bin/ivgen-batch lib/ivgen/ivgen-installed lib/ivgen/gear.dat lib/ivgen/iv.gif lib/ivgen/guide.md
     share/applications/ivgen.desktop share/mime/packages/ivgen.xml share/metainfo/ivgen.metainfo.xml
     share/icons/hicolor/48x48/apps/ivgen.png share/icons/hicolor/scalable/apps/ivgen.svg
     share/man/man1/ivgen-batch.1)

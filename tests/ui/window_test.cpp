@@ -6,6 +6,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -20,6 +21,7 @@
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <memory>
@@ -28,6 +30,7 @@
 #include "record/text_file.h"
 #include "support/program_test.h"
 #include "ui/implant_lists.h"
+#include "ui/info_dialogs.h"
 #include "ui/main_window.h"
 #include "ui/options_dialog.h"
 #include "ui/print_options_dialog.h"
@@ -363,6 +366,38 @@ TEST_F(MainWindowTest, ExportSheetAsPdfWritesWithoutFinalizing) {
                                "not written.\\r\\nCould not write " +
                                Folder()))
       << Log().back();
+}
+
+// The help window shows the guide shipped beside the program and finds sections by a word; the
+// System Info dialog's Copy gives a bug report its lines.
+TEST_F(MainWindowTest, HelpWindowSearchesTheGuideAndSystemInfoCopies) {
+  Write("guide.md", ReadWholeFile(IVGEN_GUIDE).value_or(""));
+  editor_->HelpSearch();
+  HelpWindow help(*editor_, &Window());
+  EXPECT_TRUE(help.findChild<QTextBrowser*>("guide")->toPlainText().contains("A worked example: Razorback"));
+  QTest::keyClicks(help.findChild<QLineEdit*>("search"), "FINALIZ");
+  QStringList found;
+  for (int row = 0; row < help.findChild<QListWidget*>("found")->count(); ++row) {
+    found << help.findChild<QListWidget*>("found")->item(row)->text();
+  }
+  EXPECT_TRUE(found.contains("Printing and finalizing")) << found.join(", ").toStdString();
+  EXPECT_FALSE(found.contains("Gear"));
+  Shot(help, "help");
+  QTest::keyClick(&help, Qt::Key_Escape);
+  EXPECT_FALSE(editor_->Help().open);
+  EXPECT_EQ(platform_.Log().back(), "closed Help");
+
+  editor_->ShowAbout();
+  editor_->AboutSystemInfo(InfoLine{"Qt version", qVersion()});
+  InfoDialog info(*editor_, Dialog::SystemInfo, &Window());
+  QTest::mouseClick(info.findChild<QPushButton*>("copy"), Qt::LeftButton);
+  const QStringList copied = QApplication::clipboard()->text().split('\n');
+  ASSERT_GE(copied.size(), 5);
+  EXPECT_EQ(copied[0], "Program: ivgen 3.2.6 - 2 July 2000");
+  EXPECT_EQ(copied[1], QString("Qt version: ") + qVersion());
+  Shot(info, "system-info");
+  QTest::mouseClick(info.findChild<QPushButton*>("close"), Qt::LeftButton);
+  EXPECT_EQ(platform_.Log().back(), "closed SystemInfo");
 }
 
 TEST_F(PagesTest, PriorityRowsMoveAndTheMagicOptionsFollow) {
