@@ -7,7 +7,6 @@
 #include "record/values.h"
 #include "rules/priorities.h"
 #include "rules/race.h"
-#include "rules/race.h"
 
 namespace ivgen {
 
