@@ -70,6 +70,24 @@ std::string TodoLineText(const TodoLine& line) {
   return TodoKindName(line.kind) + " " + std::string(kPageCaptions[line.page]) + ": " + line.text;
 }
 
+std::string TodoSentence(const TodoLine& line) {
+  std::string text = line.text;
+  if (!text.empty() && text[0] >= 'a' && text[0] <= 'z') text[0] = static_cast<char>(text[0] - 'a' + 'A');
+  return text + " (" + kPageCaptions[line.page] + ")";
+}
+
+std::string TodoKindCaption(TodoKind kind) {
+  switch (kind) {
+    case TodoKind::Left:
+      return "To do";
+    case TodoKind::Error:
+      return "Error";
+    case TodoKind::Note:
+      return "Note";
+  }
+  return "";
+}
+
 int TodoUnit::OpenCount() const {
   int count = 0;
   for (const TodoLine& line : lines_) count += line.kind != TodoKind::Note;

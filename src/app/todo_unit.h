@@ -27,6 +27,11 @@ struct TodoLine {
 std::string TodoKindName(TodoKind kind);
 /// How the pane and ivgen-batch check print a line: "left Attributes: 4 attribute points to spend (26/30)".
 std::string TodoLineText(const TodoLine& line);
+/// How the window's pane words a line, its kind shown by an icon beside it:
+/// "Unspent knowledge skill points: 5 (0/5) (Skills)".
+std::string TodoSentence(const TodoLine& line);
+/// The pane's tooltip for a kind's icon: "Error", "To do", "Note".
+std::string TodoKindCaption(TodoKind kind);
 
 class TodoUnit final : public Unit {
  public:
