@@ -73,7 +73,7 @@ std::string TodoLineText(const TodoLine& line) {
 std::string TodoSentence(const TodoLine& line) {
   std::string text = line.text;
   if (!text.empty() && text[0] >= 'a' && text[0] <= 'z') text[0] = static_cast<char>(text[0] - 'a' + 'A');
-  return text + " (" + kPageCaptions[line.page] + ")";
+  return text + " (" + std::string(kPageCaptions[line.page]) + ")";
 }
 
 std::string TodoKindCaption(TodoKind kind) {
