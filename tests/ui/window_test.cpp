@@ -187,21 +187,32 @@ TEST_F(MainWindowTest, LeftToDoPaneLeadsToThePagesAndTheStatusBarCounts) {
   MenuItem("&Left to Do")->trigger();
   EXPECT_TRUE(pane->isVisible());
   auto* list = Find<QListWidget>("leftToDoList");
-  QStringList lines;
-  for (int i = 0; i < list->count(); ++i) lines << list->item(i)->text();
-  EXPECT_EQ(lines, (QStringList{"left Race: the race page is not completed (go on to Attributes)",
-                                "error Attributes: attribute points over-spent (6/0)",
-                                "left Skills: unspent knowledge skill points: 5 (0/5)",
-                                "left Skills: unspent language skill points: 1 (0/1)",
-                                "left BioInfo: no street name (the character sheet's file name comes from it)"}));
-  EXPECT_EQ(Find<QLabel>("todoCount")->text(), "5 things left to do");
+  auto shown = [&] {
+    QStringList lines;
+    for (int i = 0; i < list->count(); ++i) lines << list->item(i)->text();
+    return lines;
+  };
+  EXPECT_EQ(shown(), QStringList{"left Priorities: choose the priorities, then go on to Race"});
+  EXPECT_EQ(Find<QLabel>("todoCount")->text(), "1 thing left to do");
+  editor_->SelectPage(kPageRace);
+  Window().Refresh();
+  EXPECT_EQ(shown(), (QStringList{"left Race: the race page is not completed (go on to Attributes)",
+                                  "left Attributes: unspent attribute points: 24 (6/30)",
+                                  "left Skills: unspent active skill points: 40 (0/40)",
+                                  "left Skills: unspent knowledge skill points: 5 (0/5)",
+                                  "left Skills: unspent language skill points: 1 (0/1)",
+                                  "note Gear: 90,000 nuyen unspent: Print to HTML keeps 9,300 to 10,800 of it (a "
+                                  "tenth, plus a cash roll of 300 to 1,800)",
+                                  "left BioInfo: no street name (the character sheet's file name comes from it)"}));
+  // A note asks nothing of the player.
+  EXPECT_EQ(Find<QLabel>("todoCount")->text(), "6 things left to do");
   Shot(Window(), "left-to-do");
-  ClickRow(list, list->model()->index(4, 0));
+  ClickRow(list, list->model()->index(6, 0));
   EXPECT_EQ(Window().Pages()->currentIndex(), kPageBioInfo);
   editor_->Texts().Set("StreetName", "Nyx");
   Window().Refresh();
-  EXPECT_EQ(list->count(), 4);
-  EXPECT_EQ(Find<QLabel>("todoCount")->text(), "4 things left to do");
+  EXPECT_EQ(list->count(), 6);
+  EXPECT_EQ(Find<QLabel>("todoCount")->text(), "5 things left to do");
   QStringList status;
   for (QLabel* label : Window().statusBar()->findChildren<QLabel*>()) status << label->text();
   EXPECT_TRUE(status.contains("New character (modified)")) << status.join("|").toStdString();
