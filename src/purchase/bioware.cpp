@@ -144,15 +144,18 @@ void RecountBioIndex(RulesContext& ctx, BiowareView& view) {
   view.essenceIndex = GeneralNumber(record.Essence + 3);
 
   // One note marks excessive bioware however often it is recounted.
-  auto& notes = record.RaceDesc;
   const bool excessive = ExcessiveBioware(record, record.Essence);
+  const auto noteCount = std::count(record.RaceDesc.begin(), record.RaceDesc.end(), kExcessBiowareNote);
+  view.excessiveWarning = excessive;
+  ShowMoneyLeft(record, view);
+  // Left alone when right, so an undo step keeps sharing the notes.
+  if (noteCount == (excessive ? 1 : 0)) return;
+  auto& notes = record.RaceDesc.Edit();
   auto first = std::find(notes.begin(), notes.end(), kExcessBiowareNote);
   const bool noted = first != notes.end();
   if (excessive && noted) ++first;
   notes.erase(std::remove(first, notes.end(), kExcessBiowareNote), notes.end());
   if (excessive && !noted) notes.emplace_back(kExcessBiowareNote);
-  view.excessiveWarning = excessive;
-  ShowMoneyLeft(record, view);
 }
 
 void ResetBioware(RulesContext& ctx, BiowareView& view) {

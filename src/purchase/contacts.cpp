@@ -136,9 +136,13 @@ int16_t CountLevel1Contacts(const CharacterRecord& record) {
   return count;
 }
 
-void MoveContactUp(RulesContext& ctx, ContactsView& view) { MoveListEntry(ctx.record.Contacts, view.selected, -1); }
+void MoveContactUp(RulesContext& ctx, ContactsView& view) {
+  MoveListEntry(ctx.record.Contacts.Edit(), view.selected, -1);
+}
 
-void MoveContactDown(RulesContext& ctx, ContactsView& view) { MoveListEntry(ctx.record.Contacts, view.selected, 1); }
+void MoveContactDown(RulesContext& ctx, ContactsView& view) {
+  MoveListEntry(ctx.record.Contacts.Edit(), view.selected, 1);
+}
 
 void ResetContactsPage(RulesContext& ctx, ContactsView& view) {
   Deselect(view);

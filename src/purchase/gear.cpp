@@ -233,11 +233,11 @@ void RecountGearWeight(RulesContext& ctx, GearView& view) {
 }
 
 void MoveGearUp(RulesContext& ctx, GearView& view) {
-  if (MoveListEntry(ctx.record.Gear, view.ownedSelected, -1)) RecountGearWeight(ctx, view);
+  if (MoveListEntry(ctx.record.Gear.Edit(), view.ownedSelected, -1)) RecountGearWeight(ctx, view);
 }
 
 void MoveGearDown(RulesContext& ctx, GearView& view) {
-  if (MoveListEntry(ctx.record.Gear, view.ownedSelected, 1)) RecountGearWeight(ctx, view);
+  if (MoveListEntry(ctx.record.Gear.Edit(), view.ownedSelected, 1)) RecountGearWeight(ctx, view);
 }
 
 void ResetGearPage(RulesContext& ctx, GearView& view) {

@@ -114,7 +114,7 @@ bool BuyPower(RulesContext& ctx, PowersView& view, const BookLists& books) {
 }
 
 bool RemovePower(RulesContext& ctx, PowersView& view) {
-  std::vector<std::string>& owned = ctx.record.Powers;
+  auto& owned = ctx.record.Powers;
   if (view.selectedOwned < 0 || static_cast<size_t>(view.selectedOwned) >= owned.size()) return false;
   const std::vector<std::string> fields = PowerFields(owned[static_cast<size_t>(view.selectedOwned)]);
   SetPowerPointsUsed(ctx.record, Hundredths(ctx.record.PowerPointsUsed) - Hundredths(Val(fields[1])));

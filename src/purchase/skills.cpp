@@ -139,19 +139,36 @@ bool MoveSelected(RulesContext& ctx, SkillsView& view, int step) {
 
 }  // namespace
 
+namespace {
+void ListSkills(const CharacterRecord& record, SkillsView& view);
+}  // namespace
+
 void RefreshSkillList(const CharacterRecord& record, SkillsView& view) {
-  view.names.clear();
-  view.ratings.clear();
-  for (const std::string& entry : record.Skills) {
-    const size_t start = RatingsStart(entry);
-    view.names.push_back(start == 0 ? entry : entry.substr(0, start - 1));
-    view.ratings.push_back(start == 0 ? "" : entry.substr(start));
-  }
+  if (!view.listedFrom.Shares(record.Skills)) ListSkills(record, view);
   if (view.selected >= static_cast<int>(record.Skills.size())) {
     view.selected = -1;
     view.removeEnabled = view.spinnerEnabled = view.orderEnabled = view.adjustersEnabled = false;
   }
 }
+
+namespace {
+
+void ListSkills(const CharacterRecord& record, SkillsView& view) {
+  view.listedFrom = record.Skills;
+  std::vector<std::string> names, ratings;
+  names.reserve(record.Skills.size());
+  ratings.reserve(record.Skills.size());
+  for (const std::string& entry : record.Skills) {
+    const size_t start = RatingsStart(entry);
+    names.push_back(start == 0 ? entry : entry.substr(0, start - 1));
+    ratings.push_back(start == 0 ? "" : entry.substr(start));
+  }
+  // Kept when unchanged, so an undo step goes on sharing them.
+  if (view.names != names) view.names = std::move(names);
+  if (view.ratings != ratings) view.ratings = std::move(ratings);
+}
+
+}  // namespace
 
 SkillRatings ParseSkillEntry(std::string_view entry) {
   std::string_view ratings = entry.substr(RatingsStart(entry));
