@@ -58,6 +58,8 @@ struct EntryShape {
   size_t fields = 0;
   /// The fields after the declared columns.
   std::vector<std::string> extra;
+  /// Whether it has a TAB: one of a single field has no columns past its first.
+  bool Tabbed() const { return fields != 1; }
   bool operator==(const EntryShape&) const = default;
 };
 

@@ -38,8 +38,11 @@ struct SkillEntry {
                       C{"ratings", &SkillEntry::ratings, ColumnType::Bracketed}};
   }
   /// The general rating, and the specialization's (0 for a plain skill).
-  int Rating() const { return ReadBrackets(ratings).first; }
-  int Specialization() const { return ReadBrackets(ratings).second; }
+  int Rating() const { return ReadBrackets(RatingsText()).first; }
+  int Specialization() const { return ReadBrackets(RatingsText()).second; }
+  /// Where the ratings are read and written: an entry without a TAB has them in its one field.
+  const std::string& RatingsText() const { return shape.Tabbed() ? ratings : name; }
+  std::string& RatingsText() { return shape.Tabbed() ? ratings : name; }
   bool operator==(const SkillEntry&) const = default;
 };
 
@@ -122,7 +125,7 @@ struct GearEntry {
                       C{"values", &GearEntry::values, ColumnType::GearValues}};
   }
   /// Whether it has its TAB: one without has neither type nor values.
-  bool HasValues() const { return shape.fields != 1; }
+  bool HasValues() const { return shape.Tabbed(); }
   /// The gear type as written, and as a number (0 without one).
   std::string TypeText() const;
   int Type() const;

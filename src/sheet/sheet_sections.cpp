@@ -52,7 +52,7 @@ constexpr std::array<std::string_view, kAttributeCount> kAttributeRowOpenings = 
 // one field and end it at their "[".
 std::string EdgeName(std::string_view entry) {
   const EdgeEntry edge = ParseEntry<EdgeEntry>(entry);
-  if (edge.shape.fields > 1) return edge.name;
+  if (edge.shape.Tabbed()) return edge.name;
   return TrimRight(entry.substr(0, entry.find('[')));
 }
 

@@ -178,6 +178,8 @@ TEST(ListEntries, NamedFieldsReadWhatThePagesShow) {
   EXPECT_EQ(skill.name, "Edged Weapons (STR)/Machete");
   EXPECT_EQ(skill.Rating() * 10 + skill.Specialization(), 46);
   EXPECT_EQ(ParseEntry<SkillEntry>("a\tb\t[3]").name, "a\tb");
+  // Without a TAB the one field holds the ratings the points are counted from.
+  EXPECT_EQ(ParseEntry<SkillEntry>("Pistols (QCK) [3]").Rating(), 3);
 
   const auto spell = ParseEntry<SpellEntry>("Arc Bolt\tP\t4\tI\tLOS   \tM(F/2+1)\t[06]\tIV3-172");
   EXPECT_EQ(spell.drain + " " + spell.book + " " + std::to_string(spell.Points()), "M(F/2+1) IV3-172 6");
