@@ -59,7 +59,7 @@ void WriteWeaponRow(SheetText& out, const Catalogs& catalogs, std::string_view e
                     bool notCarried) {
   const GearCatalog& gear = catalogs.gear;
   const auto field = [&](std::string_view name) { return Cell(Field(gear, entry, layout.type, name)); };
-  // The name column with the TAB that closes it, as the sheet has always printed it.
+  // The name cell keeps the TAB that closes the name column.
   std::string name = ParseEntry<GearEntry>(entry).name + kTab;
   if (layout.accessory) name += "+";
   out.Line("<tr><td class=l>" + Cell(name) + "</td>");
