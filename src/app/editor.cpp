@@ -51,12 +51,19 @@ void Editor::Run(const Action& action) {
   ++runDepth_;
   RulesContext ctx = Context();
   const bool changed = action(ctx);
+  ActOn(ctx);
   RefreshAll(ctx);
   --runDepth_;
   if (changed) document_.Modified = true;
   if (!outermost) return;
   history_.EndAction(doc_);
   if (std::string notice = history_.TakeNotice(); !notice.empty()) status_ = std::move(notice);
+}
+
+void Editor::ActOn(RulesContext& ctx) {
+  const PageRequests requests = std::exchange(ctx.requests, {});
+  if (requests.sheetName) sheet_.OfferSheetName(record_.StreetName);
+  if (requests.cyberwareEssence) cyberware_.Recount(ctx);
 }
 
 void Editor::NameTyping(const std::string& field) {
@@ -254,7 +261,11 @@ void Editor::Load(const std::string& path) {
   ResetCharacter();
   document_.CurrentFile = path;
   Run([&](RulesContext& ctx) {
-    LoadCharacter(ctx, *file, settings_.DefaultGIF);
+    const LoadRecounts recounts{
+        [this](RulesContext& c) { pointGeneration_.RestorePointGeneration(c); },
+        [this](RulesContext& c) { cyberware_.Recount(c); }, [this](RulesContext& c) { bioware_.Recount(c); },
+        [this](RulesContext& c) { edges_.CalcEdgePts(c); }, [this](RulesContext& c) { skills_.Recount(c); }};
+    LoadCharacter(ctx, *file, settings_.DefaultGIF, recounts);
     race_.Opened(ctx);
     return false;
   });
@@ -405,6 +416,7 @@ void Editor::SelectPage(int page) {
   Run([this, page](RulesContext& ctx) {
     const int before = ctx.state.pages.page;
     const bool changed = SwitchPage(ctx, page);
+    ActOn(ctx);
     // The page that came into view (a dialog may have chosen another) counts its totals again.
     if (ctx.state.pages.page != before) units_[static_cast<size_t>(ctx.state.pages.page)]->Entered(ctx);
     return changed;
