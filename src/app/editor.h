@@ -325,11 +325,12 @@ class Editor final : private UnitHost {
   AnimalFormUnit animalForm_{*this, doc_.creation.specials};
   TodoUnit todo_{doc_};
 
-  /// The units by page, then the dialogs', then the Left to Do pane, which reads what the others
-  /// show; New, a reload and every action run through all of them in this order.
-  std::array<Unit*, kPageCount + 5> units_{&priorities_,      &race_,   &attributes_, &skills_, &cyberware_, &bioware_,
-                                           &spells_,          &powers_, &gear_,       &texts_,  &books_,     &contacts_,
-                                           &pointGeneration_, &edges_,  &animalForm_, &sheet_,  &todo_};
+  /// The units by page (the page table in editor.cpp), then those of the dialogs, the sheet and
+  /// the Left to Do pane; New, a reload and every action run through all of them in this order.
+  static constexpr size_t kOtherUnits = 5;
+  std::array<Unit*, kPageCount + kOtherUnits> units_{};
+  /// The unit of a page; a number outside the pages has none.
+  Unit* PageUnit(int page) const;
 };
 
 }  // namespace ivgen
