@@ -157,7 +157,6 @@ void Editor::Recalculate() {
 bool Editor::ReloadCatalogs(bool atStartup) {
   const bool loaded = ReloadDatafiles(programFolder_, bookLists_, catalogs_, platform_,
                                       atStartup ? ReloadTrigger::StartUp : ReloadTrigger::Button);
-  catalogSelection_ = FirstSelections(catalogs_);
   Run([this](RulesContext& ctx) {
     bool changed = false;
     for (Unit* unit : units_) changed = unit->CatalogsReloaded(ctx) || changed;

@@ -186,8 +186,6 @@ class Editor final : private UnitHost {
   const CreationState& Creation() const override { return creation_; }
   const Settings& CurrentSettings() const { return settings_; }
   const Catalogs& CurrentCatalogs() const override { return catalogs_; }
-  /// The entries the last reload selected in the spell category, tradition, edge and flaw lists.
-  const CatalogSelections& CatalogSelection() const { return catalogSelection_; }
   const FrameView& Frame() const { return frame_; }
   const std::string& ProgramFolder() const { return programFolder_; }
   /// The settings file in use: the command-line path when one was given.
@@ -289,7 +287,6 @@ class Editor final : private UnitHost {
   FrameView frame_;
   BookLists bookLists_;
   Catalogs catalogs_;
-  CatalogSelections catalogSelection_;
   Hooks hooks_{*this};
   DialogWatch watch_{*this};
 

@@ -65,7 +65,8 @@ void SpellsUnit::Refresh(RulesContext& ctx) {
 void SpellsUnit::Reset(RulesContext& ctx) { SelectChosenSpell(ctx, view_, -1); }
 
 bool SpellsUnit::CatalogsReloaded(RulesContext& ctx) {
-  SelectSpellCategory(ctx, view_, FirstSelections(ctx.catalogs).spellCategory);
+  // The first category; an empty list has none to show.
+  SelectSpellCategory(ctx, view_, 0);
   return KeepTradition(ctx, tradition_);
 }
 

@@ -1,5 +1,5 @@
-// ivgen-batch commands of the Gear and Contacts pages: one verb per player action, and the pages
-// printed as a player reads them.
+// ivgen-batch commands of the Gear page: one verb per player action, and the page printed as a
+// player reads it.
 #pragma once
 
 #include <map>
@@ -11,7 +11,7 @@
 
 namespace ivgen {
 
-/// Adds the commands of the two pages to a script runner's table.
+/// Adds the Gear page's commands to a script runner's table.
 void AddGearCommands(Editor& editor, std::ostream& out, std::map<std::string, BatchCommand>& commands);
 
 }  // namespace ivgen

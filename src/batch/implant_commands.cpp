@@ -92,77 +92,76 @@ void ShowBioware(const Editor& editor, std::ostream& out) {
   if (view.excessiveWarning) out << kExcessiveBiowareWarning << "\n";
 }
 
+// The verbs both pages have, PREFIX-item, -buy, -select and -remove. `option` clicks an option
+// of the page that a buy names after its item; false for a word the page does not offer.
+template <typename Rules>
+void AddImplantPageCommands(const std::string& prefix, const Editor& editor, ImplantUnit<Rules>& unit,
+                            const CatalogTree& tree, SharedList<std::string> CharacterRecord::*installed,
+                            std::function<bool(const std::string&)> option,
+                            std::map<std::string, BatchCommand>& commands) {
+  commands[prefix + "-item"] = [&tree, &unit](const ScriptLine& line, std::string& error) {
+    const auto named = NamedNode(tree, line);
+    if (!named || !named->second.empty()) {
+      error = "expects the name of an entry of the catalog";
+      return false;
+    }
+    unit.ChooseItem(named->first);
+    return true;
+  };
+  // Without a name the button, enabled only while a catalog item is chosen; with one, a
+  // double-click on the item after the options named behind it.
+  commands[prefix + "-buy"] = [&tree, &unit, option](const ScriptLine& line, std::string& error) {
+    if (line.words.empty()) {
+      if (!unit.View().buyEnabled) {
+        error = "Buy cannot be used now";
+        return false;
+      }
+      unit.Buy();
+      return true;
+    }
+    const auto named = NamedNode(tree, line);
+    if (!named) {
+      error = "expects the name of an entry of the catalog";
+      return false;
+    }
+    for (const std::string& word : named->second) {
+      if (!option(word)) {
+        error = "'" + word + "' is not an option of the page";
+        return false;
+      }
+    }
+    unit.BuyItem(named->first);
+    return true;
+  };
+  const BatchCommand select = [&editor, &unit, installed](const ScriptLine& line, std::string& error) {
+    const size_t count = (editor.Record().*installed).size();
+    const auto index = line.words.size() == 1 ? Position(line.words[0], count) : std::nullopt;
+    if (!index) {
+      error = "expects the position of an installed entry, from 1";
+      return false;
+    }
+    unit.SelectInstalled(*index);
+    return true;
+  };
+  commands[prefix + "-select"] = select;
+  // With a position the entry is clicked first; without one the button must be enabled.
+  commands[prefix + "-remove"] = [select, &unit](const ScriptLine& line, std::string& error) {
+    if (!line.words.empty() && !select(line, error)) return false;
+    if (!unit.View().removeEnabled) {
+      error = "the remove button cannot be used now";
+      return false;
+    }
+    unit.Remove();
+    return true;
+  };
+}
+
 }  // namespace
 
 void AddImplantCommands(Editor& editor, std::ostream& out, std::map<std::string, BatchCommand>& commands) {
   CyberwareUnit& cyber = editor.Cyberware();
   BiowareUnit& bio = editor.Bioware();
   const Catalogs& catalogs = editor.CurrentCatalogs();
-
-  // A click on a node of a tree, and the buy command: the button, or a double-click on an item.
-  auto choose = [](const CatalogTree& tree, std::function<void(int)> click) {
-    return [&tree, click](const ScriptLine& line, std::string& error) {
-      const auto named = NamedNode(tree, line);
-      if (!named || !named->second.empty()) {
-        error = "expects the name of an entry of the catalog";
-        return false;
-      }
-      click(named->first);
-      return true;
-    };
-  };
-  // The words after the item's name pick its options first; each is one the page offers.
-  // The button is enabled only while a catalog item is chosen; a double-click chooses one.
-  auto buy = [](const CatalogTree& tree, std::function<bool(const std::string&)> option, std::function<bool()> enabled,
-                std::function<void()> button, std::function<void(int)> doubleClick) {
-    return [&tree, option, enabled, button, doubleClick](const ScriptLine& line, std::string& error) {
-      if (line.words.empty()) {
-        if (!enabled()) {
-          error = "Buy cannot be used now";
-          return false;
-        }
-        button();
-        return true;
-      }
-      const auto named = NamedNode(tree, line);
-      if (!named) {
-        error = "expects the name of an entry of the catalog";
-        return false;
-      }
-      for (const std::string& word : named->second) {
-        if (!option(word)) {
-          error = "'" + word + "' is not an option of the page";
-          return false;
-        }
-      }
-      doubleClick(named->first);
-      return true;
-    };
-  };
-  auto select = [&editor](bool cyberware, std::function<void(int)> click) {
-    return [&editor, cyberware, click](const ScriptLine& line, std::string& error) {
-      const auto& list = cyberware ? editor.Record().Cyberware : editor.Record().Bioware;
-      const auto index = line.words.size() == 1 ? Position(line.words[0], list.size()) : std::nullopt;
-      if (!index) {
-        error = "expects the position of an installed entry, from 1";
-        return false;
-      }
-      click(*index);
-      return true;
-    };
-  };
-  // With a position the entry is clicked first; without one the button must be enabled.
-  auto remove = [](BatchCommand selectEntry, std::function<bool()> enabled, std::function<void()> button) {
-    return [selectEntry, enabled, button](const ScriptLine& line, std::string& error) {
-      if (!line.words.empty() && !selectEntry(line, error)) return false;
-      if (!enabled()) {
-        error = "the remove button cannot be used now";
-        return false;
-      }
-      button();
-      return true;
-    };
-  };
 
   auto cyberOption = [&cyber](const std::string& word) {
     if (const auto grade = OptionIndex(word, kGradeNames)) {
@@ -174,7 +173,8 @@ void AddImplantCommands(Editor& editor, std::ostream& out, std::map<std::string,
     }
     return true;
   };
-  commands["cyber-item"] = choose(catalogs.cyberware, [&cyber](int node) { cyber.ChooseItem(node); });
+  AddImplantPageCommands("cyber", editor, cyber, catalogs.cyberware, &CharacterRecord::Cyberware, cyberOption,
+                         commands);
   commands["cyber-grade"] = [cyberOption](const ScriptLine& line, std::string& error) {
     if (line.words.size() != 1 || !OptionIndex(line.words[0], kGradeNames)) {
       error = "expects Standard, Alpha, Beta or Delta";
@@ -182,21 +182,7 @@ void AddImplantCommands(Editor& editor, std::ostream& out, std::map<std::string,
     }
     return cyberOption(line.words[0]);
   };
-  commands["cyber-used"] = [&cyber](const ScriptLine& line, std::string& error) {
-    if (line.words.size() != 1 || (line.words[0] != "on" && line.words[0] != "off")) {
-      error = "expects on or off";
-      return false;
-    }
-    cyber.SetUsed(line.words[0] == "on");
-    return true;
-  };
-  commands["cyber-buy"] = buy(
-      catalogs.cyberware, cyberOption, [&cyber] { return cyber.View().buyEnabled; }, [&cyber] { cyber.Buy(); },
-      [&cyber](int node) { cyber.BuyItem(node); });
-  const BatchCommand cyberSelect = select(true, [&cyber](int index) { cyber.SelectInstalled(index); });
-  commands["cyber-select"] = cyberSelect;
-  commands["cyber-remove"] = remove(
-      cyberSelect, [&cyber] { return cyber.View().removeEnabled; }, [&cyber] { cyber.Remove(); });
+  commands["cyber-used"] = OnOffArgument([&cyber](bool on) { cyber.SetUsed(on); });
   auto limbs = [&cyber](std::function<void()> click) {
     return [&cyber, click](const ScriptLine& line, std::string& error) {
       if (!line.words.empty()) {
@@ -220,7 +206,7 @@ void AddImplantCommands(Editor& editor, std::ostream& out, std::map<std::string,
     if (type) bio.ChooseType(*type);
     return type.has_value();
   };
-  commands["bio-item"] = choose(catalogs.bioware, [&bio](int node) { bio.ChooseItem(node); });
+  AddImplantPageCommands("bio", editor, bio, catalogs.bioware, &CharacterRecord::Bioware, bioOption, commands);
   commands["bio-type"] = [bioOption](const ScriptLine& line, std::string& error) {
     if (line.words.size() != 1 || !bioOption(line.words[0])) {
       error = "expects Standard, Cultured or Used";
@@ -228,13 +214,6 @@ void AddImplantCommands(Editor& editor, std::ostream& out, std::map<std::string,
     }
     return true;
   };
-  commands["bio-buy"] = buy(
-      catalogs.bioware, bioOption, [&bio] { return bio.View().buyEnabled; }, [&bio] { bio.Buy(); },
-      [&bio](int node) { bio.BuyItem(node); });
-  const BatchCommand bioSelect = select(false, [&bio](int index) { bio.SelectInstalled(index); });
-  commands["bio-select"] = bioSelect;
-  commands["bio-remove"] = remove(
-      bioSelect, [&bio] { return bio.View().removeEnabled; }, [&bio] { bio.Remove(); });
   commands["show-bioware"] = NoArguments([&editor, &out] { ShowBioware(editor, out); });
 }
 

@@ -11,13 +11,16 @@
 
 #include "record/record_fields.h"
 
+#include "batch/contacts_commands.h"
 #include "batch/creation_commands.h"
 #include "batch/gear_commands.h"
 #include "batch/implant_commands.h"
 #include "batch/magic_commands.h"
+#include "batch/options_commands.h"
 #include "batch/points_commands.h"
 #include "batch/sheet_commands.h"
 #include "batch/skills_commands.h"
+#include "batch/texts_commands.h"
 
 #include "record/cp1252.h"
 #include "record/text_file.h"
@@ -186,6 +189,29 @@ BatchCommand OnOffArgument(std::function<void(bool)> action) {
   };
 }
 
+BatchCommand Choosing(std::function<std::vector<std::string>()> texts, std::string what,
+                      std::function<void(int)> action) {
+  return [texts = std::move(texts), what = std::move(what), action = std::move(action)](const ScriptLine& line,
+                                                                                        std::string& error) {
+    const std::string word = line.words.size() == 1 ? line.words[0] : line.rest;
+    const std::vector<std::string> entries = texts();
+    for (size_t i = 0; i < entries.size(); ++i) {
+      if (word == IntText(static_cast<int64_t>(i) + 1) || word == entries[i]) {
+        action(static_cast<int>(i));
+        return true;
+      }
+    }
+    error = "expects the number or name of " + what + ", not '" + word + "'";
+    return false;
+  };
+}
+
+std::vector<std::string> NumberTexts(size_t count) {
+  std::vector<std::string> texts(count);
+  for (size_t i = 0; i < count; ++i) texts[i] = IntText(static_cast<int64_t>(i) + 1);
+  return texts;
+}
+
 BatchCommand Reachable(std::function<bool()> usable, std::string what, BatchCommand command) {
   return [usable = std::move(usable), what = std::move(what), command = std::move(command)](const ScriptLine& line,
                                                                                             std::string& error) {
@@ -217,13 +243,6 @@ ScriptRunner::ScriptRunner(ScriptedPlatform& platform, Editor& editor, std::ostr
 }
 
 void ScriptRunner::SayShown(const ShownText& text) { terminal_ << ScriptedPlatform::Visible(text.Utf8()) << "\n"; }
-
-void ScriptRunner::ShowInfo(Dialog dialog, const std::function<void()>& open) {
-  open();
-  // The player reads the lines and closes the dialog: its only button.
-  for (const InfoLine& line : editor_.InfoLines()) SayShown(line.label + ": " + line.value);
-  editor_.CloseInfo(dialog);
-}
 
 namespace {
 
@@ -302,23 +321,7 @@ std::optional<std::string> ScriptRunner::Printable(const std::string& name) cons
   return std::nullopt;
 }
 
-void ScriptRunner::AddCommands() {
-  auto ending = [this](std::function<bool()> action) {
-    return [this, action](const ScriptLine& line, std::string& error) {
-      if (!line.words.empty()) {
-        error = "takes no arguments";
-        return false;
-      }
-      if (action()) {
-        Say("program ends");
-        programEnded_ = true;
-      } else {
-        Say("program goes on");
-      }
-      return true;
-    };
-  };
-
+void ScriptRunner::AddScriptCommands() {
   commands_["answer"] = [this](const ScriptLine& line, std::string&) {
     // Should a file dialog take the answer, it is a path.
     platform_.QueueAnswer(TextArgument(line), PathArgument(line));
@@ -333,92 +336,7 @@ void ScriptRunner::AddCommands() {
     platform_.QueueRandom(*value);
     return true;
   };
-  commands_["new"] = NoArguments([this] { editor_.New(); });
-  commands_["open"] = NoArguments([this] { editor_.Open(); });
-  commands_["save"] = NoArguments([this] { editor_.Save(); });
-  commands_["saveas"] = NoArguments([this] { editor_.SaveAs(); });
-  commands_["exit"] = ending([this] { return editor_.Exit(); });
-  commands_["close"] = ending([this] { return editor_.CloseWindow(); });
-  commands_["properties"] = NoArguments([this] { ShowInfo(Dialog::Properties, [this] { editor_.Properties(); }); });
-  commands_["help"] = NoArguments([this] {
-    editor_.HelpContents();
-    if (!editor_.Help().open) return;
-    for (const GuideSection& section : editor_.Help().sections) {
-      if (!section.heading.empty()) Say("contents " + std::string(2 * (section.level - 1), ' ') + section.heading);
-    }
-  });
-  commands_["help-search"] = [this](const ScriptLine& line, std::string&) {
-    editor_.HelpSearch();
-    if (!editor_.Help().open) return true;
-    editor_.SearchHelp(TextArgument(line));
-    const std::vector<std::string>& found = editor_.Help().found;
-    if (found.empty()) Say("found nothing");
-    for (const std::string& heading : found) Say("found " + heading);
-    return true;
-  };
-  commands_["help-close"] = Reachable([this] { return editor_.Help().open; }, "the help window",
-                                      NoArguments([this] { editor_.CloseHelp(); }));
-  commands_["statusbar"] = NoArguments([this] { editor_.ToggleStatusBar(); });
   commands_["reasons"] = OnOffArgument([this](bool on) { reasonsShown_ = on; });
-  commands_["about"] = NoArguments([this] { editor_.ShowAbout(); });
-  // As the Edit menu's items, which are disabled with nothing to undo or redo.
-  commands_["undo"] = Reachable([this] { return editor_.CanUndo(); }, "Undo", NoArguments([this] { editor_.Undo(); }));
-  commands_["redo"] = Reachable([this] { return editor_.CanRedo(); }, "Redo", NoArguments([this] { editor_.Redo(); }));
-  commands_["show-undo"] = NoArguments([this] {
-    out_ << "undo=" << editor_.UndoText() << "\n"
-         << "redo=" << editor_.RedoText() << "\n";
-  });
-  // A dialog's buttons exist only while it is open: without it a Done would write blank settings.
-  auto inAbout = [this](BatchCommand command) {
-    return InWindow(platform_, Dialog::About, "the About box", std::move(command));
-  };
-  auto inOptions = [this](BatchCommand command) {
-    return InWindow(platform_, Dialog::Options, "the Options dialog", std::move(command));
-  };
-  commands_["about-sysinfo"] =
-      inAbout(NoArguments([this] { ShowInfo(Dialog::SystemInfo, [this] { editor_.AboutSystemInfo(); }); }));
-  commands_["about-ok"] = inAbout(NoArguments([this] { editor_.AboutOk(); }));
-  commands_["options"] = NoArguments([this] { editor_.Options().Open(); });
-  commands_["options-browse"] = inOptions(NoArguments([this] { editor_.Options().Browse(); }));
-  commands_["options-done"] = inOptions(NoArguments([this] { editor_.Options().Done(); }));
-  commands_["options-cancel"] = inOptions(NoArguments([this] { editor_.Options().Cancel(); }));
-  commands_["options-set"] = inOptions([this](const ScriptLine& line, std::string& error) {
-    static const char* const kKeys[] = {"maxpoints", "MaxAbsEpts", "DefaultGIF", "MaxFlawEdge"};
-    if (line.words.empty()) {
-      error = "expects a field name and its text";
-      return false;
-    }
-    for (const char* key : kKeys) {
-      if (line.words[0] == key) {
-        editor_.Options().SetField(key, TextArgument(line, 1));
-        return true;
-      }
-    }
-    error = "unknown Options field '" + line.words[0] + "'";
-    return false;
-  });
-  commands_["set"] = [this](const ScriptLine& line, std::string& error) {
-    if (line.words.empty() || !editor_.Texts().Set(line.words[0], TextArgument(line, 1))) {
-      error = "expects the name of a text the player types and its value";
-      return false;
-    }
-    return true;
-  };
-  commands_["description"] = [this](const ScriptLine& line, std::string&) {
-    editor_.Texts().SetDescription(TextArgument(line, 0));
-    return true;
-  };
-  commands_["page"] = [this](const ScriptLine& line, std::string& error) {
-    const std::string wanted = TextArgument(line, 0);
-    for (int page = 0; page < kPageCount; ++page) {
-      if (kPageCaptions[page] == wanted || IntText(page) == wanted) {
-        editor_.SelectPage(page);
-        return true;
-      }
-    }
-    error = "no page '" + wanted + "'";
-    return false;
-  };
   commands_["print"] = [this](const ScriptLine& line, std::string& error) {
     if (line.words.empty()) {
       error = "expects the names to print";
@@ -487,14 +405,22 @@ void ScriptRunner::AddCommands() {
     }
     return true;
   };
+}
+
+void ScriptRunner::AddCommands() {
+  AddScriptCommands();
+  AddWindowCommands();
+  AddOptionsCommands(editor_, platform_, commands_);
   AddCatalogCommands();
   AddCreationCommands(editor_, out_, commands_);
-  AddSheetCommands(editor_, platform_, out_, commands_);
-  AddGearCommands(editor_, out_, commands_);
-  AddMagicCommands(editor_, out_, commands_);
   AddSkillsCommands(editor_, out_, commands_);
   AddImplantCommands(editor_, out_, commands_);
+  AddMagicCommands(editor_, out_, commands_);
+  AddGearCommands(editor_, out_, commands_);
+  AddTextsCommands(editor_, commands_);
+  AddContactsCommands(editor_, out_, commands_);
   AddPointsCommands(editor_, platform_, out_, commands_);
+  AddSheetCommands(editor_, platform_, out_, commands_);
   for (auto& [verb, command] : commands_) {
     if (!NotTheMainWindows(verb)) command = InWindow(platform_, std::nullopt, "the main window", std::move(command));
   }

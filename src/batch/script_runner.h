@@ -96,6 +96,13 @@ BatchCommand OnOffArgument(std::function<void(bool)> action);
 /// A player cannot use a control that is hidden or disabled; a script that tries is wrong:
 /// `command` runs only while `usable` says so, else "WHAT cannot be used now".
 BatchCommand Reachable(std::function<bool()> usable, std::string what, BatchCommand command);
+/// A command whose argument (one word, or the rest of the line) picks an entry of a list by its
+/// number as the show commands print it (from 1) or by its text; anything else is refused as
+/// "expects the number or name of WHAT, not 'WORD'".
+BatchCommand Choosing(std::function<std::vector<std::string>()> texts, std::string what,
+                      std::function<void(int)> action);
+/// "1" up to `count`: the texts of a list whose entries a script names by number only.
+std::vector<std::string> NumberTexts(size_t count);
 /// The modal dialog in front, if any; the animal-form window is modeless and never in the way.
 std::optional<Dialog> FrontDialog(const ScriptedPlatform& platform);
 /// A control of `window` (none: the main window) takes clicks only while no other modal dialog
@@ -125,6 +132,11 @@ class ScriptRunner {
  private:
   using Command = BatchCommand;
   void AddCommands();
+  /// The script's own: answers and die values queued, printing, the file a save would write, the
+  /// check of what is left to do.
+  void AddScriptCommands();
+  /// The main window's menus, the About box and the page tabs (batch/window_commands.cpp).
+  void AddWindowCommands();
   /// The Books page and the catalog listings (batch/catalog_commands.cpp).
   void AddCatalogCommands();
   void Say(const std::string& text) { out_ << text << "\n"; }

@@ -56,12 +56,6 @@ const ReloadStep kReloadSteps[] = {
 
 }  // namespace
 
-CatalogSelections FirstSelections(const Catalogs& catalogs) {
-  auto first = [](const auto& list) { return list.empty() ? -1 : 0; };
-  return {first(catalogs.spells.categories), first(catalogs.traditions), first(catalogs.edges.edges),
-          first(catalogs.edges.flaws)};
-}
-
 ShownText CatalogNotFoundMessage(const std::string& path) { return "File not found: " + ShownText::Path(path); }
 
 ShownText CyberwareNotFoundMessage(const std::string& folder) {

@@ -36,16 +36,6 @@ struct Catalogs {
   SkillCatalog skills;  // read at start-up only
 };
 
-/// The entries a reload selects: the first spell category, tradition, edge and flaw; -1 for a
-/// list that is empty, which selects nothing.
-struct CatalogSelections {
-  int spellCategory = -1;
-  int tradition = -1;
-  int edge = -1;
-  int flaw = -1;
-};
-CatalogSelections FirstSelections(const Catalogs& catalogs);
-
 /// The message that names a catalog that cannot be opened.
 ShownText CatalogNotFoundMessage(const std::string& path);
 /// The message of a missing cyberware catalog, which is optional.

@@ -26,7 +26,6 @@ class ScriptedPlatform : public Platform {
   void QueueAnswer(std::string text, std::string path) { answers_.push_back({std::move(text), std::move(path)}); }
   /// Queues the next value of the uniform generator.
   void QueueRandom(double value) { randoms_.push_back(value); }
-  size_t PendingAnswers() const { return answers_.size(); }
   /// Why the last message box could not take its queued answer (it names none of the box's
   /// buttons), once; nothing when every answer fitted.
   std::optional<std::string> TakeMisfit() { return std::exchange(misfit_, std::nullopt); }
@@ -41,7 +40,6 @@ class ScriptedPlatform : public Platform {
   /// The dialogs shown and not yet closed, most recent last.
   const std::vector<Dialog>& OpenDialogs() const { return openDialogs_; }
   bool Busy() const { return busy_; }
-  bool ProgressVisible() const { return progressVisible_; }
 
   Answer Message(const ShownText& text, const std::string& title, Icon icon, Buttons buttons) override;
   std::string Input(const std::string& prompt, const std::string& title, const std::string& initial) override;

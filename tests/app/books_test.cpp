@@ -27,8 +27,9 @@ class BooksPageTest : public test_support::ProgramTest {
 TEST_F(BooksPageTest, AnEmptyCatalogSelectsNothing) {
   Write("edge.dat", "");
   Start();
-  const auto& chosen = editor_->CatalogSelection();
-  EXPECT_EQ(std::to_string(chosen.edge) + " " + std::to_string(chosen.flaw) + " " + std::to_string(chosen.tradition),
+  const EdgesView& edges = editor_->EdgesAndFlaws().View();
+  EXPECT_EQ(std::to_string(edges.selectedEdge) + " " + std::to_string(edges.selectedFlaw) + " " +
+                std::to_string(editor_->Spells().View().selectedCategory),
             "-1 -1 0");
 }
 

@@ -1,0 +1,17 @@
+// ivgen-batch commands of the Contacts page: one verb per player action, and the page printed as
+// a player reads it.
+#pragma once
+
+#include <map>
+#include <ostream>
+#include <string>
+
+#include "app/editor.h"
+#include "batch/script_runner.h"
+
+namespace ivgen {
+
+/// Adds the Contacts page's commands to a script runner's table.
+void AddContactsCommands(Editor& editor, std::ostream& out, std::map<std::string, BatchCommand>& commands);
+
+}  // namespace ivgen
