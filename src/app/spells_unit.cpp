@@ -58,7 +58,7 @@ void SpellsUnit::BuyPoints() {
 }
 
 void SpellsUnit::Refresh(RulesContext& ctx) {
-  ShowMoneyLeft(ctx.record, view_);
+  ShowMoneyLeftNow(ctx.record, view_);
   tradition_ = TraditionName();
 }
 

@@ -142,7 +142,7 @@ void RecountBioIndex(RulesContext& ctx, BiowareView& view) {
   const bool excessive = ExcessiveBioware(record, record.Essence);
   const auto noteCount = std::count(record.RaceDesc.begin(), record.RaceDesc.end(), kExcessBiowareNote);
   view.excessiveWarning = excessive;
-  ShowMoneyLeft(record, view);
+  ShowMoneyLeftNow(record, view);
   // Left alone when right, so an undo step keeps sharing the notes.
   if (noteCount == (excessive ? 1 : 0)) return;
   auto& notes = record.RaceDesc.Edit();

@@ -173,7 +173,7 @@ void RecountCyberwareEssence(RulesContext& ctx, CyberwareView& view) {
 
 void ShowEssenceAndMoney(const CharacterRecord& record, CyberwareView& view) {
   view.essence = FormatFixed2(record.Essence);
-  ShowMoneyLeft(record, view);
+  ShowMoneyLeftNow(record, view);
 }
 
 void ShowCyberLimbsView(RulesContext& ctx, CyberwareView& view) {

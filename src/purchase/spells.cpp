@@ -156,7 +156,7 @@ bool BuySpellPoints(RulesContext& ctx, SpellsView& view) {
                     NuyenText(MoneyLeft(record)) + " left)");
   }
   ShowMoneyLeft(ctx);
-  ShowMoneyLeft(record, view);
+  ShowMoneyLeftNow(record, view);
   ShowSpellPoints(ctx);
   return bought;
 }

@@ -22,9 +22,10 @@ void SpendNuyen(CharacterRecord& record, int64_t amount);
 /// Gives amount back.
 void RefundNuyen(CharacterRecord& record, int64_t amount);
 
-/// A page's money-left display: every view that shows money left has a `moneyLeft` text.
+/// A page's money left as it is now (beside `ShowMoneyLeft(ctx)`, which counts the gear and contacts
+/// pages' money as of its events): every view that shows money left has a `moneyLeft` text.
 template <typename View>
-void ShowMoneyLeft(const CharacterRecord& record, View& view) {
+void ShowMoneyLeftNow(const CharacterRecord& record, View& view) {
   view.moneyLeft = MoneyLeftText(record);
 }
 
