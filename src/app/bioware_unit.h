@@ -18,7 +18,7 @@ struct BiowareRules {
   static constexpr auto Remove = &RemoveBioware;
   static constexpr auto Recount = &RecountBioIndex;
   static constexpr auto Reset = &ResetBioware;
-  static constexpr auto Show = &ShowMoneyLeft<View>;
+  static constexpr auto Show = &ShowMoneyLeftNow<View>;
   static constexpr std::array kItemBoxes = {&View::basePrice, &View::bioIndexCost, &View::calculatedPrice,
                                             &View::notes};
 };
