@@ -22,10 +22,17 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTextDocument>
+#include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <chrono>
+#include <filesystem>
+#include <functional>
+#include <future>
 #include <memory>
 #include <string>
+#include <thread>
 
 #include "record/text_file.h"
 #include "support/program_test.h"
@@ -37,6 +44,9 @@
 #include "ui/qt_text.h"
 #include "ui/sheet_preview.h"
 #include "ui/sheet_renderer.h"
+
+// Failures show a QString as its text.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace ivgen {
 namespace {
@@ -310,9 +320,14 @@ TEST_F(MainWindowTest, SheetPreviewFollowsTheCharacterOnlyWhileShown) {
   QTRY_COMPARE(preview->Generated(), 1);
   EXPECT_EQ(preview->ShownHtml(), ToQt(editor_->Sheet().Preview()));
   EXPECT_TRUE(preview->ShownHtml().contains("<td colspan=2>Nyx</td></tr>"));
-  // Typing a word makes one sheet after it, not one per letter, and never during an action.
+  // Typing a word makes one sheet after it, not one per letter, and never during an action: each
+  // letter starts the pause again, also after the pane was shown.
   QTest::keyClicks(Find("RealName"), "Ada");
   EXPECT_EQ(preview->Generated(), 1);
+  auto* delay = preview->findChild<QTimer*>("regenerateDelay");
+  ASSERT_NE(delay, nullptr);
+  EXPECT_TRUE(delay->isActive());
+  EXPECT_EQ(delay->interval(), 400);
   QTRY_COMPARE(preview->Generated(), 2);
   QTest::qWait(600);
   EXPECT_EQ(preview->Generated(), 2);
