@@ -26,7 +26,7 @@ void Fill(QTreeWidget* list, const std::vector<std::string>& entries, int select
   FillRows(list, texts, selected);
   for (size_t i = 0; i < rows.size(); ++i) {
     QTreeWidgetItem* item = list->topLevelItem(static_cast<int>(i));
-    const QString tip = ToQt(rows[i].description);
+    const QString tip = PlainTip(ToQt(rows[i].description));
     if (item->toolTip(0) != tip) item->setToolTip(0, tip);
   }
   if (filter != nullptr) FilterRows(list, filter->text());

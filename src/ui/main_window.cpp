@@ -65,6 +65,7 @@ MainWindow::MainWindow(Editor& editor, QtPlatform* platform) : editor_(editor), 
   BuildMenus();
   statusText_ = new QLabel(this);
   statusText_->setObjectName("statusText");
+  statusText_->setTextFormat(Qt::PlainText);
   // A long file name is cut in the status bar rather than widening the window past the screen.
   statusText_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
   statusBar()->addWidget(statusText_, 1);
@@ -192,7 +193,7 @@ void MainWindow::ShowRecentFiles() {
     QString shortened = path.startsWith(home + "/") ? "~" + path.mid(home.size()) : path;
     shortened = fontMetrics().elidedText(shortened, Qt::ElideMiddle, fontMetrics().averageCharWidth() * 48);
     action->setText(QString("&%1 %2").arg(i + 1).arg(shortened.replace("&", "&&")));
-    action->setToolTip(path);
+    action->setToolTip(PlainTip(path));
     action->setStatusTip(path);
   }
   recentSeparator_->setVisible(!recent.empty());
@@ -300,6 +301,7 @@ void MainWindow::BuildPage(int index) {
   layout->setContentsMargins(0, 0, 0, 0);
   auto* note = new QLabel(holder);
   note->setObjectName("emptyPageNote");
+  note->setTextFormat(Qt::PlainText);
   note->setWordWrap(true);
   note->setContentsMargins(8, 6, 8, 6);
   note->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);

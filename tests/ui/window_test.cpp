@@ -13,6 +13,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -41,6 +43,7 @@
 #include "ui/main_window.h"
 #include "ui/options_dialog.h"
 #include "ui/print_options_dialog.h"
+#include "ui/qt_platform.h"
 #include "ui/qt_text.h"
 #include "ui/sheet_preview.h"
 #include "ui/sheet_renderer.h"
@@ -132,6 +135,13 @@ class WindowTest : public test_support::ProgramTest {
     widget.show();
     QApplication::processEvents();
     widget.grab().save(folder + "/" + name + ".png");
+  }
+  /// The text a tooltip shows.
+  static QString TipText(const QString& tip) {
+    if (!Qt::mightBeRichText(tip)) return tip;
+    QTextDocument shown;
+    shown.setHtml(tip);
+    return shown.toPlainText();
   }
   QStringList MenuItems(const QString& title) {
     QStringList items;
@@ -235,7 +245,7 @@ TEST_F(MainWindowTest, RecentFilesAndThePlaceOfTheWindowAreKeptPerUser) {
   EXPECT_TRUE(file[first].startsWith("&1 ")) << file[first].toStdString();
   EXPECT_TRUE(file[first].endsWith("vex.iv3")) << file[first].toStdString();
   EXPECT_TRUE(file[first + 1].startsWith("&2 ")) << file[first + 1].toStdString();
-  EXPECT_EQ(Find<QAction>("recentFile2")->toolTip(), QString::fromStdString(Path("nyx.iv3")));
+  EXPECT_EQ(TipText(Find<QAction>("recentFile2")->toolTip()), QString::fromStdString(Path("nyx.iv3")));
   Find<QAction>("recentFile2")->trigger();
   EXPECT_EQ(editor_->Record().StreetName, "nyx.iv3");
   EXPECT_EQ(Read("ivgen.ini"), ini);
@@ -658,7 +668,7 @@ TEST_F(PagesTest, EveryCatalogFiltersByNameAndBuysOnlyWhatShows) {
   QTest::keyClick(catalog, Qt::Key_Return);
   ASSERT_EQ(editor_->Record().Cyberware.size(), 1u);
   EXPECT_EQ(Cells(Find<QTreeWidget>("installedCyberware"), 0).section(" | ", 0, 0), "Skull Port");
-  EXPECT_EQ(port->toolTip(0), "Cable jack behind the ear for decks, drones and chips.\nBook: IV3-201");
+  EXPECT_EQ(TipText(port->toolTip(0)), "Cable jack behind the ear for decks, drones and chips.\nBook: IV3-201");
   auto* installed = Find<QTreeWidget>("installedCyberware");
   ClickRow(installed, installed->indexFromItem(installed->topLevelItem(0)));
   QTest::keyClick(installed, Qt::Key_Delete);
@@ -818,6 +828,53 @@ TEST_F(BooksPageTest, MovesABookSavesItAndReloads) {
   QTest::mouseClick(Find<QPushButton>("moveToNotAllowed"), Qt::LeftButton);
   EXPECT_EQ(titles(allowed) + " | " + titles(notAllowed), "Ironveil Core | Street Companion");
   Shot(Window(), "books");
+}
+
+class SmallCatalogsTest : public WindowTest {
+ protected:
+  SmallCatalogsTest() : WindowTest(IVGEN_CATALOG_FIXTURES "/small") {}
+};
+
+// A file or catalog name that looks like markup shows as it is spelled: laid out as markup, this
+// file name made a message box read /dev/zero for good.
+TEST_F(SmallCatalogsTest, NamesThatLookLikeMarkupShowAsTyped) {
+  const std::string name = "<img src=\"&#47;dev&#47;zero\">.iv3";
+  Write(name, "not a character\r\n");
+  QtPlatform qt;
+  Editor other(qt, Folder(), "");
+  ASSERT_TRUE(other.Startup());
+  QString said;
+  Qt::TextFormat format = Qt::AutoText;
+  QTimer::singleShot(0, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    said = box->text();
+    format = box->textFormat();
+    box->done(QMessageBox::Ok);
+  });
+  other.OpenNamed(Path(name));
+  EXPECT_EQ(said, QString::fromStdString(Path(name)) + " is not an Ironveil character file");
+  EXPECT_EQ(format, Qt::PlainText);
+  Window();  // which reads the recent files of the person's settings
+  editor_->SetRecentFiles({Path(name)});
+  Window().Refresh();
+  EXPECT_EQ(TipText(Find<QAction>("recentFile1")->toolTip()), QString::fromStdString(Path(name)));
+
+  Write("gear.dat", Read("gear.dat") + "2 * <b>x</b>                       3|<i>9M</i>|2|450|IV3-30|\r\n");
+  editor_->Books().Reload();
+  ShowPage(kPageGear);
+  auto* tree = Find<QTreeWidget>("gearTree");
+  tree->expandAll();
+  ClickRow(tree, tree->indexFromItem(tree->findItems("Pistols", Qt::MatchExactly | Qt::MatchRecursive).value(0)));
+  auto* shop = Find<QTreeWidget>("gearShop");
+  ClickRow(shop, shop->indexFromItem(shop->findItems("<b>x</b>", Qt::MatchExactly).value(0)));
+  QStringList labels;
+  for (QLabel* label : Window().Pages()->currentWidget()->findChildren<QLabel*>()) {
+    if (label->text().contains('<'))
+      labels << label->text() + (label->textFormat() == Qt::PlainText ? "" : " (markup)");
+  }
+  labels.sort();
+  EXPECT_EQ(labels, (QStringList{"<b>x</b>", "<i>9M</i>"}));
 }
 
 }  // namespace
