@@ -38,6 +38,7 @@
 
 #include "record/text_file.h"
 #include "support/program_test.h"
+#include "ui/clicks.h"
 #include "ui/implant_lists.h"
 #include "ui/info_dialogs.h"
 #include "ui/main_window.h"
@@ -53,6 +54,8 @@ inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << tex
 
 namespace ivgen {
 namespace {
+
+using test_support::ClickRow;
 
 // A started program in a folder of its own and its main window.
 class WindowTest : public test_support::ProgramTest {
@@ -92,14 +95,6 @@ class WindowTest : public test_support::ProgramTest {
     }
     ADD_FAILURE() << text.toStdString();
     return nullptr;
-  }
-  /// Clicks the row, then double-clicks it when asked: a real double-click is a click, then a
-  /// second click that the view takes as a double-click.
-  static void ClickRow(QAbstractItemView* view, const QModelIndex& row, bool twice = false) {
-    view->scrollTo(row);
-    const QPoint at = view->visualRect(row).center();
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
-    if (twice) QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, at);
   }
   /// A list row's cells (the heading row's with no row given), " | " between them.
   static QString Cells(QTreeWidget* list, int row = -1) {
@@ -710,6 +705,38 @@ TEST_F(MagicPagesTest, MagicianAddsARaisesAndBuysSpellPoints) {
   EXPECT_EQ(Text("spellPoints") + " " + Text("spellMoneyLeft"), "4/26 65000");
   EXPECT_TRUE(editor_->Record().Tradition == 2 && editor_->Document().Modified);
   Shot(Window(), "spells");
+}
+
+// A click highlights the row only after it made the row current: the Add button that waits for
+// the highlight was left disabled, so Enter did nothing either.
+TEST_F(MagicPagesTest, AClickedCatalogRowIsWhatAddAndEnterTake) {
+  ShowPage(3);
+  auto* categories = Find<QListWidget>("skillCategories");
+  categories->setCurrentRow(categories->count() - 4);  // Street Knowledge
+  ShowPage(6);
+  Find<QListWidget>("traditions")->setCurrentRow(2);
+  struct Case {
+    int page;
+    const char* list;
+    const char* button;
+    const std::vector<std::string>& entries;
+  };
+  const CharacterRecord& record = editor_->Record();
+  const Case cases[] = {{3, "catalogSkills", "addSkill", record.Skills},
+                        {6, "spellCatalog", "addSpell", record.Spells},
+                        {7, "powerCatalog", "buyPower", record.Powers}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.list);
+    if (c.page == 7) editor_->Priorities().ChooseAdept(0);
+    ShowPage(c.page);
+    auto* list = Find<QAbstractItemView>(c.list);
+    const size_t before = c.entries.size();
+    ClickRow(list, list->model()->index(1, 0));
+    EXPECT_TRUE(Find(c.button)->isEnabled());
+    platform_.QueueAnswer("1");  // a power with levels asks for one
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_EQ(c.entries.size(), before + 1);
+  }
 }
 
 TEST_F(MagicPagesTest, AdeptBuysALeveledPowerAndRemovesIt) {
