@@ -9,12 +9,14 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <filesystem>
 
 #include "app/editor.h"
 #include "ui/about_dialog.h"
@@ -101,15 +103,31 @@ void MainWindow::FitToScreen() {
 
 namespace {
 
-// QSettings' native format for organization and application "ivgen": ~/.config/ivgen/ivgen.conf.
-QSettings UserSettings() { return QSettings(QSettings::NativeFormat, QSettings::UserScope, "ivgen", "ivgen"); }
+// The file Qt's settings keep for organization and application "ivgen", ~/.config/ivgen/ivgen.conf,
+// named outright so that no other file (the organization's, the system's) is opened beside it.
+QString UserSettingsFile() {
+  return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/ivgen/ivgen.conf";
+}
+
+// Only a regular file, or none yet, is opened: reading a FIFO waits for a writer for good, and a
+// device may never end. stat() tells without opening it.
+bool RegularOrMissing(const QString& path) {
+  std::error_code error;
+  const std::filesystem::file_type type = std::filesystem::status(QFile::encodeName(path).toStdString(), error).type();
+  return type == std::filesystem::file_type::regular || type == std::filesystem::file_type::not_found;
+}
+
+QSettings UserSettings() { return QSettings(UserSettingsFile(), QSettings::IniFormat); }
 
 }  // namespace
 
 void MainWindow::RestoreUserSettings() {
+  // Anything else than a file there is left unread, and replaced when the settings are next saved.
+  if (!RegularOrMissing(UserSettingsFile())) return;
   QSettings settings = UserSettings();
   std::vector<std::string> recent;
-  const int count = settings.beginReadArray("recentFiles");
+  // The size is the file's word; only the entries the menu shows are read.
+  const int count = std::min(settings.beginReadArray("recentFiles"), static_cast<int>(kRecentFileCount));
   for (int i = 0; i < count; ++i) {
     settings.setArrayIndex(i);
     // The file system's own bytes, so a name in any encoding opens again.
@@ -129,6 +147,12 @@ void MainWindow::RestoreUserSettings() {
 }
 
 void MainWindow::SaveUserSettings() {
+  const QString file = UserSettingsFile();
+  if (!RegularOrMissing(file)) {
+    std::error_code ignored;
+    std::filesystem::remove(QFile::encodeName(file).toStdString(), ignored);
+    if (!RegularOrMissing(file)) return;
+  }
   QSettings settings = UserSettings();
   if (editor_.RecentFiles() != storedRecent_) {
     storedRecent_ = editor_.RecentFiles();

@@ -1,6 +1,8 @@
 // The window clicked as a player would under the offscreen platform, prompts answered by the
 // scripted platform: its pages, menus and dialogs drive the Editor and show what the rules decided.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QAbstractItemView>
@@ -19,6 +21,7 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTemporaryDir>
@@ -259,6 +262,71 @@ TEST_F(MainWindowTest, RecentFilesAndThePlaceOfTheWindowAreKeptPerUser) {
   // A place off every screen is not taken.
   UserSettings().setValue("window/geometry", QRect(90000, 90000, 900, 650));
   EXPECT_FALSE(MainWindow(*editor_, nullptr).RestoredPlace());
+}
+
+// Whatever stands where the person's settings file belongs, the window starts, reads at most the
+// four recent files its menu shows, and the next save of the list leaves a settings file there.
+TEST_F(MainWindowTest, AnyUserSettingsFileLetsTheWindowStart) {
+  namespace fs = std::filesystem;
+  const fs::path conf =
+      (QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/ivgen/ivgen.conf").toStdString();
+  const fs::path kept = folder_ / "kept.conf";
+  auto write = [](const fs::path& path, const std::string& bytes) { ASSERT_TRUE(ReplaceFile(path, bytes).ok); };
+  std::string recentSix = "[recentFiles]\n";
+  for (int i = 1; i <= 6; ++i) recentSix += std::to_string(i) + "\\path=/p/" + std::to_string(i) + ".iv3\n";
+  struct Case {
+    const char* what;
+    std::function<void()> make;
+    std::vector<std::string> recent;
+  };
+  const Case cases[] = {
+      {"corrupt", [&] { write(conf, "[recentFiles\n\\\\=\n=x\n[]\nsize=two\n1\\path"); }, {}},
+      {"binary", [&] { write(conf, std::string("\0\xff\xfe[\x01\n\0", 8) + std::string(4096, '\x9c')); }, {}},
+      {"huge",
+       [&] { write(conf, recentSix + "size=6\n[padding]\nx=" + std::string(8 << 20, 'x') + "\n"); },
+       {"/p/1.iv3", "/p/2.iv3", "/p/3.iv3", "/p/4.iv3"}},
+      {"linked",
+       [&] {
+         write(kept, "[recentFiles]\n1\\path=/p/kept.iv3\nsize=1\n");
+         fs::create_symlink(kept, conf);
+       },
+       {"/p/kept.iv3"}},
+      {"a size of 2^31-1",
+       [&] { write(conf, recentSix + "size=2147483647\n"); },
+       {"/p/1.iv3", "/p/2.iv3", "/p/3.iv3", "/p/4.iv3"}},
+      {"a FIFO", [&] { ASSERT_EQ(::mkfifo(conf.c_str(), 0600), 0); }, {}},
+      {"a folder", [&] { fs::create_directory(conf); }, {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    window_.reset();
+    editor_->SetRecentFiles({});
+    fs::remove_all(conf);
+    fs::create_directories(conf.parent_path());
+    c.make();
+    // A window that opened the FIFO would wait for a writer for good: one comes after a while.
+    std::promise<void> started;
+    std::thread writer([&conf, shown = started.get_future()] {
+      if (shown.wait_for(std::chrono::seconds(10)) == std::future_status::ready) return;
+      const int fd = ::open(conf.c_str(), O_WRONLY | O_NONBLOCK);
+      if (fd >= 0) ::close(fd);
+    });
+    const auto before = std::chrono::steady_clock::now();
+    Window();
+    started.set_value();
+    writer.join();
+    EXPECT_LT(std::chrono::steady_clock::now() - before, std::chrono::seconds(5));
+    EXPECT_EQ(editor_->RecentFiles(), c.recent);
+    editor_->SetRecentFiles({"/p/next.iv3"});
+    Window().Refresh();
+    EXPECT_TRUE(fs::is_regular_file(conf));
+    EXPECT_EQ(QSettings(QString::fromStdString(conf.string()), QSettings::IniFormat)
+                  .value("recentFiles/1/path")
+                  .toByteArray(),
+              "/p/next.iv3");
+  }
+  window_.reset();
+  fs::remove_all(conf);
 }
 
 TEST_F(MainWindowTest, NewAsksOnlyAfterAnEditAndClearsThePagesAndSaveAsNamesTheFile) {
