@@ -2,10 +2,14 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QScreen>
 #include <QScrollArea>
 #include <QSettings>
@@ -58,6 +62,8 @@ MainWindow::MainWindow(Editor& editor, QtPlatform* platform) : editor_(editor), 
   });
 
   BuildTodoPane();
+  // Ctrl+Z and its kin reach the Edit menu from every field of the window (eventFilter).
+  qApp->installEventFilter(this);
   if (SheetRendererBuilt()) {
     preview_ = new SheetPreview(editor_, this);
     addDockWidget(Qt::RightDockWidgetArea, preview_);
@@ -185,25 +191,50 @@ void MainWindow::BuildTodoPane() {
   });
 }
 
+QIcon MainWindow::TodoIcon(TodoKind kind) const {
+  switch (kind) {
+    case TodoKind::Error:
+      return style()->standardIcon(QStyle::SP_MessageBoxCritical);
+    case TodoKind::Left:
+      return style()->standardIcon(QStyle::SP_ArrowRight);
+    case TodoKind::Note:
+      break;
+  }
+  // A note asks nothing of the player, so its icon stays in the background.
+  const QIcon information = style()->standardIcon(QStyle::SP_MessageBoxInformation);
+  const int side = style()->pixelMetric(QStyle::PM_SmallIconSize);
+  return QIcon(information.pixmap(QSize(side, side), QIcon::Disabled));
+}
+
 void MainWindow::ShowTodo() {
   const std::vector<TodoLine>& lines = editor_.Todo().Lines();
   todoCount_->setText(ToQt(editor_.Todo().CountText()));
+  // A line is its kind and its sentence: under Override Limits an error turns into a note unworded.
+  constexpr int kShownRole = Qt::UserRole + 1;
   QStringList shown;
-  for (const TodoLine& line : lines) shown << ToQt(TodoLineText(line));
+  for (const TodoLine& line : lines) shown << ToQt(TodoKindCaption(line.kind)) + ": " + ToQt(TodoSentence(line));
   if (shown.isEmpty()) shown << ToQt(std::string(kNothingLeftToDo));
   QStringList current;
-  for (int i = 0; i < todoList_->count(); ++i) current << todoList_->item(i)->text();
+  for (int i = 0; i < todoList_->count(); ++i) current << todoList_->item(i)->data(kShownRole).toString();
   // Rebuilt only when it changed, so a click in it is not lost under the player's pointer.
   if (current == shown) return;
   todoList_->clear();
-  for (const TodoLine& line : lines) {
-    auto* item = new QListWidgetItem(ToQt(TodoLineText(line)), todoList_);
+  for (size_t i = 0; i < lines.size(); ++i) {
+    const TodoLine& line = lines[i];
+    auto* item = new QListWidgetItem(TodoIcon(line.kind), ToQt(TodoSentence(line)), todoList_);
     item->setData(Qt::UserRole, line.page);
-    item->setToolTip(tr("Show the %1 page").arg(ToQt(std::string(kPageCaptions[line.page]))));
+    item->setData(kShownRole, shown[static_cast<int>(i)]);
+    // The icon alone tells the kind; its caption is there for the pointer and for screen readers.
+    const QString caption = ToQt(TodoKindCaption(line.kind));
+    item->setToolTip(caption);
+    item->setData(Qt::AccessibleDescriptionRole, caption);
     if (line.kind == TodoKind::Error) item->setForeground(QColor(0xb0, 0, 0));
     if (line.kind == TodoKind::Note) item->setForeground(palette().color(QPalette::Disabled, QPalette::Text));
   }
-  if (lines.empty()) new QListWidgetItem(shown.front(), todoList_);
+  if (lines.empty()) {
+    auto* nothing = new QListWidgetItem(shown.front(), todoList_);
+    nothing->setData(kShownRole, shown.front());
+  }
 }
 
 void MainWindow::ShowRecentFiles() {
@@ -304,6 +335,61 @@ void MainWindow::BuildMenus() {
   toolbar->addAction(redoAction_);
 }
 
+QAction* MainWindow::EditShortcut(const QKeyEvent& key) const {
+  const QKeySequence pressed(key.keyCombination());
+  for (QAction* action : {undoAction_, redoAction_}) {
+    if (action->shortcuts().contains(pressed)) return action;
+  }
+  return nullptr;
+}
+
+// A text field keeps a history of its own that knows nothing of the Editor's steps: its Ctrl+Z
+// wiped a whole name, and its redo could not bring a description back. Typing is already a step
+// of the Editor, so the window's undo and redo serve every field, by key and by context menu.
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  const QEvent::Type type = event->type();
+  if (type != QEvent::ShortcutOverride && type != QEvent::KeyPress && type != QEvent::ContextMenu) return false;
+  auto* widget = qobject_cast<QWidget*>(watched);
+  if (widget == nullptr || widget->window() != this) return false;
+  if (type == QEvent::ContextMenu) return ShowFieldMenu(widget, static_cast<QContextMenuEvent&>(*event));
+  QAction* action = EditShortcut(static_cast<const QKeyEvent&>(*event));
+  if (action == nullptr) return false;
+  if (type == QEvent::ShortcutOverride) {
+    // Claimed from the field, so the key comes as a press, to this filter, rather than to its
+    // own history.
+    event->accept();
+    return true;
+  }
+  if (action->isEnabled()) action->trigger();
+  return true;
+}
+
+bool MainWindow::ShowFieldMenu(QWidget* field, const QContextMenuEvent& event) {
+  QMenu* menu = nullptr;
+  bool editable = false;
+  if (auto* line = qobject_cast<QLineEdit*>(field)) {
+    menu = line->createStandardContextMenu();
+    editable = !line->isReadOnly();
+  }
+  // A text box is asked for its menu through its viewport, where the pointer is.
+  if (auto* text = qobject_cast<QPlainTextEdit*>(field->parentWidget()); text != nullptr && text->viewport() == field) {
+    menu = text->createStandardContextMenu(event.pos());
+    editable = !text->isReadOnly();
+  }
+  if (menu == nullptr) return false;
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  // An editable field's menu begins with its own Undo and Redo, which carry no names to find
+  // them by; a read-only one has neither.
+  const QList<QAction*> items = menu->actions();
+  if (editable && items.size() > 2) {
+    menu->removeAction(items[0]);
+    menu->removeAction(items[1]);
+    menu->insertActions(items[2], {undoAction_, redoAction_});
+  }
+  menu->popup(event.globalPos());
+  return true;
+}
+
 void MainWindow::OnUndo() {
   editor_.Undo();
   Refresh();
@@ -334,6 +420,9 @@ void MainWindow::BuildPage(int index) {
   notes_[index] = note;
   PageView* view = CreatePage(static_cast<Page>(index), editor_, holder);
   view->setObjectName("page" + QString::number(index));
+  // The window's undo serves the fields too (eventFilter); a field's own history would only
+  // disagree with it.
+  for (QPlainTextEdit* text : view->findChildren<QPlainTextEdit*>()) text->setUndoRedoEnabled(false);
   connect(view, &PageView::Changed, this, &MainWindow::Refresh);
   layout->addWidget(view);
   scroll->setWidget(holder);

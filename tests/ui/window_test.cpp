@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -197,8 +198,9 @@ TEST_F(MainWindowTest, OpensOnPrioritiesWithTheTwelvePagesAndMenus) {
   }
 }
 
-// The Left to Do pane shows the Editor's lines, a click leads to the line's page, and the status
-// bar's own field counts what is left beside the status text, which stays as it was.
+// The Left to Do pane shows the Editor's lines as sentences, each kind by its icon and caption; a
+// click leads to the line's page, and the status bar's own field counts what is left beside the
+// status text, which stays as it was.
 TEST_F(MainWindowTest, LeftToDoPaneLeadsToThePagesAndTheStatusBarCounts) {
   auto* pane = Find<QDockWidget>("leftToDo");
   EXPECT_FALSE(pane->isVisible());
@@ -206,12 +208,19 @@ TEST_F(MainWindowTest, LeftToDoPaneLeadsToThePagesAndTheStatusBarCounts) {
   EXPECT_TRUE(pane->isVisible());
   auto* list = Find<QListWidget>("leftToDoList");
   QStringList lines;
-  for (int i = 0; i < list->count(); ++i) lines << list->item(i)->text();
-  EXPECT_EQ(lines, (QStringList{"left Race: the race page is not completed (go on to Attributes)",
-                                "error Attributes: attribute points over-spent (6/0)",
-                                "left Skills: unspent knowledge skill points: 5 (0/5)",
-                                "left Skills: unspent language skill points: 1 (0/1)",
-                                "left BioInfo: no street name (the character sheet's file name comes from it)"}));
+  for (int i = 0; i < list->count(); ++i) {
+    const QListWidgetItem* item = list->item(i);
+    lines << item->toolTip() + " | " + item->text();
+    EXPECT_EQ(item->data(Qt::AccessibleDescriptionRole).toString(), item->toolTip());
+    EXPECT_FALSE(item->icon().isNull()) << item->text().toStdString();
+  }
+  EXPECT_EQ(lines, (QStringList{"To do | The race page is not completed (go on to Attributes) (Race)",
+                                "Error | Attribute points over-spent (6/0) (Attributes)",
+                                "To do | Unspent knowledge skill points: 5 (0/5) (Skills)",
+                                "To do | Unspent language skill points: 1 (0/1) (Skills)",
+                                "To do | No street name (the character sheet's file name comes from it) (BioInfo)"}));
+  // An error does not look like a line left to do.
+  EXPECT_NE(list->item(1)->icon().pixmap(16).toImage(), list->item(0)->icon().pixmap(16).toImage());
   EXPECT_EQ(Find<QLabel>("todoCount")->text(), "5 things left to do");
   Shot(Window(), "left-to-do");
   ClickRow(list, list->model()->index(4, 0));
@@ -223,6 +232,62 @@ TEST_F(MainWindowTest, LeftToDoPaneLeadsToThePagesAndTheStatusBarCounts) {
   QStringList status;
   for (QLabel* label : Window().statusBar()->findChildren<QLabel*>()) status << label->text();
   EXPECT_TRUE(status.contains("New character (modified)")) << status.join("|").toStdString();
+  // Override Limits grants the points: the error becomes points left to spend, with their icon.
+  ShowPage(kPagePriorities);
+  Find<QCheckBox>("overrideLimits")->click();
+  EXPECT_EQ(list->item(1)->toolTip() + " | " + list->item(1)->text(),
+            "To do | Unspent attribute points: 24 (6/30) (Attributes)");
+  EXPECT_EQ(list->item(1)->icon().pixmap(16).toImage(), list->item(0)->icon().pixmap(16).toImage());
+}
+
+// Ctrl+Z in a text field is the program's undo, one step at a time, and Ctrl+Shift+Z and Ctrl+Y
+// its redo: a field's own history once wiped a whole name, and its redo could not bring back a
+// description.
+TEST_F(MainWindowTest, UndoKeysInTextFieldsGoThroughTheProgramsSteps) {
+  ShowPage(kPageBioInfo);
+  Window().activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&Window()));
+  auto* street = Find<QLineEdit>("StreetName");
+  auto* description = Find<QPlainTextEdit>("Description");
+  // Showing the page may have been a step of its own, which the keys leave alone.
+  const QString start = "||||" + EditAction(0)->text();
+  street->setFocus();
+  QTest::keyClicks(street, "Nyx");
+  description->setFocus();
+  QTest::keyClicks(description, "Tall");
+  auto shown = [&] {
+    return street->text() + "|" + description->toPlainText() + "|" + ToQt(editor_->Record().StreetName) + "|" +
+           ToQt(editor_->Record().Description) + "|" + EditAction(0)->text();
+  };
+  EXPECT_EQ(shown(), "Nyx|Tall|Nyx|Tall|&Undo Typing Description");
+  struct Key {
+    QWidget* field;
+    QKeyCombination key;
+    QString after;
+  };
+  const Key keys[] = {
+      {description, Qt::CTRL | Qt::Key_Z, "Nyx||Nyx||&Undo Typing StreetName"},
+      {description, Qt::CTRL | Qt::Key_Z, start},
+      {street, Qt::CTRL | Qt::SHIFT | Qt::Key_Z, "Nyx||Nyx||&Undo Typing StreetName"},
+      {street, Qt::CTRL | Qt::Key_Y, "Nyx|Tall|Nyx|Tall|&Undo Typing Description"},
+      {street, Qt::CTRL | Qt::Key_Z, "Nyx||Nyx||&Undo Typing StreetName"},
+      {description, Qt::CTRL | Qt::Key_Y, "Nyx|Tall|Nyx|Tall|&Undo Typing Description"},
+  };
+  for (const Key& k : keys) {
+    k.field->setFocus();
+    QTest::keyClick(k.field, k.key.key(), k.key.keyboardModifiers());
+    EXPECT_EQ(shown(), k.after) << QKeySequence(k.key).toString().toStdString() << " in "
+                                << k.field->objectName().toStdString();
+  }
+  // The field's context menu offers the same undo and redo.
+  QContextMenuEvent menuEvent(QContextMenuEvent::Keyboard, QPoint(4, 4), street->mapToGlobal(QPoint(4, 4)));
+  QApplication::sendEvent(street, &menuEvent);
+  auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+  ASSERT_NE(menu, nullptr);
+  EXPECT_EQ(menu->actions().mid(0, 2), (QList<QAction*>{EditAction(0), EditAction(1)}));
+  const std::unique_ptr<QMenu> own(street->createStandardContextMenu());
+  EXPECT_EQ(menu->actions().size(), own->actions().size()) << "the field's own undo and redo are gone";
+  menu->close();
 }
 
 // The File menu's recent characters are the person's, kept in their own settings, never in
