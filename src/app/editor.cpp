@@ -19,6 +19,7 @@ namespace ivgen {
 namespace {
 
 constexpr const char* kNewTitlePrefix = "Ironveil Character Generator ";
+constexpr const char* kPageChangeStep = "Page Change";
 
 std::string FileNameOf(const std::string& path) {
   const size_t slash = path.rfind('/');
@@ -105,6 +106,11 @@ std::string ChangedEntry(const CharacterRecord& before, const CharacterRecord& a
 void Editor::Keep(UndoStep step) {
   // A step that changed nothing a save writes (a selection, a page shown) is no step.
   if (step.document.record == record_) return;
+  // A page's recount on entry may rewrite a total without changing what a save writes: no step.
+  if (step.action == kPageChangeStep && CharacterFileText(step.document.record, {kVersionText, settings_.DefaultGIF}) ==
+                                            CharacterFileText(record_, {kVersionText, settings_.DefaultGIF})) {
+    return;
+  }
   // Typing into one field is one step until something else is done.
   if (step.action.starts_with("Typing ") && redo_.empty() && !undo_.empty() && undo_.back().action == step.action &&
       lastKept_ == step.action) {
@@ -464,7 +470,7 @@ void Editor::HideSplash() { frame_.splashVisible = false; }
 
 void Editor::SelectPage(int page) {
   // Leaving a page may apply what it granted, so a page change that changed the character is a step.
-  Name("Page Change");
+  Name(kPageChangeStep);
   Run([this, page](RulesContext& ctx) {
     const int before = ctx.state.pages.page;
     const bool changed = SwitchPage(ctx, page);

@@ -98,6 +98,8 @@ class Editor final : private UnitHost {
   // Undo and redo: back to the last New, Open or Reload Datafiles.
   bool CanUndo() const { return !undo_.empty(); }
   bool CanRedo() const { return !redo_.empty(); }
+  /// How many steps Undo can go back.
+  size_t UndoCount() const { return undo_.size(); }
   /// The Edit menu's texts: "&Undo Buy Reflex Weave", or "&Undo" when there is nothing to undo.
   std::string UndoText() const;
   std::string RedoText() const;

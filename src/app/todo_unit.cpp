@@ -1,50 +1,42 @@
 #include "app/todo_unit.h"
 
+#include "purchase/bioware.h"
+#include "purchase/cyberware.h"
+#include "purchase/skills.h"
+#include "record/money.h"
 #include "record/values.h"
+#include "rules/attributes.h"
 #include "rules/edges.h"
+#include "rules/point_generation.h"
+#include "sheet/print_sheet.h"
 
 namespace ivgen {
 
 namespace {
 
-// What the point, edge and flaw dialogs show, read in this one place.
-struct DialogCounters {
-  const EdgesView& edges;
-  const BuildAccount& account;
-  /// "(BuildPointsUsed + EdgeSum)/maxpoints", as the point dialog shows it.
-  const std::string& buildPoints;
-};
-
-DialogCounters Counters(const Document& doc) { return {doc.edges, doc.account, doc.generation.pointsDisplay}; }
-
-// A "used/available" display read back as the page shows it.
-struct Counter {
-  double used = 0;
-  double available = 0;
-};
-
-Counter Read(const std::string& display) {
-  const size_t slash = display.find('/');
-  if (slash == std::string::npos) return {Val(display), 0};
-  return {Val(display.substr(0, slash)), Val(display.substr(slash + 1))};
-}
+/// Beyond this much money left, printing's cut is worth a note.
+constexpr int32_t kMoneyNoteAbove = 5000;
 
 class Collector {
  public:
   Collector(std::vector<TodoLine>& lines, bool override) : lines_(lines), override_(override) {}
 
   void Left(int page, std::string text) { lines_.push_back({TodoKind::Left, page, std::move(text)}); }
+  void Note(int page, std::string text) { lines_.push_back({TodoKind::Note, page, std::move(text)}); }
   void Error(int page, std::string text) {
     lines_.push_back({override_ ? TodoKind::Note : TodoKind::Error, page, std::move(text)});
   }
-  // A pool of points: its over-spent marker, else what is still to spend.
-  void Points(int page, const std::string& what, const std::string& display, bool overSpent, bool spendable = true) {
-    const Counter counter = Read(display);
-    if (overSpent) {
+  // A pool of points: over-spent, else what is still to spend; display is "used/available".
+  void Points(int page, const std::string& what, double used, double available, const std::string& display,
+              bool spendable = true) {
+    if (used > available) {
       Error(page, what + " over-spent (" + display + ")");
-    } else if (spendable && counter.used < counter.available) {
-      Left(page, "unspent " + what + ": " + GeneralNumber(counter.available - counter.used) + " (" + display + ")");
+    } else if (spendable && used < available) {
+      Left(page, "unspent " + what + ": " + GeneralNumber(available - used) + " (" + display + ")");
     }
+  }
+  void Points(int page, const std::string& what, int used, int available) {
+    Points(page, what, used, available, IntText(used) + "/" + IntText(available));
   }
 
  private:
@@ -100,44 +92,72 @@ std::string TodoUnit::CountText() const {
   return IntText(count) + (count == 1 ? " thing" : " things") + " left to do";
 }
 
+// Every line is counted from the character as it is now, by the functions the pages count with,
+// so a page shows the same once it is entered and no line waits for a visit.
 void TodoUnit::Refresh(RulesContext&) {
   const Document& doc = document_;
   const CharacterRecord& record = doc.record;
-  const DialogCounters dialogs = Counters(doc);
   lines_.clear();
   Collector add(lines_, record.OverrideLimits());
 
+  // Until the grants are taken, every count below would compare with nothing granted yet.
+  if (!doc.creation.pages.prioritiesDone) {
+    add.Left(kPagePriorities, std::string("choose the ") + (record.GeneratorPoints ? "build points" : "priorities") +
+                                  ", then go on to Race");
+    return;
+  }
   if (record.GeneratorPoints) {
-    const Counter build = Read(dialogs.buildPoints);
-    if (build.used > build.available) {
-      add.Error(kPagePriorities, "build points over the maximum (" + dialogs.buildPoints + ")");
+    const int used = PointCost(record, doc.generation) + EdgeSum(record);
+    if (used > doc.account.maxpoints) {
+      add.Error(kPagePriorities,
+                "build points over the maximum (" + IntText(used) + "/" + IntText(doc.account.maxpoints) + ")");
     }
   }
   if (!record.OnceThru) add.Left(kPageRace, "the race page is not completed (go on to Attributes)");
-  if (const std::string broken = BrokenEdgeLimit(record, dialogs.edges, dialogs.account); !broken.empty()) {
+  if (const std::string broken = BrokenEdgeLimit(record, doc.edges, doc.account); !broken.empty()) {
     add.Error(kPageRace, "edges and flaws: " + broken);
   }
-  const AttributeView& attributes = doc.creation.attributes;
-  add.Points(kPageAttributes, "attribute points", attributes.pointsDisplay, attributes.overSpent);
-  const std::pair<const char*, const SkillPoolView*> pools[] = {{"active skill points", &doc.skills.active},
-                                                                {"knowledge skill points", &doc.skills.knowledge},
-                                                                {"language skill points", &doc.skills.language}};
-  for (const auto& [what, pool] : pools) add.Points(kPageSkills, what, pool->display, pool->stop);
-  if (Val(doc.cyberware.essence) < 0) add.Error(kPageCyberware, "Essence below 0 (" + doc.cyberware.essence + ")");
-  if (doc.bioware.excessiveWarning) {
-    add.Error(kPageBioware, "Warning Excessive Bioware (Bio-index " + doc.bioware.bioIndex + ", Essence Index " +
-                                doc.bioware.essenceIndex + ")");
+
+  add.Points(kPageAttributes, "attribute points", AttributePointsSpent(record), record.Attributes);
+  for (int i = 0; i < kAttributeCount; ++i) {
+    const int32_t base = CLng(CellValue(record.Attr[i].Base));
+    if (base > record.NaturalMax[i]) {
+      add.Error(kPageAttributes, std::string(kAttributeKeys[i]) + " over its maximum (" + IntText(base) + ", maximum " +
+                                     IntText(record.NaturalMax[i]) + ")");
+    }
   }
+
+  const int knowledge = KnowledgeAllowanceOf(record);
+  const int language = LanguageAllowanceOf(record);
+  const SkillPointCount skills = CountSkillPoints(record, knowledge, language);
+  add.Points(kPageSkills, "active skill points", skills.active, record.PtsSkills);
+  add.Points(kPageSkills, "knowledge skill points", skills.knowledge, knowledge);
+  add.Points(kPageSkills, "language skill points", skills.language, language);
+
+  const double essence = InstalledEssence(record);
+  if (Hundredths(essence) < 0) add.Error(kPageCyberware, "Essence below 0 (" + FormatFixed2(essence) + ")");
+  if (ExcessiveBioware(record, essence)) {
+    add.Error(kPageBioware, "Warning Excessive Bioware (Bio-index " + FormatFixed2(BioIndexHundredths(record) / 100.0) +
+                                ", Essence Index " + GeneralNumber(essence + 3) + ")");
+  }
+
   // Points are only to spend where their page offers them.
-  const PageState& pages = doc.creation.pages;
-  add.Points(kPageSpells, "spell points", attributes.spellPointsDisplay, attributes.spellsOverSpent,
-             pages.spellGroupVisible);
-  const Counter power = Read(attributes.powerPointsDisplay);
-  add.Points(kPagePowers, "power points", attributes.powerPointsDisplay, power.used > power.available,
-             pages.powerGroupVisible);
-  // The cyberware page's money is the current one; gear shows it as of its last visit or purchase.
-  const std::string& money = doc.cyberware.moneyLeft;
-  if (Val(money) < 0) add.Error(kPageGear, "money below zero (" + money + " nuyen left)");
+  const double spellPoints = record.SpellPointsUsed;
+  add.Points(kPageSpells, "spell points", spellPoints, record.MagicPts,
+             GeneralNumber(spellPoints) + "/" + GeneralNumber(record.MagicPts),
+             record.MagicUser() && record.MagicPts > 0);
+  const std::string magic = MagicTotalText(record);
+  add.Points(kPagePowers, "power points", record.PowerPointsUsed, Val(magic),
+             GeneralNumber(record.PowerPointsUsed) + "/" + magic, record.Adept == 0);
+
+  const int32_t money = MoneyLeft(record);
+  if (money < 0) add.Error(kPageGear, "money below zero (" + MoneyLeftText(record) + " nuyen left)");
+  if (money > kMoneyNoteAbove && !record.OverrideLimits()) {
+    const int32_t least = record.Maxresources - FinalizedNuyenSpent(record, 1);
+    const int32_t most = record.Maxresources - FinalizedNuyenSpent(record, 6);
+    add.Note(kPageGear, NuyenText(money) + " nuyen unspent: Print to HTML keeps " + NuyenText(least) + " to " +
+                            NuyenText(most) + " of it (a tenth, plus a cash roll of 300 to 1,800)");
+  }
   if (record.StreetName.empty()) {
     add.Left(kPageBioInfo, "no street name (the character sheet's file name comes from it)");
   }

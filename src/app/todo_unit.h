@@ -1,5 +1,5 @@
-// The Left to Do pane: every open point of the character, one line each, taken from the markers
-// and counters the pages already show, so the pane can never disagree with a page.
+// The Left to Do pane: every open point of the character, one line each, counted from the character
+// as it is now by the functions its page counts with, so no line waits for a page to be visited.
 #pragma once
 
 #include <string>
@@ -43,7 +43,6 @@ class TodoUnit final : public Unit {
   /// The status bar's field: "3 things left to do", or "Nothing left to do".
   std::string CountText() const;
 
-  /// Runs last, after every other unit has brought its view up to date.
   void Refresh(RulesContext& ctx) override;
 
  private:

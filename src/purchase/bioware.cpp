@@ -125,10 +125,19 @@ bool RemoveBioware(RulesContext& ctx, BiowareView& view) {
   return true;
 }
 
-void RecountBioIndex(RulesContext& ctx, BiowareView& view) {
-  CharacterRecord& record = ctx.record;
+int64_t BioIndexHundredths(const CharacterRecord& record) {
   int64_t total = 0;
   for (const std::string& entry : record.Bioware) total += Hundredths(Val(TabField(entry, kBioIndex)));
+  return total;
+}
+
+bool ExcessiveBioware(const CharacterRecord& record, double essence) {
+  return Hundredths(essence + 3) <= BioIndexHundredths(record);
+}
+
+void RecountBioIndex(RulesContext& ctx, BiowareView& view) {
+  CharacterRecord& record = ctx.record;
+  const int64_t total = BioIndexHundredths(record);
   record.BodyIndex = static_cast<float>(static_cast<double>(total) / 100.0);
   record.BodyIndexText = HundredthsText(total);
   view.bioIndex = record.BodyIndexText;
@@ -136,7 +145,7 @@ void RecountBioIndex(RulesContext& ctx, BiowareView& view) {
 
   // One note marks excessive bioware however often it is recounted.
   auto& notes = record.RaceDesc;
-  const bool excessive = Hundredths(record.Essence + 3) <= total;
+  const bool excessive = ExcessiveBioware(record, record.Essence);
   auto first = std::find(notes.begin(), notes.end(), kExcessBiowareNote);
   const bool noted = first != notes.end();
   if (excessive && noted) ++first;

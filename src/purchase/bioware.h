@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -65,6 +66,10 @@ void SelectInstalledBioware(RulesContext& ctx, BiowareView& view, int index);
 /// Removes the chosen entry with its refund and modifiers; true when one was removed.
 bool RemoveBioware(RulesContext& ctx, BiowareView& view);
 
+/// The Bio-index of the whole installed list in hundredths, counted without changing anything.
+int64_t BioIndexHundredths(const CharacterRecord& record);
+/// Bioware is excessive once its Bio-index reaches the Essence Index (Essence + 3).
+bool ExcessiveBioware(const CharacterRecord& record, double essence);
 /// The Bio-index from the whole installed list, the excessive-bioware warning with its one race
 /// note, and the money left.
 void RecountBioIndex(RulesContext& ctx, BiowareView& view);

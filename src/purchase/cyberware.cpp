@@ -177,10 +177,7 @@ bool RemoveCyberware(RulesContext& ctx, CyberwareView& view) {
   return true;
 }
 
-void RecountCyberwareEssence(RulesContext& ctx, CyberwareView& view) {
-  CharacterRecord& record = ctx.record;
-  view.armsInstalled = false;
-  view.legsInstalled = false;
+double InstalledEssence(const CharacterRecord& record) {
   int64_t total = 0;
   // Per capacity group E and R: what its accessories cost, and what its capacity item covers.
   std::array<int64_t, 2> accessories{}, capacity{};
@@ -188,8 +185,6 @@ void RecountCyberwareEssence(RulesContext& ctx, CyberwareView& view) {
     const std::vector<std::string> fields = InstalledCyberFields(entry);
     const int64_t essence = Hundredths(Val(fields[kEssence]));
     const int64_t cover = fields[kCapacity].empty() ? 0 : Hundredths(Val(fields[kCapacity]));
-    if (entry.find("Arms") != std::string::npos) view.armsInstalled = true;
-    if (entry.find("Legs") != std::string::npos) view.legsInstalled = true;
     total += essence;
     const int group = fields[kGroup] == "E" ? 0 : fields[kGroup] == "R" ? 1 : -1;
     if (group < 0) continue;
@@ -200,7 +195,18 @@ void RecountCyberwareEssence(RulesContext& ctx, CyberwareView& view) {
     }
   }
   for (size_t g = 0; g < 2; ++g) total -= std::min(capacity[g], accessories[g]);
-  record.Essence = BaseEssence(record) - static_cast<double>(total) / 100.0;
+  return BaseEssence(record) - static_cast<double>(total) / 100.0;
+}
+
+void RecountCyberwareEssence(RulesContext& ctx, CyberwareView& view) {
+  CharacterRecord& record = ctx.record;
+  view.armsInstalled = false;
+  view.legsInstalled = false;
+  for (const std::string& entry : record.Cyberware) {
+    if (entry.find("Arms") != std::string::npos) view.armsInstalled = true;
+    if (entry.find("Legs") != std::string::npos) view.legsInstalled = true;
+  }
+  record.Essence = InstalledEssence(record);
   if (view.armsInstalled || view.legsInstalled) view.limbsFrameVisible = true;
   ShowEssenceAndMoney(record, view);
 }

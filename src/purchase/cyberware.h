@@ -102,6 +102,8 @@ void SelectInstalledCyberware(RulesContext& ctx, CyberwareView& view, int index)
 /// Removes the chosen entry with its refund and modifiers; true when one was removed.
 bool RemoveCyberware(RulesContext& ctx, CyberwareView& view);
 
+/// Essence as the whole installed list leaves it, counted without changing anything.
+double InstalledEssence(const CharacterRecord& record);
 /// Essence from the whole installed list, the limb flags and the money left.
 void RecountCyberwareEssence(RulesContext& ctx, CyberwareView& view);
 

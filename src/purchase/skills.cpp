@@ -339,8 +339,7 @@ bool MoveSkillUp(RulesContext& ctx, SkillsView& view) { return MoveSelected(ctx,
 
 bool MoveSkillDown(RulesContext& ctx, SkillsView& view) { return MoveSelected(ctx, view, 1); }
 
-void RecountSkillPoints(RulesContext& ctx, SkillsView& view) {
-  CharacterRecord& record = ctx.record;
+SkillPointCount CountSkillPoints(const CharacterRecord& record, int knowledgeAllowance, int languageAllowance) {
   // Active, knowledge, language; wide enough that no list of ratings can overflow it.
   std::array<int64_t, 3> totals{};
   for (const std::string& entry : record.Skills) {
@@ -348,16 +347,25 @@ void RecountSkillPoints(RulesContext& ctx, SkillsView& view) {
   }
   int64_t& active = totals[static_cast<size_t>(SkillPool::Active)];
   // Knowledge and language points beyond their allowance are paid from active points.
-  auto settle = [&](SkillPool pool) {
+  auto settle = [&](SkillPool pool, int allowance) {
     const int64_t total = totals[static_cast<size_t>(pool)];
-    const int allowance = Pool(record, pool).allowance;
     if (total <= allowance) return CInt(static_cast<double>(total));
     active += total - allowance;
     return CInt(allowance);
   };
-  record.KnowledgePointsUsed = settle(SkillPool::Knowledge);
-  record.LanguagePointsUsed = settle(SkillPool::Language);
-  record.CurSkill = CInt(static_cast<double>(active));
+  SkillPointCount count;
+  count.knowledge = settle(SkillPool::Knowledge, knowledgeAllowance);
+  count.language = settle(SkillPool::Language, languageAllowance);
+  count.active = CInt(static_cast<double>(active));
+  return count;
+}
+
+void RecountSkillPoints(RulesContext& ctx, SkillsView& view) {
+  CharacterRecord& record = ctx.record;
+  const SkillPointCount count = CountSkillPoints(record, record.KnowledgeAllowance, record.LanguageAllowance);
+  record.KnowledgePointsUsed = count.knowledge;
+  record.LanguagePointsUsed = count.language;
+  record.CurSkill = count.active;
   ShowPool(view.active, record.CurSkill, record.PtsSkills);
   ShowPool(view.knowledge, record.KnowledgePointsUsed, record.KnowledgeAllowance);
   ShowPool(view.language, record.LanguagePointsUsed, record.LanguageAllowance);

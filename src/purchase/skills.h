@@ -2,6 +2,7 @@
 // the three pools of points (active, knowledge, language) they are paid from.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -111,6 +112,15 @@ bool RemoveSkill(RulesContext& ctx, SkillsView& view);
 /// Moves the selected entry one place; the selection follows. False at the ends or with none.
 bool MoveSkillUp(RulesContext& ctx, SkillsView& view);
 bool MoveSkillDown(RulesContext& ctx, SkillsView& view);
+
+/// Points used in each pool, counted from the whole list without changing it.
+struct SkillPointCount {
+  int16_t active = 0;
+  int16_t knowledge = 0;
+  int16_t language = 0;
+};
+/// Knowledge and language points beyond their allowance are paid from active points.
+SkillPointCount CountSkillPoints(const CharacterRecord& record, int knowledgeAllowance, int languageAllowance);
 
 /// Recounts the three pools from the whole list (knowledge and language beyond their allowance
 /// are paid from active points) and refreshes the list and the pools as the page shows them.

@@ -110,7 +110,9 @@ bool ModifyAttribute(RulesContext& ctx, std::string_view codeText, bool reverse)
     ctx.state.attributes.codePoints += signedAmount;
   } else if (code == "MAG") {
     const float step = amount > 0 ? 6.0f : -6.0f;
-    record.MagicPts += reverse ? -step : step;
+    const float moved = reverse ? -step : step;
+    record.MagicPts += moved;
+    ctx.state.attributes.magicCodePoints += moved;
   } else {
     return false;
   }
@@ -120,6 +122,10 @@ bool ModifyAttribute(RulesContext& ctx, std::string_view codeText, bool reverse)
 
 int16_t GrantWithCodes(const RulesContext& ctx, int granted) {
   return static_cast<int16_t>(std::clamp(granted + ctx.state.attributes.codePoints, -32768, 32767));
+}
+
+float MagicGrantWithCodes(const RulesContext& ctx, float granted) {
+  return granted + ctx.state.attributes.magicCodePoints;
 }
 
 void RecalcAttributeTotals(RulesContext& ctx) {
@@ -133,30 +139,42 @@ void RecalcAttributeTotals(RulesContext& ctx) {
   }
 }
 
-void RecalcDerived(RulesContext& ctx) {
-  CharacterRecord& record = ctx.record;
-  AttributeView& view = ctx.state.attributes;
-
+int16_t AttributePointsSpent(const CharacterRecord& record) {
   double used = 0;
   for (const AttributeRow& row : record.Attr) used += CellValue(row.Base);
   if (record.Shapeshift) {
     for (const DerivedRow& row : record.Animal.Attr) used += CellValue(row.Base);
   }
-  record.AttributePointsUsed = CInt(used);
+  return CInt(used);
+}
+
+int16_t KnowledgeAllowanceOf(const CharacterRecord& record) {
+  const double intelligence = CellValue(record.Attr[kIntelligence].Total);
+  return record.Shapeshift ? CInt(intelligence * 3) : CInt(intelligence * 5);
+}
+
+int16_t LanguageAllowanceOf(const CharacterRecord& record) {
+  const double intelligence = CellValue(record.Attr[kIntelligence].Total);
+  return record.Shapeshift ? CInt(intelligence) : CInt(IntFloor(intelligence * 1.5));
+}
+
+std::string MagicTotalText(const CharacterRecord& record) {
+  const std::string base = record.MagicUser() ? FloorText(record.Essence) : "0";
+  return IntText(CLng(CellValue(base) + CellValue(record.Magic.Modifier)));
+}
+
+void RecalcDerived(RulesContext& ctx) {
+  CharacterRecord& record = ctx.record;
+  AttributeView& view = ctx.state.attributes;
+  record.AttributePointsUsed = AttributePointsSpent(record);
 
   RecalcAttributeTotals(ctx);
   const double quickness = CellValue(record.Attr[kQuickness].Total);
   const double charisma = CellValue(record.Attr[kCharisma].Total);
   const double intelligence = CellValue(record.Attr[kIntelligence].Total);
   const double willpower = CellValue(record.Attr[kWillpower].Total);
-
-  if (record.Shapeshift) {
-    record.KnowledgeAllowance = CInt(intelligence * 3);
-    record.LanguageAllowance = CInt(intelligence);
-  } else {
-    record.KnowledgeAllowance = CInt(intelligence * 5);
-    record.LanguageAllowance = CInt(IntFloor(intelligence * 1.5));
-  }
+  record.KnowledgeAllowance = KnowledgeAllowanceOf(record);
+  record.LanguageAllowance = LanguageAllowanceOf(record);
   view.pointsDisplay = IntText(record.AttributePointsUsed) + "/" + IntText(record.Attributes);
 
   const int32_t reactionBase = IntFloor((quickness + intelligence) / 2);
@@ -178,7 +196,7 @@ void RecalcDerived(RulesContext& ctx) {
   record.CombatPool.Total = IntText(CLng(CellValue(record.CombatPool.Base) + CellValue(record.CombatPool.Modifier)));
   record.Pools.Combat = record.CombatPool.Total;
   const double magicTotal = CellValue(record.Magic.Base) + CellValue(record.Magic.Modifier);
-  record.Magic.Total = IntText(CLng(magicTotal));
+  record.Magic.Total = MagicTotalText(record);
 
   if (magicUser) {
     record.Pools.Magic = FloorText((magicTotal + intelligence + willpower) / 3);

@@ -24,8 +24,20 @@ bool ModifyAttribute(RulesContext& ctx, std::string_view code, bool reverse = fa
 /// Attribute points granted, plus what the codes of the character's entries add to them.
 int16_t GrantWithCodes(const RulesContext& ctx, int granted);
 
+/// Spell points granted, plus what the "MAG" codes of the character's entries add to them.
+float MagicGrantWithCodes(const RulesContext& ctx, float granted);
+
 /// Totals of the six attributes; shows the over-maximum marker of a base above NaturalMax.
 void RecalcAttributeTotals(RulesContext& ctx);
+
+/// The attribute points the bases (and a shapeshifter's animal bases) spend.
+int16_t AttributePointsSpent(const CharacterRecord& record);
+/// The knowledge and language skill point allowances Intelligence's total grants.
+int16_t KnowledgeAllowanceOf(const CharacterRecord& record);
+int16_t LanguageAllowanceOf(const CharacterRecord& record);
+
+/// The Magic total as Essence and the Magic modifier make it: the power points available.
+std::string MagicTotalText(const CharacterRecord& record);
 
 /// Recomputes the points used, totals, allowances, Reaction, Initiative, pools and Magic.
 void RecalcDerived(RulesContext& ctx);

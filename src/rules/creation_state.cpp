@@ -60,6 +60,7 @@ void ResetCreation(RulesContext& ctx) {
   state.pages.spellGroupVisible = false;
   state.pages.powerGroupVisible = false;
   state.pages.unhideShifterVisible = false;
+  state.pages.prioritiesDone = false;
 
   // The spell points match the magic row that New keeps, as if it had just been chosen.
   record.MagicPts = StartingSpellPoints(record);

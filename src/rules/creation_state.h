@@ -41,6 +41,8 @@ struct AttributeView {
   std::vector<std::pair<int, int>> ceilingCodes;
   /// What the "ATR" codes applied and not yet taken back add to Attributes; a grant keeps it.
   int codePoints = 0;
+  /// What the "MAG" codes applied and not yet taken back add to MagicPts; a magic grant keeps it.
+  float magicCodePoints = 0;
   bool operator==(const AttributeView&) const = default;
 };
 
@@ -98,6 +100,9 @@ struct PageState {
   bool spellGroupVisible = false;
   bool powerGroupVisible = false;
   bool unhideShifterVisible = false;
+  /// The player went on from the priorities page (or pressed the point dialog's Done) since New,
+  /// so the grants are the character's; an opened character's are.
+  bool prioritiesDone = false;
   bool operator==(const PageState&) const = default;
 };
 

@@ -66,6 +66,7 @@ bool ChangePage(RulesContext& ctx, int previousPage, bool opened) {
   if (previousPage == kPageAttributes) ctx.hooks.ShowStandardView();
 
   if (opened) {
+    view.prioritiesDone = true;
     ShowMoneyLeft(ctx);
     OfferRaces(ctx, /*keepRace=*/true);
   } else if (previousPage == kPagePriorities) {
@@ -77,6 +78,7 @@ bool ChangePage(RulesContext& ctx, int previousPage, bool opened) {
       }
     } else {
       ApplyPriorityGrants(ctx);
+      view.prioritiesDone = true;
     }
     // An empty or zero "Money" field keeps the grant: only a real sum is an existing
     // character's money.

@@ -37,9 +37,10 @@ bool SetCheck(int16_t& field, bool on) {
   return true;
 }
 
-void ApplyPhysAdMagician(CharacterRecord& record) {
+void ApplyPhysAdMagician(RulesContext& ctx) {
+  CharacterRecord& record = ctx.record;
   if (record.PtsPhysAdMagic != 0) {
-    record.MagicPts = 0;
+    record.MagicPts = MagicGrantWithCodes(ctx, 0);
     record.Adept = 0;
     record.PhysAdMagic = 1;
   } else {
@@ -48,22 +49,22 @@ void ApplyPhysAdMagician(CharacterRecord& record) {
 }
 
 // Done's magic: full magic, aspected (Adept names the aspect, 0 the physical adept) or none.
-void WriteMagic(CharacterRecord& record, const PointGenerationView& view) {
+void WriteMagic(RulesContext& ctx, const PointGenerationView& view) {
+  CharacterRecord& record = ctx.record;
   record.PriMagic = 2;
   record.Adept = -1;
-  if (!view.magic) {
-    record.MagicPts = 0;
-    return;
-  }
-  if (view.magicChoice == 0) {
+  float granted = 0;
+  if (view.magic && view.magicChoice == 0) {
     record.PriMagic = 0;
-    record.MagicPts = 25;
-    return;
+    granted = 25;
+  } else if (view.magic) {
+    record.PriMagic = 1;
+    granted = 35;
+    if (view.magicChoice > 0) record.Adept = static_cast<int16_t>(view.magicChoice - 1);
+    if (view.magicChoice == 1) granted = 0;
   }
-  record.PriMagic = 1;
-  record.MagicPts = 35;
-  if (view.magicChoice > 0) record.Adept = static_cast<int16_t>(view.magicChoice - 1);
-  if (view.magicChoice == 1) record.MagicPts = 0;
+  // The codes of entries chosen before Done keep what they add, as the attribute points' do.
+  record.MagicPts = MagicGrantWithCodes(ctx, granted);
 }
 
 }  // namespace
@@ -152,7 +153,7 @@ bool SetMagicOption(RulesContext& ctx, PointGenerationView& view, BuildAccount& 
   bool changed = false;
   if (!on && ctx.record.PtsPhysAdMagic != 0) {
     ctx.record.PtsPhysAdMagic = 0;
-    ApplyPhysAdMagician(ctx.record);
+    ApplyPhysAdMagician(ctx);
     changed = true;
   }
   RecalcPoints(ctx, view, account);
@@ -168,7 +169,7 @@ bool ChoosePointMagic(RulesContext& ctx, PointGenerationView& view, BuildAccount
   if (choice != 0 && record.PtsPhysAdMagic != 0) {
     // Clearing the hidden option switches it off as a click would.
     record.PtsPhysAdMagic = 0;
-    ApplyPhysAdMagician(record);
+    ApplyPhysAdMagician(ctx);
     changed = true;
   }
   RecalcPoints(ctx, view, account);
@@ -177,7 +178,7 @@ bool ChoosePointMagic(RulesContext& ctx, PointGenerationView& view, BuildAccount
 
 bool SetPhysAdMagician(RulesContext& ctx, PointGenerationView& view, BuildAccount& account, bool on) {
   if (!view.magic || !view.physAdVisible || !SetCheck(ctx.record.PtsPhysAdMagic, on)) return false;
-  ApplyPhysAdMagician(ctx.record);
+  ApplyPhysAdMagician(ctx);
   RecalcPoints(ctx, view, account);
   return true;
 }
@@ -249,6 +250,7 @@ bool PointGenerationDone(RulesContext& ctx, PointGenerationView& view, BuildAcco
   // changes the character is an edit.
   const CharacterRecord before = record;
   record.GeneratorPoints = true;
+  ctx.state.pages.prioritiesDone = true;
   // New keeps the dialog's choices but not the shapeshifter they made; the choice makes it again.
   if (record.PtsRsel == kShapeShifterChoice && !record.Shapeshift) {
     ChoosePointRace(ctx, view, account, kShapeShifterChoice);
@@ -256,7 +258,7 @@ bool PointGenerationDone(RulesContext& ctx, PointGenerationView& view, BuildAcco
   SetPointRacePriority(record);
   const int resource = record.PtsResourceSel;
   record.Maxresources = resource >= 0 && resource < kResourceCount ? kResourceNuyen[resource] : kResourceNuyen[0];
-  WriteMagic(record, view);
+  WriteMagic(ctx, view);
   record.PtsAttributes = CInt(Val(view.attributePoints));
   record.Attributes = GrantWithCodes(ctx, record.PtsAttributes);
   record.PtsSkills = CInt(Val(view.activeSkills));
@@ -280,7 +282,7 @@ bool PointGenerationDone(RulesContext& ctx, PointGenerationView& view, BuildAcco
   ctx.hooks.RecountCyberwareEssence();
   toRacePage();
   if (!view.magic || view.magicChoice != 0) record.PtsPhysAdMagic = 0;
-  ApplyPhysAdMagician(record);
+  ApplyPhysAdMagician(ctx);
   ctx.platform.CloseDialog(Dialog::PointGeneration);
   return record != before;
 }

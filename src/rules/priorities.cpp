@@ -88,12 +88,14 @@ void ShowPriorityTable(RulesContext& ctx) {
   // Spell points follow the magic row only when it moves, so clicking rows never wipes spell
   // points bought or granted by codes.
   if (record.PriMagic != previousMagic) {
-    if (record.PriMagic == 0) record.MagicPts = 25;
-    if (record.PriMagic == 1) record.MagicPts = 35;
+    if (record.PriMagic == 0) record.MagicPts = MagicGrantWithCodes(ctx, 25);
+    if (record.PriMagic == 1) record.MagicPts = MagicGrantWithCodes(ctx, 35);
   }
   // The path of the magician exists only at magic A; moving away clears the hidden option.
   if (record.PriMagic != 0) record.PhysAdMagic = 0;
-  if (record.PriMagic != previousMagic && (record.Adept == 0 || record.PhysAdMagic != 0)) record.MagicPts = 0;
+  if (record.PriMagic != previousMagic && (record.Adept == 0 || record.PhysAdMagic != 0)) {
+    record.MagicPts = MagicGrantWithCodes(ctx, 0);
+  }
 
   // The options follow the rows just applied, so they never lag one click behind.
   view.physAdVisible = record.PriMagic == 0;
@@ -159,7 +161,7 @@ bool ChooseAdept(RulesContext& ctx, int choice) {
     return false;
   }
   ctx.record.Adept = static_cast<int16_t>(choice);
-  ctx.record.MagicPts = choice == 0 ? 0 : 35;
+  ctx.record.MagicPts = MagicGrantWithCodes(ctx, choice == 0 ? 0 : 35);
   return true;
 }
 
@@ -169,7 +171,7 @@ bool SetPhysAdMagic(RulesContext& ctx, bool on) {
   // Ticking it again would take back spell points a "Magical Power" gave since.
   if ((record.PhysAdMagic != 0) == on) return false;
   if (on) {
-    record.MagicPts = 0;
+    record.MagicPts = MagicGrantWithCodes(ctx, 0);
     record.Adept = 0;
     record.PhysAdMagic = 1;
   } else {

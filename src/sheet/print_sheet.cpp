@@ -15,12 +15,16 @@ Finalization FinalizeCharacter(CharacterRecord& record, Platform& platform) {
 
   done.applied = true;
   record.OnceThru = true;
-  const double left = MoneyLeft(record);
   done.roll = Rollsix(platform);
+  record.NuyenSpent = FinalizedNuyenSpent(record, done.roll);
+  return done;
+}
+
+int32_t FinalizedNuyenSpent(const CharacterRecord& record, int roll) {
+  const double left = MoneyLeft(record);
   // Subtracting whole nuyen after the floor gives the same as before it; IntFloor keeps the
   // result inside the account's range.
-  record.NuyenSpent = IntFloor(record.Maxresources - left / 10 - 300.0 * done.roll);
-  return done;
+  return IntFloor(record.Maxresources - left / 10 - 300.0 * roll);
 }
 
 void UndoFinalization(CharacterRecord& record, const Finalization& finalization) {

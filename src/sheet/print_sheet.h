@@ -39,6 +39,8 @@ struct Finalization {
 /// Unless Override Limits is on: OnceThru on, the money left cut to the smallest whole number not
 /// below a tenth of it, plus 300 times one die.
 Finalization FinalizeCharacter(CharacterRecord& record, Platform& platform);
+/// NuyenSpent after a finalization whose die showed roll.
+int32_t FinalizedNuyenSpent(const CharacterRecord& record, int roll);
 /// Puts back what FinalizeCharacter changed.
 void UndoFinalization(CharacterRecord& record, const Finalization& finalization);
 

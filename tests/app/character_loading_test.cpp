@@ -163,20 +163,28 @@ TEST_F(CharacterLoadingTest, EveryPrefixOfAGoldenFileOpens) {
 namespace ivgen {
 namespace {
 
-// The file's attribute points hold what "ATR" codes added; the point dialog shows those bought, so
-// its next Done does not add the codes a second time.
+// The file's attribute and spell points hold what "ATR" and "MAG" codes added; the point dialog
+// shows those bought, so its next Done neither adds the codes a second time nor drops them, and
+// the character saves, opens and saves again to the same bytes.
 TEST_F(CharacterLoadingTest, APointsCharacterOpensWithThePointsItBought) {
   Write("gifted.iv3",
-        "[System]\nGenerator=Points\n[Character]\nShapeshift=0\nOnceThru=1\nAttributes= 22 \n"
-        "[PointSys]\nAttributes= 22 \nSkills= 27 \nResourceSel= 1 \n[Edges]\nEdge0=Gifted~[2]~~+2ATR\n");
+        "[System]\nGenerator=Points\n[Character]\nShapeshift=0\nOnceThru=1\nAttributes= 22 \nMagicPts= 31 \n"
+        "[PointSys]\nMagic= 0 \nAttributes= 22 \nSkills= 27 \nResourceSel= 1 \n[Edges]\nEdge0=Gifted~[2]~~+2ATR\n"
+        "Edge1=Savant~[3]~~+1MAG\n");
   Open(Path("gifted.iv3"));
   Editor& e = *editor_;
   EXPECT_EQ(e.Record().Attributes, 22);
+  EXPECT_EQ(e.Record().MagicPts, 31);
   EXPECT_EQ(e.PointGeneration().View().attributePoints, "20");
   e.PointGeneration().Done();
   EXPECT_EQ(e.Record().Attributes, 22);
+  EXPECT_EQ(e.Record().MagicPts, 31) << "25 granted, 6 from the code";
   const std::string saved = e.FileText();
   EXPECT_NE(saved.find("\r\nAttributes= 22 \r\nSkills= 27 \r\n"), std::string::npos) << saved;
+  Write("saved.iv3", saved);
+  Open(Path("saved.iv3"));
+  e.PointGeneration().Done();
+  EXPECT_EQ(e.FileText(), saved);
 }
 
 // An option outside its choices is ignored as the first one; it read as none, which a save left

@@ -103,22 +103,31 @@ TEST_F(PointGenerationTest, DoneOverBudgetKeepsWhatItWrote) {
   EXPECT_EQ(Done(), std::vector<std::string>{"closed PointGeneration"});
 }
 
-// Done grants the points bought and keeps what an "ATR" code chosen before it added, so removing
-// that edge afterwards takes back only what it gave.
-TEST_F(PointGenerationTest, DoneKeepsWhatAttributeCodesAdded) {
-  catalogs.edges.edges = {"Gifted\t[2]\t\t+2ATR"};
+// Done grants the points bought and keeps what "ATR" and "MAG" codes chosen before it added, so
+// removing those edges afterwards takes back only what they gave.
+TEST_F(PointGenerationTest, DoneKeepsWhatAttributeAndMagicCodesAdded) {
+  catalogs.edges.edges = {"Gifted\t[2]\t\t+2ATR", "Savant\t[3]\t\t+1MAG"};
   EdgesView edges;
-  SelectEdge(ctx, edges, 0);
-  ASSERT_TRUE(AddEdge(ctx, edges, account));
+  for (int edge : {0, 1}) {
+    SelectEdge(ctx, edges, edge);
+    ASSERT_TRUE(AddEdge(ctx, edges, account));
+  }
   SetAttributePointsText(ctx, view, account, "20");
+  SetMagicOption(ctx, view, account, true);
+  ChoosePointMagic(ctx, view, account, 0);
   Done();
   EXPECT_EQ(record.Attributes, 22);
   EXPECT_EQ(record.PtsAttributes, 20);
-  SelectEntry(ctx, edges, 0);
-  RemoveEdge(ctx, edges, account);
+  EXPECT_EQ(record.MagicPts, 31);
+  for (int entry : {1, 0}) {
+    SelectEntry(ctx, edges, entry);
+    RemoveEdge(ctx, edges, account);
+  }
   EXPECT_EQ(record.Attributes, 20);
+  EXPECT_EQ(record.MagicPts, 25);
   Done();
   EXPECT_EQ(record.Attributes, 20);
+  EXPECT_EQ(record.MagicPts, 25);
 }
 
 TEST_F(PointGenerationTest, DoneWritesTheMagic) {

@@ -209,16 +209,20 @@ TEST_F(PageChangeTest, LeavingThePrioritiesPageAppliesTheGrants) {
   EXPECT_EQ(record.PtsSkills, 50);
   EXPECT_EQ(record.Attributes, 27);
 
-  // What an "ATR" code added stays beside the grant.
-  catalogs.edges.edges = {"Gifted\t[2]\t\t+2ATR"};
+  // What "ATR" and "MAG" codes added stays beside the grants, the magic row moved or not.
+  catalogs.edges.edges = {"Gifted\t[2]\t\t+2ATR", "Savant\t[3]\t\t+1MAG"};
   EdgesView edges;
   BuildAccount account;
   account.maxpoints = 120;
-  SelectEdge(ctx, edges, 0);
-  ASSERT_TRUE(AddEdge(ctx, edges, account));
+  for (int edge : {0, 1}) {
+    SelectEdge(ctx, edges, edge);
+    ASSERT_TRUE(AddEdge(ctx, edges, account));
+  }
   SwitchPage(ctx, kPagePriorities);
+  MoveArea(ctx, "Magic", 0);
   SwitchPage(ctx, kPageRace);
-  EXPECT_EQ(record.Attributes, 29);
+  EXPECT_EQ(record.Attributes, 24 + 2);
+  EXPECT_EQ(record.MagicPts, 25 + 6);
 }
 
 TEST_F(PageChangeTest, MoneyOfAnExistingCharacter) {
