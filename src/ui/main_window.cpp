@@ -132,7 +132,7 @@ void MainWindow::RestoreUserSettings() {
   if (!RegularOrMissing(UserSettingsFile())) return;
   QSettings settings = UserSettings();
   std::vector<std::string> recent;
-  // The size is the file's word; only the entries the menu shows are read.
+  // The size is only what the file claims; no more entries are read than the menu shows.
   const int count = std::min(settings.beginReadArray("recentFiles"), static_cast<int>(kRecentFileCount));
   for (int i = 0; i < count; ++i) {
     settings.setArrayIndex(i);
@@ -209,7 +209,7 @@ QIcon MainWindow::TodoIcon(TodoKind kind) const {
 void MainWindow::ShowTodo() {
   const std::vector<TodoLine>& lines = editor_.Todo().Lines();
   todoCount_->setText(ToQt(editor_.Todo().CountText()));
-  // A line is its kind and its sentence: under Override Limits an error turns into a note unworded.
+  // A line is its kind and its sentence: under Override Limits an error becomes a note in the same words.
   constexpr int kShownRole = Qt::UserRole + 1;
   QStringList shown;
   for (const TodoLine& line : lines) shown << ToQt(TodoKindCaption(line.kind)) + ": " + ToQt(TodoSentence(line));

@@ -398,6 +398,45 @@ TEST_F(MainWindowTest, AnyUserSettingsFileLetsTheWindowStart) {
   fs::remove_all(conf);
 }
 
+// A character built by clicks, saved and opened again: looking through its pages changes nothing
+// a save would write, so Edit offers nothing to undo.
+TEST_F(MainWindowTest, PagesOfAReopenedCharacterLeaveNothingToUndo) {
+  ShowPage(kPageRace);
+  Find<QRadioButton>("raceHuman")->click();
+  ShowPage(kPageAttributes);
+  for (int i = 0; i < 3; ++i) Find<QToolButton>("QuicknessUp")->click();
+  ShowPage(kPageSkills);
+  auto* categories = Find<QListWidget>("skillCategories");
+  categories->setCurrentRow(categories->count() - 4);  // Street Knowledge
+  auto* skills = Find<QListWidget>("catalogSkills");
+  ClickRow(skills, skills->model()->index(0, 0), true);
+  ShowPage(kPageGear);
+  auto* tree = Find<QTreeWidget>("gearTree");
+  tree->expandAll();
+  ClickRow(tree, tree->indexFromItem(tree->findItems("Blades", Qt::MatchExactly | Qt::MatchRecursive).value(0)));
+  auto* shop = Find<QTreeWidget>("gearShop");
+  ClickRow(shop, shop->indexFromItem(shop->findItems("Survival Knife", Qt::MatchExactly).value(0)), true);
+  ShowPage(kPageBioInfo);
+  QTest::keyClicks(Find("StreetName"), "Nyx");
+  ShowPage(kPageContacts);
+  QTest::keyClicks(Find("contactField0"), "Mara");
+  QTest::mouseClick(Find<QPushButton>("contactAdd"), Qt::LeftButton);
+  ASSERT_EQ(editor_->Record().Skills.size() + editor_->Record().Contacts.size(), 2u);
+  ASSERT_GT(editor_->Record().Gear.size(), 1u);
+  platform_.QueueAnswer(Path("nyx.iv3"));
+  MenuItem("Save &As...")->trigger();
+  platform_.QueueAnswer(Path("nyx.iv3"));
+  MenuItem("&Open...")->trigger();
+  ASSERT_EQ(editor_->Record().StreetName, "Nyx");
+  for (int visit = 0; visit < 2; ++visit) {
+    for (int page = 0; page < kPageCount; ++page) {
+      ShowPage(page);
+      EXPECT_EQ(EditAction(0)->text(), "&Undo") << "visit " << visit << ", page " << page;
+    }
+  }
+  EXPECT_FALSE(editor_->Document().Modified);
+}
+
 TEST_F(MainWindowTest, NewAsksOnlyAfterAnEditAndClearsThePagesAndSaveAsNamesTheFile) {
   MenuItem("&New")->trigger();
   EXPECT_TRUE(platform_.Log().empty());
