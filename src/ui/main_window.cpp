@@ -180,6 +180,9 @@ void MainWindow::BuildTodoPane() {
   // The lines are sentences: under the pages they have the window's width, and wrap beyond it.
   todoList_->setWordWrap(true);
   todoList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  // One size for every kind's icon, so the sentences start in one column.
+  const int side = style()->pixelMetric(QStyle::PM_SmallIconSize);
+  todoList_->setIconSize(QSize(side, side));
   todoDock_->setWidget(todoList_);
   addDockWidget(Qt::BottomDockWidgetArea, todoDock_);
   todoDock_->hide();
@@ -202,8 +205,7 @@ QIcon MainWindow::TodoIcon(TodoKind kind) const {
   }
   // A note asks nothing of the player, so its icon stays in the background.
   const QIcon information = style()->standardIcon(QStyle::SP_MessageBoxInformation);
-  const int side = style()->pixelMetric(QStyle::PM_SmallIconSize);
-  return QIcon(information.pixmap(QSize(side, side), QIcon::Disabled));
+  return QIcon(information.pixmap(todoList_->iconSize(), QIcon::Disabled));
 }
 
 void MainWindow::ShowTodo() {
