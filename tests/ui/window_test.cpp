@@ -398,31 +398,30 @@ TEST_F(MainWindowTest, AnyUserSettingsFileLetsTheWindowStart) {
   fs::remove_all(conf);
 }
 
-// A character built by clicks, saved and opened again: looking through its pages changes nothing
-// a save would write, so Edit offers nothing to undo.
+// A magician built by clicks, saved and opened again: looking through its pages changes nothing a
+// save would write, so Edit offers nothing to undo (the spells page's recount once made a step).
 TEST_F(MainWindowTest, PagesOfAReopenedCharacterLeaveNothingToUndo) {
+  auto* values = Find<QListWidget>("priorityValues");
+  values->setCurrentRow(4);  // Magic up to A, then Resources to C
+  for (int i = 0; i < 4; ++i) Find<QToolButton>("priorityUp")->click();
+  values->setCurrentRow(3);
+  Find<QToolButton>("priorityUp")->click();
   ShowPage(kPageRace);
   Find<QRadioButton>("raceHuman")->click();
   ShowPage(kPageAttributes);
   for (int i = 0; i < 3; ++i) Find<QToolButton>("QuicknessUp")->click();
-  ShowPage(kPageSkills);
-  auto* categories = Find<QListWidget>("skillCategories");
-  categories->setCurrentRow(categories->count() - 4);  // Street Knowledge
-  auto* skills = Find<QListWidget>("catalogSkills");
-  ClickRow(skills, skills->model()->index(0, 0), true);
-  ShowPage(kPageGear);
-  auto* tree = Find<QTreeWidget>("gearTree");
-  tree->expandAll();
-  ClickRow(tree, tree->indexFromItem(tree->findItems("Blades", Qt::MatchExactly | Qt::MatchRecursive).value(0)));
-  auto* shop = Find<QTreeWidget>("gearShop");
-  ClickRow(shop, shop->indexFromItem(shop->findItems("Survival Knife", Qt::MatchExactly).value(0)), true);
+  ShowPage(kPageCyberware);
+  auto* cyber = Find<QTreeWidget>("cyberCatalog");
+  ClickRow(cyber, cyber->indexFromItem(cyber->findItems("Skull Port", Qt::MatchExactly | Qt::MatchRecursive).value(0)),
+           true);
+  ShowPage(kPageSpells);
+  Find<QListWidget>("traditions")->setCurrentRow(2);
+  auto* spells = Find<QTreeWidget>("spellCatalog");
+  ClickRow(spells, spells->model()->index(0, 0), true);
+  Find<QPushButton>("buySpellPoints")->click();
   ShowPage(kPageBioInfo);
   QTest::keyClicks(Find("StreetName"), "Nyx");
-  ShowPage(kPageContacts);
-  QTest::keyClicks(Find("contactField0"), "Mara");
-  QTest::mouseClick(Find<QPushButton>("contactAdd"), Qt::LeftButton);
-  ASSERT_EQ(editor_->Record().Skills.size() + editor_->Record().Contacts.size(), 2u);
-  ASSERT_GT(editor_->Record().Gear.size(), 1u);
+  ASSERT_EQ(editor_->Record().Cyberware.size() + editor_->Record().Spells.size(), 2u);
   platform_.QueueAnswer(Path("nyx.iv3"));
   MenuItem("Save &As...")->trigger();
   platform_.QueueAnswer(Path("nyx.iv3"));
