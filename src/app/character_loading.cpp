@@ -2,9 +2,9 @@
 
 #include <vector>
 
+#include "entry/list_entries.h"
 #include "purchase/contacts.h"
 #include "purchase/cyberware.h"
-#include "record/entries.h"
 #include "record/values.h"
 #include "rules/attributes.h"
 #include "rules/page_change.h"
@@ -114,17 +114,17 @@ void LoadCharacter(RulesContext& ctx, const CharacterFile& file, const std::stri
   for (const std::string& entry : file.List(kCyberList)) {
     record.Cyberware.push_back(entry);
     ShowMoneyLeft(ctx);
-    ApplyCodes(ctx, InstalledCyberFields(entry)[4]);
+    ApplyCodes(ctx, ParseEntry<CyberwareEntry>(entry).codes);
   }
   ctx.hooks.RecountCyberwareEssence();
   for (const std::string& entry : file.List(kBioList)) {
     record.Bioware.push_back(entry);
-    ApplyCodes(ctx, TabField(entry, 5));
+    ApplyCodes(ctx, ParseEntry<BiowareEntry>(entry).codes);
     ctx.hooks.RecountBioIndex();
   }
   for (const std::string& entry : file.List(kEdgeList)) {
     record.Edges.push_back(entry);
-    ApplyCodes(ctx, TabField(entry, 3));
+    ApplyCodes(ctx, ParseEntry<EdgeEntry>(entry).description);
   }
   ctx.hooks.CalcEdgePts();
   record.Skills = file.List(kSkillList);
@@ -133,9 +133,10 @@ void LoadCharacter(RulesContext& ctx, const CharacterFile& file, const std::stri
   const std::vector<std::string> powers = record.Adept == 0 ? file.List(kPowerList) : std::vector<std::string>{};
   for (const std::string& entry : powers) {
     record.Powers.push_back(entry);
-    record.PowerPointsUsed += static_cast<float>(HeldAmount(Val(TabField(entry, 1))));
+    const PowerEntry power = ParseEntry<PowerEntry>(entry);
+    record.PowerPointsUsed += static_cast<float>(HeldAmount(power.Cost()));
     ShowPowerPoints(ctx);
-    ApplyCodes(ctx, TabField(entry, 2));
+    ApplyCodes(ctx, power.codes);
   }
 
   if (std::optional<int16_t> tradition = file.Tradition()) {

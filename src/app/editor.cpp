@@ -19,7 +19,6 @@ namespace ivgen {
 namespace {
 
 constexpr const char* kNewTitlePrefix = "Ironveil Character Generator ";
-constexpr const char* kPageChangeStep = "Page Change";
 
 std::string FileNameOf(const std::string& path) {
   const size_t slash = path.rfind('/');
@@ -41,9 +40,14 @@ RulesContext Editor::Context() { return RulesContext{record_, creation_, watch_,
 
 void Editor::Run(const Action& action) {
   std::string name = std::exchange(nextAction_, {});
+  std::string mergeKey = std::exchange(nextMergeKey_, {});
   const bool outermost = runDepth_ == 0;
   if (outermost) status_.clear();
-  if (outermost && !open_ && !name.empty()) running_ = Snapshot(std::move(name));
+  if (outermost && !history_.StepOpen() && !name.empty()) {
+    UndoStep before = Snapshot(std::move(name));
+    before.mergeKey = std::move(mergeKey);
+    history_.BeginAction(std::move(before));
+  }
   ++runDepth_;
   RulesContext ctx = Context();
   const bool changed = action(ctx);
@@ -51,113 +55,40 @@ void Editor::Run(const Action& action) {
   --runDepth_;
   if (changed) document_.Modified = true;
   if (!outermost) return;
-  std::optional<UndoStep> finished = std::exchange(running_, std::nullopt);
-  if (open_ && openDepth_ == 0) finished = std::exchange(open_, std::nullopt);
-  if (finished && !open_) Keep(std::move(*finished));
+  history_.EndAction(doc_);
+  if (std::string notice = history_.TakeNotice(); !notice.empty()) status_ = std::move(notice);
+}
+
+void Editor::NameTyping(const std::string& field) {
+  nextAction_ = "Typing " + field;
+  nextMergeKey_ = field;
 }
 
 void Editor::BeginStep(std::string action) {
-  if (openDepth_++ > 0) return;
-  // Opened inside an action: the step begins where that action began.
-  if (running_) {
-    open_ = std::exchange(running_, std::nullopt);
-    open_->action = std::move(action);
-  } else {
-    open_ = Snapshot(std::move(action));
-  }
+  history_.Open(std::move(action), [this] { return Snapshot({}); });
 }
 
 void Editor::EndStep() {
-  if (openDepth_ == 0 || --openDepth_ > 0) return;
-  // Ended inside an action: that action's end keeps the step.
-  if (runDepth_ > 0) return;
-  if (open_) Keep(*std::exchange(open_, std::nullopt));
+  history_.Close(doc_, runDepth_ > 0);
+  if (std::string notice = history_.TakeNotice(); !notice.empty()) status_ = std::move(notice);
 }
 
-namespace {
-
-// The name an undo step gives an entry: its first column, without a count, rating or padding.
-std::string EntryName(std::string_view entry) {
-  const std::string_view name = entry.substr(0, entry.find('\t'));
-  return Trim(name.substr(0, name.find('[')));
-}
-
-// The entry an action added, removed or changed, for the undo step's name; "" when no list or
-// more than one entry changed.
-std::string ChangedEntry(const CharacterRecord& before, const CharacterRecord& after) {
-  for (auto list :
-       {&CharacterRecord::Skills, &CharacterRecord::Cyberware, &CharacterRecord::Bioware, &CharacterRecord::Spells,
-        &CharacterRecord::Powers, &CharacterRecord::Gear, &CharacterRecord::Contacts, &CharacterRecord::Edges}) {
-    const std::vector<std::string>& old = before.*list;
-    const std::vector<std::string>& now = after.*list;
-    if (old == now) continue;
-    const std::vector<std::string>& longer = now.size() >= old.size() ? now : old;
-    const size_t common = std::min(old.size(), now.size());
-    size_t i = 0;
-    while (i < common && old[i] == now[i]) ++i;
-    if (old.size() == now.size() && !std::equal(old.begin() + i + 1, old.end(), now.begin() + i + 1)) return "";
-    return i < longer.size() ? EntryName(longer[i]) : "";
-  }
-  return "";
-}
-
-}  // namespace
-
-void Editor::Keep(UndoStep step) {
-  // A step that changed nothing a save writes (a selection, a page shown) is no step.
-  if (step.document.record == record_) return;
-  // A page's recount on entry may rewrite a total without changing what a save writes: no step.
-  if (step.action == kPageChangeStep && CharacterFileText(step.document.record, {kVersionText, settings_.DefaultGIF}) ==
-                                            CharacterFileText(record_, {kVersionText, settings_.DefaultGIF})) {
-    return;
-  }
-  // Typing into one field is one step until something else is done.
-  if (step.action.starts_with("Typing ") && redo_.empty() && !undo_.empty() && undo_.back().action == step.action &&
-      lastKept_ == step.action) {
-    return;
-  }
-  lastKept_ = step.action;
-  // "Buy" names what was bought; a step that names its subject itself ("Raise Body") keeps it.
-  static constexpr std::array<std::string_view, 7> kVerbs = {"Buy",   "Add",  "Remove", "Raise",
-                                                             "Lower", "Move", "Update"};
-  if (std::find(kVerbs.begin(), kVerbs.end(), step.action) != kVerbs.end()) {
-    const std::string entry = ChangedEntry(step.document.record, record_);
-    if (!entry.empty()) step.action += " " + entry;
-  }
-  constexpr size_t kMaxSteps = 500;
-  if (undo_.size() == kMaxSteps) undo_.erase(undo_.begin());
-  undo_.push_back(std::move(step));
-  redo_.clear();
-}
-
-bool Editor::Travel(std::vector<UndoStep>& from, std::vector<UndoStep>& to) {
-  if (from.empty() || open_ || runDepth_ > 0) return false;
-  lastKept_.clear();
-  UndoStep step = std::move(from.back());
-  from.pop_back();
-  to.push_back(Snapshot(step.action));
-  platform_.RestoreDie(step.die);
-  Adopt(std::move(step.document));
+bool Editor::Travel(bool back) {
+  if (runDepth_ > 0) return false;
+  UndoStep current = Snapshot({});
+  std::optional<UndoStep> step = back ? history_.Back(std::move(current)) : history_.Forward(std::move(current));
+  if (!step) return false;
+  platform_.RestoreDie(step->die);
+  Adopt(std::move(step->document));
   document_.Modified = CharacterFileText(record_, {kVersionText, settings_.DefaultGIF}) != savedText_;
   return true;
 }
 
-bool Editor::Undo() { return Travel(undo_, redo_); }
+bool Editor::Undo() { return Travel(true); }
 
-bool Editor::Redo() { return Travel(redo_, undo_); }
+bool Editor::Redo() { return Travel(false); }
 
-std::string Editor::UndoText() const { return undo_.empty() ? "&Undo" : "&Undo " + undo_.back().action; }
-
-std::string Editor::RedoText() const { return redo_.empty() ? "&Redo" : "&Redo " + redo_.back().action; }
-
-void Editor::ForgetHistory() {
-  undo_.clear();
-  redo_.clear();
-  lastKept_.clear();
-  running_.reset();
-  open_.reset();
-  openDepth_ = 0;
-}
+void Editor::ForgetHistory() { history_.Clear(); }
 
 void Editor::MarkSaved() { savedText_ = CharacterFileText(record_, {kVersionText, settings_.DefaultGIF}); }
 
@@ -470,7 +401,7 @@ void Editor::HideSplash() { frame_.splashVisible = false; }
 
 void Editor::SelectPage(int page) {
   // Leaving a page may apply what it granted, so a page change that changed the character is a step.
-  Name(kPageChangeStep);
+  Name("Page Change");
   Run([this, page](RulesContext& ctx) {
     const int before = ctx.state.pages.page;
     const bool changed = SwitchPage(ctx, page);

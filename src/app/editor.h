@@ -29,8 +29,10 @@
 #include "app/spells_unit.h"
 #include "app/texts_unit.h"
 #include "app/todo_unit.h"
+#include "app/undo_history.h"
 #include "app/unit_host.h"
 #include "catalog/catalogs.h"
+#include "charfile/character_writer.h"
 #include "platform/platform.h"
 #include "record/character_record.h"
 #include "record/shown_text.h"
@@ -96,13 +98,12 @@ class Editor final : private UnitHost {
   std::string FileText();
 
   // Undo and redo: back to the last New, Open or Reload Datafiles.
-  bool CanUndo() const { return !undo_.empty(); }
-  bool CanRedo() const { return !redo_.empty(); }
-  /// How many steps Undo can go back.
-  size_t UndoCount() const { return undo_.size(); }
+  const UndoHistory& History() const { return history_; }
+  bool CanUndo() const { return history_.CanUndo(); }
+  bool CanRedo() const { return history_.CanRedo(); }
   /// The Edit menu's texts: "&Undo Buy Reflex Weave", or "&Undo" when there is nothing to undo.
-  std::string UndoText() const;
-  std::string RedoText() const;
+  std::string UndoText() const { return history_.UndoText(); }
+  std::string RedoText() const { return history_.RedoText(); }
   /// False when there is nothing to undo (or redo).
   bool Undo();
   bool Redo();
@@ -195,6 +196,7 @@ class Editor final : private UnitHost {
  private:
   void Run(const Action& action) override;
   void Name(std::string action) override { nextAction_ = std::move(action); }
+  void NameTyping(const std::string& field) override;
   void BeginStep(std::string action) override;
   void EndStep() override;
   RulesContext Context();
@@ -249,17 +251,9 @@ class Editor final : private UnitHost {
     Editor& editor_;
   };
 
-  /// The document as it was before an action, and what the die would have rolled next.
-  struct UndoStep {
-    std::string action;
-    ivgen::Document document;
-    DieState die;
-  };
-  UndoStep Snapshot(std::string action) const { return {std::move(action), doc_, platform_.SaveDie()}; }
-  /// Keeps a finished step when it changed the character.
-  void Keep(UndoStep step);
-  /// Moves the document one step along the history, from one list to the other.
-  bool Travel(std::vector<UndoStep>& from, std::vector<UndoStep>& to);
+  UndoStep Snapshot(std::string action) const { return {std::move(action), {}, doc_, platform_.SaveDie()}; }
+  /// Moves the document one step back (or forward) along the history.
+  bool Travel(bool back);
   /// New, Open and a reload start the history afresh.
   void ForgetHistory();
   /// Remembers what the file holds now, for Modified after undo and redo.
@@ -331,23 +325,18 @@ class Editor final : private UnitHost {
   Hooks hooks_{*this};
   DialogWatch watch_{*this};
 
-  std::vector<UndoStep> undo_;
-  std::vector<UndoStep> redo_;
+  UndoHistory history_{[this](const CharacterRecord& a, const CharacterRecord& b) {
+    return CharacterFileText(a, {kVersionText, settings_.DefaultGIF}) ==
+           CharacterFileText(b, {kVersionText, settings_.DefaultGIF});
+  }};
   std::string nextAction_;
-  /// The outermost action running, as it found the document; nested runs (a modal dialog's
-  /// controls under the window) belong to it.
-  std::optional<UndoStep> running_;
+  std::string nextMergeKey_;
   int runDepth_ = 0;
-  /// An open step (a dialog, a print) and how many BeginStep calls it still waits to be ended.
-  std::optional<UndoStep> open_;
-  int openDepth_ = 0;
   /// The bytes the last save or Open left in the file (or a new character's): undo and redo
   /// set Modified by them.
   std::string savedText_;
   std::string status_;
   std::vector<std::string> recent_;
-  /// The last step kept; typing into the same field again joins it.
-  std::string lastKept_;
 
   PrioritiesUnit priorities_{*this};
   RaceUnit race_{*this, doc_.specials};

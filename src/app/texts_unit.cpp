@@ -28,7 +28,7 @@ bool TextsUnit::Set(std::string_view key, std::string text) {
   const RecordField* field = TypedField(key);
   if (field == nullptr) return false;
   text = WithoutLineBreaks(text);
-  host_.Name("Typing " + std::string(key));
+  host_.NameTyping(std::string(key));
   host_.Run([field, &text](RulesContext& ctx) {
     if (FieldValue(ctx.record, *field) == text) return false;
     SetFieldValue(ctx.record, *field, text);
@@ -54,7 +54,7 @@ void TextsUnit::SetDescription(std::string text) {
       normalized += text[i];
     }
   }
-  host_.Name("Typing Description");
+  host_.NameTyping("Description");
   host_.Run([&normalized](RulesContext& ctx) {
     if (normalized == ctx.record.Description) return false;
     ctx.record.Description = std::move(normalized);

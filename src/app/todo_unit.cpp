@@ -92,6 +92,15 @@ std::string TodoUnit::CountText() const {
   return IntText(count) + (count == 1 ? " thing" : " things") + " left to do";
 }
 
+SkillPointCount TodoUnit::CountSkills(const CharacterRecord& record, int knowledge, int language) {
+  std::vector<std::string> totals{record.Reaction.Total, IntText(knowledge), IntText(language)};
+  for (const AttributeRow& row : record.Attr) totals.push_back(row.Total);
+  if (!skillCount_.skills.Shares(record.Skills) || skillCount_.totals != totals) {
+    skillCount_ = {record.Skills, std::move(totals), CountSkillPoints(record, knowledge, language)};
+  }
+  return skillCount_.count;
+}
+
 // Every line is counted from the character as it is now, by the functions the pages count with,
 // so a page shows the same once it is entered and no line waits for a visit.
 void TodoUnit::Refresh(RulesContext&) {
@@ -129,7 +138,7 @@ void TodoUnit::Refresh(RulesContext&) {
 
   const int knowledge = KnowledgeAllowanceOf(record);
   const int language = LanguageAllowanceOf(record);
-  const SkillPointCount skills = CountSkillPoints(record, knowledge, language);
+  const SkillPointCount skills = CountSkills(record, knowledge, language);
   add.Points(kPageSkills, "active skill points", skills.active, record.PtsSkills);
   add.Points(kPageSkills, "knowledge skill points", skills.knowledge, knowledge);
   add.Points(kPageSkills, "language skill points", skills.language, language);

@@ -7,6 +7,7 @@
 
 #include "app/document.h"
 #include "app/unit_host.h"
+#include "purchase/skills.h"
 
 namespace ivgen {
 
@@ -46,8 +47,18 @@ class TodoUnit final : public Unit {
   void Refresh(RulesContext& ctx) override;
 
  private:
+  /// The skill points as last counted and what they were counted from: a long skill list is
+  /// counted again only when it or the attributes its costs depend on changed.
+  struct SkillCount {
+    SharedList<std::string> skills;
+    std::vector<std::string> totals;
+    SkillPointCount count;
+  };
+  SkillPointCount CountSkills(const CharacterRecord& record, int knowledge, int language);
+
   const Document& document_;
   std::vector<TodoLine> lines_;
+  SkillCount skillCount_;
 };
 
 }  // namespace ivgen

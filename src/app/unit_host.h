@@ -49,6 +49,8 @@ class UnitHost {
   /// The player's name for the next action ("Buy Reflex Weave"), as undo offers it. An action
   /// without a name is not an undo step of its own.
   virtual void Name(std::string action) = 0;
+  /// Names the next action "Typing FIELD"; typing into the same field again joins its step.
+  virtual void NameTyping(const std::string& field) = 0;
   /// Everything from here to the matching EndStep is one undo step (a dialog from its opening to
   /// its Done, a print).
   virtual void BeginStep(std::string action) = 0;

@@ -72,8 +72,7 @@ void AddSkillsCommands(Editor& editor, std::ostream& out, std::map<std::string, 
   SkillsUnit& unit = editor.Skills();
   const SkillsView& view = unit.View();
   // A click in a list, by the row's text or number.
-  auto pick = [&view](const std::vector<std::string> SkillsView::*items, std::string what,
-                      std::function<void(int)> click) {
+  auto pick = [&view](auto items, std::string what, std::function<void(int)> click) {
     return [&view, items, what, click](const ScriptLine& line, std::string& error) {
       const auto row = RowOf(view.*items, line);
       if (!row) {

@@ -5,7 +5,6 @@
 
 #include "purchase/cyberware.h"
 #include "purchase/gear.h"
-#include "record/entries.h"
 #include "record/money.h"
 #include "record/values.h"
 #include "rules/attributes.h"
@@ -13,9 +12,6 @@
 namespace ivgen {
 
 namespace {
-
-// Catalog and entry fields.
-constexpr size_t kName = 0, kBioIndex = 1, kPrice = 2, kBook = 3, kType = 4, kCodes = 5, kNote = 6;
 
 // An item as the chosen type would buy it.
 struct BioOffer {
@@ -25,9 +21,9 @@ struct BioOffer {
   std::string type;
 };
 
-BioOffer Offer(const std::vector<std::string>& fields, int type) {
-  BioOffer offer{fields[kName], 0, CLng(Val(fields[kPrice])), fields[kType]};
-  double bioIndex = Val(fields[kBioIndex]);
+BioOffer Offer(const BiowareEntry& item, int type) {
+  BioOffer offer{item.name, 0, item.Price(), item.type};
+  double bioIndex = item.BioIndex();
   // An item grown cultured is always sold as listed.
   if (offer.type != "c" && type == kTypeCultured) {
     offer.type = "c";
@@ -45,24 +41,24 @@ BioOffer Offer(const std::vector<std::string>& fields, int type) {
 
 std::string HundredthsText(int64_t hundredths) { return FormatFixed2(static_cast<double>(hundredths) / 100.0); }
 
-void ShowNotes(BiowareView& view, const std::vector<std::string>& fields) {
-  view.notes = fields[kBook] + fields[kNote];
-  view.book = fields[kBook];
-  view.note = fields[kNote];
+void ShowNotes(BiowareView& view, const BiowareEntry& bio) {
+  view.notes = bio.book + bio.note;
+  view.book = bio.book;
+  view.note = bio.note;
 }
 
 }  // namespace
 
 void ShowBiowareItem(RulesContext& ctx, BiowareView& view, int node) {
   view.selectedItem = node;
-  const std::vector<std::string> fields = CatalogItemFields(ctx.catalogs.bioware, node, kNote + 1);
-  view.buyEnabled = !fields.empty();
-  if (fields.empty()) return;
-  const BioOffer offer = Offer(fields, view.type);
-  view.basePrice = IntText(CLng(Val(fields[kPrice])));
+  const std::optional<BiowareEntry> item = CatalogItem<BiowareEntry>(ctx.catalogs.bioware, node);
+  view.buyEnabled = item.has_value();
+  if (!item) return;
+  const BioOffer offer = Offer(*item, view.type);
+  view.basePrice = IntText(item->Price());
   view.bioIndexCost = HundredthsText(offer.bioIndex);
   view.calculatedPrice = FormatThousands(offer.price);
-  ShowNotes(view, fields);
+  ShowNotes(view, *item);
 }
 
 void SelectBiowareType(RulesContext& ctx, BiowareView& view, int type) {
@@ -72,11 +68,11 @@ void SelectBiowareType(RulesContext& ctx, BiowareView& view, int type) {
 }
 
 bool BuyBioware(RulesContext& ctx, BiowareView& view, const BookLists& books) {
-  std::vector<std::string> fields = CatalogItemFields(ctx.catalogs.bioware, view.selectedItem, kNote + 1);
-  if (fields.empty()) return false;
+  std::optional<BiowareEntry> item = CatalogItem<BiowareEntry>(ctx.catalogs.bioware, view.selectedItem);
+  if (!item) return false;
   CharacterRecord& record = ctx.record;
-  const BioOffer offer = Offer(fields, view.type);
-  if (!ItemBookAllowed(ctx, books, fields[kBook])) return false;
+  const BioOffer offer = Offer(*item, view.type);
+  if (!ItemBookAllowed(ctx, books, item->book)) return false;
   const bool overriding = record.OverrideLimits();
   // The item's own Bio-index is held against Essence, not against the Bio-index total.
   if (!overriding && (Hundredths(record.Essence) < offer.bioIndex || !CanAfford(record, offer.price))) {
@@ -84,13 +80,13 @@ bool BuyBioware(RulesContext& ctx, BiowareView& view, const BookLists& books) {
     return Refuse(ctx, ShortOf(record, "Essence for its Bio-index", offer.bioIndex, offer.price));
   }
   if (!overriding) SpendNuyen(record, offer.price);
-  if (!fields[kCodes].empty()) ModifyAttributeS(ctx, fields[kCodes], false);
+  if (!item->codes.empty()) ModifyAttributeS(ctx, item->codes, false);
 
-  fields[kName] = offer.name;
-  fields[kBioIndex] = HundredthsText(offer.bioIndex);
-  fields[kPrice] = IntText(offer.price);
-  fields[kType] = offer.type;
-  record.Bioware.push_back(JoinTabs(fields));
+  item->name = offer.name;
+  item->bioIndex = HundredthsText(offer.bioIndex);
+  item->price = IntText(offer.price);
+  item->type = offer.type;
+  record.Bioware.push_back(FormatEntry(*item));
   RecountBioIndex(ctx, view);
   RecalcDerived(ctx);
   return true;
@@ -99,25 +95,24 @@ bool BuyBioware(RulesContext& ctx, BiowareView& view, const BookLists& books) {
 void SelectInstalledBioware(RulesContext& ctx, BiowareView& view, int index) {
   const auto& list = ctx.record.Bioware;
   if (index < 0 || static_cast<size_t>(index) >= list.size()) return;
-  std::vector<std::string> fields = SplitTabs(list[index]);
-  fields.resize(std::max<size_t>(fields.size(), kNote + 1));
+  const BiowareEntry bio = ParseEntry<BiowareEntry>(list[index]);
   view.selectedInstalled = index;
-  view.type = fields[kType] == "c" ? kTypeCultured : fields[kType] == "u" ? kTypeUsed : kTypeStandard;
+  view.type = bio.type == "c" ? kTypeCultured : bio.type == "u" ? kTypeUsed : kTypeStandard;
   view.removeEnabled = true;
-  view.bioIndexCost = fields[kBioIndex];
-  view.basePrice = fields[kPrice];
+  view.bioIndexCost = bio.bioIndex;
+  view.basePrice = bio.price;
   view.calculatedPrice.clear();
-  ShowNotes(view, fields);
+  ShowNotes(view, bio);
 }
 
 bool RemoveBioware(RulesContext& ctx, BiowareView& view) {
   CharacterRecord& record = ctx.record;
   const int index = view.selectedInstalled;
   if (!view.removeEnabled || index < 0 || static_cast<size_t>(index) >= record.Bioware.size()) return false;
-  const std::string codes = TabField(record.Bioware[index], kCodes);
-  RefundNuyen(record, CLng(Val(TabField(record.Bioware[index], kPrice))));
+  const BiowareEntry bio = ParseEntry<BiowareEntry>(record.Bioware[index]);
+  RefundNuyen(record, bio.Price());
   record.Bioware.erase(record.Bioware.begin() + index);
-  if (!codes.empty()) ModifyAttributeS(ctx, codes, true);
+  if (!bio.codes.empty()) ModifyAttributeS(ctx, bio.codes, true);
   RecountBioIndex(ctx, view);
   RecalcDerived(ctx);
   view.selectedInstalled = -1;
@@ -127,7 +122,7 @@ bool RemoveBioware(RulesContext& ctx, BiowareView& view) {
 
 int64_t BioIndexHundredths(const CharacterRecord& record) {
   int64_t total = 0;
-  for (const std::string& entry : record.Bioware) total += Hundredths(Val(TabField(entry, kBioIndex)));
+  for (const std::string& entry : record.Bioware) total += Hundredths(ParseEntry<BiowareEntry>(entry).BioIndex());
   return total;
 }
 
@@ -144,15 +139,18 @@ void RecountBioIndex(RulesContext& ctx, BiowareView& view) {
   view.essenceIndex = GeneralNumber(record.Essence + 3);
 
   // One note marks excessive bioware however often it is recounted.
-  auto& notes = record.RaceDesc;
   const bool excessive = ExcessiveBioware(record, record.Essence);
+  const auto noteCount = std::count(record.RaceDesc.begin(), record.RaceDesc.end(), kExcessBiowareNote);
+  view.excessiveWarning = excessive;
+  ShowMoneyLeft(record, view);
+  // Left alone when right, so an undo step keeps sharing the notes.
+  if (noteCount == (excessive ? 1 : 0)) return;
+  auto& notes = record.RaceDesc.Edit();
   auto first = std::find(notes.begin(), notes.end(), kExcessBiowareNote);
   const bool noted = first != notes.end();
   if (excessive && noted) ++first;
   notes.erase(std::remove(first, notes.end(), kExcessBiowareNote), notes.end());
   if (excessive && !noted) notes.emplace_back(kExcessBiowareNote);
-  view.excessiveWarning = excessive;
-  ShowMoneyLeft(record, view);
 }
 
 void ResetBioware(RulesContext& ctx, BiowareView& view) {

@@ -1,9 +1,8 @@
 #include "purchase/contacts.h"
 
+#include <array>
 #include <limits>
-#include <vector>
 
-#include "record/entries.h"
 #include "record/ini_file.h"
 #include "record/money.h"
 #include "record/values.h"
@@ -14,7 +13,14 @@ namespace {
 
 // What the eight texts may hold together: a saved entry is one value of the character file,
 // which also holds the tabs between the twelve fields and the price.
-constexpr size_t kContactTextBudget = IniFile::kMaxValueLength - (kContactFields - 1) - 11;
+constexpr size_t kContactTextBudget = IniFile::kMaxValueLength - (NewFieldCount<ContactEntry>() - 1) - 11;
+
+// The column behind each of the page's eight texts.
+constexpr auto kTextColumns = [] {
+  std::array<std::string ContactEntry::*, kContactTextFields> members{};
+  for (size_t i = 0; i < members.size(); ++i) members[i] = ContactEntry::Columns()[i].member;
+  return members;
+}();
 
 bool HasSelection(const CharacterRecord& record, const ContactsView& view) {
   return view.selected >= 0 && view.selected < static_cast<int>(record.Contacts.size());
@@ -75,11 +81,11 @@ bool AddContact(RulesContext& ctx, ContactsView& view) {
     return false;
   }
   view.price = IntText(price);
-  std::vector<std::string> fields(view.fields.begin(), view.fields.end());
-  fields.resize(kContactFields);
-  fields[kContactPriceField] = view.price;
+  ContactEntry contact;
+  for (size_t i = 0; i < kTextColumns.size(); ++i) contact.*kTextColumns[i] = view.fields[i];
+  contact.price = view.price;
   SpendNuyen(record, price);
-  record.Contacts.push_back(JoinTabs(fields));
+  record.Contacts.push_back(FormatEntry(contact));
   ShowMoneyLeft(ctx);
   return true;
 }
@@ -106,7 +112,7 @@ bool RemoveContact(RulesContext& ctx, ContactsView& view) {
   CharacterRecord& record = ctx.record;
   if (!HasSelection(record, view)) return false;
   const auto place = record.Contacts.begin() + view.selected;
-  RefundNuyen(record, CLng(Val(TabField(*place, kContactPriceField))));
+  RefundNuyen(record, ParseEntry<ContactEntry>(*place).Price());
   record.Contacts.erase(place);
   Deselect(view);
   ShowMoneyLeft(ctx);
@@ -120,9 +126,9 @@ void ClearContact(ContactsView& view) {
 
 void SelectContact(RulesContext& ctx, ContactsView& view, int index) {
   if (index < 0 || index >= static_cast<int>(ctx.record.Contacts.size())) return;
-  const std::string& entry = ctx.record.Contacts[static_cast<size_t>(index)];
-  for (int i = 0; i < kContactTextFields; ++i) view.fields[static_cast<size_t>(i)] = TabField(entry, i);
-  view.price = TabField(entry, kContactPriceField);
+  const ContactEntry contact = ParseEntry<ContactEntry>(ctx.record.Contacts[static_cast<size_t>(index)]);
+  for (size_t i = 0; i < kTextColumns.size(); ++i) view.fields[i] = contact.*kTextColumns[i];
+  view.price = contact.price;
   view.selected = index;
   view.removeEnabled = true;
   view.updateEnabled = true;
@@ -131,14 +137,18 @@ void SelectContact(RulesContext& ctx, ContactsView& view, int index) {
 int16_t CountLevel1Contacts(const CharacterRecord& record) {
   int16_t count = 0;
   for (const std::string& entry : record.Contacts) {
-    if (CInt(Val(TabField(entry, kContactLevelField))) == 1 && count < std::numeric_limits<int16_t>::max()) ++count;
+    if (CInt(ParseEntry<ContactEntry>(entry).Level()) == 1 && count < std::numeric_limits<int16_t>::max()) ++count;
   }
   return count;
 }
 
-void MoveContactUp(RulesContext& ctx, ContactsView& view) { MoveListEntry(ctx.record.Contacts, view.selected, -1); }
+void MoveContactUp(RulesContext& ctx, ContactsView& view) {
+  MoveListEntry(ctx.record.Contacts.Edit(), view.selected, -1);
+}
 
-void MoveContactDown(RulesContext& ctx, ContactsView& view) { MoveListEntry(ctx.record.Contacts, view.selected, 1); }
+void MoveContactDown(RulesContext& ctx, ContactsView& view) {
+  MoveListEntry(ctx.record.Contacts.Edit(), view.selected, 1);
+}
 
 void ResetContactsPage(RulesContext& ctx, ContactsView& view) {
   Deselect(view);

@@ -6,15 +6,18 @@
 #include <cstdint>
 #include <string>
 
+#include "entry/list_entries.h"
 #include "purchase/gear.h"
 #include "rules/creation_state.h"
 
 namespace ivgen {
 
+/// The page's eight texts are the entry's first eight columns, in their order; the list shows the
+/// level and the price at their columns.
 inline constexpr int kContactTextFields = 8;
-inline constexpr int kContactFields = 12;
-inline constexpr int kContactLevelField = 5;
-inline constexpr int kContactPriceField = 8;
+inline constexpr int kContactLevelField = static_cast<int>(ColumnIndex(&ContactEntry::level));
+inline constexpr int kContactPriceField = static_cast<int>(ColumnIndex(&ContactEntry::price));
+static_assert(kContactLevelField < kContactTextFields && kContactPriceField == kContactTextFields);
 
 /// The headings of the eight texts, in the order of the entry's fields 0 to 7.
 inline constexpr std::array<const char*, kContactTextFields> kContactHeadings = {

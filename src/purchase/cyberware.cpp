@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "purchase/gear.h"
-#include "record/entries.h"
 #include "record/money.h"
 #include "record/values.h"
 #include "rules/attributes.h"
@@ -13,10 +12,6 @@
 namespace ivgen {
 
 namespace {
-
-// Catalog and entry fields.
-constexpr size_t kName = 0, kEssence = 1, kPrice = 2, kBook = 3, kCodes = 4, kStreetIndex = 5, kNote = 6, kCapacity = 7,
-                 kGroup = 8;
 
 struct GradeInfo {
   const char* suffix;
@@ -33,12 +28,12 @@ struct CyberOffer {
   int32_t price = 0;
 };
 
-CyberOffer Offer(const std::vector<std::string>& fields, int grade, bool used) {
+CyberOffer Offer(const CyberwareEntry& item, int grade, bool used) {
   const GradeInfo& info = kGrades[static_cast<size_t>(grade)];
   CyberOffer offer;
-  offer.name = fields[kName] + info.suffix;
-  offer.essence = Hundredths(Val(fields[kEssence]) * info.essenceFactor);
-  double price = static_cast<double>(CLng(Val(fields[kPrice]))) * info.priceFactor;
+  offer.name = item.name + info.suffix;
+  offer.essence = Hundredths(item.Essence() * info.essenceFactor);
+  double price = static_cast<double>(item.Price()) * info.priceFactor;
   if (used) {
     offer.name += "-used";
     price *= 0.5;
@@ -52,12 +47,12 @@ std::string HundredthsText(int64_t hundredths) { return FormatFixed2(static_cast
 // A shapeshifter's Essence starts at 8 once the race page made it one.
 double BaseEssence(const CharacterRecord& record) { return record.Shapeshift && record.OnceThru ? 8.0 : 6.0; }
 
-void ShowDetails(CyberwareView& view, const std::vector<std::string>& fields) {
-  view.essenceCost = fields[kEssence];
-  view.notes = fields[kBook] + fields[kNote];
-  view.book = fields[kBook];
-  view.note = fields[kNote];
-  view.streetIndex = fields[kStreetIndex];
+void ShowDetails(CyberwareView& view, const CyberwareEntry& cyber) {
+  view.essenceCost = cyber.essence;
+  view.notes = cyber.book + cyber.note;
+  view.book = cyber.book;
+  view.note = cyber.note;
+  view.streetIndex = cyber.streetIndex;
 }
 
 }  // namespace
@@ -82,30 +77,20 @@ bool ItemBookAllowed(RulesContext& ctx, const BookLists& books, std::string_view
   return false;
 }
 
-std::vector<std::string> CatalogItemFields(const CatalogTree& tree, int node, size_t count) {
+std::vector<std::string> CatalogItemFields(const CatalogTree& tree, int node) {
   if (node < 0 || static_cast<size_t>(node) >= tree.size() || tree[node].indent < 2) return {};
-  std::vector<std::string> fields = TreeEntryFields(tree[node].text);
-  fields.resize(std::max(fields.size(), count));
-  return fields;
-}
-
-std::vector<std::string> InstalledCyberFields(std::string_view entry) {
-  const size_t n = entry.size();
-  if (n >= 2 && entry[n - 2] == '!' && entry[n - 1] >= '0' && entry[n - 1] <= '3') entry.remove_suffix(2);
-  std::vector<std::string> fields = SplitTabs(entry);
-  fields.resize(std::max<size_t>(fields.size(), kGroup + 1));
-  return fields;
+  return TreeEntryFields(tree[node].text);
 }
 
 void ShowCyberwareItem(RulesContext& ctx, CyberwareView& view, int node) {
   view.selectedItem = node;
-  const std::vector<std::string> fields = CatalogItemFields(ctx.catalogs.cyberware, node, kGroup + 1);
-  view.buyEnabled = !fields.empty();
-  if (fields.empty()) return;
-  const CyberOffer offer = Offer(fields, view.grade, view.used);
-  ShowDetails(view, fields);
-  view.essenceCost = FormatFixed2(Val(fields[kEssence]));
-  view.basePrice = FormatThousands(CLng(Val(fields[kPrice])));
+  const std::optional<CyberwareEntry> item = CatalogItem<CyberwareEntry>(ctx.catalogs.cyberware, node);
+  view.buyEnabled = item.has_value();
+  if (!item) return;
+  const CyberOffer offer = Offer(*item, view.grade, view.used);
+  ShowDetails(view, *item);
+  view.essenceCost = FormatFixed2(item->Essence());
+  view.basePrice = FormatThousands(item->Price());
   view.calculatedPrice = FormatThousands(offer.price);
   view.modifiedEssence = HundredthsText(offer.essence);
 }
@@ -122,11 +107,11 @@ void SetCyberUsed(RulesContext& ctx, CyberwareView& view, bool used) {
 }
 
 bool BuyCyberware(RulesContext& ctx, CyberwareView& view, const BookLists& books) {
-  std::vector<std::string> fields = CatalogItemFields(ctx.catalogs.cyberware, view.selectedItem, kGroup + 1);
-  if (fields.empty()) return false;
+  std::optional<CyberwareEntry> item = CatalogItem<CyberwareEntry>(ctx.catalogs.cyberware, view.selectedItem);
+  if (!item) return false;
   CharacterRecord& record = ctx.record;
-  const CyberOffer offer = Offer(fields, view.grade, view.used);
-  if (!ItemBookAllowed(ctx, books, fields[kBook])) return false;
+  const CyberOffer offer = Offer(*item, view.grade, view.used);
+  if (!ItemBookAllowed(ctx, books, item->book)) return false;
   if (!record.OverrideLimits() && (Hundredths(record.Essence) < offer.essence || !CanAfford(record, offer.price))) {
     ctx.platform.Message(kInsufficientEssence, kAppTitle, Icon::None, Buttons::Ok);
     return Refuse(ctx, ShortOf(record, "Essence", offer.essence, offer.price));
@@ -134,13 +119,14 @@ bool BuyCyberware(RulesContext& ctx, CyberwareView& view, const BookLists& books
   if (!record.OverrideLimits()) SpendNuyen(record, offer.price);
   record.Essence -= static_cast<double>(offer.essence) / 100.0;
 
-  fields[kName] = offer.name;
-  fields[kEssence] = HundredthsText(offer.essence);
-  fields[kPrice] = IntText(offer.price);
-  record.Cyberware.push_back(JoinTabs(fields) + "!" + IntText(view.grade));
+  item->name = offer.name;
+  item->essence = HundredthsText(offer.essence);
+  item->price = IntText(offer.price);
+  item->grade = IntText(view.grade);
+  record.Cyberware.push_back(FormatEntry(*item));
 
   // The codes go in before the recount, so Reaction, Initiative and the pools show them at once.
-  if (!fields[kCodes].empty()) ModifyAttributeS(ctx, fields[kCodes], false);
+  if (!item->codes.empty()) ModifyAttributeS(ctx, item->codes, false);
   RecountCyberwareEssence(ctx, view);
   RecalcDerived(ctx);
   return true;
@@ -154,9 +140,9 @@ void SelectInstalledCyberware(RulesContext& ctx, CyberwareView& view, int index)
   // An entry without its grade code keeps the grade chosen before.
   if (const char last = entry.empty() ? ' ' : entry.back(); last >= '0' && last <= '3') view.grade = last - '0';
   view.removeEnabled = true;
-  const std::vector<std::string> fields = InstalledCyberFields(entry);
-  ShowDetails(view, fields);
-  view.basePrice = fields[kPrice];
+  const CyberwareEntry cyber = ParseEntry<CyberwareEntry>(entry);
+  ShowDetails(view, cyber);
+  view.basePrice = cyber.price;
   view.calculatedPrice.clear();
   view.modifiedEssence.clear();
 }
@@ -165,11 +151,11 @@ bool RemoveCyberware(RulesContext& ctx, CyberwareView& view) {
   CharacterRecord& record = ctx.record;
   const int index = view.selectedInstalled;
   if (!view.removeEnabled || index < 0 || static_cast<size_t>(index) >= record.Cyberware.size()) return false;
-  const std::vector<std::string> fields = InstalledCyberFields(record.Cyberware[index]);
-  record.Essence += static_cast<double>(Hundredths(Val(fields[kEssence]))) / 100.0;
-  RefundNuyen(record, CLng(Val(fields[kPrice])));
+  const CyberwareEntry cyber = ParseEntry<CyberwareEntry>(record.Cyberware[index]);
+  record.Essence += static_cast<double>(Hundredths(cyber.Essence())) / 100.0;
+  RefundNuyen(record, cyber.Price());
   record.Cyberware.erase(record.Cyberware.begin() + index);
-  if (!fields[kCodes].empty()) ModifyAttributeS(ctx, fields[kCodes], true);
+  if (!cyber.codes.empty()) ModifyAttributeS(ctx, cyber.codes, true);
   RecountCyberwareEssence(ctx, view);
   RecalcDerived(ctx);
   view.selectedInstalled = -1;
@@ -182,11 +168,11 @@ double InstalledEssence(const CharacterRecord& record) {
   // Per capacity group E and R: what its accessories cost, and what its capacity item covers.
   std::array<int64_t, 2> accessories{}, capacity{};
   for (const std::string& entry : record.Cyberware) {
-    const std::vector<std::string> fields = InstalledCyberFields(entry);
-    const int64_t essence = Hundredths(Val(fields[kEssence]));
-    const int64_t cover = fields[kCapacity].empty() ? 0 : Hundredths(Val(fields[kCapacity]));
+    const CyberwareEntry cyber = ParseEntry<CyberwareEntry>(entry);
+    const int64_t essence = Hundredths(cyber.Essence());
+    const int64_t cover = cyber.capacity.empty() ? 0 : Hundredths(cyber.Capacity());
     total += essence;
-    const int group = fields[kGroup] == "E" ? 0 : fields[kGroup] == "R" ? 1 : -1;
+    const int group = cyber.group == "E" ? 0 : cyber.group == "R" ? 1 : -1;
     if (group < 0) continue;
     if (cover <= 0) {
       accessories[group] += essence;

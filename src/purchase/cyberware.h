@@ -5,11 +5,14 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "catalog/books.h"
+#include "entry/list_entries.h"
 #include "purchase/gear.h"
 #include "rules/creation_state.h"
 
@@ -79,12 +82,20 @@ std::string BookCodeOf(std::string_view reference);
 /// Asks whether the book of a reference is allowed; if not, tells the player "Illegal item".
 bool ItemBookAllowed(RulesContext& ctx, const BookLists& books, std::string_view reference);
 
-/// The fields of an item node of a catalog tree (second level or deeper), at least `count` of
-/// them; none for a category or a node outside the tree.
-std::vector<std::string> CatalogItemFields(const CatalogTree& tree, int node, size_t count);
+/// The fields of an item node of a catalog tree (second level or deeper); none for a category or
+/// a node outside the tree.
+std::vector<std::string> CatalogItemFields(const CatalogTree& tree, int node);
 
-/// An installed entry's fields, its grade code taken off first.
-std::vector<std::string> InstalledCyberFields(std::string_view entry);
+/// An item node of a catalog tree as the entry it becomes, every column written when it is
+/// bought; nothing for a category or a node outside the tree.
+template <typename Entry>
+std::optional<Entry> CatalogItem(const CatalogTree& tree, int node) {
+  std::vector<std::string> fields = CatalogItemFields(tree, node);
+  if (fields.empty()) return std::nullopt;
+  Entry item = EntryFromFields<Entry>(std::move(fields));
+  WriteEveryColumn(item);
+  return item;
+}
 
 /// Chooses a node of the catalog tree and shows the item in the grade and used option chosen;
 /// a category (or a node outside the tree) leaves the detail boxes as they were.

@@ -6,7 +6,6 @@
 
 #include "catalog/gear_catalog.h"
 #include "purchase/contacts.h"
-#include "record/entries.h"
 #include "record/money.h"
 #include "record/values.h"
 
@@ -16,48 +15,25 @@ namespace {
 
 constexpr std::string_view kInternalMark = "I, Internal";
 
-std::string_view NamePart(std::string_view entry) { return entry.substr(0, entry.find(kTab)); }
-
-// The type number and the values: element 0 is the type, element i is value i.
-std::vector<std::string> EntryValues(std::string_view entry) {
-  const size_t tab = entry.find(kTab);
-  if (tab == std::string_view::npos) return {};
-  return Split(entry.substr(tab + 1), '|');
-}
-
-std::string JoinEntry(std::string_view name, const std::vector<std::string>& values) {
-  std::string out(name);
-  out += kTab;
-  for (size_t i = 0; i < values.size(); ++i) out += (i == 0 ? "" : "|") + values[i];
-  return out;
-}
-
-void SetValue(std::vector<std::string>& values, int i, std::string value) {
-  if (i < 1) return;
-  if (values.size() <= static_cast<size_t>(i)) values.resize(static_cast<size_t>(i) + 1);
-  values[static_cast<size_t>(i)] = std::move(value);
-}
-
 const GearCatalog& Gear(const RulesContext& ctx) { return ctx.catalogs.gear; }
 
 int PricePosition(const RulesContext& ctx, int type) { return GearPriceField(Gear(ctx), type) + 1; }
 
 // A book field with a page reference names a book that must be allowed; a bare code never bars
 // an item, as the shop list does not bar it either.
-bool Buyable(const RulesContext& ctx, const BookLists& books, std::string_view entry) {
-  const int type = GearEntryType(entry);
-  const std::string book = GearEntryField(entry, GearFieldCount(Gear(ctx), type));
+bool Buyable(const RulesContext& ctx, const BookLists& books, const GearEntry& item) {
+  const std::string book = item.Value(GearFieldCount(Gear(ctx), item.Type()));
   const size_t dash = book.find('-');
   return dash == std::string::npos || BookAllowed(books, TrimRight(book.substr(0, dash)));
 }
 
 // A shop item is titled by its name column, an owned entry by its whole name part with its count.
-void ShowEntry(const RulesContext& ctx, GearView& view, std::string_view entry, size_t titleWidth, int places) {
-  const int type = GearEntryType(entry);
-  view.itemTitle = Trim(NamePart(entry).substr(0, titleWidth));
+void ShowEntry(const RulesContext& ctx, GearView& view, const GearEntry& gear, size_t titleWidth, int places) {
+  const int type = gear.Type();
+  view.itemTitle = Trim(std::string_view(gear.name).substr(0, titleWidth));
   view.fields.clear();
   const int shown = std::min(GearFieldCount(Gear(ctx), type), places);
-  for (int i = 1; i <= shown; ++i) view.fields.push_back({GearFieldName(Gear(ctx), type, i), GearEntryField(entry, i)});
+  for (int i = 1; i <= shown; ++i) view.fields.push_back({GearFieldName(Gear(ctx), type, i), gear.Value(i)});
 }
 
 void ClearPanel(GearView& view) {
@@ -75,21 +51,20 @@ std::optional<int64_t> AskedOrListedPrice(RulesContext& ctx, std::string_view pr
   return CLng(Val(answer));
 }
 
-void BuyContact(RulesContext& ctx, GearView& view, std::string_view entry, double level, int64_t price) {
+void BuyContact(RulesContext& ctx, GearView& view, const GearEntry& item, double level, int64_t price) {
   CharacterRecord& record = ctx.record;
-  const std::string name(NamePart(entry));
-  std::vector<std::string> fields(kContactFields);
-  fields[0] = name;
-  fields[2] = ReplaceAll(name, "Contact: ", "");
-  fields[kContactLevelField] = GeneralNumber(level);
-  fields[kContactPriceField] = IntText(price);
+  ContactEntry contact;
+  contact.name = item.name;
+  contact.occupation = ReplaceAll(item.name, "Contact: ", "");
+  contact.level = GeneralNumber(level);
+  contact.price = IntText(price);
   const int16_t counted = CountLevel1Contacts(record);
   record.Level1Contacts = level == 1 && counted < std::numeric_limits<int16_t>::max() ? counted + 1 : counted;
   // One contact is one person, whatever the number of items says.
   if (!record.OverrideLimits()) SpendNuyen(record, price);
   RecountGearWeight(ctx, view);
   ctx.platform.Message(kAddedToContactsMessage, kAppTitle, Icon::None, Buttons::Ok);
-  record.Contacts.push_back(JoinTabs(fields));
+  record.Contacts.push_back(FormatEntry(contact));
 }
 
 }  // namespace
@@ -103,25 +78,6 @@ bool MoveListEntry(std::vector<std::string>& list, int& selected, int step) {
   std::swap(list[static_cast<size_t>(selected)], list[static_cast<size_t>(target)]);
   selected = target;
   return true;
-}
-
-int GearEntryType(std::string_view entry) {
-  const std::vector<std::string> values = EntryValues(entry);
-  return values.empty() ? 0 : CInt(Val(values[0]));
-}
-
-std::string GearEntryField(std::string_view entry, int i) {
-  const std::vector<std::string> values = EntryValues(entry);
-  return i >= 1 && static_cast<size_t>(i) < values.size() ? values[static_cast<size_t>(i)] : "";
-}
-
-int64_t GearEntryCount(std::string_view entry) {
-  // Read after the name column, so a catalog name holding "[" is not taken for a count.
-  const std::string_view name = NamePart(entry);
-  if (name.size() <= kGearNameWidth || name[kGearNameWidth] != '[') return 1;
-  const size_t close = name.find(']', kGearNameWidth);
-  if (close == std::string_view::npos) return 1;
-  return CLng(Val(name.substr(kGearNameWidth + 1, close - kGearNameWidth - 1)));
 }
 
 void ClickGearGroup(RulesContext& ctx, GearView& view, const std::string& folder, const BookLists& books, size_t node) {
@@ -138,9 +94,9 @@ void ClickGearGroup(RulesContext& ctx, GearView& view, const std::string& folder
 void ShowGearItem(RulesContext& ctx, GearView& view, const BookLists& books, int index) {
   if (index < 0 || index >= static_cast<int>(view.shopItems.size())) return;
   view.shopSelected = index;
-  const std::string& entry = view.shopItems[static_cast<size_t>(index)];
-  ShowEntry(ctx, view, entry, kGearNameWidth, kGearShownFields);
-  view.shopItemBuyable = Buyable(ctx, books, entry);
+  const GearEntry item = ParseEntry<GearEntry>(view.shopItems[static_cast<size_t>(index)]);
+  ShowEntry(ctx, view, item, kGearNameWidth, kGearShownFields);
+  view.shopItemBuyable = Buyable(ctx, books, item);
   view.valuesEnabled = view.shopItemBuyable;
   view.buyEnabled = true;
 }
@@ -151,7 +107,8 @@ bool BuyGear(RulesContext& ctx, GearView& view) {
   if (view.shopSelected < 0 || view.shopSelected >= static_cast<int>(view.shopItems.size())) return false;
   CharacterRecord& record = ctx.record;
   const std::string entry = view.shopItems[static_cast<size_t>(view.shopSelected)];
-  const int type = GearEntryType(entry);
+  const GearEntry item = ParseEntry<GearEntry>(entry);
+  const int type = item.Type();
   if (!view.shopItemBuyable) {
     ctx.platform.Message(kIllegalItemMessage, kIllegalItemTitle, Icon::None, Buttons::Ok);
     return false;
@@ -163,34 +120,32 @@ bool BuyGear(RulesContext& ctx, GearView& view) {
   const int pricePosition = PricePosition(ctx, type);
   // An internal mount costs what the last firearm cost, so that is the price it is checked at.
   const bool internalMount = type != kGearTypeContact && entry.find(kInternalMark) != std::string::npos;
-  const std::string priceText = GearEntryField(entry, pricePosition);
+  const std::string priceText = item.Value(pricePosition);
   const std::optional<int64_t> asked = internalMount ? view.lastWeaponPrice : AskedOrListedPrice(ctx, priceText);
   if (!asked || *asked < 0) return false;
   const int64_t price = *asked;
 
   double level = 0;
-  if (type == kGearTypeContact) level = Val(GearEntryField(entry, FieldIndex(Gear(ctx), type, "Level")));
+  if (type == kGearTypeContact) level = Val(item.Value(FieldIndex(Gear(ctx), type, "Level")));
   if (!record.OverrideLimits() && !CanAfford(record, price * n)) return Refuse(ctx, NotEnoughNuyen(record, price * n));
   if (type == kGearTypeWeapon) view.lastWeaponPrice = price;
 
   if (type == kGearTypeContact) {
-    BuyContact(ctx, view, entry, level, price);
+    BuyContact(ctx, view, item, level, price);
     return true;
   }
 
   // A price the catalog leaves open is written in, so the removal refunds what was charged; a
   // listed price keeps the catalog's text, which reads as the same number.
-  std::vector<std::string> values = EntryValues(entry);
-  if (internalMount || (!priceText.empty() && priceText.back() == '?')) SetValue(values, pricePosition, IntText(price));
+  GearEntry bought{item.name, item.values, {}};
+  if (internalMount || (!priceText.empty() && priceText.back() == '?')) bought.SetValue(pricePosition, IntText(price));
   const int weightPosition = FieldIndex(Gear(ctx), type, "Weight");
-  const double weight = Val(GearEntryField(entry, weightPosition));
-  if (weightPosition > 0 && weight > 0)
-    SetValue(values, weightPosition, GeneralNumber(weight * static_cast<double>(n)));
+  const double weight = Val(item.Value(weightPosition));
+  if (weightPosition > 0 && weight > 0) bought.SetValue(weightPosition, GeneralNumber(weight * static_cast<double>(n)));
 
-  std::string name(NamePart(entry));
-  if (n > 1) name += "[" + IntText(n) + "]";
-  if (type == 5 || type == 6) name += "  ";
-  record.Gear.push_back(JoinEntry(name, values));
+  if (n > 1) bought.name += "[" + IntText(n) + "]";
+  if (type == 5 || type == 6) bought.name += "  ";
+  record.Gear.push_back(FormatEntry(bought));
   if (!record.OverrideLimits()) SpendNuyen(record, price * n);
   RecountGearWeight(ctx, view);
   view.countText = "1";
@@ -200,7 +155,8 @@ bool BuyGear(RulesContext& ctx, GearView& view) {
 void SelectOwnedGear(RulesContext& ctx, GearView& view, int index) {
   if (index < 0 || index >= static_cast<int>(ctx.record.Gear.size())) return;
   view.ownedSelected = index;
-  ShowEntry(ctx, view, ctx.record.Gear[static_cast<size_t>(index)], std::string_view::npos, kOwnedGearShownFields);
+  ShowEntry(ctx, view, ParseEntry<GearEntry>(ctx.record.Gear[static_cast<size_t>(index)]), std::string_view::npos,
+            kOwnedGearShownFields);
   view.valuesEnabled = true;
   view.removeEnabled = true;
 }
@@ -208,12 +164,12 @@ void SelectOwnedGear(RulesContext& ctx, GearView& view, int index) {
 bool RemoveGear(RulesContext& ctx, GearView& view) {
   CharacterRecord& record = ctx.record;
   if (view.ownedSelected < 0 || view.ownedSelected >= static_cast<int>(record.Gear.size())) return false;
-  const std::string entry = record.Gear[static_cast<size_t>(view.ownedSelected)];
+  const GearEntry gear = ParseEntry<GearEntry>(record.Gear[static_cast<size_t>(view.ownedSelected)]);
   record.Gear.erase(record.Gear.begin() + view.ownedSelected);
   view.ownedSelected = -1;
   view.removeEnabled = false;
-  const int64_t price = CLng(Val(GearEntryField(entry, PricePosition(ctx, GearEntryType(entry)))));
-  RefundNuyen(record, price * GearEntryCount(entry));
+  const int64_t price = CLng(Val(gear.Value(PricePosition(ctx, gear.Type()))));
+  RefundNuyen(record, price * gear.Count());
   ClearPanel(view);
   RecountGearWeight(ctx, view);
   return true;
@@ -223,9 +179,9 @@ void RecountGearWeight(RulesContext& ctx, GearView& view) {
   CharacterRecord& record = ctx.record;
   float total = 0;
   for (size_t i = static_cast<size_t>(DivLineWhere(record.Gear)); i < record.Gear.size(); ++i) {
-    const std::string& entry = record.Gear[i];
-    const int weightPosition = FieldIndex(Gear(ctx), GearEntryType(entry), "Weight");
-    if (weightPosition > 0) total = static_cast<float>(total + HeldAmount(Val(GearEntryField(entry, weightPosition))));
+    const GearEntry gear = ParseEntry<GearEntry>(record.Gear[i]);
+    const int weightPosition = FieldIndex(Gear(ctx), gear.Type(), "Weight");
+    if (weightPosition > 0) total = static_cast<float>(total + HeldAmount(Val(gear.Value(weightPosition))));
   }
   record.TotalWeight = total;
   view.totalWeight = GeneralNumber(total);
@@ -233,11 +189,11 @@ void RecountGearWeight(RulesContext& ctx, GearView& view) {
 }
 
 void MoveGearUp(RulesContext& ctx, GearView& view) {
-  if (MoveListEntry(ctx.record.Gear, view.ownedSelected, -1)) RecountGearWeight(ctx, view);
+  if (MoveListEntry(ctx.record.Gear.Edit(), view.ownedSelected, -1)) RecountGearWeight(ctx, view);
 }
 
 void MoveGearDown(RulesContext& ctx, GearView& view) {
-  if (MoveListEntry(ctx.record.Gear, view.ownedSelected, 1)) RecountGearWeight(ctx, view);
+  if (MoveListEntry(ctx.record.Gear.Edit(), view.ownedSelected, 1)) RecountGearWeight(ctx, view);
 }
 
 void ResetGearPage(RulesContext& ctx, GearView& view) {

@@ -5,10 +5,10 @@
 
 #include <cstdint>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "catalog/books.h"
+#include "entry/list_entries.h"
 #include "rules/creation_state.h"
 
 namespace ivgen {
@@ -18,8 +18,6 @@ inline constexpr int kGearTypeContact = 16;
 /// Name/value places of the item panel, and how many of them an owned entry fills.
 inline constexpr int kGearShownFields = 12;
 inline constexpr int kOwnedGearShownFields = 10;
-/// Width of the name column of shop and gear entries.
-inline constexpr size_t kGearNameWidth = 30;
 
 inline constexpr const char* kEnterCostPrompt = "Enter cost";
 inline constexpr const char* kAddedToContactsMessage = "Added to contact page!";
@@ -63,13 +61,6 @@ struct GearView {
   int64_t lastWeaponPrice = 0;
   bool operator==(const GearView&) const = default;
 };
-
-/// Gear type of an entry: the number between its first tab and the next "|"; 0 without a tab.
-int GearEntryType(std::string_view entry);
-/// Value i (1-based, as the type's field names count) of a shop or gear entry; "" past the end.
-std::string GearEntryField(std::string_view entry, int i);
-/// The count a purchase wrote as "[N]" after the 30-character name; 1 when there is none.
-int64_t GearEntryCount(std::string_view entry);
 
 /// A click on a node of the gear tree: a node without children lists its group, with nothing
 /// chosen and the buy button disabled; the item panel stays as it was. A gear.dat that cannot be read

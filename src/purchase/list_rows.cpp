@@ -1,27 +1,23 @@
 #include "purchase/list_rows.h"
 
-#include <algorithm>
+#include <utility>
 
-#include "purchase/contacts.h"
-#include "purchase/gear.h"
-#include "record/entries.h"
+#include "entry/list_entries.h"
 #include "record/text.h"
 
 namespace ivgen {
 
 namespace {
 
-// Field n of an already split entry, or "" past its end.
-std::string Cell(const std::vector<std::string>& cells, size_t n) { return n < cells.size() ? cells[n] : ""; }
-
-template <typename Row, typename Fill>
+// Each row from its entry read through its declaration; `cells` are the fields as stored.
+template <typename Entry, typename Row, typename Fill>
 std::vector<Row> RowsOf(const std::vector<std::string>& entries, Fill fill) {
   std::vector<Row> rows;
   rows.reserve(entries.size());
   for (const std::string& entry : entries) {
     Row row;
     row.cells = SplitTabs(entry);
-    fill(entry, row);
+    fill(ParseEntry<Entry>(entry), row);
     rows.push_back(std::move(row));
   }
   return rows;
@@ -30,27 +26,27 @@ std::vector<Row> RowsOf(const std::vector<std::string>& entries, Fill fill) {
 }  // namespace
 
 std::vector<BookRow> BookRows(const std::vector<std::string>& books) {
-  return RowsOf<BookRow>(books, [](const std::string&, BookRow& row) {
-    row.title = Cell(row.cells, 0);
-    row.code = Cell(row.cells, 1);
+  return RowsOf<BookEntry, BookRow>(books, [](BookEntry book, BookRow& row) {
+    row.title = std::move(book.title);
+    row.code = std::move(book.code);
   });
 }
 
 std::vector<EdgeRow> EdgeRows(const std::vector<std::string>& entries) {
-  return RowsOf<EdgeRow>(entries, [](const std::string&, EdgeRow& row) {
-    row.name = Cell(row.cells, 0);
-    row.value = Cell(row.cells, 1);
-    row.book = Cell(row.cells, 2);
-    row.description = Cell(row.cells, 3);
+  return RowsOf<EdgeEntry, EdgeRow>(entries, [](EdgeEntry edge, EdgeRow& row) {
+    row.name = std::move(edge.name);
+    row.value = std::move(edge.value);
+    row.book = std::move(edge.book);
+    row.description = std::move(edge.description);
   });
 }
 
 std::vector<ContactRow> ContactRows(const std::vector<std::string>& contacts) {
-  return RowsOf<ContactRow>(contacts, [](const std::string&, ContactRow& row) {
-    row.cells.resize(kContactPriceField + 1);
-    row.name = row.cells[0];
-    row.level = row.cells[kContactLevelField];
-    row.price = row.cells[kContactPriceField];
+  return RowsOf<ContactEntry, ContactRow>(contacts, [](ContactEntry contact, ContactRow& row) {
+    row.cells.resize(FieldColumnCount<ContactEntry>());
+    row.name = std::move(contact.name);
+    row.level = std::move(contact.level);
+    row.price = std::move(contact.price);
   });
 }
 
@@ -58,19 +54,17 @@ std::vector<GearRow> GearRows(const std::vector<std::string>& gear, const GearCa
   const size_t carriedFrom = static_cast<size_t>(DivLineWhere(gear));
   const bool hasDivider = carriedFrom < gear.size() && gear[carriedFrom].find("===") != std::string::npos;
   size_t index = 0;
-  return RowsOf<GearRow>(gear, [&](const std::string& entry, GearRow& row) {
-    const size_t tab = entry.find(kTab);
-    row.name = entry.substr(0, tab);
-    row.values = tab == std::string::npos ? "" : entry.substr(tab + 1);
-    row.item = Trim(row.name.substr(0, std::min(row.name.size(), kGearNameWidth)));
-    row.count = GearEntryCount(entry);
-    row.type = GearEntryType(entry);
+  return RowsOf<GearEntry, GearRow>(gear, [&](const GearEntry& entry, GearRow& row) {
+    row.name = entry.name;
+    row.values = entry.values;
+    row.item = entry.Item();
+    row.count = entry.Count();
+    row.type = entry.Type();
     // Without a divider every entry is carried, as the weight counts them.
     row.divider = hasDivider && index == carriedFrom;
     row.carried = index++ >= carriedFrom && !row.divider;
     // Split once: a long gear list would otherwise split each entry again for every field.
-    const std::vector<std::string> values =
-        tab == std::string::npos ? std::vector<std::string>{} : Split(row.values, '|');
+    const std::vector<std::string> values = Split(row.values, '|');
     auto field = [&values](int i) {
       return i >= 1 && static_cast<size_t>(i) < values.size() ? values[static_cast<size_t>(i)] : "";
     };
@@ -91,47 +85,45 @@ std::vector<GearRow> GearRows(const std::vector<std::string>& gear, const GearCa
 std::vector<std::string> GearShopNames(const std::vector<std::string>& shopItems) {
   std::vector<std::string> names;
   names.reserve(shopItems.size());
-  for (const std::string& item : shopItems) names.push_back(Trim(item.substr(0, item.find(kTab))));
+  for (const std::string& item : shopItems) names.push_back(Trim(LeadingName(item)));
   return names;
 }
 
 std::vector<std::string> GearGroupTitles(const CatalogTree& tree) {
   std::vector<std::string> titles;
   titles.reserve(tree.size());
-  for (const TreeNode& node : tree) titles.push_back(node.text.substr(0, node.text.find(kTab)));
+  for (const TreeNode& node : tree) titles.emplace_back(LeadingName(node.text));
   return titles;
 }
 
 std::vector<CyberwareRow> CyberwareRows(const std::vector<std::string>& installed) {
-  return RowsOf<CyberwareRow>(installed, [](const std::string& entry, CyberwareRow& row) {
-    row.name = Cell(row.cells, 0);
-    row.essence = Cell(row.cells, 1);
-    row.price = Cell(row.cells, 2);
-    row.book = Cell(row.cells, 3);
-    row.codes = Cell(row.cells, 4);
-    row.notes = Cell(row.cells, 6);
-    const size_t bang = entry.rfind('!');
-    if (bang != std::string::npos && bang + 2 == entry.size() && entry[bang + 1] >= '0' && entry[bang + 1] <= '3') {
-      row.grade = entry.substr(bang + 1);
-    }
+  // As stored, the grade code stays on whichever field is last.
+  return RowsOf<CyberwareEntry, CyberwareRow>(installed, [](CyberwareEntry cyber, CyberwareRow& row) {
+    row.name = FieldOf(row.cells, &CyberwareEntry::name);
+    row.essence = FieldOf(row.cells, &CyberwareEntry::essence);
+    row.price = FieldOf(row.cells, &CyberwareEntry::price);
+    row.book = FieldOf(row.cells, &CyberwareEntry::book);
+    row.codes = FieldOf(row.cells, &CyberwareEntry::codes);
+    row.notes = FieldOf(row.cells, &CyberwareEntry::note);
+    row.grade = std::move(cyber.grade);
   });
 }
 
 std::vector<BiowareRow> BiowareRows(const std::vector<std::string>& installed) {
-  return RowsOf<BiowareRow>(installed, [](const std::string&, BiowareRow& row) {
-    row.name = Cell(row.cells, 0);
-    row.bioIndex = Cell(row.cells, 1);
-    row.price = Cell(row.cells, 2);
-    row.book = Cell(row.cells, 3);
-    row.type = Cell(row.cells, 4);
-    row.codes = Cell(row.cells, 5);
-    row.notes = Cell(row.cells, 6);
+  return RowsOf<BiowareEntry, BiowareRow>(installed, [](BiowareEntry bio, BiowareRow& row) {
+    row.name = std::move(bio.name);
+    row.bioIndex = std::move(bio.bioIndex);
+    row.price = std::move(bio.price);
+    row.book = std::move(bio.book);
+    row.type = std::move(bio.type);
+    row.codes = std::move(bio.codes);
+    row.notes = std::move(bio.note);
   });
 }
 
 std::vector<PowerRow> PowerRows(const std::vector<std::string>& powers) {
-  return RowsOf<PowerRow>(powers, [](const std::string&, PowerRow& row) {
-    row.name = Cell(row.cells, 0);
+  return RowsOf<PowerEntry, PowerRow>(powers, [](PowerEntry power, PowerRow& row) {
+    row.name = power.name;
     std::string_view name = row.name;
     if (name.ends_with(']')) {
       if (const size_t open = name.rfind('['); open != std::string_view::npos) {
@@ -140,25 +132,26 @@ std::vector<PowerRow> PowerRows(const std::vector<std::string>& powers) {
       }
     }
     row.marked = ReadMarkers(name);
-    row.cost = Cell(row.cells, 1);
-    row.codes = Cell(row.cells, 2);
-    row.book = Cell(row.cells, 3);
-    row.note = Cell(row.cells, 4);
+    row.cost = std::move(power.cost);
+    row.codes = std::move(power.codes);
+    row.book = std::move(power.book);
+    row.note = std::move(power.note);
   });
 }
 
 std::vector<SpellRow> SpellRows(const std::vector<std::string>& spells) {
-  return RowsOf<SpellRow>(spells, [](const std::string&, SpellRow& row) {
-    row.name = Cell(row.cells, 0);
-    row.points = Cell(row.cells, 6);
-    row.book = Cell(row.cells, 7);
+  return RowsOf<SpellEntry, SpellRow>(spells, [](SpellEntry spell, SpellRow& row) {
+    row.name = std::move(spell.name);
+    row.points = std::move(spell.points);
+    row.book = std::move(spell.book);
   });
 }
 
 std::vector<SpellCategoryRow> SpellCategoryRows(const std::vector<std::string>& categories) {
   std::vector<SpellCategoryRow> rows;
   rows.reserve(categories.size());
-  for (const std::string& entry : categories) rows.push_back({TabField(entry, 0), TabField(entry, 1)});
+  for (SpellCategoryEntry category : ParseEntries<SpellCategoryEntry>(categories))
+    rows.push_back({std::move(category.name), std::move(category.code)});
   return rows;
 }
 
@@ -194,7 +187,7 @@ BracketNumbers NumbersInBrackets(std::string_view text) {
 std::vector<std::string> EntryNames(const std::vector<std::string>& entries) {
   std::vector<std::string> names;
   names.reserve(entries.size());
-  for (const std::string& entry : entries) names.push_back(TabField(entry, 0));
+  for (const std::string& entry : entries) names.emplace_back(LeadingName(entry));
   return names;
 }
 

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "record/entries.h"
+#include "entry/list_entries.h"
 #include "record/values.h"
 #include "rules/attributes.h"
 
@@ -15,7 +15,6 @@ namespace {
 
 constexpr const char* kIllegalTitle = "Illegal item";
 constexpr const char* kPowerNotAllowed = "You can't get this item!\r\nIt is not in the allowed sourcebooks.";
-constexpr size_t kPowerFields = 5;
 
 // A reference without "-" is taken whole, so it never makes a purchase fail.
 std::string BookCode(std::string_view reference) { return TrimRight(reference.substr(0, reference.find('-'))); }
@@ -28,16 +27,10 @@ void SetPowerPointsUsed(CharacterRecord& record, int64_t hundredths) {
   record.PowerPointsUsed = static_cast<float>(static_cast<double>(hundredths) / 100.0);
 }
 
-std::vector<std::string> PowerFields(std::string_view entry) {
-  std::vector<std::string> fields = SplitTabs(entry);
-  if (fields.size() < kPowerFields) fields.resize(kPowerFields);
-  return fields;
-}
-
 void ShowFields(PowersView& view, std::string_view entry) {
-  const std::vector<std::string> fields = PowerFields(entry);
-  view.shownCost = fields[1];
-  view.shownNote = fields[4];
+  const PowerEntry power = ParseEntry<PowerEntry>(entry);
+  view.shownCost = power.cost;
+  view.shownNote = power.note;
 }
 
 // The player's answer to a prompt; a TAB would split the entry, so it becomes a blank.
@@ -71,14 +64,15 @@ bool BuyPower(RulesContext& ctx, PowersView& view, const BookLists& books) {
   const std::vector<std::string>& powers = ctx.catalogs.powers;
   if (view.selectedPower < 0 || static_cast<size_t>(view.selectedPower) >= powers.size()) return false;
   CharacterRecord& record = ctx.record;
-  std::vector<std::string> fields = PowerFields(powers[static_cast<size_t>(view.selectedPower)]);
-  const std::string name = fields[0];
+  PowerEntry power = ParseEntry<PowerEntry>(powers[static_cast<size_t>(view.selectedPower)]);
+  WriteEveryColumn(power);
+  const std::string name = power.name;
 
   if (name.find("Magical Power") != std::string::npos && !MagicianPath(record)) {
     ctx.platform.Message(kMagicianPathOnly, kAppTitle, Icon::None, Buttons::Ok);
     return false;
   }
-  if (!BookAllowed(books, BookCode(fields[3]))) {
+  if (!BookAllowed(books, BookCode(power.book))) {
     ctx.platform.Message(kPowerNotAllowed, kIllegalTitle, Icon::None, Buttons::Ok);
     return false;
   }
@@ -97,7 +91,7 @@ bool BuyPower(RulesContext& ctx, PowersView& view, const BookLists& books) {
     level = std::max<int>(1, CInt(Val(answer)));
   }
 
-  const std::string cost = FormatFixed2(Val(fields[1]) * level);
+  const std::string cost = FormatFixed2(power.Cost() * level);
   const int64_t used = Hundredths(record.PowerPointsUsed) + Hundredths(Val(cost));
   if (!record.OverrideLimits() && used > Hundredths(Val(record.Magic.Total))) {
     return Refuse(ctx, "Not enough power points: " + FormatFixed2(record.PowerPointsUsed) + " of " +
@@ -105,24 +99,24 @@ bool BuyPower(RulesContext& ctx, PowersView& view, const BookLists& books) {
   }
 
   SetPowerPointsUsed(record, used);
-  fields[0] = shownName + (level > 1 ? "[" + IntText(level) + "]" : "");
-  fields[1] = cost;
-  record.Powers.push_back(JoinTabs(fields));
+  power.name = shownName + (level > 1 ? "[" + IntText(level) + "]" : "");
+  power.cost = cost;
+  record.Powers.push_back(FormatEntry(power));
   ShowPowerPoints(ctx);
-  if (!fields[2].empty()) ModifyAttributeS(ctx, fields[2], false);
+  if (!power.codes.empty()) ModifyAttributeS(ctx, power.codes, false);
   return true;
 }
 
 bool RemovePower(RulesContext& ctx, PowersView& view) {
-  std::vector<std::string>& owned = ctx.record.Powers;
+  auto& owned = ctx.record.Powers;
   if (view.selectedOwned < 0 || static_cast<size_t>(view.selectedOwned) >= owned.size()) return false;
-  const std::vector<std::string> fields = PowerFields(owned[static_cast<size_t>(view.selectedOwned)]);
-  SetPowerPointsUsed(ctx.record, Hundredths(ctx.record.PowerPointsUsed) - Hundredths(Val(fields[1])));
+  const PowerEntry power = ParseEntry<PowerEntry>(owned[static_cast<size_t>(view.selectedOwned)]);
+  SetPowerPointsUsed(ctx.record, Hundredths(ctx.record.PowerPointsUsed) - Hundredths(power.Cost()));
   ShowPowerPoints(ctx);
   owned.erase(owned.begin() + view.selectedOwned);
   view.selectedOwned = -1;
   view.removeEnabled = false;
-  if (!fields[2].empty()) ModifyAttributeS(ctx, fields[2], true);
+  if (!power.codes.empty()) ModifyAttributeS(ctx, power.codes, true);
   return true;
 }
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <utility>
 
-#include "record/entries.h"
+#include "entry/list_entries.h"
 #include "record/values.h"
 #include "rules/attributes.h"
 
@@ -16,21 +16,18 @@ namespace {
 // A rating must still fit the record's 16-bit pools after being doubled and summed.
 constexpr int kRatingMax = 9999;
 
-int Rating(std::string_view text) { return std::clamp(IntFloor(Val(text)), 0, kRatingMax); }
+int Rating(int read) { return std::clamp(read, 0, kRatingMax); }
 
-// The ratings are the text after the last TAB, so a bracket inside a name never counts.
-size_t RatingsStart(std::string_view entry) {
-  const size_t tab = entry.rfind(kTab);
-  return tab == std::string_view::npos ? 0 : tab + 1;
-}
-
+// The ratings are their own column, so a bracket inside a name never counts.
 std::string WithRatings(std::string_view entry, SkillRatings ratings) {
-  const size_t open = entry.find('[', RatingsStart(entry));
-  std::string out(entry.substr(0, open));
-  out += "[" + IntText(ratings.base);
+  SkillEntry skill = ParseEntry<SkillEntry>(entry);
+  std::string& text = skill.RatingsText();
+  text.erase(std::min(text.find('['), text.size()));
+  text += "[" + IntText(ratings.base);
   // "[B/0]" would cost -1 and pay the player back; a specialization at 0 is a plain skill.
-  if (ratings.specialization > 0) out += "/" + IntText(ratings.specialization);
-  return out + "]";
+  if (ratings.specialization > 0) text += "/" + IntText(ratings.specialization);
+  text += "]";
+  return FormatEntry(skill);
 }
 
 // Points are counted by the code up to the first ")", not the three letters the buttons read.
@@ -111,7 +108,7 @@ void ShowPool(SkillPoolView& pool, int used, int allowance) {
 
 // Appends an entry, selects it and recounts.
 void AppendSkill(RulesContext& ctx, SkillsView& view, const std::string& name, std::string_view ratings) {
-  ctx.record.Skills.push_back(TrimRight(name) + kTab + std::string(ratings));
+  ctx.record.Skills.push_back(FormatEntry(SkillEntry{TrimRight(name), std::string(ratings), {}}));
   SelectSkill(ctx, view, static_cast<int>(ctx.record.Skills.size()) - 1);
   RecountSkillPoints(ctx, view);
 }
@@ -139,29 +136,39 @@ bool MoveSelected(RulesContext& ctx, SkillsView& view, int step) {
 
 }  // namespace
 
+namespace {
+void ListSkills(const CharacterRecord& record, SkillsView& view);
+}  // namespace
+
 void RefreshSkillList(const CharacterRecord& record, SkillsView& view) {
-  view.names.clear();
-  view.ratings.clear();
-  for (const std::string& entry : record.Skills) {
-    const size_t start = RatingsStart(entry);
-    view.names.push_back(start == 0 ? entry : entry.substr(0, start - 1));
-    view.ratings.push_back(start == 0 ? "" : entry.substr(start));
-  }
+  if (!view.listedFrom.Shares(record.Skills)) ListSkills(record, view);
   if (view.selected >= static_cast<int>(record.Skills.size())) {
     view.selected = -1;
     view.removeEnabled = view.spinnerEnabled = view.orderEnabled = view.adjustersEnabled = false;
   }
 }
 
+namespace {
+
+void ListSkills(const CharacterRecord& record, SkillsView& view) {
+  view.listedFrom = record.Skills;
+  std::vector<std::string> names, ratings;
+  names.reserve(record.Skills.size());
+  ratings.reserve(record.Skills.size());
+  for (SkillEntry& skill : ParseEntries<SkillEntry>(record.Skills)) {
+    names.push_back(std::move(skill.name));
+    ratings.push_back(std::move(skill.ratings));
+  }
+  // Kept when unchanged, so an undo step goes on sharing them.
+  if (view.names != names) view.names = std::move(names);
+  if (view.ratings != ratings) view.ratings = std::move(ratings);
+}
+
+}  // namespace
+
 SkillRatings ParseSkillEntry(std::string_view entry) {
-  std::string_view ratings = entry.substr(RatingsStart(entry));
-  const size_t open = ratings.find('[');
-  if (open == std::string_view::npos) return {};
-  ratings = ratings.substr(open + 1);
-  ratings = ratings.substr(0, ratings.find(']'));
-  const size_t slash = ratings.find('/');
-  if (slash == std::string_view::npos) return {Rating(ratings), 0};
-  return {Rating(ratings.substr(0, slash)), Rating(ratings.substr(slash + 1))};
+  const SkillEntry skill = ParseEntry<SkillEntry>(entry);
+  return {Rating(skill.Rating()), Rating(skill.Specialization())};
 }
 
 std::string SkillClassCode(std::string_view entry) {

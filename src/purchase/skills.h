@@ -49,8 +49,10 @@ struct SkillsView {
   bool furtherEnabled = false;
 
   /// The character's skill list in its two columns: the name and the ratings.
-  std::vector<std::string> names;
-  std::vector<std::string> ratings;
+  SharedList<std::string> names;
+  SharedList<std::string> ratings;
+  /// The skills the two columns were cut from: they are cut again only when the skills changed.
+  SharedList<std::string> listedFrom;
   /// The selected entry of the character's list (-1 none), and the commands that need one.
   int selected = -1;
   bool removeEnabled = false;

@@ -42,7 +42,7 @@ void SetSpellPoints(std::string& entry, int n) {
 }
 
 std::string* ChosenSpell(RulesContext& ctx, const SpellsView& view) {
-  std::vector<std::string>& spells = ctx.record.Spells;
+  auto& spells = ctx.record.Spells;
   if (view.selectedChosen < 0 || static_cast<size_t>(view.selectedChosen) >= spells.size()) return nullptr;
   return &spells[static_cast<size_t>(view.selectedChosen)];
 }

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "record/shared_list.h"
+
 namespace ivgen {
 
 inline constexpr int kAttributeCount = 6;
@@ -128,7 +130,7 @@ struct CharacterRecord {
   int16_t SelIndex = -1;
 
   // [RaceDesc]
-  std::vector<std::string> RaceDesc;
+  SharedList<std::string> RaceDesc;
 
   // [Attributes]
   std::array<AttributeRow, kAttributeCount> Attr;
@@ -145,31 +147,31 @@ struct CharacterRecord {
   ShapeshiftGroup Animal;
 
   // [Edges], [Skills]
-  std::vector<std::string> Edges;
-  std::vector<std::string> Skills;
+  SharedList<std::string> Edges;
+  SharedList<std::string> Skills;
 
   // [Dice pools]
   DicePools Pools;
   DerivedRow CombatPool;
 
   // [Cyberware], [Bioware], [Powers]
-  std::vector<std::string> Cyberware;
-  std::vector<std::string> Bioware;
-  std::vector<std::string> Powers;
+  SharedList<std::string> Cyberware;
+  SharedList<std::string> Bioware;
+  SharedList<std::string> Powers;
 
   // [Magic]
   int16_t Tradition = -1;
-  std::vector<std::string> Spells;
+  SharedList<std::string> Spells;
 
   // [Gear]
-  std::vector<std::string> Gear{std::string(kGearDivider)};
+  SharedList<std::string> Gear{std::string(kGearDivider)};
   float TotalWeight = 0;
 
   // [Description]: lines separated by CR LF
   std::string Description;
 
   // [Contacts]
-  std::vector<std::string> Contacts;
+  SharedList<std::string> Contacts;
 
   // Running values, not written under keys of their own.
   std::array<int16_t, kAttributeCount> NaturalMax{6, 6, 6, 6, 6, 6};

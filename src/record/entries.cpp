@@ -36,6 +36,7 @@ std::string JoinFields(const Fields& fields) {
 }  // namespace
 
 std::string JoinTabs(const std::vector<std::string>& fields) { return JoinFields(fields); }
+std::string JoinTabs(const std::vector<std::string_view>& fields) { return JoinFields(fields); }
 std::string JoinTabs(std::initializer_list<std::string_view> fields) { return JoinFields(fields); }
 
 }  // namespace ivgen

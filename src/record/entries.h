@@ -18,6 +18,7 @@ std::vector<std::string> SplitTabs(std::string_view entry);
 std::string TabField(std::string_view entry, size_t n);
 /// Joins fields with TAB between them.
 std::string JoinTabs(const std::vector<std::string>& fields);
+std::string JoinTabs(const std::vector<std::string_view>& fields);
 std::string JoinTabs(std::initializer_list<std::string_view> fields);
 
 }  // namespace ivgen

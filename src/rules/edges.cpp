@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "record/entries.h"
+#include "entry/list_entries.h"
 #include "record/values.h"
 #include "rules/attributes.h"
 
@@ -19,7 +19,7 @@ void Tell(RulesContext& ctx, const std::string& text) {
 bool Append(RulesContext& ctx, EdgesView& view, const BuildAccount& account, const std::string& entry) {
   ctx.record.Edges.push_back(entry);
   CalcEdgePts(ctx, view, account);
-  ModifyAttributeS(ctx, TabField(entry, 3), false);
+  ModifyAttributeS(ctx, ParseEntry<EdgeEntry>(entry).description, false);
   return true;
 }
 
@@ -93,7 +93,7 @@ bool RemoveEdge(RulesContext& ctx, EdgesView& view, const BuildAccount& account)
   const std::string entry = *selected;
   edges.erase(edges.begin() + view.selectedEntry);
   SelectEntry(ctx, view, -1);
-  ModifyAttributeS(ctx, TabField(entry, 3), true);
+  ModifyAttributeS(ctx, ParseEntry<EdgeEntry>(entry).description, true);
   CalcEdgePts(ctx, view, account);
   return true;
 }

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "record/entries.h"
+#include "entry/list_entries.h"
 #include "record/values.h"
 
 namespace ivgen {
@@ -59,7 +59,8 @@ void WriteWeaponRow(SheetText& out, const Catalogs& catalogs, std::string_view e
                     bool notCarried) {
   const GearCatalog& gear = catalogs.gear;
   const auto field = [&](std::string_view name) { return Cell(Field(gear, entry, layout.type, name)); };
-  std::string name(entry.substr(0, entry.find('\t') + 1));
+  // The name cell keeps the TAB that closes the name column.
+  std::string name = ParseEntry<GearEntry>(entry).name + kTab;
   if (layout.accessory) name += "+";
   out.Line("<tr><td class=l>" + Cell(name) + "</td>");
   out.Line("<td>" + field(layout.damage) + "</td>");
@@ -124,13 +125,14 @@ void WriteGearSection(SheetText& out, const CharacterRecord& record, const GearC
   const int divider = DividerIndex(record.Gear);
   for (size_t i = 0; i < record.Gear.size(); ++i) {
     const std::string& entry = record.Gear[i];
-    const int type = GearTypeOf(entry);
+    const GearEntry item = ParseEntry<GearEntry>(entry);
+    const int type = IntFloor(Val(item.TypeText()));
     // Weapons, armour and lifestyles have places of their own on the sheet.
     if ((type >= 1 && type <= 6) || type == 8 || type == 25 || static_cast<int>(i) == divider) continue;
     std::vector<Item>& column = static_cast<int>(i) < divider ? notCarried : carried;
     if (column.size() >= kGearColumnMax) continue;
-    column.push_back({Cell(std::string(BeforeTab(entry)) + "@" + Field(gear, entry, type, "Book-Page")),
-                      Cell(Field(gear, entry, type, "Weight"))});
+    column.push_back(
+        {Cell(item.name + "@" + Field(gear, entry, type, "Book-Page")), Cell(Field(gear, entry, type, "Weight"))});
   }
   const auto at = [](const std::vector<Item>& column, size_t k) {
     return k < column.size() ? column[k] : Item{std::string(kNbsp), std::string(kNbsp)};

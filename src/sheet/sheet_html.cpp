@@ -72,30 +72,6 @@ std::string GearField(std::string_view entry, int n) {
   }
 }
 
-std::array<std::string, 8> CutParts(std::string_view entry) {
-  std::array<std::string, 8> parts;
-  std::string_view rest = entry;
-  for (size_t i = 0; i < parts.size(); ++i) {
-    const size_t tab = rest.find('\t');
-    if (i + 1 == parts.size() || tab == std::string_view::npos) {
-      parts[i] = std::string(rest);
-      break;
-    }
-    parts[i] = std::string(rest.substr(0, tab));
-    rest.remove_prefix(tab + 1);
-  }
-  return parts;
-}
-
-std::string_view BeforeTab(std::string_view entry) { return entry.substr(0, entry.find('\t')); }
-
-int GearTypeOf(std::string_view entry) {
-  const size_t tab = entry.find('\t');
-  if (tab == std::string_view::npos) return 0;
-  const std::string_view rest = entry.substr(tab + 1);
-  return IntFloor(Val(rest.substr(0, rest.find('|'))));
-}
-
 bool IsGearType(std::string_view entry, int type) {
   return entry.find("\t" + IntText(type) + "|") != std::string_view::npos;
 }

@@ -1,8 +1,7 @@
 // The pieces every part of the character sheet is made of: lines ended with CR LF, cell values,
-// quoted widths, column heads, and the two ways list entries are cut into the sheet's columns.
+// quoted widths, column heads, and the values of gear entries.
 #pragma once
 
-#include <array>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -54,15 +53,6 @@ void WriteHeads(SheetText& out, std::initializer_list<Head> heads, bool opensRow
 /// The n-th "|"-terminated value (n from 1) after the entry's first "|"; "" for position 0 or a
 /// value that is not there.
 std::string GearField(std::string_view entry, int n);
-/// Parts 1 to 8 of an entry (index 0 to 7): the first seven end at a TAB, the eighth is the rest.
-/// An entry with fewer TABs has its last part hold what follows its last TAB, and empty parts
-/// after it.
-std::array<std::string, 8> CutParts(std::string_view entry);
-/// The text up to (not including) the first TAB; the whole text when there is none.
-std::string_view BeforeTab(std::string_view entry);
-/// The gear type of an entry: the number between its first TAB and the "|" after it; 0 when the
-/// entry has no TAB or no number there.
-int GearTypeOf(std::string_view entry);
 /// Whether an entry holds gear of type t: a TAB directly followed by t and "|".
 bool IsGearType(std::string_view entry, int type);
 

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "record/entries.h"
+#include "entry/list_entries.h"
 #include "record/values.h"
 #include "rules/race.h"
 
@@ -48,10 +48,11 @@ constexpr std::array<std::string_view, kAttributeCount> kAttributeRowOpenings = 
     "<tr><th>Body</th> ",    "<tr><th>Quickness</th>",    "<tr><th>Strength</th>",
     "<tr><th>Charisma</th>", "<tr><th>Intelligence</th>", "<tr><th>Willpower</th>"};
 
-// The name of an edge or flaw: catalog entries end it at their TAB; racial and ghoul flaws have
-// none and end it at their "[".
+// The name of an edge or flaw: catalog entries have it as a column; racial and ghoul flaws are
+// one field and end it at their "[".
 std::string EdgeName(std::string_view entry) {
-  if (entry.find('\t') != std::string_view::npos) return std::string(BeforeTab(entry));
+  const EdgeEntry edge = ParseEntry<EdgeEntry>(entry);
+  if (edge.shape.Tabbed()) return edge.name;
   return TrimRight(entry.substr(0, entry.find('[')));
 }
 
@@ -62,19 +63,21 @@ std::string EdgeValue(std::string_view entry) {
   return std::string(rest.substr(0, rest.find(']')));
 }
 
-// Cyberware and bioware print alike; only the cost's label and the comments differ.
-void WriteImplantSection(SheetText& out, const std::vector<std::string>& entries, std::string_view title,
-                         std::string_view costLabel, std::string_view comment) {
+// Cyberware and bioware print alike; only the cost's column, its label and the comments differ.
+// The fields print as stored, so a cyberware grade code shows on whichever is last.
+template <typename Entry>
+void WriteImplantSection(SheetText& out, const std::vector<std::string>& entries, std::string Entry::*cost,
+                         std::string_view title, std::string_view costLabel, std::string_view comment) {
   out.Line("<!-- " + std::string(comment) + "  -->");
   out.Lines({"<tr><td colspan=3>", kTableOpen});
   out.Line("<tr><th class=heading colspan=5>" + std::string(title) + "</th></tr>");
   WriteHeads(out, {{"Name", 40}, {"Slot(1-6)", 5}, {"Stress", 10}, {"Notes", 45}}, false, RowEnd::OwnLine);
   for (const std::string& entry : entries) {
-    const std::vector<std::string> fields = SplitTabs(entry);
-    const auto field = [&](size_t i) { return i < fields.size() ? fields[i] : std::string(); };
-    out.Line("<tr><td class=l>" + Cell(field(0) + std::string(costLabel) + field(1)) + "</td>");
+    const std::vector<std::string> fields = StoredFields<Entry>(entry);
+    out.Line("<tr><td class=l>" + Cell(FieldOf(fields, &Entry::name) + std::string(costLabel) + FieldOf(fields, cost)) +
+             "</td>");
     out.Lines({"<td class=l>&nbsp;</td>", "<td class=l>&nbsp;</td>"});
-    out.Line("<td class=l>" + Cell(field(3) + "|" + field(6)) + "</td></tr>");
+    out.Line("<td class=l>" + Cell(FieldOf(fields, &Entry::book) + "|" + FieldOf(fields, &Entry::note)) + "</td></tr>");
   }
   out.Lines({"<tr><td class=l>&nbsp;</td>", "<td class=l>&nbsp;</td>", "<td class=l>&nbsp;</td>",
              "<td class=l>&nbsp;</td></tr>", "</table>"});
@@ -190,10 +193,10 @@ void WritePowersSection(SheetText& out, const CharacterRecord& record) {
   out.Lines({"<!-- Physical Adept Powers -->", "<tr><td colspan=3>", kTableOpen,
              "<tr><th class=heading colspan=5>Physical Adept Powers</th></tr>"});
   WriteHeads(out, {{"Name", 45}, {"Cost", 8}, {"Notes", 50}}, false, RowEnd::OwnLine);
-  for (const std::string& entry : record.Powers) {
-    out.Line("<tr><td class=l>" + Cell(TabField(entry, 0)) + "</td>");
-    out.Line("<td class=c>" + Cell(TabField(entry, 1)) + "</td>");
-    out.Line("<td class=l>" + Cell(TabField(entry, 3) + ":" + TabField(entry, 4)) + "</td></tr>");
+  for (const PowerEntry& power : ParseEntries<PowerEntry>(record.Powers)) {
+    out.Line("<tr><td class=l>" + Cell(power.name) + "</td>");
+    out.Line("<td class=c>" + Cell(power.cost) + "</td>");
+    out.Line("<td class=l>" + Cell(power.book + ":" + power.note) + "</td></tr>");
   }
   for (int i = 0; i < 2; ++i) {
     out.Lines({"<tr><td>&nbsp;</td>", "<td class=c>&nbsp;</td>", "<td class=c>&nbsp;</td></tr>"});
@@ -203,11 +206,11 @@ void WritePowersSection(SheetText& out, const CharacterRecord& record) {
 }
 
 void WriteCyberwareSection(SheetText& out, const CharacterRecord& record) {
-  WriteImplantSection(out, record.Cyberware, "Cyberware", " E:", "Cyber");
+  WriteImplantSection(out, record.Cyberware, &CyberwareEntry::essence, "Cyberware", " E:", "Cyber");
 }
 
 void WriteBiowareSection(SheetText& out, const CharacterRecord& record) {
-  WriteImplantSection(out, record.Bioware, "Bioware", " BI:", "Bio");
+  WriteImplantSection(out, record.Bioware, &BiowareEntry::bioIndex, "Bioware", " BI:", "Bio");
 }
 
 void WriteSpellsSection(SheetText& out, const CharacterRecord& record) {
@@ -217,10 +220,13 @@ void WriteSpellsSection(SheetText& out, const CharacterRecord& record) {
       {{"Name", 25}, {"Lev", 3}, {"Typ", 3}, {"Target", 8}, {"Dur", 3}, {"Range", 7}, {"Drain", 12}, {"Notes", 25}},
       false, RowEnd::InLastHead);
   for (const std::string& entry : record.Spells) {
-    const auto parts = CutParts(entry);
-    out.Line("<tr><td class=l>" + Cell(parts[0]) + "</td>");
-    for (size_t part : {6, 1, 2, 3, 4, 5}) out.Line("<td>" + Cell(parts[part]) + "</td>");
-    out.Line("<td class=l>" + Cell(parts[7]) + "</td></tr>");
+    const SpellEntry spell = ParseEntry<SpellEntry>(entry);
+    out.Line("<tr><td class=l>" + Cell(spell.name) + "</td>");
+    for (const std::string* cell :
+         {&spell.points, &spell.type, &spell.target, &spell.duration, &spell.range, &spell.drain})
+      out.Line("<td>" + Cell(*cell) + "</td>");
+    // The notes take any fields after the book as well.
+    out.Line("<td class=l>" + Cell(FieldsFrom(StoredFields<SpellEntry>(entry), &SpellEntry::book)) + "</td></tr>");
   }
   out.Line("<tr><td class=l>&nbsp;</td>");
   for (int i = 0; i < 6; ++i) out.Line("<td>&nbsp;</td>");
@@ -232,11 +238,11 @@ void WriteContactsSection(SheetText& out, const CharacterRecord& record) {
   WriteHeads(out,
              {{"Name", 25}, {"Occup.", 12}, {"Archetype", 10}, {"Race/Desc", 25}, {"Location/LTG#", 15}, {"Lev", 5}},
              false, RowEnd::InLastHead);
-  for (const std::string& entry : record.Contacts) {
-    const auto parts = CutParts(entry);
-    out.Line("<tr><td class=l>" + Cell(parts[0]) + "</td>");
-    for (size_t part : {2, 1, 6, 3}) out.Line("<td>" + Cell(parts[part]) + "</td>");
-    out.Line("<td class=c>" + Cell(parts[5]) + "</td></tr>");
+  for (const ContactEntry& contact : ParseEntries<ContactEntry>(record.Contacts)) {
+    out.Line("<tr><td class=l>" + Cell(contact.name) + "</td>");
+    for (const std::string* cell : {&contact.occupation, &contact.archetype, &contact.description, &contact.location})
+      out.Line("<td>" + Cell(*cell) + "</td>");
+    out.Line("<td class=c>" + Cell(contact.level) + "</td></tr>");
   }
   out.Lines({"<tr><td>&nbsp;</td><td>&nbsp;</td><td>&nbsp;</td>", "<td>&nbsp;</td><td>&nbsp;</td><td>&nbsp;</td></tr>",
              "</table>", "</td></tr>", "</table><!-- Contacts -->"});

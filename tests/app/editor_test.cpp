@@ -166,7 +166,7 @@ TEST_F(EditorTest, UndoAndRedoWalkTheWholeHistory) {
                        kPageBioware,    kPageSpells, kPageGear,       kPageBioInfo, kPageContacts};
   for (int step = 0; step < 300; ++step) {
     const CharacterRecord earlier = editor.Record();
-    const size_t steps = editor.UndoCount();
+    const size_t steps = editor.History().UndoCount();
     const bool buy = pick(3) != 0;
     const int page = editor.CurrentPage();
     if (pick(4) == 0) {
@@ -253,7 +253,7 @@ TEST_F(EditorTest, UndoAndRedoWalkTheWholeHistory) {
     }
     // Every action that changed the character is one step: undone, the character is as before it.
     // A page's recount that leaves the saved file as it was is no step either.
-    if (editor.Record() == earlier || !editor.CanUndo() || editor.UndoCount() == steps) continue;
+    if (editor.Record() == earlier || !editor.CanUndo() || editor.History().UndoCount() == steps) continue;
     const Document before = editor.CurrentDocument();
     const bool modified = editor.Document().Modified;
     ASSERT_TRUE(editor.Undo());
@@ -658,6 +658,48 @@ TEST_F(EditorTest, HelpWindowPropertiesSystemInfoAndTheAboutBox) {
   EXPECT_EQ(editor.Frame().aboutVersion, "Version 3.2.6") << "a reloaded box shows the short form";
   editor.ToggleStatusBar();
   EXPECT_FALSE(editor.Frame().statusBarVisible);
+}
+
+}  // namespace
+}  // namespace ivgen
+
+namespace ivgen {
+namespace {
+
+// A step keeps what its action changed and shares the rest with the steps beside it, so a long
+// list costs a step nothing until the step changes it; past the bound in bytes the oldest steps go,
+// the player is told once, and the steps left still undo to the documents they were.
+TEST(UndoHistory, StepsShareWhatTheyDidNotChangeAndTheOldestGoPastTheBound) {
+  constexpr size_t kBound = size_t{1} << 20;
+  UndoHistory history([](const CharacterRecord&, const CharacterRecord&) { return false; }, kBound);
+  Document doc;
+  doc.record.Skills = std::vector<std::string>(2000, std::string(100, 's'));
+  std::vector<Document> documents;
+  auto step = [&](auto change) {
+    documents.push_back(doc);
+    history.BeginAction({"Buy", {}, doc, {}});
+    change();
+    history.EndAction(doc);
+  };
+  // Forty copies of the skills (a quarter of a megabyte each) would not fit; shared, they do.
+  for (int i = 0; i < 40; ++i) step([&] { doc.record.Gear.push_back("Flare " + std::to_string(i)); });
+  EXPECT_EQ(history.UndoCount(), 40u);
+  EXPECT_EQ(history.TakeNotice(), "");
+  for (int i = 0; i < 10; ++i) step([&] { doc.record.Skills[static_cast<size_t>(i)] = "Rifles\t[1]"; });
+  EXPECT_LE(history.UndoCount(), 4u);
+  EXPECT_EQ(history.TakeNotice(), "The oldest undo steps were let go to keep undo within 1 MB.");
+  EXPECT_EQ(history.UndoText(), "&Undo Buy Rifles");
+  const size_t kept = history.UndoCount();
+  for (size_t i = 0; i < kept; ++i) {
+    std::optional<UndoStep> back = history.Back({{}, {}, doc, {}});
+    ASSERT_TRUE(back);
+    doc = back->document;
+    ASSERT_TRUE(doc == documents[documents.size() - 1 - i]) << i;
+  }
+  EXPECT_FALSE(history.Back({{}, {}, doc, {}}));
+  std::optional<UndoStep> forward = history.Forward({{}, {}, doc, {}});
+  ASSERT_TRUE(forward);
+  EXPECT_TRUE(forward->document == documents[documents.size() - kept + 1]);
 }
 
 }  // namespace

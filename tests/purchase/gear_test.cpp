@@ -253,7 +253,7 @@ TEST_F(ContactsTest, TypedTextsCannotBreakTheEntry) {
   ASSERT_TRUE(AddContact(ctx, contacts));
   EXPECT_LE(record.Contacts[1].size(), 4095U);
   EXPECT_EQ(
-      std::to_string(SplitTabs(record.Contacts[1]).size()) + " " + TabField(record.Contacts[1], kContactPriceField),
+      std::to_string(SplitTabs(record.Contacts[1]).size()) + " " + ParseEntry<ContactEntry>(record.Contacts[1]).price,
       "12 10000");
 }
 
@@ -319,11 +319,9 @@ TEST_F(ContactsTest, MoneyLeftAlwaysMatchesWhatTheListsHold) {
       RemoveContact(ctx, contacts);
     }
     int64_t held = 0;
-    for (const std::string& entry : record.Gear) {
-      held += CLng(Val(GearEntryField(entry, GearPriceField(catalogs.gear, GearEntryType(entry)) + 1))) *
-              GearEntryCount(entry);
-    }
-    for (const std::string& entry : record.Contacts) held += CLng(Val(TabField(entry, kContactPriceField)));
+    for (const GearEntry& gear : ParseEntries<GearEntry>(record.Gear))
+      held += CLng(Val(gear.Value(GearPriceField(catalogs.gear, gear.Type()) + 1))) * gear.Count();
+    for (const ContactEntry& contact : ParseEntries<ContactEntry>(record.Contacts)) held += contact.Price();
     ASSERT_EQ(record.NuyenSpent, held) << "step " << step;
     ASSERT_LE(record.NuyenSpent, record.Maxresources);
     // Both pages count the money again at every purchase and refund, on either page.

@@ -386,3 +386,30 @@ TEST(SplitLines, AcceptsEveryLineEnd) {
 
 }  // namespace
 }  // namespace ivgen
+
+namespace ivgen {
+namespace {
+
+// Copies of a character share their lists until one changes them; a change never reaches the other.
+TEST(SharedList, ACopyChangesOnlyItself) {
+  CharacterRecord record;
+  record.Skills = {"Pistols (QCK)\t[3]", "Clubs (STR)\t[2]"};
+  const CharacterRecord copy = record;
+  EXPECT_TRUE(copy.Skills.Shares(record.Skills));
+  record.Skills[1] = "Clubs (STR)\t[4]";
+  record.Gear.erase(record.Gear.begin());
+  record.Edges.insert(record.Edges.begin(), "Lucky\t[1]");
+  EXPECT_EQ(copy.Skills.Read(), (std::vector<std::string>{"Pistols (QCK)\t[3]", "Clubs (STR)\t[2]"}));
+  EXPECT_EQ(copy.Gear.size(), 1u);
+  EXPECT_TRUE(copy.Edges.empty());
+  EXPECT_FALSE(copy.Skills.Shares(record.Skills));
+  EXPECT_TRUE(copy.Contacts.Shares(record.Contacts));
+  EXPECT_FALSE(copy == record);
+  record.Skills[1] = "Clubs (STR)\t[2]";
+  record.Gear = copy.Gear;
+  record.Edges.clear();
+  EXPECT_TRUE(copy == record);
+}
+
+}  // namespace
+}  // namespace ivgen

@@ -894,23 +894,22 @@ TEST_F(MagicPagesTest, AClickedCatalogRowIsWhatAddAndEnterTake) {
     int page;
     const char* list;
     const char* button;
-    const std::vector<std::string>& entries;
+    std::function<size_t()> entries;
   };
-  const CharacterRecord& record = editor_->Record();
-  const Case cases[] = {{3, "catalogSkills", "addSkill", record.Skills},
-                        {6, "spellCatalog", "addSpell", record.Spells},
-                        {7, "powerCatalog", "buyPower", record.Powers}};
+  const Case cases[] = {{3, "catalogSkills", "addSkill", [this] { return editor_->Record().Skills.size(); }},
+                        {6, "spellCatalog", "addSpell", [this] { return editor_->Record().Spells.size(); }},
+                        {7, "powerCatalog", "buyPower", [this] { return editor_->Record().Powers.size(); }}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.list);
     if (c.page == 7) editor_->Priorities().ChooseAdept(0);
     ShowPage(c.page);
     auto* list = Find<QAbstractItemView>(c.list);
-    const size_t before = c.entries.size();
+    const size_t before = c.entries();
     ClickRow(list, list->model()->index(1, 0));
     EXPECT_TRUE(Find(c.button)->isEnabled());
     platform_.QueueAnswer("1");  // a power with levels asks for one
     QTest::keyClick(list, Qt::Key_Return);
-    EXPECT_EQ(c.entries.size(), before + 1);
+    EXPECT_EQ(c.entries(), before + 1);
   }
 }
 
