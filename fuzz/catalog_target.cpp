@@ -65,17 +65,7 @@ void ListPowers(ScriptedPlatform& platform, Editor& editor) {
 // The race rules over a character of their own, with the metatype option, which the editor offers
 // only through point-based generation.
 class NoHooks final : public CreationHooks {
-  void SCalcMaxUsed() override {}
-  void GhoulCheck() override {}
-  void AlbinoChoice() override {}
-  void AlbinoFlaw() override {}
   void ShowStandardView() override {}
-  void RecountSkillPoints() override {}
-  void RecountCyberwareEssence() override {}
-  void RecountBioIndex() override {}
-  void OfferSheetName(const std::string&) override {}
-  void RestorePointGeneration() override {}
-  void CalcEdgePts() override {}
 };
 
 // Each race offers its metatypes; choosing each, then leaving the page, reads every field of every

@@ -40,7 +40,7 @@ void ApplyCodes(RulesContext& ctx, const std::string& codes) {
   if (!codes.empty()) ModifyAttributeS(ctx, codes, false);
 }
 
-void ReadGeneration(RulesContext& ctx, const CharacterFile& file) {
+void ReadGeneration(RulesContext& ctx, const CharacterFile& file, const LoadRecounts& recounts) {
   CharacterRecord& record = ctx.record;
   const bool rowsRead = file.ReadGeneration(record);
   FirstIfOutside(record.Rsel, kRaceCount);
@@ -52,7 +52,7 @@ void ReadGeneration(RulesContext& ctx, const CharacterFile& file) {
     SetPointRacePriority(record);
     const int16_t metatype = record.SelIndex;
     ChooseRace(ctx, record.Rsel);
-    ctx.hooks.RestorePointGeneration();
+    recounts.pointGeneration(ctx);
     // The dialog's path-of-the-magician tick is what lets the character buy "Magical Power".
     record.PhysAdMagic = record.PtsPhysAdMagic != 0 ? 1 : 0;
     // The race choice starts a new metatype list; the file's choice in it stays.
@@ -71,7 +71,8 @@ void ReadGeneration(RulesContext& ctx, const CharacterFile& file) {
 
 }  // namespace
 
-void LoadCharacter(RulesContext& ctx, const CharacterFile& file, const std::string& defaultGif) {
+void LoadCharacter(RulesContext& ctx, const CharacterFile& file, const std::string& defaultGif,
+                   const LoadRecounts& recounts) {
   CharacterRecord& record = ctx.record;
   // The file's gear list brings its own divider.
   record.Gear.clear();
@@ -93,7 +94,7 @@ void LoadCharacter(RulesContext& ctx, const CharacterFile& file, const std::stri
   }
   StoredValues stored{record.Maxresources, 0, record.Attributes, record.MagicPts};
 
-  ReadGeneration(ctx, file);
+  ReadGeneration(ctx, file, recounts);
   ChooseRace(ctx, record.Rsel);
   // The path-of-the-magician tick shows what the file holds; ticking it again would change nothing.
   // A race name the player typed stays; a file without one gets the race's.
@@ -116,19 +117,19 @@ void LoadCharacter(RulesContext& ctx, const CharacterFile& file, const std::stri
     ShowMoneyLeft(ctx);
     ApplyCodes(ctx, ParseEntry<CyberwareEntry>(entry).codes);
   }
-  ctx.hooks.RecountCyberwareEssence();
+  recounts.cyberwareEssence(ctx);
   for (const std::string& entry : file.List(kBioList)) {
     record.Bioware.push_back(entry);
     ApplyCodes(ctx, ParseEntry<BiowareEntry>(entry).codes);
-    ctx.hooks.RecountBioIndex();
+    recounts.bioIndex(ctx);
   }
   for (const std::string& entry : file.List(kEdgeList)) {
     record.Edges.push_back(entry);
     ApplyCodes(ctx, ParseEntry<EdgeEntry>(entry).description);
   }
-  ctx.hooks.CalcEdgePts();
+  recounts.edgePoints(ctx);
   record.Skills = file.List(kSkillList);
-  ctx.hooks.RecountSkillPoints();
+  recounts.skillPoints(ctx);
   // Only a physical adept has powers: a save would drop the others' list but keep its codes.
   const std::vector<std::string> powers = record.Adept == 0 ? file.List(kPowerList) : std::vector<std::string>{};
   for (const std::string& entry : powers) {
@@ -164,7 +165,7 @@ void LoadCharacter(RulesContext& ctx, const CharacterFile& file, const std::stri
     // The file's points hold what the codes added; the dialog shows only those bought, or its
     // next Done would add the codes twice.
     record.PtsAttributes = CInt(stored.Attributes - ctx.state.attributes.codePoints);
-    ctx.hooks.RestorePointGeneration();
+    recounts.pointGeneration(ctx);
   }
   record.MagicPts = stored.MagicPts;
   ShowSpellPoints(ctx);

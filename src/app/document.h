@@ -49,7 +49,6 @@ struct Document {
   ContactsView contacts;
   PointGenerationView generation;
   EdgesView edges;
-  SpecialsView specials;
   /// The build points both point dialogs count against.
   BuildAccount account;
   SheetState sheet;

@@ -30,6 +30,27 @@ std::string FileNameOf(const std::string& path) {
 Editor::Editor(Platform& platform, std::string programFolder, std::string commandLine)
     : platform_(platform), programFolder_(std::move(programFolder)), commandLine_(std::move(commandLine)) {
   frame_.title = kNewTitlePrefix + std::string(kVersionText);
+  // Each page names its unit once; adding a page is one row here.
+  using Row = std::pair<Page, Unit*>;
+  const std::array<Row, kPageCount> pages = {{{kPagePriorities, &priorities_},
+                                              {kPageRace, &race_},
+                                              {kPageAttributes, &attributes_},
+                                              {kPageSkills, &skills_},
+                                              {kPageCyberware, &cyberware_},
+                                              {kPageBioware, &bioware_},
+                                              {kPageSpells, &spells_},
+                                              {kPagePowers, &powers_},
+                                              {kPageGear, &gear_},
+                                              {kPageBioInfo, &texts_},
+                                              {kPageBooks, &books_},
+                                              {kPageContacts, &contacts_}}};
+  for (const auto& [page, unit] : pages) units_[static_cast<size_t>(page)] = unit;
+  const std::array<Unit*, kOtherUnits> others = {&pointGeneration_, &edges_, &animalForm_, &sheet_, &todo_};
+  std::copy(others.begin(), others.end(), units_.begin() + kPageCount);
+}
+
+Unit* Editor::PageUnit(int page) const {
+  return page >= 0 && page < kPageCount ? units_[static_cast<size_t>(page)] : nullptr;
 }
 
 std::string Editor::SettingsFile() const { return SettingsPath(kSettingsFileName, programFolder_, commandLine_); }
@@ -51,12 +72,19 @@ void Editor::Run(const Action& action) {
   ++runDepth_;
   RulesContext ctx = Context();
   const bool changed = action(ctx);
+  ActOn(ctx);
   RefreshAll(ctx);
   --runDepth_;
   if (changed) document_.Modified = true;
   if (!outermost) return;
   history_.EndAction(doc_);
   if (std::string notice = history_.TakeNotice(); !notice.empty()) status_ = std::move(notice);
+}
+
+void Editor::ActOn(RulesContext& ctx) {
+  const PageRequests requests = std::exchange(ctx.requests, {});
+  if (requests.sheetName) sheet_.OfferSheetName(record_.StreetName);
+  if (requests.cyberwareEssence) cyberware_.Recount(ctx);
 }
 
 void Editor::NameTyping(const std::string& field) {
@@ -254,7 +282,11 @@ void Editor::Load(const std::string& path) {
   ResetCharacter();
   document_.CurrentFile = path;
   Run([&](RulesContext& ctx) {
-    LoadCharacter(ctx, *file, settings_.DefaultGIF);
+    const LoadRecounts recounts{
+        [this](RulesContext& c) { pointGeneration_.RestorePointGeneration(c); },
+        [this](RulesContext& c) { cyberware_.Recount(c); }, [this](RulesContext& c) { bioware_.Recount(c); },
+        [this](RulesContext& c) { edges_.CalcEdgePts(c); }, [this](RulesContext& c) { skills_.Recount(c); }};
+    LoadCharacter(ctx, *file, settings_.DefaultGIF, recounts);
     race_.Opened(ctx);
     return false;
   });
@@ -405,8 +437,9 @@ void Editor::SelectPage(int page) {
   Run([this, page](RulesContext& ctx) {
     const int before = ctx.state.pages.page;
     const bool changed = SwitchPage(ctx, page);
+    ActOn(ctx);
     // The page that came into view (a dialog may have chosen another) counts its totals again.
-    if (ctx.state.pages.page != before) units_[static_cast<size_t>(ctx.state.pages.page)]->Entered(ctx);
+    if (ctx.state.pages.page != before) PageUnit(ctx.state.pages.page)->Entered(ctx);
     return changed;
   });
 }

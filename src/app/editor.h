@@ -204,52 +204,20 @@ class Editor final : private UnitHost {
   /// Every unit, after the action has run: the one place views are brought up to date.
   void RefreshAll(RulesContext& ctx);
 
-  /// What the rules ask of the units of other pages. Each runs inside the action that asked, on
-  /// the same document; none starts an action of its own.
+  /// The one call the rules make into another page's unit (see CreationHooks).
   class Hooks final : public CreationHooks {
    public:
     explicit Hooks(Editor& editor) : editor_(editor) {}
-    void SCalcMaxUsed() override {
-      With([this](RulesContext& ctx) { editor_.race_.SCalcMaxUsed(ctx); });
-    }
-    void GhoulCheck() override {
-      With([this](RulesContext& ctx) { editor_.race_.GhoulCheck(ctx); });
-    }
-    void AlbinoChoice() override {
-      With([this](RulesContext& ctx) { editor_.race_.AlbinoChoice(ctx); });
-    }
-    void AlbinoFlaw() override {
-      With([this](RulesContext& ctx) { editor_.race_.AlbinoFlaw(ctx); });
-    }
     void ShowStandardView() override {
-      With([this](RulesContext& ctx) { editor_.cyberware_.StandardView(ctx); });
-    }
-    void RecountSkillPoints() override {
-      With([this](RulesContext& ctx) { editor_.skills_.Recount(ctx); });
-    }
-    void RecountCyberwareEssence() override {
-      With([this](RulesContext& ctx) { editor_.cyberware_.Recount(ctx); });
-    }
-    void RecountBioIndex() override {
-      With([this](RulesContext& ctx) { editor_.bioware_.Recount(ctx); });
-    }
-    void OfferSheetName(const std::string& streetName) override { editor_.sheet_.OfferSheetName(streetName); }
-    void RestorePointGeneration() override {
-      With([this](RulesContext& ctx) { editor_.pointGeneration_.RestorePointGeneration(ctx); });
-    }
-    void CalcEdgePts() override {
-      With([this](RulesContext& ctx) { editor_.edges_.CalcEdgePts(ctx); });
+      RulesContext ctx = editor_.Context();
+      editor_.cyberware_.StandardView(ctx);
     }
 
    private:
-    // The context holds references only, so this is the document the running action changes.
-    template <typename Call>
-    void With(Call call) {
-      RulesContext ctx = editor_.Context();
-      call(ctx);
-    }
     Editor& editor_;
   };
+  /// Carries out what the rule asked of other pages' units.
+  void ActOn(RulesContext& ctx);
 
   UndoStep Snapshot(std::string action) const { return {std::move(action), {}, doc_, platform_.SaveDie()}; }
   /// Moves the document one step back (or forward) along the history.
@@ -339,7 +307,7 @@ class Editor final : private UnitHost {
   std::vector<std::string> recent_;
 
   PrioritiesUnit priorities_{*this};
-  RaceUnit race_{*this, doc_.specials};
+  RaceUnit race_{*this, doc_.creation.specials};
   AttributesUnit attributes_{*this};
   SkillsUnit skills_{*this, doc_.skills};
   TextsUnit texts_{*this};
@@ -354,14 +322,15 @@ class Editor final : private UnitHost {
   BiowareUnit bioware_{*this, doc_.bioware, bookLists_};
   PointGenerationUnit pointGeneration_{*this, settings_, doc_.generation, doc_.edges, doc_.account};
   EdgesUnit edges_{*this, settings_, doc_.edges, doc_.account};
-  AnimalFormUnit animalForm_{*this, doc_.specials};
+  AnimalFormUnit animalForm_{*this, doc_.creation.specials};
   TodoUnit todo_{doc_};
 
-  /// The units by page, then the dialogs', then the Left to Do pane, which reads what the others
-  /// show; New, a reload and every action run through all of them in this order.
-  std::array<Unit*, kPageCount + 5> units_{&priorities_,      &race_,   &attributes_, &skills_, &cyberware_, &bioware_,
-                                           &spells_,          &powers_, &gear_,       &texts_,  &books_,     &contacts_,
-                                           &pointGeneration_, &edges_,  &animalForm_, &sheet_,  &todo_};
+  /// The units by page (the page table in editor.cpp), then those of the dialogs, the sheet and
+  /// the Left to Do pane; New, a reload and every action run through all of them in this order.
+  static constexpr size_t kOtherUnits = 5;
+  std::array<Unit*, kPageCount + kOtherUnits> units_{};
+  /// The unit of a page; a number outside the pages has none.
+  Unit* PageUnit(int page) const;
 };
 
 }  // namespace ivgen

@@ -44,9 +44,6 @@ CyberOffer Offer(const CyberwareEntry& item, int grade, bool used) {
 
 std::string HundredthsText(int64_t hundredths) { return FormatFixed2(static_cast<double>(hundredths) / 100.0); }
 
-// A shapeshifter's Essence starts at 8 once the race page made it one.
-double BaseEssence(const CharacterRecord& record) { return record.Shapeshift && record.OnceThru ? 8.0 : 6.0; }
-
 void ShowDetails(CyberwareView& view, const CyberwareEntry& cyber) {
   view.essenceCost = cyber.essence;
   view.notes = cyber.book + cyber.note;
@@ -56,8 +53,6 @@ void ShowDetails(CyberwareView& view, const CyberwareEntry& cyber) {
 }
 
 }  // namespace
-
-int64_t Hundredths(double amount) { return std::llround(Val(FormatFixed2(HeldAmount(amount))) * 100.0); }
 
 std::string BookCodeOf(std::string_view reference) {
   return TrimRight(reference.substr(0, std::min(reference.find('-'), reference.size())));
@@ -161,27 +156,6 @@ bool RemoveCyberware(RulesContext& ctx, CyberwareView& view) {
   view.selectedInstalled = -1;
   view.removeEnabled = false;
   return true;
-}
-
-double InstalledEssence(const CharacterRecord& record) {
-  int64_t total = 0;
-  // Per capacity group E and R: what its accessories cost, and what its capacity item covers.
-  std::array<int64_t, 2> accessories{}, capacity{};
-  for (const std::string& entry : record.Cyberware) {
-    const CyberwareEntry cyber = ParseEntry<CyberwareEntry>(entry);
-    const int64_t essence = Hundredths(cyber.Essence());
-    const int64_t cover = cyber.capacity.empty() ? 0 : Hundredths(cyber.Capacity());
-    total += essence;
-    const int group = cyber.group == "E" ? 0 : cyber.group == "R" ? 1 : -1;
-    if (group < 0) continue;
-    if (cover <= 0) {
-      accessories[group] += essence;
-    } else {
-      capacity[group] = cover;
-    }
-  }
-  for (size_t g = 0; g < 2; ++g) total -= std::min(capacity[g], accessories[g]);
-  return BaseEssence(record) - static_cast<double>(total) / 100.0;
 }
 
 void RecountCyberwareEssence(RulesContext& ctx, CyberwareView& view) {

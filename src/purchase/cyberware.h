@@ -15,6 +15,7 @@
 #include "entry/list_entries.h"
 #include "purchase/gear.h"
 #include "rules/creation_state.h"
+#include "rules/essence.h"
 
 namespace ivgen {
 
@@ -68,9 +69,6 @@ struct CyberwareView {
   bool operator==(const CyberwareView&) const = default;
 };
 
-/// An amount of Essence or Bio-index in whole hundredths, rounded as its "0.00" form shows it.
-int64_t Hundredths(double amount);
-
 /// Which of an implant's two limits refused it, Essence (in hundredths) first as the message box
 /// names it: "Not enough Essence: 0.50 needed, 0.20 left" or the money's reason.
 std::string ShortOf(const CharacterRecord& record, const std::string& what, int64_t hundredths, int64_t price);
@@ -113,8 +111,6 @@ void SelectInstalledCyberware(RulesContext& ctx, CyberwareView& view, int index)
 /// Removes the chosen entry with its refund and modifiers; true when one was removed.
 bool RemoveCyberware(RulesContext& ctx, CyberwareView& view);
 
-/// Essence as the whole installed list leaves it, counted without changing anything.
-double InstalledEssence(const CharacterRecord& record);
 /// Essence from the whole installed list, the limb flags and the money left.
 void RecountCyberwareEssence(RulesContext& ctx, CyberwareView& view);
 

@@ -7,6 +7,7 @@
 
 #include "record/entries.h"
 #include "record/values.h"
+#include "rules/race.h"
 
 namespace ivgen {
 
@@ -207,7 +208,7 @@ void RecalcDerived(RulesContext& ctx) {
     record.Pools.Astral = "0";
   }
 
-  if (record.Shapeshift) ctx.hooks.SCalcMaxUsed();
+  if (record.Shapeshift) SCalcMaxUsed(ctx, ctx.state.specials);
 
   view.overSpent = record.AttributePointsUsed > record.Attributes;
 }

@@ -1,5 +1,5 @@
-// What the priority, race and attribute pages show that the creation rules decide, the seams
-// through which those rules reach units of later pages, and the context every rule runs in.
+// What the priority, race and attribute pages show that the creation rules decide, what those
+// rules ask of the units of later pages, and the context every rule runs in.
 #pragma once
 
 #include <array>
@@ -115,41 +115,52 @@ struct MoneyShown {
   bool operator==(const MoneyShown&) const = default;
 };
 
+/// What the ghoul button, the albino option and the animal-form window show.
+struct SpecialsView {
+  /// "Begin Ghoul" on the attributes page.
+  bool ghoulButtonVisible = false;
+  /// "Albino": enabled exactly while "MetaVariants" is ticked.
+  bool albinoEnabled = false;
+  bool albino = false;
+  /// The "Albino Flaw" group shows while "Albino" is on; its choice 0 to 4.
+  bool albinoFlawVisible = false;
+  int albinoFlaw = 0;
+  /// "Combat Pool" of the animal form.
+  std::string combatPool = "0";
+  /// "Used/Max": the attribute points display, as the attributes page shows it.
+  std::string pointsDisplay = "6/0";
+  /// More attribute points used than granted.
+  bool overLimit = false;
+  bool operator==(const SpecialsView&) const = default;
+};
+
 struct CreationState {
   AttributeView attributes;
   PriorityView priorities;
   RaceView race;
   PageState pages;
   MoneyShown money;
+  SpecialsView specials;
   bool operator==(const CreationState&) const = default;
 };
 
-/// Work of the creation rules that belongs to units of other pages; the Editor implements it by
-/// calling those units.
+/// What a rule asks of the units of other pages. The rules never call up into them: the Editor
+/// carries the requests out after the rule, before the page that came into view counts.
+struct PageRequests {
+  /// A page change: the character sheet proposes the street name as it is now.
+  bool sheetName = false;
+  /// The cyberware page counts its Essence and limbs again (a new race changed the base Essence).
+  bool cyberwareEssence = false;
+};
+
+/// The one call a rule makes into another page's unit, because it cannot wait for the rule to end:
+/// leaving the attributes page puts back the bases the cyberlimb view replaced, before the point
+/// dialog may open over the change and before the next page counts with them.
 class CreationHooks {
  public:
   virtual ~CreationHooks() = default;
-  /// Shapeshifter: recompute the animal-form totals and the points used.
-  virtual void SCalcMaxUsed() = 0;
-  /// Race-page completion: show the ghoul button when the ghoul option was bought.
-  virtual void GhoulCheck() = 0;
-  /// A metatype was chosen: re-apply an "Albino" option that is on.
-  virtual void AlbinoChoice() = 0;
-  /// Race-page completion with a metatype: append the chosen albino flaw when "Albino" is on.
-  virtual void AlbinoFlaw() = 0;
   /// Leaving the attributes page: the cyberware page's standard view.
   virtual void ShowStandardView() = 0;
-  /// The totals the skills, cyberware and bioware pages count on entry, counted for a file just
-  /// read or a race just changed.
-  virtual void RecountSkillPoints() = 0;
-  virtual void RecountCyberwareEssence() = 0;
-  virtual void RecountBioIndex() = 0;
-  /// The name the character sheet proposes when it is written.
-  virtual void OfferSheetName(const std::string& streetName) = 0;
-  /// An opened character: the point-generation dialog shows the choices the record holds.
-  virtual void RestorePointGeneration() = 0;
-  /// The edge point sum and its display, after the edge list was read.
-  virtual void CalcEdgePts() = 0;
 };
 
 /// Everything a rule reads or changes. The Editor builds one per action. Rules never touch the
@@ -160,6 +171,7 @@ struct RulesContext {
   Platform& platform;
   CreationHooks& hooks;
   const Catalogs& catalogs;
+  PageRequests requests{};
 };
 
 /// Tells the player why a step did nothing (no message box: the window's status bar, a batch

@@ -59,7 +59,7 @@ bool ChangePage(RulesContext& ctx, int previousPage, bool opened) {
   const int32_t moneyBefore = record.Maxresources;
   bool moneyTyped = false;
 
-  ctx.hooks.OfferSheetName(record.StreetName);
+  ctx.requests.sheetName = true;
   RecalcDerived(ctx);
 
   if (view.page == kPagePriorities && record.GeneratorPoints) ctx.platform.RunDialog(Dialog::PointGeneration);

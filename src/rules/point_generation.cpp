@@ -2,6 +2,7 @@
 
 #include "record/values.h"
 #include "rules/attributes.h"
+#include "rules/essence.h"
 #include "rules/page_change.h"
 #include "rules/priorities.h"
 #include "rules/race.h"
@@ -279,7 +280,8 @@ bool PointGenerationDone(RulesContext& ctx, PointGenerationView& view, BuildAcco
   if (!GhoulTransformed(record)) ChooseRace(ctx, record.Rsel);
   // A shapeshifter who became another race loses the Essence of 8 now, not at the next visit to
   // the cyberware page.
-  ctx.hooks.RecountCyberwareEssence();
+  record.Essence = InstalledEssence(record);
+  ctx.requests.cyberwareEssence = true;
   toRacePage();
   if (!view.magic || view.magicChoice != 0) record.PtsPhysAdMagic = 0;
   ApplyPhysAdMagician(ctx);

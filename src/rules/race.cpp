@@ -165,8 +165,8 @@ bool ChooseMetatype(RulesContext& ctx, int index) {
   animal.RunMult = view.animalFields[3];
   animal.Reaction.Modifier = view.animalFields[4];
   animal.Initative.Modifier = view.animalFields[5];
-  ctx.hooks.SCalcMaxUsed();
-  ctx.hooks.AlbinoChoice();
+  SCalcMaxUsed(ctx, ctx.state.specials);
+  AlbinoChoice(ctx, ctx.state.specials);
   return true;
 }
 
@@ -177,7 +177,7 @@ void ShowMetatype(RulesContext& ctx, int index) {
 void CompleteRacePage(RulesContext& ctx) {
   CharacterRecord& record = ctx.record;
   const RaceView& view = ctx.state.race;
-  ctx.hooks.GhoulCheck();
+  GhoulCheck(ctx, ctx.state.specials);
 
   if (MetaOn(record) || record.Shapeshift) {
     const int index = record.SelIndex;
@@ -190,7 +190,7 @@ void CompleteRacePage(RulesContext& ctx) {
       ApplyBaseRace(ctx, record.Rsel);
     }
     if (record.Shapeshift) record.Essence = 8.0;
-    ctx.hooks.AlbinoFlaw();
+    AlbinoFlaw(ctx, ctx.state.specials);
   }
 
   // The floor comes after the metatype's modifiers, so a negative one cannot leave a total

@@ -84,25 +84,6 @@ inline constexpr std::array<const char*, kAlbinoFlawCount> kAlbinoFlawCaptions =
 /// The animal form's natural values run from 1 to this.
 inline constexpr int kAnimalMaximum = 6;
 
-/// What the ghoul button, the albino option and the animal-form window show.
-struct SpecialsView {
-  /// "Begin Ghoul" on the attributes page.
-  bool ghoulButtonVisible = false;
-  /// "Albino": enabled exactly while "MetaVariants" is ticked.
-  bool albinoEnabled = false;
-  bool albino = false;
-  /// The "Albino Flaw" group shows while "Albino" is on; its choice 0 to 4.
-  bool albinoFlawVisible = false;
-  int albinoFlaw = 0;
-  /// "Combat Pool" of the animal form.
-  std::string combatPool = "0";
-  /// "Used/Max": the attribute points display, as the attributes page shows it.
-  std::string pointsDisplay = "6/0";
-  /// More attribute points used than granted.
-  bool overLimit = false;
-  bool operator==(const SpecialsView&) const = default;
-};
-
 /// The animal form's Combat Pool: half of the animal Quickness total and the character's own
 /// Intelligence and Willpower totals, rounded down.
 std::string AnimalCombatPool(const CharacterRecord& record);

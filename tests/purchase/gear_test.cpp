@@ -303,7 +303,6 @@ TEST_F(ContactsTest, MoneyLeftAlwaysMatchesWhatTheListsHold) {
   };
   ShowMoneyLeft(ctx);
   for (int step = 0; step < 400; ++step) {
-    hooks.calls.clear();
     const int action = pick(5);
     if (action < 2) {
       const auto& [name, data] = shop[static_cast<size_t>(pick(shop.size()))];

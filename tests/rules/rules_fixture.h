@@ -1,5 +1,5 @@
-// A character, its page state and a scripted platform, wired as the Editor wires them, with
-// seams that record what the rules asked of the units of other pages.
+// A character, its page state and a scripted platform, wired as the Editor wires them, with a
+// seam that records what the rules asked of the units of other pages.
 #pragma once
 
 #include <string>
@@ -16,17 +16,7 @@ namespace ivgen {
 class RecordingHooks : public CreationHooks {
  public:
   std::vector<std::string> calls;
-  void SCalcMaxUsed() override { calls.push_back("SCalcMaxUsed"); }
-  void GhoulCheck() override { calls.push_back("GhoulCheck"); }
-  void AlbinoChoice() override { calls.push_back("AlbinoChoice"); }
-  void AlbinoFlaw() override { calls.push_back("AlbinoFlaw"); }
   void ShowStandardView() override { calls.push_back("ShowStandardView"); }
-  void RecountSkillPoints() override { calls.push_back("RecountSkillPoints"); }
-  void RecountCyberwareEssence() override { calls.push_back("RecountCyberwareEssence"); }
-  void RecountBioIndex() override { calls.push_back("RecountBioIndex"); }
-  void OfferSheetName(const std::string& name) override { calls.push_back("OfferSheetName " + name); }
-  void RestorePointGeneration() override { calls.push_back("RestorePointGeneration"); }
-  void CalcEdgePts() override { calls.push_back("CalcEdgePts"); }
 };
 
 /// A started program with a new character, as the player first sees it.
