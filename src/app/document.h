@@ -24,6 +24,8 @@ namespace ivgen {
 /// What the Print Options dialog and Print to HTML keep.
 struct SheetState {
   PrintOptions options;
+  /// The preview's, which its PDF and printing share; "Options..." on the preview changes them.
+  PrintOptions previewOptions = EverySection();
   bool open = false;
   /// Opened from the sheet preview to change the options only: "Print" prints nothing.
   bool optionsOnly = false;

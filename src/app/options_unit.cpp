@@ -67,9 +67,12 @@ bool OptionsUnit::Done() {
     Tell("Invalid entry  <0..10> only");
     return false;
   }
-  PreparePlayerFolderFor(settingsFile_);
-  const IoResult written = ReplaceFile(
-      settingsFile_, SettingsFileText(fields_.maxpoints, fields_.MaxAbsEpts, fields_.DefaultGIF, fields_.MaxFlawEdge));
+  IoResult written = settingsFile_.empty() ? IoResult::Failure(kSettingsFileName, std::string(kNoPlayerFolder))
+                                           : PreparePlayerFolderFor(settingsFile_);
+  if (written.ok) {
+    written = ReplaceFile(settingsFile_, SettingsFileText(fields_.maxpoints, fields_.MaxAbsEpts, fields_.DefaultGIF,
+                                                          fields_.MaxFlawEdge));
+  }
   if (!written.ok) {
     settings_ = before;
     Tell("The settings were not saved.\r\n" + written.Describe("write"), Icon::Warning);

@@ -31,7 +31,8 @@ std::string SettingsPath(const std::string& name, const std::string& programFold
 
 std::string SettingsSavePath(const std::string& programFolder, const std::string& commandLine) {
   if (!commandLine.empty()) return commandLine;
-  return CatalogPath(SaveFolder(programFolder), kSettingsFileName);
+  const std::string folder = SaveFolder(programFolder);
+  return folder.empty() ? "" : CatalogPath(folder, kSettingsFileName);
 }
 
 bool NamesCharacter(const std::string& commandLine) {

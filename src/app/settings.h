@@ -35,7 +35,7 @@ std::string CommandLineText(int argc, const char* const* argv);
 std::string SettingsPath(const std::string& name, const std::string& programFolder, const std::string& commandLine);
 
 /// Where the Options dialog writes ivgen.ini: the command-line text when that is not empty, else
-/// the player's folder in an installed layout, else the program folder.
+/// the player's folder in an installed layout ("" when there is none), else the program folder.
 std::string SettingsSavePath(const std::string& programFolder, const std::string& commandLine);
 
 /// Whether the command-line text names a character to open (it ends in ".iv3", in any case)

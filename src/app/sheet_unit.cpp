@@ -18,14 +18,14 @@ void SheetUnit::PrintToHtml() {
 
 void SheetUnit::EditOptions() {
   if (open_) return;
-  options_.pictureFile = PrintedPicture(host_.Record());
+  previewOptions_.pictureFile = PrintedPicture(host_.Record());
   open_ = true;
   optionsOnly_ = true;
   platform_.RunDialog(Dialog::PrintOptions);
 }
 
 std::string SheetUnit::Preview() const {
-  return PreviewSheet(host_.Record(), host_.CurrentCatalogs(), options_, sheetName_);
+  return PreviewSheet(host_.Record(), host_.CurrentCatalogs(), previewOptions_, sheetName_);
 }
 
 void SheetUnit::SetPictureFile(std::string text) {
@@ -49,15 +49,15 @@ void SheetUnit::BrowsePicture() {
 }
 
 void SheetUnit::SetPrintPicture(bool on) {
-  if (open_) options_.printPicture = on;
+  if (open_) Edited().printPicture = on;
 }
 
 void SheetUnit::SetSection(int box, bool on) {
-  if (open_ && box >= 0 && box < kPrintSectionCount) options_.sections[box] = on;
+  if (open_ && box >= 0 && box < kPrintSectionCount) Edited().sections[box] = on;
 }
 
 void SheetUnit::SetSheetKind(int kind) {
-  if (open_ && kind >= 0 && kind < kSheetKindCount) options_.sheetKind = kind;
+  if (open_ && kind >= 0 && kind < kSheetKindCount) Edited().sheetKind = kind;
 }
 
 bool SheetUnit::Print() {

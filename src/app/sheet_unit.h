@@ -20,6 +20,7 @@ class SheetUnit final : public Unit {
       : host_(host),
         platform_(platform),
         options_(state.options),
+        previewOptions_(state.previewOptions),
         open_(state.open),
         optionsOnly_(state.optionsOnly),
         sheetName_(state.sheetName),
@@ -57,7 +58,10 @@ class SheetUnit final : public Unit {
   /// "Cancel": closes the dialog; nothing is printed.
   void Cancel();
 
-  const PrintOptions& Options() const { return options_; }
+  /// The options the dialog shows: the preview's while it edits those, else Print to HTML's.
+  const PrintOptions& Options() const { return optionsOnly_ ? previewOptions_ : options_; }
+  /// The preview's options, which start with every box ticked.
+  const PrintOptions& PreviewOptions() const { return previewOptions_; }
   bool IsOpen() const { return open_; }
   /// Opened by EditOptions: the picture box and "Browse" are disabled, "Print" only closes.
   bool OptionsOnly() const { return open_ && optionsOnly_; }
@@ -74,7 +78,11 @@ class SheetUnit final : public Unit {
  private:
   UnitHost& host_;
   Platform& platform_;
+  /// The options the dialog's boxes change.
+  PrintOptions& Edited() { return optionsOnly_ ? previewOptions_ : options_; }
+
   PrintOptions& options_;
+  PrintOptions& previewOptions_;
   bool& open_;
   bool& optionsOnly_;
   std::string& sheetName_;

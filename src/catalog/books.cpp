@@ -124,9 +124,12 @@ IoResult SaveBooks(const std::string& folder, const BookLists& books) {
   if (!catalog) return IoResult::Failure(CatalogPath(folder, kBooksFile), "the file cannot be read");
   // An installed copy's own file stays as shipped; the player's copy takes the save.
   std::string target = catalog->path;
-  if (IsInstalledLayout(folder) && !PlayerCopy(folder, kBooksFile))
-    target = CatalogPath(SaveFolder(folder), kBooksFile);
-  PreparePlayerFolderFor(target);
+  if (IsInstalledLayout(folder) && !PlayerCopy(folder, kBooksFile)) {
+    const std::string saveFolder = SaveFolder(folder);
+    if (saveFolder.empty()) return IoResult::Failure(std::string(kBooksFile), std::string(kNoPlayerFolder));
+    target = CatalogPath(saveFolder, kBooksFile);
+  }
+  if (IoResult prepared = PreparePlayerFolderFor(target); !prepared.ok) return prepared;
   IoResult result = ReplaceFile(target, BooksFileText(catalog->lines, books));
   if (result.ok) {
     // A leftover is no reason to report a save that worked; only a plain file is ours to remove.

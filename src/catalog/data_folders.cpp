@@ -23,7 +23,8 @@ std::string PlayerFolder() {
     const passwd* entry = getpwuid(getuid());
     home = entry != nullptr ? entry->pw_dir : nullptr;
   }
-  if (home == nullptr || home[0] == '\0') return "";
+  // A relative home would put the player's files wherever the program happens to be started.
+  if (home == nullptr || home[0] != '/') return "";
   return CatalogPath(home, ".config/ivgen/");
 }
 
@@ -35,16 +36,21 @@ std::optional<std::string> PlayerCopy(const std::string& programFolder, std::str
 }
 
 std::string SaveFolder(const std::string& programFolder) {
-  if (!IsInstalledLayout(programFolder)) return programFolder;
-  const std::string folder = PlayerFolder();
-  return folder.empty() ? programFolder : folder;
+  // The program folder of an installed copy belongs to the package, whoever may write it.
+  return IsInstalledLayout(programFolder) ? PlayerFolder() : programFolder;
 }
 
-void PreparePlayerFolderFor(const std::string& path) {
+IoResult PreparePlayerFolderFor(const std::string& path) {
   const std::string folder = PlayerFolder();
-  if (folder.empty() || path.rfind(folder, 0) != 0 || path.find('/', folder.size()) != std::string::npos) return;
-  std::error_code ignored;
-  std::filesystem::create_directories(folder, ignored);
+  if (folder.empty() || path.rfind(folder, 0) != 0 || path.find('/', folder.size()) != std::string::npos) {
+    return IoResult::Success(path);
+  }
+  std::error_code error;
+  std::filesystem::create_directories(folder, error);
+  // Left to the save, a folder that could not be made read "No such file or directory" whatever
+  // the cause.
+  if (error) return IoResult::Failure(folder, error.message());
+  return IoResult::Success(path);
 }
 
 }  // namespace ivgen

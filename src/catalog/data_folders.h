@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "record/text_file.h"
+
 namespace ivgen {
 
 /// The file whose presence in the program folder marks an installed layout.
@@ -15,8 +17,14 @@ inline constexpr std::string_view kInstalledMarker = "ivgen-installed";
 /// Whether the folder holds the installed-layout marker.
 bool IsInstalledLayout(const std::string& programFolder);
 
+/// Why an installed copy saves nothing when the player has no folder of their own.
+inline constexpr std::string_view kNoPlayerFolder =
+    "this installed copy saves only in your own folder, ~/.config/ivgen, and no home folder is known (set HOME to "
+    "one)";
+
 /// The player's own folder with a trailing "/": $XDG_CONFIG_HOME/ivgen/ when that is an absolute
-/// path, else ~/.config/ivgen/; "" when no home folder is known.
+/// path, else ~/.config/ivgen/ in the home folder: HOME, or the user's entry when HOME is unset or
+/// empty. "" when no absolute home folder is known; a relative HOME names none.
 std::string PlayerFolder();
 
 /// The player's copy of a data file, when the program folder is an installed layout and the player
@@ -24,11 +32,12 @@ std::string PlayerFolder();
 std::optional<std::string> PlayerCopy(const std::string& programFolder, std::string_view name);
 
 /// The folder saves of data files go to: the player's folder in an installed layout, else the
-/// program folder itself.
+/// program folder itself; "" in an installed layout without a player's folder, where nothing may
+/// be saved (kNoPlayerFolder says why).
 std::string SaveFolder(const std::string& programFolder);
 
-/// Creates the player's folder when `path` is a file in it, so the first save there finds it; a
-/// failure is left for the save itself to report.
-void PreparePlayerFolderFor(const std::string& path);
+/// Creates the player's folder when `path` is a file in it, so the first save there finds it. A
+/// failure names the folder and the system's reason.
+IoResult PreparePlayerFolderFor(const std::string& path);
 
 }  // namespace ivgen

@@ -41,4 +41,13 @@ struct PrintOptions {
   bool operator==(const PrintOptions&) const = default;
 };
 
+/// Every section and the picture: how the preview, its PDF and `ivgen --export-pdf` start, so a
+/// sheet nobody ticked boxes for still shows all the character has.
+inline PrintOptions EverySection() {
+  PrintOptions options;
+  options.printPicture = true;
+  options.sections.fill(true);
+  return options;
+}
+
 }  // namespace ivgen

@@ -57,10 +57,8 @@ std::string PreviewSheet(CharacterRecord record, const Catalogs& catalogs, Print
 }
 
 PrintOptions ExportOptions(const CharacterRecord& record) {
-  PrintOptions options;
+  PrintOptions options = EverySection();
   options.pictureFile = PrintedPicture(record);
-  options.printPicture = true;
-  options.sections.fill(true);
   return options;
 }
 

@@ -26,7 +26,7 @@ void Fill(QTreeWidget* list, const std::vector<std::string>& entries, int select
   FillRows(list, texts, selected);
   for (size_t i = 0; i < rows.size(); ++i) {
     QTreeWidgetItem* item = list->topLevelItem(static_cast<int>(i));
-    const QString tip = ToQt(rows[i].description);
+    const QString tip = PlainTip(ToQt(rows[i].description));
     if (item->toolTip(0) != tip) item->setToolTip(0, tip);
   }
   if (filter != nullptr) FilterRows(list, filter->text());
@@ -77,6 +77,7 @@ EdgesDialog::EdgesDialog(Editor& editor, QWidget* parent) : DialogView(editor, p
   select(edges_, &EdgesUnit::SelectEdge);
   select(flaws_, &EdgesUnit::SelectFlaw);
   select(chosen_, &EdgesUnit::SelectEntry);
+  for (QTreeWidget* list : {edges_, flaws_}) OnHighlightChange(list, this, [this] { ShowAddEnabled(); });
   // A double click is the add button of its list.
   connect(edges_, &QTreeWidget::itemDoubleClicked, this,
           [this] { Act([this] { editor_.EdgesAndFlaws().AddEdge(); }); });
@@ -118,15 +119,19 @@ EdgesDialog::EdgesDialog(Editor& editor, QWidget* parent) : DialogView(editor, p
   Refresh();
 }
 
+void EdgesDialog::ShowAddEnabled() {
+  // A filtered-out entry is not the one its Add button would take.
+  addEdge_->setEnabled(CurrentShown(edges_) || !edges_->currentIndex().isValid());
+  addFlaw_->setEnabled(CurrentShown(flaws_) || !flaws_->currentIndex().isValid());
+}
+
 void EdgesDialog::Refresh() {
   const EdgesView& view = editor_.EdgesAndFlaws().View();
   const EdgeCatalog& catalog = editor_.CurrentCatalogs().edges;
   Fill(edges_, catalog.edges, view.selectedEdge, edgeFilter_);
   Fill(flaws_, catalog.flaws, view.selectedFlaw, flawFilter_);
   Fill(chosen_, editor_.Record().Edges, view.selectedEntry, nullptr);
-  // A filtered-out entry is not the one its Add button would take.
-  addEdge_->setEnabled(CurrentShown(edges_) || !edges_->currentIndex().isValid());
-  addFlaw_->setEnabled(CurrentShown(flaws_) || !flaws_->currentIndex().isValid());
+  ShowAddEnabled();
   remove_->setEnabled(view.removeEnabled);
   if (points_->text() != ToQt(view.pointsDisplay)) points_->setText(ToQt(view.pointsDisplay));
 }

@@ -20,6 +20,8 @@ class EdgesDialog : public DialogView {
   void reject() override;
 
  private:
+  /// The button that takes the catalog's entry, as the highlight allows.
+  void ShowAddEnabled();
   QLineEdit* edgeFilter_ = nullptr;
   QLineEdit* flawFilter_ = nullptr;
   QTreeWidget* edges_ = nullptr;

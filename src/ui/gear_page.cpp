@@ -49,6 +49,7 @@ GearPage::GearPage(Editor& editor, QWidget* parent) : PageView(editor, parent) {
 
   groupTitle_ = new QLabel(this);
   groupTitle_->setObjectName("gearGroupTitle");
+  groupTitle_->setTextFormat(Qt::PlainText);
   shop_ = ColumnList("gearShop", {tr("Item"), tr("Weight"), tr("Price"), tr("Book"), tr("Details")}, this);
   shop_->setMinimumWidth(230);
   NumberColumns(shop_, {1, 2});
@@ -78,12 +79,16 @@ GearPage::GearPage(Editor& editor, QWidget* parent) : PageView(editor, parent) {
   auto* fields = new QGridLayout(item);
   itemTitle_ = new QLabel(item);
   itemTitle_->setObjectName("gearItemTitle");
+  itemTitle_->setTextFormat(Qt::PlainText);
   itemTitle_->setStyleSheet("font-weight: bold;");
   fields->addWidget(itemTitle_, 0, 0, 1, 2);
   for (int i = 0; i < kGearShownFields; ++i) {
     names_[i] = new QLabel(item);
     values_[i] = new QLabel(item);
     values_[i]->setObjectName(QString("gearValue%1").arg(i + 1));
+    // Catalog text, shown as written even where it looks like markup.
+    names_[i]->setTextFormat(Qt::PlainText);
+    values_[i]->setTextFormat(Qt::PlainText);
     fields->addWidget(names_[i], i + 1, 0);
     fields->addWidget(values_[i], i + 1, 1);
   }

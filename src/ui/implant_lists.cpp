@@ -102,7 +102,7 @@ QString CatalogTreeView::Tip(const std::vector<std::string>& fields) const {
   QStringList lines;
   if (notesField_ < fields.size() && !fields[notesField_].empty()) lines << ToQt(fields[notesField_]);
   if (bookField_ < fields.size() && !fields[bookField_].empty()) lines << tr("Book: %1").arg(ToQt(fields[bookField_]));
-  return lines.join("\n");
+  return PlainTip(lines.join("\n"));
 }
 
 EntryListView::EntryListView(const QString& name, const QStringList& headings, QWidget* parent) : QTreeWidget(parent) {
@@ -139,6 +139,7 @@ QGroupBox* BoxGroup(const QString& title, const std::vector<std::pair<QString, Q
 QLabel* NotesBox(QWidget* parent) {
   auto* notes = new QLabel(parent);
   notes->setObjectName("notes");
+  notes->setTextFormat(Qt::PlainText);
   notes->setWordWrap(true);
   notes->setFrameShape(QFrame::StyledPanel);
   notes->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -2,19 +2,25 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QScreen>
 #include <QScrollArea>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <filesystem>
 
 #include "app/editor.h"
 #include "ui/about_dialog.h"
@@ -56,6 +62,8 @@ MainWindow::MainWindow(Editor& editor, QtPlatform* platform) : editor_(editor), 
   });
 
   BuildTodoPane();
+  // Ctrl+Z and its kin reach the Edit menu from every field of the window (eventFilter).
+  qApp->installEventFilter(this);
   if (SheetRendererBuilt()) {
     preview_ = new SheetPreview(editor_, this);
     addDockWidget(Qt::RightDockWidgetArea, preview_);
@@ -65,6 +73,7 @@ MainWindow::MainWindow(Editor& editor, QtPlatform* platform) : editor_(editor), 
   BuildMenus();
   statusText_ = new QLabel(this);
   statusText_->setObjectName("statusText");
+  statusText_->setTextFormat(Qt::PlainText);
   // A long file name is cut in the status bar rather than widening the window past the screen.
   statusText_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
   statusBar()->addWidget(statusText_, 1);
@@ -100,15 +109,31 @@ void MainWindow::FitToScreen() {
 
 namespace {
 
-// QSettings' native format for organization and application "ivgen": ~/.config/ivgen/ivgen.conf.
-QSettings UserSettings() { return QSettings(QSettings::NativeFormat, QSettings::UserScope, "ivgen", "ivgen"); }
+// The file Qt's settings keep for organization and application "ivgen", ~/.config/ivgen/ivgen.conf,
+// named outright so that no other file (the organization's, the system's) is opened beside it.
+QString UserSettingsFile() {
+  return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/ivgen/ivgen.conf";
+}
+
+// Only a regular file, or none yet, is opened: reading a FIFO waits for a writer for good, and a
+// device may never end. stat() tells without opening it.
+bool RegularOrMissing(const QString& path) {
+  std::error_code error;
+  const std::filesystem::file_type type = std::filesystem::status(QFile::encodeName(path).toStdString(), error).type();
+  return type == std::filesystem::file_type::regular || type == std::filesystem::file_type::not_found;
+}
+
+QSettings UserSettings() { return QSettings(UserSettingsFile(), QSettings::IniFormat); }
 
 }  // namespace
 
 void MainWindow::RestoreUserSettings() {
+  // Anything else than a file there is left unread, and replaced when the settings are next saved.
+  if (!RegularOrMissing(UserSettingsFile())) return;
   QSettings settings = UserSettings();
   std::vector<std::string> recent;
-  const int count = settings.beginReadArray("recentFiles");
+  // The size is only what the file claims; no more entries are read than the menu shows.
+  const int count = std::min(settings.beginReadArray("recentFiles"), static_cast<int>(kRecentFileCount));
   for (int i = 0; i < count; ++i) {
     settings.setArrayIndex(i);
     // The file system's own bytes, so a name in any encoding opens again.
@@ -128,6 +153,12 @@ void MainWindow::RestoreUserSettings() {
 }
 
 void MainWindow::SaveUserSettings() {
+  const QString file = UserSettingsFile();
+  if (!RegularOrMissing(file)) {
+    std::error_code ignored;
+    std::filesystem::remove(QFile::encodeName(file).toStdString(), ignored);
+    if (!RegularOrMissing(file)) return;
+  }
   QSettings settings = UserSettings();
   if (editor_.RecentFiles() != storedRecent_) {
     storedRecent_ = editor_.RecentFiles();
@@ -149,6 +180,9 @@ void MainWindow::BuildTodoPane() {
   // The lines are sentences: under the pages they have the window's width, and wrap beyond it.
   todoList_->setWordWrap(true);
   todoList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  // One size for every kind's icon, so the sentences start in one column.
+  const int side = style()->pixelMetric(QStyle::PM_SmallIconSize);
+  todoList_->setIconSize(QSize(side, side));
   todoDock_->setWidget(todoList_);
   addDockWidget(Qt::BottomDockWidgetArea, todoDock_);
   todoDock_->hide();
@@ -160,25 +194,49 @@ void MainWindow::BuildTodoPane() {
   });
 }
 
+QIcon MainWindow::TodoIcon(TodoKind kind) const {
+  switch (kind) {
+    case TodoKind::Error:
+      return style()->standardIcon(QStyle::SP_MessageBoxCritical);
+    case TodoKind::Left:
+      return style()->standardIcon(QStyle::SP_ArrowRight);
+    case TodoKind::Note:
+      break;
+  }
+  // A note asks nothing of the player, so its icon stays in the background.
+  const QIcon information = style()->standardIcon(QStyle::SP_MessageBoxInformation);
+  return QIcon(information.pixmap(todoList_->iconSize(), QIcon::Disabled));
+}
+
 void MainWindow::ShowTodo() {
   const std::vector<TodoLine>& lines = editor_.Todo().Lines();
   todoCount_->setText(ToQt(editor_.Todo().CountText()));
+  // A line is its kind and its sentence: under Override Limits an error becomes a note in the same words.
+  constexpr int kShownRole = Qt::UserRole + 1;
   QStringList shown;
-  for (const TodoLine& line : lines) shown << ToQt(TodoLineText(line));
+  for (const TodoLine& line : lines) shown << ToQt(TodoKindCaption(line.kind)) + ": " + ToQt(TodoSentence(line));
   if (shown.isEmpty()) shown << ToQt(std::string(kNothingLeftToDo));
   QStringList current;
-  for (int i = 0; i < todoList_->count(); ++i) current << todoList_->item(i)->text();
+  for (int i = 0; i < todoList_->count(); ++i) current << todoList_->item(i)->data(kShownRole).toString();
   // Rebuilt only when it changed, so a click in it is not lost under the player's pointer.
   if (current == shown) return;
   todoList_->clear();
-  for (const TodoLine& line : lines) {
-    auto* item = new QListWidgetItem(ToQt(TodoLineText(line)), todoList_);
+  for (size_t i = 0; i < lines.size(); ++i) {
+    const TodoLine& line = lines[i];
+    auto* item = new QListWidgetItem(TodoIcon(line.kind), ToQt(TodoSentence(line)), todoList_);
     item->setData(Qt::UserRole, line.page);
-    item->setToolTip(tr("Show the %1 page").arg(ToQt(std::string(kPageCaptions[line.page]))));
+    item->setData(kShownRole, shown[static_cast<int>(i)]);
+    // The icon alone tells the kind; its caption is there for the pointer and for screen readers.
+    const QString caption = ToQt(TodoKindCaption(line.kind));
+    item->setToolTip(caption);
+    item->setData(Qt::AccessibleDescriptionRole, caption);
     if (line.kind == TodoKind::Error) item->setForeground(QColor(0xb0, 0, 0));
     if (line.kind == TodoKind::Note) item->setForeground(palette().color(QPalette::Disabled, QPalette::Text));
   }
-  if (lines.empty()) new QListWidgetItem(shown.front(), todoList_);
+  if (lines.empty()) {
+    auto* nothing = new QListWidgetItem(shown.front(), todoList_);
+    nothing->setData(kShownRole, shown.front());
+  }
 }
 
 void MainWindow::ShowRecentFiles() {
@@ -192,7 +250,7 @@ void MainWindow::ShowRecentFiles() {
     QString shortened = path.startsWith(home + "/") ? "~" + path.mid(home.size()) : path;
     shortened = fontMetrics().elidedText(shortened, Qt::ElideMiddle, fontMetrics().averageCharWidth() * 48);
     action->setText(QString("&%1 %2").arg(i + 1).arg(shortened.replace("&", "&&")));
-    action->setToolTip(path);
+    action->setToolTip(PlainTip(path));
     action->setStatusTip(path);
   }
   recentSeparator_->setVisible(!recent.empty());
@@ -279,6 +337,61 @@ void MainWindow::BuildMenus() {
   toolbar->addAction(redoAction_);
 }
 
+QAction* MainWindow::EditShortcut(const QKeyEvent& key) const {
+  const QKeySequence pressed(key.keyCombination());
+  for (QAction* action : {undoAction_, redoAction_}) {
+    if (action->shortcuts().contains(pressed)) return action;
+  }
+  return nullptr;
+}
+
+// A text field keeps a history of its own that knows nothing of the Editor's steps: its Ctrl+Z
+// wiped a whole name, and its redo could not bring a description back. Typing is already a step
+// of the Editor, so the window's undo and redo serve every field, by key and by context menu.
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  const QEvent::Type type = event->type();
+  if (type != QEvent::ShortcutOverride && type != QEvent::KeyPress && type != QEvent::ContextMenu) return false;
+  auto* widget = qobject_cast<QWidget*>(watched);
+  if (widget == nullptr || widget->window() != this) return false;
+  if (type == QEvent::ContextMenu) return ShowFieldMenu(widget, static_cast<QContextMenuEvent&>(*event));
+  QAction* action = EditShortcut(static_cast<const QKeyEvent&>(*event));
+  if (action == nullptr) return false;
+  if (type == QEvent::ShortcutOverride) {
+    // Claimed from the field, so the key comes as a press, to this filter, rather than to its
+    // own history.
+    event->accept();
+    return true;
+  }
+  if (action->isEnabled()) action->trigger();
+  return true;
+}
+
+bool MainWindow::ShowFieldMenu(QWidget* field, const QContextMenuEvent& event) {
+  QMenu* menu = nullptr;
+  bool editable = false;
+  if (auto* line = qobject_cast<QLineEdit*>(field)) {
+    menu = line->createStandardContextMenu();
+    editable = !line->isReadOnly();
+  }
+  // A text box is asked for its menu through its viewport, where the pointer is.
+  if (auto* text = qobject_cast<QPlainTextEdit*>(field->parentWidget()); text != nullptr && text->viewport() == field) {
+    menu = text->createStandardContextMenu(event.pos());
+    editable = !text->isReadOnly();
+  }
+  if (menu == nullptr) return false;
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  // An editable field's menu begins with its own Undo and Redo, which carry no names to find
+  // them by; a read-only one has neither.
+  const QList<QAction*> items = menu->actions();
+  if (editable && items.size() > 2) {
+    menu->removeAction(items[0]);
+    menu->removeAction(items[1]);
+    menu->insertActions(items[2], {undoAction_, redoAction_});
+  }
+  menu->popup(event.globalPos());
+  return true;
+}
+
 void MainWindow::OnUndo() {
   editor_.Undo();
   Refresh();
@@ -300,6 +413,7 @@ void MainWindow::BuildPage(int index) {
   layout->setContentsMargins(0, 0, 0, 0);
   auto* note = new QLabel(holder);
   note->setObjectName("emptyPageNote");
+  note->setTextFormat(Qt::PlainText);
   note->setWordWrap(true);
   note->setContentsMargins(8, 6, 8, 6);
   note->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
@@ -308,6 +422,9 @@ void MainWindow::BuildPage(int index) {
   notes_[index] = note;
   PageView* view = CreatePage(static_cast<Page>(index), editor_, holder);
   view->setObjectName("page" + QString::number(index));
+  // The window's undo serves the fields too (eventFilter); a field's own history would only
+  // disagree with it.
+  for (QPlainTextEdit* text : view->findChildren<QPlainTextEdit*>()) text->setUndoRedoEnabled(false);
   connect(view, &PageView::Changed, this, &MainWindow::Refresh);
   layout->addWidget(view);
   scroll->setWidget(holder);

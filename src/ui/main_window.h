@@ -3,7 +3,9 @@
 #pragma once
 
 #include <QAction>
+#include <QContextMenuEvent>
 #include <QDockWidget>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMainWindow>
@@ -12,6 +14,7 @@
 #include <map>
 #include <vector>
 
+#include "app/todo_unit.h"
 #include "platform/platform.h"
 #include "ui/page_view.h"
 
@@ -38,11 +41,13 @@ class MainWindow : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void BuildMenus();
   void BuildTodoPane();
   void ShowTodo();
+  QIcon TodoIcon(TodoKind kind) const;
   void ShowEmptyPageNote(int page, const std::string& reason);
   void ShowRecentFiles();
   /// The person's own settings: the recent files and the window's place, never ivgen.ini.
@@ -53,6 +58,10 @@ class MainWindow : public QMainWindow {
   void BuildPage(int index);
   void CloseDialog(Dialog dialog);
   void PlaceBeside(QWidget* window);
+  /// Undo or redo when the key is one of their shortcuts.
+  QAction* EditShortcut(const QKeyEvent& key) const;
+  /// A text field's context menu with the window's undo and redo in place of its own.
+  bool ShowFieldMenu(QWidget* field, const QContextMenuEvent& event);
   QAction* AddAction(QMenu* menu, const QString& text, void (MainWindow::*slot)(), const QKeySequence& key = {});
 
   void OnNew();

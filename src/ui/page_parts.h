@@ -45,6 +45,13 @@ void FilterRows(QTreeWidget* tree, const QString& text);
 void FilterRows(QListWidget* list, const QString& text);
 /// Whether the view's current entry is shown and highlighted: the only entry an action may take.
 bool CurrentShown(const QAbstractItemView* view);
+/// Runs `update` whenever the list's highlight changes. A click makes a row current before it
+/// highlights it, so a button that follows CurrentShown, set as the page refreshes, would keep the
+/// state it had before the click.
+template <typename List, typename Update>
+void OnHighlightChange(List* list, QWidget* page, Update update) {
+  QObject::connect(list, &List::itemSelectionChanged, page, update);
+}
 /// The key pressed in the view clicks the button, when it is enabled (Enter buys, Delete removes).
 void PressOnKey(QAbstractItemView* view, std::vector<int> keys, QAbstractButton* button);
 

@@ -40,6 +40,7 @@ PowersPage::PowersPage(Editor& editor, QWidget* parent) : PageView(editor, paren
   connect(catalog_, &QTreeWidget::currentItemChanged, this, [this, &powers](QTreeWidgetItem* item) {
     Act([&powers, row = RowOf(catalog_, item)] { powers.ShowPower(row); });
   });
+  OnHighlightChange(catalog_, this, [this] { ShowBuyEnabled(); });
   connect(catalog_, &QTreeWidget::itemDoubleClicked, this, [this, &powers](QTreeWidgetItem* item) {
     Act([&powers, row = RowOf(catalog_, item)] {
       powers.ShowPower(row);
@@ -99,6 +100,11 @@ PowersPage::PowersPage(Editor& editor, QWidget* parent) : PageView(editor, paren
   PressOnKey(owned_, {Qt::Key_Delete}, remove_);
 }
 
+void PowersPage::ShowBuyEnabled() {
+  // A filtered-out power is not the one Buy would take.
+  buy_->setEnabled(CurrentShown(catalog_));
+}
+
 void PowersPage::Refresh() {
   const PowersUnit& powers = editor_.Powers();
   const PowersView& view = powers.View();
@@ -109,11 +115,11 @@ void PowersPage::Refresh() {
   ShowRows(catalog_, rows, view.selectedPower);
   for (size_t i = 0; i < catalog.size(); ++i) {
     QTreeWidgetItem* item = catalog_->topLevelItem(static_cast<int>(i));
-    if (item->toolTip(0) != ToQt(catalog[i].note)) item->setToolTip(0, ToQt(catalog[i].note));
+    const QString tip = PlainTip(ToQt(catalog[i].note));
+    if (item->toolTip(0) != tip) item->setToolTip(0, tip);
   }
   FilterRows(catalog_, filter_->text());
-  // A filtered-out power is not the one Buy would take.
-  buy_->setEnabled(CurrentShown(catalog_));
+  ShowBuyEnabled();
   rows.clear();
   for (PowerRow& row : PowerRows(editor_.Record().Powers)) {
     rows.push_back({std::move(row.marked.name),

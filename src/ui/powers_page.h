@@ -17,6 +17,8 @@ class PowersPage : public PageView {
   void Refresh() override;
 
  private:
+  /// The button that takes the catalog's entry, as the highlight allows.
+  void ShowBuyEnabled();
   void Act(const std::function<void()>& action);
 
   QGroupBox* powerGroup_ = nullptr;

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QRegularExpression>
@@ -45,6 +46,8 @@ Answer QtPlatform::Message(const ShownText& text, const std::string& title, Icon
   CloseSplash();
   QMessageBox box(parent_);
   box.setWindowTitle(ToQt(title));
+  // A file or catalog name that looks like markup is shown as it is spelled, never laid out.
+  box.setTextFormat(Qt::PlainText);
   box.setText(MessageText(ToQt(text)));
   switch (icon) {
     case Icon::None:
@@ -99,10 +102,12 @@ Answer QtPlatform::Message(const ShownText& text, const std::string& title, Icon
 
 std::string QtPlatform::Input(const std::string& prompt, const std::string& title, const std::string& initial) {
   CloseSplash();
-  bool ok = false;
-  const QString typed =
-      QInputDialog::getText(parent_, ToQt(title), MessageText(ToQt(prompt)), QLineEdit::Normal, ToQt(initial), &ok);
-  return ok ? FromQt(typed) : std::string();
+  QInputDialog dialog(parent_);
+  dialog.setWindowTitle(ToQt(title));
+  dialog.setLabelText(MessageText(ToQt(prompt)));
+  dialog.setTextValue(ToQt(initial));
+  for (QLabel* label : dialog.findChildren<QLabel*>()) label->setTextFormat(Qt::PlainText);
+  return dialog.exec() == QDialog::Accepted ? FromQt(dialog.textValue()) : std::string();
 }
 
 std::string QtPlatform::OpenFile(const FileRequest& request) {
@@ -151,6 +156,9 @@ void QtPlatform::ProgressStep(const std::string& label) {
 void QtPlatform::ShowProgress() {
   if (!progress_) {
     progress_ = new QProgressDialog(parent_);
+    auto* label = new QLabel(progress_);
+    label->setTextFormat(Qt::PlainText);
+    progress_->setLabel(label);
     progress_->setCancelButton(nullptr);
     progress_->setRange(0, 0);
     progress_->setMinimumDuration(0);

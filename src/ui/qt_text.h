@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QTextDocument>
 #include <string>
 
 #include "record/cp1252.h"
@@ -13,5 +14,11 @@ inline QString ToQt(const std::string& text) { return QString::fromUtf8(Cp1252To
 inline QString ToQt(const char* text) { return ToQt(std::string(text)); }
 inline QString ToQt(const ShownText& text) { return QString::fromUtf8(text.Utf8()); }
 inline std::string FromQt(const QString& text) { return Utf8ToCp1252(text.toUtf8().toStdString()); }
+
+/// A tooltip that shows a file name or catalog text as written. Qt lays out any tooltip that
+/// looks like markup as markup, and a name such as `<img src="/dev/zero">` would be read.
+inline QString PlainTip(const QString& text) {
+  return text.isEmpty() ? text : Qt::convertFromPlainText(text, Qt::WhiteSpaceNormal);
+}
 
 }  // namespace ivgen

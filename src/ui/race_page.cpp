@@ -84,6 +84,7 @@ RacePage::RacePage(Editor& editor, QWidget* parent) : PageView(editor, parent) {
   metaLayout->addWidget(subtypes_, 1);
   modCaption_ = new QLabel(this);
   modCaption_->setObjectName("modCaption");
+  modCaption_->setTextFormat(Qt::PlainText);
   metaLayout->addWidget(modCaption_);
   auto* fields = new QGridLayout;
   for (int k = 0; k < 7; ++k) {

@@ -50,17 +50,22 @@ SheetPreview::SheetPreview(Editor& editor, QWidget* parent) : QDockWidget("Sheet
   top->addWidget(options);
   layout->addLayout(top);
   problem_ = new QLabel(body);
+  problem_->setTextFormat(Qt::PlainText);
   problem_->setWordWrap(true);
   problem_->hide();
   layout->addWidget(problem_);
   layout->addStretch(1);
   setWidget(body);
 
-  delay_.setSingleShot(true);
-  delay_.setInterval(kRegenerateDelayMs);
-  connect(&delay_, &QTimer::timeout, this, &SheetPreview::Regenerate);
+  delay_ = new QTimer(this);
+  delay_->setObjectName("regenerateDelay");
+  delay_->setSingleShot(true);
+  delay_->setInterval(kRegenerateDelayMs);
+  connect(delay_, &QTimer::timeout, this, &SheetPreview::Regenerate);
+  // A timer of its own: start(0) on the delay would keep the delay at 0 from then on, and typing
+  // would make a sheet per letter.
   connect(this, &QDockWidget::visibilityChanged, this, [this](bool visible) {
-    if (visible) delay_.start(0);
+    if (visible) QTimer::singleShot(0, this, &SheetPreview::Regenerate);
   });
   connect(options, &QPushButton::clicked, this, [this] {
     editor_.Sheet().EditOptions();
@@ -69,7 +74,7 @@ SheetPreview::SheetPreview(Editor& editor, QWidget* parent) : QDockWidget("Sheet
 }
 
 void SheetPreview::Refresh() {
-  if (isVisible()) delay_.start();
+  if (isVisible()) delay_->start();
 }
 
 void SheetPreview::Regenerate() {

@@ -34,7 +34,7 @@ class SheetPreview : public QDockWidget {
   void Regenerate();
 
   Editor& editor_;
-  QTimer delay_;
+  QTimer* delay_ = nullptr;
   QLabel* problem_;
   QWidget* view_ = nullptr;
   QString shown_;

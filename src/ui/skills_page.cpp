@@ -75,6 +75,7 @@ SkillsPage::SkillsPage(Editor& editor, QWidget* parent) : PageView(editor, paren
   categories_ = List("skillCategories", [](Editor& e, int row) { e.Skills().SelectCategory(row); });
   skills_ = List("catalogSkills", [](Editor& e, int row) { e.Skills().SelectCatalogSkill(row); });
   specializations_ = List("specializations", [](Editor& e, int row) { e.Skills().SelectSpecialization(row); });
+  OnHighlightChange(skills_, this, [this] { ShowAddEnabled(); });
   for (QListWidget* list : {skills_, specializations_}) {
     connect(list, &QListWidget::itemDoubleClicked, this, [this] {
       editor_.Skills().Add();
@@ -184,6 +185,11 @@ SkillsPage::SkillsPage(Editor& editor, QWidget* parent) : PageView(editor, paren
   PressOnKey(list_, {Qt::Key_Delete}, remove_);
 }
 
+void SkillsPage::ShowAddEnabled() {
+  // A filtered-out skill is not the one Add would take.
+  add_->setEnabled(editor_.Skills().View().addEnabled && CurrentShown(skills_));
+}
+
 void SkillsPage::Refresh() {
   const SkillsView& view = editor_.Skills().View();
   Show(categories_, view.categories, view.category);
@@ -202,8 +208,7 @@ void SkillsPage::Refresh() {
   further_->setEnabled(view.furtherEnabled);
 
   FilterRows(skills_, skillFilter_->text());
-  // A filtered-out skill is not the one Add would take.
-  add_->setEnabled(view.addEnabled && CurrentShown(skills_));
+  ShowAddEnabled();
 
   std::vector<QStringList> rows;
   rows.reserve(view.names.size());

@@ -21,6 +21,8 @@ class SkillsPage : public PageView {
   void Refresh() override;
 
  private:
+  /// The button that takes the catalog's entry, as the highlight allows.
+  void ShowAddEnabled();
   struct PoolRow {
     QLineEdit* display = nullptr;
     QLabel* stop = nullptr;

@@ -63,6 +63,7 @@ SpellsPage::SpellsPage(Editor& editor, QWidget* parent) : PageView(editor, paren
   connect(catalog_, &QTreeWidget::currentItemChanged, this, [this, &spells](QTreeWidgetItem* item) {
     Act([&spells, row = RowOf(catalog_, item)] { spells.SelectSpell(row); });
   });
+  OnHighlightChange(catalog_, this, [this] { ShowAddEnabled(); });
   connect(catalog_, &QTreeWidget::itemDoubleClicked, this, [this, &spells](QTreeWidgetItem* item) {
     Act([&spells, row = RowOf(catalog_, item)] {
       spells.SelectSpell(row);
@@ -150,6 +151,11 @@ SpellsPage::SpellsPage(Editor& editor, QWidget* parent) : PageView(editor, paren
   PressOnKey(chosen_, {Qt::Key_Delete}, remove_);
 }
 
+void SpellsPage::ShowAddEnabled() {
+  // A filtered-out spell is not the one Add would take.
+  add_->setEnabled(CurrentShown(catalog_));
+}
+
 void SpellsPage::Refresh() {
   const SpellsUnit& spells = editor_.Spells();
   const SpellsView& view = spells.View();
@@ -176,8 +182,7 @@ void SpellsPage::Refresh() {
   for (const std::string& entry : view.categorySpells) rows.push_back(SpellColumns(entry));
   ShowRows(catalog_, rows, view.selectedSpell);
   FilterRows(catalog_, filter_->text());
-  // A filtered-out spell is not the one Add would take.
-  add_->setEnabled(CurrentShown(catalog_));
+  ShowAddEnabled();
   rows.clear();
   for (SpellRow& row : SpellRows(editor_.Record().Spells)) {
     row.cells.resize(kSpellPointsField + 2);

@@ -21,6 +21,8 @@ class SpellsPage : public PageView {
   void Refresh() override;
 
  private:
+  /// The button that takes the catalog's entry, as the highlight allows.
+  void ShowAddEnabled();
   /// Runs a unit action and lets the window refresh.
   void Act(const std::function<void()>& action);
 

@@ -1,15 +1,18 @@
 #include "app/settings.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <tuple>
 
 #include "catalog/catalog_checker.h"
 #include "platform/scripted_platform.h"
 #include "record/text_file.h"
 #include "support/program_folder.h"
+#include "support/program_test.h"
 
 namespace ivgen {
 namespace {
@@ -79,6 +82,83 @@ TEST(SettingsPath, InAnInstalledLayoutThePlayersFolderComesFirst) {
   ASSERT_TRUE(ReplaceFile(player + "Gear.DAT", "").ok);
   EXPECT_EQ(FindCatalogFile(program, "gear.dat"), player + "Gear.DAT");
   ::unsetenv("XDG_CONFIG_HOME");
+}
+
+// An environment variable set for one test, and given back after it.
+class ScopedEnv {
+ public:
+  ScopedEnv(const char* name, const char* value) : name_(name) {
+    if (const char* old = std::getenv(name)) old_ = old;
+    value != nullptr ? ::setenv(name, value, 1) : ::unsetenv(name);
+  }
+  ~ScopedEnv() { old_ ? ::setenv(name_, old_->c_str(), 1) : ::unsetenv(name_); }
+
+ private:
+  const char* name_;
+  std::optional<std::string> old_;
+};
+
+using SettingsSaveTest = test_support::ProgramTest;
+
+// Options' Done and the Books page's Save Settings in a copy whose player has no folder to save
+// in: an installed copy refuses with the reason and leaves its own files as shipped (it once wrote
+// the installed ivgen.ini), a build folder keeps saving beside the program, and a ~/.config that
+// cannot take the player's folder is told by its real reason.
+TEST_F(SettingsSaveTest, WithoutAUsableHomeAnInstalledCopyRefusesWithTheReason) {
+  namespace fs = std::filesystem;
+  const fs::path root = test_support::FreshFolder("home");
+  ASSERT_TRUE(ReplaceFile((root / "file").string(), "").ok);
+  fs::create_directories(root / "locked");
+  fs::permissions(root / "locked", fs::perms::owner_read | fs::perms::owner_exec);
+  const std::string shipped = "[Character Generator]\r\nmaxpoints=120\r\n";
+  const std::string books = "! books\r\n*Core;IV3\r\n";
+  const std::string noFolder =
+      "this installed copy saves only in your own folder, ~/.config/ivgen, and no home "
+      "folder is known (set HOME to one)";
+  struct Case {
+    const char* what;
+    bool installed;
+    std::string config;  // XDG_CONFIG_HOME; unset when empty
+    std::string path;    // what the messages name
+    std::string reason;  // "" when both saves work
+  };
+  const Case cases[] = {
+      {"installed", true, "", "", noFolder},
+      {"build folder", false, "", "", ""},
+      {"config is a file", true, (root / "file").string(), (root / "file/ivgen/").string(), "Not a directory"},
+      {"config not writable", true, (root / "locked").string(), (root / "locked/ivgen/").string(), "Permission denied"},
+  };
+  // A relative HOME names no home folder, as a missing HOME and user entry do.
+  const ScopedEnv home("HOME", "nowhere");
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    if (c.reason == "Permission denied" && ::geteuid() == 0) continue;  // root writes anywhere
+    const ScopedEnv config("XDG_CONFIG_HOME", c.config.empty() ? nullptr : c.config.c_str());
+    fs::remove(Path("ivgen-installed"));
+    if (c.installed) Write("ivgen-installed", "");
+    Write("books.dat", books);
+    Start(shipped);
+    editor_->Options().Open();
+    editor_->Options().SetField("maxpoints", "100");
+    const bool saved = editor_->Options().Done();
+    const bool booksSaved = editor_->Books().Save();
+    EXPECT_EQ(saved && booksSaved, c.reason.empty());
+    if (c.reason.empty()) {
+      EXPECT_NE(Read("ivgen.ini"), shipped);
+      continue;
+    }
+    EXPECT_EQ(Read("ivgen.ini"), shipped);
+    EXPECT_EQ(Read("books.dat"), books);
+    const std::string told = "message [Ironveil Character Generator] (warning, OK) ";
+    EXPECT_EQ(Log(), (std::vector<std::string>{"dialog Options",
+                                               told + "The settings were not saved.\\r\\nCould not write " +
+                                                   (c.path.empty() ? "ivgen.ini" : c.path) + ": " + c.reason + " -> OK",
+                                               told + "Could not write " + (c.path.empty() ? "books.dat" : c.path) +
+                                                   ": " + c.reason + " -> OK"}));
+    EXPECT_EQ(editor_->CurrentSettings().maxpoints, 120) << "the limits stay as the file has them";
+  }
+  fs::permissions(root / "locked", fs::perms::owner_all);
+  fs::remove_all(root);
 }
 
 // A double click in a file manager names one character; anything else names a settings file.

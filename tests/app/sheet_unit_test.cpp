@@ -107,13 +107,13 @@ TEST_F(SheetUnitTest, PrintFinalizesAndWritesTheSheetUnderTheNameOfTheLastPageCh
   EXPECT_EQ(platform_.Log().back(), "save-file [HTML File] HTML Ironveil 3 (*.htm)|*.htm -> \"\"");
 }
 
-// The preview is the sheet a print would write now, with the options as they are, yet looking
-// at it finalizes nothing; the print that follows writes the same bytes with the money cut.
+// The preview is the sheet a print with every box ticked would write now, as the PDF export's is:
+// it does not follow the boxes of Print to HTML, and looking at it finalizes nothing; the print
+// that follows writes the same bytes with the money cut.
 TEST_F(SheetUnitTest, PreviewIsTheSheetAPrintWritesWithoutFinalizing) {
   SheetUnit& sheet = editor_->Sheet();
   sheet.PrintToHtml();
   sheet.SetSection(kPrintSpells, true);
-  sheet.SetPrintPicture(true);
   sheet.SetPictureFile("nyx.jpg");
   sheet.Cancel();  // the ticks stay, the typed picture is not the character's
 
@@ -124,12 +124,16 @@ TEST_F(SheetUnitTest, PreviewIsTheSheetAPrintWritesWithoutFinalizing) {
   EXPECT_EQ(editor_->Document().Modified, modified);
   EXPECT_NE(preview.find("<title>Nyx Ironveil 3 Character Sheet</title>"), std::string::npos);
   EXPECT_NE(preview.find("<tr><img src=\".\\iv.gif\""), std::string::npos);
-  EXPECT_NE(preview.find("<!-- Spells -->"), std::string::npos) << preview;
+  for (const char* section : {"<!-- Spells -->", "<!-- Cyber  -->", "<!-- Bio  -->"}) {
+    EXPECT_NE(preview.find(section), std::string::npos) << section;
+  }
 
   const std::string leftBefore = "<td colspan=2>" + std::to_string(MoneyLeft(editor_->Record())) + "&yen;</td></tr>";
   ASSERT_NE(preview.find(leftBefore), std::string::npos);
   platform_.QueueAnswer("OK");
   sheet.PrintToHtml();
+  sheet.SetPrintPicture(true);
+  for (int box = 0; box < kPrintSectionCount; ++box) sheet.SetSection(box, true);
   platform_.QueueAnswer(Path("nyx.htm"));
   platform_.QueueRandom(0.5);
   ASSERT_TRUE(sheet.Print());
@@ -140,23 +144,28 @@ TEST_F(SheetUnitTest, PreviewIsTheSheetAPrintWritesWithoutFinalizing) {
   EXPECT_EQ(sheet.Preview(), expected);
 }
 
-// "Options..." on the preview changes the ticks only: its "Print" asks for no file, finalizes
-// nothing and keeps no picture, and the picture box cannot be typed in.
+// "Options..." on the preview changes the preview's own ticks only: its "Print" asks for no file,
+// finalizes nothing and keeps no picture, the picture box cannot be typed in, and Print to HTML
+// keeps its boxes as they were.
 TEST_F(SheetUnitTest, OptionsFromThePreviewPrintNothing) {
   SheetUnit& sheet = editor_->Sheet();
   const CharacterRecord before = editor_->Record();
+  const PrintOptions printed = sheet.Options();
   const std::string undo = editor_->UndoText();
   sheet.EditOptions();
   EXPECT_TRUE(sheet.OptionsOnly());
+  EXPECT_EQ(sheet.Options(), EverySection());
   sheet.SetPictureFile("other.gif");
-  sheet.SetSection(kPrintBioware, true);
+  sheet.SetSection(kPrintBioware, false);
   EXPECT_FALSE(sheet.Print());
   EXPECT_EQ(Log(), (std::vector<std::string>{"dialog PrintOptions", "closed PrintOptions"}));
   EXPECT_FALSE(sheet.IsOpen());
   EXPECT_EQ(editor_->Record(), before);
-  EXPECT_EQ(sheet.Options().pictureFile, ".\\iv.gif");
-  EXPECT_TRUE(sheet.Options().sections[kPrintBioware]);
-  EXPECT_NE(sheet.Preview().find("<!-- Bio"), std::string::npos);
+  EXPECT_EQ(sheet.Options(), printed);
+  EXPECT_EQ(sheet.PreviewOptions().pictureFile, ".\\iv.gif");
+  EXPECT_FALSE(sheet.PreviewOptions().sections[kPrintBioware]);
+  EXPECT_EQ(sheet.Preview().find("<!-- Bio"), std::string::npos);
+  EXPECT_NE(sheet.Preview().find("<!-- Cyber"), std::string::npos);
   EXPECT_EQ(editor_->UndoText(), undo);
 }
 

@@ -16,6 +16,7 @@
 #include "platform/scripted_platform.h"
 #include "support/program_folder.h"
 #include "ui/animal_form_dialog.h"
+#include "ui/clicks.h"
 #include "ui/edges_dialog.h"
 #include "ui/point_generation_dialog.h"
 
@@ -111,6 +112,28 @@ TEST_F(PointsDialogsTest, EdgesJoinByDoubleClickAndLeaveByRemove) {
   QTest::keyClick(&dialog, Qt::Key_Return);
   EXPECT_EQ(chosen->topLevelItemCount(), 1);
   EXPECT_EQ(platform_.Log(), std::vector<std::string>{"closed EdgesFlaws"});
+}
+
+// A click chooses the entry its list's Add button and Enter take, in either catalog.
+TEST_F(PointsDialogsTest, EdgesAndFlawsAddTheClickedEntryByButtonAndByEnter) {
+  EdgesDialog dialog(editor_, nullptr);
+  dialog.show();
+  auto* chosen = Find<QTreeWidget>(dialog, "chosen");
+  for (const auto& [name, button] : {std::pair("edges", "addEdge"), std::pair("flaws", "addFlaw")}) {
+    SCOPED_TRACE(name);
+    auto* list = Find<QTreeWidget>(dialog, name);
+    auto* add = Find<QPushButton>(dialog, button);
+    ASSERT_GT(list->topLevelItemCount(), 3);
+    const int before = chosen->topLevelItemCount();
+    test_support::ClickRow(list, list->model()->index(2, 0));
+    EXPECT_TRUE(add->isEnabled());
+    QTest::mouseClick(add, Qt::LeftButton);
+    test_support::ClickRow(list, list->model()->index(3, 0));
+    QTest::keyClick(list, Qt::Key_Return);
+    ASSERT_EQ(chosen->topLevelItemCount(), before + 2);
+    EXPECT_EQ(chosen->topLevelItem(before)->text(0), list->topLevelItem(2)->text(0));
+    EXPECT_EQ(chosen->topLevelItem(before + 1)->text(0), list->topLevelItem(3)->text(0));
+  }
 }
 
 TEST_F(PointsDialogsTest, AnimalFormSpinsTheNaturalValues) {

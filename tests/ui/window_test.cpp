@@ -1,45 +1,65 @@
 // The window clicked as a player would under the offscreen platform, prompts answered by the
 // scripted platform: its pages, menus and dialogs drive the Editor and show what the rules decided.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTextDocument>
+#include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <chrono>
+#include <filesystem>
+#include <functional>
+#include <future>
 #include <memory>
 #include <string>
+#include <thread>
 
 #include "record/text_file.h"
 #include "support/program_test.h"
+#include "ui/clicks.h"
 #include "ui/implant_lists.h"
 #include "ui/info_dialogs.h"
 #include "ui/main_window.h"
 #include "ui/options_dialog.h"
 #include "ui/print_options_dialog.h"
+#include "ui/qt_platform.h"
 #include "ui/qt_text.h"
 #include "ui/sheet_preview.h"
 #include "ui/sheet_renderer.h"
 
+// Failures show a QString as its text.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+
 namespace ivgen {
 namespace {
+
+using test_support::ClickRow;
 
 // A started program in a folder of its own and its main window.
 class WindowTest : public test_support::ProgramTest {
@@ -80,14 +100,6 @@ class WindowTest : public test_support::ProgramTest {
     ADD_FAILURE() << text.toStdString();
     return nullptr;
   }
-  /// Clicks the row, then double-clicks it when asked: a real double-click is a click, then a
-  /// second click that the view takes as a double-click.
-  static void ClickRow(QAbstractItemView* view, const QModelIndex& row, bool twice = false) {
-    view->scrollTo(row);
-    const QPoint at = view->visualRect(row).center();
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
-    if (twice) QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, at);
-  }
   /// A list row's cells (the heading row's with no row given), " | " between them.
   static QString Cells(QTreeWidget* list, int row = -1) {
     const QTreeWidgetItem* item = row < 0 ? list->headerItem() : list->topLevelItem(row);
@@ -122,6 +134,13 @@ class WindowTest : public test_support::ProgramTest {
     widget.show();
     QApplication::processEvents();
     widget.grab().save(folder + "/" + name + ".png");
+  }
+  /// The text a tooltip shows.
+  static QString TipText(const QString& tip) {
+    if (!Qt::mightBeRichText(tip)) return tip;
+    QTextDocument shown;
+    shown.setHtml(tip);
+    return shown.toPlainText();
   }
   QStringList MenuItems(const QString& title) {
     QStringList items;
@@ -179,8 +198,9 @@ TEST_F(MainWindowTest, OpensOnPrioritiesWithTheTwelvePagesAndMenus) {
   }
 }
 
-// The Left to Do pane shows the Editor's lines, a click leads to the line's page, and the status
-// bar's own field counts what is left beside the status text, which stays as it was.
+// The Left to Do pane shows the Editor's lines as sentences, each kind by its icon and caption; a
+// click leads to the line's page, and the status bar's own field counts what is left beside the
+// status text, which stays as it was.
 TEST_F(MainWindowTest, LeftToDoPaneLeadsToThePagesAndTheStatusBarCounts) {
   auto* pane = Find<QDockWidget>("leftToDo");
   EXPECT_FALSE(pane->isVisible());
@@ -189,23 +209,29 @@ TEST_F(MainWindowTest, LeftToDoPaneLeadsToThePagesAndTheStatusBarCounts) {
   auto* list = Find<QListWidget>("leftToDoList");
   auto shown = [&] {
     QStringList lines;
-    for (int i = 0; i < list->count(); ++i) lines << list->item(i)->text();
+    for (int i = 0; i < list->count(); ++i) {
+      const QListWidgetItem* item = list->item(i);
+      lines << item->toolTip() + " | " + item->text();
+      EXPECT_EQ(item->data(Qt::AccessibleDescriptionRole).toString(), item->toolTip());
+      EXPECT_FALSE(item->icon().isNull()) << item->text().toStdString();
+    }
     return lines;
   };
-  EXPECT_EQ(shown(), QStringList{"left Priorities: choose the priorities, then go on to Race"});
+  EXPECT_EQ(shown(), QStringList{"To do | Choose the priorities, then go on to Race (Priorities)"});
   EXPECT_EQ(Find<QLabel>("todoCount")->text(), "1 thing left to do");
   editor_->SelectPage(kPageRace);
   Window().Refresh();
-  EXPECT_EQ(shown(), (QStringList{"left Race: the race page is not completed (go on to Attributes)",
-                                  "left Attributes: unspent attribute points: 24 (6/30)",
-                                  "left Skills: unspent active skill points: 40 (0/40)",
-                                  "left Skills: unspent knowledge skill points: 5 (0/5)",
-                                  "left Skills: unspent language skill points: 1 (0/1)",
-                                  "note Gear: 90,000 nuyen unspent: Print to HTML keeps 9,300 to 10,800 of it (a "
-                                  "tenth, plus a cash roll of 300 to 1,800)",
-                                  "left BioInfo: no street name (the character sheet's file name comes from it)"}));
-  // A note asks nothing of the player.
+  EXPECT_EQ(shown(), (QStringList{"To do | The race page is not completed (go on to Attributes) (Race)",
+                                  "To do | Unspent attribute points: 24 (6/30) (Attributes)",
+                                  "To do | Unspent active skill points: 40 (0/40) (Skills)",
+                                  "To do | Unspent knowledge skill points: 5 (0/5) (Skills)",
+                                  "To do | Unspent language skill points: 1 (0/1) (Skills)",
+                                  "Note | 90,000 nuyen unspent: Print to HTML keeps 9,300 to 10,800 of it (a tenth, "
+                                  "plus a cash roll of 300 to 1,800) (Gear)",
+                                  "To do | No street name (the character sheet's file name comes from it) (BioInfo)"}));
+  // A note asks nothing of the player, and does not look like a line to do.
   EXPECT_EQ(Find<QLabel>("todoCount")->text(), "6 things left to do");
+  EXPECT_NE(list->item(5)->icon().pixmap(16).toImage(), list->item(0)->icon().pixmap(16).toImage());
   Shot(Window(), "left-to-do");
   ClickRow(list, list->model()->index(6, 0));
   EXPECT_EQ(Window().Pages()->currentIndex(), kPageBioInfo);
@@ -216,6 +242,56 @@ TEST_F(MainWindowTest, LeftToDoPaneLeadsToThePagesAndTheStatusBarCounts) {
   QStringList status;
   for (QLabel* label : Window().statusBar()->findChildren<QLabel*>()) status << label->text();
   EXPECT_TRUE(status.contains("New character (modified)")) << status.join("|").toStdString();
+}
+
+// Ctrl+Z in a text field is the program's undo, one step at a time, and Ctrl+Shift+Z and Ctrl+Y
+// its redo: a field's own history once wiped a whole name, and its redo could not bring back a
+// description.
+TEST_F(MainWindowTest, UndoKeysInTextFieldsGoThroughTheProgramsSteps) {
+  ShowPage(kPageBioInfo);
+  Window().activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&Window()));
+  auto* street = Find<QLineEdit>("StreetName");
+  auto* description = Find<QPlainTextEdit>("Description");
+  // Showing the page may have been a step of its own, which the keys leave alone.
+  const QString start = "||||" + EditAction(0)->text();
+  street->setFocus();
+  QTest::keyClicks(street, "Nyx");
+  description->setFocus();
+  QTest::keyClicks(description, "Tall");
+  auto shown = [&] {
+    return street->text() + "|" + description->toPlainText() + "|" + ToQt(editor_->Record().StreetName) + "|" +
+           ToQt(editor_->Record().Description) + "|" + EditAction(0)->text();
+  };
+  EXPECT_EQ(shown(), "Nyx|Tall|Nyx|Tall|&Undo Typing Description");
+  struct Key {
+    QWidget* field;
+    QKeyCombination key;
+    QString after;
+  };
+  const Key keys[] = {
+      {description, Qt::CTRL | Qt::Key_Z, "Nyx||Nyx||&Undo Typing StreetName"},
+      {description, Qt::CTRL | Qt::Key_Z, start},
+      {street, Qt::CTRL | Qt::SHIFT | Qt::Key_Z, "Nyx||Nyx||&Undo Typing StreetName"},
+      {street, Qt::CTRL | Qt::Key_Y, "Nyx|Tall|Nyx|Tall|&Undo Typing Description"},
+      {street, Qt::CTRL | Qt::Key_Z, "Nyx||Nyx||&Undo Typing StreetName"},
+      {description, Qt::CTRL | Qt::Key_Y, "Nyx|Tall|Nyx|Tall|&Undo Typing Description"},
+  };
+  for (const Key& k : keys) {
+    k.field->setFocus();
+    QTest::keyClick(k.field, k.key.key(), k.key.keyboardModifiers());
+    EXPECT_EQ(shown(), k.after) << QKeySequence(k.key).toString().toStdString() << " in "
+                                << k.field->objectName().toStdString();
+  }
+  // The field's context menu offers the same undo and redo.
+  QContextMenuEvent menuEvent(QContextMenuEvent::Keyboard, QPoint(4, 4), street->mapToGlobal(QPoint(4, 4)));
+  QApplication::sendEvent(street, &menuEvent);
+  auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+  ASSERT_NE(menu, nullptr);
+  EXPECT_EQ(menu->actions().mid(0, 2), (QList<QAction*>{EditAction(0), EditAction(1)}));
+  const std::unique_ptr<QMenu> own(street->createStandardContextMenu());
+  EXPECT_EQ(menu->actions().size(), own->actions().size()) << "the field's own undo and redo are gone";
+  menu->close();
 }
 
 // The File menu's recent characters are the person's, kept in their own settings, never in
@@ -236,7 +312,7 @@ TEST_F(MainWindowTest, RecentFilesAndThePlaceOfTheWindowAreKeptPerUser) {
   EXPECT_TRUE(file[first].startsWith("&1 ")) << file[first].toStdString();
   EXPECT_TRUE(file[first].endsWith("vex.iv3")) << file[first].toStdString();
   EXPECT_TRUE(file[first + 1].startsWith("&2 ")) << file[first + 1].toStdString();
-  EXPECT_EQ(Find<QAction>("recentFile2")->toolTip(), QString::fromStdString(Path("nyx.iv3")));
+  EXPECT_EQ(TipText(Find<QAction>("recentFile2")->toolTip()), QString::fromStdString(Path("nyx.iv3")));
   Find<QAction>("recentFile2")->trigger();
   EXPECT_EQ(editor_->Record().StreetName, "nyx.iv3");
   EXPECT_EQ(Read("ivgen.ini"), ini);
@@ -255,6 +331,109 @@ TEST_F(MainWindowTest, RecentFilesAndThePlaceOfTheWindowAreKeptPerUser) {
   // A place off every screen is not taken.
   UserSettings().setValue("window/geometry", QRect(90000, 90000, 900, 650));
   EXPECT_FALSE(MainWindow(*editor_, nullptr).RestoredPlace());
+}
+
+// Whatever stands where the person's settings file belongs, the window starts, reads at most the
+// four recent files its menu shows, and the next save of the list leaves a settings file there.
+TEST_F(MainWindowTest, AnyUserSettingsFileLetsTheWindowStart) {
+  namespace fs = std::filesystem;
+  const fs::path conf =
+      (QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/ivgen/ivgen.conf").toStdString();
+  const fs::path kept = folder_ / "kept.conf";
+  auto write = [](const fs::path& path, const std::string& bytes) { ASSERT_TRUE(ReplaceFile(path, bytes).ok); };
+  std::string recentSix = "[recentFiles]\n";
+  for (int i = 1; i <= 6; ++i) recentSix += std::to_string(i) + "\\path=/p/" + std::to_string(i) + ".iv3\n";
+  struct Case {
+    const char* what;
+    std::function<void()> make;
+    std::vector<std::string> recent;
+  };
+  const Case cases[] = {
+      {"corrupt", [&] { write(conf, "[recentFiles\n\\\\=\n=x\n[]\nsize=two\n1\\path"); }, {}},
+      {"binary", [&] { write(conf, std::string("\0\xff\xfe[\x01\n\0", 8) + std::string(4096, '\x9c')); }, {}},
+      {"huge",
+       [&] { write(conf, recentSix + "size=6\n[padding]\nx=" + std::string(8 << 20, 'x') + "\n"); },
+       {"/p/1.iv3", "/p/2.iv3", "/p/3.iv3", "/p/4.iv3"}},
+      {"linked",
+       [&] {
+         write(kept, "[recentFiles]\n1\\path=/p/kept.iv3\nsize=1\n");
+         fs::create_symlink(kept, conf);
+       },
+       {"/p/kept.iv3"}},
+      {"a size of 2^31-1",
+       [&] { write(conf, recentSix + "size=2147483647\n"); },
+       {"/p/1.iv3", "/p/2.iv3", "/p/3.iv3", "/p/4.iv3"}},
+      {"a FIFO", [&] { ASSERT_EQ(::mkfifo(conf.c_str(), 0600), 0); }, {}},
+      {"a folder", [&] { fs::create_directory(conf); }, {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    window_.reset();
+    editor_->SetRecentFiles({});
+    fs::remove_all(conf);
+    fs::create_directories(conf.parent_path());
+    c.make();
+    // A window that opened the FIFO would wait for a writer for good: one comes after a while.
+    std::promise<void> started;
+    std::thread writer([&conf, shown = started.get_future()] {
+      if (shown.wait_for(std::chrono::seconds(10)) == std::future_status::ready) return;
+      const int fd = ::open(conf.c_str(), O_WRONLY | O_NONBLOCK);
+      if (fd >= 0) ::close(fd);
+    });
+    const auto before = std::chrono::steady_clock::now();
+    Window();
+    started.set_value();
+    writer.join();
+    EXPECT_LT(std::chrono::steady_clock::now() - before, std::chrono::seconds(5));
+    EXPECT_EQ(editor_->RecentFiles(), c.recent);
+    editor_->SetRecentFiles({"/p/next.iv3"});
+    Window().Refresh();
+    EXPECT_TRUE(fs::is_regular_file(conf));
+    EXPECT_EQ(QSettings(QString::fromStdString(conf.string()), QSettings::IniFormat)
+                  .value("recentFiles/1/path")
+                  .toByteArray(),
+              "/p/next.iv3");
+  }
+  window_.reset();
+  fs::remove_all(conf);
+}
+
+// A magician built by clicks, saved and opened again: looking through its pages changes nothing a
+// save would write, so Edit offers nothing to undo (the spells page's recount once made a step).
+TEST_F(MainWindowTest, PagesOfAReopenedCharacterLeaveNothingToUndo) {
+  auto* values = Find<QListWidget>("priorityValues");
+  values->setCurrentRow(4);  // Magic up to A, then Resources to C
+  for (int i = 0; i < 4; ++i) Find<QToolButton>("priorityUp")->click();
+  values->setCurrentRow(3);
+  Find<QToolButton>("priorityUp")->click();
+  ShowPage(kPageRace);
+  Find<QRadioButton>("raceHuman")->click();
+  ShowPage(kPageAttributes);
+  for (int i = 0; i < 3; ++i) Find<QToolButton>("QuicknessUp")->click();
+  ShowPage(kPageCyberware);
+  auto* cyber = Find<QTreeWidget>("cyberCatalog");
+  ClickRow(cyber, cyber->indexFromItem(cyber->findItems("Skull Port", Qt::MatchExactly | Qt::MatchRecursive).value(0)),
+           true);
+  ShowPage(kPageSpells);
+  Find<QListWidget>("traditions")->setCurrentRow(2);
+  auto* spells = Find<QTreeWidget>("spellCatalog");
+  ClickRow(spells, spells->model()->index(0, 0), true);
+  Find<QPushButton>("buySpellPoints")->click();
+  ShowPage(kPageBioInfo);
+  QTest::keyClicks(Find("StreetName"), "Nyx");
+  ASSERT_EQ(editor_->Record().Cyberware.size() + editor_->Record().Spells.size(), 2u);
+  platform_.QueueAnswer(Path("nyx.iv3"));
+  MenuItem("Save &As...")->trigger();
+  platform_.QueueAnswer(Path("nyx.iv3"));
+  MenuItem("&Open...")->trigger();
+  ASSERT_EQ(editor_->Record().StreetName, "Nyx");
+  for (int visit = 0; visit < 2; ++visit) {
+    for (int page = 0; page < kPageCount; ++page) {
+      ShowPage(page);
+      EXPECT_EQ(EditAction(0)->text(), "&Undo") << "visit " << visit << ", page " << page;
+    }
+  }
+  EXPECT_FALSE(editor_->Document().Modified);
 }
 
 TEST_F(MainWindowTest, NewAsksOnlyAfterAnEditAndClearsThePagesAndSaveAsNamesTheFile) {
@@ -321,9 +500,14 @@ TEST_F(MainWindowTest, SheetPreviewFollowsTheCharacterOnlyWhileShown) {
   QTRY_COMPARE(preview->Generated(), 1);
   EXPECT_EQ(preview->ShownHtml(), ToQt(editor_->Sheet().Preview()));
   EXPECT_TRUE(preview->ShownHtml().contains("<td colspan=2>Nyx</td></tr>"));
-  // Typing a word makes one sheet after it, not one per letter, and never during an action.
+  // Typing a word makes one sheet after it, not one per letter, and never during an action: each
+  // letter starts the pause again, also after the pane was shown.
   QTest::keyClicks(Find("RealName"), "Ada");
   EXPECT_EQ(preview->Generated(), 1);
+  auto* delay = preview->findChild<QTimer*>("regenerateDelay");
+  ASSERT_NE(delay, nullptr);
+  EXPECT_TRUE(delay->isActive());
+  EXPECT_EQ(delay->interval(), 400);
   QTRY_COMPARE(preview->Generated(), 2);
   QTest::qWait(600);
   EXPECT_EQ(preview->Generated(), 2);
@@ -332,18 +516,22 @@ TEST_F(MainWindowTest, SheetPreviewFollowsTheCharacterOnlyWhileShown) {
   EXPECT_FALSE(editor_->Record().OnceThru);
   Shot(Window(), "sheet-preview");
 
-  // "Options..." opens the print options to change them only; the pane shows the new sections.
+  // The pane starts with every section, as the PDF does; "Options..." opens the print options to
+  // change the pane's own, and the pane shows the new sections.
+  EXPECT_TRUE(preview->ShownHtml().contains("<!-- Cyber  -->"));
   QTest::mouseClick(Find<QPushButton>("previewOptions"), Qt::LeftButton);
   EXPECT_TRUE(editor_->Sheet().OptionsOnly());
   PrintOptionsDialog dialog(*editor_, nullptr);
   EXPECT_FALSE(dialog.findChild<QLineEdit*>("pictureFile")->isEnabled());
   EXPECT_EQ(dialog.findChild<QPushButton*>("print")->text(), "OK");
-  QTest::mouseClick(dialog.findChild<QCheckBox*>("chkPrOp1"), Qt::LeftButton);
+  auto* cyberware = dialog.findChild<QCheckBox*>("chkPrOp1");
+  EXPECT_TRUE(cyberware->isChecked());
+  QTest::mouseClick(cyberware, Qt::LeftButton);
   QTest::mouseClick(dialog.findChild<QPushButton*>("print"), Qt::LeftButton);
   EXPECT_FALSE(editor_->Sheet().IsOpen());
   EXPECT_EQ(platform_.Log().back(), "closed PrintOptions");
   Window().Refresh();
-  QTRY_VERIFY(preview->ShownHtml().contains("<!-- Cyber  -->"));
+  QTRY_VERIFY(!preview->ShownHtml().contains("<!-- Cyber  -->"));
 
   MenuItem("Sheet Preview")->trigger();
   const int shown = preview->Generated();
@@ -650,7 +838,7 @@ TEST_F(PagesTest, EveryCatalogFiltersByNameAndBuysOnlyWhatShows) {
   QTest::keyClick(catalog, Qt::Key_Return);
   ASSERT_EQ(editor_->Record().Cyberware.size(), 1u);
   EXPECT_EQ(Cells(Find<QTreeWidget>("installedCyberware"), 0).section(" | ", 0, 0), "Skull Port");
-  EXPECT_EQ(port->toolTip(0), "Cable jack behind the ear for decks, drones and chips.\nBook: IV3-201");
+  EXPECT_EQ(TipText(port->toolTip(0)), "Cable jack behind the ear for decks, drones and chips.\nBook: IV3-201");
   auto* installed = Find<QTreeWidget>("installedCyberware");
   ClickRow(installed, installed->indexFromItem(installed->topLevelItem(0)));
   QTest::keyClick(installed, Qt::Key_Delete);
@@ -692,6 +880,37 @@ TEST_F(MagicPagesTest, MagicianAddsARaisesAndBuysSpellPoints) {
   EXPECT_EQ(Text("spellPoints") + " " + Text("spellMoneyLeft"), "4/26 65000");
   EXPECT_TRUE(editor_->Record().Tradition == 2 && editor_->Document().Modified);
   Shot(Window(), "spells");
+}
+
+// A click highlights the row only after it made the row current: the Add button that waits for
+// the highlight was left disabled, so Enter did nothing either.
+TEST_F(MagicPagesTest, AClickedCatalogRowIsWhatAddAndEnterTake) {
+  ShowPage(3);
+  auto* categories = Find<QListWidget>("skillCategories");
+  categories->setCurrentRow(categories->count() - 4);  // Street Knowledge
+  ShowPage(6);
+  Find<QListWidget>("traditions")->setCurrentRow(2);
+  struct Case {
+    int page;
+    const char* list;
+    const char* button;
+    std::function<size_t()> entries;
+  };
+  const Case cases[] = {{3, "catalogSkills", "addSkill", [this] { return editor_->Record().Skills.size(); }},
+                        {6, "spellCatalog", "addSpell", [this] { return editor_->Record().Spells.size(); }},
+                        {7, "powerCatalog", "buyPower", [this] { return editor_->Record().Powers.size(); }}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.list);
+    if (c.page == 7) editor_->Priorities().ChooseAdept(0);
+    ShowPage(c.page);
+    auto* list = Find<QAbstractItemView>(c.list);
+    const size_t before = c.entries();
+    ClickRow(list, list->model()->index(1, 0));
+    EXPECT_TRUE(Find(c.button)->isEnabled());
+    platform_.QueueAnswer("1");  // a power with levels asks for one
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_EQ(c.entries(), before + 1);
+  }
 }
 
 TEST_F(MagicPagesTest, AdeptBuysALeveledPowerAndRemovesIt) {
@@ -810,6 +1029,53 @@ TEST_F(BooksPageTest, MovesABookSavesItAndReloads) {
   QTest::mouseClick(Find<QPushButton>("moveToNotAllowed"), Qt::LeftButton);
   EXPECT_EQ(titles(allowed) + " | " + titles(notAllowed), "Ironveil Core | Street Companion");
   Shot(Window(), "books");
+}
+
+class SmallCatalogsTest : public WindowTest {
+ protected:
+  SmallCatalogsTest() : WindowTest(IVGEN_CATALOG_FIXTURES "/small") {}
+};
+
+// A file or catalog name that looks like markup shows as it is spelled: laid out as markup, this
+// file name made a message box read /dev/zero for good.
+TEST_F(SmallCatalogsTest, NamesThatLookLikeMarkupShowAsTyped) {
+  const std::string name = "<img src=\"&#47;dev&#47;zero\">.iv3";
+  Write(name, "not a character\r\n");
+  QtPlatform qt;
+  Editor other(qt, Folder(), "");
+  ASSERT_TRUE(other.Startup());
+  QString said;
+  Qt::TextFormat format = Qt::AutoText;
+  QTimer::singleShot(0, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    said = box->text();
+    format = box->textFormat();
+    box->done(QMessageBox::Ok);
+  });
+  other.OpenNamed(Path(name));
+  EXPECT_EQ(said, QString::fromStdString(Path(name)) + " is not an Ironveil character file");
+  EXPECT_EQ(format, Qt::PlainText);
+  Window();  // which reads the recent files of the person's settings
+  editor_->SetRecentFiles({Path(name)});
+  Window().Refresh();
+  EXPECT_EQ(TipText(Find<QAction>("recentFile1")->toolTip()), QString::fromStdString(Path(name)));
+
+  Write("gear.dat", Read("gear.dat") + "2 * <b>x</b>                       3|<i>9M</i>|2|450|IV3-30|\r\n");
+  editor_->Books().Reload();
+  ShowPage(kPageGear);
+  auto* tree = Find<QTreeWidget>("gearTree");
+  tree->expandAll();
+  ClickRow(tree, tree->indexFromItem(tree->findItems("Pistols", Qt::MatchExactly | Qt::MatchRecursive).value(0)));
+  auto* shop = Find<QTreeWidget>("gearShop");
+  ClickRow(shop, shop->indexFromItem(shop->findItems("<b>x</b>", Qt::MatchExactly).value(0)));
+  QStringList labels;
+  for (QLabel* label : Window().Pages()->currentWidget()->findChildren<QLabel*>()) {
+    if (label->text().contains('<'))
+      labels << label->text() + (label->textFormat() == Qt::PlainText ? "" : " (markup)");
+  }
+  labels.sort();
+  EXPECT_EQ(labels, (QStringList{"<b>x</b>", "<i>9M</i>"}));
 }
 
 }  // namespace
