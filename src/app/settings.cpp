@@ -39,11 +39,6 @@ bool NamesCharacter(const std::string& commandLine) {
   return commandLine.size() > 4 && LowerCase(commandLine.substr(commandLine.size() - 4)) == ".iv3";
 }
 
-std::string ReadSetting(const std::string& fileName, const std::string& section, const std::string& key,
-                        const std::string& programFolder, const std::string& commandLine) {
-  return IniFile::Load(SettingsPath(fileName, programFolder, commandLine)).Get(section, key);
-}
-
 Settings SettingsFrom(const IniFile& ini) {
   Settings settings;
   settings.maxpoints = CInt(Val(ini.Get(kSettingsSection, "maxpoints")));

@@ -42,11 +42,6 @@ std::string SettingsSavePath(const std::string& programFolder, const std::string
 /// rather than a settings file.
 bool NamesCharacter(const std::string& commandLine);
 
-/// One value of an INI file named as SettingsPath resolves it; "" when the file, section or key
-/// is missing. Values are trimmed.
-std::string ReadSetting(const std::string& fileName, const std::string& section, const std::string& key,
-                        const std::string& programFolder, const std::string& commandLine);
-
 /// The four settings read from a parsed file, with their fallbacks; numbers are read leniently
 /// and held within the 16-bit range.
 Settings SettingsFrom(const IniFile& ini);
