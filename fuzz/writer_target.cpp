@@ -128,7 +128,7 @@ void Fill(FuzzedDataProvider& in, CharacterRecord& r) {
   for (auto* entries :
        {&r.RaceDesc, &r.Edges, &r.Skills, &r.Cyberware, &r.Bioware, &r.Powers, &r.Spells, &r.Gear, &r.Contacts}) {
     entries->resize(in.ConsumeIntegralInRange<size_t>(0, 4));
-    for (std::string& entry : *entries) entry = in.ConsumeRandomLengthString(40);
+    for (std::string& entry : entries->Edit()) entry = in.ConsumeRandomLengthString(40);
   }
   r.Description = in.ConsumeRandomLengthString(120);
 }

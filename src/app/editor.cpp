@@ -108,7 +108,11 @@ bool Editor::Travel(bool back) {
   if (!step) return false;
   platform_.RestoreDie(step->die);
   Adopt(std::move(step->document));
-  document_.Modified = CharacterFileText(record_, {kVersionText, settings_.DefaultGIF}) != savedText_;
+  // Against the same save the step knew, Modified is what it was then: a change the rules do not
+  // count as an edit (a reordering) stays uncounted. Otherwise the file decides.
+  document_.Modified = step->saveCount == saveCount_
+                           ? step->modified
+                           : CharacterFileText(record_, {kVersionText, settings_.DefaultGIF}) != savedText_;
   return true;
 }
 
@@ -118,7 +122,10 @@ bool Editor::Redo() { return Travel(false); }
 
 void Editor::ForgetHistory() { history_.Clear(); }
 
-void Editor::MarkSaved() { savedText_ = CharacterFileText(record_, {kVersionText, settings_.DefaultGIF}); }
+void Editor::MarkSaved() {
+  savedText_ = CharacterFileText(record_, {kVersionText, settings_.DefaultGIF});
+  ++saveCount_;
+}
 
 void Editor::DialogWatch::RunDialog(Dialog dialog) {
   if (dialog == Dialog::PointGeneration && !pointsOpen_) {

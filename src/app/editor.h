@@ -217,7 +217,9 @@ class Editor final : private UnitHost {
   /// Carries out what the rule asked of other pages' units.
   void ActOn(RulesContext& ctx);
 
-  UndoStep Snapshot(std::string action) const { return {std::move(action), {}, doc_, platform_.SaveDie()}; }
+  UndoStep Snapshot(std::string action) const {
+    return {std::move(action), {}, doc_, platform_.SaveDie(), document_.Modified, saveCount_};
+  }
   /// Moves the document one step back (or forward) along the history.
   bool Travel(bool back);
   /// New, Open and a reload start the history afresh.
@@ -300,6 +302,8 @@ class Editor final : private UnitHost {
   /// The bytes the last save or Open left in the file (or a new character's): undo and redo
   /// set Modified by them.
   std::string savedText_;
+  /// How many times the file was saved or opened: a step's Modified holds only against its save.
+  int saveCount_ = 0;
   std::string status_;
   std::vector<std::string> recent_;
 

@@ -21,6 +21,9 @@ struct UndoStep {
   std::string mergeKey;
   Document document;
   DieState die;
+  /// Modified as it was then, and which save it was measured against.
+  bool modified = false;
+  int saveCount = 0;
 };
 
 class UndoHistory {

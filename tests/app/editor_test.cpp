@@ -275,6 +275,30 @@ TEST_F(EditorTest, UndoAndRedoWalkTheWholeHistory) {
   EXPECT_TRUE(editor.Document().Modified);
 }
 
+// A reordering after a save changes the file but asks for no save; undone and redone, it still
+// asks for none.
+TEST_F(EditorTest, UndoAndRedoKeepWhatAReorderingAskedOfTheSave) {
+  Editor& editor = Start();
+  editor.SelectPage(kPageContacts);
+  for (const char* name : {"Mara", "Juno"}) {
+    editor.Contacts().SetField(0, name);
+    editor.Contacts().Add();
+  }
+  ASSERT_EQ(editor.Record().Contacts.size(), 2u);
+  platform_.QueueAnswer(Path("order.iv3"));
+  ASSERT_TRUE(editor.SaveAs());
+  editor.Contacts().Choose(0);
+  editor.Contacts().MoveDown();
+  ASSERT_FALSE(editor.Document().Modified);
+  ASSERT_TRUE(editor.Undo());
+  EXPECT_FALSE(editor.Document().Modified);
+  ASSERT_TRUE(editor.Redo());
+  EXPECT_FALSE(editor.Document().Modified) << editor.UndoText();
+  ASSERT_TRUE(editor.Undo());
+  ASSERT_TRUE(editor.Undo());
+  EXPECT_TRUE(editor.Document().Modified) << "a contact fewer than the saved file";
+}
+
 TEST_F(EditorTest, NewAsksOnlyWhenModifiedAndHonoursEachAnswer) {
   Editor& editor = Start();
   EXPECT_EQ(editor.New(), NewOutcome::Reset);
