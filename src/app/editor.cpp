@@ -176,7 +176,7 @@ bool Editor::ReloadCatalogs(bool atStartup) {
 }
 
 bool Editor::Startup() {
-  frame_.splashVisible = true;
+  info_.ShowSplash();
   settings_ = LoadSettings(SettingsFile(), platform_);
   record_.GraphicsFilename = settings_.DefaultGIF;
   document_.Modified = false;
@@ -184,9 +184,6 @@ bool Editor::Startup() {
   record_.Initiation = 0;
   record_.Grade = 0;
   record_.Adept = -1;
-  frame_.splashVersion = "version " + std::string(kVersionText);
-  frame_.aboutLoaded = true;
-  frame_.aboutVersion = frame_.splashVersion;
   Run([](RulesContext& ctx) {
     StartCreation(ctx);
     return false;
@@ -197,7 +194,7 @@ bool Editor::Startup() {
   // The first load chose the first tradition for the character; nothing is the player's work yet.
   document_.Modified = false;
   New();
-  frame_.splashVisible = false;
+  info_.HideSplash();
   creation_.pages.page = kPagePriorities;
   return true;
 }
@@ -374,68 +371,7 @@ bool Editor::CloseWindow() {
   return true;
 }
 
-void Editor::Properties() {
-  infoLines_ = FileProperties(document_.CurrentFile, Record());
-  platform_.RunDialog(Dialog::Properties);
-}
-
-void Editor::HelpContents() { OpenHelp(false); }
-
-void Editor::HelpSearch() { OpenHelp(true); }
-
-void Editor::OpenHelp(bool searching) {
-  const std::optional<std::string> guide = ReadWholeFile(programFolder_ + "/" + kGuideFileName);
-  if (!guide) {
-    Tell(kNoHelpMessage, Icon::Information);
-    return;
-  }
-  const std::string text = IsUtf8(*guide) ? Utf8ToCp1252(*guide) : *guide;
-  if (text != help_.text) {
-    help_.text = text;
-    help_.sections = ParseGuide(text);
-    help_.found = SearchGuide(help_.sections, help_.search);
-  }
-  help_.open = true;
-  // Set before the window shows, so it opens with the focus where the player will type.
-  help_.searching = searching;
-  platform_.ShowDialog(Dialog::Help);
-}
-
-void Editor::SearchHelp(const std::string& text) {
-  help_.search = text;
-  help_.found = SearchGuide(help_.sections, text);
-}
-
-void Editor::CloseHelp() {
-  help_.open = false;
-  platform_.CloseDialog(Dialog::Help);
-}
-
 void Editor::ToggleStatusBar() { frame_.statusBarVisible = !frame_.statusBarVisible; }
-
-void Editor::ShowAbout() {
-  if (!frame_.aboutLoaded) {
-    frame_.aboutLoaded = true;
-    frame_.aboutVersion = "Version " + std::string(kShortVersion);
-  }
-  platform_.RunDialog(Dialog::About);
-}
-
-void Editor::AboutSystemInfo(const std::optional<InfoLine>& toolkit) {
-  infoLines_ = SystemInformation(kVersionText, programFolder_, SettingsFile());
-  if (toolkit) infoLines_.insert(infoLines_.begin() + 1, *toolkit);
-  platform_.RunDialog(Dialog::SystemInfo);
-}
-
-void Editor::CloseInfo(Dialog dialog) { platform_.CloseDialog(dialog); }
-
-void Editor::AboutOk() {
-  frame_.aboutLoaded = false;
-  frame_.aboutVersion.clear();
-  platform_.CloseDialog(Dialog::About);
-}
-
-void Editor::HideSplash() { frame_.splashVisible = false; }
 
 void Editor::SelectPage(int page) {
   // Leaving a page may apply what it granted, so a page change that changed the character is a step.

@@ -17,6 +17,7 @@
 #include "app/document.h"
 #include "app/edges_unit.h"
 #include "app/gear_unit.h"
+#include "app/help_and_about.h"
 #include "app/info_dialogs.h"
 #include "app/options_unit.h"
 #include "app/point_generation_unit.h"
@@ -57,11 +58,6 @@ enum class NewOutcome { Reset, Cancelled, KeptUnsaved };
 struct FrameView {
   ShownText title;
   bool statusBarVisible = true;
-  bool splashVisible = false;
-  std::string splashVersion;
-  /// The About box's version line; empty while the box is not loaded.
-  std::string aboutVersion;
-  bool aboutLoaded = false;
   // Hidden by a new character; the print options show it later.
   bool pictureVisible = false;
 };
@@ -110,29 +106,12 @@ class Editor final : private UnitHost {
   /// What the status bar says about the last command; "" when nothing.
   const std::string& StatusText() const { return status_; }
 
-  // The File and Help menus' information, the About box and the splash.
-  /// File > Properties: the Properties dialog over the file's facts (`InfoLines`).
-  void Properties();
-  /// Help > Contents: the help window over the guide beside the program, or today's fixed
-  /// message when there is no guide.
-  void HelpContents();
-  /// "Search For Help On...": the same window, its search field first.
-  void HelpSearch();
-  /// Typing in the help window's search field.
-  void SearchHelp(const std::string& text);
-  void CloseHelp();
-  const HelpView& Help() const { return help_; }
+  /// File > Properties: the Properties dialog over the current file's facts.
+  void Properties() { info_.Properties(document_.CurrentFile, record_); }
+  /// The help window, the About box, the splash and the information dialogs.
+  HelpAndAbout& Info() { return info_; }
+  const HelpAndAbout& Info() const { return info_; }
   void ToggleStatusBar();
-  void ShowAbout();
-  /// The About box's "System Info...": the System Info dialog (`InfoLines`); `toolkit` is a line
-  /// the window adds ("Qt 6.4.2").
-  void AboutSystemInfo(const std::optional<InfoLine>& toolkit = std::nullopt);
-  /// Closes the Properties or System Info dialog.
-  void CloseInfo(Dialog dialog);
-  /// What the Properties or System Info dialog shows, as it was last opened.
-  const std::vector<InfoLine>& InfoLines() const { return infoLines_; }
-  void AboutOk();
-  void HideSplash();
 
   /// Moves the editor to another page; the page showing, or a number outside 0..11, does nothing.
   void SelectPage(int page);
@@ -261,7 +240,6 @@ class Editor final : private UnitHost {
     bool edgesOpen_ = false;
   };
 
-  void OpenHelp(bool searching);
   void ResetCharacter();
   /// The values that follow from the attributes, as a save writes them.
   void Recalculate();
@@ -278,9 +256,8 @@ class Editor final : private UnitHost {
 
   Platform& platform_;
   std::string programFolder_;
-  HelpView help_;
-  std::vector<InfoLine> infoLines_;
   std::string commandLine_;
+  HelpAndAbout info_{platform_, programFolder_, kVersionText, kShortVersion, SettingsFile()};
   Settings settings_;
   ivgen::Document doc_;
   CharacterRecord& record_ = doc_.record;

@@ -296,7 +296,7 @@ std::optional<std::string> ScriptRunner::Printable(const std::string& name) cons
       {"title", [&] { return ScriptedPlatform::Visible(frame.title.Text()); }},
       {"page", [&] { return std::string(kPageCaptions[editor_.CurrentPage()]); }},
       {"statusbar", [&] { return Flag(frame.statusBarVisible); }},
-      {"about", [&] { return frame.aboutVersion; }},
+      {"about", [&] { return editor_.Info().About().aboutVersion; }},
       {"Modified", [&] { return Flag(document.Modified); }},
       {"CurrentFile", [&] { return ScriptedPlatform::Visible(PathToText(document.CurrentFile)); }},
       {"DefaultSaveName", [&] { return document.DefaultSaveName; }},

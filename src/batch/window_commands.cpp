@@ -12,8 +12,8 @@ namespace ivgen {
 void ScriptRunner::ShowInfo(Dialog dialog, const std::function<void()>& open) {
   open();
   // The player reads the lines and closes the dialog: its only button.
-  for (const InfoLine& line : editor_.InfoLines()) SayShown(line.label + ": " + line.value);
-  editor_.CloseInfo(dialog);
+  for (const InfoLine& line : editor_.Info().InfoLines()) SayShown(line.label + ": " + line.value);
+  editor_.Info().CloseInfo(dialog);
 }
 
 void ScriptRunner::AddWindowCommands() {
@@ -41,25 +41,25 @@ void ScriptRunner::AddWindowCommands() {
   commands_["close"] = ending([this] { return editor_.CloseWindow(); });
   commands_["properties"] = NoArguments([this] { ShowInfo(Dialog::Properties, [this] { editor_.Properties(); }); });
   commands_["help"] = NoArguments([this] {
-    editor_.HelpContents();
-    if (!editor_.Help().open) return;
-    for (const GuideSection& section : editor_.Help().sections) {
+    editor_.Info().HelpContents();
+    if (!editor_.Info().Help().open) return;
+    for (const GuideSection& section : editor_.Info().Help().sections) {
       if (!section.heading.empty()) Say("contents " + std::string(2 * (section.level - 1), ' ') + section.heading);
     }
   });
   commands_["help-search"] = [this](const ScriptLine& line, std::string&) {
-    editor_.HelpSearch();
-    if (!editor_.Help().open) return true;
-    editor_.SearchHelp(TextArgument(line));
-    const std::vector<std::string>& found = editor_.Help().found;
+    editor_.Info().HelpSearch();
+    if (!editor_.Info().Help().open) return true;
+    editor_.Info().SearchHelp(TextArgument(line));
+    const std::vector<std::string>& found = editor_.Info().Help().found;
     if (found.empty()) Say("found nothing");
     for (const std::string& heading : found) Say("found " + heading);
     return true;
   };
-  commands_["help-close"] = Reachable([this] { return editor_.Help().open; }, "the help window",
-                                      NoArguments([this] { editor_.CloseHelp(); }));
+  commands_["help-close"] = Reachable([this] { return editor_.Info().Help().open; }, "the help window",
+                                      NoArguments([this] { editor_.Info().CloseHelp(); }));
   commands_["statusbar"] = NoArguments([this] { editor_.ToggleStatusBar(); });
-  commands_["about"] = NoArguments([this] { editor_.ShowAbout(); });
+  commands_["about"] = NoArguments([this] { editor_.Info().ShowAbout(); });
   // As the Edit menu's items, which are disabled with nothing to undo or redo.
   commands_["undo"] = Reachable([this] { return editor_.CanUndo(); }, "Undo", NoArguments([this] { editor_.Undo(); }));
   commands_["redo"] = Reachable([this] { return editor_.CanRedo(); }, "Redo", NoArguments([this] { editor_.Redo(); }));
@@ -72,8 +72,8 @@ void ScriptRunner::AddWindowCommands() {
     return InWindow(platform_, Dialog::About, "the About box", std::move(command));
   };
   commands_["about-sysinfo"] =
-      inAbout(NoArguments([this] { ShowInfo(Dialog::SystemInfo, [this] { editor_.AboutSystemInfo(); }); }));
-  commands_["about-ok"] = inAbout(NoArguments([this] { editor_.AboutOk(); }));
+      inAbout(NoArguments([this] { ShowInfo(Dialog::SystemInfo, [this] { editor_.Info().AboutSystemInfo(); }); }));
+  commands_["about-ok"] = inAbout(NoArguments([this] { editor_.Info().AboutOk(); }));
   commands_["page"] = [this](const ScriptLine& line, std::string& error) {
     const std::string wanted = TextArgument(line, 0);
     for (int page = 0; page < kPageCount; ++page) {

@@ -21,7 +21,7 @@ AboutDialog::AboutDialog(Editor& editor, QWidget* parent) : QDialog(parent), edi
   bold.setBold(true);
   bold.setPointSizeF(bold.pointSizeF() * 1.3);
   name->setFont(bold);
-  auto* version = new QLabel(ToQt(editor.Frame().aboutVersion), this);
+  auto* version = new QLabel(ToQt(editor.Info().About().aboutVersion), this);
   version->setObjectName("version");
   auto* ok = new QPushButton("OK", this);
   ok->setObjectName("ok");
@@ -43,15 +43,15 @@ AboutDialog::AboutDialog(Editor& editor, QWidget* parent) : QDialog(parent), edi
   layout->addLayout(text, 1);
   layout->addLayout(buttons);
 
-  connect(ok, &QPushButton::clicked, this, [this] { editor_.AboutOk(); });
+  connect(ok, &QPushButton::clicked, this, [this] { editor_.Info().AboutOk(); });
   connect(sysInfo, &QPushButton::clicked, this, [this] {
-    editor_.AboutSystemInfo(InfoLine{"Qt version", std::string(qVersion())});
+    editor_.Info().AboutSystemInfo(InfoLine{"Qt version", std::string(qVersion())});
   });
 }
 
 void AboutDialog::reject() {
-  if (editor_.Frame().aboutLoaded) {
-    editor_.AboutOk();
+  if (editor_.Info().About().aboutLoaded) {
+    editor_.Info().AboutOk();
   } else {
     QDialog::reject();
   }

@@ -55,7 +55,7 @@ HelpWindow::HelpWindow(Editor& editor, QWidget* parent) : QDialog(parent), edito
 }
 
 void HelpWindow::Refresh() {
-  const HelpView& help = editor_.Help();
+  const HelpView& help = editor_.Info().Help();
   if (help.text != shownText_) {
     shownText_ = help.text;
     text_->setMarkdown(ToQt(help.text));
@@ -67,7 +67,7 @@ void HelpWindow::Refresh() {
 }
 
 void HelpWindow::Search(const QString& text) {
-  editor_.SearchHelp(FromQt(text));
+  editor_.Info().SearchHelp(FromQt(text));
   Refresh();
   if (text.isEmpty()) return;
   // The first place the text stands, from the top, so the reader sees it at once.
@@ -81,14 +81,14 @@ void HelpWindow::GoTo(const QString& heading) {
   text_->find(heading);
 }
 
-void HelpWindow::reject() { editor_.CloseHelp(); }
+void HelpWindow::reject() { editor_.Info().CloseHelp(); }
 
 InfoDialog::InfoDialog(Editor& editor, Dialog dialog, QWidget* parent)
     : QDialog(parent), editor_(editor), dialog_(dialog) {
   const bool system = dialog == Dialog::SystemInfo;
   setWindowTitle(system ? "System Information" : "Properties");
   QStringList lines;
-  for (const InfoLine& line : editor.InfoLines()) lines << ToQt(line.label + ": ") + ToQt(line.value);
+  for (const InfoLine& line : editor.Info().InfoLines()) lines << ToQt(line.label + ": ") + ToQt(line.value);
   auto* text = new QPlainTextEdit(lines.join('\n'), this);
   text->setObjectName("lines");
   text->setReadOnly(true);
@@ -115,6 +115,6 @@ InfoDialog::InfoDialog(Editor& editor, Dialog dialog, QWidget* parent)
   layout->addLayout(buttons);
 }
 
-void InfoDialog::reject() { editor_.CloseInfo(dialog_); }
+void InfoDialog::reject() { editor_.Info().CloseInfo(dialog_); }
 
 }  // namespace ivgen

@@ -51,7 +51,7 @@ int main(int argc, char** argv) {
   // The splash deletes itself when closed, by a click or by a prompt during start-up.
   QPointer<ivgen::SplashWindow> splash = new ivgen::SplashWindow(QString("version ") + ivgen::kVersionText);
   QObject::connect(splash, &ivgen::SplashWindow::Clicked, splash, [&editor, splash] {
-    editor.HideSplash();
+    editor.Info().HideSplash();
     splash->close();
   });
   platform.SetSplash(splash);
@@ -60,7 +60,7 @@ int main(int argc, char** argv) {
   QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 
   if (!editor.Startup()) return 1;
-  if (!editor.Frame().splashVisible && splash) splash->close();
+  if (!editor.Info().About().splashVisible && splash) splash->close();
 
   ivgen::MainWindow window(editor, &platform);
   if (!window.RestoredPlace()) Centre(window);

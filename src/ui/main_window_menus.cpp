@@ -270,10 +270,10 @@ void MainWindow::OnPrintSheet() {
   if (platform_ != nullptr) PrintSheetOnPaper(editor_, *platform_, this);
 }
 
-void MainWindow::OnHelpContents() { editor_.HelpContents(); }
+void MainWindow::OnHelpContents() { editor_.Info().HelpContents(); }
 
-void MainWindow::OnHelpSearch() { editor_.HelpSearch(); }
+void MainWindow::OnHelpSearch() { editor_.Info().HelpSearch(); }
 
-void MainWindow::OnAbout() { editor_.ShowAbout(); }
+void MainWindow::OnAbout() { editor_.Info().ShowAbout(); }
 
 }  // namespace ivgen

@@ -28,7 +28,7 @@ using test_support::WithFileSizeLimit;
 TEST_F(EditorTest, StartsWithTheDefaultPictureAndNoSplash) {
   Editor& editor = Start("[Character Generator]\r\nDefaultGIF=face.gif\r\n");
   EXPECT_EQ(editor.Record().GraphicsFilename, "face.gif");
-  EXPECT_FALSE(editor.Frame().splashVisible);
+  EXPECT_FALSE(editor.Info().About().splashVisible);
   EXPECT_EQ(editor.CurrentPage(), 0);
   // The edges dialog's two add buttons take the first entries until another is clicked, also
   // after New.
@@ -619,33 +619,33 @@ TEST_F(EditorTest, ThePictureBrowsersRefuseANameTheirFileCannotKeep) {
 // guide still gives the old fixed message.
 TEST_F(EditorTest, HelpWindowPropertiesSystemInfoAndTheAboutBox) {
   Editor& editor = Start();
-  editor.HelpContents();
+  editor.Info().HelpContents();
   const std::string help =
       kTell + "(information, OK) Unable to display Help Contents. There is no Help associated with this project. -> OK";
   EXPECT_EQ(Log(), std::vector<std::string>{help});
-  EXPECT_FALSE(editor.Help().open);
+  EXPECT_FALSE(editor.Info().Help().open);
 
   Write("guide.md", "# Guide\r\nIntro.\r\n## Build Points\r\nSpend the POOL.\r\n## Gear\r\nKnives.\n");
-  editor.HelpSearch();
-  EXPECT_TRUE(editor.Help().open && editor.Help().searching);
+  editor.Info().HelpSearch();
+  EXPECT_TRUE(editor.Info().Help().open && editor.Info().Help().searching);
   std::vector<std::string> headings;
-  for (const GuideSection& section : editor.Help().sections)
+  for (const GuideSection& section : editor.Info().Help().sections)
     headings.push_back(IntText(section.level) + section.heading);
   EXPECT_EQ(headings, (std::vector<std::string>{"1Guide", "2Build Points", "2Gear"}));
-  editor.SearchHelp("pool");
-  EXPECT_EQ(editor.Help().found, std::vector<std::string>{"Build Points"});
-  editor.SearchHelp("  ");
-  EXPECT_EQ(editor.Help().found.size(), 3u) << "an empty search lists every section";
-  editor.CloseHelp();
+  editor.Info().SearchHelp("pool");
+  EXPECT_EQ(editor.Info().Help().found, std::vector<std::string>{"Build Points"});
+  editor.Info().SearchHelp("  ");
+  EXPECT_EQ(editor.Info().Help().found.size(), 3u) << "an empty search lists every section";
+  editor.Info().CloseHelp();
 
   auto lines = [&] {
     std::vector<std::string> texts;
-    for (const InfoLine& line : editor.InfoLines()) texts.push_back(InfoLineText(line));
+    for (const InfoLine& line : editor.Info().InfoLines()) texts.push_back(InfoLineText(line));
     return texts;
   };
   editor.Properties();
   EXPECT_EQ(lines(), (std::vector<std::string>{"File: not saved yet", "Generation method: Priority"}));
-  editor.CloseInfo(Dialog::Properties);
+  editor.Info().CloseInfo(Dialog::Properties);
   platform_.QueueAnswer(Path("nyx.iv3"));
   editor.SaveAs();
   editor.Properties();
@@ -654,11 +654,11 @@ TEST_F(EditorTest, HelpWindowPropertiesSystemInfoAndTheAboutBox) {
   EXPECT_EQ(saved[0], "File: " + Path("nyx.iv3"));
   EXPECT_EQ(saved[1], "Size: " + IntText(static_cast<int64_t>(Read("nyx.iv3").size())) + " bytes");
   EXPECT_TRUE(saved[2].starts_with("Last saved: 20")) << saved[2];
-  editor.CloseInfo(Dialog::Properties);
+  editor.Info().CloseInfo(Dialog::Properties);
 
   // A catalog line the loader skips is counted, so a bug report says the data was faulty.
   Write("range.dat", Read("range.dat") + "no bars on this line\r\n");
-  editor.AboutSystemInfo(InfoLine{"Qt version", "6.9"});
+  editor.Info().AboutSystemInfo(InfoLine{"Qt version", "6.9"});
   const std::vector<std::string> system = lines();
   ASSERT_GE(system.size(), 5u);
   EXPECT_EQ(system[0], "Program: ivgen 3.2.6 - 2 July 2000");
@@ -671,15 +671,15 @@ TEST_F(EditorTest, HelpWindowPropertiesSystemInfoAndTheAboutBox) {
                                    [](const std::string& line) { return line.starts_with("Catalog range.dat"); });
   ASSERT_NE(ranges, system.end());
   EXPECT_TRUE(ranges->ends_with(" lines, 1 with problems")) << *ranges;
-  editor.CloseInfo(Dialog::SystemInfo);
+  editor.Info().CloseInfo(Dialog::SystemInfo);
   EXPECT_EQ(Log().back(), "closed SystemInfo");
 
-  EXPECT_EQ(editor.Frame().aboutVersion, "version 3.2.6 - 2 July 2000");
-  editor.ShowAbout();
-  EXPECT_EQ(editor.Frame().aboutVersion, "version 3.2.6 - 2 July 2000");
-  editor.AboutOk();
-  editor.ShowAbout();
-  EXPECT_EQ(editor.Frame().aboutVersion, "Version 3.2.6") << "a reloaded box shows the short form";
+  EXPECT_EQ(editor.Info().About().aboutVersion, "version 3.2.6 - 2 July 2000");
+  editor.Info().ShowAbout();
+  EXPECT_EQ(editor.Info().About().aboutVersion, "version 3.2.6 - 2 July 2000");
+  editor.Info().AboutOk();
+  editor.Info().ShowAbout();
+  EXPECT_EQ(editor.Info().About().aboutVersion, "Version 3.2.6") << "a reloaded box shows the short form";
   editor.ToggleStatusBar();
   EXPECT_FALSE(editor.Frame().statusBarVisible);
 }

@@ -571,7 +571,7 @@ TEST_F(MainWindowTest, ExportSheetAsPdfWritesWithoutFinalizing) {
 // System Info dialog's Copy gives a bug report its lines.
 TEST_F(MainWindowTest, HelpWindowSearchesTheGuideAndSystemInfoCopies) {
   Write("guide.md", ReadWholeFile(IVGEN_GUIDE).value_or(""));
-  editor_->HelpSearch();
+  editor_->Info().HelpSearch();
   HelpWindow help(*editor_, &Window());
   EXPECT_TRUE(help.findChild<QTextBrowser*>("guide")->toPlainText().contains("A worked example: Razorback"));
   QTest::keyClicks(help.findChild<QLineEdit*>("search"), "FINALIZ");
@@ -583,11 +583,11 @@ TEST_F(MainWindowTest, HelpWindowSearchesTheGuideAndSystemInfoCopies) {
   EXPECT_FALSE(found.contains("Gear"));
   Shot(help, "help");
   QTest::keyClick(&help, Qt::Key_Escape);
-  EXPECT_FALSE(editor_->Help().open);
+  EXPECT_FALSE(editor_->Info().Help().open);
   EXPECT_EQ(platform_.Log().back(), "closed Help");
 
-  editor_->ShowAbout();
-  editor_->AboutSystemInfo(InfoLine{"Qt version", qVersion()});
+  editor_->Info().ShowAbout();
+  editor_->Info().AboutSystemInfo(InfoLine{"Qt version", qVersion()});
   InfoDialog info(*editor_, Dialog::SystemInfo, &Window());
   QTest::mouseClick(info.findChild<QPushButton*>("copy"), Qt::LeftButton);
   const QStringList copied = QApplication::clipboard()->text().split('\n');
