@@ -37,6 +37,12 @@ struct SkillEntry {
     return std::array{C{"name", &SkillEntry::name, ColumnType::Text},
                       C{"ratings", &SkillEntry::ratings, ColumnType::Bracketed}};
   }
+  /// The ratings of a stored entry read in place, as a parsed one reads them: a long skill list
+  /// is counted after every action.
+  static BracketPair RatingsOf(std::string_view entry) {
+    const size_t tab = entry.rfind('\t');
+    return ReadBrackets(tab == std::string_view::npos ? entry : entry.substr(tab + 1));
+  }
   /// The general rating, and the specialization's (0 for a plain skill).
   int Rating() const { return ReadBrackets(RatingsText()).first; }
   int Specialization() const { return ReadBrackets(RatingsText()).second; }

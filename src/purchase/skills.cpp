@@ -167,8 +167,8 @@ void ListSkills(const CharacterRecord& record, SkillsView& view) {
 }  // namespace
 
 SkillRatings ParseSkillEntry(std::string_view entry) {
-  const SkillEntry skill = ParseEntry<SkillEntry>(entry);
-  return {Rating(skill.Rating()), Rating(skill.Specialization())};
+  const BracketPair ratings = SkillEntry::RatingsOf(entry);
+  return {Rating(ratings.first), Rating(ratings.second)};
 }
 
 std::string SkillClassCode(std::string_view entry) {

@@ -180,6 +180,13 @@ TEST(ListEntries, NamedFieldsReadWhatThePagesShow) {
   EXPECT_EQ(ParseEntry<SkillEntry>("a\tb\t[3]").name, "a\tb");
   // Without a TAB the one field holds the ratings the points are counted from.
   EXPECT_EQ(ParseEntry<SkillEntry>("Pistols (QCK) [3]").Rating(), 3);
+  // The counting of a long list reads the ratings in place, as the parse reads them.
+  for (const char* text :
+       {"Edged Weapons (STR)/Machete\t[4/6]", "a\tb\t[3]", "Pistols (QCK) [3]", "x\t", "[2/", "a [9]\tb [1/2]", ""}) {
+    const auto parsed = ParseEntry<SkillEntry>(text);
+    const BracketPair inPlace = SkillEntry::RatingsOf(text);
+    EXPECT_EQ(inPlace.first * 100 + inPlace.second, parsed.Rating() * 100 + parsed.Specialization()) << text;
+  }
 
   const auto spell = ParseEntry<SpellEntry>("Arc Bolt\tP\t4\tI\tLOS   \tM(F/2+1)\t[06]\tIV3-172");
   EXPECT_EQ(spell.drain + " " + spell.book + " " + std::to_string(spell.Points()), "M(F/2+1) IV3-172 6");
