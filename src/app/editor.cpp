@@ -30,20 +30,13 @@ std::string FileNameOf(const std::string& path) {
 Editor::Editor(Platform& platform, std::string programFolder, std::string commandLine)
     : platform_(platform), programFolder_(std::move(programFolder)), commandLine_(std::move(commandLine)) {
   frame_.title = kNewTitlePrefix + std::string(kVersionText);
-  // Each page names its unit once; adding a page is one row here.
+  // Each page's unit, from the page table.
   using Row = std::pair<Page, Unit*>;
-  const std::array<Row, kPageCount> pages = {{{kPagePriorities, &priorities_},
-                                              {kPageRace, &race_},
-                                              {kPageAttributes, &attributes_},
-                                              {kPageSkills, &skills_},
-                                              {kPageCyberware, &cyberware_},
-                                              {kPageBioware, &bioware_},
-                                              {kPageSpells, &spells_},
-                                              {kPagePowers, &powers_},
-                                              {kPageGear, &gear_},
-                                              {kPageBioInfo, &texts_},
-                                              {kPageBooks, &books_},
-                                              {kPageContacts, &contacts_}}};
+  const std::array<Row, kPageCount> pages = {{
+#define IVGEN_PAGE_UNIT(page, caption, unit, widget, commands) {page, &unit},
+      IVGEN_PAGES(IVGEN_PAGE_UNIT)
+#undef IVGEN_PAGE_UNIT
+  }};
   for (const auto& [page, unit] : pages) units_[static_cast<size_t>(page)] = unit;
   const std::array<Unit*, kOtherUnits> others = {&pointGeneration_, &edges_, &animalForm_, &sheet_, &todo_};
   std::copy(others.begin(), others.end(), units_.begin() + kPageCount);

@@ -411,14 +411,21 @@ void ScriptRunner::AddCommands() {
   AddScriptCommands();
   AddWindowCommands();
   AddOptionsCommands(editor_, platform_, commands_);
-  AddCatalogCommands();
-  AddCreationCommands(editor_, out_, commands_);
-  AddSkillsCommands(editor_, out_, commands_);
-  AddImplantCommands(editor_, out_, commands_);
-  AddMagicCommands(editor_, out_, commands_);
-  AddGearCommands(editor_, out_, commands_);
-  AddTextsCommands(editor_, commands_);
-  AddContactsCommands(editor_, out_, commands_);
+  // Each page's commands, from the page table; a registrar that serves several pages runs once.
+  const std::map<std::string_view, std::function<void()>> registrars = {
+      {"Creation", [this] { AddCreationCommands(editor_, out_, commands_); }},
+      {"Skills", [this] { AddSkillsCommands(editor_, out_, commands_); }},
+      {"Implant", [this] { AddImplantCommands(editor_, out_, commands_); }},
+      {"Magic", [this] { AddMagicCommands(editor_, out_, commands_); }},
+      {"Gear", [this] { AddGearCommands(editor_, out_, commands_); }},
+      {"Texts", [this] { AddTextsCommands(editor_, commands_); }},
+      {"Catalog", [this] { AddCatalogCommands(); }},
+      {"Contacts", [this] { AddContactsCommands(editor_, out_, commands_); }}};
+  std::set<std::string_view> registered;
+#define IVGEN_PAGE_COMMANDS(page, caption, unit, widget, commands) \
+  if (registered.insert(#commands).second) registrars.at(#commands)();
+  IVGEN_PAGES(IVGEN_PAGE_COMMANDS)
+#undef IVGEN_PAGE_COMMANDS
   AddPointsCommands(editor_, platform_, out_, commands_);
   AddSheetCommands(editor_, platform_, out_, commands_);
   for (auto& [verb, command] : commands_) {

@@ -17,30 +17,11 @@ namespace ivgen {
 
 PageView* CreatePage(Page page, Editor& editor, QWidget* parent) {
   switch (page) {
-    case kPagePriorities:
-      return new PrioritiesPage(editor, parent);
-    case kPageRace:
-      return new RacePage(editor, parent);
-    case kPageAttributes:
-      return new AttributesPage(editor, parent);
-    case kPageSkills:
-      return new SkillsPage(editor, parent);
-    case kPageCyberware:
-      return new CyberwarePage(editor, parent);
-    case kPageBioware:
-      return new BiowarePage(editor, parent);
-    case kPageSpells:
-      return new SpellsPage(editor, parent);
-    case kPagePowers:
-      return new PowersPage(editor, parent);
-    case kPageGear:
-      return new GearPage(editor, parent);
-    case kPageBioInfo:
-      return new BioInfoPage(editor, parent);
-    case kPageBooks:
-      return new BooksPage(editor, parent);
-    case kPageContacts:
-      return new ContactsPage(editor, parent);
+#define IVGEN_PAGE_WIDGET(page, caption, unit, widget, commands) \
+  case page:                                                     \
+    return new widget(editor, parent);
+    IVGEN_PAGES(IVGEN_PAGE_WIDGET)
+#undef IVGEN_PAGE_WIDGET
   }
   return nullptr;
 }
