@@ -1,5 +1,6 @@
 // ivgen-batch: runs a script of editor actions without a window, for game masters who produce
 // many characters and for the end-to-end tests.
+#include <filesystem>
 #include <iostream>
 #include <optional>
 #include <sstream>
@@ -27,6 +28,13 @@ constexpr const char* kUsage =
 // The catalog checker, over the folder's settings file too: one line per problem, then the
 // count; 1 when anything was found.
 int CheckData(const std::string& folder) {
+  // Eleven "cannot be opened" lines would hide that the folder itself is the problem.
+  std::error_code error;
+  const std::filesystem::directory_iterator probe(folder, error);
+  if (error) {
+    std::cout << ivgen::ScriptedPlatform::Visible(ivgen::AsUtf8(folder)) << ": the folder cannot be opened\n";
+    return 1;
+  }
   // In an installed layout the player's copies are what would be loaded; each is named first.
   std::vector<std::string_view> names(ivgen::CatalogFileNames().begin(), ivgen::CatalogFileNames().end());
   names.push_back(ivgen::kSettingsFileName);

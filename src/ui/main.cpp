@@ -3,6 +3,7 @@
 #include <QPointer>
 #include <QScreen>
 #include <QTimer>
+#include <iostream>
 #include <utility>
 #include <vector>
 
@@ -11,6 +12,7 @@
 #include "platform/program_folder.h"
 #include "ui/about_dialog.h"
 #include "ui/artwork.h"
+#include "ui/command_line.h"
 #include "ui/main_window.h"
 #include "ui/pdf_export.h"
 #include "ui/qt_platform.h"
@@ -27,18 +29,36 @@ void QuitOnceShownIfAsked() {
   if (qEnvironmentVariableIsSet("IVGEN_QUIT_WHEN_SHOWN")) QTimer::singleShot(0, qApp, &QCoreApplication::quit);
 }
 
+// What the line asks for when it is not the window: the exit status.
+int WithoutWindow(const ivgen::CommandLine& line, int argc, char** argv) {
+  switch (line.action) {
+    case ivgen::CommandLine::Action::Help:
+      std::cout << ivgen::CommandLineHelp();
+      return 0;
+    case ivgen::CommandLine::Action::Version:
+      std::cout << "ivgen " << ivgen::kVersionText << "\n";
+      return 0;
+    case ivgen::CommandLine::Action::ExportPdf:
+      return ivgen::ExportPdfMain(line.exportFrom, line.exportTo, argc, argv);
+    default:
+      std::cerr << "ivgen: " << line.error << "\n\n" << ivgen::CommandLineHelp();
+      return 2;
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc > 1 && std::string(argv[1]) == ivgen::kExportPdfOption) return ivgen::ExportPdfMain(argc, argv);
-  // The command line names the settings file; read it before Qt takes its own options away.
-  std::vector<const char*> arguments(argv, argv + argc);
-  std::string commandLine = ivgen::CommandLineText(argc, arguments.data());
-  // A file manager starts the program with the character double-clicked; that names no settings.
-  std::string character;
-  if (ivgen::NamesCharacter(commandLine)) character = std::exchange(commandLine, "");
+  QStringList raw;
+  for (int i = 0; i < argc; ++i) raw << QString::fromLocal8Bit(argv[i]);
+  if (ivgen::ReadBeforeApplication(raw)) return WithoutWindow(ivgen::ReadCommandLine(raw), argc, argv);
 
   QApplication app(argc, argv);
+  // Qt has taken its own options away; what is left is ivgen's.
+  const ivgen::CommandLine line = ivgen::ReadCommandLine(QApplication::arguments());
+  if (line.action != ivgen::CommandLine::Action::Window) return WithoutWindow(line, argc, argv);
+  const std::string commandLine = line.settings;
+  const std::string character = line.character;
   QApplication::setOrganizationName("ivgen");
   QApplication::setApplicationName("ivgen");
   QApplication::setWindowIcon(ivgen::WindowIcon());

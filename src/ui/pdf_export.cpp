@@ -47,13 +47,7 @@ int Fail(const std::string& why) {
 
 }  // namespace
 
-int ExportPdfMain(int argc, char** argv) {
-  if (argc != 4) {
-    std::cerr << "usage: ivgen " << kExportPdfOption << " CHARACTER.iv3 OUT.pdf\n";
-    return 2;
-  }
-  const std::string character = argv[2];
-  const std::string out = argv[3];
+int ExportPdfMain(const std::string& character, const std::string& out, int argc, char** argv) {
   qInstallMessageHandler(KeepRemark);
   // Fonts and pictures need a GUI application, but no window is shown.
   qputenv("QT_QPA_PLATFORM", "offscreen");

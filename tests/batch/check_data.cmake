@@ -1,5 +1,5 @@
 # Runs ivgen-batch --check-data on FOLDER (relative to WORKDIR), or on SCRIPT when given, and
-# compares its output with EXPECTED and its errors with ERRORS (when given) and its exit status
+# compares its output with EXPECTED (a file) or OUTPUT (one line) and its errors with ERRORS (when given) and its exit status
 # with STATUS.
 if(DEFINED SCRIPT)
   set(arguments ${SCRIPT})
@@ -20,6 +20,9 @@ if(EXPECTED)
   if(NOT actual STREQUAL expected)
     message(FATAL_ERROR "output differs from ${EXPECTED}:\n${actual}")
   endif()
+endif()
+if(DEFINED OUTPUT AND NOT actual STREQUAL "${OUTPUT}\n")
+  message(FATAL_ERROR "output differs from '${OUTPUT}':\n${actual}")
 endif()
 if(DEFINED ERRORS AND NOT errors STREQUAL "${ERRORS}\n")
   message(FATAL_ERROR "errors differ from '${ERRORS}':\n${errors}")

@@ -44,6 +44,7 @@
 #include "record/text_file.h"
 #include "support/program_test.h"
 #include "ui/clicks.h"
+#include "ui/command_line.h"
 #include "ui/implant_lists.h"
 #include "ui/info_dialogs.h"
 #include "ui/main_window.h"
@@ -328,6 +329,42 @@ TEST_F(MainWindowTest, RecentFilesAndThePlaceOfTheWindowAreKeptPerUser) {
 
 // Whatever stands where the person's settings file belongs, the window starts, reads at most the
 // four recent files its menu shows, and the next save of the list leaves a settings file there.
+// The command line: a bare argument names the settings file unless it is a character; options
+// neither ivgen nor Qt knows are errors, never file names; Qt's own wait for the application.
+TEST(CommandLineTest, NamesSettingsCharactersAndRefusesUnknownOptions) {
+  using Action = CommandLine::Action;
+  const struct {
+    QStringList arguments;
+    bool beforeApplication;
+    Action action;
+    std::string settings;
+    std::string character;
+  } cases[] = {
+      {{"ivgen"}, false, Action::Window, "", ""},
+      {{"ivgen", "party.ini"}, false, Action::Window, "party.ini", ""},
+      {{"ivgen", "my", "settings.ini"}, false, Action::Window, "my settings.ini", ""},
+      {{"ivgen", "\"my settings.ini\""}, false, Action::Window, "my settings.ini", ""},
+      {{"ivgen", "party/Nyx.IV3"}, false, Action::Window, "", "party/Nyx.IV3"},
+      {{"ivgen", "--settings", "gm.ini", "nyx.iv3"}, false, Action::Window, "gm.ini", "nyx.iv3"},
+      {{"ivgen", "--settings=gm.ini"}, false, Action::Window, "gm.ini", ""},
+      {{"ivgen", "--settings", "gm.ini", "other.ini"}, false, Action::Error, "", ""},
+      {{"ivgen", "-platform", "offscreen"}, false, Action::Error, "", ""},
+      {{"ivgen", "--help"}, true, Action::Help, "", ""},
+      {{"ivgen", "-v"}, true, Action::Version, "", ""},
+      {{"ivgen", "--export-pdf", "nyx.iv3", "nyx.pdf"}, true, Action::ExportPdf, "", ""},
+      {{"ivgen", "--bogus"}, true, Action::Error, "", ""},
+      {{"ivgen", "-x", "party.ini"}, true, Action::Error, "", ""},
+  };
+  for (const auto& each : cases) {
+    SCOPED_TRACE(each.arguments.join(' ').toStdString());
+    EXPECT_EQ(ReadBeforeApplication(each.arguments), each.beforeApplication);
+    const CommandLine line = ReadCommandLine(each.arguments);
+    EXPECT_EQ(line.action, each.action) << line.error;
+    EXPECT_EQ(line.settings, each.settings);
+    EXPECT_EQ(line.character, each.character);
+  }
+}
+
 TEST_F(MainWindowTest, AnyUserSettingsFileLetsTheWindowStart) {
   namespace fs = std::filesystem;
   const fs::path conf =
