@@ -38,6 +38,7 @@ void HelpAndAbout::OpenHelp(bool searching) {
     help_.text = text;
     help_.sections = ParseGuide(text);
     help_.found = SearchGuide(help_.sections, help_.search);
+    help_.foundContents = SearchGuideContents(help_.sections, help_.search);
   }
   help_.open = true;
   // Set before the window shows, so it opens with the focus where the player will type.
@@ -48,6 +49,7 @@ void HelpAndAbout::OpenHelp(bool searching) {
 void HelpAndAbout::SearchHelp(const std::string& text) {
   help_.search = text;
   help_.found = SearchGuide(help_.sections, text);
+  help_.foundContents = SearchGuideContents(help_.sections, text);
 }
 
 void HelpAndAbout::CloseHelp() {

@@ -1,5 +1,7 @@
 #include "app/info_dialogs.h"
 
+#include <algorithm>
+
 #include <sys/stat.h>
 #include <sys/utsname.h>
 
@@ -35,17 +37,33 @@ std::vector<GuideSection> ParseGuide(std::string_view text) {
   return sections;
 }
 
-std::vector<std::string> SearchGuide(const std::vector<GuideSection>& guide, std::string_view text) {
+std::vector<const GuideSection*> MatchingSections(const std::vector<GuideSection>& guide, std::string_view text) {
   const std::string wanted = LowerCase(Trim(text));
-  std::vector<std::string> found;
+  std::vector<const GuideSection*> found;
   for (const GuideSection& section : guide) {
     if (section.heading.empty()) continue;
     bool holds = LowerCase(section.heading).find(wanted) != std::string::npos;
     for (size_t i = 0; !holds && i < section.lines.size(); ++i) {
       holds = LowerCase(section.lines[i]).find(wanted) != std::string::npos;
     }
-    if (holds) found.push_back(section.heading);
+    if (holds) found.push_back(&section);
   }
+  return found;
+}
+
+std::vector<std::string> SearchGuide(const std::vector<GuideSection>& guide, std::string_view text) {
+  std::vector<std::string> found;
+  for (const GuideSection* section : MatchingSections(guide, text)) found.push_back(section->heading);
+  return found;
+}
+
+std::string ContentsLine(const GuideSection& section) {
+  return std::string(2 * std::max(0, section.level - 1), ' ') + section.heading;
+}
+
+std::vector<std::string> SearchGuideContents(const std::vector<GuideSection>& guide, std::string_view text) {
+  std::vector<std::string> found;
+  for (const GuideSection* section : MatchingSections(guide, text)) found.push_back(ContentsLine(*section));
   return found;
 }
 

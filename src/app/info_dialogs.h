@@ -32,6 +32,10 @@ std::vector<GuideSection> ParseGuide(std::string_view text);
 /// The headings of the sections whose heading or lines hold the text, without regard to case; all
 /// headings for an empty text.
 std::vector<std::string> SearchGuide(const std::vector<GuideSection>& guide, std::string_view text);
+/// A heading as a contents list shows it: two blanks a level below the first.
+std::string ContentsLine(const GuideSection& section);
+/// The same sections as SearchGuide, as contents lines.
+std::vector<std::string> SearchGuideContents(const std::vector<GuideSection>& guide, std::string_view text);
 
 /// What the help window shows: the guide's text, and under its search field the sections found.
 struct HelpView {
@@ -42,6 +46,8 @@ struct HelpView {
   std::vector<GuideSection> sections;
   std::string search;
   std::vector<std::string> found;
+  /// The found headings as the window's contents list shows them, indented by level.
+  std::vector<std::string> foundContents;
   bool operator==(const HelpView&) const = default;
 };
 

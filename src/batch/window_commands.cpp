@@ -44,7 +44,7 @@ void ScriptRunner::AddWindowCommands() {
     editor_.Info().HelpContents();
     if (!editor_.Info().Help().open) return;
     for (const GuideSection& section : editor_.Info().Help().sections) {
-      if (!section.heading.empty()) Say("contents " + std::string(2 * (section.level - 1), ' ') + section.heading);
+      if (!section.heading.empty()) Say("contents " + ContentsLine(section));
     }
   });
   commands_["help-search"] = [this](const ScriptLine& line, std::string&) {

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QSplitter>
 #include <QVBoxLayout>
 
@@ -39,6 +40,7 @@ HelpWindow::HelpWindow(Editor& editor, QWidget* parent) : QDialog(parent), edito
   split->addWidget(left);
   split->addWidget(text_);
   split->setStretchFactor(1, 1);
+  split->setSizes({QFontMetrics(font()).averageCharWidth() * 34, QFontMetrics(font()).averageCharWidth() * 96});
   auto* close = new QPushButton("&Close", this);
   connect(close, &QPushButton::clicked, this, &HelpWindow::reject);
   auto* buttons = new QHBoxLayout;
@@ -47,7 +49,6 @@ HelpWindow::HelpWindow(Editor& editor, QWidget* parent) : QDialog(parent), edito
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(split, 1);
   layout->addLayout(buttons);
-  resize(760, 560);
 
   connect(search_, &QLineEdit::textChanged, this, &HelpWindow::Search);
   connect(found_, &QListWidget::currentTextChanged, this, &HelpWindow::GoTo);
@@ -62,7 +63,7 @@ void HelpWindow::Refresh() {
   }
   const QSignalBlocker quiet(found_);
   found_->clear();
-  for (const std::string& heading : help.found) found_->addItem(ToQt(heading));
+  for (const std::string& heading : help.foundContents) found_->addItem(ToQt(heading));
   if (help.searching) search_->setFocus();
 }
 
@@ -75,10 +76,19 @@ void HelpWindow::Search(const QString& text) {
   text_->find(text);
 }
 
-void HelpWindow::GoTo(const QString& heading) {
+void HelpWindow::GoTo(const QString& line) {
+  const QString heading = line.trimmed();
   if (heading.isEmpty()) return;
   text_->moveCursor(QTextCursor::Start);
   text_->find(heading);
+}
+
+QSize HelpWindow::sizeHint() const {
+  // Wide enough for the guide's lines beside the contents, tall enough to read a section.
+  const QFontMetrics metrics(font());
+  QSize size(metrics.averageCharWidth() * 130, metrics.lineSpacing() * 40);
+  if (screen() != nullptr) size = size.boundedTo(screen()->availableGeometry().size() * 9 / 10);
+  return size;
 }
 
 void HelpWindow::reject() { editor_.Info().CloseHelp(); }

@@ -20,6 +20,7 @@ class HelpWindow : public QDialog {
   HelpWindow(Editor& editor, QWidget* parent);
   /// Shows the Editor's help view; puts the focus in the search field when opened for a search.
   void Refresh();
+  QSize sizeHint() const override;
 
  protected:
   void reject() override;

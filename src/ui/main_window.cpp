@@ -80,6 +80,7 @@ MainWindow::MainWindow(Editor& editor, QtPlatform* platform) : editor_(editor), 
 
   if (platform != nullptr) {
     platform->SetParent(this);
+    platform->SetCurrentFile([this] { return editor_.Document().CurrentFile; });
     platform->SetDialogHooks({[this](Dialog dialog, bool modal) { OpenDialog(dialog, modal); },
                               [this](Dialog dialog) { CloseDialog(dialog); }});
   }
@@ -351,7 +352,12 @@ void MainWindow::OpenDialog(Dialog dialog, bool modal) {
   if (!slot) return;
   if (view != nullptr) connect(view, &DialogView::Changed, this, &MainWindow::Refresh);
   if (!modal) {
-    slot->adjustSize();
+    // The help window reads best large; adjustSize would hold it to two thirds of the screen.
+    if (dialog == Dialog::Help) {
+      slot->resize(slot->sizeHint());
+    } else {
+      slot->adjustSize();
+    }
     // Shown first, so its frame is known and counted where it is placed.
     slot->show();
     PlaceBeside(slot);

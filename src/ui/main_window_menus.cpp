@@ -80,9 +80,10 @@ void MainWindow::BuildMenus() {
   file->addSeparator();
   AddAction(file, "Propert&ies", &MainWindow::OnProperties);
   file->addSeparator();
-  QAction* printAction = AddAction(file, "&Print to HTML", &MainWindow::OnPrintToHtml, QKeySequence::Print);
+  AddAction(file, "&Print to HTML", &MainWindow::OnPrintToHtml, QKeySequence::Print);
   AddAction(file, "Export Sheet as P&DF...", &MainWindow::OnExportSheetAsPdf);
-  AddAction(file, "Print S&heet...", &MainWindow::OnPrintSheet, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
+  QAction* printSheetAction =
+      AddAction(file, "Print S&heet...", &MainWindow::OnPrintSheet, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
   file->addSeparator();
   file->setToolTipsVisible(true);
   for (size_t i = 0; i < kRecentFileCount; ++i) {
@@ -125,11 +126,13 @@ void MainWindow::BuildMenus() {
   newAction->setIcon(ToolbarIcon(ToolIcon::New));
   openAction->setIcon(ToolbarIcon(ToolIcon::Open));
   saveAction->setIcon(ToolbarIcon(ToolIcon::Save));
-  printAction->setIcon(ToolbarIcon(ToolIcon::Print));
+  // The printer button prints the sheet on paper; Print to HTML, which finalizes the character,
+  // is kept to the File menu where its name says what it does.
+  printSheetAction->setIcon(ToolbarIcon(ToolIcon::Print));
   toolbar->addAction(newAction);
   toolbar->addAction(openAction);
   toolbar->addAction(saveAction);
-  toolbar->addAction(printAction);
+  toolbar->addAction(printSheetAction);
   toolbar->addSeparator();
   undoAction_->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
   redoAction_->setIcon(style()->standardIcon(QStyle::SP_ArrowForward));

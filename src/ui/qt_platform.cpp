@@ -1,13 +1,16 @@
 #include "ui/qt_platform.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QStatusBar>
 
 #include "ui/qt_text.h"
@@ -110,14 +113,25 @@ std::string QtPlatform::Input(const std::string& prompt, const std::string& titl
   return dialog.exec() == QDialog::Accepted ? FromQt(dialog.textValue()) : std::string();
 }
 
+QString FileDialogFolder(const std::string& currentFile) {
+  if (!currentFile.empty()) {
+    const QFileInfo file(QFile::decodeName(QByteArray::fromStdString(currentFile)));
+    if (file.absoluteDir().exists()) return file.absolutePath();
+  }
+  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  return documents.isEmpty() ? QDir::homePath() : documents;
+}
+
 std::string QtPlatform::OpenFile(const FileRequest& request) {
-  const QString path =
-      QFileDialog::getOpenFileName(parent_, ToQt(request.title), ToQt(request.proposedName), QtFilter(request.filter));
+  const QString folder = FileDialogFolder(currentFile_ ? currentFile_() : std::string());
+  const QString start = request.proposedName.empty() ? folder : QDir(folder).filePath(ToQt(request.proposedName));
+  const QString path = QFileDialog::getOpenFileName(parent_, ToQt(request.title), start, QtFilter(request.filter));
   return QFile::encodeName(path).toStdString();
 }
 
 std::string QtPlatform::SaveFile(const FileRequest& request) {
-  QFileDialog dialog(parent_, ToQt(request.title), QString(), QtFilter(request.filter));
+  QFileDialog dialog(parent_, ToQt(request.title), FileDialogFolder(currentFile_ ? currentFile_() : std::string()),
+                     QtFilter(request.filter));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setDefaultSuffix(ToQt(request.defaultExtension));
   if (!request.proposedName.empty()) dialog.selectFile(ToQt(request.proposedName));

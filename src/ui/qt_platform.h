@@ -16,6 +16,9 @@ namespace ivgen {
 /// "description|pattern" as a Qt name filter: "Picture (*.gif; *.jpg)|*.gif;*.jpg" becomes
 /// "Picture (*.gif *.jpg)".
 QString QtFilter(const std::string& filter);
+/// Where the file dialogs open: the current character's folder, else the player's documents
+/// folder (never the program's, which an installed copy may not write).
+QString FileDialogFolder(const std::string& currentFile);
 
 class QtPlatform : public Platform {
  public:
@@ -29,6 +32,8 @@ class QtPlatform : public Platform {
   /// The splash window stays on top; a prompt during start-up closes it first so it is seen.
   void SetSplash(QWidget* splash) { splash_ = splash; }
   void SetDialogHooks(DialogHooks hooks) { hooks_ = std::move(hooks); }
+  /// The character file now open (empty for a new one), for where the file dialogs start.
+  void SetCurrentFile(std::function<std::string()> currentFile) { currentFile_ = std::move(currentFile); }
 
   Answer Message(const ShownText& text, const std::string& title, Icon icon, Buttons buttons) override;
   std::string Input(const std::string& prompt, const std::string& title, const std::string& initial) override;
@@ -56,6 +61,7 @@ class QtPlatform : public Platform {
   QPointer<QWidget> parent_;
   QPointer<QWidget> splash_;
   DialogHooks hooks_;
+  std::function<std::string()> currentFile_;
   QPointer<QProgressDialog> progress_;
   // The progress window appears only for a load long enough for a person to see it.
   QElapsedTimer progressClock_;

@@ -31,6 +31,7 @@
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QTimer>
+#include <QToolBar>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <chrono>
@@ -184,6 +185,12 @@ TEST_F(MainWindowTest, OpensOnPrioritiesWithTheTwelvePagesAndMenus) {
             (QStringList{"Status &Bar", "&Refresh", "&Left to Do", "Sheet Preview", "&Character Gen.", "&Options..."}));
   EXPECT_EQ(MenuItem("&Print to HTML")->shortcut(), QKeySequence(QKeySequence::Print));
   EXPECT_EQ(MenuItem("Print S&heet...")->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
+  // The printer button prints on paper; finalizing stays a menu command named for what it does.
+  QStringList buttons;
+  for (QAction* action : Find<QToolBar>("toolbar")->actions()) {
+    if (!action->isSeparator()) buttons << action->text();
+  }
+  EXPECT_EQ(buttons, (QStringList{"&New", "&Open...", "&Save", "Print S&heet...", "&Undo", "&Redo"}));
   EXPECT_EQ(MenuItems("&Help"), (QStringList{"&Contents", "&Search For Help On...", "&About"}));
 
   for (int page = 0; page < Window().Pages()->count(); ++page) {
@@ -332,6 +339,10 @@ TEST_F(MainWindowTest, RecentFilesAndThePlaceOfTheWindowAreKeptPerUser) {
 // The command line: a bare argument names the settings file unless it is a character; options
 // neither ivgen nor Qt knows are errors, never file names; Qt's own wait for the application.
 TEST(CommandLineTest, NamesSettingsCharactersAndRefusesUnknownOptions) {
+  // The file dialogs open beside the character, or in the documents folder for a new one.
+  EXPECT_EQ(FileDialogFolder("/tmp/nyx.iv3"), "/tmp");
+  EXPECT_EQ(FileDialogFolder(""), QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+
   using Action = CommandLine::Action;
   const struct {
     QStringList arguments;
@@ -620,7 +631,18 @@ TEST_F(MainWindowTest, HelpWindowSearchesTheGuideAndSystemInfoCopies) {
     found << help.findChild<QListWidget*>("found")->item(row)->text();
   }
   EXPECT_TRUE(found.contains("Printing and finalizing")) << found.join(", ").toStdString();
-  EXPECT_FALSE(found.contains("Gear"));
+  EXPECT_FALSE(found.contains("  Gear"));
+  // Cleared, the search lists the contents, each heading indented by its level.
+  help.findChild<QLineEdit*>("search")->clear();
+  QStringList contents;
+  for (int row = 0; row < help.findChild<QListWidget*>("found")->count(); ++row) {
+    contents << help.findChild<QListWidget*>("found")->item(row)->text();
+  }
+  EXPECT_EQ(contents.mid(0, 4), (QStringList{"The ivgen player's guide", "Building with priorities",
+                                             "  A worked example: Razorback", "Building with build points"}));
+  // It opens at a size to read the guide by, not shrunk to its controls.
+  EXPECT_GE(help.sizeHint().width(), 700);
+  EXPECT_GE(help.sizeHint().height(), 500);
   Shot(help, "help");
   QTest::keyClick(&help, Qt::Key_Escape);
   EXPECT_FALSE(editor_->Info().Help().open);
