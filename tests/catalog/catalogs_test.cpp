@@ -20,7 +20,7 @@
 #include "catalog/skill_catalog.h"
 #include "catalog_fixture.h"
 #include "record/entries.h"
-#include "support/file_size_limit.h"
+#include "support/test_system.h"
 #include "support/joined.h"
 
 namespace ivgen {
@@ -337,7 +337,7 @@ TEST(SaveBooks, AFailedWriteLeavesBooksDatAsItWasAndNamesThePath) {
   auto books = *LoadBooks(folder.Path());
   books.allowed.clear();
   IoResult result;
-  test_support::WithFileSizeLimit(16, [&] { return (result = SaveBooks(folder.Path(), books)).ok; });
+  test_support::WhileWritesFail(folder.Path() + "books.dat", 16, [&] { return (result = SaveBooks(folder.Path(), books)).ok; });
   EXPECT_FALSE(result.ok);
   EXPECT_EQ(result.path, folder.Path() + "books.dat");
   EXPECT_EQ(folder.Read("books.dat"), original);
