@@ -81,8 +81,8 @@ bool MayFollowLink(std::uint32_t user, std::uint32_t linkOwner, std::uint32_t fo
 /// The running program's own file, or "" when the system does not say.
 std::string ExecutablePath();
 /// The folder each program keeps the person's settings under, with a trailing separator:
-/// $XDG_CONFIG_HOME or ~/.config on POSIX (HOME, else the user's entry), %APPDATA% on Windows.
-/// "" when no absolute folder is known.
+/// $XDG_CONFIG_HOME or ~/.config on POSIX (HOME, else the user's entry), %APPDATA% on Windows
+/// (else the system's roaming application data folder). "" when no absolute folder is known.
 std::string ConfigHome();
 /// The system's name, version and processor, as System Info shows them ("Linux 6.1.0 x86_64").
 std::string OperatingSystemText();

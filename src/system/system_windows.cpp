@@ -413,7 +413,8 @@ std::string ExecutablePath() {
 
 std::string ConfigHome() {
   std::wstring folder;
-  if (const wchar_t* appData = _wgetenv(L"APPDATA"); appData != nullptr && IsAbsolute(appData)) {
+  // As HOME on POSIX: the system's answer only when the variable is unset.
+  if (const wchar_t* appData = _wgetenv(L"APPDATA"); appData != nullptr && appData[0] != L'\0') {
     folder = appData;
   } else {
     wchar_t* known = nullptr;

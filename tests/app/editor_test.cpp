@@ -10,8 +10,8 @@
 #include <random>
 
 #include "purchase/contacts.h"
-#include "support/test_system.h"
 #include "support/program_test.h"
+#include "support/test_system.h"
 
 namespace ivgen {
 namespace {

@@ -25,9 +25,10 @@ std::string PlayerFolderOf(const std::string& config) {
 // A path under a test's folder as the program spells it: its own parts joined by the separator
 // the folder's names end with.
 std::string Spelt(const std::filesystem::path& root, std::string_view relative) {
-  std::string path = relative.starts_with("config/") ? PlayerFolderOf((root / "config").string()) +
-                                                           std::string(relative.substr(std::string_view("config/ivgen/").size()))
-                                                     : (root / relative).string();
+  std::string path = relative.starts_with("config/")
+                         ? PlayerFolderOf((root / "config").string()) +
+                               std::string(relative.substr(std::string_view("config/ivgen/").size()))
+                         : (root / relative).string();
   return path;
 }
 

@@ -15,9 +15,7 @@ namespace ivgen::testing {
 class CatalogFolder {
  public:
   CatalogFolder() : path_(test_support::FreshFolder("catalog")) {}
-  ~CatalogFolder() {
-    test_support::RemoveFolder(path_);
-  }
+  ~CatalogFolder() { test_support::RemoveFolder(path_); }
   CatalogFolder(const CatalogFolder&) = delete;
   CatalogFolder& operator=(const CatalogFolder&) = delete;
 

@@ -455,8 +455,7 @@ class TempFolder {
  public:
   TempFolder() {
     static int serial = 0;
-    path_ =
-        fs::temp_directory_path() / ("ivgen-charfile-" + std::to_string(getpid()) + "-" + std::to_string(++serial));
+    path_ = fs::temp_directory_path() / ("ivgen-charfile-" + std::to_string(getpid()) + "-" + std::to_string(++serial));
     fs::create_directories(path_);
   }
   ~TempFolder() {

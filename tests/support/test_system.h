@@ -80,9 +80,9 @@ inline bool UnderWine() {
 /// Runs `write`, which writes `path`, while writing there fails part-way: on POSIX the disk seems
 /// full past `bytes` (a file size limit, which stops root too), on Windows another program holds
 /// the file open without sharing it. Its answer.
-inline bool WhileWritesFail(const std::string& path, long bytes, const std::function<bool()>& write) {
+inline bool WhileWritesFail([[maybe_unused]] const std::string& path, [[maybe_unused]] long bytes,
+                            const std::function<bool()>& write) {
 #ifdef _WIN32
-  (void)bytes;
   const int size = MultiByteToWideChar(CP_UTF8, 0, path.c_str(), -1, nullptr, 0);
   std::wstring wide(static_cast<size_t>(size), L'\0');
   MultiByteToWideChar(CP_UTF8, 0, path.c_str(), -1, wide.data(), size);
