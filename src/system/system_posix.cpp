@@ -12,6 +12,8 @@
 
 #include "system/system.h"
 
+#include "system/shared.h"
+
 namespace ivgen {
 
 namespace {
@@ -19,11 +21,10 @@ namespace {
 // Links followed before giving up, as the system itself does.
 constexpr int kMaxLinks = 40;
 constexpr const char* kForeignLink = "another user's link in a shared folder is not followed";
-// mkostemp's template: the fixed part, then six random letters or digits.
-constexpr std::string_view kTemporaryPrefix = ".~ivgen";
-constexpr size_t kTemporaryNameLength = kTemporaryPrefix.size() + 6;
-// Older than any save takes, so a temporary file this old belongs to a save that was killed.
-constexpr time_t kStaleSeconds = 60 * 60;
+using system_shared::IsTemporaryName;
+using system_shared::kStaleSeconds;
+using system_shared::kTemporaryPrefix;
+using system_shared::TooLarge;
 
 class Descriptor {
  public:
@@ -45,10 +46,6 @@ class Descriptor {
   int fd_;
 };
 
-std::string TooLarge(std::uintmax_t limit) {
-  return "the file is larger than " + std::to_string(limit / (1024 * 1024)) + " MB";
-}
-
 const char* FolderOrCurrent(const std::string& folder) { return folder.empty() ? "." : folder.c_str(); }
 
 // The file a path finally names, following links in its last part; "" or why it cannot. The
@@ -68,15 +65,6 @@ std::string FollowLinks(std::string& path) {
     path = !target.empty() && target.front() == '/' ? target : folder + target;
   }
   return std::strerror(ELOOP);
-}
-
-bool IsTemporaryName(std::string_view name) {
-  if (name.size() != kTemporaryNameLength || name.substr(0, kTemporaryPrefix.size()) != kTemporaryPrefix) return false;
-  for (char c : name.substr(kTemporaryPrefix.size())) {
-    const bool alphanumeric = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
-    if (!alphanumeric) return false;
-  }
-  return true;
 }
 
 // A save killed while writing leaves a full-size temporary file that nothing else would remove.
@@ -238,6 +226,7 @@ std::string ReplaceFileBytes(const std::string& path, std::string_view bytes) {
   RemoveStaleTemporaries(folder);
   // mkostemp creates a file no one can have planted (never a link) under a name no one can
   // predict; the short fixed name leaves room for the longest file name the folder allows.
+  // mkostemp's template: the fixed part, then six random letters or digits.
   std::string temporary = folder + std::string(kTemporaryPrefix) + "XXXXXX";
   Descriptor file(::mkostemp(temporary.data(), O_CLOEXEC));
   if (file.get() < 0) return fail(errno);

@@ -15,14 +15,18 @@
 
 #include "system/system.h"
 
+#include "system/shared.h"
+
 namespace ivgen {
 
 namespace {
 
-constexpr std::string_view kTemporaryPrefix = ".~ivgen";
-constexpr size_t kTemporaryRandomLetters = 6;
-// Older than any save takes, so a temporary file this old belongs to a save that was killed.
-constexpr ULONGLONG kStaleSeconds = 60 * 60;
+using system_shared::IsTemporaryName;
+using system_shared::kStaleSeconds;
+using system_shared::kTemporaryPrefix;
+using system_shared::kTemporaryRandomLetters;
+using system_shared::TooLarge;
+
 // FILETIME counts 100 ns steps from 1601; time_t seconds from 1970.
 constexpr ULONGLONG kFileTimePerSecond = 10'000'000;
 constexpr ULONGLONG kFileTimeAt1970 = 116'444'736'000'000'000;
@@ -89,10 +93,6 @@ std::wstring SystemPath(const std::string& path) {
   return wide.size() < kLongPath ? wide : FullPath(wide);
 }
 
-std::string TooLarge(std::uintmax_t limit) {
-  return "the file is larger than " + std::to_string(limit / (1024 * 1024)) + " MB";
-}
-
 // The common failures read as they do on the other systems; the rest as Windows words them.
 std::string ErrorText(DWORD error) {
   switch (error) {
@@ -138,17 +138,6 @@ std::time_t TimeOf(const FILETIME& time) {
   return static_cast<std::time_t>((steps - kFileTimeAt1970) / kFileTimePerSecond);
 }
 
-bool IsTemporaryName(std::string_view name) {
-  if (name.size() != kTemporaryPrefix.size() + kTemporaryRandomLetters || !name.starts_with(kTemporaryPrefix)) {
-    return false;
-  }
-  for (char c : name.substr(kTemporaryPrefix.size())) {
-    const bool alphanumeric = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
-    if (!alphanumeric) return false;
-  }
-  return true;
-}
-
 // A save killed while writing leaves a full-size temporary file that nothing else would remove.
 // The folder's ACL decides whose may go, as Windows has no owner test as cheap as a user id.
 void RemoveStaleTemporaries(const std::wstring& folder) {
@@ -161,8 +150,7 @@ void RemoveStaleTemporaries(const std::wstring& folder) {
   const std::time_t now = TimeOf(nowTime);
   do {
     const bool plainFile = (found.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) == 0;
-    if (plainFile && IsTemporaryName(Utf8(found.cFileName)) &&
-        static_cast<ULONGLONG>(now - TimeOf(found.ftLastWriteTime)) > kStaleSeconds) {
+    if (plainFile && IsTemporaryName(Utf8(found.cFileName)) && now - TimeOf(found.ftLastWriteTime) > kStaleSeconds) {
       DeleteFileW((folder + found.cFileName).c_str());
     }
   } while (FindNextFileW(search, &found) != 0);
