@@ -25,6 +25,9 @@
 #include "support/joined.h"
 #include "support/program_folder.h"
 #include "support/test_system.h"
+#ifdef _WIN32
+#include <aclapi.h>
+#endif
 
 namespace ivgen {
 namespace {
@@ -347,9 +350,78 @@ TEST_F(TextFileTest, ReplaceFileRefusesAnotherUsersLinkInASharedFolder) {
 // A file shared with a friend through an ACL, or marked by another program, stays so. ACL bytes:
 // version 2, then tag, permissions and id of each entry: the owner, the friend, the group, the
 // mask and the others.
+#ifdef _WIN32
+// Everyone, the one account every Windows has under the same id.
+struct WorldSid {
+  WorldSid() {
+    SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
+    AllocateAndInitializeSid(&world, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0, &sid);
+  }
+  ~WorldSid() { FreeSid(sid); }
+  PSID sid = nullptr;
+};
+
+// Gives everyone read access through an explicit entry of the file's ACL; whether it could.
+bool ShareWithEveryone(const fs::path& path) {
+  PACL old = nullptr;
+  PSECURITY_DESCRIPTOR descriptor = nullptr;
+  if (GetNamedSecurityInfoW(path.c_str(), SE_FILE_OBJECT, DACL_SECURITY_INFORMATION, nullptr, nullptr, &old, nullptr,
+                            &descriptor) != ERROR_SUCCESS) {
+    return false;
+  }
+  const WorldSid everyone;
+  EXPLICIT_ACCESSW access{};
+  access.grfAccessPermissions = GENERIC_READ;
+  access.grfAccessMode = GRANT_ACCESS;
+  access.grfInheritance = NO_INHERITANCE;
+  access.Trustee.TrusteeForm = TRUSTEE_IS_SID;
+  access.Trustee.TrusteeType = TRUSTEE_IS_WELL_KNOWN_GROUP;
+  access.Trustee.ptstrName = static_cast<LPWSTR>(everyone.sid);
+  PACL updated = nullptr;
+  bool done = SetEntriesInAclW(1, &access, old, &updated) == ERROR_SUCCESS &&
+              SetNamedSecurityInfoW(const_cast<wchar_t*>(path.c_str()), SE_FILE_OBJECT, DACL_SECURITY_INFORMATION,
+                                    nullptr, nullptr, updated, nullptr) == ERROR_SUCCESS;
+  LocalFree(updated);
+  LocalFree(descriptor);
+  return done;
+}
+
+// Whether the file's ACL holds an entry of its own (not inherited) that lets everyone in.
+bool SharedWithEveryone(const fs::path& path) {
+  PACL acl = nullptr;
+  PSECURITY_DESCRIPTOR descriptor = nullptr;
+  if (GetNamedSecurityInfoW(path.c_str(), SE_FILE_OBJECT, DACL_SECURITY_INFORMATION, nullptr, nullptr, &acl, nullptr,
+                            &descriptor) != ERROR_SUCCESS) {
+    return false;
+  }
+  const WorldSid everyone;
+  bool found = false;
+  for (DWORD i = 0; acl != nullptr && i < acl->AceCount && !found; ++i) {
+    void* entry = nullptr;
+    if (GetAce(acl, i, &entry) == 0) continue;
+    const auto* allowed = static_cast<const ACCESS_ALLOWED_ACE*>(entry);
+    found = allowed->Header.AceType == ACCESS_ALLOWED_ACE_TYPE && (allowed->Header.AceFlags & INHERITED_ACE) == 0 &&
+            EqualSid(const_cast<DWORD*>(&allowed->SidStart), everyone.sid) != 0;
+  }
+  LocalFree(descriptor);
+  return found;
+}
+#endif
+
 TEST_F(TextFileTest, ReplaceFileKeepsExtendedAttributesAndACLs) {
 #ifdef _WIN32
-  GTEST_SKIP() << "POSIX extended attributes; ReplaceFileW keeps a Windows ACL, which Wine does not model";
+  // A character shared with the table through its ACL stays shared.
+  const std::string path = Path("nyx.iv3");
+  ASSERT_TRUE(ReplaceFile(path, "old").ok);
+  if (!ShareWithEveryone(NativePath(path)) || !SharedWithEveryone(NativePath(path))) {
+    GTEST_SKIP() << "this file system keeps no ACLs";
+  }
+  ASSERT_TRUE(ReplaceFile(path, kBytes).ok);
+  EXPECT_EQ(Read("nyx.iv3"), kBytes);
+  if (test_support::UnderWine() && !SharedWithEveryone(NativePath(path))) {
+    GTEST_SKIP() << "Wine's ReplaceFileW does not carry the old file's ACL over, as Windows does";
+  }
+  EXPECT_TRUE(SharedWithEveryone(NativePath(path)));
 #else
   std::string acl("\x02\0\0\0", 4);
   for (const auto& [tag, perm, id] : {std::tuple<uint16_t, uint16_t, uint32_t>{0x01, 6, ~0u},
