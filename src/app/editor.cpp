@@ -13,17 +13,13 @@
 #include "record/values.h"
 #include "rules/attributes.h"
 #include "rules/page_change.h"
+#include "system/system.h"
 
 namespace ivgen {
 
 namespace {
 
 constexpr const char* kNewTitlePrefix = "Ironveil Character Generator ";
-
-std::string FileNameOf(const std::string& path) {
-  const size_t slash = path.rfind('/');
-  return slash == std::string::npos ? path : path.substr(slash + 1);
-}
 
 }  // namespace
 
@@ -240,7 +236,7 @@ void Editor::OpenRecent(size_t index) {
   const std::string path = recent_[index];
   std::error_code error;
   // Asked before the save prompt, so a vanished file costs the player nothing.
-  if (!std::filesystem::exists(path, error)) {
+  if (!std::filesystem::exists(NativePath(path), error)) {
     recent_.erase(recent_.begin() + static_cast<std::ptrdiff_t>(index));
     Tell(ShownText::Path(path) + " is gone; it was taken off the recent files.", Icon::Warning);
     return;
@@ -296,7 +292,7 @@ void Editor::Load(const std::string& path) {
 }
 
 ShownText Editor::OpenedTitle() const {
-  return "Ironveil CharGen 3 - [" + ShownText::Path(FileNameOf(document_.CurrentFile)) + "]";
+  return "Ironveil CharGen 3 - [" + ShownText::Path(std::string(LastName(document_.CurrentFile))) + "]";
 }
 
 std::string Editor::FileText() {

@@ -1,11 +1,6 @@
 #include "app/info_dialogs.h"
 
 #include <algorithm>
-
-#include <sys/stat.h>
-#include <sys/utsname.h>
-
-#include <ctime>
 #include <map>
 
 #include "catalog/catalog_checker.h"
@@ -13,6 +8,7 @@
 #include "record/cp1252.h"
 #include "record/text.h"
 #include "record/values.h"
+#include "system/system.h"
 
 namespace ivgen {
 
@@ -76,15 +72,11 @@ std::vector<InfoLine> FileProperties(const std::string& currentFile, const Chara
     lines.push_back({"File", "not saved yet"});
   } else {
     lines.push_back({"File", ShownText::Path(currentFile)});
-    struct stat info {};
-    if (::stat(currentFile.c_str(), &info) != 0) {
-      lines.push_back({"Size", "the file is gone"});
+    if (const std::optional<FileFacts> facts = FactsOf(currentFile)) {
+      lines.push_back({"Size", IntText(static_cast<int64_t>(facts->size)) + " bytes"});
+      lines.push_back({"Last saved", LocalTimeText(facts->modified)});
     } else {
-      lines.push_back({"Size", IntText(static_cast<int64_t>(info.st_size)) + " bytes"});
-      std::tm local{};
-      char when[32] = "";
-      if (localtime_r(&info.st_mtime, &local) != nullptr) std::strftime(when, sizeof when, "%Y-%m-%d %H:%M", &local);
-      lines.push_back({"Last saved", std::string(when)});
+      lines.push_back({"Size", "the file is gone"});
     }
   }
   lines.push_back({"Generation method", method});
@@ -95,10 +87,8 @@ std::vector<InfoLine> SystemInformation(const std::string& version, const std::s
                                         const std::string& settingsFile) {
   std::vector<InfoLine> lines;
   lines.push_back({"Program", "ivgen " + version});
-  utsname system{};
-  if (::uname(&system) == 0) {
-    lines.push_back(
-        {"Operating system", Utf8ToCp1252(std::string(system.sysname) + " " + system.release + " " + system.machine)});
+  if (const std::string system = OperatingSystemText(); !system.empty()) {
+    lines.push_back({"Operating system", Utf8ToCp1252(system)});
   }
   lines.push_back({"Program folder", ShownText::Path(programFolder)});
   lines.push_back({"Settings file", ShownText::Path(settingsFile)});

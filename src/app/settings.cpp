@@ -7,6 +7,7 @@
 #include "record/cp1252.h"
 #include "record/text.h"
 #include "record/values.h"
+#include "system/system.h"
 
 namespace ivgen {
 
@@ -53,7 +54,7 @@ Settings LoadSettings(const std::string& path, Platform& platform) {
   IoResult problem;
   const IniFile ini = IniFile::Load(path, &problem);
   std::error_code error;
-  if (!problem.ok && std::filesystem::exists(path, error)) {
+  if (!problem.ok && std::filesystem::exists(NativePath(path), error)) {
     platform.Message("The settings were not read; the defaults are used.\r\n" + problem.Describe("read"), kAppTitle,
                      Icon::Warning, Buttons::Ok);
   }
@@ -76,10 +77,10 @@ std::optional<std::string> PictureFieldText(const std::string& path, ShownText& 
 }
 
 std::vector<CatalogProblem> CheckSettingsFile(const std::string& path) {
-  const std::string name = std::filesystem::path(path).filename().string();
+  const std::string name(LastName(path));
   std::vector<CatalogProblem> problems;
   std::error_code error;
-  if (!std::filesystem::exists(path, error)) return problems;
+  if (!std::filesystem::exists(NativePath(path), error)) return problems;
   IoResult problem;
   const auto bytes = ReadWholeFile(path, &problem);
   if (!bytes) return {{name, 0, "cannot be read: " + problem.reason}};

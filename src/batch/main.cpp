@@ -16,6 +16,7 @@
 #include "platform/program_folder.h"
 #include "platform/scripted_platform.h"
 #include "record/cp1252.h"
+#include "system/system.h"
 
 namespace {
 
@@ -63,14 +64,18 @@ int CheckData(const std::string& folder) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Output is compared byte for byte with what the same script printed elsewhere.
+  ivgen::UseBinaryStandardStreams();
+  const std::vector<std::string> arguments = ivgen::CommandLineArguments(argc, argv);
+  const size_t count = arguments.size();
   std::string settingsFile;
   std::string scriptName;
-  for (int i = 1; i < argc; ++i) {
-    const std::string argument = argv[i];
-    if (argument == "--settings" && i + 1 < argc) {
-      settingsFile = argv[++i];
-    } else if (argument == "--check-data" && i == 1 && argc <= 3) {
-      return CheckData(argc == 3 ? argv[2] : ivgen::ProgramFolder());
+  for (size_t i = 1; i < count; ++i) {
+    const std::string& argument = arguments[i];
+    if (argument == "--settings" && i + 1 < count) {
+      settingsFile = arguments[++i];
+    } else if (argument == "--check-data" && i == 1 && count <= 3) {
+      return CheckData(count == 3 ? arguments[2] : ivgen::ProgramFolder());
     } else if (argument == "--help" || argument == "-h") {
       std::cout << kUsage;
       return 0;

@@ -1,9 +1,5 @@
 #include "batch/script_runner.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -111,49 +107,34 @@ std::optional<double> DieValue(std::string_view word) {
 }
 
 std::optional<std::string> ReadScript(const std::string& name, std::string& problem) {
-  const bool standardInput = name == "-";
-  const std::string shown = standardInput ? "<stdin>" : name;
-  // Blocking, unlike the catalogs' reader: a pipe is a script that is still being written.
-  const int file = standardInput ? STDIN_FILENO : ::open(name.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
-  if (file < 0) {
-    problem = "cannot open script " + name;
-    return std::nullopt;
-  }
-  struct Closer {
-    int file;
-    bool owned;
-    ~Closer() {
-      if (owned) ::close(file);
-    }
-  } closer{file, !standardInput};
-  struct stat info {};
-  if (::fstat(file, &info) == 0 && S_ISDIR(info.st_mode)) {
-    problem = "script " + shown + " is a folder";
-    return std::nullopt;
-  }
-  std::string bytes;
-  char buffer[64 * 1024];
-  for (;;) {
-    const ssize_t got = ::read(file, buffer, sizeof buffer);
-    if (got < 0 && errno == EINTR) continue;
-    if (got < 0) {
-      problem = "cannot read script " + shown + ": " + std::strerror(errno);
-      return std::nullopt;
-    }
-    if (got == 0) return bytes;
-    if (bytes.size() + static_cast<size_t>(got) > kMaxFileSize) {
+  const std::string shown = name == "-" ? "<stdin>" : name;
+  StreamProblem failure = StreamProblem::None;
+  std::string reason;
+  std::optional<std::string> bytes = ReadStream(name, kMaxFileSize, failure, reason);
+  switch (failure) {
+    case StreamProblem::None:
+      break;
+    case StreamProblem::CannotOpen:
+      problem = "cannot open script " + name;
+      break;
+    case StreamProblem::IsFolder:
+      problem = "script " + shown + " is a folder";
+      break;
+    case StreamProblem::CannotRead:
+      problem = "cannot read script " + shown + ": " + reason;
+      break;
+    case StreamProblem::TooLarge:
       problem = "script " + shown + " is larger than " + std::to_string(kMaxFileSize / (1024 * 1024)) + " MB";
-      return std::nullopt;
-    }
-    bytes.append(buffer, static_cast<size_t>(got));
+      break;
   }
+  return bytes;
 }
 
 std::string ConfinedPath(const std::string& folder, const std::string& path) {
   if (path.empty()) return path;
   std::string inside = folder;
   for (size_t start = 0; start <= path.size();) {
-    const size_t slash = std::min(path.find('/', start), path.size());
+    const size_t slash = std::min(path.find_first_of(kPathSeparators, start), path.size());
     const std::string name = path.substr(start, slash - start);
     if (!name.empty() && name != "." && name != "..") {
       if (inside.empty() || inside.back() != '/') inside += '/';

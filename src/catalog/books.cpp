@@ -5,6 +5,7 @@
 #include "catalog/data_folders.h"
 #include "catalog/line_syntax.h"
 #include "record/entries.h"
+#include "system/system.h"
 
 namespace ivgen {
 
@@ -133,7 +134,7 @@ IoResult SaveBooks(const std::string& folder, const BookLists& books) {
   IoResult result = ReplaceFile(target, BooksFileText(catalog->lines, books));
   if (result.ok) {
     // A leftover is no reason to report a save that worked; only a plain file is ours to remove.
-    const std::filesystem::path scratch = CatalogPath(SaveFolder(folder), kBooksScratchFile);
+    const std::filesystem::path scratch = NativePath(CatalogPath(SaveFolder(folder), kBooksScratchFile));
     std::error_code ignored;
     if (std::filesystem::is_regular_file(std::filesystem::symlink_status(scratch, ignored))) {
       std::filesystem::remove(scratch, ignored);

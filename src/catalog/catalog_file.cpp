@@ -6,6 +6,7 @@
 
 #include "catalog/data_folders.h"
 #include "record/entries.h"
+#include "system/system.h"
 
 namespace ivgen {
 
@@ -32,16 +33,16 @@ std::optional<std::string> FindCatalogFile(const std::string& folder, std::strin
 std::optional<std::string> FindFileInFolder(const std::string& folder, std::string_view name) {
   const std::string exact = CatalogPath(folder, name);
   std::error_code error;
-  if (std::filesystem::is_regular_file(exact, error)) return exact;
+  if (std::filesystem::is_regular_file(NativePath(exact), error)) return exact;
   // Data authors on other systems write Cyber.dat or GEAR.DAT; the program has always found them.
   const std::string wanted = LowerCase(name);
-  std::filesystem::directory_iterator entries(folder.empty() ? std::string(".") : folder, error);
+  std::filesystem::directory_iterator entries(NativePath(folder.empty() ? std::string(".") : folder), error);
   if (error) return std::nullopt;
   for (const auto& entry : entries) {
-    if (LowerCase(entry.path().filename().string()) != wanted) continue;
-    if (entry.is_regular_file(error)) return entry.path().string();
+    if (LowerCase(PathString(entry.path().filename())) != wanted) continue;
+    if (entry.is_regular_file(error)) return PathString(entry.path());
   }
-  if (std::filesystem::exists(std::filesystem::symlink_status(exact, error))) return exact;
+  if (std::filesystem::exists(std::filesystem::symlink_status(NativePath(exact), error))) return exact;
   return std::nullopt;
 }
 
@@ -53,11 +54,8 @@ std::optional<CatalogText> ReadCatalog(const std::string& folder, std::string_vi
   }
   auto bytes = ReadWholeFile(*path, problem);
   if (!bytes) return std::nullopt;
-  CatalogText text{*path,
-                   std::filesystem::path(*path).filename().string(),
-                   std::make_shared<const std::string>(std::move(*bytes)),
-                   {},
-                   false};
+  CatalogText text{
+      *path, std::string(LastName(*path)), std::make_shared<const std::string>(std::move(*bytes)), {}, false};
   text.byteOrderMark = HasByteOrderMark(*text.bytes);
   text.lines = SplitLineViews(WithoutByteOrderMark(*text.bytes));
   return text;

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "record/text_file.h"
+#include "system/system.h"
 
 namespace ivgen {
 
@@ -18,13 +19,13 @@ inline constexpr std::string_view kInstalledMarker = "ivgen-installed";
 bool IsInstalledLayout(const std::string& programFolder);
 
 /// Why an installed copy saves nothing when the player has no folder of their own.
-inline constexpr std::string_view kNoPlayerFolder =
-    "this installed copy saves only in your own folder, ~/.config/ivgen, and no home folder is known (set HOME to "
-    "one)";
+inline const std::string kNoPlayerFolder = "this installed copy saves only in your own folder, " +
+                                           std::string(PlayerFolderShown()) + ", and no home folder is known (" +
+                                           std::string(PlayerFolderHint()) + ")";
 
-/// The player's own folder with a trailing "/": $XDG_CONFIG_HOME/ivgen/ when that is an absolute
-/// path, else ~/.config/ivgen/ in the home folder: HOME, or the user's entry when HOME is unset or
-/// empty. "" when no absolute home folder is known; a relative HOME names none.
+/// The player's own folder with a trailing separator: ivgen in the system's folder of settings
+/// (ConfigHome: $XDG_CONFIG_HOME/ivgen/ or ~/.config/ivgen/; %APPDATA%\ivgen\ on Windows). ""
+/// when no absolute home folder is known; a relative HOME names none.
 std::string PlayerFolder();
 
 /// The player's copy of a data file, when the program folder is an installed layout and the player

@@ -1,6 +1,6 @@
 #include "platform/program_folder.h"
 
-#include <filesystem>
+#include "system/system.h"
 
 namespace ivgen {
 
@@ -11,10 +11,9 @@ std::string WithTrailingSeparator(const std::string& folder) {
 }
 
 std::string ProgramFolder() {
-  std::error_code error;
-  const auto executable = std::filesystem::read_symlink("/proc/self/exe", error);
-  if (error) return "./";
-  return WithTrailingSeparator(executable.parent_path().string());
+  const std::string executable = ExecutablePath();
+  if (executable.empty()) return "./";
+  return WithTrailingSeparator(FolderPart(executable));
 }
 
 }  // namespace ivgen

@@ -1,10 +1,10 @@
 #include "platform/scripted_platform.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <string_view>
 
 #include "record/cp1252.h"
+#include "system/system.h"
 
 namespace ivgen {
 
@@ -50,7 +50,7 @@ std::string Lower(std::string text) {
 // answer becomes the same file.
 std::string WithDefaultExtension(const std::string& path, std::string_view extension) {
   if (!extension.empty() && extension.front() == '.') extension.remove_prefix(1);
-  const std::string name = std::filesystem::path(path).filename().string();
+  const std::string_view name = LastName(path);
   if (extension.empty() || name.empty() || name.find('.') != std::string::npos) return path;
   return path + "." + std::string(extension);
 }

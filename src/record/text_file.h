@@ -3,8 +3,6 @@
 // failed write never damages what was there.
 #pragma once
 
-#include <sys/types.h>
-
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -14,6 +12,7 @@
 
 #include "record/cp1252.h"
 #include "record/shown_text.h"
+#include "system/system.h"
 
 namespace ivgen {
 
@@ -48,15 +47,10 @@ std::string_view WithoutByteOrderMark(std::string_view bytes);
 std::vector<std::string> SplitLines(std::string_view text);
 /// The same lines, as views into the text.
 std::vector<std::string_view> SplitLineViews(std::string_view text);
-/// Whether `user` may follow a link owned by `linkOwner` in a folder owned by `folderOwner` with
-/// mode `folderMode`. In a sticky folder anyone may write to, only links of the user or of the
-/// folder's owner are followed, so no one can plant a link there that leads to the user's files.
-bool MayFollowLink(uid_t user, uid_t linkOwner, uid_t folderOwner, mode_t folderMode);
-/// Writes bytes to a new temporary file beside the target and renames it over the target. A link
-/// is followed, as MayFollowLink allows: the file it points to is replaced and the link stays. An
-/// existing target must be a regular file the person may write, and keeps its permission bits and
-/// its extended attributes (ACLs among them) where the file system has them. On failure the target
-/// is untouched and no temporary file is left behind; the person's temporary files of this folder
+/// Writes bytes to a new temporary file beside the target and puts it in the target's place in
+/// one step (ReplaceFileBytes: links followed and kept, the old file's protection kept). An
+/// existing target must be a regular file the person may write. On failure the target is
+/// untouched and no temporary file is left behind; the person's temporary files of this folder
 /// that a killed save left more than an hour ago are removed.
 IoResult ReplaceFile(const std::string& path, std::string_view bytes);
 

@@ -10,8 +10,8 @@
 #include <random>
 
 #include "purchase/contacts.h"
-#include "support/file_size_limit.h"
 #include "support/program_test.h"
+#include "support/test_system.h"
 
 namespace ivgen {
 namespace {
@@ -23,7 +23,7 @@ const std::string kNewTitle = "Ironveil Character Generator 3.2.6 - 2 July 2000"
 const std::string kTell = "message [Ironveil Character Generator] ";
 
 using EditorTest = test_support::ProgramTest;
-using test_support::WithFileSizeLimit;
+using test_support::WhileWritesFail;
 
 TEST_F(EditorTest, StartsWithTheDefaultPictureAndNoSplash) {
   Editor& editor = Start("[Character Generator]\r\nDefaultGIF=face.gif\r\n");
@@ -56,7 +56,8 @@ TEST_F(EditorTest, AFailedSaveKeepsTheOldFileAndTheCharacterModified) {
     std::function<bool()> save;
     std::string target, reason;
   } cases[] = {
-      {"a full disk", [&] { return WithFileSizeLimit(64, [&] { return editor.Save(); }); }, "nyx.iv3", ""},
+      {"a write failing part-way", [&] { return WhileWritesFail(Path("nyx.iv3"), 64, [&] { return editor.Save(); }); },
+       "nyx.iv3", ""},
       {"no such folder", [&] { return platform_.QueueAnswer(Path("missing/nyx.iv3")), editor.SaveAs(); },
        "missing/nyx.iv3", ": No such file or directory -> OK"},
       {"a read-only file", [&] { return platform_.QueueAnswer(Path("locked.iv3")), editor.SaveAs(); }, "locked.iv3",

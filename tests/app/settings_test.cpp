@@ -1,7 +1,6 @@
 #include "app/settings.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -13,9 +12,25 @@
 #include "record/text_file.h"
 #include "support/program_folder.h"
 #include "support/program_test.h"
+#include "support/test_system.h"
 
 namespace ivgen {
 namespace {
+
+// The player's folder under a folder of settings, with the separators the system puts in.
+std::string PlayerFolderOf(const std::string& config) {
+  return config + std::string(1, kPathSeparators.back()) + "ivgen" + std::string(1, kPathSeparators.back());
+}
+
+// A path under a test's folder as the program spells it: its own parts joined by the separator
+// the folder's names end with.
+std::string Spelt(const std::filesystem::path& root, std::string_view relative) {
+  std::string path = relative.starts_with("config/")
+                         ? PlayerFolderOf((root / "config").string()) +
+                               std::string(relative.substr(std::string_view("config/ivgen/").size()))
+                         : (root / relative).string();
+  return path;
+}
 
 // Missing or empty keys fall back; numbers are read leniently, halves to even, and held in range.
 TEST(Settings, FallBackAndHoldTheirRange) {
@@ -55,9 +70,10 @@ TEST(SettingsPath, FollowsTheCommandLine) {
 TEST(SettingsPath, InAnInstalledLayoutThePlayersFolderComesFirst) {
   const std::filesystem::path root = test_support::FreshFolder("installed");
   const std::string program = (root / "lib/ivgen/").string();
-  const std::string player = (root / "config/ivgen/").string();
+  // The player's folder as the system spells it.
+  const std::string player = PlayerFolderOf((root / "config").string());
   std::filesystem::create_directories(program);
-  ASSERT_EQ(::setenv("XDG_CONFIG_HOME", (root / "config").c_str(), 1), 0);
+  const test_support::ScopedEnv config(test_support::kConfigVariable, (root / "config").string().c_str());
   struct Step {
     const char* file;  // written before the step; "" for none
     const char* reads;
@@ -73,30 +89,18 @@ TEST(SettingsPath, InAnInstalledLayoutThePlayersFolderComesFirst) {
       std::filesystem::create_directories((root / step.file).parent_path());
       ASSERT_TRUE(ReplaceFile((root / step.file).string(), "").ok);
     }
-    EXPECT_EQ(SettingsPath(kSettingsFileName, program, ""), (root / step.reads).string()) << step.file;
-    EXPECT_EQ(SettingsSavePath(program, ""), (root / step.saves).string()) << step.file;
+    EXPECT_EQ(SettingsPath(kSettingsFileName, program, ""), Spelt(root, step.reads)) << step.file;
+    EXPECT_EQ(SettingsSavePath(program, ""), Spelt(root, step.saves)) << step.file;
     EXPECT_EQ(SettingsPath(kSettingsFileName, program, "/gm/table.ini") + SettingsSavePath(program, "/gm/table.ini"),
               "/gm/table.ini/gm/table.ini");
   }
   EXPECT_EQ(FindCatalogFile(program, "gear.dat"), std::nullopt);
   ASSERT_TRUE(ReplaceFile(player + "Gear.DAT", "").ok);
-  EXPECT_EQ(FindCatalogFile(program, "gear.dat"), player + "Gear.DAT");
-  ::unsetenv("XDG_CONFIG_HOME");
+  // Windows finds a name in any case as it is asked for; POSIX gives the file's own spelling.
+  EXPECT_EQ(FindCatalogFile(program, "gear.dat"), player + (kWindows ? "gear.dat" : "Gear.DAT"));
 }
 
-// An environment variable set for one test, and given back after it.
-class ScopedEnv {
- public:
-  ScopedEnv(const char* name, const char* value) : name_(name) {
-    if (const char* old = std::getenv(name)) old_ = old;
-    value != nullptr ? ::setenv(name, value, 1) : ::unsetenv(name);
-  }
-  ~ScopedEnv() { old_ ? ::setenv(name_, old_->c_str(), 1) : ::unsetenv(name_); }
-
- private:
-  const char* name_;
-  std::optional<std::string> old_;
-};
+using test_support::ScopedEnv;
 
 using SettingsSaveTest = test_support::ProgramTest;
 
@@ -113,8 +117,10 @@ TEST_F(SettingsSaveTest, WithoutAUsableHomeAnInstalledCopyRefusesWithTheReason) 
   const std::string shipped = "[Character Generator]\r\nmaxpoints=120\r\n";
   const std::string books = "! books\r\n*Core;IV3\r\n";
   const std::string noFolder =
-      "this installed copy saves only in your own folder, ~/.config/ivgen, and no home "
-      "folder is known (set HOME to one)";
+      kWindows ? "this installed copy saves only in your own folder, %APPDATA%\\ivgen, and no home folder is known "
+                 "(set APPDATA to one)"
+               : "this installed copy saves only in your own folder, ~/.config/ivgen, and no home "
+                 "folder is known (set HOME to one)";
   struct Case {
     const char* what;
     bool installed;
@@ -125,15 +131,19 @@ TEST_F(SettingsSaveTest, WithoutAUsableHomeAnInstalledCopyRefusesWithTheReason) 
   const Case cases[] = {
       {"installed", true, "", "", noFolder},
       {"build folder", false, "", "", ""},
-      {"config is a file", true, (root / "file").string(), (root / "file/ivgen/").string(), "Not a directory"},
-      {"config not writable", true, (root / "locked").string(), (root / "locked/ivgen/").string(), "Permission denied"},
+      {"config is a file", true, (root / "file").string(), PlayerFolderOf((root / "file").string()), "Not a directory"},
+      {"config not writable", true, (root / "locked").string(), PlayerFolderOf((root / "locked").string()),
+       "Permission denied"},
   };
-  // A relative HOME names no home folder, as a missing HOME and user entry do.
-  const ScopedEnv home("HOME", "nowhere");
+  // A relative HOME (APPDATA) names no home folder, as a missing HOME and user entry do.
+  const ScopedEnv home(kWindows ? "APPDATA" : "HOME", "nowhere");
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    if (c.reason == "Permission denied" && ::geteuid() == 0) continue;  // root writes anywhere
-    const ScopedEnv config("XDG_CONFIG_HOME", c.config.empty() ? nullptr : c.config.c_str());
+    // Root writes anywhere; a folder's read-only mark on Windows does not stop new files in it,
+    // only an ACL would.
+    if (c.reason == "Permission denied" && (test_support::RunAsRoot() || kWindows)) continue;
+    const ScopedEnv config(test_support::kConfigVariable,
+                           c.config.empty() ? (kWindows ? "nowhere" : nullptr) : c.config.c_str());
     fs::remove(Path("ivgen-installed"));
     if (c.installed) Write("ivgen-installed", "");
     Write("books.dat", books);
@@ -184,7 +194,10 @@ TEST(LoadSettings, ReadsPastAByteOrderMarkAndNamesAFileItCannotRead) {
   const std::tuple<std::string, int, int, std::string> cases[] = {
       {marked, 120, 3, ""},
       {(folder / "missing.ini").string(), 0, 5, ""},
+      {folder.string(), 0, 5, refused(folder.string(), "Is a directory")},
+#ifndef _WIN32
       {"/dev/zero", 0, 5, refused("/dev/zero", "not a regular file")},
+#endif
   };
   for (const auto& [path, maxpoints, maxFlawEdge, message] : cases) {
     ScriptedPlatform platform;

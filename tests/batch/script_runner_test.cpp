@@ -3,7 +3,9 @@
 #include "batch/script_runner.h"
 
 #include <gtest/gtest.h>
+#ifndef _WIN32
 #include <unistd.h>
+#endif
 
 #include <filesystem>
 #include <sstream>
@@ -29,14 +31,16 @@ TEST(ParseScriptLine, SplitsWordsAndResolvesQuotes) {
 
 // A script comes whole from a pipe, as from <(make-script); a missing one keeps its message.
 TEST(ReadScript, ReadsPipesWhole) {
+  std::string problem;
+#ifndef _WIN32
   int ends[2];
   ASSERT_EQ(::pipe(ends), 0);
   const std::string script = "set StreetName Nyx\nroll 0.5\n";
   ASSERT_EQ(::write(ends[1], script.data(), script.size()), static_cast<ssize_t>(script.size()));
   ::close(ends[1]);
-  std::string problem;
   EXPECT_EQ(ReadScript("/dev/fd/" + std::to_string(ends[0]), problem), script) << problem;
   ::close(ends[0]);
+#endif
   EXPECT_EQ(ReadScript("/nonexistent/x.ivb", problem), std::nullopt);
   EXPECT_EQ(problem, "cannot open script /nonexistent/x.ivb");
 }

@@ -15,15 +15,12 @@ namespace ivgen::testing {
 class CatalogFolder {
  public:
   CatalogFolder() : path_(test_support::FreshFolder("catalog")) {}
-  ~CatalogFolder() {
-    std::error_code error;
-    std::filesystem::remove_all(path_, error);
-  }
+  ~CatalogFolder() { test_support::RemoveFolder(path_); }
   CatalogFolder(const CatalogFolder&) = delete;
   CatalogFolder& operator=(const CatalogFolder&) = delete;
 
   /// The folder with a trailing "/", as the program folder is passed.
-  std::string Path() const { return path_.string() + "/"; }
+  std::string Path() const { return path_.generic_string() + "/"; }
   /// Writes a catalog with CR LF after every line.
   void Write(const std::string& name, const std::vector<std::string>& lines) const {
     std::string bytes;

@@ -9,10 +9,12 @@
 #include <string>
 #include <vector>
 
+#ifndef _WIN32
 #include <fcntl.h>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
 #include <unistd.h>
+#endif
 
 #include "record/ini_file.h"
 #include "record/text_file.h"
@@ -453,8 +455,7 @@ class TempFolder {
  public:
   TempFolder() {
     static int serial = 0;
-    path_ =
-        fs::temp_directory_path() / ("ivgen-charfile-" + std::to_string(::getpid()) + "-" + std::to_string(++serial));
+    path_ = fs::temp_directory_path() / ("ivgen-charfile-" + std::to_string(getpid()) + "-" + std::to_string(++serial));
     fs::create_directories(path_);
   }
   ~TempFolder() {
@@ -469,15 +470,23 @@ class TempFolder {
     for (const auto& entry : fs::directory_iterator(path_)) names.push_back(entry.path().filename().string());
     return names;
   }
-  // Read-only for an ordinary user; an administrator is stopped only by the immutable flag.
+  // Read-only for an ordinary user; an administrator is stopped only by the immutable flag. A
+  // folder's read-only mark on Windows does not stop new files in it; only an ACL would.
   bool MakeUnwritable() {
+#ifdef _WIN32
+    return false;
+#else
     fs::permissions(path_, fs::perms::owner_read | fs::perms::owner_exec);
     if (::access(path_.c_str(), W_OK) != 0) return true;
     return SetImmutable(true);
+#endif
   }
 
  private:
-  bool SetImmutable(bool on) {
+  bool SetImmutable([[maybe_unused]] bool on) {
+#ifdef _WIN32
+    return false;
+#else
     const int fd = ::open(path_.c_str(), O_RDONLY | O_DIRECTORY);
     if (fd < 0) return false;
     int flags = 0;
@@ -488,6 +497,7 @@ class TempFolder {
     }
     ::close(fd);
     return done;
+#endif
   }
 
   fs::path path_;
@@ -514,7 +524,7 @@ TEST(SaveCharacter, UnwritableFolderFailsAndKeepsTheOldFile) {
   TempFolder folder;
   const std::string path = folder.File("rook.iv3");
   ASSERT_TRUE(ReplaceFile(path, "old").ok);
-  if (!folder.MakeUnwritable()) GTEST_SKIP() << "this user can write to any folder";
+  if (!folder.MakeUnwritable()) GTEST_SKIP() << "no folder here refuses this user's writes";
 
   const SaveResult result = SaveCharacter(MundaneWithCyberware(), kContext, path);
 

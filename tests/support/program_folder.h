@@ -23,6 +23,19 @@ inline std::filesystem::path FreshFolder(const std::string& prefix) {
   return folder;
 }
 
+/// Removes a test's folder and everything in it, read-only files too (Windows refuses to remove
+/// those); nothing when it is gone.
+inline void RemoveFolder(const std::filesystem::path& folder) {
+  namespace fs = std::filesystem;
+  std::error_code error;
+#ifdef _WIN32
+  for (const auto& entry : fs::recursive_directory_iterator(folder, error)) {
+    fs::permissions(entry.path(), fs::perms::owner_write, fs::perm_options::add, error);
+  }
+#endif
+  fs::remove_all(folder, error);
+}
+
 /// A fresh folder holding copies of every file of `catalogs` (the bundled data by default).
 inline std::filesystem::path FreshProgramFolder(const std::string& prefix,
                                                 const std::string& catalogs = IVGEN_BUNDLED_DATA) {

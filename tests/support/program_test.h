@@ -21,7 +21,7 @@ class ProgramTest : public ::testing::Test {
       : folder_(FreshProgramFolder("program", catalogs)) {
     platform_.SetEcho([this](const std::string& line) { shown_ = line; });
   }
-  ~ProgramTest() override { std::filesystem::remove_all(folder_); }
+  ~ProgramTest() override { RemoveFolder(folder_); }
 
   /// Starts the program, with `ini` as its settings file when given, and forgets what start-up
   /// logged.
@@ -32,8 +32,10 @@ class ProgramTest : public ::testing::Test {
     platform_.ClearLog();
     return *editor_;
   }
-  std::string Folder() const { return folder_.string() + "/"; }
-  std::string Path(const std::string& name) const { return (folder_ / name).string(); }
+  /// The folder as the program is given it, with "/" between names on every system, so a path
+  /// pasted into a script needs no escapes.
+  std::string Folder() const { return folder_.generic_string() + "/"; }
+  std::string Path(const std::string& name) const { return Folder() + name; }
   std::string Read(const std::string& name) const { return ReadWholeFile(Path(name)).value_or("<none>"); }
   void Write(const std::string& name, const std::string& bytes) const {
     ASSERT_TRUE(ReplaceFile(Path(name), bytes).ok) << name;
