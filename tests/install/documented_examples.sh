@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Runs the examples of the README and the man pages as a reader would type them, so an edit that
-# breaks one fails here: every command line of a shell example, every ivgen-batch script (a block
-# led by "prints" is the output the script before it must print). A line that cannot run here
-# (it builds, fuzzes for hours or waits for a player at the window) is named below with the reason
-# and only checked against the source; a line this script does not know fails, so a new example
-# gets looked at.
+# breaks one fails here: every command line of a shell example, and every ivgen-batch script of
+# the batch man page and of batch.md, where a block led by "prints" is the output the script
+# before it must print. A line that cannot run here (it builds, fuzzes for hours or waits for a
+# player at the window) is named below with the reason and only checked against the source; a
+# line this script does not know fails, so a new example gets looked at.
 #   documented_examples.sh BUILD SOURCE WORKDIR WINDOW   (WINDOW: 1 when BUILD has the window)
 set -euo pipefail
 build=$1 source=$2 work=$3 window=$4
@@ -37,6 +37,7 @@ extract() {
   ' "$file"
 }
 extract "$source/README.md" md
+extract "$source/docs/batch.md" md
 for page in "$source"/packaging/man/*.1; do extract "$page" man; done
 
 # A fresh folder for each example: a character, a party of three, and "build" for the build folder.
@@ -149,12 +150,18 @@ for ((n = 1; n <= count; n++)); do
   if [ "$lead" = prints ]; then
     continue  # the output of the script before it
   fi
+  expected=
+  if [ $((n + 1)) -le "$count" ] && [ "$(cut -f2 "$work/blocks/$((n + 1)).info")" = prints ]; then
+    expected="$work/blocks/$((n + 1)).text"
+  fi
   case "$origin" in
+    docs/batch.md:*)
+      # The command reference shows output formats too; its examples are the scripts with output.
+      [ -n "$expected" ] || continue
+      batch_script "$text" "$expected"
+      echo "ran: the ivgen-batch script at $origin, output compared"
+      ;;
     packaging/man/ivgen-batch.1:*)
-      expected=
-      if [ $((n + 1)) -le "$count" ] && [ "$(cut -f2 "$work/blocks/$((n + 1)).info")" = prints ]; then
-        expected="$work/blocks/$((n + 1)).text"
-      fi
       batch_script "$text" "$expected"
       echo "ran: the ivgen-batch script at $origin${expected:+, output compared}"
       ran=$((ran + 1))
