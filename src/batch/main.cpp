@@ -26,6 +26,17 @@ constexpr const char* kUsage =
     "  SCRIPT  a file of editor actions, one per line; \"-\" reads standard input\n"
     "  --check-data  lists every problem of the catalogs in FOLDER (default: the program folder)\n";
 
+// The usage, and where the commands are described: an installed copy's documents lie under the
+// same prefix as its program folder, <prefix>/lib/ivgen/.
+std::string Usage() {
+  const std::string folder = ivgen::ProgramFolder();
+  const std::string reference =
+      ivgen::IsInstalledLayout(folder)
+          ? std::filesystem::path(folder + "../../share/doc/ivgen/batch.md").lexically_normal().string()
+          : "docs/batch.md in the source";
+  return kUsage + ("The commands of a script are described in " + ivgen::AsUtf8(reference) + "\n");
+}
+
 // The catalog checker, over the folder's settings file too: one line per problem, then the
 // count; 1 when anything was found.
 int CheckData(const std::string& folder) {
@@ -77,17 +88,17 @@ int main(int argc, char** argv) {
     } else if (argument == "--check-data" && i == 1 && count <= 3) {
       return CheckData(count == 3 ? arguments[2] : ivgen::ProgramFolder());
     } else if (argument == "--help" || argument == "-h") {
-      std::cout << kUsage;
+      std::cout << Usage();
       return 0;
     } else if (scriptName.empty() && (argument == "-" || argument.rfind("--", 0) != 0)) {
       scriptName = argument;
     } else {
-      std::cerr << "ivgen-batch: unexpected argument '" << argument << "'\n" << kUsage;
+      std::cerr << "ivgen-batch: unexpected argument '" << argument << "'\n" << Usage();
       return 2;
     }
   }
   if (scriptName.empty()) {
-    std::cerr << kUsage;
+    std::cerr << Usage();
     return 2;
   }
   std::string problem;

@@ -62,6 +62,8 @@ int main(int argc, char** argv) {
   QApplication::setOrganizationName("ivgen");
   QApplication::setApplicationName("ivgen");
   QApplication::setWindowIcon(ivgen::WindowIcon());
+  // Wayland shells find the menu entry, and so the icon, by this name.
+  QGuiApplication::setDesktopFileName("org.ivgen.Ivgen");
 
   ivgen::QtPlatform platform;
   ivgen::Editor editor(platform, ivgen::ProgramFolder(), commandLine);

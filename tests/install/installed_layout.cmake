@@ -15,12 +15,45 @@ execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD} --prefix ${prefix}
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "cmake --install failed:\n${errors}")
 endif()
+set(docs ${prefix}/share/doc/ivgen)
 foreach(file bin/ivgen-batch lib/ivgen/ivgen-installed lib/ivgen/gear.dat lib/ivgen/iv.gif lib/ivgen/guide.md
-    share/applications/ivgen.desktop share/mime/packages/ivgen.xml share/metainfo/ivgen.metainfo.xml
-    share/icons/hicolor/48x48/apps/ivgen.png share/icons/hicolor/scalable/apps/ivgen.svg
-    share/man/man1/ivgen-batch.1)
+    share/mime/packages/ivgen.xml share/icons/hicolor/48x48/apps/org.ivgen.Ivgen.png
+    share/doc/ivgen/README.md share/doc/ivgen/batch.md share/doc/ivgen/data.md share/doc/ivgen/guide.md
+    share/doc/ivgen/copyright)
   if(NOT EXISTS ${prefix}/${file})
     message(FATAL_ERROR "the install left out ${file}")
+  endif()
+endforeach()
+
+# The desktop finds the menu entry through the AppStream id, and the icons through both.
+set(id org.ivgen.Ivgen)
+file(READ ${prefix}/share/metainfo/${id}.metainfo.xml metainfo)
+if(NOT metainfo MATCHES "<id>${id}</id>" OR NOT metainfo MATCHES "<launchable type=\"desktop-id\">${id}.desktop<")
+  message(FATAL_ERROR "the AppStream file names another id or menu entry:\n${metainfo}")
+endif()
+file(STRINGS ${prefix}/share/applications/${id}.desktop icon REGEX "^Icon=")
+file(STRINGS ${prefix}/share/mime/packages/ivgen.xml mime_icon REGEX "<icon ")
+if(NOT icon STREQUAL "Icon=${id}" OR NOT mime_icon MATCHES "name=\"${id}\""
+    OR NOT EXISTS ${prefix}/share/icons/hicolor/scalable/apps/${id}.svg)
+  message(FATAL_ERROR "the menu entry (${icon}) or the file type (${mime_icon}) names an icon not installed")
+endif()
+
+# Man pages and the changelog are gzipped without a name or a time, so every build packs the same
+# bytes; unpacked, they are the source's.
+foreach(packed share/man/man1/ivgen-batch.1.gz:packaging/man/ivgen-batch.1
+    share/doc/ivgen/changelog.Debian.gz:packaging/debian/changelog)
+  string(REPLACE ":" ";" packed ${packed})
+  list(GET packed 0 file)
+  list(GET packed 1 original)
+  file(READ ${prefix}/${file} header LIMIT 8 HEX)
+  if(NOT header STREQUAL "1f8b080000000000")
+    message(FATAL_ERROR "${file} is no gzip file without name and time: ${header}")
+  endif()
+  execute_process(COMMAND gzip -dc ${prefix}/${file} OUTPUT_FILE ${WORKDIR}/unpacked)
+  execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${WORKDIR}/unpacked ${SOURCE}/${original}
+    RESULT_VARIABLE differs)
+  if(differs)
+    message(FATAL_ERROR "${file} does not unpack to ${original}")
   endif()
 endforeach()
 
@@ -51,6 +84,13 @@ function(expect_output wanted)
     message(FATAL_ERROR "output differs; expected:\n${wanted}\nfound:\n${output}")
   endif()
 endfunction()
+
+# The usage names the installed command reference.
+run_batch("" ARGS --help)
+if(NOT output MATCHES "The commands of a script are described in ([^\n]+)\n$"
+    OR NOT CMAKE_MATCH_1 STREQUAL "${docs}/batch.md")
+  message(FATAL_ERROR "--help names no installed batch.md:\n${output}")
+endif()
 
 # Each sample opens, saves the very bytes it was shipped with, and prints.
 file(GLOB samples ${program}/samples/*.iv3)
