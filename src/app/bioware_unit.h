@@ -19,6 +19,7 @@ struct BiowareRules {
   static constexpr auto Recount = &RecountBioIndex;
   static constexpr auto Reset = &ResetBioware;
   static constexpr auto Show = &ShowMoneyLeftNow<View>;
+  static constexpr auto Tree = &Catalogs::bioware;
   static constexpr std::array kItemBoxes = {&View::basePrice, &View::bioIndexCost, &View::calculatedPrice,
                                             &View::notes};
 };

@@ -18,6 +18,7 @@ struct CyberwareRules {
   static constexpr auto Recount = &RecountCyberwareEssence;
   static constexpr auto Reset = &ResetCyberware;
   static constexpr auto Show = &ShowEssenceAndMoney;
+  static constexpr auto Tree = &Catalogs::cyberware;
   static constexpr std::array kItemBoxes = {&View::basePrice,   &View::essenceCost,     &View::notes,
                                             &View::streetIndex, &View::calculatedPrice, &View::modifiedEssence};
 };
