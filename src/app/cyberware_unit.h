@@ -19,8 +19,9 @@ struct CyberwareRules {
   static constexpr auto Reset = &ResetCyberware;
   static constexpr auto Show = &ShowEssenceAndMoney;
   static constexpr auto Tree = &Catalogs::cyberware;
-  static constexpr std::array kItemBoxes = {&View::basePrice,   &View::essenceCost,     &View::notes,
-                                            &View::streetIndex, &View::calculatedPrice, &View::modifiedEssence};
+  static constexpr std::array kItemBoxes = {
+      &View::basePrice,       &View::essenceCost,     &View::notes, &View::streetIndex,
+      &View::calculatedPrice, &View::modifiedEssence, &View::book,  &View::note};
 };
 
 class CyberwareUnit final : public ImplantUnit<CyberwareRules> {
