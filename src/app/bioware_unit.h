@@ -19,8 +19,9 @@ struct BiowareRules {
   static constexpr auto Recount = &RecountBioIndex;
   static constexpr auto Reset = &ResetBioware;
   static constexpr auto Show = &ShowMoneyLeftNow<View>;
+  static constexpr auto Tree = &Catalogs::bioware;
   static constexpr std::array kItemBoxes = {&View::basePrice, &View::bioIndexCost, &View::calculatedPrice,
-                                            &View::notes};
+                                            &View::notes,     &View::book,         &View::note};
 };
 
 class BiowareUnit final : public ImplantUnit<BiowareRules> {

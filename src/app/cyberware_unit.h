@@ -18,8 +18,10 @@ struct CyberwareRules {
   static constexpr auto Recount = &RecountCyberwareEssence;
   static constexpr auto Reset = &ResetCyberware;
   static constexpr auto Show = &ShowEssenceAndMoney;
-  static constexpr std::array kItemBoxes = {&View::basePrice,   &View::essenceCost,     &View::notes,
-                                            &View::streetIndex, &View::calculatedPrice, &View::modifiedEssence};
+  static constexpr auto Tree = &Catalogs::cyberware;
+  static constexpr std::array kItemBoxes = {
+      &View::basePrice,       &View::essenceCost,     &View::notes, &View::streetIndex,
+      &View::calculatedPrice, &View::modifiedEssence, &View::book,  &View::note};
 };
 
 class CyberwareUnit final : public ImplantUnit<CyberwareRules> {

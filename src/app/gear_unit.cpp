@@ -6,6 +6,24 @@ void GearUnit::ClickGroup(size_t node) {
   host_.Run(ViewOnly([this, node](RulesContext& ctx) { ClickGearGroup(ctx, view_, folder_, books_, node); }));
 }
 
+void GearUnit::Search(std::string text) {
+  host_.Run(ViewOnly([this, &text](RulesContext& ctx) { SearchGearItems(ctx, view_, folder_, books_, text); }));
+}
+
+void GearUnit::ChooseMatch(int index) {
+  host_.Run(ViewOnly([this, index](RulesContext& ctx) { ChooseGearMatch(ctx, view_, folder_, books_, index); }));
+}
+
+void GearUnit::BuyMatch(int index) {
+  ChooseMatch(index);
+  if (view_.search.chosen == index) Buy();
+}
+
+bool GearUnit::CatalogsReloaded(RulesContext& ctx) {
+  SearchGearItems(ctx, view_, folder_, books_, view_.search.text);
+  return false;
+}
+
 void GearUnit::ChooseItem(int index) {
   host_.Run(ViewOnly([this, index](RulesContext& ctx) { ShowGearItem(ctx, view_, books_, index); }));
 }

@@ -21,6 +21,12 @@ class GearUnit final : public Unit {
 
   /// A node of the gear tree clicked; only a node without children lists its group.
   void ClickGroup(size_t node);
+  /// The search box above the gear tree: every group's items it finds, with their groups.
+  void Search(std::string text);
+  /// A match clicked: its group listed and its item chosen, as clicking both would. A
+  /// double-click buys it.
+  void ChooseMatch(int index);
+  void BuyMatch(int index);
   /// An entry of the shop list clicked.
   void ChooseItem(int index);
   /// The number-of-items box.
@@ -40,8 +46,13 @@ class GearUnit final : public Unit {
   void Entered(RulesContext& ctx) override { RecountGearWeight(ctx, view_); }
   /// Open: the carried weight the file holds, as the page shows it until it recounts.
   void ShowOpenedWeight() { view_.totalWeight = GeneralNumber(host_.Record().TotalWeight); }
-  /// The money left as of the last purchase, refund or visit.
-  void Refresh(RulesContext& ctx) override { view_.moneyLeft = ctx.state.money.gear; }
+  /// The money left as of the last purchase, refund or visit, and the match chosen now.
+  void Refresh(RulesContext& ctx) override {
+    view_.moneyLeft = ctx.state.money.gear;
+    ShowChosenGearMatch(view_);
+  }
+  /// Other books list other items: the search finds them again.
+  bool CatalogsReloaded(RulesContext& ctx) override;
   /// New: nothing of the fresh gear list is chosen.
   void Reset(RulesContext& ctx) override { ResetGearPage(ctx, view_); }
 

@@ -6,12 +6,13 @@
 
 #include "app/unit_host.h"
 #include "catalog/books.h"
+#include "catalog/catalog_search.h"
 
 namespace ivgen {
 
 /// One implant page's unit. `Rules` gives the page's view (`View`), the detail boxes an item
-/// fills (`kItemBoxes`) and its rules: `ShowItem`, `Buy`, `SelectInstalled`, `Remove`, `Recount`
-/// (the total the page counts on entry), `Reset` and `Show` (what Refresh brings up to date).
+/// fills (`kItemBoxes`), its catalog tree (`Tree`) and its rules: `ShowItem`, `Buy`, `SelectInstalled`, `Remove`,
+/// `Recount` (the total the page counts on entry), `Reset` and `Show` (what Refresh brings up to date).
 template <typename Rules>
 class ImplantUnit : public Unit {
  public:
@@ -29,6 +30,17 @@ class ImplantUnit : public Unit {
       if (!view_.buyEnabled) ClearItemBoxes();
       return false;
     });
+  }
+  /// The search box over the tree: the items it finds, under their categories.
+  void Search(std::string text) {
+    host_.Run(ViewOnly([this, &text](RulesContext& ctx) {
+      view_.search.matches = SearchCatalogTree(ctx.catalogs.*Rules::Tree, text);
+      view_.search.text = std::move(text);
+    }));
+  }
+  /// A match clicked: its node in the tree.
+  void ChooseMatch(int index) {
+    if (const CatalogMatch* match = MatchAt(view_.search, index)) ChooseItem(match->itemAt);
   }
   /// The buy button.
   void Buy() {
@@ -50,19 +62,29 @@ class ImplantUnit : public Unit {
   /// The remove button.
   void Remove() {
     host_.Name("Remove");
-    host_.Run([this](RulesContext& ctx) { return Rules::Remove(ctx, view_); });
+    host_.Run([this](RulesContext& ctx) {
+      if (!Rules::Remove(ctx, view_)) return false;
+      // The boxes showed the entry that is gone.
+      ClearItemBoxes();
+      return true;
+    });
   }
 
   // What the Editor runs for other pages, inside an action it is already running.
   void Recount(RulesContext& ctx) { Rules::Recount(ctx, view_); }
   void Entered(RulesContext& ctx) override { Recount(ctx); }
   void Reset(RulesContext& ctx) override { Rules::Reset(ctx, view_); }
-  void Refresh(RulesContext& ctx) override { Rules::Show(ctx.record, view_); }
+  void Refresh(RulesContext& ctx) override {
+    Rules::Show(ctx.record, view_);
+    view_.search.chosen =
+        FindMatch(view_.search, [this](const CatalogMatch& match) { return match.itemAt == view_.selectedItem; });
+  }
   /// Another book choice renumbers the tree: the chosen node would name another item.
-  bool CatalogsReloaded(RulesContext&) override {
+  bool CatalogsReloaded(RulesContext& ctx) override {
     view_.selectedItem = -1;
     view_.buyEnabled = false;
     ClearItemBoxes();
+    view_.search.matches = SearchCatalogTree(ctx.catalogs.*Rules::Tree, view_.search.text);
     return false;
   }
 

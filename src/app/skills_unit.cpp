@@ -21,6 +21,14 @@ void SkillsUnit::SelectSpecialization(int row) {
   Quietly([&](RulesContext& ctx) { ivgen::SelectSpecialization(ctx, view_, row); });
 }
 
+void SkillsUnit::Search(std::string text) {
+  Quietly([&](RulesContext& ctx) { SearchSkillCatalog(ctx, view_, text); });
+}
+
+void SkillsUnit::ChooseMatch(int index) {
+  Quietly([&](RulesContext& ctx) { ChooseSkillMatch(ctx, view_, index); });
+}
+
 void SkillsUnit::Add() {
   host_.Name("Add");
   host_.Run([this](RulesContext& ctx) { return AddSkill(ctx, view_); });

@@ -19,6 +19,10 @@ class SkillsUnit final : public Unit {
   void SelectCategory(int category);
   void SelectCatalogSkill(int row);
   void SelectSpecialization(int row);
+  /// The search box over the skill list: every category's skills and specializations it finds.
+  void Search(std::string text);
+  /// A match clicked: its category, skill and specialization chosen, as clicking them would.
+  void ChooseMatch(int index);
   /// The add command, also run by a double-click on a skill or a specialization.
   void Add();
   /// "Further Specialization in Skill".
@@ -47,6 +51,7 @@ class SkillsUnit final : public Unit {
   void Refresh(RulesContext& ctx) override {
     RefreshSkillList(ctx.record, view_);
     ShowOverrideView(ctx, view_);
+    ShowChosenSkillMatch(view_);
   }
 
  private:

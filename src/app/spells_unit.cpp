@@ -25,6 +25,14 @@ void SpellsUnit::SelectSpell(int index) {
   });
 }
 
+void SpellsUnit::Search(std::string text) {
+  host_.Run(ViewOnly([this, &text](RulesContext& ctx) { SearchSpellCatalog(ctx, view_, text); }));
+}
+
+void SpellsUnit::ChooseMatch(int index) {
+  host_.Run(ViewOnly([this, index](RulesContext& ctx) { ChooseSpellMatch(ctx, view_, index); }));
+}
+
 void SpellsUnit::Add() {
   host_.Name("Add");
   host_.Run([this](RulesContext& ctx) { return AddSpell(ctx, view_, books_); });
@@ -59,6 +67,7 @@ void SpellsUnit::BuyPoints() {
 
 void SpellsUnit::Refresh(RulesContext& ctx) {
   ShowMoneyLeftNow(ctx.record, view_);
+  ShowChosenSpellMatch(view_);
   tradition_ = TraditionName();
 }
 
@@ -67,6 +76,8 @@ void SpellsUnit::Reset(RulesContext& ctx) { SelectChosenSpell(ctx, view_, -1); }
 bool SpellsUnit::CatalogsReloaded(RulesContext& ctx) {
   // The first category; an empty list has none to show.
   SelectSpellCategory(ctx, view_, 0);
+  // Other books list other spells, in other places.
+  SearchSpellCatalog(ctx, view_, view_.search.text);
   return KeepTradition(ctx, tradition_);
 }
 

@@ -35,6 +35,10 @@ class SpellsUnit final : public Unit {
   /// A spell of the category clicked, and the add command (or a double-click).
   void SelectSpell(int index);
   void Add();
+  /// The search box over the spell list: every category's spells it finds, with their category.
+  void Search(std::string text);
+  /// A match clicked: its category and its spell chosen, as clicking both would.
+  void ChooseMatch(int index);
   /// A line of the character's spells clicked, its spin buttons and the remove command.
   void SelectChosen(int index);
   void Raise();

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "batch/search_commands.h"
 #include "purchase/list_rows.h"
 #include "record/text.h"
 #include "record/values.h"
@@ -61,6 +62,11 @@ void AddGearCommands(Editor& editor, std::ostream& out, std::map<std::string, Ba
                                       NoArguments([&gear] { gear.Remove(); }));
   commands["gear-up"] = NoArguments([&gear] { gear.MoveUp(); });
   commands["gear-down"] = NoArguments([&gear] { gear.MoveDown(); });
+  AddSearchCommands(
+      "gear",
+      SearchBox{[&gear]() -> const CatalogSearch& { return gear.View().search; },
+                [&gear](std::string text) { gear.Search(std::move(text)); }, [&gear](int i) { gear.ChooseMatch(i); }},
+      out, commands);
   commands["show-gear"] = NoArguments([&editor, &out] { ShowGear(editor, out); });
 }
 

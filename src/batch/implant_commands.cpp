@@ -4,6 +4,7 @@
 #include <optional>
 #include <vector>
 
+#include "batch/search_commands.h"
 #include "catalog/line_syntax.h"
 #include "purchase/list_rows.h"
 #include "record/text.h"
@@ -199,6 +200,11 @@ void AddImplantCommands(Editor& editor, std::ostream& out, std::map<std::string,
   };
   commands["cyber-limbs"] = limbs([&cyber] { cyber.ShowLimbs(); });
   commands["cyber-standard"] = limbs([&cyber] { cyber.ShowStandard(); });
+  AddSearchCommands("cyber",
+                    SearchBox{[&cyber]() -> const CatalogSearch& { return cyber.View().search; },
+                              [&cyber](std::string text) { cyber.Search(std::move(text)); },
+                              [&cyber](int i) { cyber.ChooseMatch(i); }},
+                    out, commands);
   commands["show-cyberware"] = NoArguments([&editor, &out] { ShowCyberware(editor, out); });
 
   auto bioOption = [&bio](const std::string& word) {
@@ -214,6 +220,11 @@ void AddImplantCommands(Editor& editor, std::ostream& out, std::map<std::string,
     }
     return true;
   };
+  AddSearchCommands(
+      "bio",
+      SearchBox{[&bio]() -> const CatalogSearch& { return bio.View().search; },
+                [&bio](std::string text) { bio.Search(std::move(text)); }, [&bio](int i) { bio.ChooseMatch(i); }},
+      out, commands);
   commands["show-bioware"] = NoArguments([&editor, &out] { ShowBioware(editor, out); });
 }
 

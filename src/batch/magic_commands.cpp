@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "batch/search_commands.h"
 #include "purchase/list_rows.h"
 #include "record/text.h"
 #include "record/values.h"
@@ -157,6 +158,13 @@ void AddMagicCommands(Editor& editor, std::ostream& out, std::map<std::string, B
   commands["spell-remove"] = Reachable([&spells] { return spells.GroupVisible() && spells.View().removeEnabled; },
                                        "the remove command", NoArguments([&spells] { spells.Remove(); }));
   commands["spell-points-buy"] = spellGroup(kBuySpellPointsCaption, NoArguments([&spells] { spells.BuyPoints(); }));
+  AddSearchCommands("spell",
+                    SearchBox{[&spells]() -> const CatalogSearch& { return spells.View().search; },
+                              [&spells](std::string text) { spells.Search(std::move(text)); },
+                              [&spells](int i) { spells.ChooseMatch(i); }},
+                    out, commands);
+  for (const char* verb : {"spell-search", "spell-match"})
+    commands[verb] = spellGroup("the spell search", commands[verb]);
   commands["show-spells"] = NoArguments([&editor, &out] { ShowSpells(editor, out); });
 
   commands["power-select"] = powerGroup(

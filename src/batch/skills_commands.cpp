@@ -3,6 +3,7 @@
 #include <functional>
 #include <vector>
 
+#include "batch/search_commands.h"
 #include "record/values.h"
 
 namespace ivgen {
@@ -113,6 +114,11 @@ void AddSkillsCommands(Editor& editor, std::ostream& out, std::map<std::string, 
       when([&view] { return view.orderEnabled; }, "the order arrows", [&unit] { unit.MoveUp(); });
   commands["skill-move-down"] =
       when([&view] { return view.orderEnabled; }, "the order arrows", [&unit] { unit.MoveDown(); });
+  AddSearchCommands(
+      "skill",
+      SearchBox{[&view]() -> const CatalogSearch& { return view.search; },
+                [&unit](std::string text) { unit.Search(std::move(text)); }, [&unit](int i) { unit.ChooseMatch(i); }},
+      out, commands);
   commands["show-skills"] = NoArguments([&editor, &out] { ShowSkills(editor, out); });
 }
 

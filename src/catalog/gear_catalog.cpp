@@ -191,23 +191,22 @@ bool HasChildNodes(const CatalogTree& tree, size_t node) {
   return node + 1 < tree.size() && tree[node + 1].indent > tree[node].indent;
 }
 
-std::optional<GearGroup> ShowGearGroup(const std::string& folder, const GearCatalog& gear, size_t node,
-                                       const BookLists& books, LoadNotes* notes) {
-  if (node >= gear.tree.size() || HasChildNodes(gear.tree, node)) return std::nullopt;
+namespace {
+
+// The shop list of a group without child nodes from gear.dat's lines, as ShowGearGroup gives it.
+std::vector<std::string> GroupItems(const CatalogText& catalog, const GearCatalog& gear, size_t node,
+                                    const BookLists& books, LoadNotes* notes) {
+  std::vector<std::string> items;
   const std::string& nodeText = gear.tree[node].text;
-  GearGroup group;
-  group.title = nodeText.substr(0, nodeText.find('\t'));
-  const auto catalog = ReadCatalog(folder, kGearFile, &group.file);
-  if (!catalog) return group;
   // The line number follows the last ",", so a title that holds "," still finds its group.
   const size_t comma = nodeText.rfind(',');
   const double groupLine = comma == std::string::npos ? 0 : Val(std::string_view(nodeText).substr(comma + 1));
-  if (groupLine < 1 || groupLine >= static_cast<double>(catalog->lines.size())) return group;
+  if (groupLine < 1 || groupLine >= static_cast<double>(catalog.lines.size())) return items;
   bool pageReferences = false;
-  for (size_t i = static_cast<size_t>(groupLine); i < catalog->lines.size(); ++i) {
-    const std::string_view line = catalog->lines[i];
+  for (size_t i = static_cast<size_t>(groupLine); i < catalog.lines.size(); ++i) {
+    const std::string_view line = catalog.lines[i];
     if (!IsItemLine(line)) break;
-    const auto item = ParseGearItem(line, catalog->name, static_cast<int>(i) + 1, gear, notes);
+    const auto item = ParseGearItem(line, catalog.name, static_cast<int>(i) + 1, gear, notes);
     if (!item) continue;
     std::string code = item->bookField;
     const size_t dash = code.find('-');
@@ -215,9 +214,47 @@ std::optional<GearGroup> ShowGearGroup(const std::string& folder, const GearCata
       code = TrimRight(code.substr(0, dash));
       pageReferences = true;
     }
-    if (!pageReferences || BookAllowed(books, code)) group.items.push_back(item->entry);
+    if (!pageReferences || BookAllowed(books, code)) items.push_back(item->entry);
+  }
+  return items;
+}
+
+std::string NodeTitle(const GearCatalog& gear, size_t node) {
+  const std::string& text = gear.tree[node].text;
+  return text.substr(0, text.find('\t'));
+}
+
+}  // namespace
+
+std::optional<GearGroup> ShowGearGroup(const std::string& folder, const GearCatalog& gear, size_t node,
+                                       const BookLists& books, LoadNotes* notes) {
+  if (node >= gear.tree.size() || HasChildNodes(gear.tree, node)) return std::nullopt;
+  GearGroup group;
+  group.title = NodeTitle(gear, node);
+  if (const auto catalog = ReadCatalog(folder, kGearFile, &group.file)) {
+    group.items = GroupItems(*catalog, gear, node, books, notes);
   }
   return group;
+}
+
+GearSearch SearchGear(const std::string& folder, const GearCatalog& gear, const BookLists& books,
+                      std::string_view text) {
+  GearSearch search;
+  if (text.empty()) return search;
+  const auto catalog = ReadCatalog(folder, kGearFile, &search.file);
+  if (!catalog) return search;
+  for (size_t node = 0; node < gear.tree.size(); ++node) {
+    if (HasChildNodes(gear.tree, node)) continue;
+    const std::string group = NodeTitle(gear, node);
+    const std::vector<std::string> items = GroupItems(*catalog, gear, node, books, nullptr);
+    for (size_t row = 0; row < items.size(); ++row) {
+      std::string name = Trim(items[row].substr(0, items[row].find('\t')));
+      if (SearchFinds(text, name, group)) {
+        search.matches.push_back({std::move(name), group, static_cast<int>(node), static_cast<int>(row)});
+      }
+    }
+  }
+  return search;
 }
 
 void NoteGearItems(const CatalogText& text, const GearCatalog& gear, LoadNotes& notes) {

@@ -1,5 +1,5 @@
 // The gear catalog (gear.dat): the gear type table, the gear tree of groups, and the shop list of
-// one group, which is read from the file again on every click.
+// one group, which is read from the file again on every click, as is a search of every group.
 #pragma once
 
 #include <array>
@@ -10,6 +10,7 @@
 
 #include "catalog/books.h"
 #include "catalog/catalog_file.h"
+#include "catalog/catalog_search.h"
 #include "catalog/line_syntax.h"
 #include "record/text_file.h"
 
@@ -72,6 +73,17 @@ struct GearGroup {
 /// child nodes or lies outside the tree.
 std::optional<GearGroup> ShowGearGroup(const std::string& folder, const GearCatalog& gear, size_t node,
                                        const BookLists& books, LoadNotes* notes = nullptr);
+
+/// What a search of the whole gear catalog found: every item of every group without child nodes,
+/// as that group's shop list holds it, whose name or group title holds the text.
+struct GearSearch {
+  std::vector<CatalogMatch> matches;
+  IoResult file;  // not ok when gear.dat could not be opened
+};
+
+/// Reads gear.dat once for every group; an empty text finds nothing and reads nothing.
+GearSearch SearchGear(const std::string& folder, const GearCatalog& gear, const BookLists& books,
+                      std::string_view text);
 
 /// The checker's look at every item line of gear.dat: malformed items, and items that no group
 /// reaches because the line before them ends the group.

@@ -74,6 +74,23 @@ std::vector<std::string> SpellsInCategory(const SpellCatalog& spells, std::strin
   return listed;
 }
 
+std::vector<CatalogMatch> SearchSpells(const SpellCatalog& spells, std::string_view text) {
+  std::vector<CatalogMatch> matches;
+  if (text.empty()) return matches;
+  auto name = [](const std::string& entry) { return entry.substr(0, entry.find('\t')); };
+  for (size_t category = 0; category < spells.categories.size(); ++category) {
+    const std::string group = name(spells.categories[category]);
+    const std::vector<std::string> listed = SpellsInCategory(spells, spells.categories[category]);
+    for (size_t row = 0; row < listed.size(); ++row) {
+      std::string spell = name(listed[row]);
+      if (SearchFinds(text, spell, group)) {
+        matches.push_back({std::move(spell), group, static_cast<int>(category), static_cast<int>(row)});
+      }
+    }
+  }
+  return matches;
+}
+
 std::optional<std::vector<std::string>> LoadPowers(const std::string& folder, std::string_view allowedBooks,
                                                    LoadNotes* notes) {
   const auto catalog = ReadCatalog(folder, kPowersFile);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "catalog/catalog_file.h"
+#include "catalog/catalog_search.h"
 
 namespace ivgen {
 
@@ -34,6 +35,10 @@ std::optional<SpellCatalog> LoadSpells(const std::string& folder, std::string_vi
 /// The SpellLines entries listed under a category entry: those whose last character equals the
 /// category's last character in upper case. An empty category entry lists nothing.
 std::vector<std::string> SpellsInCategory(const SpellCatalog& spells, std::string_view categoryEntry);
+
+/// The spells `text` finds by their name or their category's, category by category in the order
+/// each category lists them; a spell listed under two categories is found under each.
+std::vector<CatalogMatch> SearchSpells(const SpellCatalog& spells, std::string_view text);
 
 /// The adept power list: entries "name<Tab>cost<Tab>modifier codes<Tab>book<Tab>note" of the
 /// allowed books. Nothing when powers.dat is missing or cannot be opened.

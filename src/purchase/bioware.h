@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "catalog/books.h"
+#include "catalog/catalog_search.h"
 #include "rules/creation_state.h"
 
 namespace ivgen {
@@ -29,6 +30,8 @@ struct BiowareView {
   /// The chosen node is an item, not a category: there is something to buy.
   bool buyEnabled = false;
   int type = kTypeStandard;
+  /// The search box: the tree shows only the items it found, under their categories.
+  CatalogSearch search;
 
   // The detail boxes.
   std::string basePrice;

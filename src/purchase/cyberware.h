@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "catalog/books.h"
+#include "catalog/catalog_search.h"
 #include "entry/list_entries.h"
 #include "purchase/gear.h"
 #include "rules/creation_state.h"
@@ -37,6 +38,8 @@ struct CyberwareView {
   bool buyEnabled = false;
   int grade = kGradeStandard;
   bool used = false;
+  /// The search box: the tree shows only the items it found, under their categories.
+  CatalogSearch search;
 
   // The detail boxes.
   std::string basePrice;

@@ -83,12 +83,45 @@ bool MoveListEntry(std::vector<std::string>& list, int& selected, int step) {
 void ClickGearGroup(RulesContext& ctx, GearView& view, const std::string& folder, const BookLists& books, size_t node) {
   auto group = ShowGearGroup(folder, Gear(ctx), node, books);
   if (!group) return;
+  view.groupNode = static_cast<int>(node);
   view.groupTitle = group->title;
   view.shopItems = std::move(group->items);
   // With the list refilled nothing is chosen, so there is nothing to buy.
   view.shopSelected = -1;
   view.buyEnabled = false;
   if (!group->file.ok) ctx.platform.Message(group->file.Describe("read"), kAppTitle, Icon::Warning, Buttons::Ok);
+}
+
+void SearchGearItems(RulesContext& ctx, GearView& view, const std::string& folder, const BookLists& books,
+                     std::string text) {
+  view.search.matches = SearchGear(folder, Gear(ctx), books, text).matches;
+  view.search.text = std::move(text);
+  ShowChosenGearMatch(view);
+}
+
+void ChooseGearMatch(RulesContext& ctx, GearView& view, const std::string& folder, const BookLists& books, int index) {
+  const CatalogMatch* found = MatchAt(view.search, index);
+  if (found == nullptr) return;
+  const CatalogMatch match = *found;
+  ClickGearGroup(ctx, view, folder, books, static_cast<size_t>(match.groupAt));
+  auto named = [&view, &match](int row) {
+    return row >= 0 && static_cast<size_t>(row) < view.shopItems.size() &&
+           Trim(LeadingName(view.shopItems[static_cast<size_t>(row)])) == match.name;
+  };
+  int row = named(match.itemAt) ? match.itemAt : -1;
+  for (int i = 0; row < 0 && i < static_cast<int>(view.shopItems.size()); ++i) {
+    if (named(i)) row = i;
+  }
+  if (row >= 0) ShowGearItem(ctx, view, books, row);
+}
+
+void ShowChosenGearMatch(GearView& view) {
+  const std::string chosen = view.shopSelected >= 0 && static_cast<size_t>(view.shopSelected) < view.shopItems.size()
+                                 ? Trim(LeadingName(view.shopItems[static_cast<size_t>(view.shopSelected)]))
+                                 : std::string();
+  view.search.chosen = FindMatch(view.search, [&view, &chosen](const CatalogMatch& match) {
+    return match.groupAt == view.groupNode && match.itemAt == view.shopSelected && match.name == chosen;
+  });
 }
 
 void ShowGearItem(RulesContext& ctx, GearView& view, const BookLists& books, int index) {

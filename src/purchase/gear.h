@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "catalog/books.h"
+#include "catalog/catalog_search.h"
 #include "entry/list_entries.h"
 #include "rules/creation_state.h"
 
@@ -31,7 +32,8 @@ struct GearField {
 
 /// Everything the gear page shows that the rules decide.
 struct GearView {
-  /// The clicked group's title and its shop list ("name<Tab>type|value|...|").
+  /// The clicked group's node and title, and its shop list ("name<Tab>type|value|...|").
+  int groupNode = -1;
   std::string groupTitle;
   std::vector<std::string> shopItems;
   int shopSelected = -1;
@@ -56,6 +58,9 @@ struct GearView {
   std::string totalWeight = "0";
   std::string moneyLeft = "0";
 
+  /// The search of every group's items; choosing a match clicks its group and its item.
+  CatalogSearch search;
+
   /// What the last firearm bought cost, which an internal mount costs again. Lives as long as
   /// the program, not the character: New and Open keep it.
   int64_t lastWeaponPrice = 0;
@@ -66,6 +71,15 @@ struct GearView {
 /// chosen and the buy button disabled; the item panel stays as it was. A gear.dat that cannot be read
 /// is reported and leaves the list empty.
 void ClickGearGroup(RulesContext& ctx, GearView& view, const std::string& folder, const BookLists& books, size_t node);
+
+/// The search box typed: the items of every group that the text finds. A gear.dat that cannot be
+/// read finds nothing; a click on a group says why.
+void SearchGearItems(RulesContext& ctx, GearView& view, const std::string& folder, const BookLists& books,
+                     std::string text);
+
+/// A match clicked: its group is clicked in the tree, then its item in the shop list, found again
+/// by its name should gear.dat have changed since. An index outside the matches does nothing.
+void ChooseGearMatch(RulesContext& ctx, GearView& view, const std::string& folder, const BookLists& books, int index);
 
 /// Chooses a shop entry and shows it in the item panel; an index outside the list does nothing.
 void ShowGearItem(RulesContext& ctx, GearView& view, const BookLists& books, int index);
@@ -97,6 +111,9 @@ void MoveGearDown(RulesContext& ctx, GearView& view);
 /// Moves the selected entry of a list one place by step (-1 up, 1 down); the selection follows.
 /// False, and nothing moves, when nothing is selected or the entry would leave the list.
 bool MoveListEntry(std::vector<std::string>& list, int& selected, int step);
+
+/// After every action: which match names the group and the item chosen now.
+void ShowChosenGearMatch(GearView& view);
 
 /// New or Open: the character's gear list changed under the page, so nothing is chosen.
 void ResetGearPage(RulesContext& ctx, GearView& view);

@@ -230,6 +230,59 @@ void SelectCatalogSkill(RulesContext& ctx, SkillsView& view, int row) {
   view.specialization = -1;
 }
 
+std::vector<CatalogMatch> SearchSkills(const SkillCatalog& catalog, std::string_view text) {
+  std::vector<CatalogMatch> matches;
+  if (text.empty()) return matches;
+  const auto& table = catalog.SkillTable;
+  auto name = [&table](int node) { return TrimRight(table[static_cast<size_t>(node)].Name); };
+  const size_t categories =
+      std::min({catalog.categories.size(), catalog.SkillCategoryStart.size(), kSkillCategoriesMax});
+  for (size_t category = 0; category < categories; ++category) {
+    const int start = catalog.SkillCategoryStart[category];
+    if (start < 0 || start >= static_cast<int>(table.size())) continue;
+    const std::string group = TrimRight(catalog.categories[category]);
+    const std::vector<int> skills = Chain(catalog, table[static_cast<size_t>(start)].FirstChild);
+    for (size_t row = 0; row < skills.size(); ++row) {
+      const std::string skill = name(skills[row]);
+      const int at = static_cast<int>(category);
+      if (SearchFinds(text, skill, group)) matches.push_back({skill, group, at, static_cast<int>(row)});
+      const std::vector<int> specializations = Chain(catalog, table[static_cast<size_t>(skills[row])].FirstChild);
+      for (size_t s = 0; s < specializations.size(); ++s) {
+        std::string specialization = name(specializations[s]);
+        if (!SearchFinds(text, specialization, {})) continue;
+        matches.push_back(
+            {std::move(specialization), group + " / " + skill, at, static_cast<int>(row), static_cast<int>(s)});
+      }
+    }
+  }
+  return matches;
+}
+
+void SearchSkillCatalog(RulesContext& ctx, SkillsView& view, std::string text) {
+  view.search.matches = SearchSkills(ctx.catalogs.skills, text);
+  view.search.text = std::move(text);
+  ShowChosenSkillMatch(view);
+}
+
+void ChooseSkillMatch(RulesContext& ctx, SkillsView& view, int index) {
+  const CatalogMatch* found = MatchAt(view.search, index);
+  if (found == nullptr) return;
+  const CatalogMatch match = *found;
+  SelectSkillCategory(ctx, view, match.groupAt);
+  SelectCatalogSkill(ctx, view, match.itemAt);
+  if (match.detailAt >= 0) SelectSpecialization(ctx, view, match.detailAt);
+}
+
+void ShowChosenSkillMatch(SkillsView& view) {
+  auto chosen = [&view](int detail) {
+    return FindMatch(view.search, [&view, detail](const CatalogMatch& match) {
+      return match.groupAt == view.category && match.itemAt == view.skill && match.detailAt == detail;
+    });
+  };
+  const int exact = chosen(view.specialization);
+  view.search.chosen = exact >= 0 || view.skill < 0 ? exact : chosen(-1);
+}
+
 void SelectSpecialization(RulesContext&, SkillsView& view, int row) {
   view.specialization = row >= 0 && row < static_cast<int>(view.specializations.size()) ? row : -1;
 }

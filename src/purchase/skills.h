@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "catalog/catalog_search.h"
+#include "catalog/skill_catalog.h"
 #include "rules/creation_state.h"
 
 namespace ivgen {
@@ -44,6 +46,9 @@ struct SkillsView {
   std::vector<std::string> specializations;
   int specialization = -1;
   bool addEnabled = false;
+  /// The search of every category's skills and their specializations; choosing a match clicks
+  /// its category, its skill and its specialization.
+  CatalogSearch search;
   /// The further-specialization command, offered for knowledge skills only.
   bool furtherVisible = false;
   bool furtherEnabled = false;
@@ -92,6 +97,18 @@ void SelectSkillCategory(RulesContext& ctx, SkillsView& view, int category);
 void SelectCatalogSkill(RulesContext& ctx, SkillsView& view, int row);
 /// Chooses a listed specialization; a row outside the list chooses none.
 void SelectSpecialization(RulesContext& ctx, SkillsView& view, int row);
+
+/// The skills `text` finds by their name or their category's, and the specializations it finds by
+/// their own name, in catalog order: a specialization's group is its category and its skill
+/// ("Firearms / Pistols (QCK)"), and detailAt its row under the skill.
+std::vector<CatalogMatch> SearchSkills(const SkillCatalog& catalog, std::string_view text);
+/// The search box typed: what SearchSkills finds.
+void SearchSkillCatalog(RulesContext& ctx, SkillsView& view, std::string text);
+/// A match clicked: its category, its skill and its specialization (if it is one) chosen, as
+/// clicks on them choose them. An index outside the matches does nothing.
+void ChooseSkillMatch(RulesContext& ctx, SkillsView& view, int index);
+/// Which match names what is chosen now: the specialization's own, else the skill's.
+void ShowChosenSkillMatch(SkillsView& view);
 
 /// Adds the chosen skill, specialized when a specialization is chosen. Refused silently when the
 /// pool cannot pay, and when a typed specialization is empty or holds "[", "]", TAB or "~".

@@ -70,6 +70,26 @@ void SelectSpellCategory(RulesContext& ctx, SpellsView& view, int index) {
   view.selectedSpell = -1;
 }
 
+void SearchSpellCatalog(RulesContext& ctx, SpellsView& view, std::string text) {
+  view.search.matches = SearchSpells(ctx.catalogs.spells, text);
+  view.search.text = std::move(text);
+  ShowChosenSpellMatch(view);
+}
+
+void ChooseSpellMatch(RulesContext& ctx, SpellsView& view, int index) {
+  const CatalogMatch* match = MatchAt(view.search, index);
+  if (match == nullptr) return;
+  const int spell = match->itemAt;
+  SelectSpellCategory(ctx, view, match->groupAt);
+  SelectSpell(view, spell);
+}
+
+void ShowChosenSpellMatch(SpellsView& view) {
+  view.search.chosen = FindMatch(view.search, [&view](const CatalogMatch& match) {
+    return match.groupAt == view.selectedCategory && match.itemAt == view.selectedSpell;
+  });
+}
+
 void SelectSpell(SpellsView& view, int index) {
   view.selectedSpell = index >= 0 && static_cast<size_t>(index) < view.categorySpells.size() ? index : -1;
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "catalog/books.h"
+#include "catalog/catalog_search.h"
 #include "rules/creation_state.h"
 
 namespace ivgen {
@@ -30,6 +31,8 @@ struct SpellsView {
   std::vector<std::string> categorySpells;
   /// Entry of categorySpells chosen for adding; -1 for none.
   int selectedSpell = -1;
+  /// The search of every category's spells; choosing a match clicks its category and its spell.
+  CatalogSearch search;
   /// Entry of the character's spells chosen; -1 for none.
   int selectedChosen = -1;
   bool removeEnabled = false;
@@ -50,6 +53,14 @@ int SpellPoints(std::string_view chosenEntry);
 /// A category chosen: lists its spells and drops the spell chosen for adding. An index outside
 /// the category list lists nothing.
 void SelectSpellCategory(RulesContext& ctx, SpellsView& view, int index);
+
+/// The search box typed: the spells of every category that the text finds.
+void SearchSpellCatalog(RulesContext& ctx, SpellsView& view, std::string text);
+/// A match clicked: its category and then its spell chosen, as clicks on both choose them. An
+/// index outside the matches does nothing.
+void ChooseSpellMatch(RulesContext& ctx, SpellsView& view, int index);
+/// Which match names the category and the spell chosen now.
+void ShowChosenSpellMatch(SpellsView& view);
 
 /// A spell of the category's list chosen for adding; an index outside the list chooses none.
 void SelectSpell(SpellsView& view, int index);

@@ -1,5 +1,6 @@
 #include "record/text.h"
 
+#include <algorithm>
 #include <cctype>
 
 namespace ivgen {
@@ -62,6 +63,27 @@ std::string LowerCase(std::string_view text) {
     if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
   }
   return result;
+}
+
+namespace {
+
+// The lower-case letter of a Windows-1252 byte: ASCII, the Latin-1 capitals (not the
+// multiplication sign) and the four capitals the code page adds at 0x8A, 0x8C, 0x8E and 0x9F.
+unsigned char FoldCase(unsigned char c) {
+  if (c >= 'A' && c <= 'Z') return static_cast<unsigned char>(c + 0x20);
+  if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return static_cast<unsigned char>(c + 0x20);
+  if (c == 0x8A || c == 0x8C || c == 0x8E) return static_cast<unsigned char>(c + 0x10);
+  if (c == 0x9F) return 0xFF;
+  return c;
+}
+
+}  // namespace
+
+bool HoldsIgnoringCase(std::string_view text, std::string_view part) {
+  auto same = [](char a, char b) {
+    return FoldCase(static_cast<unsigned char>(a)) == FoldCase(static_cast<unsigned char>(b));
+  };
+  return std::search(text.begin(), text.end(), part.begin(), part.end(), same) != text.end() || part.empty();
 }
 
 std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to) {

@@ -23,6 +23,9 @@ std::string_view TrimRightView(std::string_view text);
 std::string UpperCase(std::string_view text);
 /// ASCII lower case; bytes above 127 stay as they are.
 std::string LowerCase(std::string_view text);
+/// Whether `text` holds `part`, letters matched in either case: Windows-1252's accented letters
+/// too, so "é" finds "É". An empty part is held by every text.
+bool HoldsIgnoringCase(std::string_view text, std::string_view part);
 /// Every occurrence of `from` replaced by `to`.
 std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to);
 

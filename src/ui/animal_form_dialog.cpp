@@ -60,7 +60,7 @@ AnimalFormDialog::AnimalFormDialog(Editor& editor, QWidget* parent) : DialogView
   overLimit_->setStyleSheet("color: white; background: #b00000; padding: 1px 4px; font-weight: bold;");
   grid->addWidget(overLimit_, row + 1, 3, 1, 2);
 
-  auto* hide = new QPushButton("Hide", this);
+  auto* hide = new QPushButton("&Hide", this);
   hide->setObjectName("animalHide");
   connect(hide, &QPushButton::clicked, this, [this] { Act([this] { editor_.AnimalForm().Hide(); }); });
   auto* buttons = new QHBoxLayout;

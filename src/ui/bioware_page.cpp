@@ -22,7 +22,9 @@ BiowarePage::BiowarePage(Editor& editor, QWidget* parent) : PageView(editor, par
 
   catalog_ = new CatalogTreeView(
       "bioCatalog", {{tr("Item"), 0}, {tr("Bio-index"), 1}, {tr("Price"), 2}, {tr("Book"), 3}}, this, 3, 6);
-  filter_ = FilterBox("bioFilter", this, [this] { Refresh(); });
+  search_ = SearchBox("bioSearch", tr("Search all bioware..."), this,
+                      [run](const QString& text) { run([text](BiowareUnit& unit) { unit.Search(FromQt(text)); })(); });
+  LeadInto(search_, [this] { return catalog_; });
   connect(catalog_, &CatalogTreeView::NodeChosen, this,
           [run](int node) { run([node](BiowareUnit& unit) { unit.ChooseItem(node); })(); });
   connect(catalog_, &CatalogTreeView::NodeDoubleClicked, this,
@@ -76,10 +78,10 @@ BiowarePage::BiowarePage(Editor& editor, QWidget* parent) : PageView(editor, par
       {tr("Installed"), tr("Bio-index"), tr("Price"), tr("Book"), tr("Type"), tr("Modifiers"), tr("Notes")}, this);
   connect(installed_, &EntryListView::EntryChosen, this,
           [run](int index) { run([index](BiowareUnit& unit) { unit.SelectInstalled(index); })(); });
-  LayOutImplantPage(this, tr("Bioware"), filter_, catalog_, {typeGroup, details, buttons, totals, warning_},
+  LayOutImplantPage(this, tr("Bioware"), search_, catalog_, {typeGroup, details, buttons, totals, warning_},
                     installed_);
   KeepFocusNear(remove_, installed_);
-  setTabOrder(filter_, catalog_);
+  setTabOrder(search_, catalog_);
   PressOnKey(catalog_, {Qt::Key_Return, Qt::Key_Enter}, buy_);
   PressOnKey(installed_, {Qt::Key_Delete}, remove_);
 }
@@ -93,7 +95,8 @@ void BiowarePage::Refresh() {
   SetBoxText(calculatedPrice_, view.calculatedPrice);
   SetBoxText(book_, view.book);
   SetLabelText(notes_, view.note);
-  catalog_->Filter(filter_->text());
+  ShowText(search_, view.search.text);
+  catalog_->ShowFound(view.search);
   // A filtered-out item is not the one Buy would take.
   buy_->setEnabled(view.buyEnabled && CurrentShown(catalog_));
   remove_->setEnabled(view.removeEnabled);

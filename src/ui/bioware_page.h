@@ -19,7 +19,7 @@ class BiowarePage : public PageView {
   void Refresh() override;
 
  private:
-  QLineEdit* filter_ = nullptr;
+  QLineEdit* search_ = nullptr;
   CatalogTreeView* catalog_ = nullptr;
   std::array<QRadioButton*, 3> types_{};
   QLineEdit* basePrice_ = nullptr;

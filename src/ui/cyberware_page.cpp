@@ -23,7 +23,10 @@ CyberwarePage::CyberwarePage(Editor& editor, QWidget* parent) : PageView(editor,
   catalog_ = new CatalogTreeView(
       "cyberCatalog", {{tr("Item"), 0}, {tr("Essence"), 1}, {tr("Price"), 2}, {tr("Street Index"), 5}, {tr("Book"), 3}},
       this, 3, 6);
-  filter_ = FilterBox("cyberFilter", this, [this] { Refresh(); });
+  search_ = SearchBox("cyberSearch", tr("Search all cyberware..."), this, [run](const QString& text) {
+    run([text](CyberwareUnit& unit) { unit.Search(FromQt(text)); })();
+  });
+  LeadInto(search_, [this] { return catalog_; });
   connect(catalog_, &CatalogTreeView::NodeChosen, this,
           [run](int node) { run([node](CyberwareUnit& unit) { unit.ChooseItem(node); })(); });
   connect(catalog_, &CatalogTreeView::NodeDoubleClicked, this,
@@ -90,9 +93,9 @@ CyberwarePage::CyberwarePage(Editor& editor, QWidget* parent) : PageView(editor,
                         {tr("Installed"), tr("Essence"), tr("Price"), tr("Book"), tr("Modifiers"), tr("Notes")}, this);
   connect(installed_, &EntryListView::EntryChosen, this,
           [run](int index) { run([index](CyberwareUnit& unit) { unit.SelectInstalled(index); })(); });
-  LayOutImplantPage(this, tr("Cyberware"), filter_, catalog_, {gradeGroup, details, buttons, below}, installed_);
+  LayOutImplantPage(this, tr("Cyberware"), search_, catalog_, {gradeGroup, details, buttons, below}, installed_);
   KeepFocusNear(remove_, installed_);
-  setTabOrder(filter_, catalog_);
+  setTabOrder(search_, catalog_);
   PressOnKey(catalog_, {Qt::Key_Return, Qt::Key_Enter}, buy_);
   PressOnKey(installed_, {Qt::Key_Delete}, remove_);
 }
@@ -109,7 +112,8 @@ void CyberwarePage::Refresh() {
   SetBoxText(modifiedEssence_, view.modifiedEssence);
   SetBoxText(book_, view.book);
   SetLabelText(notes_, view.note);
-  catalog_->Filter(filter_->text());
+  ShowText(search_, view.search.text);
+  catalog_->ShowFound(view.search);
   // A filtered-out item is not the one Buy would take.
   buy_->setEnabled(view.buyEnabled && CurrentShown(catalog_));
   remove_->setEnabled(view.removeEnabled);

@@ -20,7 +20,7 @@ class CyberwarePage : public PageView {
   void Refresh() override;
 
  private:
-  QLineEdit* filter_ = nullptr;
+  QLineEdit* search_ = nullptr;
   CatalogTreeView* catalog_ = nullptr;
   std::array<QRadioButton*, 4> grades_{};
   QCheckBox* used_ = nullptr;

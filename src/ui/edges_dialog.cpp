@@ -59,7 +59,7 @@ EdgesDialog::EdgesDialog(Editor& editor, QWidget* parent) : DialogView(editor, p
   remove_->setObjectName("remove");
   // Enter closes the dialog, whichever button was clicked last.
   for (QPushButton* button : {addEdge, addFlaw, remove_}) button->setAutoDefault(false);
-  auto* done = new QPushButton("Done", this);
+  auto* done = new QPushButton("&Done", this);
   done->setObjectName("edgesDone");
   done->setDefault(true);
   points_ = new QLineEdit(this);
@@ -83,6 +83,8 @@ EdgesDialog::EdgesDialog(Editor& editor, QWidget* parent) : DialogView(editor, p
           [this] { Act([this] { editor_.EdgesAndFlaws().AddEdge(); }); });
   connect(flaws_, &QTreeWidget::itemDoubleClicked, this,
           [this] { Act([this] { editor_.EdgesAndFlaws().AddFlaw(); }); });
+  LeadInto(edgeFilter_, [this] { return edges_; });
+  LeadInto(flawFilter_, [this] { return flaws_; });
   setTabOrder(edgeFilter_, edges_);
   setTabOrder(edges_, flawFilter_);
   setTabOrder(flawFilter_, flaws_);

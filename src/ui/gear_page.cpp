@@ -42,6 +42,7 @@ GearPage::GearPage(Editor& editor, QWidget* parent) : PageView(editor, parent) {
   // a closed branch.
   connect(tree_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
     if (item == nullptr) return;
+    ClearShopFilter();
     editor_.Gear().ClickGroup(item->data(0, Qt::UserRole).toULongLong());
     emit Changed();
   });
@@ -65,15 +66,38 @@ GearPage::GearPage(Editor& editor, QWidget* parent) : PageView(editor, parent) {
     editor_.Gear().BuyItem(RowOf(shop_, item));
     emit Changed();
   });
-  treeFilter_ = FilterBox("gearTreeFilter", this, [this] { Refresh(); });
+  search_ = SearchBox("gearSearch", tr("Search all gear..."), this, [this](const QString& text) {
+    editor_.Gear().Search(FromQt(text));
+    emit Changed();
+  });
+  matches_ = ColumnList("gearMatches", {tr("Item"), tr("Group")}, this);
+  matches_->setMinimumWidth(220);
+  matches_->hide();
+  auto chooseMatch = [this](QTreeWidgetItem* item) {
+    if (item == nullptr) return;
+    ClearShopFilter();
+    editor_.Gear().ChooseMatch(RowOf(matches_, item));
+    emit Changed();
+  };
+  connect(matches_, &QTreeWidget::currentItemChanged, this, chooseMatch);
+  // A click on the match already current shows it again, after an owned entry took the panel.
+  connect(matches_, &QTreeWidget::itemClicked, this, chooseMatch);
+  connect(matches_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
+    ClearShopFilter();
+    editor_.Gear().BuyMatch(RowOf(matches_, item));
+    emit Changed();
+  });
+  LeadInto(search_, [this]() -> QAbstractItemView* { return search_->text().isEmpty() ? tree_ : matches_; });
   shopFilter_ = FilterBox("gearShopFilter", this, [this] { Refresh(); });
+  LeadInto(shopFilter_, [this] { return shop_; });
   auto* shopColumn = new QVBoxLayout;
   shopColumn->addWidget(groupTitle_);
   shopColumn->addWidget(shopFilter_);
   shopColumn->addWidget(shop_, 1);
   auto* treeColumn = new QVBoxLayout;
-  treeColumn->addWidget(treeFilter_);
+  treeColumn->addWidget(search_);
   treeColumn->addWidget(tree_, 1);
+  treeColumn->addWidget(matches_, 1);
 
   auto* item = new QGroupBox(tr("Item"), this);
   auto* fields = new QGridLayout(item);
@@ -168,9 +192,11 @@ GearPage::GearPage(Editor& editor, QWidget* parent) : PageView(editor, parent) {
   layout->addLayout(owning, 2);
   KeepFocusNear(remove_, owned_);
   PressOnKey(shop_, {Qt::Key_Return, Qt::Key_Enter}, buy_);
+  PressOnKey(matches_, {Qt::Key_Return, Qt::Key_Enter}, buy_);
   PressOnKey(owned_, {Qt::Key_Delete}, remove_);
-  setTabOrder(treeFilter_, tree_);
-  setTabOrder(tree_, shopFilter_);
+  setTabOrder(search_, tree_);
+  setTabOrder(tree_, matches_);
+  setTabOrder(matches_, shopFilter_);
   setTabOrder(shopFilter_, shop_);
   setTabOrder(shop_, count_);
   setTabOrder(count_, buy_);
@@ -187,7 +213,6 @@ void GearPage::FillTree() {
   const std::vector<std::string> titles = GearGroupTitles(nodes);
   const QSignalBlocker block(tree_);
   tree_->clear();
-  treeFiltered_.clear();  // the new tree is filtered afresh
   std::vector<QTreeWidgetItem*> parents;
   for (size_t i = 0; i < nodes.size(); ++i) {
     const int level = std::max(nodes[i].indent, 1);
@@ -196,6 +221,24 @@ void GearPage::FillTree() {
     auto* item = parents.empty() ? new QTreeWidgetItem(tree_, title) : new QTreeWidgetItem(parents.back(), title);
     item->setData(0, Qt::UserRole, static_cast<qulonglong>(i));
     parents.push_back(item);
+  }
+}
+
+void GearPage::ClearShopFilter() {
+  if (shopFilter_->text().isEmpty()) return;
+  const QSignalBlocker block(shopFilter_);
+  shopFilter_->clear();
+}
+
+void GearPage::ShowGroupInTree(int node) {
+  const QTreeWidgetItem* current = tree_->currentItem();
+  if (node < 0 || (current != nullptr && current->data(0, Qt::UserRole).toInt() == node)) return;
+  for (QTreeWidgetItemIterator it(tree_); *it != nullptr; ++it) {
+    if ((*it)->data(0, Qt::UserRole).toInt() != node) continue;
+    const QSignalBlocker block(tree_);
+    tree_->setCurrentItem(*it);
+    tree_->scrollToItem(*it);
+    return;
   }
 }
 
@@ -243,9 +286,19 @@ void GearPage::Refresh() {
     FillRows(shop_, rows, view.shopSelected);
     FilterRows(shop_, shopFilter_->text());
   }
-  if (treeFiltered_ != treeFilter_->text()) {
-    treeFiltered_ = treeFilter_->text();
-    FilterRows(tree_, treeFiltered_);
+  ShowText(search_, view.search.text);
+  const bool searching = !view.search.text.empty();
+  tree_->setVisible(!searching);
+  matches_->setVisible(searching);
+  // The tree follows the group a match listed, and shows it when the box is emptied; while it
+  // shows, the player's own moves through it must not be undone.
+  if (searching) ShowGroupInTree(view.groupNode);
+  {
+    std::vector<QStringList> rows;
+    rows.reserve(view.search.matches.size());
+    for (const CatalogMatch& match : view.search.matches) rows.push_back({ToQt(match.name), ToQt(match.group)});
+    FillRows(matches_, rows, view.search.chosen);
+    ShowNoMatches(matches_, view.search.NoMatches());
   }
   itemTitle_->setText(ToQt(view.itemTitle));
   for (size_t i = 0; i < kGearShownFields; ++i) {

@@ -31,12 +31,17 @@ class GearPage : public PageView {
  private:
   void FillTree();
   void ShowOwned(int selected);
+  /// Another group listed: the shop filter typed for the last one would hide this one's items.
+  void ClearShopFilter();
+  /// Highlights the group's node, opened, without clicking it.
+  void ShowGroupInTree(int node);
 
   QTreeWidget* tree_ = nullptr;
   std::vector<std::string> treeTexts_;
   QLabel* groupTitle_ = nullptr;
-  QLineEdit* treeFilter_ = nullptr;
-  QString treeFiltered_;
+  /// The search of every group, and its matches, shown in the tree's place while it holds a text.
+  QLineEdit* search_ = nullptr;
+  QTreeWidget* matches_ = nullptr;
   QLineEdit* shopFilter_ = nullptr;
   QTreeWidget* shop_ = nullptr;
   QLabel* itemTitle_ = nullptr;

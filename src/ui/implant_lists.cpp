@@ -5,6 +5,7 @@
 #include <QHeaderView>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "ui/page_parts.h"
 #include "ui/qt_text.h"
@@ -79,7 +80,9 @@ void CatalogTreeView::Show(const CatalogTree& tree, int selected) {
     shown_ = tree;
     setProperty("fitted", false);
     FitColumns(this);
-    FilterRows(this, filter_);
+    // The new rows are shown as the search found them.
+    searched_.clear();
+    found_.clear();
   }
   QTreeWidgetItem* current = nullptr;
   for (QTreeWidgetItemIterator it(this); *it != nullptr && current == nullptr; ++it) {
@@ -91,11 +94,34 @@ void CatalogTreeView::Show(const CatalogTree& tree, int selected) {
   }
 }
 
-void CatalogTreeView::Filter(const QString& text) {
-  // Every refresh passes the text; only a new one walks the tree.
-  if (text == filter_) return;
-  filter_ = text;
-  FilterRows(this, filter_);
+void CatalogTreeView::ShowFound(const CatalogSearch& search) {
+  std::vector<int> found;
+  for (const CatalogMatch& match : search.matches) found.push_back(match.itemAt);
+  // Every refresh passes the search; only a new one walks the tree.
+  if (search.text == searched_ && found == found_ && topLevelItemCount() > 0) {
+    ShowNoMatches(this, search.NoMatches());
+    return;
+  }
+  searched_ = search.text;
+  found_ = std::move(found);
+  const bool all = searched_.empty();
+  auto shows = [this, all](QTreeWidgetItem* item) {
+    return all || std::binary_search(found_.begin(), found_.end(), item->data(0, kNodeRole).toInt());
+  };
+  for (int i = 0; i < topLevelItemCount(); ++i) {
+    QTreeWidgetItem* top = topLevelItem(i);
+    bool childShown = false;
+    for (int c = 0; c < top->childCount(); ++c) {
+      const bool shown = shows(top->child(c));
+      top->child(c)->setHidden(!shown);
+      childShown |= shown;
+    }
+    // A category stands for its items; an item above the first category for itself.
+    const bool category = top->isFirstColumnSpanned();
+    top->setHidden(!(category ? all || childShown : shows(top)));
+    if (!all && childShown) top->setExpanded(true);
+  }
+  ShowNoMatches(this, search.NoMatches());
 }
 
 QString CatalogTreeView::Tip(const std::vector<std::string>& fields) const {

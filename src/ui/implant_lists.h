@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "catalog/catalog_search.h"
 #include "catalog/line_syntax.h"
 
 namespace ivgen {
@@ -31,8 +32,9 @@ class CatalogTreeView : public QTreeWidget {
                   size_t notesField);
   /// Shows the tree (rebuilt only when it changed) with node `selected` as the current row.
   void Show(const CatalogTree& tree, int selected);
-  /// Shows only the items whose name holds the text (see FilterRows).
-  void Filter(const QString& text);
+  /// While the search holds a text, shows only the items it found, under their categories
+  /// opened, and "No matches" when it found none.
+  void ShowFound(const CatalogSearch& search);
 
  signals:
   void NodeChosen(int node);
@@ -45,7 +47,9 @@ class CatalogTreeView : public QTreeWidget {
   size_t bookField_;
   size_t notesField_;
   CatalogTree shown_;
-  QString filter_;
+  /// The search shown: its text, and the nodes it found.
+  std::string searched_;
+  std::vector<int> found_;
 };
 
 /// A list of installed entries in columns; a click reports the entry's position.
@@ -66,7 +70,7 @@ QGroupBox* BoxGroup(const QString& title, const std::vector<std::pair<QString, Q
 QLabel* NotesBox(QWidget* parent);
 /// A button that runs an action.
 QPushButton* ActionButton(const QString& text, const QString& name, QWidget* parent, std::function<void()> action);
-/// The page: the catalog under its filter box beside the column of options, details, buttons and
+/// The page: the catalog under its search box beside the column of options, details, buttons and
 /// totals, and the installed list below both.
 void LayOutImplantPage(QWidget* page, const QString& caption, QWidget* filter, QWidget* catalog,
                        const std::vector<QObject*>& column, QWidget* installed);

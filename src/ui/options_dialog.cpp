@@ -24,11 +24,10 @@ OptionsDialog::OptionsDialog(Editor& editor, QWidget* parent) : QDialog(parent),
   maxAbsEpts_->setObjectName("MaxAbsEpts");
   defaultGif_->setObjectName("DefaultGIF");
   maxFlawEdge_->setObjectName("MaxFlawEdge");
-  auto* browse = new QPushButton("...", this);
+  auto* browse = new QPushButton("&Browse...", this);
   browse->setAutoDefault(false);
   browse->setObjectName("browse");
   browse->setToolTip("Choose a picture");
-  browse->setFixedWidth(browse->fontMetrics().horizontalAdvance("...") * 3);
   auto* pictureRow = new QHBoxLayout;
   pictureRow->addWidget(defaultGif_);
   pictureRow->addWidget(browse);
@@ -38,8 +37,8 @@ OptionsDialog::OptionsDialog(Editor& editor, QWidget* parent) : QDialog(parent),
   form->addRow("Max. Num Edges/Flaws", maxFlawEdge_);
 
   auto* buttons = new QDialogButtonBox(this);
-  QPushButton* done = buttons->addButton("Done", QDialogButtonBox::AcceptRole);
-  QPushButton* cancel = buttons->addButton("Cancel", QDialogButtonBox::RejectRole);
+  QPushButton* done = buttons->addButton("&Done", QDialogButtonBox::AcceptRole);
+  QPushButton* cancel = buttons->addButton("&Cancel", QDialogButtonBox::RejectRole);
   done->setObjectName("done");
   done->setDefault(true);
   cancel->setObjectName("cancel");

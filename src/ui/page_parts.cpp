@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QSignalBlocker>
 #include <algorithm>
 
@@ -166,14 +167,122 @@ bool FilterItem(QTreeWidgetItem* item, const QString& text, bool branchMatched) 
 }  // namespace
 
 void FilterRows(QTreeWidget* tree, const QString& text) {
-  for (int i = 0; i < tree->topLevelItemCount(); ++i) FilterItem(tree->topLevelItem(i), text, false);
+  bool shown = false;
+  for (int i = 0; i < tree->topLevelItemCount(); ++i) shown |= FilterItem(tree->topLevelItem(i), text, false);
+  ShowNoMatches(tree, !text.isEmpty() && !shown);
 }
 
 void FilterRows(QListWidget* list, const QString& text) {
+  bool shown = false;
   for (int i = 0; i < list->count(); ++i) {
     const bool hidden = !list->item(i)->text().contains(text, Qt::CaseInsensitive);
     if (list->isRowHidden(i) != hidden) list->setRowHidden(i, hidden);
+    shown |= !hidden;
   }
+  ShowNoMatches(list, !text.isEmpty() && !shown);
+}
+
+QLineEdit* SearchBox(const QString& name, const QString& placeholder, QWidget* parent,
+                     std::function<void(const QString&)> typed) {
+  auto* box = new QLineEdit(parent);
+  box->setObjectName(name);
+  box->setPlaceholderText(placeholder);
+  box->setClearButtonEnabled(true);
+  box->setToolTip(QObject::tr("Lists every item whose name, or whose group's name, holds this text"));
+  // The clear button counts as an edit; a text a refresh puts back (after an undo) does not.
+  QObject::connect(box, &QLineEdit::textEdited, parent, std::move(typed));
+  return box;
+}
+
+namespace {
+
+// Keeps a hint over the whole of the viewport it lies on.
+class Cover : public QObject {
+ public:
+  explicit Cover(QWidget* hint) : QObject(hint), hint_(hint) {}
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Resize) hint_->setGeometry(static_cast<QWidget*>(watched)->rect());
+    return false;
+  }
+
+ private:
+  QWidget* hint_;
+};
+
+}  // namespace
+
+void ShowNoMatches(QAbstractItemView* view, bool none) {
+  QWidget* viewport = view->viewport();
+  auto* hint = viewport->findChild<QLabel*>("noMatches", Qt::FindDirectChildrenOnly);
+  if (hint == nullptr) {
+    if (!none) return;
+    hint = new QLabel(QObject::tr("No matches"), viewport);
+    hint->setObjectName("noMatches");
+    hint->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    hint->setMargin(hint->fontMetrics().height() / 2);
+    hint->setEnabled(false);
+    hint->setAttribute(Qt::WA_TransparentForMouseEvents);
+    hint->setGeometry(viewport->rect());
+    viewport->installEventFilter(new Cover(hint));
+  }
+  if (hint->isVisibleTo(viewport) != none) hint->setVisible(none);
+}
+
+namespace {
+
+// The first row the player can see: in a tree, the first one without rows of its own (an item,
+// or a group that lists its items), else the first shown at all.
+QTreeWidgetItem* FirstShown(QTreeWidget* tree) {
+  QTreeWidgetItem* first = nullptr;
+  for (QTreeWidgetItemIterator it(tree, QTreeWidgetItemIterator::NotHidden); *it != nullptr; ++it) {
+    bool open = true;
+    for (QTreeWidgetItem* up = (*it)->parent(); up != nullptr && open; up = up->parent()) open = up->isExpanded();
+    if (!open) continue;
+    if ((*it)->childCount() == 0) return *it;
+    if (first == nullptr) first = *it;
+  }
+  return first;
+}
+
+class LeadKeys : public QObject {
+ public:
+  LeadKeys(QObject* parent, std::function<QAbstractItemView*()> list) : QObject(parent), list_(std::move(list)) {}
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress) return QObject::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const bool lead = key->key() == Qt::Key_Down || key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    if (!lead || (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
+    QAbstractItemView* view = list_();
+    if (view == nullptr || !view->isVisible()) return false;
+    if (!CurrentShown(view)) {
+      // Made current as a click would make it, so the page shows what the list now points at.
+      if (auto* tree = qobject_cast<QTreeWidget*>(view)) {
+        if (QTreeWidgetItem* first = FirstShown(tree)) tree->setCurrentItem(first);
+      } else if (auto* list = qobject_cast<QListWidget*>(view)) {
+        for (int i = 0; i < list->count(); ++i) {
+          if (!list->isRowHidden(i)) {
+            list->setCurrentRow(i);
+            break;
+          }
+        }
+      }
+    }
+    view->setFocus(Qt::TabFocusReason);
+    return true;
+  }
+
+ private:
+  std::function<QAbstractItemView*()> list_;
+};
+
+}  // namespace
+
+void LeadInto(QLineEdit* box, std::function<QAbstractItemView*()> list) {
+  box->installEventFilter(new LeadKeys(box, std::move(list)));
 }
 
 bool CurrentShown(const QAbstractItemView* view) {

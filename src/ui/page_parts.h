@@ -40,9 +40,19 @@ void KeepFocusNear(QAbstractButton* button, QWidget* list);
 QLineEdit* FilterBox(const QString& name, QWidget* parent, std::function<void()> changed);
 /// Hides the rows whose name (column 0) does not hold `text`, ignoring case; a branch shows whole
 /// when its own name holds it, and stays while one of its rows shows. Rows keep their places, so
-/// a row's position still names the same entry.
+/// a row's position still names the same entry. The view says "No matches" while none shows.
 void FilterRows(QTreeWidget* tree, const QString& text);
 void FilterRows(QListWidget* list, const QString& text);
+/// A box that searches a whole catalog: `typed` runs on every edit the player makes, never on the
+/// text a refresh puts back.
+QLineEdit* SearchBox(const QString& name, const QString& placeholder, QWidget* parent,
+                     std::function<void(const QString&)> typed);
+/// "No matches" across the top of the view, while `none`: an empty filtered list must not look
+/// like an empty catalog.
+void ShowNoMatches(QAbstractItemView* view, bool none);
+/// Down, Enter and Return in the box move the keyboard into the list it narrows (`list` says
+/// which, none while it is hidden), onto the first row shown unless the current one shows.
+void LeadInto(QLineEdit* box, std::function<QAbstractItemView*()> list);
 /// Whether the view's current entry is shown and highlighted: the only entry an action may take.
 bool CurrentShown(const QAbstractItemView* view);
 /// Runs `update` whenever the list's highlight changes. A click makes a row current before it

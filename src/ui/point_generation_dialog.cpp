@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <array>
 #include <functional>
 
 #include "app/editor.h"
@@ -15,16 +16,21 @@ namespace ivgen {
 
 namespace {
 
-QRadioButton* Choice(const char* caption, const QString& name, QWidget* parent) {
-  auto* choice = new QRadioButton(caption, parent);
+// The keys of the choices and options, each unique in the dialog beside its two buttons' D and E.
+constexpr std::array<char, kPointRaceCount> kRaceKeys = {'H', 'w', 'T', 'S'};
+constexpr std::array<char, kPointMagicCount> kMagicKeys = {'F', 'P', 'l', 'r', 'C', 'a'};
+constexpr std::array<char, kResourceCount> kResourceKeys = {'5', 'K', '2', '9', '0', '4', '6', '1'};
+
+QRadioButton* Choice(const char* caption, char key, const QString& name, QWidget* parent) {
+  auto* choice = new QRadioButton(WithAccelerator(caption, key), parent);
   choice->setObjectName(name);
   // The view decides which one is chosen.
   choice->setAutoExclusive(false);
   return choice;
 }
 
-QCheckBox* Check(const char* caption, const QString& name, QWidget* parent) {
-  auto* check = new QCheckBox(caption, parent);
+QCheckBox* Check(const char* caption, char key, const QString& name, QWidget* parent) {
+  auto* check = new QCheckBox(WithAccelerator(caption, key), parent);
   check->setObjectName(name);
   return check;
 }
@@ -42,7 +48,8 @@ PointGenerationDialog::PointGenerationDialog(Editor& editor, QWidget* parent) : 
   auto* raceGroup = new QGroupBox(tr("Race"), this);
   auto* raceLayout = new QVBoxLayout(raceGroup);
   for (int i = 0; i < kPointRaceCount; ++i) {
-    races_[i] = Choice(kPointRaceCaptions[i], "pointRace" + QString::number(i), this);
+    races_[i] =
+        Choice(kPointRaceCaptions[i], kRaceKeys[static_cast<size_t>(i)], "pointRace" + QString::number(i), this);
     connect(races_[i], &QRadioButton::clicked, this,
             [this, i] { Act([this, i] { editor_.PointGeneration().ChooseRace(i); }); });
     raceLayout->addWidget(races_[i]);
@@ -50,10 +57,10 @@ PointGenerationDialog::PointGenerationDialog(Editor& editor, QWidget* parent) : 
 
   auto* optionGroup = new QGroupBox(tr("Options"), this);
   auto* optionLayout = new QVBoxLayout(optionGroup);
-  metaVariants_ = Check("MetaVariants (+5 Pts)", "metaVariants", this);
-  ghoul_ = Check("Ghoul (+10 Pts)", "ghoul", this);
-  otaku_ = Check("Otaku (+30 Pts)", "otaku", this);
-  noRules_ = Check("NoRules (Existing Character)", "noRules", this);
+  metaVariants_ = Check("MetaVariants (+5 Pts)", 'M', "metaVariants", this);
+  ghoul_ = Check("Ghoul (+10 Pts)", 'G', "ghoul", this);
+  otaku_ = Check("Otaku (+30 Pts)", 'O', "otaku", this);
+  noRules_ = Check("NoRules (Existing Character)", 'N', "noRules", this);
   connect(metaVariants_, &QCheckBox::clicked, this,
           [this](bool on) { Act([this, on] { editor_.PointGeneration().SetMetaVariants(on); }); });
   connect(ghoul_, &QCheckBox::clicked, this,
@@ -64,19 +71,20 @@ PointGenerationDialog::PointGenerationDialog(Editor& editor, QWidget* parent) : 
           [this](bool on) { Act([this, on] { editor_.PointGeneration().SetNoRules(on); }); });
   for (QCheckBox* option : {metaVariants_, ghoul_, otaku_, noRules_}) optionLayout->addWidget(option);
 
-  magic_ = Check("Magic", "magic", this);
+  magic_ = Check("Magic", 'i', "magic", this);
   connect(magic_, &QCheckBox::clicked, this,
           [this](bool on) { Act([this, on] { editor_.PointGeneration().SetMagic(on); }); });
   magicGroup_ = new QGroupBox(this);
   magicGroup_->setObjectName("magicGroup");
   auto* magicLayout = new QVBoxLayout(magicGroup_);
   for (int i = 0; i < kPointMagicCount; ++i) {
-    magicChoices_[i] = Choice(kPointMagicCaptions[i], "pointMagic" + QString::number(i), this);
+    magicChoices_[i] =
+        Choice(kPointMagicCaptions[i], kMagicKeys[static_cast<size_t>(i)], "pointMagic" + QString::number(i), this);
     connect(magicChoices_[i], &QRadioButton::clicked, this,
             [this, i] { Act([this, i] { editor_.PointGeneration().ChooseMagic(i); }); });
     magicLayout->addWidget(magicChoices_[i]);
   }
-  physAd_ = Check("PhysAd:Magician", "pointPhysAd", this);
+  physAd_ = Check("PhysAd:Magician", 'y', "pointPhysAd", this);
   connect(physAd_, &QCheckBox::clicked, this,
           [this](bool on) { Act([this, on] { editor_.PointGeneration().SetPhysAdMagician(on); }); });
   magicLayout->addWidget(physAd_);
@@ -85,7 +93,8 @@ PointGenerationDialog::PointGenerationDialog(Editor& editor, QWidget* parent) : 
   resources_->setObjectName("resources");
   auto* resourceLayout = new QGridLayout(resources_);
   for (int i = 0; i < kResourceCount; ++i) {
-    resourceChoices_[i] = Choice(kResourceCaptions[i], "resource" + QString::number(i), this);
+    resourceChoices_[i] =
+        Choice(kResourceCaptions[i], kResourceKeys[static_cast<size_t>(i)], "resource" + QString::number(i), this);
     connect(resourceChoices_[i], &QRadioButton::clicked, this,
             [this, i] { Act([this, i] { editor_.PointGeneration().ChooseResources(i); }); });
     resourceLayout->addWidget(resourceChoices_[i], i, 0);
@@ -132,10 +141,10 @@ PointGenerationDialog::PointGenerationDialog(Editor& editor, QWidget* parent) : 
 
   auto* note = new QLabel("To Return to this page.. Use Priority Tab", this);
   note->setWordWrap(true);
-  auto* edges = new QPushButton("Edges && Flaws", this);
+  auto* edges = new QPushButton("&Edges && Flaws", this);
   edges->setObjectName("pointEdges");
   edges->setAutoDefault(false);
-  auto* done = new QPushButton("Done", this);
+  auto* done = new QPushButton("&Done", this);
   done->setObjectName("pointDone");
   done->setDefault(true);
   connect(edges, &QPushButton::clicked, this,

@@ -96,6 +96,7 @@ PowersPage::PowersPage(Editor& editor, QWidget* parent) : PageView(editor, paren
   layout->addWidget(powerGroup_);
   KeepFocusNear(remove_, owned_);
   setTabOrder(filter_, catalog_);
+  LeadInto(filter_, [this] { return catalog_; });
   PressOnKey(catalog_, {Qt::Key_Return, Qt::Key_Enter}, buy_);
   PressOnKey(owned_, {Qt::Key_Delete}, remove_);
 }

@@ -6,11 +6,21 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <array>
 
 #include "app/editor.h"
 #include "ui/qt_text.h"
 
 namespace ivgen {
+
+namespace {
+
+// The keys of the sections and the sheet kinds, each unique in the dialog beside Browse's W,
+// the picture's I, Print's P (or OK's O) and Cancel's C.
+constexpr std::array<char, kPrintSectionCount> kSectionKeys = {'h', 'y', 'l', 'V', 'k', 'B', 'f'};
+constexpr std::array<char, kSheetKindCount> kKindKeys = {'S', 'M', 'D', 'R', 'U', 'n'};
+
+}  // namespace
 
 PrintOptionsDialog::PrintOptionsDialog(Editor& editor, QWidget* parent) : QDialog(parent), editor_(editor) {
   setWindowTitle("Print Options");
@@ -19,10 +29,10 @@ PrintOptionsDialog::PrintOptionsDialog(Editor& editor, QWidget* parent) : QDialo
   auto* pictureFrame = new QGroupBox("Insert Graphics [FileName]", this);
   picture_ = new QLineEdit(pictureFrame);
   picture_->setObjectName("pictureFile");
-  browse_ = new QPushButton("Browse", pictureFrame);
+  browse_ = new QPushButton("Bro&wse", pictureFrame);
   browse_->setObjectName("browse");
   browse_->setAutoDefault(false);
-  printPicture_ = new QCheckBox("Print", pictureFrame);
+  printPicture_ = new QCheckBox("Pr&int", pictureFrame);
   printPicture_->setObjectName("printPicture");
   auto* pictureRow = new QHBoxLayout(pictureFrame);
   pictureRow->addWidget(picture_, 1);
@@ -32,7 +42,9 @@ PrintOptionsDialog::PrintOptionsDialog(Editor& editor, QWidget* parent) : QDialo
   auto* sectionFrame = new QGroupBox("Sections", this);
   auto* sectionGrid = new QGridLayout(sectionFrame);
   for (int box = 0; box < kPrintSectionCount; ++box) {
-    sections_[box] = new QCheckBox(ToQt(std::string(kPrintSectionCaptions[box])), sectionFrame);
+    sections_[box] = new QCheckBox(
+        WithAccelerator(ToQt(std::string(kPrintSectionCaptions[box])), kSectionKeys[static_cast<size_t>(box)]),
+        sectionFrame);
     sections_[box]->setObjectName(QString("chkPrOp%1").arg(box));
     sectionGrid->addWidget(sections_[box], box / 4, box % 4);
     connect(sections_[box], &QCheckBox::clicked, this, [this, box](bool on) {
@@ -44,7 +56,8 @@ PrintOptionsDialog::PrintOptionsDialog(Editor& editor, QWidget* parent) : QDialo
   auto* kindFrame = new QGroupBox("Sheet", this);
   auto* kindGrid = new QGridLayout(kindFrame);
   for (int kind = 0; kind < kSheetKindCount; ++kind) {
-    kinds_[kind] = new QRadioButton(ToQt(std::string(kSheetKindCaptions[kind])), kindFrame);
+    kinds_[kind] = new QRadioButton(
+        WithAccelerator(ToQt(std::string(kSheetKindCaptions[kind])), kKindKeys[static_cast<size_t>(kind)]), kindFrame);
     kinds_[kind]->setObjectName(QString("optPrOp%1").arg(kind));
     kindGrid->addWidget(kinds_[kind], kind / 3, kind % 3);
     connect(kinds_[kind], &QRadioButton::clicked, this, [this, kind] {
@@ -54,8 +67,8 @@ PrintOptionsDialog::PrintOptionsDialog(Editor& editor, QWidget* parent) : QDialo
   }
 
   auto* buttons = new QDialogButtonBox(this);
-  print_ = buttons->addButton("Print", QDialogButtonBox::AcceptRole);
-  QPushButton* cancel = buttons->addButton("Cancel", QDialogButtonBox::RejectRole);
+  print_ = buttons->addButton("&Print", QDialogButtonBox::AcceptRole);
+  QPushButton* cancel = buttons->addButton("&Cancel", QDialogButtonBox::RejectRole);
   print_->setObjectName("print");
   print_->setDefault(true);
   cancel->setObjectName("cancel");
@@ -94,7 +107,7 @@ void PrintOptionsDialog::Refresh() {
   const bool optionsOnly = editor_.Sheet().OptionsOnly();
   picture_->setEnabled(!optionsOnly);
   browse_->setEnabled(!optionsOnly);
-  print_->setText(optionsOnly ? "OK" : "Print");
+  print_->setText(optionsOnly ? "&OK" : "&Print");
 }
 
 void PrintOptionsDialog::reject() {

@@ -82,7 +82,30 @@ SkillsPage::SkillsPage(Editor& editor, QWidget* parent) : PageView(editor, paren
       emit Changed();
     });
   }
-  skillFilter_ = FilterBox("skillFilter", this, [this] { Refresh(); });
+  search_ = SearchBox("skillSearch", tr("Search all skills..."), this, [this](const QString& text) {
+    editor_.Skills().Search(FromQt(text));
+    emit Changed();
+  });
+  matches_ = ColumnList("skillMatches", {tr("Skill"), tr("Group")}, this);
+  matches_->hide();
+  auto chooseMatch = [this](QTreeWidgetItem* item) {
+    if (item == nullptr) return;
+    editor_.Skills().ChooseMatch(RowOf(matches_, item));
+    emit Changed();
+  };
+  connect(matches_, &QTreeWidget::currentItemChanged, this, chooseMatch);
+  connect(matches_, &QTreeWidget::itemClicked, this, chooseMatch);
+  OnHighlightChange(matches_, this, [this] { ShowAddEnabled(); });
+  connect(matches_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
+    SkillsUnit& skills = editor_.Skills();
+    skills.ChooseMatch(RowOf(matches_, item));
+    if (skills.View().search.chosen == RowOf(matches_, item)) skills.Add();
+    emit Changed();
+  });
+  LeadInto(search_, [this]() -> QAbstractItemView* {
+    if (search_->text().isEmpty()) return skills_;
+    return matches_;
+  });
   add_ = new QPushButton(tr("&Add Skill"), this);
   add_->setObjectName("addSkill");
   further_ = new QPushButton("&" + QString(kFurtherSpecializationCaption), this);
@@ -101,8 +124,9 @@ SkillsPage::SkillsPage(Editor& editor, QWidget* parent) : PageView(editor, paren
   catalogLayout->addWidget(new QLabel(tr("Categories"), this));
   catalogLayout->addWidget(categories_, 2);
   catalogLayout->addWidget(new QLabel(tr("Skills"), this));
-  catalogLayout->addWidget(skillFilter_);
+  catalogLayout->addWidget(search_);
   catalogLayout->addWidget(skills_, 3);
+  catalogLayout->addWidget(matches_, 3);
   catalogLayout->addWidget(new QLabel(tr("Specializations"), this));
   catalogLayout->addWidget(specializations_, 2);
   catalogLayout->addLayout(Row({add_, further_}));
@@ -178,16 +202,20 @@ SkillsPage::SkillsPage(Editor& editor, QWidget* parent) : PageView(editor, paren
   layout->addWidget(catalog, 1);
   layout->addWidget(character, 1);
   KeepFocusNear(remove_, list_);
-  // The filter box sits above the skills it narrows, and Tab reaches it there.
-  setTabOrder(categories_, skillFilter_);
-  setTabOrder(skillFilter_, skills_);
-  for (QListWidget* list : {skills_, specializations_}) PressOnKey(list, {Qt::Key_Return, Qt::Key_Enter}, add_);
+  // The search box sits above the skills it searches, and Tab reaches it there.
+  setTabOrder(categories_, search_);
+  setTabOrder(search_, skills_);
+  setTabOrder(skills_, matches_);
+  for (QAbstractItemView* list : std::initializer_list<QAbstractItemView*>{skills_, matches_, specializations_}) {
+    PressOnKey(list, {Qt::Key_Return, Qt::Key_Enter}, add_);
+  }
   PressOnKey(list_, {Qt::Key_Delete}, remove_);
 }
 
 void SkillsPage::ShowAddEnabled() {
-  // A filtered-out skill is not the one Add would take.
-  add_->setEnabled(editor_.Skills().View().addEnabled && CurrentShown(skills_));
+  // Add takes the skill highlighted in the list the page shows.
+  const QAbstractItemView* shown = skills_->isHidden() ? static_cast<QAbstractItemView*>(matches_) : skills_;
+  add_->setEnabled(editor_.Skills().View().addEnabled && CurrentShown(shown));
 }
 
 void SkillsPage::Refresh() {
@@ -207,7 +235,14 @@ void SkillsPage::Refresh() {
   further_->setVisible(view.furtherVisible);
   further_->setEnabled(view.furtherEnabled);
 
-  FilterRows(skills_, skillFilter_->text());
+  ShowText(search_, view.search.text);
+  const bool searching = !view.search.text.empty();
+  skills_->setVisible(!searching);
+  matches_->setVisible(searching);
+  std::vector<QStringList> matches;
+  for (const CatalogMatch& match : view.search.matches) matches.push_back({ToQt(match.name), ToQt(match.group)});
+  FillRows(matches_, matches, view.search.chosen);
+  ShowNoMatches(matches_, view.search.NoMatches());
   ShowAddEnabled();
 
   std::vector<QStringList> rows;

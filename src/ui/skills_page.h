@@ -33,7 +33,10 @@ class SkillsPage : public PageView {
   QListWidget* categories_ = nullptr;
   QListWidget* skills_ = nullptr;
   QListWidget* specializations_ = nullptr;
-  QLineEdit* skillFilter_ = nullptr;
+  /// The search of every category, and its matches, shown in the skill list's place while it
+  /// holds a text.
+  QLineEdit* search_ = nullptr;
+  QTreeWidget* matches_ = nullptr;
   QPushButton* add_ = nullptr;
   QPushButton* further_ = nullptr;
   QTreeWidget* list_ = nullptr;

@@ -70,7 +70,23 @@ SpellsPage::SpellsPage(Editor& editor, QWidget* parent) : PageView(editor, paren
       spells.Add();
     });
   });
-  filter_ = FilterBox("spellFilter", this, [this] { Refresh(); });
+  search_ = SearchBox("spellSearch", tr("Search all spells..."), this,
+                      [this, &spells](const QString& text) { Act([&spells, text] { spells.Search(FromQt(text)); }); });
+  matches_ = ColumnList("spellMatches", {tr("Name"), tr("Category")}, this);
+  matches_->hide();
+  auto chooseMatch = [this, &spells](QTreeWidgetItem* item) {
+    if (item != nullptr) Act([&spells, row = RowOf(matches_, item)] { spells.ChooseMatch(row); });
+  };
+  connect(matches_, &QTreeWidget::currentItemChanged, this, chooseMatch);
+  connect(matches_, &QTreeWidget::itemClicked, this, chooseMatch);
+  OnHighlightChange(matches_, this, [this] { ShowAddEnabled(); });
+  connect(matches_, &QTreeWidget::itemDoubleClicked, this, [this, &spells](QTreeWidgetItem* item) {
+    Act([&spells, row = RowOf(matches_, item)] {
+      spells.ChooseMatch(row);
+      if (spells.View().search.chosen == row) spells.Add();
+    });
+  });
+  LeadInto(search_, [this]() -> QAbstractItemView* { return search_->text().isEmpty() ? catalog_ : matches_; });
   add_ = new QPushButton(tr("&Add"), this);
   QPushButton* add = add_;
   add->setObjectName("addSpell");
@@ -108,11 +124,14 @@ SpellsPage::SpellsPage(Editor& editor, QWidget* parent) : PageView(editor, paren
   auto* grid = new QGridLayout(spellGroup_);
   grid->addWidget(new QLabel(tr("Category"), this), 0, 0);
   auto* spellsHeading = new QHBoxLayout;
-  spellsHeading->addWidget(new QLabel(tr("Spells of the category"), this));
-  spellsHeading->addWidget(filter_, 1);
+  spellsHeading->addWidget(new QLabel(tr("Spells"), this));
+  spellsHeading->addWidget(search_, 1);
   grid->addLayout(spellsHeading, 0, 1);
   grid->addWidget(categories_, 1, 0);
-  grid->addWidget(catalog_, 1, 1);
+  auto* spellList = new QVBoxLayout;
+  spellList->addWidget(catalog_);
+  spellList->addWidget(matches_);
+  grid->addLayout(spellList, 1, 1);
   auto* addColumn = new QVBoxLayout;
   addColumn->addWidget(add);
   addColumn->addStretch();
@@ -145,15 +164,17 @@ SpellsPage::SpellsPage(Editor& editor, QWidget* parent) : PageView(editor, paren
   layout->addWidget(traditionGroup, 2);
   layout->addWidget(spellGroup_, 5);
   KeepFocusNear(remove_, chosen_);
-  setTabOrder(categories_, filter_);
-  setTabOrder(filter_, catalog_);
+  setTabOrder(categories_, search_);
+  setTabOrder(search_, catalog_);
+  setTabOrder(catalog_, matches_);
   PressOnKey(catalog_, {Qt::Key_Return, Qt::Key_Enter}, add_);
+  PressOnKey(matches_, {Qt::Key_Return, Qt::Key_Enter}, add_);
   PressOnKey(chosen_, {Qt::Key_Delete}, remove_);
 }
 
 void SpellsPage::ShowAddEnabled() {
-  // A filtered-out spell is not the one Add would take.
-  add_->setEnabled(CurrentShown(catalog_));
+  // Add takes the spell highlighted in the list the page shows.
+  add_->setEnabled(CurrentShown(catalog_->isHidden() ? matches_ : catalog_));
 }
 
 void SpellsPage::Refresh() {
@@ -181,7 +202,14 @@ void SpellsPage::Refresh() {
   std::vector<std::vector<std::string>> rows;
   for (const std::string& entry : view.categorySpells) rows.push_back(SpellColumns(entry));
   ShowRows(catalog_, rows, view.selectedSpell);
-  FilterRows(catalog_, filter_->text());
+  ShowText(search_, view.search.text);
+  const bool searching = !view.search.text.empty();
+  catalog_->setVisible(!searching);
+  matches_->setVisible(searching);
+  rows.clear();
+  for (const CatalogMatch& match : view.search.matches) rows.push_back({match.name, match.group});
+  ShowRows(matches_, rows, view.search.chosen);
+  ShowNoMatches(matches_, view.search.NoMatches());
   ShowAddEnabled();
   rows.clear();
   for (SpellRow& row : SpellRows(editor_.Record().Spells)) {

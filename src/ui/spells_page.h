@@ -29,8 +29,11 @@ class SpellsPage : public PageView {
   QListWidget* traditions_ = nullptr;
   QGroupBox* spellGroup_ = nullptr;
   QListWidget* categories_ = nullptr;
-  QLineEdit* filter_ = nullptr;
+  /// The search of every category, and its matches, shown in the spell list's place while it
+  /// holds a text.
+  QLineEdit* search_ = nullptr;
   QTreeWidget* catalog_ = nullptr;
+  QTreeWidget* matches_ = nullptr;
   QPushButton* add_ = nullptr;
   QTreeWidget* chosen_ = nullptr;
   QToolButton* up_ = nullptr;

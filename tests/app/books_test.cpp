@@ -40,8 +40,15 @@ TEST_F(BooksPageTest, AReloadKeepsTheCharacterAndOnlySaveSettingsWritesBooksDat)
   editor_->Books().SelectNotAllowed(0);
   editor_->Books().MoveToAllowed();
   EXPECT_EQ(CyberFrom("FC"), 0u);
+  // A search typed before the reload finds what the reload brought, at its new place.
+  editor_->Cyberware().Search("duplicate");
+  EXPECT_TRUE(editor_->Cyberware().View().search.NoMatches());
   editor_->Books().Reload();
   EXPECT_GT(CyberFrom("FC"), 0u);
+  const CatalogSearch& found = editor_->Cyberware().View().search;
+  ASSERT_EQ(found.matches.size(), 1u);
+  EXPECT_EQ(TreeEntryFields(editor_->CurrentCatalogs().cyberware[found.matches[0].itemAt].text)[0],
+            "Eye: Retina Duplicate");
   EXPECT_EQ(Log().size(), 11u) << "the progress window and nothing else";
   EXPECT_TRUE(editor_->Record().StreetName == "Nyx" && editor_->Document().Modified);
   EXPECT_EQ(Read("books.dat"), "! books\r\n*Core;IV3\r\nFlesh and Circuit;FC\r\n") << "only Save Settings writes it";

@@ -149,6 +149,90 @@ TEST_F(EditorTest, EveryPageShowsTheMoneyLeftASaveStores) {
   EXPECT_GT(spendings, 100) << "the sequence spends and refunds";
 }
 
+// Each page's search finds items in every group of the bundled catalogs, by their name or their
+// group's; choosing a match leaves the document as the clicks in the catalog leave it, so it is
+// no undo step and no change a save writes.
+TEST_F(EditorTest, SearchesFindItemsInEveryGroupAndChooseThemAsClicksDo) {
+  Editor& editor = Start();
+  const std::string saved = editor.FileText();
+  auto shown = [](const CatalogSearch& search) {
+    std::string out = search.NoMatches() ? "no matches" : "";
+    for (const CatalogMatch& match : search.matches)
+      out += (out.empty() ? "" : " | ") + match.name + " [" + match.group + "]";
+    return out;
+  };
+  // Each case types a text, then chooses one match and clicks the same item again in the catalog.
+  const struct {
+    std::function<void(const std::string&)> search;
+    std::function<const CatalogSearch&()> view;
+    std::function<void(int)> choose;
+    std::function<void()> click;
+    std::string text;
+    std::string matches;
+    int chosen;
+  } cases[] = {
+      {[&](const std::string& t) { editor.Gear().Search(t); },
+       [&]() -> const CatalogSearch& { return editor.Gear().View().search; },
+       [&](int i) { editor.Gear().ChooseMatch(i); },
+       [&] {
+         editor.Gear().ClickGroup(static_cast<size_t>(editor.Gear().View().groupNode));
+         editor.Gear().ChooseItem(0);
+       },
+       "VEST", "Reinforced Vest [Street Clothing] | Ballistic Vest [Body Armor]", 1},
+      {[&](const std::string& t) { editor.Gear().Search(t); },
+       [&]() -> const CatalogSearch& { return editor.Gear().View().search; },
+       [&](int i) { editor.Gear().ChooseMatch(i); }, [] {}, "Sealed hazard", "Sealed Hazard Suit [Body Armor]", 0},
+      {[&](const std::string& t) { editor.Cyberware().Search(t); },
+       [&]() -> const CatalogSearch& { return editor.Cyberware().View().search; },
+       [&](int i) { editor.Cyberware().ChooseMatch(i); },
+       [&] { editor.Cyberware().ChooseItem(editor.Cyberware().View().selectedItem); }, "skull port",
+       "Skull Port [Headware] | Skull Port, Wireless [Headware]", 1},
+      {[&](const std::string& t) { editor.Spells().Search(t); },
+       [&]() -> const CatalogSearch& { return editor.Spells().View().search; },
+       [&](int i) { editor.Spells().ChooseMatch(i); },
+       [&] {
+         editor.Spells().SelectCategory(editor.Spells().View().selectedCategory);
+         editor.Spells().SelectSpell(10);
+       },
+       "sense",
+       "Sense Hostility [Detection] | Sense Life [Detection] | Sense Magic [Detection] | Truth Sense [Detection] | "
+       "Sense Jam [Illusion]",
+       3},
+      {[&](const std::string& t) { editor.Skills().Search(t); },
+       [&]() -> const CatalogSearch& { return editor.Skills().View().search; },
+       [&](int i) { editor.Skills().ChooseMatch(i); },
+       [&] {
+         editor.Skills().SelectCategory(editor.Skills().View().category);
+         editor.Skills().SelectCatalogSkill(0);
+         editor.Skills().SelectSpecialization(2);
+       },
+       "heavy pistols", "Heavy Pistols [Firearms / Pistols (QCK)]", 0},
+      {[&](const std::string& t) { editor.Bioware().Search(t); },
+       [&]() -> const CatalogSearch& { return editor.Bioware().View().search; },
+       [&](int i) { editor.Bioware().ChooseMatch(i); }, [] {}, "no such gland", "no matches", -1},
+  };
+  for (const auto& c : cases) {
+    c.search(c.text);
+    EXPECT_EQ(shown(c.view()), c.matches) << c.text;
+    c.choose(c.chosen);
+    EXPECT_EQ(c.view().chosen, c.chosen) << c.text;
+    const Document chosen = editor.CurrentDocument();
+    c.click();
+    EXPECT_TRUE(editor.CurrentDocument() == chosen) << c.text;
+  }
+  const GearView& gear = editor.Gear().View();
+  EXPECT_EQ(gear.groupTitle + " / " + gear.itemTitle, "Body Armor / Sealed Hazard Suit");
+  EXPECT_TRUE(gear.buyEnabled);
+  EXPECT_FALSE(editor.CanUndo());
+  EXPECT_FALSE(editor.Document().Modified);
+  EXPECT_EQ(editor.FileText(), saved);
+  // A click elsewhere leaves no match chosen; an empty box no search.
+  editor.Gear().ChooseItem(1);
+  EXPECT_EQ(gear.search.chosen, -1);
+  editor.Gear().Search("");
+  EXPECT_EQ(shown(gear.search), "");
+}
+
 // Undone all the way, the character is what a save wrote before the first action, and it is not
 // modified; redone all the way, it is what it was at the end. Every step undone and redone brings
 // back the same document, and a program started afresh and handed a copy of the document shows
@@ -165,6 +249,8 @@ TEST_F(EditorTest, UndoAndRedoWalkTheWholeHistory) {
   auto pick = [&](size_t n) { return n == 0 ? -1 : static_cast<int>(random() % n); };
   const int pages[] = {kPagePriorities, kPageRace,   kPageAttributes, kPageSkills,  kPageCyberware,
                        kPageBioware,    kPageSpells, kPageGear,       kPageBioInfo, kPageContacts};
+  // Texts typed into the search boxes: some find much, some little, some nothing.
+  const char* searches[] = {"e", "pistol", "ARM", "sense", "eye", "lore", "vest", "no such thing"};
   for (int step = 0; step < 300; ++step) {
     const CharacterRecord earlier = editor.Record();
     const size_t steps = editor.History().UndoCount();
@@ -178,17 +264,33 @@ TEST_F(EditorTest, UndoAndRedoWalkTheWholeHistory) {
       buy ? editor.Attributes().Raise(pick(kAttributeCount)) : editor.Attributes().Lower(pick(kAttributeCount));
     } else if (page == kPageSkills) {
       SkillsUnit& skills = editor.Skills();
-      skills.SelectCategory(pick(skills.View().categories.size()));
-      skills.SelectCatalogSkill(pick(skills.View().skills.size()));
+      if (pick(2) == 0) {
+        skills.Search(searches[pick(std::size(searches))]);
+        skills.ChooseMatch(pick(skills.View().search.matches.size()));
+      } else {
+        skills.SelectCategory(pick(skills.View().categories.size()));
+        skills.SelectCatalogSkill(pick(skills.View().skills.size()));
+      }
       skills.Select(pick(editor.Record().Skills.size()));
       // One step each: an added skill, a raised one or a removed one.
       pick(2) == 0 ? skills.Add() : buy ? skills.Raise() : skills.Remove();
+    } else if (page == kPageCyberware && buy && pick(2) == 0) {
+      CyberwareUnit& cyber = editor.Cyberware();
+      cyber.Search(searches[pick(std::size(searches))]);
+      cyber.ChooseMatch(pick(cyber.View().search.matches.size()));
+      cyber.Buy();
     } else if (page == kPageCyberware) {
       buy ? editor.Cyberware().BuyItem(pick(catalogs.cyberware.size()))
           : (editor.Cyberware().SelectInstalled(pick(editor.Record().Cyberware.size())), editor.Cyberware().Remove());
     } else if (page == kPageBioware) {
       buy ? editor.Bioware().BuyItem(pick(catalogs.bioware.size()))
           : (editor.Bioware().SelectInstalled(pick(editor.Record().Bioware.size())), editor.Bioware().Remove());
+    } else if (page == kPageGear && buy && pick(2) == 0) {
+      // Through the search box, which is the same clicks and so the same step.
+      GearUnit& gear = editor.Gear();
+      gear.Search(searches[pick(std::size(searches))]);
+      gear.ChooseMatch(pick(gear.View().search.matches.size()));
+      gear.Buy();
     } else if (page == kPageGear && buy) {
       editor.Gear().ClickGroup(static_cast<size_t>(pick(catalogs.gear.tree.size())));
       editor.Gear().BuyItem(pick(editor.Gear().View().shopItems.size()));
@@ -202,8 +304,13 @@ TEST_F(EditorTest, UndoAndRedoWalkTheWholeHistory) {
           : (editor.Contacts().Choose(pick(editor.Record().Contacts.size())), editor.Contacts().Remove());
     } else if (page == kPageSpells) {
       SpellsUnit& spells = editor.Spells();
-      spells.SelectCategory(pick(catalogs.spells.categories.size()));
-      spells.SelectSpell(pick(spells.View().categorySpells.size()));
+      if (pick(2) == 0) {
+        spells.Search(searches[pick(std::size(searches))]);
+        spells.ChooseMatch(pick(spells.View().search.matches.size()));
+      } else {
+        spells.SelectCategory(pick(catalogs.spells.categories.size()));
+        spells.SelectSpell(pick(spells.View().categorySpells.size()));
+      }
       spells.SelectChosen(pick(editor.Record().Spells.size()));
       const int what = pick(4);
       what == 0 ? spells.BuyPoints() : buy ? spells.Add() : what == 1 ? spells.Raise() : spells.Remove();

@@ -8,6 +8,7 @@
 
 #include "catalog/books.h"
 #include "catalog/catalog_checker.h"
+#include "catalog/catalog_search.h"
 #include "catalog/catalogs.h"
 #include "catalog/edge_catalog.h"
 #include "catalog/equipment_catalogs.h"
@@ -270,6 +271,53 @@ TEST(ShowGearGroup, ReadsTheFileAgainOnEveryClick) {
   const auto gone = ShowGearGroup(folder.Path(), gear, 0, Allowing({"Core\tIV3"}));
   EXPECT_TRUE(gone->items.empty());
   EXPECT_FALSE(gone->file.ok);
+}
+
+// A search finds an item by its own name or its group's, letters in either case (accented ones
+// too), in every group at once and at the row its group lists it at; a book not allowed hides an
+// item as the shop list hides it, and an empty text or a gear.dat gone finds nothing.
+TEST(SearchCatalogs, FindEveryItemByItsNameOrItsGroup) {
+  const GearCatalog gear = *LoadGear(kLines);
+  const CatalogTree cyber = *LoadCyberware(kLines, "[IV3][XX]");
+  SpellCatalog spells = *LoadSpells(kLines, "[IV3]");
+  // A second category of the same code lists the same spells.
+  spells.categories.push_back("C\xF6mbat R\xFBnes\tC");
+  spells.SpellLines.push_back("\xC9lan Strike\tM\tLOS\tP\tInst\t(F/2)\t%IV3-2C");
+  auto inGear = [&](std::string_view text, std::vector<std::string> allowed = {"Core\tIV3"}) {
+    return SearchGear(kLines, gear, Allowing(std::move(allowed)), text).matches;
+  };
+  const std::pair<std::vector<CatalogMatch>, std::string> cases[] = {
+      {inGear("PISTOL"), "Hold-out [Pistols] 1:0 | Heavy Pistol [Pistols] 1:1"},
+      {inGear("kat"), "Katana [Knives, swords] 4:0"},
+      {inGear("swords"), "Katana [Knives, swords] 4:0"},
+      {inGear("pistol", {}), ""},
+      {inGear(""), ""},
+      {inGear("Tasers"), ""},
+      {SearchCatalogTree(cyber, "JACK"), "Datajack [Headware] -1:1 | Extra jack [Headware] -1:3"},
+      {SearchCatalogTree(cyber, "headware"),
+       "Datajack [Headware] -1:1 | Cyberarm [Headware] -1:2 | Extra jack [Headware] -1:3"},
+      {SearchCatalogTree(cyber, ""), ""},
+      {SearchSpells(spells, "Bolt"),
+       "Manabolt [Combat] 0:0 | Stunbolt [Combat] 0:1 | Manabolt [C\xF6mbat R\xFBnes] 2:0 | Stunbolt [C\xF6mbat "
+       "R\xFBnes] 2:1"},
+      {SearchSpells(spells, "\xE9lan"), "\xC9lan Strike [Combat] 0:2 | \xC9lan Strike [C\xF6mbat R\xFBnes] 2:2"},
+      {SearchSpells(spells, "\xD6MBAT r"),
+       "Manabolt [C\xF6mbat R\xFBnes] 2:0 | Stunbolt [C\xF6mbat R\xFBnes] 2:1 | \xC9lan Strike [C\xF6mbat R\xFBnes] "
+       "2:2"},
+      {SearchSpells(spells, "heal"), "Heal [Health] 1:0 | Antidote [Health] 1:1"},
+      {SearchSpells(spells, "mana bolt"), ""},
+  };
+  for (const auto& [matches, expected] : cases) {
+    std::vector<std::string> shown;
+    for (const CatalogMatch& match : matches) {
+      shown.push_back(match.name + " [" + match.group + "] " + std::to_string(match.groupAt) + ":" +
+                      std::to_string(match.itemAt));
+    }
+    EXPECT_EQ(Joined(shown), expected);
+  }
+  const GearSearch gone = SearchGear(kLines + "none/", gear, Allowing({"Core\tIV3"}), "pistol");
+  EXPECT_TRUE(gone.matches.empty());
+  EXPECT_FALSE(gone.file.ok);
 }
 
 TEST(LoadBooks, SortsBooksByTheirMarkAndBookAllowedIgnoresCase) {

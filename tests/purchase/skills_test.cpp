@@ -148,6 +148,45 @@ TEST_F(SkillsTest, KnowledgeSpecializationTypedByThePlayer) {
   EXPECT_EQ(List() + ", " + Pools(), "Gang Lore (KNO)/Harbour crews/Pier 9\t[1/3], 1/50, 2/2, 0/6");
 }
 
+// The search finds a skill by its name or its category's and a specialization by its own name,
+// in every category; a match chosen is the clicks that add it, and the match the page marks
+// follows what is chosen, however it was chosen.
+TEST_F(SkillsTest, SearchFindsSkillsAndSpecializationsInEveryCategory) {
+  auto found = [this](const std::string& text) {
+    SearchSkillCatalog(ctx, view, text);
+    std::vector<std::string> shown;
+    for (const CatalogMatch& match : view.search.matches) shown.push_back(match.name + " [" + match.group + "]");
+    return test_support::Joined(shown);
+  };
+  const std::pair<const char*, const char*> cases[] = {
+      {"PISTOL", "Pistols (QCK) [Combat] | Heavy Pistols [Combat / Pistols (QCK)]"},
+      {"tongues", "Sperethiel (LAN) [Tongues]"},
+      {"write", "Read/Write [Tongues / Sperethiel (LAN)]"},
+      {"model", "Specific model-> [Combat / Pistols (QCK)]"},
+      {"pistols (str)", ""},
+      {"", ""},
+  };
+  for (const auto& [text, matches] : cases) EXPECT_EQ(found(text), matches) << text;
+  EXPECT_FALSE(view.search.NoMatches());  // an empty box is no search
+
+  found("pistol");
+  ChooseSkillMatch(ctx, view, 1);
+  EXPECT_EQ(std::to_string(view.category) + std::to_string(view.skill) + std::to_string(view.specialization), "000");
+  ShowChosenSkillMatch(view);
+  EXPECT_EQ(view.search.chosen, 1);
+  EXPECT_TRUE(AddSkill(ctx, view));
+  EXPECT_EQ(List(), "Pistols (QCK)/Heavy Pistols\t[1/3]");
+  // Another specialization of the skill is not a match: the skill's match stands for it.
+  SelectSpecialization(ctx, view, 1);
+  ShowChosenSkillMatch(view);
+  EXPECT_EQ(view.search.chosen, 0);
+  SelectSkillCategory(ctx, view, 2);
+  ShowChosenSkillMatch(view);
+  EXPECT_EQ(view.search.chosen, -1);
+  ChooseSkillMatch(ctx, view, 2);
+  EXPECT_EQ(view.category, 2) << "an index outside the matches chooses nothing";
+}
+
 TEST_F(SkillsTest, RemoveAndReorderKeepTheSelectionOnItsEntry) {
   record.Skills = {"Brawling (STR)\t[3/5]", "Pistols (QCK)\t[2]"};
   const std::vector<std::tuple<const char*, bool, const char*, int>> steps = {

@@ -15,11 +15,13 @@
 #include <cstring>
 #include <filesystem>
 #include <functional>
+#include <tuple>
 
 #include "record/character_record.h"
 #include "record/cp1252.h"
 #include "record/ini_file.h"
 #include "record/money.h"
+#include "record/text.h"
 #include "record/text_file.h"
 #include "record/values.h"
 #include "support/joined.h"
@@ -92,6 +94,13 @@ TEST(Cp1252, ConvertsBothWaysAndKeepsTheFileSystemsBytes) {
   EXPECT_EQ(PathToText("/home/gm/zoë.iv3"), "/home/gm/zo\xEB.iv3");
   EXPECT_EQ(PathToText("/home/gm/zo\xEB.iv3"), "/home/gm/zo\xEB.iv3") << "bytes that are not UTF-8 stay";
   EXPECT_EQ(TextToPath("zo\xEB.iv3"), "zoë.iv3");
+  // A search matches letters in either case, the code page's own capitals too, and nothing else.
+  const std::tuple<std::string, std::string, bool> holds[] = {
+      {"Zo\xEB's Vest", "ZO\xCB", true}, {"\x8Akoda \x8C\x8E\x9F", "\x9Akoda \x9C\x9E\xFF", true},
+      {"Lined Coat", "COAT", true},      {"\xD7", "\xF7", false},
+      {"Coat", "Coats", false},          {"Coat", "", true},
+  };
+  for (const auto& [text, part, held] : holds) EXPECT_EQ(HoldsIgnoringCase(text, part), held) << text << "/" << part;
 }
 
 // The editor tests follow the karma and the pools through New; here the rest of what it keeps:

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
@@ -13,9 +14,11 @@
 #include <QElapsedTimer>
 #include <QFocusEvent>
 #include <QGroupBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMap>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -44,12 +47,15 @@
 
 #include "record/text_file.h"
 #include "support/program_test.h"
+#include "ui/animal_form_dialog.h"
 #include "ui/clicks.h"
 #include "ui/command_line.h"
+#include "ui/edges_dialog.h"
 #include "ui/implant_lists.h"
 #include "ui/info_dialogs.h"
 #include "ui/main_window.h"
 #include "ui/options_dialog.h"
+#include "ui/point_generation_dialog.h"
 #include "ui/print_options_dialog.h"
 #include "ui/qt_platform.h"
 #include "ui/qt_text.h"
@@ -109,11 +115,16 @@ class WindowTest : public test_support::ProgramTest {
     for (int c = 0; c < list->columnCount(); ++c) cells << item->text(c);
     return cells.join(" | ");
   }
+  /// Empties a filter or search box as the player does, with an edit of their own.
+  static void Empty(QLineEdit* box) {
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_Backspace);
+  }
   /// The names a list or tree shows (a tree's rows without rows of their own), after `text` was
-  /// typed into the filter box named `box`.
+  /// typed into the filter or search box named `box`.
   QStringList Shown(const char* box, QAbstractItemView* view, const QString& text) {
     auto* filter = Find<QLineEdit>(box);
-    filter->clear();
+    Empty(filter);
     QTest::keyClicks(filter, text);
     QStringList names;
     if (auto* list = qobject_cast<QListWidget*>(view)) {
@@ -128,6 +139,11 @@ class WindowTest : public test_support::ProgramTest {
       }
     }
     return names;
+  }
+  /// What a view says across its empty rows ("No matches"); "" when it says nothing.
+  static QString Hint(QAbstractItemView* view) {
+    const auto* label = view->viewport()->findChild<QLabel*>("noMatches");
+    return label != nullptr && label->isVisible() ? label->text() : QString();
   }
   /// Saves a picture when IVGEN_SCREENSHOTS names a folder, for looking at the layout.
   static void Shot(QWidget& widget, const QString& name) {
@@ -504,6 +520,37 @@ TEST_F(MainWindowTest, OptionsDialogRefusesOutOfRangeAndStaysOpen) {
   EXPECT_TRUE(editor_->Options().IsOpen() && editor_->CurrentSettings().maxpoints == 0);
 }
 
+// Every button of the dialogs answers to Alt and a key no other button or label of its dialog
+// takes, so a player reaches each one from the keyboard.
+TEST_F(MainWindowTest, EveryDialogButtonHasAnAcceleratorOfItsOwn) {
+  OptionsDialog options(*editor_, nullptr);
+  PrintOptionsDialog print(*editor_, nullptr);
+  PointGenerationDialog points(*editor_, nullptr);
+  AnimalFormDialog animal(*editor_, nullptr);
+  EdgesDialog edges(*editor_, nullptr);
+  for (QWidget* dialog : std::initializer_list<QWidget*>{&options, &print, &points, &animal, &edges}) {
+    SCOPED_TRACE(dialog->windowTitle().toStdString());
+    QMap<QKeySequence, QString> taken;
+    auto take = [&taken](const QString& text) {
+      const QKeySequence key = QKeySequence::mnemonic(text);
+      if (!key.isEmpty()) {
+        EXPECT_FALSE(taken.contains(key)) << text.toStdString() << " and " << taken.value(key).toStdString();
+      }
+      taken.insert(key, text);
+      return key;
+    };
+    for (QLabel* label : dialog->findChildren<QLabel*>()) take(label->text());
+    int buttons = 0;
+    for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>()) {
+      if (button->text().isEmpty()) continue;  // a spin button's arrow
+      EXPECT_FALSE(take(button->text()).isEmpty()) << button->text().toStdString();
+      ++buttons;
+    }
+    EXPECT_GT(buttons, 0);
+    Shot(*dialog, "keys " + dialog->windowTitle());
+  }
+}
+
 TEST_F(MainWindowTest, PrintOptionsDialogChoosesWhatTheSheetHolds) {
   const std::string sheet = (folder_ / "nyx.htm").string();
   editor_->Sheet().PrintToHtml();  // the scripted platform records the dialog without blocking
@@ -575,7 +622,7 @@ TEST_F(MainWindowTest, SheetPreviewFollowsTheCharacterOnlyWhileShown) {
   EXPECT_TRUE(editor_->Sheet().OptionsOnly());
   PrintOptionsDialog dialog(*editor_, nullptr);
   EXPECT_FALSE(dialog.findChild<QLineEdit*>("pictureFile")->isEnabled());
-  EXPECT_EQ(dialog.findChild<QPushButton*>("print")->text(), "OK");
+  EXPECT_EQ(dialog.findChild<QPushButton*>("print")->text(), "&OK");
   auto* cyberware = dialog.findChild<QCheckBox*>("chkPrOp1");
   EXPECT_TRUE(cyberware->isChecked());
   QTest::mouseClick(cyberware, Qt::LeftButton);
@@ -859,15 +906,11 @@ TEST_F(PagesTest, EveryCatalogFiltersByNameAndBuysOnlyWhatShows) {
     const char* view;
     QString text;
   };
-  ShowPage(3);
-  auto* categories = Find<QListWidget>("skillCategories");
-  categories->setCurrentRow(categories->count() - 4);  // Street Knowledge
   ShowPage(8);
   auto* gearTree = Find<QTreeWidget>("gearTree");
   gearTree->setCurrentItem(gearTree->findItems("Blades", Qt::MatchExactly | Qt::MatchRecursive).value(0));
   for (const Catalog& c :
-       {Catalog{3, "skillFilter", "catalogSkills", "lore"}, Catalog{4, "cyberFilter", "cyberCatalog", "SKULL"},
-        Catalog{5, "bioFilter", "bioCatalog", "gland"}, Catalog{8, "gearTreeFilter", "gearTree", "pistol"},
+       {Catalog{4, "cyberSearch", "cyberCatalog", "SKULL"}, Catalog{5, "bioSearch", "bioCatalog", "gland"},
         Catalog{8, "gearShopFilter", "gearShop", "Knife"}}) {
     ShowPage(c.page);
     auto* view = Find<QAbstractItemView>(c.view);
@@ -891,11 +934,11 @@ TEST_F(PagesTest, EveryCatalogFiltersByNameAndBuysOnlyWhatShows) {
   QWidget* page = Window().Pages()->currentWidget();
   EXPECT_EQ(page->findChild<QLineEdit*>("book")->text() + " | " + page->findChild<QLabel*>("notes")->text(),
             "IV3-201 | Cable jack behind the ear for decks, drones and chips.");
-  Shown("cyberFilter", catalog, "eye");
+  Shown("cyberSearch", catalog, "eye");
   EXPECT_FALSE(buy->isEnabled()) << "the chosen item is filtered out";
   QTest::keyClick(catalog, Qt::Key_Return);
   EXPECT_TRUE(editor_->Record().Cyberware.empty());
-  Shown("cyberFilter", catalog, "port");
+  Shown("cyberSearch", catalog, "port");
   EXPECT_TRUE(buy->isEnabled());
   QTest::keyClick(catalog, Qt::Key_Return);
   ASSERT_EQ(editor_->Record().Cyberware.size(), 1u);
@@ -935,11 +978,22 @@ TEST_F(MagicPagesTest, MagicianAddsARaisesAndBuysSpellPoints) {
   Find<QToolButton>("spellUp")->click();
   Find<QToolButton>("spellUp")->click();
   EXPECT_EQ(chosen->topLevelItem(1)->text(6) + " " + Text("spellPoints"), "3 4/25");
-  EXPECT_EQ(Shown("spellFilter", catalog, "xx"), QStringList());
+  EXPECT_EQ(Shown("spellSearch", Find<QTreeWidget>("spellMatches"), "xx"), QStringList());
   EXPECT_FALSE(Find("addSpell")->isEnabled()) << "nothing shows to add";
-  Find<QLineEdit>("spellFilter")->clear();
+  EXPECT_EQ(Hint(Find<QTreeWidget>("spellMatches")), "No matches");
+  Empty(Find<QLineEdit>("spellSearch"));
+  EXPECT_TRUE(catalog->isVisible());
   Find<QPushButton>("buySpellPoints")->click();
   EXPECT_EQ(Text("spellPoints") + " " + Text("spellMoneyLeft"), "4/26 65000");
+  // A match chosen is the spell Add takes, whatever category showed before.
+  Find<QListWidget>("spellCategories")->setCurrentRow(1);
+  Shown("spellSearch", catalog, "kinetic");
+  QTest::keyClick(Find<QLineEdit>("spellSearch"), Qt::Key_Down);
+  EXPECT_EQ(Find<QListWidget>("spellCategories")->currentItem()->text(), "Combat");
+  Shot(Window(), "spell-search");
+  Find<QPushButton>("addSpell")->click();
+  ASSERT_EQ(chosen->topLevelItemCount(), 3);
+  EXPECT_EQ(chosen->topLevelItem(2)->text(0), "Kinetic Lance");
   EXPECT_TRUE(editor_->Record().Tradition == 2 && editor_->Document().Modified);
   Shot(Window(), "spells");
 }
@@ -1032,6 +1086,8 @@ TEST_F(PagesTest, GearBoughtByCountAndAFreeContactAdded) {
   QTest::keyClick(owned, Qt::Key_Delete);
   EXPECT_EQ(owned->topLevelItemCount(), 2);
   EXPECT_EQ(Find<QLabel>("gearMoney")->text(), "89730");
+  QApplication::processEvents();
+  EXPECT_EQ(Find<QLabel>("gearItemTitle")->text(), "") << "the panel showed the entry removed";
 
   ShowPage(11);
   QTest::keyClicks(Find("contactField0"), "Mara");
@@ -1045,6 +1101,100 @@ TEST_F(PagesTest, GearBoughtByCountAndAFreeContactAdded) {
   EXPECT_FALSE(Find("contactRemove")->isEnabled());
   EXPECT_TRUE(editor_->Document().Modified);
   Shot(Window(), "contacts");
+}
+
+// A search box lists every item of its catalog that the typed text finds, with its group, in the
+// catalog's place: Down or Enter leads the keyboard in, a match chosen shows its group with the
+// item chosen, Enter buys it, a text that finds nothing says so, and an emptied box gives the
+// catalog back. A filter says so too when it hides every row; a panel empties with its entry.
+TEST_F(PagesTest, SearchesListEveryMatchWithItsGroupAndLeadTheKeyboardIn) {
+  ShowPage(8);
+  Window().activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&Window()));
+  auto* search = Find<QLineEdit>("gearSearch");
+  auto* matches = Find<QTreeWidget>("gearMatches");
+  auto* tree = Find<QTreeWidget>("gearTree");
+  auto* shop = Find<QTreeWidget>("gearShop");
+  auto* shopFilter = Find<QLineEdit>("gearShopFilter");
+  auto shownItem = [this] {
+    return Find<QLabel>("gearGroupTitle")->text() + " / " + Find<QLabel>("gearItemTitle")->text();
+  };
+  QTest::keyClicks(shopFilter, "kessler");
+  search->setFocus();
+  QTest::keyClicks(search, "VEST");
+  EXPECT_TRUE(matches->isVisible() && !tree->isVisible());
+  EXPECT_EQ(Cells(matches) + "; " + Cells(matches, 0) + "; " + Cells(matches, 1),
+            "Item | Group; Reinforced Vest | Street Clothing; Ballistic Vest | Body Armor");
+  QTest::keyClick(search, Qt::Key_Down);
+  EXPECT_EQ(QApplication::focusWidget(), matches);
+  EXPECT_EQ(shownItem(), "Street Clothing / Reinforced Vest");
+  EXPECT_EQ(shopFilter->text(), "") << "the filter typed for another group would hide the match";
+  QTest::keyClick(matches, Qt::Key_Down);
+  EXPECT_EQ(shownItem(), "Body Armor / Ballistic Vest");
+  ASSERT_NE(shop->currentItem(), nullptr);
+  EXPECT_EQ(shop->currentItem()->text(0), "Ballistic Vest");
+  Shot(Window(), "gear-search");
+  QTest::keyClick(matches, Qt::Key_Return);
+  auto* owned = Find<QTreeWidget>("gearOwned");
+  ASSERT_EQ(owned->topLevelItemCount(), 2);
+  EXPECT_EQ(owned->topLevelItem(1)->text(0), "Ballistic Vest");
+
+  QTest::keyClicks(search, " of steel");
+  EXPECT_EQ(Hint(matches), "No matches");
+  Empty(search);
+  EXPECT_TRUE(tree->isVisible() && !matches->isVisible());
+  EXPECT_EQ(Hint(matches), "");
+  ASSERT_NE(tree->currentItem(), nullptr);
+  EXPECT_EQ(tree->currentItem()->text(0), "Body Armor") << "the tree shows the group the match listed";
+  QTest::keyClick(search, Qt::Key_Return);
+  EXPECT_EQ(QApplication::focusWidget(), tree);
+
+  QTest::keyClicks(shopFilter, "kessler");
+  EXPECT_EQ(Hint(shop), "No matches");
+  shopFilter->selectAll();
+  QTest::keyClicks(shopFilter, "plate");
+  EXPECT_EQ(Hint(shop), "");
+  QTest::keyClick(shopFilter, Qt::Key_Down);
+  EXPECT_EQ(QApplication::focusWidget(), shop);
+  EXPECT_EQ(shownItem(), "Body Armor / Plate Carrier");
+
+  ClickRow(owned, owned->indexFromItem(owned->topLevelItem(1)));
+  EXPECT_EQ(Find<QLabel>("gearItemTitle")->text(), "Ballistic Vest");
+  QTest::mouseClick(Find<QPushButton>("gearRemove"), Qt::LeftButton);
+  QApplication::processEvents();
+  EXPECT_EQ(Find<QLabel>("gearItemTitle")->text(), "");
+
+  // The implant pages show what their search found in the tree, under the categories.
+  ShowPage(4);
+  auto* catalog = Find<CatalogTreeView>("cyberCatalog");
+  EXPECT_EQ(Shown("cyberSearch", catalog, "skull port"), (QStringList{"Skull Port", "Skull Port, Wireless"}));
+  QTest::keyClick(Find<QLineEdit>("cyberSearch"), Qt::Key_Return);
+  EXPECT_EQ(QApplication::focusWidget(), catalog);
+  auto box = [this](const char* name) {
+    return Window().Pages()->currentWidget()->findChild<QLineEdit*>(name)->text();
+  };
+  EXPECT_EQ(box("book"), "IV3-201");
+  QTest::keyClick(catalog, Qt::Key_Return);
+  auto* installed = Find<QTreeWidget>("installedCyberware");
+  ClickRow(installed, installed->indexFromItem(installed->topLevelItem(0)));
+  EXPECT_EQ(box("basePrice"), "1000");
+  QTest::mouseClick(Find<QPushButton>("removeCyberware"), Qt::LeftButton);
+  QApplication::processEvents();
+  EXPECT_EQ(box("basePrice") + box("book"), "") << "the boxes showed the entry removed";
+  EXPECT_EQ(Shown("cyberSearch", catalog, "no such port"), QStringList());
+  EXPECT_EQ(Hint(catalog), "No matches");
+  Shot(Window(), "cyber-search");
+
+  // The skills page finds specializations too, and Enter adds the one chosen.
+  ShowPage(3);
+  auto* skillMatches = Find<QTreeWidget>("skillMatches");
+  EXPECT_EQ(Shown("skillSearch", skillMatches, "heavy pistols"), QStringList{"Heavy Pistols"});
+  EXPECT_EQ(Cells(skillMatches, 0), "Heavy Pistols | Firearms / Pistols (QCK)");
+  QTest::keyClick(Find<QLineEdit>("skillSearch"), Qt::Key_Enter);
+  EXPECT_EQ(Find<QListWidget>("specializations")->currentItem()->text(), "Heavy Pistols");
+  QTest::keyClick(skillMatches, Qt::Key_Return);
+  EXPECT_EQ(Cells(Find<QTreeWidget>("characterSkills"), 0), "Pistols (QCK)/Heavy Pistols | 1 | 3");
+  Shot(Window(), "skill-search");
 }
 
 class BooksPageTest : public WindowTest {
