@@ -84,8 +84,13 @@ std::string ExecutablePath();
 /// $XDG_CONFIG_HOME or ~/.config on POSIX (HOME, else the user's entry), %APPDATA% on Windows
 /// (else the system's roaming application data folder). "" when no absolute folder is known.
 std::string ConfigHome();
-/// The system's name, version and processor, as System Info shows them ("Linux 6.1.0 x86_64").
+/// The system as System Info shows it: the distribution's name and version where the system
+/// names one, then the kernel's name, version and processor ("Debian GNU/Linux 12 (bookworm),
+/// Linux 6.1.0 x86_64").
 std::string OperatingSystemText();
+/// The distribution named by the text of an os-release file: PRETTY_NAME, else NAME and VERSION;
+/// empty when it names none.
+std::string DistributionName(std::string_view osRelease);
 
 /// The program's arguments as the core spells paths (UTF-8 on Windows, whatever the code page).
 std::vector<std::string> CommandLineArguments(int argc, char** argv);

@@ -276,9 +276,19 @@ std::string ConfigHome() {
 }
 
 std::string OperatingSystemText() {
+  std::string distribution;
+  for (const char* file : {"/etc/os-release", "/usr/lib/os-release"}) {
+    std::string reason;
+    if (const auto text = ReadRegularFile(file, 64 * 1024, reason)) {
+      distribution = DistributionName(*text);
+      break;
+    }
+  }
   utsname system{};
-  if (::uname(&system) != 0) return {};
-  return std::string(system.sysname) + " " + system.release + " " + system.machine;
+  const std::string kernel =
+      ::uname(&system) == 0 ? std::string(system.sysname) + " " + system.release + " " + system.machine : "";
+  if (distribution.empty() || kernel.empty()) return distribution + kernel;
+  return distribution + ", " + kernel;
 }
 
 std::vector<std::string> CommandLineArguments(int argc, char** argv) { return {argv, argv + argc}; }

@@ -24,6 +24,7 @@
 #include "record/text.h"
 #include "record/text_file.h"
 #include "record/values.h"
+#include "system/system.h"
 #include "support/joined.h"
 #include "support/program_folder.h"
 #include "support/test_system.h"
@@ -581,6 +582,23 @@ TEST(SharedList, ACopyChangesOnlyItself) {
   record.Gear = copy.Gear;
   record.Edges.clear();
   EXPECT_TRUE(copy == record);
+}
+
+// System Info names the distribution from its os-release file, as the file's rules read it.
+TEST(DistributionName, ReadsTheOsReleaseFile) {
+  const struct {
+    const char* text;
+    const char* name;
+  } cases[] = {
+      {"PRETTY_NAME=\"Debian GNU/Linux 12 (bookworm)\"\nNAME=\"Debian GNU/Linux\"\nVERSION_ID=\"12\"\n",
+       "Debian GNU/Linux 12 (bookworm)"},
+      {"NAME='Arch Linux'\r\nVERSION=rolling\r\n", "Arch Linux rolling"},
+      {"# a comment\nPRETTY_NAME=\"Say \\\"hi\\\" OS\"\n", "Say \"hi\" OS"},
+      {"NAME=Plain\n", "Plain"},
+      {"ID=debian\n", ""},
+      {"", ""},
+  };
+  for (const auto& each : cases) EXPECT_EQ(DistributionName(each.text), each.name) << each.text;
 }
 
 }  // namespace
