@@ -3,10 +3,12 @@
 #include <QPointer>
 #include <QScreen>
 #include <QTimer>
+#include <iostream>
 #include <utility>
 #include <vector>
 
 #include "app/editor.h"
+#include "app/json_export.h"
 #include "app/settings.h"
 #include "platform/program_folder.h"
 #include "ui/about_dialog.h"
@@ -31,6 +33,9 @@ void QuitOnceShownIfAsked() {
 
 int main(int argc, char** argv) {
   if (argc > 1 && std::string(argv[1]) == ivgen::kExportPdfOption) return ivgen::ExportPdfMain(argc, argv);
+  if (argc > 1 && std::string(argv[1]) == ivgen::kExportJsonOption) {
+    return ivgen::ExportJsonMain(argc, argv, ivgen::ProgramFolder(), std::cerr);
+  }
   // The command line names the settings file; read it before Qt takes its own options away.
   std::vector<const char*> arguments(argv, argv + argc);
   std::string commandLine = ivgen::CommandLineText(argc, arguments.data());

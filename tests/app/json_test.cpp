@@ -5,8 +5,10 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <sstream>
 
 #include "app/editor.h"
+#include "app/json_export.h"
 #include "json/json_value.h"
 #include "support/program_test.h"
 
@@ -124,6 +126,35 @@ TEST_F(JsonTest, ExportWritesTheDocumentAndSaysWhenItCannot) {
   ASSERT_EQ(Log().size(), 1u);
   EXPECT_NE(Log()[0].find("The character was not exported."), std::string::npos) << Log()[0];
   EXPECT_NE(Log()[0].find(Path("missing/wolf.json")), std::string::npos) << Log()[0];
+}
+
+// ivgen --export-json, as a game master's script runs it over a folder of characters.
+TEST_F(JsonTest, TheCommandLineExportWritesTheDocumentOrSaysWhyNot) {
+  const std::string sample = IVGEN_BUNDLED_DATA "/samples/lanternjack.iv3";
+  const std::string out = Path("lanternjack.json");
+  const struct {
+    std::vector<std::string> arguments;
+    int status;
+    std::string said;
+  } cases[] = {
+      {{"ivgen", kExportJsonOption, sample, out}, 0, ""},
+      {{"ivgen", kExportJsonOption, sample}, 2, "usage: ivgen --export-json CHARACTER.iv3 OUT.json\n"},
+      {{"ivgen", kExportJsonOption, Path("none.iv3"), out},
+       1,
+       "ivgen: Could not open " + Path("none.iv3") + ": No such file or directory\n"},
+      {{"ivgen", kExportJsonOption, sample, Path("missing/x.json")},
+       1,
+       "ivgen: The character was not exported.\r\nCould not write " + Path("missing/x.json") +
+           ": No such file or directory\n"},
+  };
+  for (const auto& c : cases) {
+    std::vector<const char*> argv;
+    for (const std::string& argument : c.arguments) argv.push_back(argument.c_str());
+    std::ostringstream said;
+    EXPECT_EQ(ExportJsonMain(static_cast<int>(argv.size()), argv.data(), Folder(), said), c.status);
+    EXPECT_EQ(said.str(), c.said);
+  }
+  EXPECT_EQ(Read("lanternjack.json"), ReadWholeFile(kJsonData + "lanternjack.json").value_or(""));
 }
 
 // The rows of tests/json/data/broken.json: a document made from the razorback sample's, and the
