@@ -7,20 +7,6 @@ namespace ivgen {
 
 namespace {
 
-// No one is there to answer: every prompt takes its first button, and the last message is kept
-// to say why the export failed.
-class UnattendedPlatform final : public ScriptedPlatform {
- public:
-  Answer Message(const ShownText& text, const std::string& title, Icon icon, Buttons buttons) override {
-    said_ = text.Utf8();
-    return ScriptedPlatform::Message(text, title, icon, buttons);
-  }
-  const std::string& Said() const { return said_; }
-
- private:
-  std::string said_;
-};
-
 int Fail(std::ostream& err, const std::string& why) {
   err << "ivgen: " << why << "\n";
   return 1;

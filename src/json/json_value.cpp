@@ -6,6 +6,18 @@
 
 namespace ivgen {
 
+JsonValue JsonValue::Of(Kind kind) {
+  JsonValue value;
+  value.kind = kind;
+  return value;
+}
+
+JsonValue JsonValue::Null() { return Of(Kind::Null); }
+
+JsonValue JsonValue::Array() { return Of(Kind::Array); }
+
+JsonValue JsonValue::Object() { return Of(Kind::Object); }
+
 JsonValue JsonValue::Boolean(bool value) {
   JsonValue v = Of(Kind::Boolean);
   v.boolean = value;
@@ -27,8 +39,8 @@ JsonValue JsonValue::String(std::string utf8) {
 }
 
 JsonValue& JsonValue::Add(std::string key, JsonValue value) {
-  members.emplace_back(std::move(key), std::move(value));
-  return members.back().second;
+  members.push_back({std::move(key), std::move(value)});
+  return members.back().value;
 }
 
 const JsonValue* JsonValue::Find(std::string_view key) const {
@@ -85,7 +97,7 @@ class TreeBuilder {
   bool key(json::string_t& key) {
     Level& level = stack_.back();
     if (std::any_of(level.value.members.begin(), level.value.members.end(),
-                    [&](const auto& member) { return member.first == key; })) {
+                    [&](const auto& member) { return member.key == key; })) {
       return Fail(PointerTo(level.path, key), "the key appears twice");
     }
     level.key = std::move(key);
@@ -212,9 +224,9 @@ void WriteFlat(std::string& out, const JsonValue& value) {
       out += '{';
       for (size_t i = 0; i < value.members.size(); ++i) {
         if (i > 0) out += ", ";
-        WriteString(out, value.members[i].first);
+        WriteString(out, value.members[i].key);
         out += ": ";
-        WriteFlat(out, value.members[i].second);
+        WriteFlat(out, value.members[i].value);
       }
       out += '}';
       return;
@@ -227,7 +239,7 @@ constexpr size_t kLineWidth = 100;
 size_t Depth(const JsonValue& value) {
   size_t depth = 0;
   for (const JsonValue& item : value.items) depth = std::max(depth, Depth(item));
-  for (const auto& member : value.members) depth = std::max(depth, Depth(member.second));
+  for (const auto& member : value.members) depth = std::max(depth, Depth(member.value));
   return IsContainer(value) ? depth + 1 : 0;
 }
 
@@ -246,10 +258,10 @@ void WriteIndented(std::string& out, const JsonValue& value, size_t indent) {
     out += i > 0 ? ",\r\n" : "\r\n";
     out.append(indent + 2, ' ');
     if (object) {
-      WriteString(out, value.members[i].first);
+      WriteString(out, value.members[i].key);
       out += ": ";
     }
-    WriteIndented(out, object ? value.members[i].second : value.items[i], indent + 2);
+    WriteIndented(out, object ? value.members[i].value : value.items[i], indent + 2);
   }
   out += "\r\n";
   out.append(indent, ' ');

@@ -12,6 +12,8 @@
 
 namespace ivgen {
 
+struct JsonMember;
+
 struct JsonValue {
   enum class Kind { Null, Boolean, Number, String, Array, Object };
 
@@ -20,21 +22,17 @@ struct JsonValue {
   /// A string's UTF-8 text, or a number as written ("2.00", "-3", "1e5").
   std::string text;
   std::vector<JsonValue> items;
-  std::vector<std::pair<std::string, JsonValue>> members;
+  std::vector<JsonMember> members;
 
-  static JsonValue Null() { return {}; }
+  static JsonValue Null();
   static JsonValue Boolean(bool value);
   /// token must be a JSON number as written.
   static JsonValue Number(std::string token);
   static JsonValue Integer(long long value);
   static JsonValue String(std::string utf8);
-  static JsonValue Array() { return Of(Kind::Array); }
-  static JsonValue Object() { return Of(Kind::Object); }
-  static JsonValue Of(Kind kind) {
-    JsonValue value;
-    value.kind = kind;
-    return value;
-  }
+  static JsonValue Array();
+  static JsonValue Object();
+  static JsonValue Of(Kind kind);
 
   /// Appends a member to an object (no check for a key already there).
   JsonValue& Add(std::string key, JsonValue value);
@@ -42,6 +40,12 @@ struct JsonValue {
   const JsonValue* Find(std::string_view key) const;
   /// Whether a number has neither fraction nor exponent.
   bool IsIntegerToken() const;
+};
+
+/// A member of an object, in the document's order.
+struct JsonMember {
+  std::string key;
+  JsonValue value;
 };
 
 /// Where in a document a problem lies, as a JSON Pointer ("/skills/3/ratings/0"; "/" for the

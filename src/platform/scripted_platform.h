@@ -90,4 +90,18 @@ class ScriptedPlatform : public Platform {
   RandomSource random_;
 };
 
+/// No one is there to answer, as for the command-line exports: every prompt takes its first
+/// button, and the last message is kept to say why the program stopped.
+class UnattendedPlatform final : public ScriptedPlatform {
+ public:
+  Answer Message(const ShownText& text, const std::string& title, Icon icon, Buttons buttons) override {
+    said_ = text.Utf8();
+    return ScriptedPlatform::Message(text, title, icon, buttons);
+  }
+  const std::string& Said() const { return said_; }
+
+ private:
+  std::string said_;
+};
+
 }  // namespace ivgen

@@ -18,20 +18,6 @@ namespace ivgen {
 
 namespace {
 
-// No one is there to answer: every prompt takes its first button, and what a message said is
-// kept for standard error.
-class UnattendedPlatform : public ScriptedPlatform {
- public:
-  Answer Message(const ShownText& text, const std::string& title, Icon icon, Buttons buttons) override {
-    said_ = text.Utf8();
-    return ScriptedPlatform::Message(text, title, icon, buttons);
-  }
-  const std::string& Said() const { return said_; }
-
- private:
-  std::string said_;
-};
-
 int Fail(const std::string& why) {
   std::cerr << "ivgen: " << why << "\n";
   return 1;

@@ -198,8 +198,8 @@ JsonValue* At(JsonValue& document, const std::string& pointer, JsonValue** paren
       value = index < value->items.size() ? &value->items[index] : nullptr;
     } else {
       auto member =
-          std::find_if(value->members.begin(), value->members.end(), [&](const auto& m) { return m.first == key; });
-      value = member == value->members.end() ? nullptr : &member->second;
+          std::find_if(value->members.begin(), value->members.end(), [&](const auto& m) { return m.key == key; });
+      value = member == value->members.end() ? nullptr : &member->value;
     }
     if (value == nullptr) return nullptr;
     start = end + 1;
@@ -222,7 +222,7 @@ std::string BrokenDocument(JsonValue document, const JsonValue& row) {
       } else if (name == "add") {
         parent->Add(key, *op.Find("value"));
       } else if (name == "remove") {
-        std::erase_if(parent->members, [&](const auto& m) { return m.first == key; });
+        std::erase_if(parent->members, [&](const auto& m) { return m.key == key; });
       }
     }
     return WriteJson(document);
