@@ -32,17 +32,6 @@ std::optional<std::string> Import(ScriptedPlatform& platform, Editor& editor, co
 }  // namespace ivgen::fuzz
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  using namespace ivgen;
-  fuzz::ProgramFolder& folder = fuzz::Folder();
-  folder.Reset();
-  ScriptedPlatform platform;
-  Editor editor(platform, folder.Path(), "");
-  if (!editor.Startup()) return 0;
-  folder.Write("any.json", fuzz::Bytes(data, size));
-  const std::optional<std::string> document = fuzz::Import(platform, editor, folder.PathOf("any.json"));
-  if (!document) return 0;
-  folder.Write("again.json", *document);
-  fuzz::Check(fuzz::Import(platform, editor, folder.PathOf("again.json")) == document,
-              "an imported character's document imports to the same document");
-  return 0;
+  return ivgen::fuzz::SameOnTheSecondPass(data, size, "any.json", "again.json", ivgen::fuzz::Import,
+                                          "an imported character's document imports to the same document");
 }
