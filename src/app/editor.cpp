@@ -307,7 +307,7 @@ std::string Editor::JsonText() {
   // As a save writes the character, so the document and the file always agree.
   Recalculate();
   hooks_.ShowStandardView();
-  return CharacterJson(record_);
+  return CharacterJson(record_, {settings_.maxpoints, doc_.account.BuildPointsUsed});
 }
 
 bool Editor::ExportJson() {

@@ -787,7 +787,7 @@ constexpr Role kComputed = Role::Computed;
 constexpr auto kNoSet = [](auto) {};
 
 template <typename V>
-void Describe(V& v, CharacterRecord& r) {
+void Describe(V& v, CharacterRecord& r, const BuildPointCount& buildPoints = {}) {
   v.Const("format", JsonValue::String(std::string(kJsonFormat)), "Always \"ivgen-character\".");
   v.Const("version", JsonValue::Integer(kJsonVersion), "The version of this format: 1.");
   v.Object("identity", "The texts of the BioInfo page that name and describe the character.", [&] {
@@ -847,6 +847,10 @@ void Describe(V& v, CharacterRecord& r) {
               v.Value("no_rules", Field("PointSys.NoRules"), "The dialog's NoRules option: 1 on.");
               v.Value("metatype_index", Field("PointSys.SelIndex"), "The metatype chosen in the list (-1 none).");
               v.Value("physad_magician", Field("PointSys.PhysAdMagic"), "The dialog's path-of-the-magician option.");
+              v.Whole("available", buildPoints.available, kNoSet, INT16_MIN, INT16_MAX,
+                      "The build points to spend: the maxpoints setting.", kComputed);
+              v.Whole("spent", buildPoints.spent, kNoSet, INT16_MIN, INT16_MAX, "The build points the dialog spent.",
+                      kComputed);
             });
   v.Object("points", "The points granted and those spent.", [&] {
     v.Value("attributes", Field("Character.Attributes"), "Attribute points granted.");
@@ -954,11 +958,11 @@ void Describe(V& v, CharacterRecord& r) {
 
 }  // namespace
 
-std::string CharacterJson(const CharacterRecord& record) {
+std::string CharacterJson(const CharacterRecord& record, const BuildPointCount& buildPoints) {
   CharacterRecord copy = record;
   JsonValue root = JsonValue::Object();
   Exporter exporter(root, copy);
-  Describe(exporter, copy);
+  Describe(exporter, copy, buildPoints);
   return WriteJson(root);
 }
 

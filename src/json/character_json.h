@@ -18,9 +18,16 @@ namespace ivgen {
 inline constexpr std::string_view kJsonFormat = "ivgen-character";
 inline constexpr int kJsonVersion = 1;
 
+/// What a character built with build points has of them: the maxpoints setting and what the point
+/// dialog spent. The document shows them beside the character; the record does not hold them.
+struct BuildPointCount {
+  int available = 0;
+  int spent = 0;
+};
+
 /// The document of a character, UTF-8 with CR LF line ends and its keys in a fixed order: what a
 /// save of it would write, lists left out where a save leaves them out, and the computed values.
-std::string CharacterJson(const CharacterRecord& record);
+std::string CharacterJson(const CharacterRecord& record, const BuildPointCount& buildPoints = {});
 
 /// The fields a character file stores, read from a document into a new character's record, which
 /// keeps its new values where the document gives none (a readOnly value is checked, never taken).

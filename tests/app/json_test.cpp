@@ -22,6 +22,8 @@ const std::string kJsonData = IVGEN_SOURCE_DIR "/tests/json/data/";
 
 class JsonTest : public test_support::ProgramTest {
  protected:
+  // With the bundled settings, whose build points the documents show.
+  Editor& Start() { return ProgramTest::Start(ReadWholeFile(IVGEN_BUNDLED_DATA "/ivgen.ini").value_or("")); }
   // Opens a file over whatever character is there, letting that one go.
   void OpenOver(const std::string& path) {
     if (editor_->Document().Modified) platform_.QueueAnswer("No");
