@@ -2,16 +2,18 @@
 
 namespace ivgen {
 
-void AddJsonCommands(Editor& editor, std::ostream& terminal, std::map<std::string, BatchCommand>& commands) {
-  // Without a path the menu command asks for one, as the window does.
-  commands["export-json"] = [&editor](const ScriptLine& line, std::string&) {
+void AddJsonCommands(Editor& editor, const ScriptedPlatform& platform, std::ostream& terminal,
+                     std::map<std::string, BatchCommand>& commands) {
+  // Without a path the menu command asks for one, as the window does; a path on the line goes
+  // where a dialog's answer would.
+  commands["export-json"] = [&editor, &platform](const ScriptLine& line, std::string&) {
     const std::string path = PathArgument(line);
-    path.empty() ? editor.ExportJson() : editor.ExportJsonTo(path);
+    path.empty() ? editor.ExportJson() : editor.ExportJsonTo(platform.NamedPath(path));
     return true;
   };
-  commands["import-json"] = [&editor](const ScriptLine& line, std::string&) {
+  commands["import-json"] = [&editor, &platform](const ScriptLine& line, std::string&) {
     const std::string path = PathArgument(line);
-    path.empty() ? editor.ImportJson() : editor.ImportJsonNamed(path);
+    path.empty() ? editor.ImportJson() : editor.ImportJsonNamed(platform.NamedPath(path));
     return true;
   };
   // One document line per output line; the document is UTF-8 already.

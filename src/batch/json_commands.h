@@ -8,10 +8,12 @@
 
 #include "app/editor.h"
 #include "batch/script_runner.h"
+#include "platform/scripted_platform.h"
 
 namespace ivgen {
 
 /// Adds the JSON commands; `terminal` takes the document's UTF-8 as it is.
-void AddJsonCommands(Editor& editor, std::ostream& terminal, std::map<std::string, BatchCommand>& commands);
+void AddJsonCommands(Editor& editor, const ScriptedPlatform& platform, std::ostream& terminal,
+                     std::map<std::string, BatchCommand>& commands);
 
 }  // namespace ivgen

@@ -429,7 +429,7 @@ void ScriptRunner::AddCommands() {
 #undef IVGEN_PAGE_COMMANDS
   AddPointsCommands(editor_, platform_, out_, commands_);
   AddSheetCommands(editor_, platform_, out_, commands_);
-  AddJsonCommands(editor_, terminal_, commands_);
+  AddJsonCommands(editor_, platform_, terminal_, commands_);
   for (auto& [verb, command] : commands_) {
     if (!NotTheMainWindows(verb)) command = InWindow(platform_, std::nullopt, "the main window", std::move(command));
   }

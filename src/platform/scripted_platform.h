@@ -45,6 +45,8 @@ class ScriptedPlatform : public Platform {
   std::string Input(const std::string& prompt, const std::string& title, const std::string& initial) override;
   std::string OpenFile(const FileRequest& request) override;
   std::string SaveFile(const FileRequest& request) override;
+  /// A path a script names on a command's line, where the file dialogs would take it.
+  virtual std::string NamedPath(const std::string& path) const { return path; }
   void RunDialog(Dialog dialog) override;
   void ShowDialog(Dialog dialog) override;
   void CloseDialog(Dialog dialog) override;
