@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <string_view>
@@ -74,6 +75,24 @@ inline void Check(bool kept, const char* promise) {
   if (kept) return;
   std::fprintf(stderr, "broken promise: %s\n", promise);
   std::abort();
+}
+
+/// Runs `pass` over a started editor with the input as the file `name`, and, when it gives a text,
+/// again with that text as the file `again`: the second pass must give the same text (`promise`).
+template <typename Pass>
+int SameOnTheSecondPass(const uint8_t* data, size_t size, std::string_view name, std::string_view again, Pass pass,
+                        const char* promise) {
+  ProgramFolder& folder = Folder();
+  folder.Reset();
+  ScriptedPlatform platform;
+  Editor editor(platform, folder.Path(), "");
+  if (!editor.Startup()) return 0;
+  folder.Write(name, Bytes(data, size));
+  const std::optional<std::string> first = pass(platform, editor, folder.PathOf(name));
+  if (!first) return 0;
+  folder.Write(again, *first);
+  Check(pass(platform, editor, folder.PathOf(again)) == first, promise);
+  return 0;
 }
 
 }  // namespace ivgen::fuzz

@@ -29,17 +29,6 @@ std::optional<std::string> OpenAndSave(ScriptedPlatform& platform, Editor& edito
 }  // namespace ivgen::fuzz
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  using namespace ivgen;
-  fuzz::ProgramFolder& folder = fuzz::Folder();
-  folder.Reset();
-  ScriptedPlatform platform;
-  Editor editor(platform, folder.Path(), "");
-  if (!editor.Startup()) return 0;
-  folder.Write("any.iv3", fuzz::Bytes(data, size));
-  const std::optional<std::string> saved = fuzz::OpenAndSave(platform, editor, folder.PathOf("any.iv3"));
-  if (!saved) return 0;
-  folder.Write("saved.iv3", *saved);
-  fuzz::Check(fuzz::OpenAndSave(platform, editor, folder.PathOf("saved.iv3")) == saved,
-              "a saved character opens as it was saved");
-  return 0;
+  return ivgen::fuzz::SameOnTheSecondPass(data, size, "any.iv3", "saved.iv3", ivgen::fuzz::OpenAndSave,
+                                          "a saved character opens as it was saved");
 }

@@ -20,6 +20,7 @@ seeds() {
     settings) ls data/ivgen.ini tests/catalog/data/*/ivgen.ini ;;
     script) ls tests/scenarios/*.ivb ;;
     writer | reader) find tests/charfile/data tests/scenarios -name '*.iv3' ;;
+    json) find tests/json/data tests/scenarios -name '*.json' ;;
     *) ls "data/$1.dat" tests/catalog/data/*/"$1.dat" ;;
   esac
 }

@@ -1,6 +1,7 @@
 // The script reader and the commands it drives, over small catalogs, the file commands included:
-// every path a file dialog returns is taken inside the input's own fresh folder, so Save, Save
-// As, Open and Print (print-sheet too) write and read there and nowhere else.
+// every path a file dialog returns, or a command names, is taken inside the input's own fresh
+// folder, so Save, Save As, Open, Print (print-sheet too) and the JSON export and import write and
+// read there and nowhere else.
 #include "fuzz_support.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

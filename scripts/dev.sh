@@ -8,7 +8,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(cmake make g++ qt6-base-dev qt6-qpa-plugins liblitehtml-dev poppler-utils libgtest-dev libgmock-dev libbenchmark-dev clang-format)
+packages=(cmake make g++ qt6-base-dev qt6-qpa-plugins liblitehtml-dev poppler-utils libgtest-dev libgmock-dev libbenchmark-dev clang-format nlohmann-json3-dev python3-jsonschema)
 # What test-windows needs instead: the cross compiler, Wine, GoogleTest's source and ccache.
 windows_packages=(cmake make g++-mingw-w64-x86-64-posix wine64 googletest ccache)
 

@@ -7,6 +7,7 @@
 #include "app/character_loading.h"
 #include "charfile/character_reader.h"
 #include "charfile/character_writer.h"
+#include "json/character_json.h"
 #include "record/cp1252.h"
 #include "record/text.h"
 #include "record/text_file.h"
@@ -203,19 +204,22 @@ void Editor::ResetCharacter() {
   frame_.pictureVisible = false;
 }
 
-NewOutcome Editor::New() {
-  if (document_.Modified) {
-    switch (platform_.Message(kSavePrompt, "New character", Icon::Warning, Buttons::YesNoCancel)) {
-      case Answer::Yes:
-        // The player asked to keep this character: if it was not saved, it stays.
-        if (!Save()) return NewOutcome::KeptUnsaved;
-        break;
-      case Answer::No:
-        break;
-      default:
-        return NewOutcome::Cancelled;
-    }
+NewOutcome Editor::OfferSave() {
+  if (!document_.Modified) return NewOutcome::Reset;
+  switch (platform_.Message(kSavePrompt, "New character", Icon::Warning, Buttons::YesNoCancel)) {
+    case Answer::Yes:
+      // The player asked to keep this character: if it was not saved, it stays.
+      return Save() ? NewOutcome::Reset : NewOutcome::KeptUnsaved;
+    case Answer::No:
+      return NewOutcome::Reset;
+    default:
+      return NewOutcome::Cancelled;
   }
+}
+
+NewOutcome Editor::New() {
+  const NewOutcome outcome = OfferSave();
+  if (outcome != NewOutcome::Reset) return outcome;
   ResetCharacter();
   return NewOutcome::Reset;
 }
@@ -273,22 +277,78 @@ void Editor::Load(const std::string& path) {
   // A cancelled save prompt leaves the old character; reading starts from a new one.
   ResetCharacter();
   document_.CurrentFile = path;
-  Run([&](RulesContext& ctx) {
-    const LoadRecounts recounts{
-        [this](RulesContext& c) { pointGeneration_.RestorePointGeneration(c); },
-        [this](RulesContext& c) { cyberware_.Recount(c); }, [this](RulesContext& c) { bioware_.Recount(c); },
-        [this](RulesContext& c) { edges_.CalcEdgePts(c); }, [this](RulesContext& c) { skills_.Recount(c); }};
-    LoadCharacter(ctx, *file, settings_.DefaultGIF, recounts);
-    race_.Opened(ctx);
-    return false;
-  });
-  gear_.ShowOpenedWeight();
+  Replay(*file);
   document_.DefaultSaveName = record_.StreetName;
   frame_.title = OpenedTitle();
   ForgetHistory();
   MarkSaved();
   document_.Modified = false;
   Remember(path);
+}
+
+void Editor::Replay(const CharacterFile& file) {
+  Run([&](RulesContext& ctx) {
+    const LoadRecounts recounts{
+        [this](RulesContext& c) { pointGeneration_.RestorePointGeneration(c); },
+        [this](RulesContext& c) { cyberware_.Recount(c); }, [this](RulesContext& c) { bioware_.Recount(c); },
+        [this](RulesContext& c) { edges_.CalcEdgePts(c); }, [this](RulesContext& c) { skills_.Recount(c); }};
+    LoadCharacter(ctx, file, settings_.DefaultGIF, recounts);
+    race_.Opened(ctx);
+    return false;
+  });
+  gear_.ShowOpenedWeight();
+}
+
+std::string Editor::JsonText() {
+  // As a save writes the character, so the document and the file always agree.
+  Recalculate();
+  hooks_.ShowStandardView();
+  return CharacterJson(record_, {settings_.maxpoints, doc_.account.BuildPointsUsed});
+}
+
+bool Editor::ExportJson() {
+  const std::string path = platform_.SaveFile({"Export as JSON", kJsonFilter, "json", record_.StreetName});
+  return !path.empty() && ExportJsonTo(path);
+}
+
+bool Editor::ExportJsonTo(const std::string& path) {
+  const IoResult written = ReplaceFile(path, JsonText());
+  if (!written.ok) Tell("The character was not exported.\r\n" + written.Describe("write"), Icon::Warning);
+  return written.ok;
+}
+
+void Editor::ImportJson() {
+  // Cancel keeps the character: nothing is read over a character the player did not let go.
+  if (OfferSave() != NewOutcome::Reset) return;
+  const std::string path = platform_.OpenFile({"Import JSON", kJsonFilter, "json", ""});
+  if (!path.empty()) ImportJsonFrom(path);
+}
+
+void Editor::ImportJsonNamed(const std::string& path) {
+  if (OfferSave() != NewOutcome::Reset) return;
+  if (!path.empty()) ImportJsonFrom(path);
+}
+
+void Editor::ImportJsonFrom(const std::string& path) {
+  IoResult problem;
+  const std::optional<std::string> bytes = ReadWholeFile(path, &problem);
+  if (!bytes) {
+    Tell(problem.Describe("open"), Icon::Warning);
+    return;
+  }
+  JsonProblem refusal;
+  const std::optional<CharacterFile> file =
+      CharacterFileFromJson(WithoutByteOrderMark(*bytes), {kVersionText, settings_.DefaultGIF}, refusal);
+  if (!file) {
+    Tell(ShownText::Path(path) + " was not imported: " + Utf8ToCp1252(refusal.Text()), Icon::Warning);
+    return;
+  }
+  // A new character with the document's fields, read as an opened file is; it has no file yet.
+  ResetCharacter();
+  Replay(*file);
+  document_.DefaultSaveName = record_.StreetName;
+  ForgetHistory();
+  document_.Modified = true;
 }
 
 ShownText Editor::OpenedTitle() const {

@@ -33,6 +33,7 @@
 #include "app/undo_history.h"
 #include "app/unit_host.h"
 #include "catalog/catalogs.h"
+#include "charfile/character_reader.h"
 #include "charfile/character_writer.h"
 #include "platform/platform.h"
 #include "record/character_record.h"
@@ -44,6 +45,7 @@ namespace ivgen {
 inline constexpr const char* kVersionText = "3.2.6 - 2 July 2000";
 inline constexpr const char* kShortVersion = "3.2.6";
 inline constexpr const char* kCharacterFilter = "Ironveil 3 (*.iv3)|*.iv3";
+inline constexpr const char* kJsonFilter = "JSON (*.json)|*.json";
 /// Follows the path of a file Open refuses for holding no character.
 inline constexpr const char* kNotACharacter = " is not an Ironveil character file";
 inline constexpr const char* kSavePrompt = "Current character has been modified.\n\rDo you want do save changes?";
@@ -92,6 +94,21 @@ class Editor final : private UnitHost {
   bool CloseWindow();
   /// The bytes a save would write now.
   std::string FileText();
+
+  // The character as JSON.
+  /// File > Export as JSON...: asks where, then writes the document; false when cancelled or not
+  /// written (the person is told why).
+  bool ExportJson();
+  /// Writes the document to path.
+  bool ExportJsonTo(const std::string& path);
+  /// The document an export would write now.
+  std::string JsonText();
+  /// File > Import JSON...: the save prompt, the file dialog, then the document read into a new
+  /// character as an opened file is, which has no file yet and is modified. A document that is no
+  /// character's is refused with the place of its first problem, and the character stays.
+  void ImportJson();
+  /// Import JSON with the document already chosen.
+  void ImportJsonNamed(const std::string& path);
 
   // Undo and redo: back to the last New, Open or Reload Datafiles.
   const UndoHistory& History() const { return history_; }
@@ -247,8 +264,13 @@ class Editor final : private UnitHost {
   bool ReloadCatalogs(bool atStartup);
   /// Writes the character to path; on success it becomes the current file.
   bool WriteTo(const std::string& path);
+  /// The save prompt of New and Open: Reset when the character may go.
+  NewOutcome OfferSave();
   /// Reads a character file chosen by Open or from the recent list.
   void Load(const std::string& path);
+  /// Reads a read file into the new character, replaying the rules as Open does.
+  void Replay(const CharacterFile& file);
+  void ImportJsonFrom(const std::string& path);
   /// A character opened or saved goes to the top of the recent list.
   void Remember(const std::string& path);
   ShownText OpenedTitle() const;

@@ -11,6 +11,7 @@
 #include "batch/creation_commands.h"
 #include "batch/gear_commands.h"
 #include "batch/implant_commands.h"
+#include "batch/json_commands.h"
 #include "batch/magic_commands.h"
 #include "batch/options_commands.h"
 #include "batch/points_commands.h"
@@ -409,6 +410,7 @@ void ScriptRunner::AddCommands() {
 #undef IVGEN_PAGE_COMMANDS
   AddPointsCommands(editor_, platform_, out_, commands_);
   AddSheetCommands(editor_, platform_, out_, commands_);
+  AddJsonCommands(editor_, platform_, terminal_, commands_);
   for (auto& [verb, command] : commands_) {
     if (!NotTheMainWindows(verb)) command = InWindow(platform_, std::nullopt, "the main window", std::move(command));
   }

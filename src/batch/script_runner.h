@@ -71,6 +71,7 @@ class ConfinedPlatform : public ScriptedPlatform {
   std::string SaveFile(const FileRequest& request) override {
     return ConfinedPath(folder_, ScriptedPlatform::SaveFile(request));
   }
+  std::string NamedPath(const std::string& path) const override { return ConfinedPath(folder_, path); }
 
  private:
   std::string folder_;

@@ -41,6 +41,8 @@ struct Column {
   std::string_view name;
   std::string Entry::*member;
   ColumnType type;
+  /// The fewest digits a number of the column is written with, zeros before it: "[05]" is 2.
+  int digits = 1;
 };
 
 /// Where the TABs of a stored entry divide its columns.

@@ -167,7 +167,7 @@ struct SpellEntry {
                       C{"duration", &SpellEntry::duration, ColumnType::Text},
                       C{"range", &SpellEntry::range, ColumnType::Text},
                       C{"drain", &SpellEntry::drain, ColumnType::Text},
-                      C{"points", &SpellEntry::points, ColumnType::Bracketed},
+                      C{"points", &SpellEntry::points, ColumnType::Bracketed, 2},
                       C{"book", &SpellEntry::book, ColumnType::BookReference}};
   }
   int Points() const { return ReadBrackets(points).first; }

@@ -45,6 +45,8 @@ class ScriptedPlatform : public Platform {
   std::string Input(const std::string& prompt, const std::string& title, const std::string& initial) override;
   std::string OpenFile(const FileRequest& request) override;
   std::string SaveFile(const FileRequest& request) override;
+  /// A path a script names on a command's line, where the file dialogs would take it.
+  virtual std::string NamedPath(const std::string& path) const { return path; }
   void RunDialog(Dialog dialog) override;
   void ShowDialog(Dialog dialog) override;
   void CloseDialog(Dialog dialog) override;
@@ -88,6 +90,20 @@ class ScriptedPlatform : public Platform {
   bool busy_ = false;
   bool progressVisible_ = false;
   RandomSource random_;
+};
+
+/// No one is there to answer, as for the command-line exports: every prompt takes its first
+/// button, and the last message is kept to say why the program stopped.
+class UnattendedPlatform final : public ScriptedPlatform {
+ public:
+  Answer Message(const ShownText& text, const std::string& title, Icon icon, Buttons buttons) override {
+    said_ = text.Utf8();
+    return ScriptedPlatform::Message(text, title, icon, buttons);
+  }
+  const std::string& Said() const { return said_; }
+
+ private:
+  std::string said_;
 };
 
 }  // namespace ivgen

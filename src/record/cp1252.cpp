@@ -32,22 +32,31 @@ char ByteFor(char32_t cp) {
   return '?';
 }
 
+// The code point at i, moving i past it; false (moving one byte) for a malformed sequence.
+bool NextCodePoint(std::string_view text, size_t& i, char32_t& cp) {
+  const auto lead = static_cast<uint8_t>(text[i]);
+  const size_t length = lead < 0x80             ? 1
+                        : (lead & 0xE0) == 0xC0 ? 2
+                        : (lead & 0xF0) == 0xE0 ? 3
+                        : (lead & 0xF8) == 0xF0 ? 4
+                                                : 0;
+  cp = length == 1 ? lead : length == 2 ? lead & 0x1F : length == 3 ? lead & 0x0F : lead & 0x07;
+  bool valid = length != 0 && i + length <= text.size();
+  for (size_t k = 1; valid && k < length; ++k) {
+    const auto next = static_cast<uint8_t>(text[i + k]);
+    valid = (next & 0xC0) == 0x80;
+    cp = (cp << 6) | (next & 0x3F);
+  }
+  i += valid ? length : 1;
+  return valid;
+}
+
 }  // namespace
 
 bool IsUtf8(std::string_view text) {
-  size_t i = 0;
-  while (i < text.size()) {
-    const auto lead = static_cast<uint8_t>(text[i]);
-    const size_t length = lead < 0x80             ? 1
-                          : (lead & 0xE0) == 0xC0 ? 2
-                          : (lead & 0xF0) == 0xE0 ? 3
-                          : (lead & 0xF8) == 0xF0 ? 4
-                                                  : 0;
-    if (length == 0 || i + length > text.size()) return false;
-    for (size_t k = 1; k < length; ++k) {
-      if ((static_cast<uint8_t>(text[i + k]) & 0xC0) != 0x80) return false;
-    }
-    i += length;
+  char32_t cp = 0;
+  for (size_t i = 0; i < text.size();) {
+    if (!NextCodePoint(text, i, cp)) return false;
   }
   return true;
 }
@@ -80,42 +89,40 @@ std::string Utf8ToCp1252(std::string_view text) {
   out.reserve(text.size());
   size_t i = 0;
   while (i < text.size()) {
-    const auto lead = static_cast<uint8_t>(text[i]);
-    int length = 0;
     char32_t cp = 0;
-    if (lead < 0x80) {
-      length = 1;
-      cp = lead;
-    } else if ((lead & 0xE0) == 0xC0) {
-      length = 2;
-      cp = lead & 0x1F;
-    } else if ((lead & 0xF0) == 0xE0) {
-      length = 3;
-      cp = lead & 0x0F;
-    } else if ((lead & 0xF8) == 0xF0) {
-      length = 4;
-      cp = lead & 0x07;
+    out += NextCodePoint(text, i, cp) ? ByteFor(cp) : '?';
+  }
+  return out;
+}
+
+std::string Cp1252ToUtf8Kept(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (char c : text) {
+    const auto byte = static_cast<uint8_t>(c);
+    if (byte >= 0x80 && byte < 0xA0 && kHigh[byte - 0x80] != 0) {
+      AppendUtf8(out, kHigh[byte - 0x80]);
     } else {
-      out += '?';
-      ++i;
-      continue;
+      AppendUtf8(out, byte);
     }
-    bool valid = i + length <= text.size();
-    for (int k = 1; valid && k < length; ++k) {
-      const auto next = static_cast<uint8_t>(text[i + k]);
-      if ((next & 0xC0) != 0x80) {
-        valid = false;
-      } else {
-        cp = (cp << 6) | (next & 0x3F);
-      }
+  }
+  return out;
+}
+
+std::optional<std::string> Utf8ToCp1252Kept(std::string_view text, char32_t* refused) {
+  std::string out;
+  out.reserve(text.size());
+  size_t i = 0;
+  while (i < text.size()) {
+    char32_t cp = 0;
+    const bool wellFormed = NextCodePoint(text, i, cp);
+    const bool unassigned = cp >= 0x80 && cp < 0xA0 && kHigh[cp - 0x80] == 0;
+    const char byte = unassigned ? static_cast<char>(cp) : ByteFor(cp);
+    if (!wellFormed || (byte == '?' && cp != '?')) {
+      if (refused != nullptr) *refused = wellFormed ? cp : 0xFFFD;
+      return std::nullopt;
     }
-    if (!valid) {
-      out += '?';
-      ++i;
-      continue;
-    }
-    out += ByteFor(cp);
-    i += length;
+    out += byte;
   }
   return out;
 }

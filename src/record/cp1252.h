@@ -2,6 +2,7 @@
 // file are single-byte; the window converts at its edge through these two functions.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -12,6 +13,12 @@ std::string Cp1252ToUtf8(std::string_view text);
 /// Each UTF-8 character as its Windows-1252 byte; a character without one becomes "?".
 /// Malformed UTF-8 sequences also become "?".
 std::string Utf8ToCp1252(std::string_view text);
+/// Each byte as its Windows-1252 character in UTF-8, the five unassigned bytes as the code points
+/// of the same number (U+0081, U+008D, U+008F, U+0090, U+009D), so every byte comes back.
+std::string Cp1252ToUtf8Kept(std::string_view text);
+/// The way back from Cp1252ToUtf8Kept. Nothing for malformed UTF-8 or a character Windows-1252
+/// cannot hold; `refused` then holds that character's code point (U+FFFD for malformed bytes).
+std::optional<std::string> Utf8ToCp1252Kept(std::string_view text, char32_t* refused = nullptr);
 /// Whether the bytes are well-formed UTF-8 (plain ASCII is).
 bool IsUtf8(std::string_view text);
 

@@ -57,12 +57,15 @@ struct Parser {
   QCommandLineOption exportPdf{"export-pdf",
                                "Writes the sheet of CHARACTER.iv3 as the PDF file OUT.pdf, with every section, "
                                "without a window; ends with 0, or 1 and the reason."};
+  QCommandLineOption exportJson{"export-json",
+                                "Writes CHARACTER.iv3 as the JSON document OUT.json, without a window; ends with 0, "
+                                "or 1 and the reason."};
   Parser() {
     parser.setApplicationDescription(
         "ivgen, the character generator for the third edition of Ironveil.\n"
         "A bare argument names the settings file, unless it is a character file (.iv3), which is opened.");
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    for (const QCommandLineOption* option : {&help, &version, &settings, &exportPdf}) parser.addOption(*option);
+    for (const QCommandLineOption* option : {&help, &version, &settings, &exportPdf, &exportJson}) parser.addOption(*option);
     parser.addPositionalArgument("FILE", "A settings file, or a character file (.iv3) to open.", "[FILE]");
   }
 };
@@ -99,13 +102,15 @@ CommandLine ReadCommandLine(const QStringList& arguments) {
     return line;
   }
   const QStringList bare = p.parser.positionalArguments();
-  if (p.parser.isSet(p.exportPdf)) {
-    if (bare.size() != 2 || p.parser.isSet(p.settings)) {
+  const bool pdf = p.parser.isSet(p.exportPdf);
+  if (pdf || p.parser.isSet(p.exportJson)) {
+    if (bare.size() != 2 || p.parser.isSet(p.settings) || (pdf && p.parser.isSet(p.exportJson))) {
       line.action = CommandLine::Action::Error;
-      line.error = "--export-pdf takes a character file and a PDF file";
+      line.error = pdf ? "--export-pdf takes a character file and a PDF file"
+                       : "--export-json takes a character file and a JSON file";
       return line;
     }
-    line.action = CommandLine::Action::ExportPdf;
+    line.action = pdf ? CommandLine::Action::ExportPdf : CommandLine::Action::ExportJson;
     line.exportFrom = bare[0].toLocal8Bit().toStdString();
     line.exportTo = bare[1].toLocal8Bit().toStdString();
     return line;
@@ -136,7 +141,7 @@ std::string CommandLineHelp() {
   // Without an application the parser knows no program name; the first line is ours.
   QString text = p.parser.helpText();
   text =
-      "Usage: ivgen [options] [FILE]\n       ivgen --export-pdf CHARACTER.iv3 OUT.pdf" + text.mid(text.indexOf('\n'));
+      "Usage: ivgen [options] [FILE]\n       ivgen --export-pdf CHARACTER.iv3 OUT.pdf\n       ivgen --export-json CHARACTER.iv3 OUT.json" + text.mid(text.indexOf('\n'));
   return text.toStdString() +
          "\nThe player's guide opens from Help > Contents. The guide, ivgen-batch's commands and the\n"
          "catalogs' format are installed in /usr/share/doc/ivgen.\n";

@@ -9,13 +9,13 @@
 namespace ivgen {
 
 struct CommandLine {
-  enum class Action { Window, Help, Version, ExportPdf, Error };
+  enum class Action { Window, Help, Version, ExportPdf, ExportJson, Error };
   Action action = Action::Window;
   /// The settings file (--settings, or a bare argument), or empty.
   std::string settings;
   /// The character to open (a bare argument ending in .iv3, as a file manager passes it).
   std::string character;
-  /// --export-pdf's character and output file.
+  /// --export-pdf's or --export-json's character and output file.
   std::string exportFrom;
   std::string exportTo;
   /// What is wrong with the line, for Error.

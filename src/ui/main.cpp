@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/editor.h"
+#include "app/json_export.h"
 #include "app/settings.h"
 #include "platform/program_folder.h"
 #include "ui/about_dialog.h"
@@ -40,6 +41,11 @@ int WithoutWindow(const ivgen::CommandLine& line, int argc, char** argv) {
       return 0;
     case ivgen::CommandLine::Action::ExportPdf:
       return ivgen::ExportPdfMain(line.exportFrom, line.exportTo, argc, argv);
+    case ivgen::CommandLine::Action::ExportJson: {
+      const char* const arguments[] = {argv[0], ivgen::kExportJsonOption, line.exportFrom.c_str(),
+                                       line.exportTo.c_str()};
+      return ivgen::ExportJsonMain(4, arguments, ivgen::ProgramFolder(), std::cerr);
+    }
     default:
       std::cerr << "ivgen: " << line.error << "\n\n" << ivgen::CommandLineHelp();
       return 2;

@@ -68,6 +68,8 @@ class MainWindow : public QMainWindow {
   void OnOpen();
   void OnSave();
   void OnSaveAs();
+  void OnExportJson();
+  void OnImportJson();
   void OnExit();
   void OnProperties();
   void OnStatusBar();

@@ -78,6 +78,9 @@ void MainWindow::BuildMenus() {
   QAction* saveAction = AddAction(file, "&Save", &MainWindow::OnSave, QKeySequence::Save);
   AddAction(file, "Save &As...", &MainWindow::OnSaveAs, QKeySequence::SaveAs);
   file->addSeparator();
+  AddAction(file, "Export as &JSON...", &MainWindow::OnExportJson);
+  AddAction(file, "I&mport JSON...", &MainWindow::OnImportJson);
+  file->addSeparator();
   AddAction(file, "Propert&ies", &MainWindow::OnProperties);
   file->addSeparator();
   AddAction(file, "&Print to HTML", &MainWindow::OnPrintToHtml, QKeySequence::Print);
@@ -260,6 +263,16 @@ void MainWindow::OnPrintToHtml() {
   if (platform_->Message(kOpenSheetQuestion, kAppTitle, Icon::Question, Buttons::YesNo) == Answer::Yes) {
     QDesktopServices::openUrl(QUrl::fromLocalFile(QFile::decodeName(QByteArray::fromStdString(sheet))));
   }
+}
+
+void MainWindow::OnExportJson() {
+  editor_.ExportJson();
+  Refresh();
+}
+
+void MainWindow::OnImportJson() {
+  editor_.ImportJson();
+  Refresh();
 }
 
 void MainWindow::OnExportSheetAsPdf() {

@@ -15,20 +15,6 @@ namespace ivgen {
 
 namespace {
 
-// No one is there to answer: every prompt takes its first button, and what a message said is
-// kept for standard error.
-class UnattendedPlatform : public ScriptedPlatform {
- public:
-  Answer Message(const ShownText& text, const std::string& title, Icon icon, Buttons buttons) override {
-    said_ = text.Utf8();
-    return ScriptedPlatform::Message(text, title, icon, buttons);
-  }
-  const std::string& Said() const { return said_; }
-
- private:
-  std::string said_;
-};
-
 // Qt's own remarks (a missing runtime folder, a font substituted) are kept, and told only when
 // the export fails: a successful export prints nothing.
 std::string& QtRemarks() {

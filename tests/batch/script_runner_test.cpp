@@ -190,6 +190,12 @@ TEST_F(ScriptRunnerTest, ConfinedScriptsWriteOnlyInTheirFolder) {
   EXPECT_EQ(editor.Document().CurrentFile, Path("nyx.iv3"));
   EXPECT_NE(Read("nyx.htm"), "<none>");
   EXPECT_FALSE(std::filesystem::exists(folder_.parent_path() / "nyx.htm"));
+  // A path on the command's own line goes where a dialog's would.
+  std::istringstream json("export-json ../nyx.json\nimport-json ../../nyx.json\n");
+  EXPECT_EQ(runner.Run(json, "json.ivb", err_), RunStatus::Finished) << err_.str();
+  EXPECT_NE(Read("nyx.json").find("\"street_name\": \"Nyx\""), std::string::npos);
+  EXPECT_FALSE(std::filesystem::exists(folder_.parent_path() / "nyx.json"));
+  EXPECT_TRUE(editor.Document().Modified) << "the document came back in";
 }
 
 // What each page shows of a character, looked at as a player would: the page is visited, and the

@@ -194,8 +194,9 @@ TEST_F(MainWindowTest, OpensOnPrioritiesWithTheTwelvePagesAndMenus) {
   // Every page fits a 1024x768 screen with room for a task bar.
   EXPECT_LE(Window().minimumSizeHint().width(), 1024);
   EXPECT_LE(Window().minimumSizeHint().height(), 720);
-  EXPECT_EQ(MenuItems("&File"), (QStringList{"&New", "&Open...", "&Save", "Save &As...", "Propert&ies",
-                                             "&Print to HTML", "Export Sheet as P&DF...", "Print S&heet...", "E&xit"}));
+  EXPECT_EQ(MenuItems("&File"), (QStringList{"&New", "&Open...", "&Save", "Save &As...", "Export as &JSON...",
+                                             "I&mport JSON...", "Propert&ies", "&Print to HTML",
+                                             "Export Sheet as P&DF...", "Print S&heet...", "E&xit"}));
   EXPECT_EQ(MenuItems("&Edit"), (QStringList{"&Undo", "&Redo"}));
   EXPECT_EQ(MenuItems("&View"),
             (QStringList{"Status &Bar", "&Refresh", "&Left to Do", "Sheet Preview", "&Character Gen.", "&Options..."}));
@@ -324,7 +325,7 @@ TEST_F(MainWindowTest, RecentFilesAndThePlaceOfTheWindowAreKeptPerUser) {
   Window().Refresh();
   const QStringList file = MenuItems("&File");
   // After the print commands: Print to HTML, Export Sheet as PDF and Print Sheet.
-  const int first = 8;
+  const int first = 10;
   ASSERT_EQ(file.size(), first + 3);
   EXPECT_TRUE(file[first].startsWith("&1 ")) << file[first].toStdString();
   EXPECT_TRUE(file[first].endsWith("vex.iv3")) << file[first].toStdString();
@@ -379,6 +380,8 @@ TEST(CommandLineTest, NamesSettingsCharactersAndRefusesUnknownOptions) {
       {{"ivgen", "--help"}, true, Action::Help, "", ""},
       {{"ivgen", "-v"}, true, Action::Version, "", ""},
       {{"ivgen", "--export-pdf", "nyx.iv3", "nyx.pdf"}, true, Action::ExportPdf, "", ""},
+      {{"ivgen", "--export-json", "nyx.iv3", "nyx.json"}, true, Action::ExportJson, "", ""},
+      {{"ivgen", "--export-json", "nyx.iv3"}, true, Action::Error, "", ""},
       {{"ivgen", "--bogus"}, true, Action::Error, "", ""},
       {{"ivgen", "-x", "party.ini"}, true, Action::Error, "", ""},
   };
@@ -509,6 +512,23 @@ TEST_F(MainWindowTest, NewAsksOnlyAfterAnEditAndClearsThePagesAndSaveAsNamesTheF
   platform_.QueueAnswer((folder_ / "\u65E5\u672C.iv3").string());
   MenuItem("Save &As...")->trigger();
   EXPECT_EQ(Window().windowTitle(), QString::fromUtf8("Ironveil CharGen 3 - [\u65E5\u672C.iv3]"));
+}
+
+// The character leaves as a JSON document and comes back as a new one with no file, on the page
+// an opened character shows.
+TEST_F(MainWindowTest, JsonGoesOutAndComesBackThroughTheFileMenu) {
+  editor_->OpenNamed(std::string(IVGEN_BUNDLED_DATA) + "/samples/razorback.iv3");
+  platform_.QueueAnswer(Path("razorback"));
+  MenuItem("Export as &JSON...")->trigger();
+  EXPECT_EQ(Read("razorback.json"), ReadWholeFile(IVGEN_SOURCE_DIR "/tests/json/data/razorback.json").value_or(""));
+  MenuItem("&New")->trigger();
+  platform_.QueueAnswer(Path("razorback.json"));
+  MenuItem("I&mport JSON...")->trigger();
+  EXPECT_EQ(Window().windowTitle(), "Ironveil Character Generator 3.2.6 - 2 July 2000");
+  EXPECT_EQ(Window().Pages()->currentIndex(), 1);
+  ShowPage(9);
+  EXPECT_EQ(Text("StreetName"), "Razorback");
+  EXPECT_TRUE(editor_->Document().Modified);
 }
 
 TEST_F(MainWindowTest, OptionsDialogRefusesOutOfRangeAndStaysOpen) {
