@@ -123,6 +123,20 @@ shell_line() {
       echo "ran: $line"
       return
       ;;
+    *"ivgen --export-json "*)
+      if [ "$window" != 1 ]; then
+        not_run "$line" "this build has no window program"
+        return
+      fi
+      folder=$(fresh)
+      status=0
+      (cd "$folder" && eval "$line") 2>"$folder/said" || status=$?
+      [ "$status" = 0 ] && [ ! -s "$folder/said" ] || fail "$origin: $line ended with $status: $(cat "$folder/said")"
+      grep -q '"format": *"ivgen-character"' "$folder/${line##* }" 2>/dev/null ||
+        fail "$origin: $line wrote no character document ${line##* }"
+      echo "ran: $line"
+      return
+      ;;
     *)
       fail "$origin: an example this test does not know; run it here, or say why it cannot run: $line"
       ;;
