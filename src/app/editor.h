@@ -70,6 +70,13 @@ class Editor final : private UnitHost {
   /// Runs the start-up sequence. False when a catalog could not be opened and the program must
   /// end; the person has been told which file.
   bool Startup();
+  /// Starts over the settings, sourcebook lists and catalogs `other` uses now instead of reading
+  /// them from the files: a new character, as the other editor would begin it.
+  void StartLike(const Editor& other);
+  /// Makes the character `builder` holds the current one, as a New would start it (the caller has
+  /// run New and its save prompt): no file, the undo history afresh, and Modified, since it was
+  /// never saved. Save As proposes its street name.
+  void TakeCharacter(const Editor& builder);
 
   // Document commands.
   NewOutcome New();
@@ -245,6 +252,12 @@ class Editor final : private UnitHost {
   void Recalculate();
   /// Every catalog but books.dat and skills.dat; at start-up false when the program must end.
   bool ReloadCatalogs(bool atStartup);
+  /// The units choose afresh in catalogs that were replaced, and the history starts again.
+  void CatalogsLoaded();
+  /// The settings are in: the document's first state and the priority order's first ranking.
+  void BeginDocument();
+  /// The catalogs are in: the new character the program starts with.
+  void FirstCharacter();
   /// Writes the character to path; on success it becomes the current file.
   bool WriteTo(const std::string& path);
   /// Reads a character file chosen by Open or from the recent list.

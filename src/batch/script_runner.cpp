@@ -18,6 +18,7 @@
 #include "batch/magic_commands.h"
 #include "batch/options_commands.h"
 #include "batch/points_commands.h"
+#include "batch/random_commands.h"
 #include "batch/sheet_commands.h"
 #include "batch/skills_commands.h"
 #include "batch/texts_commands.h"
@@ -428,6 +429,7 @@ void ScriptRunner::AddCommands() {
 #undef IVGEN_PAGE_COMMANDS
   AddPointsCommands(editor_, platform_, out_, commands_);
   AddSheetCommands(editor_, platform_, out_, commands_);
+  AddRandomCommands(editor_, platform_, out_, commands_);
   for (auto& [verb, command] : commands_) {
     if (!NotTheMainWindows(verb)) command = InWindow(platform_, std::nullopt, "the main window", std::move(command));
   }
