@@ -57,7 +57,7 @@ void Editor::Run(const Action& action) {
   std::string mergeKey = std::exchange(nextMergeKey_, {});
   const bool outermost = runDepth_ == 0;
   if (outermost) status_.clear();
-  if (outermost && !history_.StepOpen() && !name.empty()) {
+  if (keepsHistory_ && outermost && !history_.StepOpen() && !name.empty()) {
     UndoStep before = Snapshot(std::move(name));
     before.mergeKey = std::move(mergeKey);
     history_.BeginAction(std::move(before));
@@ -86,10 +86,12 @@ void Editor::NameTyping(const std::string& field) {
 }
 
 void Editor::BeginStep(std::string action) {
+  if (!keepsHistory_) return;
   history_.Open(std::move(action), [this] { return Snapshot({}); });
 }
 
 void Editor::EndStep() {
+  if (!keepsHistory_) return;
   history_.Close(doc_, runDepth_ > 0);
   if (std::string notice = history_.TakeNotice(); !notice.empty()) status_ = std::move(notice);
 }
@@ -114,6 +116,11 @@ bool Editor::Undo() { return Travel(true); }
 bool Editor::Redo() { return Travel(false); }
 
 void Editor::ForgetHistory() { history_.Clear(); }
+
+void Editor::KeepNoHistory() {
+  keepsHistory_ = false;
+  ForgetHistory();
+}
 
 void Editor::MarkSaved() {
   savedText_ = CharacterFileText(record_, {kVersionText, settings_.DefaultGIF});

@@ -110,6 +110,9 @@ class Editor final : private UnitHost {
   /// False when there is nothing to undo (or redo).
   bool Undo();
   bool Redo();
+  /// From now on no action is an undo step: an editor that builds a character for another keeps
+  /// no history it would never offer.
+  void KeepNoHistory();
   /// What the status bar says about the last command; "" when nothing.
   const std::string& StatusText() const { return status_; }
 
@@ -286,6 +289,7 @@ class Editor final : private UnitHost {
     return CharacterFileText(a, {kVersionText, settings_.DefaultGIF}) ==
            CharacterFileText(b, {kVersionText, settings_.DefaultGIF});
   }};
+  bool keepsHistory_ = true;
   std::string nextAction_;
   std::string nextMergeKey_;
   int runDepth_ = 0;

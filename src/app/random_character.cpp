@@ -716,6 +716,7 @@ RandomOutcome RandomCharacters::Build(const Archetype& archetype, uint64_t seed)
   editor_.reset();
   platform_ = std::make_unique<ScriptedPlatform>(seed);
   editor_ = std::make_unique<Editor>(*platform_, source_.ProgramFolder(), source_.SettingsFile());
+  editor_->KeepNoHistory();
   editor_->StartLike(source_);
   platform_->ClearLog();
   platform_->TakeRefusals();
