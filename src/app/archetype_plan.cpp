@@ -473,7 +473,9 @@ class Planner {
         } else if (const std::optional<int> node = TreeItem(tree, part)) {
           package.items.push_back({*node, -1, 0, false, part, 0, 0});
         } else {
-          wrong = Quoted(part) + " is not in the " + (cyber ? "cyberware" : "bioware") + " catalog in use";
+          wrong = Quoted(part) + " is neither " +
+                  (cyber ? "a grade (Standard, Alpha, Beta, Delta, Used)" : "a type (Standard, Cultured, Used)") +
+                  " nor in the " + (cyber ? "cyberware" : "bioware") + " catalog in use";
         }
       }
       for (PlannedItem& item : package.items) {
@@ -760,10 +762,13 @@ int PlannedOrder::RowOf(std::string_view area) const {
 }
 
 std::string ArchetypePlan::FirstProblem(ArchetypeKey key) const {
+  // A line that was left out says more than what the archetype as a whole lacks because of it.
+  const PlanProblem* first = nullptr;
   for (const PlanProblem& problem : problems) {
-    if (problem.key == key) return "line " + IntText(problem.line) + ": " + problem.what;
+    if (problem.key != key || (first != nullptr && problem.line == line)) continue;
+    if (first == nullptr || first->line == line) first = &problem;
   }
-  return "";
+  return first == nullptr ? "" : "line " + IntText(first->line) + ": " + first->what;
 }
 
 std::string_view MagicPathName(MagicPath path) { return kMagicPathNames[static_cast<size_t>(path)]; }

@@ -149,7 +149,8 @@ struct ArchetypePlan {
   /// In line order; the archetype's own line for what it lacks as a whole.
   std::vector<PlanProblem> problems;
 
-  /// "line N: what" of the first problem of a key, or "" when it has none.
+  /// "line N: what" of the first problem of a key, a line's before the archetype's own; "" when
+  /// it has none.
   std::string FirstProblem(ArchetypeKey key) const;
   /// Whether the character has spell points, and powers to buy.
   bool Spellcaster() const { return magic != MagicPath::Mundane && magic != MagicPath::Physical; }
