@@ -24,6 +24,7 @@
 #include "app/powers_unit.h"
 #include "app/priorities_unit.h"
 #include "app/race_unit.h"
+#include "app/random_unit.h"
 #include "app/settings.h"
 #include "app/sheet_unit.h"
 #include "app/skills_unit.h"
@@ -142,6 +143,9 @@ class Editor final : private UnitHost {
   const BooksUnit& Books() const { return books_; }
   OptionsUnit& Options() { return options_; }
   const OptionsUnit& Options() const { return options_; }
+  /// Character Gen. > "Random Character...".
+  RandomUnit& Random() { return random_; }
+  const RandomUnit& Random() const { return random_; }
   SheetUnit& Sheet() { return sheet_; }
   const SheetUnit& Sheet() const { return sheet_; }
   GearUnit& Gear() { return gear_; }
@@ -229,6 +233,7 @@ class Editor final : private UnitHost {
     }
     std::string OpenFile(const FileRequest& request) override { return Real().OpenFile(request); }
     std::string SaveFile(const FileRequest& request) override { return Real().SaveFile(request); }
+    std::string ChooseFolder(const std::string& title) override { return Real().ChooseFolder(title); }
     void RunDialog(Dialog dialog) override;
     void ShowDialog(Dialog dialog) override { Real().ShowDialog(dialog); }
     void CloseDialog(Dialog dialog) override;
@@ -308,6 +313,7 @@ class Editor final : private UnitHost {
   TextsUnit texts_{*this};
   BooksUnit books_{bookLists_, platform_, programFolder_, [this] { ReloadCatalogs(false); }};
   OptionsUnit options_{settings_, platform_, SettingsSavePath(programFolder_, commandLine_)};
+  RandomUnit random_{*this, platform_};
   SheetUnit sheet_{*this, platform_, doc_.sheet};
   GearUnit gear_{*this, doc_.gear, bookLists_, programFolder_};
   ContactsUnit contacts_{*this, doc_.contacts};

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "app/random_character.h"
+#include "app/random_unit.h"
 #include "platform/random_source.h"
 #include "record/cp1252.h"
 #include "record/values.h"
@@ -84,8 +85,74 @@ int RunRandomCommand(Editor& editor, const std::vector<std::string>& arguments, 
   return batch.AllPass() ? 0 : 3;
 }
 
+namespace {
+
+// The Random Character dialog's controls; each answers only while the dialog is in front.
+void AddDialogCommands(Editor& editor, ScriptedPlatform& platform, std::ostream& out,
+                       std::map<std::string, BatchCommand>& commands) {
+  RandomUnit& unit = editor.Random();
+  auto inDialog = [&platform](BatchCommand command) {
+    return InWindow(platform, Dialog::RandomCharacter, "the Random Character dialog", std::move(command));
+  };
+  commands["random-dialog"] =
+      InWindow(platform, std::nullopt, "the main window", NoArguments([&unit] { unit.Open(); }));
+  commands["random-archetype"] = inDialog(Choosing(
+      [&unit] {
+        std::vector<std::string> names;
+        for (const std::string& line : unit.View().archetypes) names.push_back(line.substr(0, line.find(" | ")));
+        return names;
+      },
+      "an archetype", [&unit](int index) { unit.ChooseArchetype(index); }));
+  commands["random-seed"] = inDialog([&unit](const ScriptLine& line, std::string&) {
+    unit.SetSeedText(TextArgument(line));
+    return true;
+  });
+  commands["random-new-seed"] = inDialog(NoArguments([&unit] { unit.NewSeed(); }));
+  commands["random-to-folder"] = inDialog(OnOffArgument([&unit](bool on) { unit.SetToFolder(on); }));
+  commands["random-count"] = inDialog([&unit](const ScriptLine& line, std::string&) {
+    unit.SetCountText(TextArgument(line));
+    return true;
+  });
+  commands["random-folder"] = inDialog([&unit](const ScriptLine& line, std::string&) {
+    unit.SetFolder(PathArgument(line));
+    return true;
+  });
+  commands["random-browse"] = inDialog(NoArguments([&unit] { unit.BrowseFolder(); }));
+  // A script waits for the last character as a person watches the progress bar.
+  commands["random-generate"] = inDialog([&unit, &out](const ScriptLine& line, std::string& error) {
+    if (!line.words.empty()) {
+      error = "takes no arguments";
+      return false;
+    }
+    if (!unit.View().generateEnabled) {
+      error = "Generate cannot be used now: " + unit.View().why;
+      return false;
+    }
+    unit.Generate();
+    while (unit.Step()) out << unit.View().results.back() << "\n";
+    return true;
+  });
+  commands["random-cancel"] = inDialog(NoArguments([&unit] { unit.Cancel(); }));
+  commands["show-random"] = NoArguments([&unit, &out] {
+    const RandomView& view = unit.View();
+    out << "open=" << (unit.IsOpen() ? "yes" : "no") << "\n";
+    for (size_t i = 0; i < view.archetypes.size(); ++i) {
+      out << "archetype " << view.archetypes[i] << (static_cast<int>(i) == view.archetype ? " <" : "") << "\n";
+    }
+    if (!view.noArchetypes.empty()) out << view.noArchetypes << "\n";
+    out << "seed=" << view.seedText << "\n"
+        << "to-folder=" << (view.toFolder ? "on" : "off") << " count=" << view.countText
+        << " folder=" << PathToText(view.folder) << "\n"
+        << "generate=" << (view.generateEnabled ? "enabled" : "disabled (" + view.why + ")") << "\n";
+    if (view.total > 0) out << "saved " << view.done << " of " << view.total << "\n";
+  });
+}
+
+}  // namespace
+
 void AddRandomCommands(Editor& editor, ScriptedPlatform& platform, std::ostream& out,
                        std::map<std::string, BatchCommand>& commands) {
+  AddDialogCommands(editor, platform, out, commands);
   commands["random"] = [&editor, &platform, &out](const ScriptLine& line, std::string& error) {
     if (line.words.size() == 1 && line.words[0] == "--list") {
       List(LoadArchetypes(editor.ProgramFolder()), out);

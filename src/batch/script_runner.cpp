@@ -257,7 +257,7 @@ bool NotTheMainWindows(const std::string& verb) {
       "answer",         "roll",     "print",    "echo",          "show-file",   "list",           "book-allowed",
       "books",          "check",    "about-ok", "about-sysinfo", "options-set", "options-browse", "options-done",
       "options-cancel", "edge-add", "flaw-add", "edge-remove",   "edges-done",  "reasons",        "help-close"};
-  for (const char* prefix : {"show-", "points-", "print-options-", "animal-"}) {
+  for (const char* prefix : {"show-", "points-", "print-options-", "animal-", "random-"}) {
     if (verb.starts_with(prefix)) return true;
   }
   return kVerbs.contains(verb);
