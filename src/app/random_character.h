@@ -15,6 +15,7 @@
 #include "app/todo_unit.h"
 #include "catalog/archetype_catalog.h"
 #include "platform/scripted_platform.h"
+#include "record/text_file.h"
 
 namespace ivgen {
 
@@ -100,6 +101,8 @@ class RandomBatch {
   std::string folder_;
   std::vector<std::string> names_;
   bool allPass_ = true;
+  // Every file is new: the disk is waited for once, when the batch ends.
+  SyncAtEnd sync_;
 };
 
 /// A seed drawn from a value of the die: 1 to 999,999, short enough to note down.

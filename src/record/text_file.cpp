@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstring>
 #include <ctime>
+#include <set>
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -198,6 +199,28 @@ bool MayFollowLink(uid_t user, uid_t linkOwner, uid_t folderOwner, mode_t folder
   return !shared || linkOwner == user || linkOwner == folderOwner;
 }
 
+namespace {
+
+// The SyncAtEnd scopes alive, and the folders of the new files written meanwhile.
+int deferredScopes = 0;
+std::set<std::string>& DeferredFolders() {
+  static std::set<std::string> folders;
+  return folders;
+}
+
+}  // namespace
+
+SyncAtEnd::SyncAtEnd() { ++deferredScopes; }
+
+SyncAtEnd::~SyncAtEnd() {
+  if (--deferredScopes > 0) return;
+  for (const std::string& folder : DeferredFolders()) {
+    Descriptor directory(::open(FolderOrCurrent(folder), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (directory.get() >= 0) ::syncfs(directory.get());
+  }
+  DeferredFolders().clear();
+}
+
 IoResult ReplaceFile(const std::string& path, std::string_view bytes) {
   auto fail = [&](int error) { return IoResult::Failure(path, std::strerror(error != 0 ? error : EIO)); };
   // A file shared through a link stays shared: its target is replaced, not the link.
@@ -233,13 +256,18 @@ IoResult ReplaceFile(const std::string& path, std::string_view bytes) {
   // Before the mode, which an ACL carries too, so the mode is the old file's either way.
   if (error == 0 && exists) CopyExtendedAttributes(target, file.get());
   if (error == 0 && ::fchmod(file.get(), mode) != 0) error = errno;
-  if (error == 0 && ::fsync(file.get()) != 0) error = errno;
+  const bool deferred = deferredScopes > 0 && !exists;
+  if (error == 0 && !deferred && ::fsync(file.get()) != 0) error = errno;
   const int closeError = file.Close();
   if (error == 0) error = closeError;
   if (error == 0 && ::rename(temporary.c_str(), target.c_str()) != 0) error = errno;
   if (error != 0) {
     ::unlink(temporary.c_str());
     return fail(error);
+  }
+  if (deferred) {
+    DeferredFolders().insert(folder);
+    return IoResult::Success(path);
   }
   Descriptor directory(::open(FolderOrCurrent(folder), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   // The rename itself reaches the disk; a folder that cannot be synced is no reason to fail.
