@@ -572,19 +572,17 @@ class Planner {
       power.line = line->line;
       power.weight = line->weight;
       power.name = line->parts.front();
+      bool allowed = true;
       for (size_t i = 0; i < catalog.size() && power.index < 0; ++i) {
         const std::vector<std::string> fields = SplitTabs(catalog[i]);
         if (Trim(fields.front()) != power.name) continue;
         power.index = static_cast<int>(i);
         power.cost = fields.size() > 1 ? Val(fields[1]) : 0;
-        if (fields.size() > 3 && !BookAllowed(books_, BookCodeOf(fields[3]))) power.index = -2;
+        allowed = fields.size() <= 3 || BookAllowed(books_, BookCodeOf(fields[3]));
       }
-      if (power.index == -2) {
-        Problem(*line, "power " + Quoted(power.name) + " is not in the allowed sourcebooks");
-        continue;
-      }
-      if (power.index < 0) {
-        Problem(*line, "power " + Quoted(power.name) + " is not in the power catalog in use");
+      if (power.index < 0 || !allowed) {
+        Problem(*line, "power " + Quoted(power.name) +
+                           (allowed ? " is not in the power catalog in use" : " is not in the allowed sourcebooks"));
         continue;
       }
       if (power.name.find("Magical Power") != std::string::npos) {
