@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(cmake make g++ qt6-base-dev qt6-qpa-plugins qt6-webengine-dev poppler-utils libgtest-dev libgmock-dev libbenchmark-dev clang-format)
+packages=(cmake make g++ qt6-base-dev qt6-qpa-plugins liblitehtml-dev poppler-utils libgtest-dev libgmock-dev libbenchmark-dev clang-format)
 missing=()
 for package in "${packages[@]}"; do
   dpkg -s "$package" >/dev/null 2>&1 || missing+=("$package")

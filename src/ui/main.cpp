@@ -38,8 +38,6 @@ int main(int argc, char** argv) {
   std::string character;
   if (ivgen::NamesCharacter(commandLine)) character = std::exchange(commandLine, "");
 
-  // The sheet renderer plugin, loaded later, shares the window's graphics contexts.
-  QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
   QApplication app(argc, argv);
   QApplication::setOrganizationName("ivgen");
   QApplication::setApplicationName("ivgen");

@@ -37,7 +37,6 @@
 #include "ui/qt_text.h"
 #include "ui/random_dialog.h"
 #include "ui/sheet_preview.h"
-#include "ui/sheet_renderer.h"
 
 namespace ivgen {
 
@@ -65,12 +64,10 @@ MainWindow::MainWindow(Editor& editor, QtPlatform* platform) : editor_(editor), 
   BuildTodoPane();
   // Ctrl+Z and its kin reach the Edit menu from every field of the window (eventFilter).
   qApp->installEventFilter(this);
-  if (SheetRendererBuilt()) {
-    preview_ = new SheetPreview(editor_, this);
-    addDockWidget(Qt::RightDockWidgetArea, preview_);
-    preview_->hide();
-    connect(preview_, &SheetPreview::Changed, this, &MainWindow::Refresh);
-  }
+  preview_ = new SheetPreview(editor_, this);
+  addDockWidget(Qt::RightDockWidgetArea, preview_);
+  preview_->hide();
+  connect(preview_, &SheetPreview::Changed, this, &MainWindow::Refresh);
   BuildMenus();
   statusText_ = new QLabel(this);
   statusText_->setObjectName("statusText");
@@ -301,7 +298,7 @@ void MainWindow::Refresh() {
   for (const auto& [kind, dialog] : dialogs_) {
     if (auto* view = qobject_cast<DialogView*>(dialog.data()); view != nullptr && view->isVisible()) view->Refresh();
   }
-  if (preview_ != nullptr) preview_->Refresh();
+  preview_->Refresh();
   refreshing_ = false;
 }
 

@@ -86,7 +86,6 @@ class MainWindow : public QMainWindow {
   Editor& editor_;
   QtPlatform* platform_ = nullptr;
   QTabWidget* pages_ = nullptr;
-  /// Only when the sheet can be laid out (built with Qt WebEngine).
   SheetPreview* preview_ = nullptr;
   std::vector<PageView*> views_;
   /// Per page: the line that says why a page has nothing for this character.

@@ -38,7 +38,6 @@
 #include "ui/qt_platform.h"
 #include "ui/qt_text.h"
 #include "ui/sheet_preview.h"
-#include "ui/sheet_renderer.h"
 
 namespace ivgen {
 
@@ -82,10 +81,8 @@ void MainWindow::BuildMenus() {
   AddAction(file, "Propert&ies", &MainWindow::OnProperties);
   file->addSeparator();
   QAction* printAction = AddAction(file, "&Print to HTML", &MainWindow::OnPrintToHtml, QKeySequence::Print);
-  if (preview_ != nullptr) {
-    AddAction(file, "Export Sheet as P&DF...", &MainWindow::OnExportSheetAsPdf);
-    AddAction(file, "Print S&heet...", &MainWindow::OnPrintSheet, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
-  }
+  AddAction(file, "Export Sheet as P&DF...", &MainWindow::OnExportSheetAsPdf);
+  AddAction(file, "Print S&heet...", &MainWindow::OnPrintSheet, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
   file->addSeparator();
   file->setToolTipsVisible(true);
   for (size_t i = 0; i < kRecentFileCount; ++i) {
@@ -111,7 +108,7 @@ void MainWindow::BuildMenus() {
   todo->setText(tr("&Left to Do"));
   todo->setObjectName("leftToDoAction");
   view->addAction(todo);
-  if (preview_ != nullptr) view->addAction(preview_->toggleViewAction());
+  view->addAction(preview_->toggleViewAction());
   view->addSeparator();
   QMenu* characterGen = CreateCharacterGenMenu(editor_, this, [this] { Refresh(); });
   view->addMenu(characterGen);

@@ -1,8 +1,6 @@
 #include "ui/pdf_export.h"
 
-#include <unistd.h>
-
-#include <QApplication>
+#include <QGuiApplication>
 #include <iostream>
 #include <string>
 
@@ -12,7 +10,6 @@
 #include "sheet/print_sheet.h"
 #include "ui/qt_text.h"
 #include "ui/sheet_preview.h"
-#include "ui/sheet_renderer.h"
 
 namespace ivgen {
 
@@ -32,8 +29,19 @@ class UnattendedPlatform : public ScriptedPlatform {
   std::string said_;
 };
 
+// Qt's own remarks (a missing runtime folder, a font substituted) are kept, and told only when
+// the export fails: a successful export prints nothing.
+std::string& QtRemarks() {
+  static std::string remarks;
+  return remarks;
+}
+
+void KeepRemark(QtMsgType, const QMessageLogContext&, const QString& message) {
+  QtRemarks() += message.toStdString() + "\n";
+}
+
 int Fail(const std::string& why) {
-  std::cerr << "ivgen: " << why << "\n";
+  std::cerr << QtRemarks() << "ivgen: " << why << "\n";
   return 1;
 }
 
@@ -46,11 +54,10 @@ int ExportPdfMain(int argc, char** argv) {
   }
   const std::string character = argv[2];
   const std::string out = argv[3];
+  qInstallMessageHandler(KeepRemark);
+  // Fonts and pictures need a GUI application, but no window is shown.
   qputenv("QT_QPA_PLATFORM", "offscreen");
-  // The engine's sandbox refuses to run as root, which is how CI and containers run it.
-  if (geteuid() == 0) qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-  QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-  QApplication app(argc, argv);
+  QGuiApplication app(argc, argv);
 
   UnattendedPlatform platform;
   Editor editor(platform, ProgramFolder(), "");
@@ -60,13 +67,11 @@ int ExportPdfMain(int argc, char** argv) {
     return Fail(platform.Said().empty() ? "could not open " + character : platform.Said());
   }
 
-  QString error;
-  SheetRenderer* renderer = LoadSheetRenderer(error);
-  if (renderer == nullptr) return Fail("the sheet of " + character + " cannot be laid out: " + error.toStdString());
   const CharacterRecord& record = editor.Record();
   const std::string html = PreviewSheet(record, editor.CurrentCatalogs(), ExportOptions(record), record.StreetName);
-  const QByteArray pdf = renderer->RenderPdf(ToQt(html), SheetBase(character), SheetPageLayout());
-  if (pdf.isEmpty()) return Fail("the sheet of " + character + " could not be laid out as PDF");
+  QString error;
+  const QByteArray pdf = SheetPdf(html, SheetPictureFolders(character), SheetPageLayout(), error);
+  if (pdf.isEmpty()) return Fail("the sheet of " + character + " could not be laid out as PDF: " + error.toStdString());
   const IoResult written = WriteSheetFile(out, std::string_view(pdf.constData(), pdf.size()));
   if (!written.ok) return Fail(written.Describe("write").Utf8());
   return 0;

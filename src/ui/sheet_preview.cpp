@@ -4,13 +4,19 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QVBoxLayout>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include "app/editor.h"
+#include "platform/program_folder.h"
 #include "sheet/print_sheet.h"
 #include "ui/qt_text.h"
-#include "ui/sheet_renderer.h"
 
 namespace ivgen {
 
@@ -18,23 +24,71 @@ namespace {
 
 // Long enough that typing a name regenerates once, at its end.
 constexpr int kRegenerateDelayMs = 400;
+// A frame around the page, so its edge shows against the pane.
+constexpr int kMargin = 6;
 
-SheetRenderer* Renderer(Platform& platform) {
-  QString error;
-  SheetRenderer* renderer = LoadSheetRenderer(error);
-  if (renderer == nullptr) {
-    platform.Message("The character sheet cannot be laid out: " + FromQt(error), kAppTitle, Icon::Warning, Buttons::Ok);
-  }
-  return renderer;
+QString FolderOf(const std::string& path) {
+  return path.empty() ? QString() : QFileInfo(QFile::decodeName(QByteArray::fromStdString(path))).absolutePath();
 }
 
 }  // namespace
 
-QUrl SheetBase(const std::string& characterFile) {
-  const QString folder = characterFile.empty()
-                             ? QDir::currentPath()
-                             : QFileInfo(QFile::decodeName(QByteArray::fromStdString(characterFile))).absolutePath();
-  return QUrl::fromLocalFile(folder + "/");
+PictureFolders SheetPictureFolders(const std::string& characterFile) {
+  return {characterFile.empty() ? QDir::currentPath() : FolderOf(characterFile),
+          QFile::decodeName(QByteArray::fromStdString(ProgramFolder()))};
+}
+
+int SheetPageWidth() {
+  constexpr int kSheetDotsPerInch = 96;
+  return static_cast<int>(SheetPageLayout().paintRect(QPageLayout::Inch).width() * kSheetDotsPerInch);
+}
+
+SheetView::SheetView(QWidget* parent) : QAbstractScrollArea(parent) {
+  setObjectName("sheetView");
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  viewport()->setBackgroundRole(QPalette::Dark);
+  viewport()->setAutoFillBackground(true);
+  verticalScrollBar()->setSingleStep(20);
+}
+
+double SheetView::Scale() const {
+  if (!sheet_ || sheet_->Width() <= 0) return 1.0;
+  return static_cast<double>(std::max(1, viewport()->width() - 2 * kMargin)) / sheet_->Width();
+}
+
+void SheetView::UpdateRange() {
+  const int height = sheet_ ? static_cast<int>(sheet_->Height() * Scale()) + 2 * kMargin : 0;
+  verticalScrollBar()->setRange(0, std::max(0, height - viewport()->height()));
+  verticalScrollBar()->setPageStep(viewport()->height());
+}
+
+void SheetView::Show(std::shared_ptr<const SheetDocument> sheet) {
+  // The reader stays on the line they were reading, whatever the new sheet's length.
+  const double scale = Scale();
+  const double at = verticalScrollBar()->value() / scale;
+  sheet_ = std::move(sheet);
+  UpdateRange();
+  verticalScrollBar()->setValue(static_cast<int>(at * Scale()));
+  viewport()->update();
+}
+
+void SheetView::resizeEvent(QResizeEvent* event) {
+  QAbstractScrollArea::resizeEvent(event);
+  UpdateRange();
+}
+
+void SheetView::paintEvent(QPaintEvent* event) {
+  if (!sheet_) return;
+  QPainter painter(viewport());
+  const double scale = Scale();
+  painter.translate(kMargin, kMargin - verticalScrollBar()->value());
+  painter.fillRect(QRectF(0, 0, sheet_->Width() * scale, sheet_->Height() * scale), Qt::white);
+  painter.scale(scale, scale);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  const QRect shown = painter.transform().inverted().mapRect(event->rect()).adjusted(-1, -1, 1, 1);
+  painter.setClipRect(QRect(0, 0, sheet_->Width(), sheet_->Height()));
+  sheet_->Paint(painter, shown);
 }
 
 SheetPreview::SheetPreview(Editor& editor, QWidget* parent) : QDockWidget("Sheet Preview", parent), editor_(editor) {
@@ -44,7 +98,7 @@ SheetPreview::SheetPreview(Editor& editor, QWidget* parent) : QDockWidget("Sheet
   auto* top = new QHBoxLayout;
   auto* note = new QLabel("Print to HTML finalizes the money left; this preview and the PDF do not.", body);
   note->setWordWrap(true);
-  auto* options = new QPushButton("Options...", body);
+  auto* options = new QPushButton("&Options...", body);
   options->setObjectName("previewOptions");
   top->addWidget(note, 1);
   top->addWidget(options);
@@ -54,7 +108,8 @@ SheetPreview::SheetPreview(Editor& editor, QWidget* parent) : QDockWidget("Sheet
   problem_->setWordWrap(true);
   problem_->hide();
   layout->addWidget(problem_);
-  layout->addStretch(1);
+  view_ = new SheetView(body);
+  layout->addWidget(view_, 1);
   setWidget(body);
 
   delay_ = new QTimer(this);
@@ -62,6 +117,7 @@ SheetPreview::SheetPreview(Editor& editor, QWidget* parent) : QDockWidget("Sheet
   delay_->setSingleShot(true);
   delay_->setInterval(kRegenerateDelayMs);
   connect(delay_, &QTimer::timeout, this, &SheetPreview::Regenerate);
+  connect(&worker_, &QFutureWatcher<std::shared_ptr<const SheetDocument>>::finished, this, &SheetPreview::LayoutReady);
   // A timer of its own: start(0) on the delay would keep the delay at 0 from then on, and typing
   // would make a sheet per letter.
   connect(this, &QDockWidget::visibilityChanged, this, [this](bool visible) {
@@ -73,51 +129,65 @@ SheetPreview::SheetPreview(Editor& editor, QWidget* parent) : QDockWidget("Sheet
   });
 }
 
+SheetPreview::~SheetPreview() { worker_.waitForFinished(); }
+
 void SheetPreview::Refresh() {
   if (isVisible()) delay_->start();
 }
 
 void SheetPreview::Regenerate() {
   if (!isVisible()) return;
-  const QString html = ToQt(editor_.Sheet().Preview());
-  ++generated_;
-  if (view_ != nullptr && html == shown_) return;
-  shown_ = html;
-  QString error;
-  SheetRenderer* renderer = LoadSheetRenderer(error);
-  if (renderer == nullptr) {
-    problem_->setText("The sheet cannot be shown: " + error);
-    problem_->show();
+  if (worker_.isRunning()) {
+    again_ = true;
     return;
   }
-  if (view_ == nullptr) {
-    view_ = renderer->CreateView(widget());
-    auto* layout = static_cast<QVBoxLayout*>(widget()->layout());
-    layout->insertWidget(layout->count() - 1, view_, 1);
-    layout->setStretch(layout->count() - 1, 0);
+  // The sheet's text comes from the document, on this thread; only its layout goes to a worker.
+  const std::string html = editor_.Sheet().Preview();
+  ++generated_;
+  const QString text = ToQt(html);
+  if (view_->Shown() != nullptr && text == shown_) return;
+  shown_ = text;
+  worker_.setFuture(QtConcurrent::run(&SheetDocument::Lay, html, SheetPictureFolders(editor_.Document().CurrentFile),
+                                      SheetPageWidth()));
+}
+
+void SheetPreview::LayoutReady() {
+  const auto sheet = worker_.result();
+  if (sheet->Error().isEmpty()) {
+    problem_->hide();
+    view_->Show(sheet);
+  } else {
+    problem_->setText("The character sheet cannot be shown: " + sheet->Error() + ".");
+    problem_->show();
   }
-  renderer->Show(view_, html, SheetBase(editor_.Document().CurrentFile));
+  emit Painted();
+  if (std::exchange(again_, false)) Regenerate();
 }
 
 void ExportSheetAsPdf(Editor& editor, Platform& platform, QWidget*) {
-  SheetRenderer* renderer = Renderer(platform);
-  if (renderer == nullptr) return;
   const std::string path = AskPdfPath(editor.Record(), platform);
   if (path.empty()) return;
+  QString error;
   const QByteArray pdf =
-      renderer->RenderPdf(ToQt(editor.Sheet().Preview()), SheetBase(editor.Document().CurrentFile), SheetPageLayout());
+      SheetPdf(editor.Sheet().Preview(), SheetPictureFolders(editor.Document().CurrentFile), SheetPageLayout(), error);
   if (pdf.isEmpty()) {
-    platform.Message("The character sheet could not be laid out as PDF.", kAppTitle, Icon::Warning, Buttons::Ok);
+    platform.Message("The character sheet could not be laid out as PDF: " + FromQt(error) + ".", kAppTitle,
+                     Icon::Warning, Buttons::Ok);
     return;
   }
   SaveSheetFile(path, std::string_view(pdf.constData(), pdf.size()), kPdfWritten, platform);
 }
 
 void PrintSheetOnPaper(Editor& editor, Platform& platform, QWidget* parent) {
-  SheetRenderer* renderer = Renderer(platform);
-  if (renderer == nullptr) return;
-  renderer->PrintOnPaper(parent, ToQt(editor.Sheet().Preview()), SheetBase(editor.Document().CurrentFile),
-                         SheetPageLayout());
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setPageLayout(SheetPageLayout());
+  QPrintDialog dialog(&printer, parent);
+  if (dialog.exec() != QDialog::Accepted) return;
+  QString error;
+  if (!PaintSheetPages(editor.Sheet().Preview(), SheetPictureFolders(editor.Document().CurrentFile), printer, error)) {
+    platform.Message("The character sheet could not be printed: " + FromQt(error) + ".", kAppTitle, Icon::Warning,
+                     Buttons::Ok);
+  }
 }
 
 }  // namespace ivgen

@@ -1,5 +1,5 @@
 # A game master's export, run as the installed program would be: each sample character's sheet
-# as PDF, read back as text; a character that cannot be read and a PDF that cannot be written end
+# as PDF on one page, silent on success, read back as text; a character that cannot be read and a PDF that cannot be written end
 # with status 1 and a message naming the file.
 #   cmake -DIVGEN=... -DBATCH=... -DPDFTOTEXT=... -DSAMPLES=... -DWORKDIR=... -P export_pdf.cmake
 file(REMOVE_RECURSE ${WORKDIR})
@@ -21,6 +21,16 @@ foreach(name greymane lanternjack razorback)
   execute_process(COMMAND ${IVGEN} --export-pdf ${character} ${pdf} RESULT_VARIABLE status ERROR_VARIABLE said)
   if(NOT status EQUAL 0)
     message(FATAL_ERROR "--export-pdf ${name} exited with ${status}: ${said}")
+  endif()
+  # A game master's loop reads only real errors on standard error.
+  if(NOT said STREQUAL "")
+    message(FATAL_ERROR "--export-pdf ${name} succeeded but said: ${said}")
+  endif()
+  # A sample fits one page: nothing spills onto a second.
+  get_filename_component(poppler ${PDFTOTEXT} DIRECTORY)
+  execute_process(COMMAND ${poppler}/pdfinfo ${pdf} OUTPUT_VARIABLE info)
+  if(NOT info MATCHES "Pages: +1\n")
+    message(FATAL_ERROR "the PDF of ${name} is not one page:\n${info}")
   endif()
   file(READ ${pdf} head LIMIT 4 HEX)
   if(NOT head STREQUAL "25504446")  # %PDF
