@@ -13,6 +13,7 @@ class QuietPlatform : public Platform {
   std::string Input(const std::string&, const std::string&, const std::string&) override { return ""; }
   std::string OpenFile(const FileRequest&) override { return ""; }
   std::string SaveFile(const FileRequest&) override { return ""; }
+  std::string ChooseFolder(const std::string&) override { return ""; }
   void RunDialog(Dialog) override {}
   void ShowDialog(Dialog) override {}
   void CloseDialog(Dialog) override {}

@@ -139,6 +139,11 @@ void LoadCharacter(RulesContext& ctx, const CharacterFile& file, const std::stri
     ShowPowerPoints(ctx);
     ApplyCodes(ctx, power.codes);
   }
+  // The skill points were counted before the powers' codes and with the knowledge and language
+  // points of the attributes as read, before any implant, edge or power raised them: counted
+  // again with all of them in, a character saves the points it was saved with.
+  RecalcDerived(ctx);
+  recounts.skillPoints(ctx);
 
   if (std::optional<int16_t> tradition = file.Tradition()) {
     KeepWithin(*tradition, static_cast<int>(ctx.catalogs.traditions.size()));

@@ -54,7 +54,7 @@ void Editor::Run(const Action& action) {
   std::string mergeKey = std::exchange(nextMergeKey_, {});
   const bool outermost = runDepth_ == 0;
   if (outermost) status_.clear();
-  if (outermost && !history_.StepOpen() && !name.empty()) {
+  if (keepsHistory_ && outermost && !history_.StepOpen() && !name.empty()) {
     UndoStep before = Snapshot(std::move(name));
     before.mergeKey = std::move(mergeKey);
     history_.BeginAction(std::move(before));
@@ -83,10 +83,12 @@ void Editor::NameTyping(const std::string& field) {
 }
 
 void Editor::BeginStep(std::string action) {
+  if (!keepsHistory_) return;
   history_.Open(std::move(action), [this] { return Snapshot({}); });
 }
 
 void Editor::EndStep() {
+  if (!keepsHistory_) return;
   history_.Close(doc_, runDepth_ > 0);
   if (std::string notice = history_.TakeNotice(); !notice.empty()) status_ = std::move(notice);
 }
@@ -111,6 +113,11 @@ bool Editor::Undo() { return Travel(true); }
 bool Editor::Redo() { return Travel(false); }
 
 void Editor::ForgetHistory() { history_.Clear(); }
+
+void Editor::KeepNoHistory() {
+  keepsHistory_ = false;
+  ForgetHistory();
+}
 
 void Editor::MarkSaved() {
   savedText_ = CharacterFileText(record_, {kVersionText, settings_.DefaultGIF});
@@ -154,20 +161,23 @@ void Editor::Recalculate() {
 bool Editor::ReloadCatalogs(bool atStartup) {
   const bool loaded = ReloadDatafiles(programFolder_, bookLists_, catalogs_, platform_,
                                       atStartup ? ReloadTrigger::StartUp : ReloadTrigger::Button);
+  const bool hadHistory = CanUndo() || CanRedo();
+  CatalogsLoaded();
+  // The catalogs' lists and indexes an older document refers to may have changed.
+  if (!atStartup && hadHistory) status_ = "Undo history cleared: the data files were reloaded.";
+  return loaded;
+}
+
+void Editor::CatalogsLoaded() {
   Run([this](RulesContext& ctx) {
     bool changed = false;
     for (Unit* unit : units_) changed = unit->CatalogsReloaded(ctx) || changed;
     return changed;
   });
-  // The catalogs' lists and indexes an older document refers to may have changed.
-  if (!atStartup && (CanUndo() || CanRedo())) status_ = "Undo history cleared: the data files were reloaded.";
   ForgetHistory();
-  return loaded;
 }
 
-bool Editor::Startup() {
-  info_.ShowSplash();
-  settings_ = LoadSettings(SettingsFile(), platform_);
+void Editor::BeginDocument() {
   record_.GraphicsFilename = settings_.DefaultGIF;
   document_.Modified = false;
   document_.DefaultSaveName.clear();
@@ -178,15 +188,55 @@ bool Editor::Startup() {
     StartCreation(ctx);
     return false;
   });
-  if (!LoadStartupLists(programFolder_, bookLists_, catalogs_.skills, platform_)) return false;
-  record_.GeneratorPoints = false;
-  if (!ReloadCatalogs(true)) return false;
+}
+
+void Editor::FirstCharacter() {
   // The first load chose the first tradition for the character; nothing is the player's work yet.
   document_.Modified = false;
   New();
+}
+
+bool Editor::Startup() {
+  info_.ShowSplash();
+  settings_ = LoadSettings(SettingsFile(), platform_);
+  BeginDocument();
+  if (!LoadStartupLists(programFolder_, bookLists_, catalogs_.skills, platform_)) return false;
+  record_.GeneratorPoints = false;
+  if (!ReloadCatalogs(true)) return false;
+  FirstCharacter();
   info_.HideSplash();
   creation_.pages.page = kPagePriorities;
   return true;
+}
+
+void Editor::StartLike(const Editor& other) {
+  settings_ = other.settings_;
+  BeginDocument();
+  bookLists_ = other.bookLists_;
+  catalogs_ = other.catalogs_;
+  record_.GeneratorPoints = false;
+  CatalogsLoaded();
+  FirstCharacter();
+  creation_.pages.page = kPagePriorities;
+}
+
+void Editor::TakeCharacter(const Editor& builder) {
+  // What lives with the program rather than the character stays: the print options and the last
+  // firearm's price.
+  const int64_t lastWeaponPrice = doc_.gear.lastWeaponPrice;
+  SheetState sheet = doc_.sheet;
+  sheet.sheetName = builder.doc_.sheet.sheetName;
+  doc_ = builder.doc_;
+  doc_.gear.lastWeaponPrice = lastWeaponPrice;
+  doc_.sheet = std::move(sheet);
+  document_.CurrentFile.clear();
+  document_.DefaultSaveName = record_.StreetName;
+  frame_.title = kNewTitlePrefix + std::string(kVersionText);
+  RulesContext ctx = Context();
+  RefreshAll(ctx);
+  ForgetHistory();
+  // Built but never saved: closing it asks first.
+  document_.Modified = true;
 }
 
 void Editor::ResetCharacter() {

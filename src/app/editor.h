@@ -24,6 +24,7 @@
 #include "app/powers_unit.h"
 #include "app/priorities_unit.h"
 #include "app/race_unit.h"
+#include "app/random_unit.h"
 #include "app/settings.h"
 #include "app/sheet_unit.h"
 #include "app/skills_unit.h"
@@ -72,6 +73,13 @@ class Editor final : private UnitHost {
   /// Runs the start-up sequence. False when a catalog could not be opened and the program must
   /// end; the person has been told which file.
   bool Startup();
+  /// Starts over the settings, sourcebook lists and catalogs `other` uses now instead of reading
+  /// them from the files: a new character, as the other editor would begin it.
+  void StartLike(const Editor& other);
+  /// Makes the character `builder` holds the current one, as a New would start it (the caller has
+  /// run New and its save prompt): no file, the undo history afresh, and Modified, since it was
+  /// never saved. Save As proposes its street name.
+  void TakeCharacter(const Editor& builder);
 
   // Document commands.
   NewOutcome New();
@@ -120,6 +128,9 @@ class Editor final : private UnitHost {
   /// False when there is nothing to undo (or redo).
   bool Undo();
   bool Redo();
+  /// From now on no action is an undo step: an editor that builds a character for another keeps
+  /// no history it would never offer.
+  void KeepNoHistory();
   /// What the status bar says about the last command; "" when nothing.
   const std::string& StatusText() const { return status_; }
 
@@ -149,6 +160,9 @@ class Editor final : private UnitHost {
   const BooksUnit& Books() const { return books_; }
   OptionsUnit& Options() { return options_; }
   const OptionsUnit& Options() const { return options_; }
+  /// Character Gen. > "Random Character...".
+  RandomUnit& Random() { return random_; }
+  const RandomUnit& Random() const { return random_; }
   SheetUnit& Sheet() { return sheet_; }
   const SheetUnit& Sheet() const { return sheet_; }
   GearUnit& Gear() { return gear_; }
@@ -236,6 +250,7 @@ class Editor final : private UnitHost {
     }
     std::string OpenFile(const FileRequest& request) override { return Real().OpenFile(request); }
     std::string SaveFile(const FileRequest& request) override { return Real().SaveFile(request); }
+    std::string ChooseFolder(const std::string& title) override { return Real().ChooseFolder(title); }
     void RunDialog(Dialog dialog) override;
     void ShowDialog(Dialog dialog) override { Real().ShowDialog(dialog); }
     void CloseDialog(Dialog dialog) override;
@@ -262,6 +277,12 @@ class Editor final : private UnitHost {
   void Recalculate();
   /// Every catalog but books.dat and skills.dat; at start-up false when the program must end.
   bool ReloadCatalogs(bool atStartup);
+  /// The units choose afresh in catalogs that were replaced, and the history starts again.
+  void CatalogsLoaded();
+  /// The settings are in: the document's first state and the priority order's first ranking.
+  void BeginDocument();
+  /// The catalogs are in: the new character the program starts with.
+  void FirstCharacter();
   /// Writes the character to path; on success it becomes the current file.
   bool WriteTo(const std::string& path);
   /// The save prompt of New and Open: Reset when the character may go.
@@ -295,6 +316,7 @@ class Editor final : private UnitHost {
     return CharacterFileText(a, {kVersionText, settings_.DefaultGIF}) ==
            CharacterFileText(b, {kVersionText, settings_.DefaultGIF});
   }};
+  bool keepsHistory_ = true;
   std::string nextAction_;
   std::string nextMergeKey_;
   int runDepth_ = 0;
@@ -313,6 +335,7 @@ class Editor final : private UnitHost {
   TextsUnit texts_{*this};
   BooksUnit books_{bookLists_, platform_, programFolder_, [this] { ReloadCatalogs(false); }};
   OptionsUnit options_{settings_, platform_, SettingsSavePath(programFolder_, commandLine_)};
+  RandomUnit random_{*this, platform_};
   SheetUnit sheet_{*this, platform_, doc_.sheet};
   GearUnit gear_{*this, doc_.gear, bookLists_, programFolder_};
   ContactsUnit contacts_{*this, doc_.contacts};

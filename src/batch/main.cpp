@@ -8,8 +8,10 @@
 #include <string_view>
 #include <vector>
 
+#include "app/archetype_plan.h"
 #include "app/editor.h"
 #include "app/settings.h"
+#include "batch/random_commands.h"
 #include "batch/script_runner.h"
 #include "catalog/catalog_checker.h"
 #include "catalog/data_folders.h"
@@ -22,8 +24,11 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: ivgen-batch [--settings FILE] SCRIPT\n"
+    "       ivgen-batch [--settings FILE] random ARCHETYPE [--seed N] [--count N] [--out FOLDER]\n"
+    "       ivgen-batch [--settings FILE] random --list\n"
     "       ivgen-batch --check-data [FOLDER]\n"
     "  SCRIPT  a file of editor actions, one per line; \"-\" reads standard input\n"
+    "  random  builds characters of an archetype of archetypes.dat and saves them in FOLDER\n"
     "  --check-data  lists every problem of the catalogs in FOLDER (default: the program folder)\n";
 
 // The usage, and where the commands are described: an installed copy's documents lie under the
@@ -49,6 +54,7 @@ int CheckData(const std::string& folder) {
   }
   // In an installed layout the player's copies are what would be loaded; each is named first.
   std::vector<std::string_view> names(ivgen::CatalogFileNames().begin(), ivgen::CatalogFileNames().end());
+  names.push_back(ivgen::kArchetypesFile);
   names.push_back(ivgen::kSettingsFileName);
   for (std::string_view name : names) {
     if (const auto copy = ivgen::PlayerCopy(folder, name)) {
@@ -56,6 +62,7 @@ int CheckData(const std::string& folder) {
     }
   }
   auto problems = ivgen::CheckCatalogFolder(folder);
+  for (auto& problem : ivgen::CheckArchetypes(folder)) problems.push_back(std::move(problem));
   for (auto& problem : ivgen::CheckSettingsFile(ivgen::SettingsPath(ivgen::kSettingsFileName, folder, ""))) {
     problems.push_back(std::move(problem));
   }
@@ -81,9 +88,13 @@ int main(int argc, char** argv) {
   const size_t count = arguments.size();
   std::string settingsFile;
   std::string scriptName;
-  for (size_t i = 1; i < count; ++i) {
+  std::optional<std::vector<std::string>> random;
+  for (size_t i = 1; i < count && !random; ++i) {
     const std::string& argument = arguments[i];
-    if (argument == "--settings" && i + 1 < count) {
+    if (argument == "random" && scriptName.empty()) {
+      // A script that is called "random" is run as ./random.
+      random.emplace(arguments.begin() + static_cast<std::ptrdiff_t>(i) + 1, arguments.end());
+    } else if (argument == "--settings" && i + 1 < count) {
       settingsFile = arguments[++i];
     } else if (argument == "--check-data" && i == 1 && count <= 3) {
       return CheckData(count == 3 ? arguments[2] : ivgen::ProgramFolder());
@@ -97,17 +108,20 @@ int main(int argc, char** argv) {
       return 2;
     }
   }
-  if (scriptName.empty()) {
+  if (!random && scriptName.empty()) {
     std::cerr << Usage();
     return 2;
   }
-  std::string problem;
-  const std::optional<std::string> text = ivgen::ReadScript(scriptName, problem);
-  if (!text) {
-    std::cerr << "ivgen-batch: " << problem << "\n";
-    return 2;
+  std::istringstream script;
+  if (!random) {
+    std::string problem;
+    const std::optional<std::string> text = ivgen::ReadScript(scriptName, problem);
+    if (!text) {
+      std::cerr << "ivgen-batch: " << problem << "\n";
+      return 2;
+    }
+    script.str(*text);
   }
-  std::istringstream script(*text);
 
   // The terminal and the files a game master compares output with are UTF-8.
   ivgen::ScriptedPlatform platform;
@@ -119,6 +133,11 @@ int main(int argc, char** argv) {
   if (!editor.Startup()) {
     std::cout.flush();
     return 1;
+  }
+  if (random) {
+    const int status = ivgen::RunRandomCommand(editor, *random, std::cout, std::cerr);
+    std::cout.flush();
+    return status;
   }
   platform.SetEcho([](const std::string& line) { std::cout << line << "\n"; });
   ivgen::ScriptRunner runner(platform, editor, std::cout);

@@ -15,6 +15,7 @@
 #include "batch/magic_commands.h"
 #include "batch/options_commands.h"
 #include "batch/points_commands.h"
+#include "batch/random_commands.h"
 #include "batch/sheet_commands.h"
 #include "batch/skills_commands.h"
 #include "batch/texts_commands.h"
@@ -238,7 +239,7 @@ bool NotTheMainWindows(const std::string& verb) {
       "answer",         "roll",     "print",    "echo",          "show-file",   "list",           "book-allowed",
       "books",          "check",    "about-ok", "about-sysinfo", "options-set", "options-browse", "options-done",
       "options-cancel", "edge-add", "flaw-add", "edge-remove",   "edges-done",  "reasons",        "help-close"};
-  for (const char* prefix : {"show-", "points-", "print-options-", "animal-"}) {
+  for (const char* prefix : {"show-", "points-", "print-options-", "animal-", "random-"}) {
     if (verb.starts_with(prefix)) return true;
   }
   return kVerbs.contains(verb);
@@ -411,6 +412,7 @@ void ScriptRunner::AddCommands() {
   AddPointsCommands(editor_, platform_, out_, commands_);
   AddSheetCommands(editor_, platform_, out_, commands_);
   AddJsonCommands(editor_, platform_, terminal_, commands_);
+  AddRandomCommands(editor_, platform_, out_, commands_);
   for (auto& [verb, command] : commands_) {
     if (!NotTheMainWindows(verb)) command = InWindow(platform_, std::nullopt, "the main window", std::move(command));
   }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <set>
 
+#include "catalog/archetype_catalog.h"
 #include "catalog/catalogs.h"
 #include "record/entries.h"
 
@@ -43,7 +44,9 @@ void NoteUnlistedSpells(const std::string& folder, const SpellCatalog& spells, L
 
 // Entries keep their fields apart with TABs; one typed into a line splits a field in two.
 void NoteTabs(const std::string& folder, LoadNotes& notes) {
-  for (std::string_view file : kCatalogFileNames) {
+  std::vector<std::string_view> files(std::begin(kCatalogFileNames), std::end(kCatalogFileNames));
+  files.push_back(kArchetypesFile);
+  for (std::string_view file : files) {
     const auto text = ReadCatalog(folder, file);
     if (!text) continue;
     for (size_t i = 0; i < text->lines.size(); ++i) {
@@ -102,6 +105,10 @@ std::vector<CatalogProblem> CheckCatalogFolder(const std::string& folder) {
   NoteFileProblems(LoadEdges(folder, "", &notes), folder, kEdgesFile, notes);
   NoteFileProblems(LoadMetatypes(folder, &notes), folder, kMetatypesFile, notes);
   NoteFileProblems(LoadRanges(folder, &notes), folder, kRangesFile, notes);
+  // Optional: a folder without it has no archetypes, which is no problem.
+  if (FindCatalogFile(folder, kArchetypesFile)) {
+    NoteFileProblems(LoadArchetypes(folder, &notes), folder, kArchetypesFile, notes);
+  }
 
   NoteTabs(folder, notes);
   if (books) {

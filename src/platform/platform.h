@@ -45,7 +45,8 @@ enum class Dialog {
   AnimalForm,
   Help,
   Properties,
-  SystemInfo
+  SystemInfo,
+  RandomCharacter
 };
 
 class Platform {
@@ -63,6 +64,8 @@ class Platform {
   virtual std::string OpenFile(const FileRequest& request) = 0;
   /// Save-file dialog: as OpenFile.
   virtual std::string SaveFile(const FileRequest& request) = 0;
+  /// Folder dialog: the chosen folder in the file system's bytes, or "" when cancelled.
+  virtual std::string ChooseFolder(const std::string& title) = 0;
 
   /// Shows a modal dialog and returns when it has been closed.
   virtual void RunDialog(Dialog dialog) = 0;

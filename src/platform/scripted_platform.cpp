@@ -93,6 +93,8 @@ const char* ScriptedPlatform::DialogName(Dialog dialog) {
       return "Properties";
     case Dialog::SystemInfo:
       return "SystemInfo";
+    case Dialog::RandomCharacter:
+      return "RandomCharacter";
   }
   return "?";
 }
@@ -156,6 +158,13 @@ std::string ScriptedPlatform::FileDialog(const char* kind, const FileRequest& re
 std::string ScriptedPlatform::OpenFile(const FileRequest& request) { return FileDialog("open-file", request, false); }
 
 std::string ScriptedPlatform::SaveFile(const FileRequest& request) { return FileDialog("save-file", request, true); }
+
+std::string ScriptedPlatform::ChooseFolder(const std::string& title) {
+  const std::string path = NextAnswer().value_or(Queued{}).path;
+  const std::string head = "folder [" + title + "] -> \"";
+  Record(head + Visible(PathToText(path)) + "\"", Cp1252ToUtf8(head) + Visible(AsUtf8(path)) + "\"");
+  return path;
+}
 
 void ScriptedPlatform::RunDialog(Dialog dialog) {
   Record(std::string("dialog ") + DialogName(dialog));

@@ -47,6 +47,8 @@ class ScriptedPlatform : public Platform {
   std::string SaveFile(const FileRequest& request) override;
   /// A path a script names on a command's line, where the file dialogs would take it.
   virtual std::string NamedPath(const std::string& path) const { return path; }
+  /// Logged as `folder [TITLE] -> "PATH"`, the path taken from the next answer.
+  std::string ChooseFolder(const std::string& title) override;
   void RunDialog(Dialog dialog) override;
   void ShowDialog(Dialog dialog) override;
   void CloseDialog(Dialog dialog) override;

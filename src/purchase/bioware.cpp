@@ -11,17 +11,7 @@
 
 namespace ivgen {
 
-namespace {
-
-// An item as the chosen type would buy it.
-struct BioOffer {
-  std::string name;
-  int64_t bioIndex = 0;  // hundredths
-  int32_t price = 0;
-  std::string type;
-};
-
-BioOffer Offer(const BiowareEntry& item, int type) {
+BioOffer BiowareOffer(const BiowareEntry& item, int type) {
   BioOffer offer{item.name, 0, item.Price(), item.type};
   double bioIndex = item.BioIndex();
   // An item grown cultured is always sold as listed.
@@ -39,6 +29,8 @@ BioOffer Offer(const BiowareEntry& item, int type) {
   return offer;
 }
 
+namespace {
+
 std::string HundredthsText(int64_t hundredths) { return FormatFixed2(static_cast<double>(hundredths) / 100.0); }
 
 void ShowNotes(BiowareView& view, const BiowareEntry& bio) {
@@ -54,7 +46,7 @@ void ShowBiowareItem(RulesContext& ctx, BiowareView& view, int node) {
   const std::optional<BiowareEntry> item = CatalogItem<BiowareEntry>(ctx.catalogs.bioware, node);
   view.buyEnabled = item.has_value();
   if (!item) return;
-  const BioOffer offer = Offer(*item, view.type);
+  const BioOffer offer = BiowareOffer(*item, view.type);
   view.basePrice = IntText(item->Price());
   view.bioIndexCost = HundredthsText(offer.bioIndex);
   view.calculatedPrice = FormatThousands(offer.price);
@@ -71,7 +63,7 @@ bool BuyBioware(RulesContext& ctx, BiowareView& view, const BookLists& books) {
   std::optional<BiowareEntry> item = CatalogItem<BiowareEntry>(ctx.catalogs.bioware, view.selectedItem);
   if (!item) return false;
   CharacterRecord& record = ctx.record;
-  const BioOffer offer = Offer(*item, view.type);
+  const BioOffer offer = BiowareOffer(*item, view.type);
   if (!ItemBookAllowed(ctx, books, item->book)) return false;
   const bool overriding = record.OverrideLimits();
   // The item's own Bio-index is held against Essence, not against the Bio-index total.

@@ -9,6 +9,7 @@
 
 #include "catalog/books.h"
 #include "catalog/catalog_search.h"
+#include "entry/list_entries.h"
 #include "rules/creation_state.h"
 
 namespace ivgen {
@@ -24,6 +25,16 @@ inline constexpr int kBiowareTypeCount = 3;
 inline constexpr std::array<std::string_view, kBiowareTypeCount> kBiowareTypeNames = {"Standard", "Cultured", "Used"};
 
 /// What the bioware page shows that the rules decide.
+/// An item as a type (0 to 2) would buy it: its prefixed name, its Bio-index in hundredths, its
+/// price and its type code. An item listed cultured is sold as listed whatever the type.
+struct BioOffer {
+  std::string name;
+  int64_t bioIndex = 0;
+  int32_t price = 0;
+  std::string type;
+};
+BioOffer BiowareOffer(const BiowareEntry& item, int type);
+
 struct BiowareView {
   /// Node of the catalog tree last chosen; -1 for none.
   int selectedItem = -1;

@@ -59,21 +59,22 @@ void SetContactField(ContactsView& view, int index, std::string_view text) {
   view.fields[static_cast<size_t>(index)] = std::move(clean);
 }
 
+int32_t ContactPrice(const CharacterRecord& record, double level) {
+  if (level == 2) return kBuddyPrice;
+  if (level == 3) return kFriendForLifePrice;
+  return record.Level1Contacts < kFreeContacts ? 0 : kContactPrice;
+}
+
 bool AddContact(RulesContext& ctx, ContactsView& view) {
   CharacterRecord& record = ctx.record;
   std::string& levelText = view.fields[kContactLevelField];
   if (!(Val(levelText) > 0)) levelText = "1";
   const double level = Val(levelText);
 
-  int32_t price = 0;
-  if (level == 2) {
-    price = kBuddyPrice;
-  } else if (level == 3) {
-    price = kFriendForLifePrice;
-  } else {
-    price = record.Level1Contacts < kFreeContacts ? 0 : kContactPrice;
-    // Counted even when the contact is then refused.
-    if (record.Level1Contacts < std::numeric_limits<int16_t>::max()) ++record.Level1Contacts;
+  const int32_t price = ContactPrice(record, level);
+  // A level-1 contact is counted even when it is then refused.
+  if (level != 2 && level != 3 && record.Level1Contacts < std::numeric_limits<int16_t>::max()) {
+    ++record.Level1Contacts;
   }
 
   if (!CanAfford(record, price)) {

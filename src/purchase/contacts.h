@@ -52,6 +52,9 @@ void SetContactField(ContactsView& view, int index, std::string_view text);
 /// Adds a contact from the eight texts, priced by its level; "Not enough nuyen!" when money is
 /// short, whatever Override Limits says. True when the contact was added.
 bool AddContact(RulesContext& ctx, ContactsView& view);
+/// What a contact of a level costs now: a Buddy (2) 10,000, a Friend for Life (3) 200,000, any
+/// other level 5,000 once two level-1 contacts were counted and nothing before.
+int32_t ContactPrice(const CharacterRecord& record, double level);
 
 /// Takes the chosen contact out, unrefunded, and adds it again from the eight texts at the end
 /// of the list, leaving no contact chosen and "Update" and "Remove" disabled. When money is short the contact stays as

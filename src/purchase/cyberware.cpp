@@ -21,14 +21,9 @@ struct GradeInfo {
 constexpr std::array<GradeInfo, kGradeCount> kGrades = {
     {{"", 1, 1.0}, {"(A)", 2, 0.8}, {"(B)", 4, 0.6}, {"(D)", 8, 0.5}}};
 
-// An item as it would be bought in a grade, new or used.
-struct CyberOffer {
-  std::string name;
-  int64_t essence = 0;  // hundredths
-  int32_t price = 0;
-};
+}  // namespace
 
-CyberOffer Offer(const CyberwareEntry& item, int grade, bool used) {
+CyberOffer CyberwareOffer(const CyberwareEntry& item, int grade, bool used) {
   const GradeInfo& info = kGrades[static_cast<size_t>(grade)];
   CyberOffer offer;
   offer.name = item.name + info.suffix;
@@ -41,6 +36,8 @@ CyberOffer Offer(const CyberwareEntry& item, int grade, bool used) {
   offer.price = CLng(price);
   return offer;
 }
+
+namespace {
 
 std::string HundredthsText(int64_t hundredths) { return FormatFixed2(static_cast<double>(hundredths) / 100.0); }
 
@@ -82,7 +79,7 @@ void ShowCyberwareItem(RulesContext& ctx, CyberwareView& view, int node) {
   const std::optional<CyberwareEntry> item = CatalogItem<CyberwareEntry>(ctx.catalogs.cyberware, node);
   view.buyEnabled = item.has_value();
   if (!item) return;
-  const CyberOffer offer = Offer(*item, view.grade, view.used);
+  const CyberOffer offer = CyberwareOffer(*item, view.grade, view.used);
   ShowDetails(view, *item);
   view.essenceCost = FormatFixed2(item->Essence());
   view.basePrice = FormatThousands(item->Price());
@@ -105,7 +102,7 @@ bool BuyCyberware(RulesContext& ctx, CyberwareView& view, const BookLists& books
   std::optional<CyberwareEntry> item = CatalogItem<CyberwareEntry>(ctx.catalogs.cyberware, view.selectedItem);
   if (!item) return false;
   CharacterRecord& record = ctx.record;
-  const CyberOffer offer = Offer(*item, view.grade, view.used);
+  const CyberOffer offer = CyberwareOffer(*item, view.grade, view.used);
   if (!ItemBookAllowed(ctx, books, item->book)) return false;
   if (!record.OverrideLimits() && (Hundredths(record.Essence) < offer.essence || !CanAfford(record, offer.price))) {
     ctx.platform.Message(kInsufficientEssence, kAppTitle, Icon::None, Buttons::Ok);

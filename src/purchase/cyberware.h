@@ -72,6 +72,15 @@ struct CyberwareView {
   bool operator==(const CyberwareView&) const = default;
 };
 
+/// An item as it would be bought in a grade (0 to 3), new or used: its name with the suffixes,
+/// its Essence in hundredths and its price.
+struct CyberOffer {
+  std::string name;
+  int64_t essence = 0;
+  int32_t price = 0;
+};
+CyberOffer CyberwareOffer(const CyberwareEntry& item, int grade, bool used);
+
 /// Which of an implant's two limits refused it, Essence (in hundredths) first as the message box
 /// names it: "Not enough Essence: 0.50 needed, 0.20 left" or the money's reason.
 std::string ShortOf(const CharacterRecord& record, const std::string& what, int64_t hundredths, int64_t price);

@@ -39,13 +39,6 @@ std::string CountedClassCode(std::string_view entry) {
   return std::string(entry.substr(open + 1, close - open - 1));
 }
 
-int EntryCost(const CharacterRecord& record, std::string_view entry) {
-  const SkillRatings ratings = ParseSkillEntry(entry);
-  const int effective = ratings.specialization > 0 ? ratings.specialization - 1 : ratings.base;
-  const int linked = Attrvalue(record, CountedClassCode(entry));
-  return effective <= linked ? effective : 2 * effective - linked;
-}
-
 // A pool's used value and its allowance.
 struct PoolRef {
   int16_t& used;
@@ -83,16 +76,6 @@ bool PayFromPool(RulesContext& ctx, std::string_view classCode, int cost) {
 // A "[" or "]" would be read as ratings, a TAB would split the entry, and a "~" comes back as a
 // TAB after a save and reopen.
 bool UsableAnswer(std::string_view text) { return !text.empty() && text.find_first_of("[]\t~") == std::string::npos; }
-
-std::vector<int> Chain(const SkillCatalog& catalog, int first) {
-  std::vector<int> nodes;
-  const int size = static_cast<int>(catalog.SkillTable.size());
-  for (int i = first; i >= 0 && i < size && static_cast<int>(nodes.size()) < kSkillListMax;
-       i = catalog.SkillTable[static_cast<size_t>(i)].NextSibling) {
-    nodes.push_back(i);
-  }
-  return nodes;
-}
 
 std::string NodeName(const RulesContext& ctx, const std::vector<int>& nodes, int row) {
   if (row < 0 || row >= static_cast<int>(nodes.size())) return "";
@@ -135,6 +118,23 @@ bool MoveSelected(RulesContext& ctx, SkillsView& view, int step) {
 }
 
 }  // namespace
+
+std::vector<int> SkillChain(const SkillCatalog& catalog, int first) {
+  std::vector<int> nodes;
+  const int size = static_cast<int>(catalog.SkillTable.size());
+  for (int i = first; i >= 0 && i < size && static_cast<int>(nodes.size()) < kSkillListMax;
+       i = catalog.SkillTable[static_cast<size_t>(i)].NextSibling) {
+    nodes.push_back(i);
+  }
+  return nodes;
+}
+
+int SkillEntryCost(const CharacterRecord& record, std::string_view entry) {
+  const SkillRatings ratings = ParseSkillEntry(entry);
+  const int effective = ratings.specialization > 0 ? ratings.specialization - 1 : ratings.base;
+  const int linked = Attrvalue(record, CountedClassCode(entry));
+  return effective <= linked ? effective : 2 * effective - linked;
+}
 
 namespace {
 void ListSkills(const CharacterRecord& record, SkillsView& view);
@@ -198,7 +198,7 @@ void SelectSkillCategory(RulesContext& ctx, SkillsView& view, int category) {
   if (valid) {
     const int start = catalog.SkillCategoryStart[static_cast<size_t>(category)];
     if (start >= 0 && start < static_cast<int>(catalog.SkillTable.size())) {
-      view.skillNodes = Chain(catalog, catalog.SkillTable[static_cast<size_t>(start)].FirstChild);
+      view.skillNodes = SkillChain(catalog, catalog.SkillTable[static_cast<size_t>(start)].FirstChild);
     }
   }
   view.skills.clear();
@@ -221,7 +221,7 @@ void SelectCatalogSkill(RulesContext& ctx, SkillsView& view, int row) {
     const auto& table = ctx.catalogs.skills.SkillTable;
     const int node = view.skillNodes[static_cast<size_t>(row)];
     if (node >= 0 && node < static_cast<int>(table.size())) {
-      view.specializationNodes = Chain(ctx.catalogs.skills, table[static_cast<size_t>(node)].FirstChild);
+      view.specializationNodes = SkillChain(ctx.catalogs.skills, table[static_cast<size_t>(node)].FirstChild);
     }
   }
   for (int i = 0; i < static_cast<int>(view.specializationNodes.size()); ++i) {
@@ -403,7 +403,7 @@ SkillPointCount CountSkillPoints(const CharacterRecord& record, int knowledgeAll
   // Active, knowledge, language; wide enough that no list of ratings can overflow it.
   std::array<int64_t, 3> totals{};
   for (const std::string& entry : record.Skills) {
-    totals[static_cast<size_t>(PoolOfClass(CountedClassCode(entry)))] += EntryCost(record, entry);
+    totals[static_cast<size_t>(PoolOfClass(CountedClassCode(entry)))] += SkillEntryCost(record, entry);
   }
   int64_t& active = totals[static_cast<size_t>(SkillPool::Active)];
   // Knowledge and language points beyond their allowance are paid from active points.

@@ -88,6 +88,10 @@ std::string SkillClassCode(std::string_view entry);
 /// The pool a class code pays from: "LAN" language, "KNO" knowledge, any other active.
 SkillPool PoolOfClass(std::string_view code);
 
+/// The nodes of the catalog from `first` along its next siblings, as the page lists a category's
+/// skills or a skill's specializations: at most kSkillListMax.
+std::vector<int> SkillChain(const SkillCatalog& catalog, int first);
+
 /// Fills the category list from the catalog.
 void ShowSkillCategories(RulesContext& ctx, SkillsView& view);
 /// Lists the skills of a category; clears the chosen skill and specialization. A category
@@ -131,6 +135,10 @@ bool RemoveSkill(RulesContext& ctx, SkillsView& view);
 /// Moves the selected entry one place; the selection follows. False at the ends or with none.
 bool MoveSkillUp(RulesContext& ctx, SkillsView& view);
 bool MoveSkillDown(RulesContext& ctx, SkillsView& view);
+
+/// The points an entry costs its pool: its effective rating, each point past the linked
+/// attribute's total counted twice.
+int SkillEntryCost(const CharacterRecord& record, std::string_view entry);
 
 /// Points used in each pool, counted from the whole list without changing it.
 struct SkillPointCount {

@@ -41,4 +41,20 @@ IoResult ReplaceFile(const std::string& path, std::string_view bytes) {
   return reason.empty() ? IoResult::Success(path) : IoResult::Failure(path, std::move(reason));
 }
 
+namespace {
+
+int deferredScopes = 0;
+
+}  // namespace
+
+SyncAtEnd::SyncAtEnd() {
+  if (deferredScopes++ == 0) DeferNewFileFlushes(true);
+}
+
+SyncAtEnd::~SyncAtEnd() {
+  if (--deferredScopes > 0) return;
+  DeferNewFileFlushes(false);
+  FlushDeferredFolders();
+}
+
 }  // namespace ivgen

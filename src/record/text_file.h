@@ -54,4 +54,16 @@ std::vector<std::string_view> SplitLineViews(std::string_view text);
 /// that a killed save left more than an hour ago are removed.
 IoResult ReplaceFile(const std::string& path, std::string_view bytes);
 
+/// While one lives, a ReplaceFile that makes a new file does not wait for the disk after it; the
+/// folders of those files are flushed once when the last one ends. For many new files written in
+/// a row (random characters): a crash can cost only files that were not there before, while a
+/// file that is replaced is flushed at once as always.
+class SyncAtEnd {
+ public:
+  SyncAtEnd();
+  ~SyncAtEnd();
+  SyncAtEnd(const SyncAtEnd&) = delete;
+  SyncAtEnd& operator=(const SyncAtEnd&) = delete;
+};
+
 }  // namespace ivgen

@@ -209,18 +209,22 @@ void CompleteRacePage(RulesContext& ctx) {
   RecalcDerived(ctx);
 }
 
+std::array<bool, kRaceCount> RacesOffered(int raceRow) {
+  if (raceRow == 3) return {true, false, true, true, false};
+  if (raceRow == 4) return {true, false, false, false, false};
+  return {true, true, true, true, true};
+}
+
 void OfferRaces(RulesContext& ctx, bool keepRace) {
   CharacterRecord& record = ctx.record;
   auto& enabled = ctx.state.race.optionEnabled;
   // Choosing a race again would silently replace the transformed racial values and traits.
   if (GhoulTransformed(record)) {
     enabled.fill(false);
-  } else if (record.OverrideLimits() || (record.PriRace != 3 && record.PriRace != 4)) {
+  } else if (record.OverrideLimits()) {
     enabled.fill(true);
-  } else if (record.PriRace == 3) {
-    enabled = {true, false, true, true, false};
   } else {
-    enabled = {true, false, false, false, false};
+    enabled = RacesOffered(record.PriRace);
   }
   // Race at E selects Human, also when Override Limits offers every race: a new character is
   // human without the race ever having been chosen, and gets its name.

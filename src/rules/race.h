@@ -67,6 +67,10 @@ std::vector<std::string> MetatypeFields(std::string_view line);
 /// racial flaws moved to the edge and flaw list.
 void CompleteRacePage(RulesContext& ctx);
 
+/// The races a race priority row offers: all five at A to C (and outside the table), Human,
+/// Dwarf and Ork at D, Human alone at E.
+std::array<bool, kRaceCount> RacesOffered(int raceRow);
+
 /// Enables exactly the races the race priority offers (all five under Override Limits); at
 /// priority E the race becomes Human unless keepRace.
 void OfferRaces(RulesContext& ctx, bool keepRace = false);

@@ -70,6 +70,10 @@ std::optional<std::string> ReadStream(const std::string& path, std::uintmax_t li
 /// extended attributes are kept; on Windows the old file's ACL and attributes are. A read-only
 /// file, a folder, a device or a forbidden name is refused; temporary files a killed save of the
 /// person's left here more than an hour ago are removed.
+/// While on, a replace that makes a new file does not wait for the disk; its folder is flushed by
+/// FlushDeferredFolders. A file that is replaced is flushed at once as always.
+void DeferNewFileFlushes(bool on);
+void FlushDeferredFolders();
 std::string ReplaceFileBytes(const std::string& path, std::string_view bytes);
 
 /// Whether `user` may follow a link owned by `linkOwner` in a folder owned by `folderOwner` with

@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <set>
 
 #include "system/system.h"
 
@@ -202,6 +203,26 @@ std::optional<std::string> ReadStream(const std::string& path, std::uintmax_t li
   return bytes;
 }
 
+namespace {
+
+bool deferringNewFiles = false;
+std::set<std::string>& DeferredFolders() {
+  static std::set<std::string> folders;
+  return folders;
+}
+
+}  // namespace
+
+void DeferNewFileFlushes(bool on) { deferringNewFiles = on; }
+
+void FlushDeferredFolders() {
+  for (const std::string& folder : DeferredFolders()) {
+    Descriptor directory(::open(FolderOrCurrent(folder), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (directory.get() >= 0) ::syncfs(directory.get());
+  }
+  DeferredFolders().clear();
+}
+
 std::string ReplaceFileBytes(const std::string& path, std::string_view bytes) {
   auto fail = [](int error) { return std::string(std::strerror(error != 0 ? error : EIO)); };
   // A file shared through a link stays shared: its target is replaced, not the link.
@@ -238,13 +259,18 @@ std::string ReplaceFileBytes(const std::string& path, std::string_view bytes) {
   // Before the mode, which an ACL carries too, so the mode is the old file's either way.
   if (error == 0 && exists) CopyExtendedAttributes(target, file.get());
   if (error == 0 && ::fchmod(file.get(), mode) != 0) error = errno;
-  if (error == 0 && ::fsync(file.get()) != 0) error = errno;
+  const bool deferred = deferringNewFiles && !exists;
+  if (error == 0 && !deferred && ::fsync(file.get()) != 0) error = errno;
   const int closeError = file.Close();
   if (error == 0) error = closeError;
   if (error == 0 && ::rename(temporary.c_str(), target.c_str()) != 0) error = errno;
   if (error != 0) {
     ::unlink(temporary.c_str());
     return fail(error);
+  }
+  if (deferred) {
+    DeferredFolders().insert(folder);
+    return {};
   }
   Descriptor directory(::open(FolderOrCurrent(folder), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   // The rename itself reaches the disk; a folder that cannot be synced is no reason to fail.

@@ -343,6 +343,10 @@ std::optional<std::string> ReadStream(const std::string& path, std::uintmax_t li
   return bytes;
 }
 
+// Each replace writes through (MOVEFILE_WRITE_THROUGH, ReplaceFileW's flush): nothing is deferred.
+void DeferNewFileFlushes(bool) {}
+void FlushDeferredFolders() {}
+
 std::string ReplaceFileBytes(const std::string& path, std::string_view bytes) {
   // Windows would open the device, or quietly drop the dot or blank and save another file.
   if (std::string forbidden = ForbiddenNameReason(LastName(path)); !forbidden.empty()) return forbidden;

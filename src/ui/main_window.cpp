@@ -35,6 +35,7 @@
 #include "ui/priorities_page.h"
 #include "ui/qt_platform.h"
 #include "ui/qt_text.h"
+#include "ui/random_dialog.h"
 #include "ui/sheet_preview.h"
 
 namespace ivgen {
@@ -347,6 +348,9 @@ void MainWindow::OpenDialog(Dialog dialog, bool modal) {
     case Dialog::Properties:
     case Dialog::SystemInfo:
       slot = new InfoDialog(editor_, dialog, owner);
+      break;
+    case Dialog::RandomCharacter:
+      slot = view = new RandomDialog(editor_, owner);
       break;
   }
   if (!slot) return;

@@ -114,7 +114,14 @@ void MainWindow::BuildMenus() {
   view->addAction(todo);
   view->addAction(preview_->toggleViewAction());
   view->addSeparator();
-  view->addMenu(CreateCharacterGenMenu(editor_, this, [this] { Refresh(); }));
+  QMenu* characterGen = CreateCharacterGenMenu(editor_, this, [this] { Refresh(); });
+  view->addMenu(characterGen);
+  // Beside the three the rules name: characters built from the archetypes of archetypes.dat.
+  characterGen->addSeparator();
+  connect(characterGen->addAction(tr("&Random Character...")), &QAction::triggered, this, [this] {
+    editor_.Random().Open();
+    Refresh();
+  });
   AddAction(view, "&Options...", &MainWindow::OnOptions);
 
   QMenu* help = menuBar()->addMenu("&Help");

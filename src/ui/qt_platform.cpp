@@ -139,6 +139,10 @@ std::string QtPlatform::SaveFile(const FileRequest& request) {
   return QFile::encodeName(dialog.selectedFiles().first()).toStdString();
 }
 
+std::string QtPlatform::ChooseFolder(const std::string& title) {
+  return QFile::encodeName(QFileDialog::getExistingDirectory(parent_, ToQt(title))).toStdString();
+}
+
 void QtPlatform::RunDialog(Dialog dialog) {
   if (hooks_.open) hooks_.open(dialog, true);
 }

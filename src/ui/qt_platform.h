@@ -39,6 +39,7 @@ class QtPlatform : public Platform {
   std::string Input(const std::string& prompt, const std::string& title, const std::string& initial) override;
   std::string OpenFile(const FileRequest& request) override;
   std::string SaveFile(const FileRequest& request) override;
+  std::string ChooseFolder(const std::string& title) override;
   void RunDialog(Dialog dialog) override;
   void ShowDialog(Dialog dialog) override;
   void CloseDialog(Dialog dialog) override;

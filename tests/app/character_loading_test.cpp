@@ -96,6 +96,25 @@ TEST_F(CharacterLoadingTest, HandWrittenFilesReplayTheirCodesAndKeepWhatTheyStor
   }
 }
 
+// The skill points are counted with every code in: a power's Strength lowers what a Strength
+// skill costs, and an implant's Intelligence raises the knowledge and language points, so none
+// of them spills into the active points and the file saves the points it was saved with.
+TEST_F(CharacterLoadingTest, SkillPointsCountWithTheCodesOfImplantsAndPowers) {
+  Write("wire.iv3",
+        "[System]\nGenerator=Priority\n[Character]\nStreetName=Wire\nAdept= 0 \nShapeshift=0\nOnceThru=1\n"
+        "CurSkill= 6 \n[Priorities]\nRace= 4 \nMagic= 1 \nAttributes= 2 \nSkills= 0 \nResources= 3 \n"
+        "[Attributes]\nStrength=5+0/0=5\nIntelligence=3+0/0=3\n"
+        "[Cyberware]\nCyber0=Cranial_Coprocessor~0.40~45000~IV3-202~+1INT!0\n"
+        "[Skills]\nSkill0=Law_(KNO)~[6]\nSkill1=Economics_(KNO)~[6]\nSkill2=History_(KNO)~[2]\n"
+        "Skill3=English_(LAN)~[6]\nSkill4=Polearms_(STR)~[6]\n"
+        "[Powers]\nPower0=Tempered_Strength~0.50~+1STR~IV3-151~\n");
+  Open(Path("wire.iv3"));
+  const SkillsView& skills = editor_->Skills().View();
+  EXPECT_EQ(skills.active.display + " " + skills.knowledge.display + " " + skills.language.display, "6/50 18/20 6/6");
+  const std::string saved = editor_->FileText();
+  EXPECT_NE(saved.find("CurSkill= 6 \r\n"), std::string::npos);
+}
+
 // A hand-edited balance past what 32 bits hold: the purchase pages, the sheet and the save all
 // show it held at the bound, and the saved file opens to the same number.
 TEST_F(CharacterLoadingTest, ABalancePastThirtyTwoBitsShowsAndSavesOneNumber) {

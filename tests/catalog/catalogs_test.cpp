@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <tuple>
 
+#include "catalog/archetype_catalog.h"
 #include "catalog/books.h"
 #include "catalog/catalog_checker.h"
 #include "catalog/catalog_search.h"
@@ -193,6 +194,51 @@ TEST(CheckCatalogFolder, WellFormedCatalogsGiveNoProblemAndMissingOnesAreProblem
   }
   ASSERT_EQ(report.size(), 11u);
   EXPECT_EQ(report.front() + " | " + report.back(), "bioware.dat: cannot be opened | totems.dat: cannot be opened");
+}
+
+// Each faulty line is named with its file and line and left out; the lines around it, and the
+// archetypes, stay. A line's parts are trimmed and a closing "|" is welcome.
+TEST(LoadArchetypes, KeysWeightsAndPartsWithEveryFaultyLineNamed) {
+  CatalogFolder folder;
+  EXPECT_FALSE(LoadArchetypes(folder.Path()).has_value()) << "the file is optional";
+  folder.Write("Archetypes.DAT",
+               {"! recipes", "Street         Before", "#Night Runner", "Method         Priority",
+                "Skill       3  Pistols (QCK) | Heavy Pistols |", "Gear      12   weapon|Combat Knife",
+                "Skil        2  Stealth (QCK)", "Skill      -2  Stealth (QCK)", "Skill      x2  Stealth (QCK)",
+                "Street       1 ", "Street       1xRazor", "Gear         1 weapon||Combat Knife", "Ghoul", "", "#",
+                "Street         Lost with its archetype", "#night-runner", "#Second Shift", "Street      0  Mole"});
+  LoadNotes notes;
+  const auto catalog = LoadArchetypes(folder.Path(), &notes);
+  ASSERT_TRUE(catalog.has_value());
+  std::vector<std::string> problems;
+  for (const CatalogProblem& problem : notes.problems) problems.push_back(FormatProblem(problem));
+  EXPECT_EQ(Joined(problems),
+            "Archetypes.DAT:2: line before the first \"#\" archetype; it is left out | "
+            "Archetypes.DAT:7: \"Skil\" in columns 1-10 is not what an archetype line sets; the line is left out | "
+            "Archetypes.DAT:8: weight -2 is negative; the line is left out | "
+            "Archetypes.DAT:9: weight \"x2\" in columns 11-14 is not a whole number; the line is left out | "
+            "Archetypes.DAT:10: Street line has an empty list: no choice from column 16; the line is left out | "
+            "Archetypes.DAT:11: text in column 15, which is not read: a field beside it is out of place or too long | "
+            "Archetypes.DAT:12: empty part between two \"|\"; the line is left out | "
+            "Archetypes.DAT:14: empty line; skipped | "
+            "Archetypes.DAT:15: archetype without a name after \"#\"; it and its lines are left out | "
+            "Archetypes.DAT:17: archetype \"night-runner\" is named twice; this one and its lines are left out");
+  ASSERT_EQ(catalog->archetypes.size(), 2u);
+  const Archetype& runner = catalog->archetypes[0];
+  std::vector<std::string> lines;
+  for (const ArchetypeLine& line : runner.lines) {
+    lines.push_back(std::to_string(line.line) + ":" + std::string(ArchetypeKeyName(line.key)) + "*" +
+                    std::to_string(line.weight) + "=" + Joined(line.parts, "/"));
+  }
+  EXPECT_EQ(Joined(lines),
+            "4:Method*1=Priority | 5:Skill*3=Pistols (QCK)/Heavy Pistols | 6:Gear*12=weapon/Combat Knife | "
+            "11:Street*1=Razor | 13:Ghoul*1=");
+  EXPECT_EQ(catalog->archetypes[1].Of(ArchetypeKey::Street).front()->weight, 0);
+  // A command line writes the name without blanks, in any case.
+  for (const char* name : {"Night Runner", "night-runner", "NIGHT_RUNNER", " night runner "}) {
+    EXPECT_EQ(catalog->Find(name), &runner) << name;
+  }
+  EXPECT_EQ(catalog->Find("Night"), nullptr);
 }
 
 // An item line: level digit, " * ", the name in 30 columns, a separator, then the data.

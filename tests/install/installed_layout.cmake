@@ -149,6 +149,11 @@ if(NOT used STREQUAL "using books.dat\n;using range.dat\n;using ivgen.ini\n")
   message(FATAL_ERROR "the checker should name the player's files first:\n${output}")
 endif()
 
+# Random characters are made from the player's own archetypes.
+file(WRITE ${config}/ivgen/archetypes.dat "#Player's Own\r\nMethod         Priority\r\n")
+run_batch("" ARGS random --list)
+expect_output("Player's Own | Priority\n")
+
 # A settings file on the command line still comes first.
 file(WRITE ${WORKDIR}/elsewhere/given.ini "[Character Generator]\r\nmaxpoints=90\r\n")
 run_batch("print maxpoints\n" ARGS --settings given.ini script.ivb)

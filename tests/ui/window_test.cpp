@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QElapsedTimer>
 #include <QFocusEvent>
@@ -22,6 +23,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -45,6 +47,7 @@
 #include <string>
 #include <thread>
 
+#include "app/random_character.h"
 #include "record/text_file.h"
 #include "support/program_test.h"
 #include "ui/animal_form_dialog.h"
@@ -59,6 +62,7 @@
 #include "ui/print_options_dialog.h"
 #include "ui/qt_platform.h"
 #include "ui/qt_text.h"
+#include "ui/random_dialog.h"
 #include "ui/sheet_preview.h"
 
 // Failures show a QString as its text.
@@ -778,7 +782,7 @@ TEST_F(PagesTest, CharacterGenMenuSwitchesTheGenerator) {
   QMenu* menu = MenuItem("&Character Gen.")->menu();
   QStringList items;
   for (QAction* item : menu->actions()) items << item->text();
-  EXPECT_EQ(items, (QStringList{"Priority", "Point System", "Existing Character"}));
+  EXPECT_EQ(items, (QStringList{"Priority", "Point System", "Existing Character", "", "&Random Character..."}));
   EXPECT_TRUE(menu->actions()[0]->isChecked());
   // The Priorities page offers the same choice, and each shows what the other chose.
   auto* byPriority = Find<QRadioButton>("methodPriority");
@@ -795,6 +799,61 @@ TEST_F(PagesTest, CharacterGenMenuSwitchesTheGenerator) {
   menu->actions()[2]->trigger();
   EXPECT_EQ(editor_->Record().norules, 1);
   EXPECT_TRUE(menu->actions()[2]->isChecked());
+}
+
+// The dialog makes the current character, or saves several while it goes on answering: the click
+// returns at once and the bar counts the characters as they are saved.
+TEST_F(PagesTest, RandomCharacterDialogMakesTheCurrentCharacterOrSavesSeveral) {
+  Window();
+  editor_->Random().Open();  // the scripted platform records the dialog without blocking
+  auto dialog = std::make_unique<RandomDialog>(*editor_, &Window());
+  auto* archetype = dialog->findChild<QComboBox*>("archetype");
+  auto* seed = dialog->findChild<QLineEdit*>("seed");
+  auto* generate = dialog->findChild<QPushButton*>("generate");
+  ASSERT_EQ(archetype->count(), 9);
+  EXPECT_EQ(archetype->itemText(1), "Decker | Priority");
+  EXPECT_FALSE(seed->text().isEmpty());
+  archetype->setCurrentIndex(1);
+  emit archetype->activated(1);
+  seed->clear();
+  QTest::keyClicks(seed, "4x");
+  EXPECT_FALSE(generate->isEnabled());
+  EXPECT_EQ(dialog->findChild<QLabel*>("why")->text(), "The seed is a whole number from 0 to 4294967295");
+  QTest::keyClick(seed, Qt::Key_Backspace);
+  QTest::keyClicks(seed, "2");
+  Shot(*dialog, "random_dialog");
+  QTest::mouseClick(generate, Qt::LeftButton);
+  EXPECT_EQ(editor_->Record().Archetype, "Decker");
+  EXPECT_EQ(platform_.Log().back(), "closed RandomCharacter");
+  RandomCharacters again(*editor_);
+  again.Build(*again.Archetypes()->Find("Decker"), 42);
+  EXPECT_EQ(editor_->Record().StreetName, again.Built().Record().StreetName);
+  EXPECT_EQ(Window().windowTitle().toStdString(), "Ironveil Character Generator 3.2.6 - 2 July 2000");
+
+  editor_->Random().Open();
+  dialog = std::make_unique<RandomDialog>(*editor_, &Window());
+  EXPECT_EQ(dialog->findChild<QLineEdit*>("seed")->text(), "42") << "the dialog keeps its choices";
+  QTest::mouseClick(dialog->findChild<QRadioButton*>("toFolder"), Qt::LeftButton);
+  auto* count = dialog->findChild<QLineEdit*>("count");
+  count->clear();
+  QTest::keyClicks(count, "12");
+  QTest::keyClicks(dialog->findChild<QLineEdit*>("folder"), QString::fromStdString(Path("npcs")));
+  QTest::mouseClick(dialog->findChild<QPushButton*>("generate"), Qt::LeftButton);
+  auto* progress = dialog->findChild<QProgressBar*>("progress");
+  EXPECT_LT(editor_->Random().View().done, 12) << "the click returns before every character is saved";
+  EXPECT_EQ(dialog->findChild<QPushButton*>("cancel")->text(), "Cancel");
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !editor_->Random().View().running; }, 20000));
+  EXPECT_EQ(progress->value(), 12);
+  EXPECT_EQ(progress->text(), "12 of 12 saved");
+  auto* results = dialog->findChild<QListWidget*>("results");
+  ASSERT_EQ(results->count(), 12);
+  EXPECT_TRUE(results->item(0)->text().endsWith(" | Decker | seed 42 | Nothing left to do"))
+      << results->item(0)->text().toStdString();
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Path("npcs")), std::filesystem::directory_iterator()),
+            12);
+  Shot(*dialog, "random_dialog_saved");
+  QTest::mouseClick(dialog->findChild<QPushButton*>("cancel"), Qt::LeftButton);
+  EXPECT_FALSE(editor_->Random().IsOpen());
 }
 
 TEST_F(PagesTest, SkillsListsAddSpinnersAndPools) {
