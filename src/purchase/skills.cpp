@@ -241,12 +241,12 @@ std::vector<CatalogMatch> SearchSkills(const SkillCatalog& catalog, std::string_
     const int start = catalog.SkillCategoryStart[category];
     if (start < 0 || start >= static_cast<int>(table.size())) continue;
     const std::string group = TrimRight(catalog.categories[category]);
-    const std::vector<int> skills = Chain(catalog, table[static_cast<size_t>(start)].FirstChild);
+    const std::vector<int> skills = SkillChain(catalog, table[static_cast<size_t>(start)].FirstChild);
     for (size_t row = 0; row < skills.size(); ++row) {
       const std::string skill = name(skills[row]);
       const int at = static_cast<int>(category);
       if (SearchFinds(text, skill, group)) matches.push_back({skill, group, at, static_cast<int>(row)});
-      const std::vector<int> specializations = Chain(catalog, table[static_cast<size_t>(skills[row])].FirstChild);
+      const std::vector<int> specializations = SkillChain(catalog, table[static_cast<size_t>(skills[row])].FirstChild);
       for (size_t s = 0; s < specializations.size(); ++s) {
         std::string specialization = name(specializations[s]);
         if (!SearchFinds(text, specialization, {})) continue;

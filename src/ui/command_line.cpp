@@ -65,7 +65,8 @@ struct Parser {
         "ivgen, the character generator for the third edition of Ironveil.\n"
         "A bare argument names the settings file, unless it is a character file (.iv3), which is opened.");
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    for (const QCommandLineOption* option : {&help, &version, &settings, &exportPdf, &exportJson}) parser.addOption(*option);
+    for (const QCommandLineOption* option : {&help, &version, &settings, &exportPdf, &exportJson})
+      parser.addOption(*option);
     parser.addPositionalArgument("FILE", "A settings file, or a character file (.iv3) to open.", "[FILE]");
   }
 };
@@ -141,7 +142,9 @@ std::string CommandLineHelp() {
   // Without an application the parser knows no program name; the first line is ours.
   QString text = p.parser.helpText();
   text =
-      "Usage: ivgen [options] [FILE]\n       ivgen --export-pdf CHARACTER.iv3 OUT.pdf\n       ivgen --export-json CHARACTER.iv3 OUT.json" + text.mid(text.indexOf('\n'));
+      "Usage: ivgen [options] [FILE]\n       ivgen --export-pdf CHARACTER.iv3 OUT.pdf\n       ivgen --export-json "
+      "CHARACTER.iv3 OUT.json" +
+      text.mid(text.indexOf('\n'));
   return text.toStdString() +
          "\nThe player's guide opens from Help > Contents. The guide, ivgen-batch's commands and the\n"
          "catalogs' format are installed in /usr/share/doc/ivgen.\n";

@@ -24,10 +24,10 @@
 #include "record/text.h"
 #include "record/text_file.h"
 #include "record/values.h"
-#include "system/system.h"
 #include "support/joined.h"
 #include "support/program_folder.h"
 #include "support/test_system.h"
+#include "system/system.h"
 #ifdef _WIN32
 #include <aclapi.h>
 #endif

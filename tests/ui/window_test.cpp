@@ -198,9 +198,9 @@ TEST_F(MainWindowTest, OpensOnPrioritiesWithTheTwelvePagesAndMenus) {
   // Every page fits a 1024x768 screen with room for a task bar.
   EXPECT_LE(Window().minimumSizeHint().width(), 1024);
   EXPECT_LE(Window().minimumSizeHint().height(), 720);
-  EXPECT_EQ(MenuItems("&File"), (QStringList{"&New", "&Open...", "&Save", "Save &As...", "Export as &JSON...",
-                                             "I&mport JSON...", "Propert&ies", "&Print to HTML",
-                                             "Export Sheet as P&DF...", "Print S&heet...", "E&xit"}));
+  EXPECT_EQ(MenuItems("&File"),
+            (QStringList{"&New", "&Open...", "&Save", "Save &As...", "Export as &JSON...", "I&mport JSON...",
+                         "Propert&ies", "&Print to HTML", "Export Sheet as P&DF...", "Print S&heet...", "E&xit"}));
   EXPECT_EQ(MenuItems("&Edit"), (QStringList{"&Undo", "&Redo"}));
   EXPECT_EQ(MenuItems("&View"),
             (QStringList{"Status &Bar", "&Refresh", "&Left to Do", "Sheet Preview", "&Character Gen.", "&Options..."}));
