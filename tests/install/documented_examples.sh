@@ -101,7 +101,7 @@ shell_line() {
       echo "ran: $line"
       return
       ;;
-    *"ivgen --export-pdf "*)
+    *"ivgen --export-pdf "* | *"ivgen --export-json "*)
       if [ "$window" != 1 ]; then
         not_run "$line" "this build has no window program"
         return
@@ -110,30 +110,18 @@ shell_line() {
       status=0
       (cd "$folder" && eval "$line") 2>"$folder/said" || status=$?
       [ "$status" = 0 ] && [ ! -s "$folder/said" ] || fail "$origin: $line ended with $status: $(cat "$folder/said")"
-      local pdf
-      if [[ "$line" == *party/* ]]; then
+      if [[ "$line" == *--export-json* ]]; then
+        grep -q '"format": *"ivgen-character"' "$folder/${line##* }" 2>/dev/null ||
+          fail "$origin: $line wrote no character document ${line##* }"
+      elif [[ "$line" == *party/* ]]; then
+        local pdf
         for character in "$folder"/party/*.iv3; do
           pdf=${character%.iv3}.pdf
           [ "$(head -c 4 "$pdf" 2>/dev/null)" = "%PDF" ] || fail "$origin: $line left no PDF of ${character##*/}"
         done
       else
-        pdf="$folder/${line##* }"
-        [ "$(head -c 4 "$pdf" 2>/dev/null)" = "%PDF" ] || fail "$origin: $line wrote no ${line##* }"
+        [ "$(head -c 4 "$folder/${line##* }" 2>/dev/null)" = "%PDF" ] || fail "$origin: $line wrote no ${line##* }"
       fi
-      echo "ran: $line"
-      return
-      ;;
-    *"ivgen --export-json "*)
-      if [ "$window" != 1 ]; then
-        not_run "$line" "this build has no window program"
-        return
-      fi
-      folder=$(fresh)
-      status=0
-      (cd "$folder" && eval "$line") 2>"$folder/said" || status=$?
-      [ "$status" = 0 ] && [ ! -s "$folder/said" ] || fail "$origin: $line ended with $status: $(cat "$folder/said")"
-      grep -q '"format": *"ivgen-character"' "$folder/${line##* }" 2>/dev/null ||
-        fail "$origin: $line wrote no character document ${line##* }"
       echo "ran: $line"
       return
       ;;
