@@ -12,9 +12,13 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 unset DISPLAY WAYLAND_DISPLAY
 wine=/usr/lib/wine/wine64
-# Tests start side by side; the first makes the folder while the others wait for it.
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
+# Tests start side by side; the first makes the folder while the others wait for it. Ready is a
+# mark of our own: Wine writes its registry files only when its server ends, which a server kept
+# running never does. The services Wine leaves running must not inherit the lock (-o), or the
+# others wait for them for good.
+ready=$WINEPREFIX/.ivgen-ready
+if [ ! -f "$ready" ]; then
   mkdir -p "$(dirname "$WINEPREFIX")"
-  flock "$WINEPREFIX.lock" bash -c "[ -f '$WINEPREFIX/system.reg' ] || '$wine' wineboot -i >/dev/null 2>&1"
+  flock -o "$WINEPREFIX.lock" bash -c "[ -f '$ready' ] || { '$wine' wineboot -i </dev/null >/dev/null 2>&1 && touch '$ready'; }"
 fi
 exec "$wine" "$@"
