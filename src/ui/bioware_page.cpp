@@ -39,10 +39,10 @@ BiowarePage::BiowarePage(Editor& editor, QWidget* parent) : PageView(editor, par
     typeLayout->addWidget(types_[t]);
   }
 
-  basePrice_ = DetailBox("basePrice", this);
-  bioIndexCost_ = DetailBox("bioIndexCost", this);
-  calculatedPrice_ = DetailBox("calculatedPrice", this);
-  book_ = DetailBox("book", this);
+  basePrice_ = ReadOnlyField("basePrice", this);
+  bioIndexCost_ = ReadOnlyField("bioIndexCost", this);
+  calculatedPrice_ = ReadOnlyField("calculatedPrice", this);
+  book_ = ReadOnlyField("book", this);
   notes_ = NotesBox(this);
   QGroupBox* details = BoxGroup(tr("Item"),
                                 {{tr("Price"), basePrice_},
@@ -59,9 +59,9 @@ BiowarePage::BiowarePage(Editor& editor, QWidget* parent) : PageView(editor, par
   buttons->addWidget(remove_);
   buttons->addStretch();
 
-  bioIndex_ = DetailBox("bioIndex", this);
-  essenceIndex_ = DetailBox("essenceIndex", this);
-  moneyLeft_ = DetailBox("moneyLeft", this);
+  bioIndex_ = ReadOnlyField("bioIndex", this);
+  essenceIndex_ = ReadOnlyField("essenceIndex", this);
+  moneyLeft_ = ReadOnlyField("moneyLeft", this);
   bioIndex_->setToolTip(tr("Bio-index: the bio-index cost of all your bioware"));
   essenceIndex_->setToolTip(tr("Essence index: your Essence plus 3; bioware reaching it is excessive"));
   moneyLeft_->setToolTip(tr("Nuyen left: your resources minus everything bought"));
@@ -90,10 +90,10 @@ void BiowarePage::Refresh() {
   const BiowareView& view = editor_.Bioware().View();
   catalog_->Show(editor_.CurrentCatalogs().bioware, view.selectedItem);
   for (int t = 0; t < kBiowareTypeCount; ++t) types_[t]->setChecked(view.type == t);
-  SetBoxText(basePrice_, view.basePrice);
-  SetBoxText(bioIndexCost_, view.bioIndexCost);
-  SetBoxText(calculatedPrice_, view.calculatedPrice);
-  SetBoxText(book_, view.book);
+  ShowText(basePrice_, view.basePrice);
+  ShowText(bioIndexCost_, view.bioIndexCost);
+  ShowText(calculatedPrice_, view.calculatedPrice);
+  ShowText(book_, view.book);
   SetLabelText(notes_, view.note);
   ShowText(search_, view.search.text);
   catalog_->ShowFound(view.search);
@@ -106,9 +106,9 @@ void BiowarePage::Refresh() {
                     ToQt(row.codes), ToQt(row.notes)});
   }
   installed_->Show(rows, view.selectedInstalled);
-  SetBoxText(bioIndex_, view.bioIndex);
-  SetBoxText(essenceIndex_, view.essenceIndex);
-  SetBoxText(moneyLeft_, view.moneyLeft);
+  ShowText(bioIndex_, view.bioIndex);
+  ShowText(essenceIndex_, view.essenceIndex);
+  ShowText(moneyLeft_, view.moneyLeft);
   warning_->setVisible(view.excessiveWarning);
 }
 

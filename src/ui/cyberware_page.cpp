@@ -45,12 +45,12 @@ CyberwarePage::CyberwarePage(Editor& editor, QWidget* parent) : PageView(editor,
   connect(used_, &QCheckBox::clicked, this, [run](bool on) { run([on](CyberwareUnit& unit) { unit.SetUsed(on); })(); });
   gradeLayout->addWidget(used_);
 
-  basePrice_ = DetailBox("basePrice", this);
-  essenceCost_ = DetailBox("essenceCost", this);
-  streetIndex_ = DetailBox("streetIndex", this);
-  calculatedPrice_ = DetailBox("calculatedPrice", this);
-  modifiedEssence_ = DetailBox("modifiedEssence", this);
-  book_ = DetailBox("book", this);
+  basePrice_ = ReadOnlyField("basePrice", this);
+  essenceCost_ = ReadOnlyField("essenceCost", this);
+  streetIndex_ = ReadOnlyField("streetIndex", this);
+  calculatedPrice_ = ReadOnlyField("calculatedPrice", this);
+  modifiedEssence_ = ReadOnlyField("modifiedEssence", this);
+  book_ = ReadOnlyField("book", this);
   notes_ = NotesBox(this);
   QGroupBox* details = BoxGroup(tr("Item"),
                                 {{tr("Price"), basePrice_},
@@ -69,8 +69,8 @@ CyberwarePage::CyberwarePage(Editor& editor, QWidget* parent) : PageView(editor,
   buttons->addWidget(remove_);
   buttons->addStretch();
 
-  essence_ = DetailBox("essence", this);
-  moneyLeft_ = DetailBox("moneyLeft", this);
+  essence_ = ReadOnlyField("essence", this);
+  moneyLeft_ = ReadOnlyField("moneyLeft", this);
   essence_->setToolTip(tr("Essence: 6 minus the Essence cost of your cyberware"));
   moneyLeft_->setToolTip(tr("Nuyen left: your resources minus everything bought"));
   limbs_ = new QGroupBox(tr("Cyberlimb attributes"), this);
@@ -105,12 +105,12 @@ void CyberwarePage::Refresh() {
   catalog_->Show(editor_.CurrentCatalogs().cyberware, view.selectedItem);
   for (int g = 0; g < kGradeCount; ++g) grades_[g]->setChecked(view.grade == g);
   used_->setChecked(view.used);
-  SetBoxText(basePrice_, view.basePrice);
-  SetBoxText(essenceCost_, view.essenceCost);
-  SetBoxText(streetIndex_, view.streetIndex);
-  SetBoxText(calculatedPrice_, view.calculatedPrice);
-  SetBoxText(modifiedEssence_, view.modifiedEssence);
-  SetBoxText(book_, view.book);
+  ShowText(basePrice_, view.basePrice);
+  ShowText(essenceCost_, view.essenceCost);
+  ShowText(streetIndex_, view.streetIndex);
+  ShowText(calculatedPrice_, view.calculatedPrice);
+  ShowText(modifiedEssence_, view.modifiedEssence);
+  ShowText(book_, view.book);
   SetLabelText(notes_, view.note);
   ShowText(search_, view.search.text);
   catalog_->ShowFound(view.search);
@@ -123,8 +123,8 @@ void CyberwarePage::Refresh() {
         {ToQt(row.name), ToQt(row.essence), ToQt(row.price), ToQt(row.book), ToQt(row.codes), ToQt(row.notes)});
   }
   installed_->Show(rows, view.selectedInstalled);
-  SetBoxText(essence_, view.essence);
-  SetBoxText(moneyLeft_, view.moneyLeft);
+  ShowText(essence_, view.essence);
+  ShowText(moneyLeft_, view.moneyLeft);
   limbs_->setVisible(view.limbsFrameVisible);
   limbsView_->setChecked(view.limbsView);
   standardView_->setChecked(!view.limbsView);

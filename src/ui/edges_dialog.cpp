@@ -62,12 +62,7 @@ EdgesDialog::EdgesDialog(Editor& editor, QWidget* parent) : DialogView(editor, p
   auto* done = new QPushButton("&Done", this);
   done->setObjectName("edgesDone");
   done->setDefault(true);
-  points_ = new QLineEdit(this);
-  points_->setObjectName("edgePoints");
-  points_->setReadOnly(true);
-  points_->setFocusPolicy(Qt::NoFocus);
-  points_->setMaximumWidth(80);
-  points_->setAlignment(Qt::AlignRight);
+  points_ = ReadOnlyNumber("edgePoints", this, 80);
 
   auto select = [this](QTreeWidget* list, void (EdgesUnit::*choose)(int)) {
     connect(list, &QTreeWidget::currentItemChanged, this, [this, list, choose](QTreeWidgetItem* item) {

@@ -203,18 +203,6 @@ void LayOutImplantPage(QWidget* page, const QString& caption, QWidget* filter, Q
   layout->addWidget(installed, 2);
 }
 
-QLineEdit* DetailBox(const QString& name, QWidget* parent) {
-  auto* box = new QLineEdit(parent);
-  box->setObjectName(name);
-  box->setReadOnly(true);
-  box->setFocusPolicy(Qt::NoFocus);
-  return box;
-}
-
-void SetBoxText(QLineEdit* box, const std::string& text) {
-  if (box->text() != ToQt(text)) box->setText(ToQt(text));
-}
-
 void SetLabelText(QLabel* label, const std::string& text) {
   if (label->text() != ToQt(text)) label->setText(ToQt(text));
 }

@@ -75,10 +75,7 @@ QPushButton* ActionButton(const QString& text, const QString& name, QWidget* par
 void LayOutImplantPage(QWidget* page, const QString& caption, QWidget* filter, QWidget* catalog,
                        const std::vector<QObject*>& column, QWidget* installed);
 
-/// A read-only detail box.
-QLineEdit* DetailBox(const QString& name, QWidget* parent);
-/// Sets a box or label only when its text differs, so a refresh does not disturb the cursor.
-void SetBoxText(QLineEdit* box, const std::string& text);
+/// Sets a label only when its text differs.
 void SetLabelText(QLabel* label, const std::string& text);
 
 }  // namespace ivgen

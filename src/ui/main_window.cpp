@@ -16,6 +16,8 @@
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTabBar>
+#include <QTimer>
 #include <QToolBar>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -40,9 +42,44 @@
 
 namespace ivgen {
 
+namespace {
+
+// Page tabs short of room shorten the long captions first: a caption of up to five letters stays
+// whole, a longer one keeps its first five, so every tab can still be told from the others.
+class PageTabBar : public QTabBar {
+ public:
+  using QTabBar::QTabBar;
+
+ public:
+  /// The width of every tab with its caption shortened as far as it may be.
+  int ShortenedWidth() const {
+    int width = 0;
+    for (int index = 0; index < count(); ++index) width += minimumTabSizeHint(index).width();
+    return width;
+  }
+
+ protected:
+  QSize minimumTabSizeHint(int index) const override {
+    const QSize whole = tabSizeHint(index);
+    const QString caption = tabText(index);
+    constexpr int kKept = 5;
+    if (caption.size() <= kKept + 1) return whole;
+    const QFontMetrics metrics = fontMetrics();
+    const int cut = metrics.horizontalAdvance(caption) - metrics.horizontalAdvance(caption.left(kKept) + QChar(0x2026));
+    return {whole.width() - std::max(cut, 0), whole.height()};
+  }
+};
+
+class PageTabs : public QTabWidget {
+ public:
+  explicit PageTabs(QWidget* parent) : QTabWidget(parent) { setTabBar(new PageTabBar(this)); }
+};
+
+}  // namespace
+
 MainWindow::MainWindow(Editor& editor, QtPlatform* platform) : editor_(editor), platform_(platform) {
   setObjectName("mainWindow");
-  pages_ = new QTabWidget(this);
+  pages_ = new PageTabs(this);
   pages_->setObjectName("pages");
   // A page's widgets are built when the page is first shown, so start-up builds one page, not twelve.
   for (int index = 0; index < kPageCount; ++index) {
@@ -50,9 +87,14 @@ MainWindow::MainWindow(Editor& editor, QtPlatform* platform) : editor_(editor), 
     auto* layout = new QVBoxLayout(holder);
     layout->setContentsMargins(0, 0, 0, 0);
     views_.push_back(nullptr);
+    scrolls_.push_back(nullptr);
     notes_.push_back(nullptr);
     pages_->addTab(holder, ToQt(std::string(kPageCaptions[index])));
+    pages_->setTabToolTip(index, pages_->tabText(index));
   }
+  // Twelve tabs beside an open pane: every tab stays in sight, its caption shortened if it must
+  // be, rather than the current one scrolling away behind arrows.
+  pages_->setElideMode(Qt::ElideRight);
   setCentralWidget(pages_);
   connect(pages_, &QTabWidget::currentChanged, this, [this](int index) {
     BuildPage(index);
@@ -67,6 +109,16 @@ MainWindow::MainWindow(Editor& editor, QtPlatform* platform) : editor_(editor), 
   preview_ = new SheetPreview(editor_, this);
   addDockWidget(Qt::RightDockWidgetArea, preview_);
   preview_->hide();
+  // The two panes share one place beside the pages, as tabs, so neither takes the pages' height.
+  tabifyDockWidget(todoDock_, preview_);
+  for (QDockWidget* pane : {static_cast<QDockWidget*>(todoDock_), static_cast<QDockWidget*>(preview_)}) {
+    connect(pane->toggleViewAction(), &QAction::triggered, this, [this, pane](bool shown) {
+      if (!shown) return;
+      KeepPageRoom(true);
+      // The pane asked for comes to the front once the tabs it joins are laid out.
+      QTimer::singleShot(0, pane, &QWidget::raise);
+    });
+  }
   connect(preview_, &SheetPreview::Changed, this, &MainWindow::Refresh);
   BuildMenus();
   statusText_ = new QLabel(this);
@@ -86,6 +138,7 @@ MainWindow::MainWindow(Editor& editor, QtPlatform* platform) : editor_(editor), 
                               [this](Dialog dialog) { CloseDialog(dialog); }});
   }
   resize(960, 700);
+  KeepPageRoom(false);
   RestoreUserSettings();
   if (!restoredPlace_) FitToScreen();
   Refresh();
@@ -176,14 +229,14 @@ void MainWindow::BuildTodoPane() {
   todoDock_->setObjectName("leftToDo");
   todoList_ = new QListWidget(todoDock_);
   todoList_->setObjectName("leftToDoList");
-  // The lines are sentences: under the pages they have the window's width, and wrap beyond it.
+  // The lines are sentences: in a pane beside the pages they wrap.
   todoList_->setWordWrap(true);
   todoList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   // One size for every kind's icon, so the sentences start in one column.
   const int side = style()->pixelMetric(QStyle::PM_SmallIconSize);
   todoList_->setIconSize(QSize(side, side));
   todoDock_->setWidget(todoList_);
-  addDockWidget(Qt::BottomDockWidgetArea, todoDock_);
+  addDockWidget(Qt::RightDockWidgetArea, todoDock_);
   todoDock_->hide();
   connect(todoList_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
     const QVariant page = item->data(Qt::UserRole);
@@ -269,7 +322,52 @@ void MainWindow::BuildPage(int index) {
   scroll->show();
   view->show();
   views_[index] = view;
+  scrolls_[index] = scroll;
   view->Refresh();
+  KeepPageRoom(false);
+}
+
+// The pages keep the width their widest control needs, as far as the screen allows beside a
+// pane; an open pane takes the rest. On a screen too small for both the page scrolls.
+void MainWindow::KeepPageRoom(bool paneOpened) {
+  const QScreen* screen = this->screen() != nullptr ? this->screen() : QGuiApplication::primaryScreen();
+  // The window's frame is not known before it is shown; leave room for a usual one.
+  const int screenWidth = screen != nullptr ? screen->availableGeometry().width() - 16 : width();
+  // Only on a screen too narrow for every tab beside a pane do the tabs scroll.
+  const int tabs = static_cast<const PageTabBar*>(pages_->tabBar())->ShortenedWidth();
+  pages_->setUsesScrollButtons(tabs > screenWidth - kPaneLeastWidth);
+  int need = pages_->tabBar()->minimumSizeHint().width();
+  // The tab widget's frame on both sides, and a vertical scroll bar for a page taller than the window.
+  const int frame =
+      2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+  for (const QScrollArea* scroll : scrolls_) {
+    if (scroll != nullptr) need = std::max(need, scroll->widget()->minimumSizeHint().width() + frame);
+  }
+  QList<QDockWidget*> open;
+  for (QDockWidget* pane : {static_cast<QDockWidget*>(todoDock_), static_cast<QDockWidget*>(preview_)}) {
+    if (!pane->isHidden() && !pane->isFloating()) open << pane;
+  }
+  const int paneLeast = open.isEmpty() ? 0 : kPaneLeastWidth;
+  pages_->setMinimumWidth(std::max(0, std::min(need, screenWidth - paneLeast)));
+  // The panes' own least widths and the splitter beside them count too.
+  const int over = minimumSizeHint().width() - screenWidth;
+  if (over > 0) pages_->setMinimumWidth(std::max(0, pages_->minimumWidth() - over));
+  if (!paneOpened || open.isEmpty() || isMaximized() || isFullScreen()) return;
+  // A pane just opened gets the width it wants as far as the screen allows, the window growing for it;
+  // a window wider than the screen is brought back inside it.
+  const int splitter = style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent);
+  const int wanted = std::min(screenWidth, pages_->minimumWidth() + splitter + kPaneWidth);
+  const int windowWidth = std::min(std::max(width(), wanted), screenWidth);
+  if (windowWidth != width()) {
+    resize(windowWidth, height());
+    if (screen != nullptr && isVisible()) {
+      const QRect available = screen->availableGeometry();
+      if (frameGeometry().right() > available.right())
+        move(std::max(available.left(), x() - (frameGeometry().right() - available.right())), y());
+    }
+  }
+  resizeDocks(open, QList<int>(open.size(), std::max(kPaneLeastWidth, windowWidth - pages_->minimumWidth() - splitter)),
+              Qt::Horizontal);
 }
 
 void MainWindow::Refresh() {

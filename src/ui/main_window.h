@@ -10,6 +10,7 @@
 #include <QListWidget>
 #include <QMainWindow>
 #include <QPointer>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <map>
 #include <vector>
@@ -56,6 +57,12 @@ class MainWindow : public QMainWindow {
   void SaveUserSettings();
   void OpenDialog(Dialog dialog, bool modal);
   void BuildPage(int index);
+  /// The pages' least width, and, when a pane has just been opened, the pane's.
+  void KeepPageRoom(bool paneOpened);
+  /// The narrowest an open pane is made beside the pages, and the width it is given when the
+  /// screen has room.
+  static constexpr int kPaneLeastWidth = 240;
+  static constexpr int kPaneWidth = 360;
   void CloseDialog(Dialog dialog);
   void PlaceBeside(QWidget* window);
   /// Undo or redo when the key is one of their shortcuts.
@@ -90,6 +97,8 @@ class MainWindow : public QMainWindow {
   QTabWidget* pages_ = nullptr;
   SheetPreview* preview_ = nullptr;
   std::vector<PageView*> views_;
+  /// Per page: the scroll area that holds it, once it is built.
+  std::vector<QScrollArea*> scrolls_;
   /// Per page: the line that says why a page has nothing for this character.
   std::vector<QLabel*> notes_;
   QAction* statusBarAction_ = nullptr;

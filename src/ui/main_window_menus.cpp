@@ -112,7 +112,9 @@ void MainWindow::BuildMenus() {
   todo->setText(tr("&Left to Do"));
   todo->setObjectName("leftToDoAction");
   view->addAction(todo);
-  view->addAction(preview_->toggleViewAction());
+  QAction* preview = preview_->toggleViewAction();
+  preview->setText(tr("Sheet &Preview"));
+  view->addAction(preview);
   view->addSeparator();
   QMenu* characterGen = CreateCharacterGenMenu(editor_, this, [this] { Refresh(); });
   view->addMenu(characterGen);

@@ -5,6 +5,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <algorithm>
 
 #include "ui/qt_text.h"
@@ -328,11 +330,47 @@ void PressOnKey(QAbstractItemView* view, std::vector<int> keys, QAbstractButton*
 
 int RowOf(QTreeWidget* list, QTreeWidgetItem* item) { return item == nullptr ? -1 : list->indexOfTopLevelItem(item); }
 
+namespace {
+
+// A field showing a total or a price never gets narrower than its text: a squeezed page would
+// otherwise show ")/25" for "25/25" or "999" for "19999".
+class FittedField : public QLineEdit {
+ public:
+  explicit FittedField(QWidget* parent) : QLineEdit(parent) {
+    connect(this, &QLineEdit::textChanged, this, [this] {
+      if (maximumWidth() < TextWidth()) setMaximumWidth(TextWidth());
+      updateGeometry();
+    });
+  }
+  QSize minimumSizeHint() const override {
+    const QSize least = QLineEdit::minimumSizeHint();
+    return {std::max(least.width(), TextWidth()), least.height()};
+  }
+
+ private:
+  int TextWidth() const {
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    // The line edit's own margins on both sides, and the cursor's pixel.
+    const QSize shown(fontMetrics().horizontalAdvance(text()) + 2 * 2 + 1, fontMetrics().height());
+    return style()->sizeFromContents(QStyle::CT_LineEdit, &option, shown, this).width();
+  }
+};
+
+}  // namespace
+
 QLineEdit* ReadOnlyField(const QString& name, QWidget* parent) {
-  auto* field = new QLineEdit(parent);
+  auto* field = new FittedField(parent);
   field->setObjectName(name);
   field->setReadOnly(true);
   field->setFocusPolicy(Qt::NoFocus);
+  return field;
+}
+
+QLineEdit* ReadOnlyNumber(const QString& name, QWidget* parent, int width) {
+  QLineEdit* field = ReadOnlyField(name, parent);
+  field->setMaximumWidth(width);
+  field->setAlignment(Qt::AlignRight);
   return field;
 }
 

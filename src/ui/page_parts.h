@@ -70,6 +70,8 @@ int RowOf(QTreeWidget* list, QTreeWidgetItem* item);
 
 /// A field that shows a value the player cannot type into.
 QLineEdit* ReadOnlyField(const QString& name, QWidget* parent);
+/// A read-only number, right-aligned, as wide as \p width allows unless its text needs more.
+QLineEdit* ReadOnlyNumber(const QString& name, QWidget* parent, int width);
 /// Shows a core text in a field, leaving the field alone when it already shows it.
 void ShowText(QLineEdit* field, const std::string& text);
 

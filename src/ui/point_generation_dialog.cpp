@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "app/editor.h"
+#include "ui/page_parts.h"
 #include "ui/qt_text.h"
 #include "ui/spin_buttons.h"
 
@@ -130,12 +131,7 @@ PointGenerationDialog::PointGenerationDialog(Editor& editor, QWidget* parent) : 
   numbers->addLayout(numberRow(activeSkills_, "activeSkills", "+ 1 Pts", &PointGenerationUnit::SetActiveSkills,
                                &PointGenerationUnit::RaiseActiveSkills, &PointGenerationUnit::LowerActiveSkills),
                      1, 1);
-  points_ = new QLineEdit(this);
-  points_->setObjectName("points");
-  points_->setReadOnly(true);
-  points_->setFocusPolicy(Qt::NoFocus);
-  points_->setMaximumWidth(80);
-  points_->setAlignment(Qt::AlignRight);
+  points_ = ReadOnlyNumber("points", this, 80);
   numbers->addWidget(new QLabel("Points", this), 2, 0);
   numbers->addWidget(points_, 2, 1, Qt::AlignLeft);
 

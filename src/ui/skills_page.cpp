@@ -175,11 +175,7 @@ SkillsPage::SkillsPage(Editor& editor, QWidget* parent) : PageView(editor, paren
   const std::array<const char*, 3> names = {"activePoints", "knowledgePoints", "languagePoints"};
   for (int i = 0; i < 3; ++i) {
     PoolRow& pool = pools_[i];
-    pool.display = new QLineEdit(this);
-    pool.display->setObjectName(names[i]);
-    pool.display->setReadOnly(true);
-    pool.display->setMaximumWidth(72);
-    pool.display->setAlignment(Qt::AlignRight);
+    pool.display = ReadOnlyNumber(names[i], this, 72);
     pool.stop = new QLabel(kSkillStopMarker, this);
     pool.stop->setObjectName(QString(names[i]) + "Stop");
     pool.display->setToolTip(tr("%1: spent of those you have").arg(captions[i]));

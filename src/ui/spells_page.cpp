@@ -24,13 +24,6 @@ QStringList SpellHeadings(const QStringList& more) {
 // Where a chosen spell holds its points, between its five data columns and its book.
 constexpr size_t kSpellPointsField = 6;
 
-QLineEdit* Display(const QString& name, QWidget* parent) {
-  QLineEdit* display = ReadOnlyField(name, parent);
-  display->setMaximumWidth(90);
-  display->setAlignment(Qt::AlignRight);
-  return display;
-}
-
 }  // namespace
 
 void SpellsPage::Act(const std::function<void()>& action) {
@@ -109,11 +102,11 @@ SpellsPage::SpellsPage(Editor& editor, QWidget* parent) : PageView(editor, paren
   remove_->setObjectName("removeSpell");
   connect(remove_, &QPushButton::clicked, this, [this, &spells] { Act([&spells] { spells.Remove(); }); });
 
-  points_ = Display("spellPoints", this);
+  points_ = ReadOnlyNumber("spellPoints", this, 90);
   overSpent_ = new QLabel(tr("over-spent"), this);
   overSpent_->setObjectName("spellsOverSpent");
   overSpent_->setStyleSheet("color: white; background: #b00000; padding: 1px 4px; font-weight: bold;");
-  moneyLeft_ = Display("spellMoneyLeft", this);
+  moneyLeft_ = ReadOnlyNumber("spellMoneyLeft", this, 90);
   points_->setToolTip(tr("Spell points: used of those you have"));
   overSpent_->setToolTip(tr("More spell points used than you have"));
   moneyLeft_->setToolTip(tr("Nuyen left: your resources minus everything bought"));

@@ -202,8 +202,8 @@ TEST_F(MainWindowTest, OpensOnPrioritiesWithTheTwelvePagesAndMenus) {
             (QStringList{"&New", "&Open...", "&Save", "Save &As...", "Export as &JSON...", "I&mport JSON...",
                          "Propert&ies", "&Print to HTML", "Export Sheet as P&DF...", "Print S&heet...", "E&xit"}));
   EXPECT_EQ(MenuItems("&Edit"), (QStringList{"&Undo", "&Redo"}));
-  EXPECT_EQ(MenuItems("&View"),
-            (QStringList{"Status &Bar", "&Refresh", "&Left to Do", "Sheet Preview", "&Character Gen.", "&Options..."}));
+  EXPECT_EQ(MenuItems("&View"), (QStringList{"Status &Bar", "&Refresh", "&Left to Do", "Sheet &Preview",
+                                             "&Character Gen.", "&Options..."}));
   EXPECT_EQ(MenuItem("&Print to HTML")->shortcut(), QKeySequence(QKeySequence::Print));
   EXPECT_EQ(MenuItem("Print S&heet...")->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
   // The printer button prints on paper; finalizing stays a menu command named for what it does.
@@ -606,7 +606,7 @@ TEST_F(MainWindowTest, SheetPreviewFollowsTheCharacterOnlyWhileShown) {
   EXPECT_EQ(preview->Generated(), 0);
 
   const CharacterRecord before = editor_->Record();
-  MenuItem("Sheet Preview")->trigger();
+  MenuItem("Sheet &Preview")->trigger();
   ASSERT_TRUE(preview->isVisible());
   QTRY_COMPARE(preview->Generated(), 1);
   EXPECT_EQ(preview->ShownHtml(), ToQt(editor_->Sheet().Preview()));
@@ -656,7 +656,7 @@ TEST_F(MainWindowTest, SheetPreviewFollowsTheCharacterOnlyWhileShown) {
   Window().Refresh();
   QTRY_VERIFY(!preview->ShownHtml().contains("<!-- Cyber  -->"));
 
-  MenuItem("Sheet Preview")->trigger();
+  MenuItem("Sheet &Preview")->trigger();
   const int shown = preview->Generated();
   QTest::keyClicks(Find("RealName"), " Voss");
   QTest::qWait(600);
