@@ -2,6 +2,8 @@
 
 #include <QFontMetricsF>
 #include <cmath>
+#include <string>
+#include <unordered_map>
 
 namespace ivgen {
 
@@ -10,6 +12,9 @@ struct SheetFont {
   int index = 0;  // in the canvas
   int descent = 0;
   unsigned decoration = 0;
+  // The sheet repeats its words (ratings, "0", column names) thousands of times in a large
+  // character; each is shaped once per font.
+  std::unordered_map<std::string, int> widths;
 };
 
 namespace {
@@ -84,7 +89,13 @@ litehtml::uint_ptr SheetContainer::create_font(const litehtml::tchar_t* faceName
 void SheetContainer::delete_font(litehtml::uint_ptr) {}
 
 int SheetContainer::text_width(const litehtml::tchar_t* text, litehtml::uint_ptr font) {
-  return static_cast<int>(std::ceil(QFontMetricsF(FontOf(font).font).horizontalAdvance(QString::fromUtf8(text))));
+  SheetFont& sheetFont = FontOf(font);
+  const auto [known, added] = sheetFont.widths.try_emplace(text, 0);
+  if (added) {
+    known->second =
+        static_cast<int>(std::ceil(QFontMetricsF(sheetFont.font).horizontalAdvance(QString::fromUtf8(text))));
+  }
+  return known->second;
 }
 
 void SheetContainer::draw_text(litehtml::uint_ptr, const litehtml::tchar_t* text, litehtml::uint_ptr font,

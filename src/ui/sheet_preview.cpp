@@ -120,8 +120,17 @@ SheetPreview::SheetPreview(Editor& editor, QWidget* parent) : QDockWidget("Sheet
   connect(&worker_, &QFutureWatcher<std::shared_ptr<const SheetDocument>>::finished, this, &SheetPreview::LayoutReady);
   // A timer of its own: start(0) on the delay would keep the delay at 0 from then on, and typing
   // would make a sheet per letter.
+  // Behind another pane's tab the pane is not on screen either, and makes no sheet; closed, it
+  // lets its layout go, which for a large character is tens of megabytes.
   connect(this, &QDockWidget::visibilityChanged, this, [this](bool visible) {
-    if (visible) QTimer::singleShot(0, this, &SheetPreview::Regenerate);
+    onScreen_ = visible;
+    if (visible) {
+      QTimer::singleShot(0, this, &SheetPreview::Regenerate);
+    } else if (isHidden()) {
+      delay_->stop();
+      view_->Show(nullptr);
+      shown_.clear();
+    }
   });
   connect(options, &QPushButton::clicked, this, [this] {
     editor_.Sheet().EditOptions();
@@ -132,11 +141,11 @@ SheetPreview::SheetPreview(Editor& editor, QWidget* parent) : QDockWidget("Sheet
 SheetPreview::~SheetPreview() { worker_.waitForFinished(); }
 
 void SheetPreview::Refresh() {
-  if (isVisible()) delay_->start();
+  if (onScreen_) delay_->start();
 }
 
 void SheetPreview::Regenerate() {
-  if (!isVisible()) return;
+  if (!onScreen_) return;
   if (worker_.isRunning()) {
     again_ = true;
     return;
@@ -152,7 +161,15 @@ void SheetPreview::Regenerate() {
 }
 
 void SheetPreview::LayoutReady() {
+  // The empty future that lets a layout go finishes too, with nothing in it.
+  if (worker_.future().resultCount() == 0) return;
   const auto sheet = worker_.result();
+  // Closed while it was laid out: the pane keeps nothing.
+  if (isHidden()) {
+    worker_.setFuture({});
+    again_ = false;
+    return;
+  }
   if (sheet->Error().isEmpty()) {
     problem_->hide();
     view_->Show(sheet);

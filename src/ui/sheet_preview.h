@@ -66,6 +66,8 @@ class SheetPreview : public QDockWidget {
   QLabel* problem_;
   SheetView* view_;
   QFutureWatcher<std::shared_ptr<const SheetDocument>> worker_;
+  /// Shown and in front of any pane it shares a place with.
+  bool onScreen_ = false;
   QString shown_;
   // A sheet asked for while another was being laid out: laid out as soon as that one is done.
   bool again_ = false;

@@ -596,7 +596,8 @@ TEST_F(MainWindowTest, PrintOptionsDialogChoosesWhatTheSheetHolds) {
 }
 
 // The preview follows the character a moment after the last action and only while it shows;
-// hidden it makes no sheet at all, and looking at it finalizes nothing.
+// hidden or behind another pane it makes no sheet at all, closed it keeps none, and looking at it
+// finalizes nothing.
 TEST_F(MainWindowTest, SheetPreviewFollowsTheCharacterOnlyWhileShown) {
   auto* preview = Find<SheetPreview>("sheetPreview");
   EXPECT_FALSE(preview->isVisible());
@@ -661,6 +662,21 @@ TEST_F(MainWindowTest, SheetPreviewFollowsTheCharacterOnlyWhileShown) {
   QTest::keyClicks(Find("RealName"), " Voss");
   QTest::qWait(600);
   EXPECT_EQ(preview->Generated(), shown);
+  // Closed, it keeps no layout.
+  EXPECT_EQ(preview->ShownLayout(), nullptr);
+
+  // Behind Left to Do's tab it makes no sheet either, and makes one when its tab is chosen.
+  MenuItem("Sheet &Preview")->trigger();
+  QTRY_COMPARE(preview->Generated(), shown + 1);
+  QTRY_VERIFY(preview->ShownLayout() != nullptr);
+  MenuItem("&Left to Do")->trigger();
+  QTRY_VERIFY(preview->visibleRegion().isEmpty());
+  QTest::keyClicks(Find("RealName"), "x");
+  QTest::qWait(600);
+  EXPECT_EQ(preview->Generated(), shown + 1);
+  preview->raise();
+  QTRY_COMPARE(preview->Generated(), shown + 2);
+  QTRY_VERIFY(preview->ShownLayout() != nullptr && preview->ShownLayout()->Text().contains("Ada Vossx"));
 }
 
 // "Export Sheet as PDF..." proposes the street name, lays the sheet out as PDF and leaves the
