@@ -60,6 +60,7 @@ class SheetPreview : public QDockWidget {
  private:
   void Regenerate();
   void LayoutReady();
+  static void ReturnFreedMemory();
 
   Editor& editor_;
   QTimer* delay_ = nullptr;
