@@ -50,7 +50,6 @@ class PageTabBar : public QTabBar {
  public:
   using QTabBar::QTabBar;
 
- public:
   /// The width of every tab with its caption shortened as far as it may be.
   int ShortenedWidth() const {
     int width = 0;
