@@ -40,56 +40,141 @@ const litehtml::context& MasterContext() {
   return *context;
 }
 
+// Walks the sheet's start tags with the elements open around each, reading the ends a browser
+// implies (a cell ends the cell before it, a row the row before it), before anything is parsed.
+class TagWalk {
+ public:
+  explicit TagWalk(const std::string& html) : html_(html) {}
+
+  /// Moves to the next start tag; false at the end of the sheet.
+  bool Next() {
+    static const std::set<std::string> kEmpty = {"area", "base", "br",    "col",    "embed", "hr",  "img", "input",
+                                                 "link", "meta", "param", "source", "track", "wbr", "!--", "!doctype"};
+    for (at_ = html_.find('<', from_); at_ != std::string::npos; at_ = html_.find('<', at_ + 1)) {
+      const bool closing = at_ + 1 < html_.size() && html_[at_ + 1] == '/';
+      std::size_t end = at_ + (closing ? 2 : 1);
+      tag_.clear();
+      while (end < html_.size() && tag_.size() < 16 && !std::isspace(static_cast<unsigned char>(html_[end])) &&
+             html_[end] != '>' && html_[end] != '/') {
+        tag_ += static_cast<char>(std::tolower(static_cast<unsigned char>(html_[end++])));
+      }
+      if (tag_.empty() || tag_.starts_with("!")) continue;
+      const std::size_t close = html_.find('>', end);
+      end_ = close == std::string::npos ? html_.size() : close + 1;
+      if (closing) {
+        const auto found = std::find(open_.rbegin(), open_.rend(), tag_);
+        if (found == open_.rend()) continue;
+        while (open_.back() != tag_) Pop();
+        Pop();
+        continue;
+      }
+      if (tag_ == "td" || tag_ == "th") PopTo({"table", "tr"}, {"td", "th"});
+      if (tag_ == "tr") PopTo({"table"}, {"td", "th", "tr"});
+      if (tag_ == "p" || tag_ == "li") PopTo({"table", "td", "th", "div", "body"}, {tag_});
+      from_ = at_ + 1;
+      if (!kEmpty.contains(tag_) && !(close != std::string::npos && close > 0 && html_[close - 1] == '/')) {
+        open_.push_back(tag_);
+        tables_ += tag_ == "table";
+      }
+      return true;
+    }
+    from_ = html_.size();
+    return false;
+  }
+  const std::string& Tag() const { return tag_; }
+  /// Where the tag's '<' is, and just past its '>'.
+  std::size_t At() const { return at_; }
+  std::size_t End() const { return end_; }
+  /// The elements open at the tag, itself included unless it holds nothing.
+  std::size_t Open() const { return open_.size(); }
+  /// The tables open at the tag, itself included.
+  int Tables() const { return tables_; }
+
+ private:
+  void Pop() {
+    tables_ -= open_.back() == "table";
+    open_.pop_back();
+  }
+  void PopTo(const std::set<std::string>& stops, const std::set<std::string>& ends) {
+    while (!open_.empty() && !stops.contains(open_.back()) && ends.contains(open_.back())) Pop();
+  }
+
+  const std::string& html_;
+  std::size_t from_ = 0;
+  std::size_t at_ = 0;
+  std::size_t end_ = 0;
+  std::string tag_;
+  std::vector<std::string> open_;
+  int tables_ = 0;
+};
+
 struct Depths {
   int tables = 0;
   int elements = 0;
 };
 
-// How deep the sheet's tables and elements nest, read from its text before anything is parsed,
-// with the ends a browser implies (a cell ends the cell before it, a row the row before it).
+// How deep the sheet's tables and elements nest.
 Depths DepthsOf(const std::string& html) {
-  static const std::set<std::string> kEmpty = {"area", "base", "br",    "col",    "embed", "hr",  "img", "input",
-                                               "link", "meta", "param", "source", "track", "wbr", "!--", "!doctype"};
-  std::vector<std::string> open;
-  int tables = 0;
   Depths deepest;
-  const auto popTo = [&open, &tables](const std::set<std::string>& stops, const std::set<std::string>& ends) {
-    while (!open.empty() && !stops.contains(open.back()) && ends.contains(open.back())) {
-      tables -= open.back() == "table";
-      open.pop_back();
-    }
-  };
-  for (std::size_t at = html.find('<'); at != std::string::npos; at = html.find('<', at + 1)) {
-    const bool closing = at + 1 < html.size() && html[at + 1] == '/';
-    std::size_t end = at + (closing ? 2 : 1);
-    std::string tag;
-    while (end < html.size() && tag.size() < 16 && !std::isspace(static_cast<unsigned char>(html[end])) &&
-           html[end] != '>' && html[end] != '/') {
-      tag += static_cast<char>(std::tolower(static_cast<unsigned char>(html[end++])));
-    }
-    if (tag.empty() || kEmpty.contains(tag) || tag.starts_with("!")) continue;
-    if (closing) {
-      const auto found = std::find(open.rbegin(), open.rend(), tag);
-      if (found == open.rend()) continue;
-      while (open.back() != tag) {
-        tables -= open.back() == "table";
-        open.pop_back();
-      }
-      tables -= tag == "table";
-      open.pop_back();
-      continue;
-    }
-    if (tag == "td" || tag == "th") popTo({"table", "tr"}, {"td", "th"});
-    if (tag == "tr") popTo({"table"}, {"td", "th", "tr"});
-    if (tag == "p" || tag == "li") popTo({"table", "td", "th", "div", "body"}, {tag});
-    const std::size_t close = html.find('>', end);
-    if (close != std::string::npos && close > 0 && html[close - 1] == '/') continue;
-    open.push_back(tag);
-    tables += tag == "table";
-    deepest.tables = std::max(deepest.tables, tables);
-    deepest.elements = std::max(deepest.elements, static_cast<int>(open.size()));
+  for (TagWalk walk(html); walk.Next();) {
+    deepest.tables = std::max(deepest.tables, walk.Tables());
+    deepest.elements = std::max(deepest.elements, static_cast<int>(walk.Open()));
   }
   return deepest;
+}
+
+// A table of tens of thousands of rows costs the layout engine the square of its rows: it looks
+// back over every row above for each cell it places. Such a table is read as consecutive tables
+// of kRowsPerTable rows, each opening with the table's heading rows again, so its columns line up
+// with the ones before and a reader of its pages knows them.
+constexpr int kRowsPerTable = 500;
+
+std::string SplitLongTables(const std::string& html) {
+  struct Table {
+    std::string tag;  // its start tag
+    int rows = 0;     // rows in the piece being read
+    std::size_t firstRow = std::string::npos;
+    std::size_t row = std::string::npos;  // where the row being read begins
+    std::string heading;                  // its leading rows of heading cells
+    bool headed = false;                  // past them
+  };
+  std::vector<Table> tables;
+  std::string out;
+  std::size_t copied = 0;
+  for (TagWalk walk(html); walk.Next();) {
+    const std::string& tag = walk.Tag();
+    const int open = walk.Tables() - (tag == "table" ? 1 : 0);
+    while (static_cast<int>(tables.size()) > open) tables.pop_back();
+    if (tag == "table") {
+      tables.emplace_back().tag = html.substr(walk.At(), walk.End() - walk.At());
+      continue;
+    }
+    if (tables.empty() || static_cast<int>(tables.size()) != walk.Tables()) continue;
+    Table& table = tables.back();
+    if (tag == "td" && !table.headed) {
+      table.headed = true;
+      if (table.firstRow != std::string::npos && table.row != std::string::npos && table.row > table.firstRow) {
+        table.heading = html.substr(table.firstRow, table.row - table.firstRow);
+        // Only plain rows are repeated; a heading holding a table of its own is not.
+        if (table.heading.find("<table") != std::string::npos || table.heading.find("<TABLE") != std::string::npos) {
+          table.heading.clear();
+        }
+      }
+    }
+    if (tag != "tr") continue;
+    if (table.firstRow == std::string::npos) table.firstRow = walk.At();
+    table.row = walk.At();
+    if (table.rows == kRowsPerTable) {
+      out.append(html, copied, walk.At() - copied);
+      out += "</table>" + table.tag + table.heading;
+      copied = walk.At();
+      table.rows = 0;
+    }
+    ++table.rows;
+  }
+  if (copied == 0) return html;
+  out.append(html, copied, std::string::npos);
+  return out;
 }
 
 std::string TagOf(const litehtml::element::ptr& element) {
@@ -394,7 +479,7 @@ std::shared_ptr<const SheetDocument> SheetDocument::Lay(const std::string& html,
   SheetContainer container(folders);
   container.SetWidth(width);
   // The sheet names no character set: it is Windows-1252, as every text of the program.
-  const std::string utf8 = Cp1252ToUtf8(html);
+  const std::string utf8 = Cp1252ToUtf8(SplitLongTables(html));
   auto& context = const_cast<litehtml::context&>(MasterContext());
   auto document = litehtml::document::createFromUTF8(utf8.c_str(), &container, &context);
   if (!document) {

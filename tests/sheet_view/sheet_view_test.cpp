@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QRegularExpression>
+#include <QSet>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -100,7 +101,8 @@ TEST_F(SheetViewTest, SamplesPrintOnOnePageWithEveryCellInReadingOrder) {
 }
 
 // A long sheet is cut between rows, each page a full page; the table's heading starts every page
-// it goes on to; a word wider than its column is broken, not cut off.
+// it goes on to, and its columns line up all the way; a word wider than its column is broken, not
+// cut off.
 TEST_F(SheetViewTest, LongSheetsBreakBetweenRowsAndRepeatTheirHeading) {
   std::string rows;
   for (int i = 0; i < 10000; ++i) rows += "<tr><td>Item " + std::to_string(i) + "</td><td>1.5</td></tr>\n";
@@ -120,6 +122,13 @@ TEST_F(SheetViewTest, LongSheetsBreakBetweenRowsAndRepeatTheirHeading) {
   const QString all = Words(QString::fromStdString(Output("pdftotext -raw '" + pdf + "' -")));
   EXPECT_EQ(all.count(QRegularExpression("Item \\d+ 1\\.5")), 10000);
   EXPECT_TRUE(all.contains("Item 9999 1.5"));
+  // Laid out in pieces, so its cost grows with its rows and not their square, the table's columns
+  // still line up from its first row to its last.
+  const QString boxes = QString::fromStdString(Output("pdftotext -bbox '" + pdf + "' -"));
+  QSet<QString> lefts;
+  static const QRegularExpression weight("xMin=\"([0-9.]+)\"[^>]*>1\\.5<");
+  for (auto match = weight.globalMatch(boxes); match.hasNext();) lefts.insert(match.next().captured(1));
+  EXPECT_EQ(lefts.size(), 1) << QStringList(lefts.begin(), lefts.end()).join(" ").toStdString();
 
   const std::string word(3000, 'W');
   const auto sheet = SheetDocument::Lay(
