@@ -48,8 +48,8 @@ class TagWalk {
 
   /// Moves to the next start tag; false at the end of the sheet.
   bool Next() {
-    static const std::set<std::string> kEmpty = {"area", "base", "br",    "col",    "embed", "hr",  "img", "input",
-                                                 "link", "meta", "param", "source", "track", "wbr", "!--", "!doctype"};
+    static const std::set<std::string> kEmpty = {"area",  "base", "br",   "col",   "embed",  "hr",    "img",
+                                                 "input", "link", "meta", "param", "source", "track", "wbr"};
     for (at_ = html_.find('<', from_); at_ != std::string::npos; at_ = html_.find('<', at_ + 1)) {
       const bool closing = at_ + 1 < html_.size() && html_[at_ + 1] == '/';
       std::size_t end = at_ + (closing ? 2 : 1);
@@ -156,9 +156,10 @@ std::string SplitLongTables(const std::string& html) {
       if (table.firstRow != std::string::npos && table.row != std::string::npos && table.row > table.firstRow) {
         table.heading = html.substr(table.firstRow, table.row - table.firstRow);
         // Only plain rows are repeated; a heading holding a table of its own is not.
-        if (table.heading.find("<table") != std::string::npos || table.heading.find("<TABLE") != std::string::npos) {
-          table.heading.clear();
-        }
+        std::string lower = table.heading;
+        std::transform(lower.begin(), lower.end(), lower.begin(),
+                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+        if (lower.find("<table") != std::string::npos) table.heading.clear();
       }
     }
     if (tag != "tr") continue;
