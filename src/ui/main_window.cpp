@@ -44,6 +44,9 @@ namespace ivgen {
 
 namespace {
 
+// The window's frame is not known before it is shown; room is left for a usual one.
+constexpr QSize kUsualFrame(16, 40);
+
 // Page tabs short of room shorten the long captions first: a caption of up to five letters stays
 // whole, a longer one keeps its first five, so every tab can still be told from the others.
 class PageTabBar : public QTabBar {
@@ -149,8 +152,7 @@ void MainWindow::FitToScreen() {
   const QScreen* screen = this->screen() != nullptr ? this->screen() : QGuiApplication::primaryScreen();
   if (screen == nullptr) return;
   const QRect available = screen->availableGeometry();
-  // The frame is not known before the window is shown; leave room for a usual one.
-  const QSize frame(16, 40);
+  const QSize frame = kUsualFrame;
   const QSize fitted = size().boundedTo(available.size() - frame).expandedTo(minimumSizeHint());
   resize(fitted);
   const int x = available.left() + std::max(0, (available.width() - fitted.width() - frame.width()) / 2);
@@ -330,8 +332,7 @@ void MainWindow::BuildPage(int index) {
 // pane; an open pane takes the rest. On a screen too small for both the page scrolls.
 void MainWindow::KeepPageRoom(bool paneOpened) {
   const QScreen* screen = this->screen() != nullptr ? this->screen() : QGuiApplication::primaryScreen();
-  // The window's frame is not known before it is shown; leave room for a usual one.
-  const int screenWidth = screen != nullptr ? screen->availableGeometry().width() - 16 : width();
+  const int screenWidth = screen != nullptr ? screen->availableGeometry().width() - kUsualFrame.width() : width();
   // Only on a screen too narrow for every tab beside a pane do the tabs scroll.
   const int tabs = static_cast<const PageTabBar*>(pages_->tabBar())->ShortenedWidth();
   pages_->setUsesScrollButtons(tabs > screenWidth - kPaneLeastWidth);

@@ -131,11 +131,7 @@ SheetPreview::SheetPreview(Editor& editor, QWidget* parent) : QDockWidget("Sheet
     if (visible) {
       QTimer::singleShot(0, this, &SheetPreview::Regenerate);
     } else if (isHidden()) {
-      delay_->stop();
-      view_->Show(nullptr);
-      shown_.clear();
-      if (!worker_.isRunning()) worker_.setFuture({});
-      ReturnFreedMemory();
+      LetLayoutGo();
     }
   });
   connect(options, &QPushButton::clicked, this, [this] {
@@ -167,8 +163,14 @@ void SheetPreview::Regenerate() {
 }
 
 // A layout is built on a worker thread, in memory the C library keeps for that thread once it is
-// freed; handed back, a closed preview costs the window nothing.
-void SheetPreview::ReturnFreedMemory() {
+// freed; handed back, a closed preview costs the window nothing. A layout still being made is let
+// go when it is ready.
+void SheetPreview::LetLayoutGo() {
+  delay_->stop();
+  view_->Show(nullptr);
+  shown_.clear();
+  again_ = false;
+  if (!worker_.isRunning()) worker_.setFuture({});
 #if defined(__GLIBC__)
   malloc_trim(0);
 #endif
@@ -180,9 +182,7 @@ void SheetPreview::LayoutReady() {
   const auto sheet = worker_.result();
   // Closed while it was laid out: the pane keeps nothing.
   if (isHidden()) {
-    worker_.setFuture({});
-    again_ = false;
-    ReturnFreedMemory();
+    LetLayoutGo();
     return;
   }
   if (sheet->Error().isEmpty()) {

@@ -60,7 +60,8 @@ class SheetPreview : public QDockWidget {
  private:
   void Regenerate();
   void LayoutReady();
-  static void ReturnFreedMemory();
+  /// Closed, the pane keeps no layout and gives its memory back.
+  void LetLayoutGo();
 
   Editor& editor_;
   QTimer* delay_ = nullptr;
